@@ -1,0 +1,30 @@
+// The whole program: static start-up, the window and its message loop, shutdown and the exit releases.
+#pragma once
+
+#include "platform/PngFile.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace Zelt {
+
+// How a run differs from the game's own: the headless driver fixes the frame interval, looks at every
+// frame before it is shown, and ends the run itself.
+struct ProgramOptions {
+    // Replaces the millisecond clock (empty: the real one).
+    std::function<std::uint32_t()> clock;
+    // Called once per frame after the mode and the overlay have drawn, before the buffers are swapped,
+    // with the frame's number from 1. Answering false closes the window.
+    std::function<bool(std::uint32_t frame)> afterFrame;
+    // The headless driver ignores focus changes of the desktop it runs on.
+    bool ignoreActivation = false;
+};
+
+// Runs the program and answers its exit code.
+int RunProgram(const ProgramOptions& options);
+
+// The back buffer of the running program's window (for the driver's screenshots).
+platform::RgbaImage ReadProgramBackBuffer();
+
+} // namespace Zelt
