@@ -1,0 +1,64 @@
+// A particle system placed in the world: the base of every visual effect, explosions included.
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace Vorn {
+
+class ParticleSystem;
+
+// An effect owns one running particle system and is owned by one of the world's two effect layers, which
+// update it each tick, draw it translated to (x, y) and delete it once IsFinished says so.
+class Effect {
+public:
+    // Creates the named system through the particle factory and adds directionOffset to its direction.
+    // In step mode an update of n ms runs n updates of 1 ms, which keeps emission even at low frame rates.
+    // Throws std::invalid_argument("Invalid particle system name.") when the factory does not know the name;
+    // callers placing decorative effects catch it and go on.
+    Effect(const std::string& systemName, float directionOffset, bool stepMode);
+    Effect(const Effect&) = delete;
+    Effect& operator=(const Effect&) = delete;
+    virtual ~Effect();
+
+    // Does nothing while frozen: a frozen effect is advanced by its owner (a bullet's trail).
+    virtual void Update(unsigned elapsedMs);
+    // Draws at the origin; the world has already translated to (x, y).
+    virtual void Draw();
+    virtual void SetDirection(float degrees);
+    virtual void MoveParticles(float dx, float dy);
+    virtual void Pause();
+    virtual void SetPaused(bool paused);
+    // Stops emission for good; the effect finishes once its particles are gone.
+    virtual void End();
+    virtual bool IsFinished() const;
+    virtual bool IsEmitting() const;
+
+    // The emitting behaviour's interval between rounds in ms (0 without a system); a bullet sub-steps
+    // its trail by it.
+    unsigned EmitTime() const;
+    ParticleSystem* System() const { return system.get(); }
+
+    float x = 0;
+    float y = 0;
+    // Radius for the fog test: how far a particle can travel in its life.
+    float size = 0;
+    bool alwaysDrawn = false;
+    bool stepMode = false;
+    bool frozen = false;
+
+protected:
+    // An effect with no particle system: it draws nothing and finishes once ended. Used by effects that
+    // draw themselves.
+    Effect();
+
+private:
+    void RunSystem(unsigned elapsedMs);
+
+    std::unique_ptr<ParticleSystem> system;
+    // Stands in for the system's own flags when there is no system.
+    bool paused = false;
+    bool ended = false;
+};
+
+} // namespace Vorn
