@@ -25,7 +25,8 @@ bool GetClipCursor(Rect& rect) {
 bool ClipCursor(const Rect& rect) {
     SDL_Window* window = SDL_GL_GetCurrentWindow();
     ScreenSize desktop = DesktopSize();
-    bool wholeDesktop = rect.left <= 0 && rect.top <= 0 && rect.right >= desktop.width && rect.bottom >= desktop.height;
+    bool wholeDesktop =
+        rect.left <= 0 && rect.top <= 0 && rect.right >= desktop.width && rect.bottom >= desktop.height;
     clipped = !wholeDesktop;
     currentClip = rect;
     if (window == nullptr) {

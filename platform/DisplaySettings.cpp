@@ -30,7 +30,9 @@ bool FindOfferedMode(const DisplaySettings& settings, SDL_DisplayMode& found) {
     return found.w == wanted.w && found.h == wanted.h;
 }
 
-SDL_Window* GameWindow() { return SDL_GL_GetCurrentWindow(); }
+SDL_Window* GameWindow() {
+    return SDL_GL_GetCurrentWindow();
+}
 
 } // namespace
 
@@ -53,7 +55,8 @@ int ChangeDisplaySettings(const DisplaySettings* settings, std::uint32_t flags) 
         return DISP_CHANGE_SUCCESSFUL;
     }
     if (window != nullptr) {
-        if (SDL_SetWindowDisplayMode(window, &mode) != 0 || SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) != 0) {
+        if (SDL_SetWindowDisplayMode(window, &mode) != 0 ||
+            SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) != 0) {
             return DISP_CHANGE_FAILED;
         }
     }

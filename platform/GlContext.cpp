@@ -37,6 +37,8 @@ void GlContext::SwapBuffers() {
     }
 }
 
-bool GlContext::IsAnyCurrent() { return SDL_WasInit(SDL_INIT_VIDEO) != 0 && SDL_GL_GetCurrentContext() != nullptr; }
+bool GlContext::IsAnyCurrent() {
+    return SDL_WasInit(SDL_INIT_VIDEO) != 0 && SDL_GL_GetCurrentContext() != nullptr;
+}
 
 } // namespace platform

@@ -22,13 +22,19 @@ std::uint32_t TimeGetTime() {
     return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
 
-void SetClock(std::function<std::uint32_t()> clock) { replacementClock = std::move(clock); }
+void SetClock(std::function<std::uint32_t()> clock) {
+    replacementClock = std::move(clock);
+}
 
-TimerCapabilities GetTimerCapabilities() { return {}; }
+TimerCapabilities GetTimerCapabilities() {
+    return {};
+}
 void TimeBeginPeriod(std::uint32_t) {}
 void TimeEndPeriod(std::uint32_t) {}
 
-void Sleep(std::uint32_t milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+void Sleep(std::uint32_t milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
 
 std::uint32_t TickCount() {
     timespec now{};

@@ -62,7 +62,8 @@ void TranslateEvent(const SDL_Event& event, std::vector<Message>& messages) {
     if (theWindow == nullptr) {
         return;
     }
-    if (event.type == SDL_QUIT || (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
+    if (event.type == SDL_QUIT ||
+        (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
         // The system's close request: honoured only when the window allows it.
         if (theWindow->AllowsSystemClose()) {
             messages.push_back({theWindow, WM_CLOSE, 0, 0});
@@ -100,7 +101,8 @@ std::unique_ptr<Window> Window::Create(const WindowStyle& style, WindowProcedure
     if (style.topmost) {
         flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     }
-    SDL_Window* native = SDL_CreateWindow(style.title.c_str(), style.x, style.y, style.width, style.height, flags);
+    SDL_Window* native =
+        SDL_CreateWindow(style.title.c_str(), style.x, style.y, style.width, style.height, flags);
     if (native == nullptr) {
         lastErrorText = SDL_GetError();
         SetLastError(2);
@@ -112,7 +114,14 @@ std::unique_ptr<Window> Window::Create(const WindowStyle& style, WindowProcedure
     window->systemCloseAllowed = style.systemCloseAllowed;
     SetWindowIcon(native);
     theWindow = window.get();
-    window->Send(WM_CREATE);
+    // As on Windows, a procedure that answers -1 to WM_CREATE refuses the window: it is destroyed again.
+    if (window->Send(WM_CREATE) == -1) {
+        window->Destroy();
+        theWindow = nullptr;
+        lastErrorText = "the window procedure refused the window (no OpenGL context?)";
+        SetLastError(3);
+        return nullptr;
+    }
     return window;
 }
 
@@ -227,10 +236,18 @@ bool IsMessageWaiting() {
     return DrainSystemEvents();
 }
 
-void SetActivationMessagesEnabled(bool enabled) { activationMessagesEnabled = enabled; }
+void SetActivationMessagesEnabled(bool enabled) {
+    activationMessagesEnabled = enabled;
+}
 
-std::uint32_t LastError() { return lastError; }
-void SetLastError(std::uint32_t error) { lastError = error; }
-std::string LastErrorText() { return lastErrorText; }
+std::uint32_t LastError() {
+    return lastError;
+}
+void SetLastError(std::uint32_t error) {
+    lastError = error;
+}
+std::string LastErrorText() {
+    return lastErrorText;
+}
 
 } // namespace platform

@@ -30,7 +30,8 @@ struct WindowStyle {
 class Window {
 public:
     // Makes the borderless window with an OpenGL-capable surface and sends WM_CREATE to the procedure
-    // before returning. Answers null when the window cannot be made; LastError() then tells why.
+    // before returning. Answers null when the window cannot be made or the procedure answers -1 to
+    // WM_CREATE; LastError() then tells why.
     static std::unique_ptr<Window> Create(const WindowStyle& style, WindowProcedure procedure);
     ~Window();
     Window(const Window&) = delete;

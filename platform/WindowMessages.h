@@ -20,8 +20,12 @@ struct Message {
 };
 
 // The low and high 16-bit words of an lParam, as WM_SIZE and the mouse messages pack them.
-inline int LowWord(LParam value) { return static_cast<int>(static_cast<std::uint32_t>(value) & 0xFFFFu); }
-inline int HighWord(LParam value) { return static_cast<int>((static_cast<std::uint32_t>(value) >> 16) & 0xFFFFu); }
+inline int LowWord(LParam value) {
+    return static_cast<int>(static_cast<std::uint32_t>(value) & 0xFFFFu);
+}
+inline int HighWord(LParam value) {
+    return static_cast<int>((static_cast<std::uint32_t>(value) >> 16) & 0xFFFFu);
+}
 inline LParam MakeLParam(int low, int high) {
     return static_cast<LParam>((static_cast<std::uint32_t>(low) & 0xFFFFu) |
                                ((static_cast<std::uint32_t>(high) & 0xFFFFu) << 16));

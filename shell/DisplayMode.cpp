@@ -29,7 +29,8 @@ platform::DisplaySettings Request(int width, int height, int bitsPerPixel, int f
 
 void DisplayMode::Change(int width, int height, int bitsPerPixel, int frequency) {
     platform::DisplaySettings settings = Request(width, height, bitsPerPixel, frequency);
-    changed = platform::ChangeDisplaySettings(&settings, platform::CDS_FULLSCREEN) == platform::DISP_CHANGE_SUCCESSFUL;
+    changed = platform::ChangeDisplaySettings(&settings, platform::CDS_FULLSCREEN) ==
+              platform::DISP_CHANGE_SUCCESSFUL;
 }
 
 bool DisplayMode::Restore() {

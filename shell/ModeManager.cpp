@@ -7,7 +7,9 @@ ModeManager modeManager;
 int loadingModeIndex = -1;
 int gameModeIndex = -1;
 
-ModeManager::~ModeManager() { Deactivate(); }
+ModeManager::~ModeManager() {
+    Deactivate();
+}
 
 int ModeManager::AddMode(X::Mode* mode) {
     modes.push_back(mode);
@@ -28,9 +30,13 @@ bool ModeManager::SwitchTo(std::uint32_t index, bool remember) {
     return true;
 }
 
-void ModeManager::Activate(std::uint32_t index) { SwitchTo(index, false); }
+void ModeManager::Activate(std::uint32_t index) {
+    SwitchTo(index, false);
+}
 
-bool ModeManager::PushActivate(std::uint32_t index) { return SwitchTo(index, true); }
+bool ModeManager::PushActivate(std::uint32_t index) {
+    return SwitchTo(index, true);
+}
 
 void ModeManager::ReturnToPrevious() {
     if (history.empty()) {

@@ -27,6 +27,12 @@ public:
     // The current mode's frame, or -1 when no mode is current.
     int RunFrame(std::uint32_t elapsedMs);
 
+    // Forgets every registered mode (whoever registered them has deleted them) and the history.
+    void ForgetModes() {
+        modes.clear();
+        history.clear();
+    }
+
     int Current() const { return current; }
     const std::deque<std::uint32_t>& History() const { return history; }
     std::size_t ModeCount() const { return modes.size(); }

@@ -1,0 +1,98 @@
+// The whole program: static start-up, the window and its message loop, shutdown and the exit releases.
+#include "shell/program/Program.h"
+
+#include "platform/CursorClip.h"
+#include "platform/Timer.h"
+#include "platform/Window.h"
+#include "shell/Configuration.h"
+#include "shell/DisplayMode.h"
+#include "shell/program/ShellState.h"
+#include "shell/program/StaticStartup.h"
+#include "shell/program/WindowProcedure.h"
+
+#include <cstdio>
+
+namespace Zelt {
+
+ShellState shell;
+
+namespace {
+
+platform::WindowStyle GameWindowStyle() {
+    platform::WindowStyle style;
+    style.title = "Sector Clash";
+    style.x = 0;
+    style.y = 0;
+    style.width = configuration.screenWidth;
+    style.height = configuration.screenHeight;
+    style.topmost = configuration.topmost;
+    // The system's close command is disabled unless the configuration asks for a fast close.
+    style.systemCloseAllowed = configuration.fastclose;
+    return style;
+}
+
+void RunMessageLoop() {
+    platform::Message message;
+    while (platform::GetMessage(message)) {
+        platform::DispatchMessage(message);
+    }
+}
+
+int EntryPoint() {
+    if (!shell.configLoaded) {
+        return 0;
+    }
+    shell.clipSaved = platform::GetClipCursor(shell.savedClip);
+    if (configuration.screenSwitch) {
+        displayMode.Change(configuration.screenWidth, configuration.screenHeight, configuration.screenBpp,
+                           configuration.screenFrequency);
+    }
+    // [cursor set]
+    platform::SetLastError(0);
+    std::unique_ptr<platform::Window> window = platform::Window::Create(GameWindowStyle(), WindowProc);
+    if (shell.clipSaved) {
+        platform::ClipCursor(shell.gameClip);
+    }
+    int exitCode = static_cast<int>(platform::LastError());
+    if (window) {
+        window->Show();
+        RunMessageLoop();
+    } else {
+        std::fprintf(stderr, "sector-clash: cannot open the game window: %s\n",
+                     platform::LastErrorText().c_str());
+    }
+    if (shell.clipSaved) {
+        platform::ClipCursor(shell.savedClip);
+    }
+    // [delete cursor set]
+    displayMode.Restore();
+    window.reset();
+    shell.window = nullptr;
+    return exitCode;
+}
+
+} // namespace
+
+int RunProgram(const ProgramOptions& options) {
+    shell = ShellState{};
+    shell.options = options;
+    platform::SetClock(options.clock);
+    platform::SetActivationMessagesEnabled(!options.ignoreActivation);
+    int exitCode = 0;
+    {
+        ExitReleases releases;
+        StaticStartup(releases);
+        exitCode = EntryPoint();
+    }
+    platform::SetClock({});
+    return exitCode;
+}
+
+platform::RgbaImage ReadProgramBackBuffer() {
+    if (shell.renderContext == nullptr) {
+        return {};
+    }
+    return shell.renderContext->ReadBackBuffer();
+}
+
+} // namespace Zelt

@@ -14,6 +14,8 @@ namespace Zelt {
 struct ProgramOptions {
     // Replaces the millisecond clock (empty: the real one).
     std::function<std::uint32_t()> clock;
+    // Called at the start of every frame with its number from 1, before the clock is read.
+    std::function<void(std::uint32_t frame)> beforeFrame;
     // Called once per frame after the mode and the overlay have drawn, before the buffers are swapped,
     // with the frame's number from 1. Answering false closes the window.
     std::function<bool(std::uint32_t frame)> afterFrame;

@@ -11,8 +11,9 @@ GlTestWindow::GlTestWindow(int width, int height) {
     style.title = "Sector Clash test";
     style.width = width;
     style.height = height;
-    window = platform::Window::Create(style, [](platform::Window&, std::uint32_t, platform::WParam,
-                                                platform::LParam) -> platform::LParam { return 0; });
+    window = platform::Window::Create(style,
+                                      [](platform::Window&, std::uint32_t, platform::WParam,
+                                         platform::LParam) -> platform::LParam { return 0; });
     if (!window) {
         reason = platform::LastErrorText();
         return;

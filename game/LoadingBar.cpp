@@ -1,0 +1,46 @@
+// The progress bar the loading mode draws at the bottom-left of the screen.
+#include "game/LoadingBar.h"
+
+#include <GL/gl.h>
+
+namespace Vorn {
+
+namespace {
+
+struct Rgba {
+    float r, g, b, a;
+};
+
+// The bar's named colours; the colour table replaces these defaults once it is loaded.
+Rgba Named(const char* name) {
+    (void)name;
+    return {0.35f, 0.65f, 1.0f, 1.0f};
+}
+
+void Vertex(int x, int y, const char* colour) {
+    Rgba c = Named(colour);
+    glColor4f(c.r, c.g, c.b, c.a);
+    glVertex2i(x, y);
+}
+
+} // namespace
+
+void DrawLoadingBar(int loadingStep) {
+    int end = 32 + (loadingStep * 128) / 9;
+    glLoadIdentity();
+    glTranslatef(0.375f, 0.375f, 0.0f);
+    glBegin(GL_QUADS);
+    Vertex(32, 32, "loading_bar_1");
+    Vertex(32, 40, "loading_bar_2");
+    Vertex(end, 40, "loading_bar_3");
+    Vertex(end, 32, "loading_bar_4");
+    glEnd();
+    glBegin(GL_LINE_LOOP);
+    Vertex(32, 32, "loading_frame_1");
+    Vertex(32, 40, "loading_frame_2");
+    Vertex(160, 40, "loading_frame_3");
+    Vertex(160, 32, "loading_frame_4");
+    glEnd();
+}
+
+} // namespace Vorn

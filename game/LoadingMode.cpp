@@ -1,0 +1,52 @@
+// The first mode: loads the shared resources one step per frame behind a progress bar, then starts the game.
+#include "game/LoadingMode.h"
+
+#include "game/LoadingBar.h"
+#include "platform/Timer.h"
+#include "shell/ModeManager.h"
+
+namespace Vorn::Mode {
+
+int Loading::Frame(std::uint32_t) {
+    DoStep(loadingStep);
+    DrawLoadingBar(loadingStep);
+    ++loadingStep;
+    return 0;
+}
+
+void Loading::DoStep(int step) {
+    switch (step) {
+    case 0:
+        platform::Sleep(50);
+        break;
+    case 1:
+        // [font installer]
+        break;
+    case 2:
+    case 3:
+    case 4:
+        // [font families]
+        break;
+    case 5:
+        // [font store]
+        break;
+    case 6:
+        // [seed the random generator; create the mouse]
+        break;
+    case 7:
+        // [texture store]
+        break;
+    case 8:
+        // [particle system factory]
+        break;
+    case 9:
+        Zelt::modeManager.Activate(static_cast<std::uint32_t>(Zelt::gameModeIndex));
+        platform::Sleep(50);
+        break;
+    default:
+        platform::Sleep(50);
+        break;
+    }
+}
+
+} // namespace Vorn::Mode

@@ -1,0 +1,55 @@
+// What runs before the window exists: the side names, the modes, and every data table the program needs.
+#include "shell/program/StaticStartup.h"
+
+#include "game/GameMode.h"
+#include "game/LoadingMode.h"
+#include "shell/Configuration.h"
+#include "shell/DisplayMode.h"
+#include "shell/ModeManager.h"
+#include "shell/program/ShellState.h"
+
+namespace Zelt {
+
+namespace {
+
+void RegisterSideNames(ExitReleases&) {
+    // [side names]
+}
+
+void RegisterModes(ExitReleases& releases) {
+    loadingModeIndex = modeManager.AddMode(new Vorn::Mode::Loading(&modeManager));
+    gameModeIndex = modeManager.AddMode(new Vorn::Mode::Game(&modeManager));
+    releases.Register("modes", [] {
+        modeManager.Deactivate();
+        for (std::size_t index = 0; index < modeManager.ModeCount(); ++index) {
+            delete modeManager.ModeAt(index);
+        }
+        modeManager.ForgetModes();
+    });
+}
+
+} // namespace
+
+void StaticStartup(ExitReleases& releases) {
+    RegisterSideNames(releases);
+    RegisterModes(releases);
+    LoadStartupData(releases);
+}
+
+void LoadStartupData(ExitReleases& releases) {
+    // [data archive]
+    shell.configLoaded = LoadConfiguration();
+    // [callsigns]
+    // [texts]
+    // [colours]
+    // [font descriptions]
+    // [texture descriptions]
+    shell.gameClip = {0, 0, configuration.screenWidth, configuration.screenHeight};
+    displayMode.changed = false;
+    releases.Register("display mode", [] { displayMode.Restore(); });
+    shell.frameRateMeter.window = 0.5f;
+    shell.frameRateMeter.Reset();
+    releases.Register("frame-rate meter", [] { shell.frameRateMeter.Reset(); });
+}
+
+} // namespace Zelt

@@ -1,0 +1,143 @@
+// The window procedure: creation, one frame per paint message, activation, and the ordered shutdown.
+#include "shell/program/WindowProcedure.h"
+
+#include "platform/Timer.h"
+#include "platform/Window.h"
+#include "shell/Configuration.h"
+#include "shell/DisplayMode.h"
+#include "shell/ModeManager.h"
+#include "shell/program/ShellState.h"
+
+#include <GL/gl.h>
+
+#include <exception>
+
+namespace Zelt {
+
+namespace {
+
+// Answers -1 when no rendering context can be made: the window is then refused, since the game
+// cannot draw a single frame without one.
+platform::LParam OnCreate(platform::Window& window) {
+    shell.window = &window;
+    shell.renderContext = RenderContext::Create(window);
+    if (shell.renderContext == nullptr) {
+        return -1;
+    }
+    shell.timerCapabilities = platform::GetTimerCapabilities();
+    platform::TimeBeginPeriod(shell.timerCapabilities.minimumPeriod);
+    shell.frameTimer.Restart(platform::TimeGetTime());
+    // [keyboard from keydef.xml]
+    modeManager.Activate(static_cast<std::uint32_t>(loadingModeIndex));
+    return 0;
+}
+
+void OnDestroy() {
+    platform::TimeEndPeriod(shell.timerCapabilities.minimumPeriod);
+    // [release fonts]
+    // [release textures]
+    // [release particle system factory]
+    RenderContext::Destroy(shell.renderContext);
+    shell.renderContext = nullptr;
+    shell.inactiveFlag = 1;
+    // [delete mouse]
+    // [delete keyboard]
+    // [delete font installer]
+    platform::PostQuitMessage(0);
+}
+
+void OnActivateApp(platform::Window& window, bool active) {
+    shell.inactiveFlag = active ? 0 : 1;
+    if (active) {
+        if (configuration.screenSwitch) {
+            displayMode.Change(configuration.screenWidth, configuration.screenHeight, configuration.screenBpp,
+                               configuration.screenFrequency);
+        }
+        if (shell.clipSaved) {
+            platform::ClipCursor(shell.gameClip);
+        }
+        platform::PostMessage(&window, RepaintMessage);
+        shell.frameTimer.Restart(platform::TimeGetTime());
+        return;
+    }
+    window.Minimise();
+    displayMode.Restore();
+    if (shell.clipSaved) {
+        platform::ClipCursor(shell.savedClip);
+    }
+}
+
+// The overlay the "switch_fps" action shows: the frame rate and the running time.
+void DrawFrameRateOverlay() {
+    // [frame-rate overlay]
+}
+
+void RunFrame(platform::Window& window) {
+    ++shell.framesRun;
+    if (shell.options.beforeFrame) {
+        shell.options.beforeFrame(shell.framesRun);
+    }
+    std::uint32_t interval = shell.frameTimer.BeginFrame(platform::TimeGetTime());
+    shell.frameRateMeter.Push(interval);
+    // A second reading, so that the next interval covers all of this frame's work.
+    shell.frameTimer.Restart(platform::TimeGetTime());
+    if (shell.renderContext == nullptr) {
+        window.Validate();
+        return;
+    }
+    shell.renderContext->Clear();
+    if (modeManager.RunFrame(shell.frameTimer.ClampedInterval()) < 0) {
+        platform::PostMessage(&window, WM_CLOSE);
+    }
+    if (shell.inactiveFlag == 0) {
+        platform::PostMessage(&window, RepaintMessage);
+    }
+    DrawFrameRateOverlay();
+    if (shell.options.afterFrame && !shell.options.afterFrame(shell.framesRun)) {
+        platform::PostMessage(&window, WM_CLOSE);
+    }
+    shell.renderContext->Present();
+}
+
+platform::LParam HandleMessage(platform::Window& window, std::uint32_t message, platform::WParam wParam,
+                               platform::LParam lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window);
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    case WM_SIZE:
+        if (shell.renderContext != nullptr) {
+            shell.renderContext->Resize(platform::LowWord(lParam), platform::HighWord(lParam));
+        }
+        window.Invalidate();
+        return 0;
+    case RepaintMessage:
+        window.Invalidate();
+        return 0;
+    case WM_PAINT:
+        RunFrame(window);
+        return 0;
+    case WM_ACTIVATEAPP:
+        OnActivateApp(window, wParam != 0);
+        return 0;
+    default:
+        return window.DefaultProcedure(message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+platform::LParam WindowProc(platform::Window& window, std::uint32_t message, platform::WParam wParam,
+                            platform::LParam lParam) {
+    // [input devices see every message first]
+    try {
+        return HandleMessage(window, message, wParam, lParam);
+    } catch (const std::exception&) {
+        platform::PostQuitMessage(0);
+        return 0;
+    }
+}
+
+} // namespace Zelt

@@ -1,0 +1,15 @@
+// The window procedure: creation, one frame per paint message, activation, and the ordered shutdown.
+#pragma once
+
+#include "platform/WindowMessages.h"
+
+namespace platform {
+class Window;
+}
+
+namespace Zelt {
+
+platform::LParam WindowProc(platform::Window& window, std::uint32_t message, platform::WParam wParam,
+                            platform::LParam lParam);
+
+} // namespace Zelt
