@@ -7,9 +7,7 @@ namespace Zelt {
 
 DisplayMode displayMode;
 
-namespace {
-
-platform::DisplaySettings Request(int width, int height, int bitsPerPixel, int frequency) {
+platform::DisplaySettings DisplayMode::Request(int width, int height, int bitsPerPixel, int frequency) {
     platform::DisplaySettings settings;
     settings.fields = platform::DM_PELSWIDTH | platform::DM_PELSHEIGHT;
     settings.width = width;
@@ -24,8 +22,6 @@ platform::DisplaySettings Request(int width, int height, int bitsPerPixel, int f
     }
     return settings;
 }
-
-} // namespace
 
 void DisplayMode::Change(int width, int height, int bitsPerPixel, int frequency) {
     platform::DisplaySettings settings = Request(width, height, bitsPerPixel, frequency);

@@ -1,6 +1,8 @@
 // Switching the monitor to the configured resolution for the game, and back to the desktop's.
 #pragma once
 
+#include "platform/DisplaySettings.h"
+
 namespace Zelt {
 
 class DisplayMode {
@@ -14,6 +16,10 @@ public:
     bool Test(int width, int height, int bitsPerPixel, int frequency) const;
     // The index-th mode offered; the values are written whatever the answer.
     static bool Enumerate(int index, int& width, int& height, int& bitsPerPixel, int& frequency);
+
+    // The request for a mode: width and height always, the depth and the refresh rate only when not 0,
+    // so that 0 keeps what the display runs at.
+    static platform::DisplaySettings Request(int width, int height, int bitsPerPixel, int frequency);
 
     bool changed = false;
 };
