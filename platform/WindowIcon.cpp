@@ -16,7 +16,7 @@ struct Colour {
 
 // The emblem in a unit square (0..1, y down): a blue tank seen from above on a dark steel disc.
 Colour EmblemColourAt(float u, float v, float& coverage) {
-    const Colour steel{28, 34, 44}, rim{120, 140, 160}, hull{60, 120, 220}, track{20, 24, 30},
+    const Colour steel{28, 34, 44}, rim{120, 140, 160}, hull{60, 120, 220}, track{86, 94, 108}, tread{58, 64, 74},
         turret{150, 195, 255};
     float dx = u - 0.5f, dy = v - 0.5f;
     float radius = std::sqrt(dx * dx + dy * dy);
@@ -35,7 +35,8 @@ Colour EmblemColourAt(float u, float v, float& coverage) {
         return hull;
     }
     if (inTracks) {
-        return track;
+        // Tread bars across the tracks.
+        return std::fmod(dy + 1.0f, 0.08f) < 0.04f ? track : tread;
     }
     return steel;
 }
