@@ -1,18 +1,102 @@
 // The user's settings from "config.xml".
 #include "shell/Configuration.h"
 
+#include "datafiles/DataArchive.h"
 #include "platform/VideoSystem.h"
 
 namespace Zelt {
 
 Configuration configuration;
 
+namespace {
+
+void ReadBool(const Brisk::Node& element, const char* name, bool& field) {
+    if (const Brisk::Attribute* attribute = element.FindAttribute(name)) {
+        field = Brisk::ToBool(*attribute);
+    }
+}
+
+void ReadInt(const Brisk::Node& element, const char* name, int& field) {
+    if (const Brisk::Attribute* attribute = element.FindAttribute(name)) {
+        field = Brisk::ToInt(*attribute);
+    }
+}
+
+void ReadFloat(const Brisk::Node* element, const char* name, float& field) {
+    if (element == nullptr) {
+        return;
+    }
+    if (const Brisk::Attribute* attribute = element->FindAttribute(name)) {
+        field = static_cast<float>(Brisk::ToFloat(*attribute));
+    }
+}
+
+void ReadProgram(const Brisk::Node& program) {
+    if (const Brisk::Node* window = program.FindChild("window")) {
+        ReadBool(*window, "topmost", configuration.topmost);
+        ReadBool(*window, "fastclose", configuration.fastclose);
+    }
+}
+
+// Without switch="true" the game keeps the desktop's mode, so the other attributes mean nothing.
+void ReadScreen(const Brisk::Node& screen) {
+    const Brisk::Attribute* switchMode = screen.FindAttribute("switch");
+    if (switchMode == nullptr || !Brisk::ToBool(*switchMode)) {
+        return;
+    }
+    configuration.screenSwitch = true;
+    configuration.screenFrequency = 60;
+    configuration.screenBpp = 32;
+    ReadInt(screen, "width", configuration.screenWidth);
+    ReadInt(screen, "height", configuration.screenHeight);
+    ReadInt(screen, "bpp", configuration.screenBpp);
+    ReadInt(screen, "frequency", configuration.screenFrequency);
+}
+
+void ReadViewport(const Brisk::Node& viewport) {
+    const Brisk::Node* scrolling = viewport.FindChild("scrolling_speed");
+    ReadFloat(scrolling, "horizontal", configuration.viewportScrollX);
+    ReadFloat(scrolling, "vertical", configuration.viewportScrollY);
+    ReadFloat(viewport.FindChild("rotation"), "sensitivity", configuration.rotationSensitivity);
+    const Brisk::Node* zoom = viewport.FindChild("zoom");
+    ReadFloat(zoom, "sensitivity", configuration.zoomSensitivity);
+    ReadFloat(zoom, "min", configuration.zoomMin);
+    ReadFloat(zoom, "max", configuration.zoomMax);
+}
+
+void ReadGame(const Brisk::Node& game) {
+    if (const Brisk::Node* language = game.FindChild("language")) {
+        configuration.language = language->text;
+    }
+}
+
+void ReadInterface(const Brisk::Node& interface) {
+    ReadFloat(interface.FindChild("scrolling_speed"), "horizontal", configuration.interfaceScrollX);
+}
+
+} // namespace
+
 bool LoadConfiguration() {
     configuration = Configuration{};
     platform::ScreenSize desktop = platform::DesktopSize();
     configuration.screenWidth = desktop.width;
     configuration.screenHeight = desktop.height;
-    // Reading "config.xml" over these defaults arrives with the XML library.
+    Brisk::Node document = dataArchive.ReadDocument("config.xml");
+    if (const Brisk::Node* program = document.FindChild("program")) {
+        ReadProgram(*program);
+    }
+    if (const Brisk::Node* screen = document.FindChild("screen")) {
+        ReadScreen(*screen);
+    }
+    if (const Brisk::Node* viewport = document.FindChild("viewport")) {
+        ReadViewport(*viewport);
+    }
+    if (const Brisk::Node* game = document.FindChild("game")) {
+        ReadGame(*game);
+    }
+    if (const Brisk::Node* interface = document.FindChild("interface")) {
+        ReadInterface(*interface);
+    }
     return true;
 }
 

@@ -1,0 +1,12 @@
+// The game's data archive: documents read as plain XML files under "data/".
+#include "datafiles/DataArchive.h"
+
+DataArchive dataArchive;
+
+void DataArchive::Open(const std::string&) {}
+
+Brisk::Node DataArchive::ReadDocument(const std::string& name) const {
+    Brisk::Node document;
+    document.LoadFile("data/" + name);
+    return document;
+}
