@@ -1,0 +1,81 @@
+// Where the mouse cursor is on the screen, moving it, and the geometry of the game window around it.
+#include "platform/CursorPosition.h"
+
+#include "platform/VideoSystem.h"
+#include "platform/Window.h"
+
+#include <SDL.h>
+
+namespace platform {
+
+namespace {
+
+// The last position input events or a move reported; used when the video driver cannot tell the
+// global position (the offscreen driver).
+Point lastKnownPosition{-1, -1};
+
+bool HasGlobalMouse() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver != nullptr && SDL_strcmp(driver, "x11") == 0;
+}
+
+} // namespace
+
+Point GetCursorPos() {
+    if (!SDL_WasInit(SDL_INIT_VIDEO) || !HasGlobalMouse()) {
+        return lastKnownPosition;
+    }
+    Point position;
+    SDL_GetGlobalMouseState(&position.x, &position.y);
+    return position;
+}
+
+bool SetCursorPos(int x, int y) {
+    lastKnownPosition = {x, y};
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) {
+        return false;
+    }
+    if (HasGlobalMouse() && SDL_WarpMouseGlobal(x, y) == 0) {
+        return true;
+    }
+    // Without a global warp, move it inside the window that has the mouse (screen and client agree
+    // for the game's window at the desktop's origin).
+    SDL_Window* window = SDL_GetMouseFocus();
+    if (window == nullptr) {
+        window = SDL_GetKeyboardFocus();
+    }
+    if (window == nullptr) {
+        return false;
+    }
+    int left = 0;
+    int top = 0;
+    SDL_GetWindowPosition(window, &left, &top);
+    SDL_WarpMouseInWindow(window, x - left, y - top);
+    return true;
+}
+
+Rect GetWindowRect(const Window& window) {
+    Rect rect;
+    if (window.Native() == nullptr) {
+        return rect;
+    }
+    SDL_GetWindowPosition(window.Native(), &rect.left, &rect.top);
+    rect.right = rect.left + window.ClientWidth();
+    rect.bottom = rect.top + window.ClientHeight();
+    return rect;
+}
+
+Point ScreenToClient(const Window& window, Point screen) {
+    Rect rect = GetWindowRect(window);
+    return {screen.x - rect.left, screen.y - rect.top};
+}
+
+bool IsForegroundWindow(const Window& window) {
+    return window.Native() != nullptr && SDL_GetKeyboardFocus() == window.Native();
+}
+
+void NoteCursorPos(int x, int y) {
+    lastKnownPosition = {x, y};
+}
+
+} // namespace platform
