@@ -1,0 +1,92 @@
+// The hash grid: cell keys, insertion order, erasing and range queries.
+#include "world/SpatialMap.h"
+
+#include <gtest/gtest.h>
+
+using namespace Vorn;
+
+namespace {
+struct Item {
+    float x = 0;
+    float y = 0;
+};
+} // namespace
+
+TEST(SpatialCell, TiesGoToTheEvenIndex) {
+    EXPECT_EQ(SpatialCellIndex(256), 0);
+    EXPECT_EQ(SpatialCellIndex(768), 2);
+    EXPECT_EQ(SpatialCellIndex(-256), 0);
+    EXPECT_EQ(SpatialCellIndex(-768), -2);
+    EXPECT_EQ(SpatialCellIndex(257), 1);
+}
+
+TEST(SpatialCell, NegativeIndicesKeepTheirLowSixteenBits) {
+    EXPECT_EQ(SpatialCellKeyOf(0, -512), 0x0000FFFFu);
+    EXPECT_EQ(SpatialCellKeyOf(-512, 0), 0xFFFF0000u);
+    EXPECT_EQ(SpatialCellKeyOf(1024, 512), 0x00020001u);
+}
+
+TEST(SpatialCell, KeysOrderAsUnsignedSoNegativeColumnsComeLast) {
+    SpatialMap<Item> map;
+    Item left, centre, right;
+    map.Insert(-512, 0, &left);
+    map.Insert(512, 0, &right);
+    map.Insert(0, 0, &centre);
+    std::vector<Item*> walk;
+    for (const auto& [key, cell] : map.Cells())
+        walk.insert(walk.end(), cell.begin(), cell.end());
+    EXPECT_EQ(walk, (std::vector<Item*>{&centre, &right, &left}));
+}
+
+TEST(SpatialCell, UnrepresentablePositionsStayBounded) {
+    EXPECT_EQ(SpatialCellIndex(std::nanf("")), 0);
+    EXPECT_GT(SpatialCellIndex(INFINITY), 1 << 20);
+    EXPECT_LT(SpatialCellIndex(-INFINITY), -(1 << 20));
+}
+
+TEST(SpatialMapErase, KeepsTheOrderOfTheOthers) {
+    SpatialMap<Item> map;
+    Item a, b, c;
+    for (Item* item : {&a, &b, &c})
+        map.Insert(10, 10, item);
+    EXPECT_TRUE(map.Erase(10, 10, &b));
+    EXPECT_EQ(*map.FindCell(10, 10), (std::vector<Item*>{&a, &c}));
+}
+
+TEST(SpatialMapErase, FailsWithoutChangeForAnItemNotInThatCell) {
+    SpatialMap<Item> map;
+    Item a, stranger;
+    map.Insert(10, 10, &a);
+    EXPECT_FALSE(map.Erase(10, 10, &stranger));
+    EXPECT_FALSE(map.Erase(2000, 10, &a));
+    EXPECT_FALSE(map.Erase(5000, 5000, &a));
+    EXPECT_EQ(*map.FindCell(10, 10), std::vector<Item*>{&a});
+}
+
+TEST(SpatialMapQuery, ConcatenatesTheTouchedCellsColumnByColumn) {
+    SpatialMap<Item> map;
+    Item a, b, c, far;
+    map.Insert(0, 512, &b);
+    map.Insert(0, 0, &a);
+    map.Insert(512, 0, &c);
+    map.Insert(4096, 0, &far);
+    EXPECT_EQ(map.QueryRange(200, 200, 100), (std::vector<Item*>{&a, &b, &c}));
+    EXPECT_TRUE(map.QueryRange(-3000, -3000, 10).empty());
+}
+
+TEST(SpatialMapQuery, ReturnsUnfilteredCellContents) {
+    SpatialMap<Item> map;
+    Item corner;
+    map.Insert(250, 250, &corner);
+    // The cell is touched though the item lies well beyond the radius.
+    EXPECT_EQ(map.QueryRange(-200, -200, 1).size(), 1u);
+}
+
+TEST(SpatialMapQuery, AHugeRadiusVisitsEveryCellOnce) {
+    SpatialMap<Item> map;
+    Item a, b;
+    map.Insert(-100000, 0, &a);
+    map.Insert(100000, 3000, &b);
+    EXPECT_EQ(map.QueryRange(0, 0, 1e30f).size(), 2u);
+    EXPECT_TRUE(map.QueryRange(0, 0, std::nanf("")).empty());
+}

@@ -1,0 +1,119 @@
+// A hash grid of pointers in 512-unit cells: every container of the world, and every range query, goes
+// through it.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <map>
+#include <vector>
+
+namespace Vorn {
+
+// The cell index of one coordinate: the nearest integer to coordinate / 512, ties to the even one.
+// Values that do not fit (infinities, NaN, far beyond any map) are pinned to a large finite index, so
+// that a corrupt position cannot turn into an unbounded loop.
+int SpatialCellIndex(float coordinate);
+// Cell (cx, cy) is keyed (cx << 16) | (cy & 0xFFFF); keys order as unsigned 32-bit integers.
+std::uint32_t SpatialCellKey(int cx, int cy);
+std::uint32_t SpatialCellKeyOf(float x, float y);
+
+// Cells keep their pointers in insertion order and are never removed once created. The map owns nothing.
+template <typename T> class SpatialMap {
+public:
+    using Cell = std::vector<T*>;
+    static constexpr float cellSize = 512.0f;
+
+    SpatialMap() { scratch.reserve(512 / sizeof(T*)); }
+
+    void Insert(float x, float y, T* item) {
+        const int cx = SpatialCellIndex(x);
+        const int cy = SpatialCellIndex(y);
+        cells[SpatialCellKey(cx, cy)].push_back(item);
+        Widen(cx, cy);
+    }
+
+    // Removes the pointer from the cell of (x, y), keeping the order of the others. False, with nothing
+    // changed, when it is not there: callers delete an object only after a successful erase.
+    bool Erase(float x, float y, T* item) {
+        const auto cell = cells.find(SpatialCellKeyOf(x, y));
+        if (cell == cells.end())
+            return false;
+        const auto found = std::find(cell->second.begin(), cell->second.end(), item);
+        if (found == cell->second.end())
+            return false;
+        cell->second.erase(found);
+        return true;
+    }
+
+    // Everything filed in the cells that the square of half side r around (x, y) touches, column by column.
+    // It is the caller's job to check the exact distance. The result is this map's scratch array: it stays
+    // valid only until the next query on the same map.
+    const Cell& QueryRange(float x, float y, float r) {
+        scratch.clear();
+        ForEachCellInRange(
+            x, y, r, [this](const Cell& cell) { scratch.insert(scratch.end(), cell.begin(), cell.end()); });
+        return scratch.empty() ? empty : scratch;
+    }
+
+    // Visits the same cells as QueryRange, in the same order, without copying; visit(cell) must not add to
+    // or remove from this map.
+    template <typename Visit> void ForEachCellInRange(float x, float y, float r, Visit&& visit) const {
+        if (cells.empty() || !(r >= 0))
+            return;
+        const int firstColumn = std::max(SpatialCellIndex(x - r), minColumn);
+        const int lastColumn = std::min(SpatialCellIndex(x + r), maxColumn);
+        const int firstRow = std::max(SpatialCellIndex(y - r), minRow);
+        const int lastRow = std::min(SpatialCellIndex(y + r), maxRow);
+        for (int cx = firstColumn; cx <= lastColumn; ++cx)
+            for (int cy = firstRow; cy <= lastRow; ++cy) {
+                const auto cell = cells.find(SpatialCellKey(cx, cy));
+                if (cell != cells.end() && !cell->second.empty())
+                    visit(cell->second);
+            }
+    }
+
+    const Cell* FindCell(float x, float y) const {
+        const auto cell = cells.find(SpatialCellKeyOf(x, y));
+        return cell == cells.end() ? nullptr : &cell->second;
+    }
+
+    // All cells in key order, for the tick's walks and the whole-map searches.
+    std::map<std::uint32_t, Cell>& Cells() { return cells; }
+    const std::map<std::uint32_t, Cell>& Cells() const { return cells; }
+
+    bool Contains(const T* item) const {
+        for (const auto& [key, cell] : cells)
+            if (std::find(cell.begin(), cell.end(), item) != cell.end())
+                return true;
+        return false;
+    }
+
+    std::size_t Count() const {
+        std::size_t count = 0;
+        for (const auto& [key, cell] : cells)
+            count += cell.size();
+        return count;
+    }
+
+private:
+    // The span of cell indices ever used bounds a query, so a huge radius costs no more than the map is
+    // wide and no cell is visited twice through the 16-bit wrap of its key.
+    void Widen(int cx, int cy) {
+        minColumn = std::min(minColumn, cx);
+        maxColumn = std::max(maxColumn, cx);
+        minRow = std::min(minRow, cy);
+        maxRow = std::max(maxRow, cy);
+    }
+
+    std::map<std::uint32_t, Cell> cells;
+    Cell scratch;
+    const Cell empty;
+    int minColumn = std::numeric_limits<int>::max();
+    int maxColumn = std::numeric_limits<int>::min();
+    int minRow = std::numeric_limits<int>::max();
+    int maxRow = std::numeric_limits<int>::min();
+};
+
+} // namespace Vorn
