@@ -1,0 +1,25 @@
+// Every area the data checker looks at. To add an area: write Check<Area>.cpp in this folder defining
+// `void Check<Area>(const CheckContext&, Problems&)`, declare it below, and add one line to areaChecks.
+#pragma once
+
+#include "tools/sector-clash-check/CheckContext.h"
+#include "tools/sector-clash-check/Problems.h"
+
+namespace check {
+
+using AreaCheck = void (*)(const CheckContext&, Problems&);
+
+struct Area {
+    const char* name; // as given to --only
+    AreaCheck run;
+};
+
+// "constants.xml": every entry present, every key known, values sane, every turret and armour carried.
+void CheckConstants(const CheckContext& context, Problems& problems);
+
+// Run in this order.
+inline constexpr Area areaChecks[] = {
+    {"constants", CheckConstants},
+};
+
+} // namespace check
