@@ -1,18 +1,18 @@
 // A particle system placed in the world: the base of every visual effect.
 #include "world/Effect.h"
 
+#include "graphics/ParticleSystemFactory.h"
+
 #include <stdexcept>
 
 namespace Vorn {
 
-// The particle system classes are still to be connected here: until then an effect carries no system,
-// so creating one by name always fails as an unknown name would, and the operations below act on the
-// effect's own paused and ended flags.
-class ParticleSystem {};
-
 namespace {
-std::unique_ptr<ParticleSystem> CreateParticleSystem(const std::string& /*systemName*/) {
-    return nullptr;
+// Before the loading mode has built the factory every name is unknown.
+std::unique_ptr<ParticleSystem> CreateParticleSystem(const std::string& systemName) {
+    if (particleSystemFactory == nullptr)
+        return nullptr;
+    return particleSystemFactory->CreateSystem(systemName);
 }
 } // namespace
 
@@ -22,7 +22,9 @@ Effect::Effect(const std::string& systemName, float directionOffset, bool stepMo
     system = CreateParticleSystem(systemName);
     if (!system)
         throw std::invalid_argument("Invalid particle system name.");
-    SetDirection(directionOffset);
+    system->AddDirection(directionOffset);
+    const ParticleBehavior& behavior = system->Behavior();
+    size = behavior.particleSpeed * 0.001f * float(behavior.particleLifeTime);
 }
 
 Effect::~Effect() = default;
@@ -38,13 +40,25 @@ void Effect::Update(unsigned elapsedMs) {
         RunSystem(1);
 }
 
-void Effect::RunSystem(unsigned /*elapsedMs*/) {}
+void Effect::RunSystem(unsigned elapsedMs) {
+    if (system)
+        system->Update(elapsedMs);
+}
 
-void Effect::Draw() {}
+void Effect::Draw() {
+    if (system)
+        system->Draw();
+}
 
-void Effect::SetDirection(float /*degrees*/) {}
+void Effect::SetDirection(float degrees) {
+    if (system)
+        system->SetDirection(degrees);
+}
 
-void Effect::MoveParticles(float /*dx*/, float /*dy*/) {}
+void Effect::MoveParticles(float dx, float dy) {
+    if (system)
+        system->Move(dx, dy);
+}
 
 void Effect::Pause() {
     SetPaused(true);
@@ -52,22 +66,26 @@ void Effect::Pause() {
 
 void Effect::SetPaused(bool flag) {
     paused = flag;
+    if (system)
+        system->SetPaused(flag);
 }
 
 void Effect::End() {
     ended = true;
+    if (system)
+        system->End();
 }
 
 bool Effect::IsFinished() const {
-    return ended;
+    return system ? system->IsFinished() : ended;
 }
 
 bool Effect::IsEmitting() const {
-    return !ended && !paused;
+    return system ? system->IsEmitting() : !ended && !paused;
 }
 
 unsigned Effect::EmitTime() const {
-    return 0;
+    return system ? system->Behavior().emitTime : 0;
 }
 
 } // namespace Vorn

@@ -1,0 +1,173 @@
+// Emission, motion, ageing and drawing of a running particle system.
+#include "graphics/ParticleSystem.h"
+
+#include "world/Random.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Vorn {
+
+namespace {
+
+constexpr double degreesToRadians = 0.017453292519943295;
+constexpr double radiansToDegrees = 180.0 * 0.3183098861837907;
+
+// The number of rounds due once the system reaches newAge; an emit time of 0 means "never emits", not a
+// division by zero.
+std::uint32_t DueRounds(std::uint32_t newAge, std::uint32_t emitTime, std::uint32_t rounds) {
+    if (emitTime == 0) {
+        return 0;
+    }
+    const std::uint32_t total = newAge / emitTime;
+    return total > rounds ? total - rounds : 0;
+}
+
+float Clamp01(double value) {
+    return static_cast<float>(std::clamp(value, 0.0, 1.0));
+}
+
+} // namespace
+
+float ParticleAlpha(const ParticleBehavior& behavior, std::uint32_t age) {
+    if (age < behavior.fadeInBegin) {
+        return 0.0f;
+    }
+    // A zero life time would divide by zero; such particles are removed before they are ever drawn.
+    const double lived = behavior.particleLifeTime == 0 ? 1.0 : double(age) / behavior.particleLifeTime;
+    // log10(0) is -inf at age 0, so the clamp below turns the logarithmic fade's start into full alpha.
+    const double faded = behavior.alphaLog ? 1.0 + 0.5 * std::log10(1.1 * lived) : lived;
+    double alpha = std::clamp(1.0 - faded, 0.0, 1.0);
+    if (age < behavior.fadeInEnd) {
+        alpha *= double(age - behavior.fadeInBegin) / double(behavior.fadeInEnd - behavior.fadeInBegin);
+    }
+    return static_cast<float>(alpha);
+}
+
+float ParticleProgress(const ParticleBehavior& behavior, std::uint32_t age) {
+    // Without a move time the particle is at its end size from the start.
+    if (behavior.particleMoveTime == 0) {
+        return 1.0f;
+    }
+    return Clamp01(double(age) / behavior.particleMoveTime);
+}
+
+float ParticleSlowDownFactor(const ParticleBehavior& behavior, float moveFraction) {
+    if (!behavior.slowDown) {
+        return 1.0f;
+    }
+    const double f = moveFraction;
+    double factor;
+    if (behavior.logSlowDown) {
+        // Both logarithms diverge at their ends (log10 of 0); clamping at 0 stops the particle there
+        // instead of sending it to infinity or backwards.
+        factor = behavior.inverseSlowDown ? 1.0 + 0.5 * std::log10(1.1 * f) : 1.0 + 0.5 * std::log10(1.0 - f);
+    } else {
+        factor = behavior.inverseSlowDown ? f : 1.0 - f;
+    }
+    if (!(factor > 0.0)) {
+        return 0.0f;
+    }
+    return static_cast<float>(factor);
+}
+
+std::uint32_t* ParticleSystem::drawnParticleCounter = nullptr;
+
+ParticleSystem::ParticleSystem(ParticleFactory& factory, const ParticleBehavior& behavior, float direction,
+                               float scatterAngle, bool focus)
+    : factory(&factory), behavior(behavior), direction(direction), scatterAngle(scatterAngle), focus(focus) {
+    particles.reserve(64);
+}
+
+void ParticleSystem::Update(std::uint32_t elapsedMs) {
+    factory->Update(elapsedMs);
+    if (!paused) {
+        Emit(elapsedMs);
+    }
+    RemoveExpired();
+    MoveParticles(elapsedMs);
+    if (!paused) {
+        age += elapsedMs;
+    }
+}
+
+void ParticleSystem::Emit(std::uint32_t elapsedMs) {
+    if (age >= behavior.lifeTime && rounds > 0) {
+        return;
+    }
+    const std::uint32_t due = DueRounds(age + elapsedMs, behavior.emitTime, rounds);
+    for (std::uint64_t i = 0; i < std::uint64_t(due) * behavior.emitNumber; ++i) {
+        EmitOne();
+    }
+    rounds += due;
+}
+
+// The random draws come in a fixed order (spread, heading, the sprite's own, move time, distance) so that
+// a run replays exactly from the same seed.
+void ParticleSystem::EmitOne() {
+    const double spread = focus ? scatterAngle * randomGenerator.Next() : scatterAngle;
+    const double headingDegrees = spread * 0.5 + direction - randomGenerator.Next() * spread;
+    ParticleRecord particle;
+    particle.heading = static_cast<float>(headingDegrees * degreesToRadians);
+    particle.sprite = factory->Create();
+    particle.x = behavior.sourceOffsetX;
+    particle.y = behavior.sourceOffsetY;
+    particle.moveTime =
+        behavior.particleMoveTime + std::uint32_t(randomGenerator.Next() * behavior.particleMoveTimeRandom);
+    if (behavior.sourceRadius > 0.1f) {
+        const double distance = randomGenerator.Next() * behavior.sourceRadius;
+        particle.x += static_cast<float>(distance * std::sin(particle.heading));
+        particle.y += static_cast<float>(distance * std::cos(particle.heading));
+    }
+    particles.push_back(std::move(particle));
+}
+
+void ParticleSystem::RemoveExpired() {
+    std::erase_if(particles, [this](const ParticleRecord& particle) {
+        return particle.age >= behavior.particleLifeTime;
+    });
+}
+
+void ParticleSystem::MoveParticles(std::uint32_t elapsedMs) {
+    const double baseStep = elapsedMs * double(behavior.particleSpeed) * 0.001;
+    for (ParticleRecord& particle : particles) {
+        particle.age += elapsedMs;
+        if (particle.age >= particle.moveTime) {
+            continue;
+        }
+        const float fraction = float(particle.age) / float(particle.moveTime);
+        const double step = baseStep * ParticleSlowDownFactor(behavior, fraction);
+        particle.x += static_cast<float>(step * std::sin(particle.heading));
+        particle.y += static_cast<float>(step * std::cos(particle.heading));
+    }
+}
+
+void ParticleSystem::Move(float dx, float dy) {
+    for (ParticleRecord& particle : particles) {
+        particle.x += dx;
+        particle.y += dy;
+    }
+}
+
+void ParticleSystem::Draw() {
+    for (const ParticleRecord& particle : particles) {
+        DrawParticle(particle);
+    }
+}
+
+void ParticleSystem::DrawParticle(const ParticleRecord& particle) {
+    const float alpha = ParticleAlpha(behavior, particle.age);
+    const float progress = ParticleProgress(behavior, particle.age);
+    glPushMatrix();
+    glTranslatef(particle.x, particle.y, 0.0f);
+    glRotatef(static_cast<float>(particle.heading * radiansToDegrees), 0.0f, 0.0f, -1.0f);
+    particle.sprite->Draw(alpha, progress);
+    glPopMatrix();
+    if (drawnParticleCounter != nullptr) {
+        ++*drawnParticleCounter;
+    }
+}
+
+} // namespace Vorn

@@ -1,0 +1,83 @@
+// A running particle system: emits sprites in rounds, moves, ages, fades and draws them.
+#pragma once
+
+#include "graphics/Particle.h"
+#include "graphics/ParticleBehavior.h"
+#include "graphics/ParticleFactory.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace Vorn {
+
+// How bright a particle of this age is: 0 before the fade-in begins, then falling from 1 with its age
+// (linearly, or logarithmically with alphaLog), ramped up during the fade-in. Always within [0, 1].
+float ParticleAlpha(const ParticleBehavior& behavior, std::uint32_t age);
+// How far a particle of this age is through the behaviour's move time, within [0, 1].
+float ParticleProgress(const ParticleBehavior& behavior, std::uint32_t age);
+// The share of full speed a moving particle keeps at this fraction of its own move time, never negative.
+float ParticleSlowDownFactor(const ParticleBehavior& behavior, float moveFraction);
+
+// Owned by its Effect. The factory is the system's record in the ParticleSystemFactory, which must outlive
+// every system made from it.
+class ParticleSystem {
+public:
+    struct ParticleRecord {
+        std::unique_ptr<Particle> sprite;
+        float x = 0.0f;
+        float y = 0.0f;
+        float heading = 0.0f; // radians, 0 towards +y, growing clockwise
+        std::uint32_t age = 0;
+        std::uint32_t moveTime = 0;
+    };
+
+    ParticleSystem(ParticleFactory& factory, const ParticleBehavior& behavior, float direction,
+                   float scatterAngle, bool focus);
+    ParticleSystem(const ParticleSystem&) = delete;
+    ParticleSystem& operator=(const ParticleSystem&) = delete;
+
+    void Update(std::uint32_t elapsedMs);
+    // Draws every particle around the current origin; the caller has translated to the system and set
+    // texturing and blending.
+    void Draw();
+    void Move(float dx, float dy);
+
+    void SetPaused(bool flag) { paused = flag; }
+    void End() { ended = true; }
+    void SetDirection(float degrees) { direction = degrees; }
+    void AddDirection(float degrees) { direction += degrees; }
+    bool IsEmitting() const { return age < behavior.lifeTime && !ended && !paused; }
+    bool IsFinished() const { return (age >= behavior.lifeTime || ended) && particles.empty(); }
+    void Destroy() { particles.clear(); }
+
+    const ParticleBehavior& Behavior() const { return behavior; }
+    std::uint32_t Age() const { return age; }
+    std::uint32_t Rounds() const { return rounds; }
+    float Direction() const { return direction; }
+    bool IsPaused() const { return paused; }
+    const std::vector<ParticleRecord>& Particles() const { return particles; }
+
+    // Every particle drawn adds 1 here; the game mode points it at its first draw counter and clears it.
+    static std::uint32_t* drawnParticleCounter;
+
+private:
+    void Emit(std::uint32_t elapsedMs);
+    void EmitOne();
+    void RemoveExpired();
+    void MoveParticles(std::uint32_t elapsedMs);
+    void DrawParticle(const ParticleRecord& particle);
+
+    ParticleFactory* factory;
+    ParticleBehavior behavior;
+    std::uint32_t age = 0;
+    std::uint32_t rounds = 0;
+    float direction;
+    float scatterAngle = 360.0f;
+    bool focus;
+    bool paused = false;
+    bool ended = false;
+    std::vector<ParticleRecord> particles;
+};
+
+} // namespace Vorn

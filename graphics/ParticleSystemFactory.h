@@ -1,0 +1,76 @@
+// The named particle behaviours and systems of particles.xml, and the creation of running systems by name.
+#pragma once
+
+#include "graphics/ParticleBehavior.h"
+#include "graphics/ParticleFactory.h"
+#include "graphics/ParticleSystem.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace Brisk {
+class Node;
+}
+
+namespace Vorn {
+
+// One global instance lives from the loading mode to shutdown; every running system points into its records,
+// so it must be released only after the last system is gone.
+class ParticleSystemFactory {
+public:
+    class CommonParticleFactory;
+
+    // A sprite of a system record: the record's colour, size and spin, with its own spin factor in
+    // [0.5, 1.5) so that neighbouring sprites do not turn in step.
+    class CommonParticle : public Particle {
+    public:
+        CommonParticle(const CommonParticleFactory& parameters, unsigned int texture);
+        void Draw(float alpha, float progress) override;
+
+        // The uniform scale that grows the half side from the particle size to the end size over the move.
+        static float Scale(float size, float sizeEnd, float progress);
+
+        const std::array<std::uint8_t, 4>* colour;
+        const CommonParticleFactory* parameters;
+        float spinFactor;
+    };
+
+    // One system record of particles.xml; it also makes the record's sprites.
+    class CommonParticleFactory : public ParticleFactory {
+    public:
+        std::unique_ptr<Particle> Create() override;
+
+        float particleSize = 0.0f;
+        float particleSizeEnd = 0.0f;
+        float scatterAngle = 0.0f;
+        float direction = 0.0f;
+        bool focus = false;
+        float rotationSpeed = 0.0f; // degrees of spin at full progress
+        std::array<std::uint8_t, 4> colour{255, 0, 255, 255};
+        std::string behaviorName;
+        std::string textureName;
+    };
+
+    // Fills both maps from the particles.xml document; later records replace earlier ones of the same name.
+    void Load(const Brisk::Node& document);
+    // A new system of that name, or null when the system or its behaviour is unknown.
+    std::unique_ptr<ParticleSystem> CreateSystem(const std::string& systemName);
+    void Release();
+
+    const std::map<std::string, ParticleBehavior>& Behaviors() const { return behaviors; }
+    const std::map<std::string, std::unique_ptr<CommonParticleFactory>>& Systems() const { return systems; }
+    // The behaviour a system name would run with, or null.
+    const ParticleBehavior* BehaviorOf(const std::string& systemName) const;
+
+private:
+    std::map<std::string, ParticleBehavior> behaviors;
+    std::map<std::string, std::unique_ptr<CommonParticleFactory>> systems;
+};
+
+// The game's factory, made by the loading mode and deleted at window destruction; null before and after.
+extern ParticleSystemFactory* particleSystemFactory;
+
+} // namespace Vorn

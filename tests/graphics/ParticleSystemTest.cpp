@@ -1,0 +1,331 @@
+// Emission, removal, motion, fading and the life cycle of running particle systems.
+#include "datafiles/Node.h"
+#include "graphics/ParticleSystemFactory.h"
+#include "world/Random.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+namespace {
+
+using Vorn::ParticleBehavior;
+using Vorn::ParticleSystem;
+using Vorn::ParticleSystemFactory;
+
+// One parameter element of particles.xml.
+std::string Value(const std::string& element, const std::string& value) {
+    return "<" + element + " value=\"" + value + "\"/>";
+}
+
+// A factory holding one system "Test" run by one behaviour "B", built from parameter elements.
+class ParticleSystemTest : public testing::Test {
+protected:
+    void SetUp() override { Vorn::randomGenerator.SeedIndices(12, 34, 56, 78); }
+
+    std::unique_ptr<ParticleSystem> Make(const std::string& behaviorParameters,
+                                         const std::string& systemParameters = "") {
+        Brisk::Node document;
+        const std::string text = "<behavior><B>" + behaviorParameters + "</B></behavior><system><Test>" +
+                                 systemParameters + "<behavior value=\"B\"/></Test></system>";
+        document.LoadText(text.c_str());
+        factory.Release();
+        factory.Load(document);
+        return factory.CreateSystem("Test");
+    }
+
+    ParticleSystemFactory factory;
+};
+
+const std::string emitter = Value("life_time", "1000") + Value("emit_time", "100") +
+                            Value("emit_number", "3") + Value("particle_life_time", "5000");
+
+TEST_F(ParticleSystemTest, RoundsAreDueFromTheTotalAge) {
+    auto system = Make(emitter);
+    ASSERT_NE(system, nullptr);
+    system->Update(250);
+    EXPECT_EQ(system->Particles().size(), 6u);
+    system->Update(50);
+    EXPECT_EQ(system->Particles().size(), 9u);
+    EXPECT_EQ(system->Rounds(), 3u);
+}
+
+TEST_F(ParticleSystemTest, NothingIsEmittedAtAgeZeroAndMissedRoundsComeAtOnce) {
+    auto system = Make(emitter);
+    system->Update(0);
+    EXPECT_TRUE(system->Particles().empty());
+    system->Update(99);
+    EXPECT_TRUE(system->Particles().empty());
+    system->Update(1);
+    EXPECT_EQ(system->Particles().size(), 3u);
+}
+
+TEST_F(ParticleSystemTest, EmissionStopsAtTheLifeTimeButAShortLifeStillEmitsOnce) {
+    auto system = Make(emitter);
+    for (int frame = 0; frame < 30; ++frame) {
+        system->Update(100);
+    }
+    EXPECT_EQ(system->Rounds(), 10u);
+    EXPECT_FALSE(system->IsEmitting());
+
+    auto brief = Make(Value("life_time", "10") + Value("emit_time", "100") + Value("emit_number", "2") +
+                      Value("particle_life_time", "5000"));
+    for (int frame = 0; frame < 5; ++frame) {
+        brief->Update(50);
+    }
+    EXPECT_EQ(brief->Rounds(), 1u);
+    EXPECT_EQ(brief->Particles().size(), 2u);
+}
+
+TEST_F(ParticleSystemTest, AZeroEmitTimeEmitsNothing) {
+    auto system =
+        Make(Value("life_time", "1000") + Value("emit_number", "3") + Value("particle_life_time", "500"));
+    system->Update(100);
+    system->Update(2000);
+    EXPECT_TRUE(system->Particles().empty());
+    EXPECT_TRUE(system->IsFinished());
+}
+
+TEST_F(ParticleSystemTest, APausedSystemKeepsItsAgeAndResumes) {
+    auto system = Make(emitter);
+    system->Update(150);
+    system->SetPaused(true);
+    EXPECT_FALSE(system->IsEmitting());
+    system->Update(500);
+    EXPECT_EQ(system->Age(), 150u);
+    EXPECT_EQ(system->Particles().size(), 3u);
+    EXPECT_EQ(system->Particles()[0].age, 650u) << "particles age on while the system is paused";
+    system->SetPaused(false);
+    system->Update(50);
+    EXPECT_EQ(system->Particles().size(), 6u);
+    EXPECT_EQ(system->Age(), 200u);
+}
+
+TEST_F(ParticleSystemTest, ParticlesAreRemovedWhenTheirAgeReachesTheLifeTime) {
+    auto system = Make(Value("life_time", "100") + Value("emit_time", "100") + Value("emit_number", "1") +
+                       Value("particle_life_time", "300"));
+    system->Update(100); // emitted now, age 0 until the motion step adds this update
+    ASSERT_EQ(system->Particles().size(), 1u);
+    system->Update(199);
+    ASSERT_EQ(system->Particles().size(), 1u);
+    system->Update(1);
+    ASSERT_EQ(system->Particles().size(), 1u);
+    EXPECT_EQ(system->Particles()[0].age, 300u);
+    system->Update(1);
+    EXPECT_TRUE(system->Particles().empty());
+    EXPECT_TRUE(system->IsFinished());
+}
+
+TEST_F(ParticleSystemTest, RemovalKeepsTheOrderOfTheSurvivors) {
+    auto system = Make(Value("life_time", "300") + Value("emit_time", "100") + Value("emit_number", "2") +
+                           Value("particle_life_time", "150") + Value("particle_speed", "100"),
+                       Value("scatter_angle", "360"));
+    system->Update(100);
+    system->Update(100);
+    ASSERT_EQ(system->Particles().size(), 4u);
+    const float third = system->Particles()[2].heading;
+    const float fourth = system->Particles()[3].heading;
+    system->Update(100);
+    ASSERT_EQ(system->Particles().size(), 4u);
+    EXPECT_EQ(system->Particles()[0].heading, third);
+    EXPECT_EQ(system->Particles()[1].heading, fourth);
+}
+
+// Replays the generator by hand: spread, heading, the sprite's spin, move time, then the source distance.
+TEST_F(ParticleSystemTest, EachParticleDrawsItsRandomValuesInAFixedOrder) {
+    auto system = Make(Value("life_time", "100") + Value("emit_time", "100") + Value("emit_number", "1") +
+                           Value("particle_life_time", "1000") + Value("particle_move_time", "200") +
+                           Value("particle_move_time_random", "100") + Value("source_radius", "10") +
+                           Value("source_offset_x", "3") + Value("source_offset_y", "-2"),
+                       Value("scatter_angle", "90") + Value("direction", "30") + Value("focus", "1"));
+    Vorn::Random replay;
+    const double spread = 90.0 * replay.Next();
+    const double heading = (spread * 0.5 + 30.0 - replay.Next() * spread) * std::numbers::pi / 180.0;
+    const double spin = replay.Next() + 0.5;
+    const unsigned moveTime = 200 + unsigned(replay.Next() * 100);
+    const double distance = replay.Next() * 10.0;
+
+    system->Update(100);
+    ASSERT_EQ(system->Particles().size(), 1u);
+    const ParticleSystem::ParticleRecord& particle = system->Particles()[0];
+    EXPECT_FLOAT_EQ(particle.heading, float(heading));
+    EXPECT_EQ(particle.moveTime, moveTime);
+    EXPECT_NEAR(particle.x, 3.0 + distance * std::sin(heading), 1e-4);
+    EXPECT_NEAR(particle.y, -2.0 + distance * std::cos(heading), 1e-4);
+    const auto& sprite = dynamic_cast<const ParticleSystemFactory::CommonParticle&>(*particle.sprite);
+    EXPECT_FLOAT_EQ(sprite.spinFactor, float(spin));
+    EXPECT_EQ(Vorn::randomGenerator.Next(), replay.Next()) << "no further draws were made";
+}
+
+// Mean distance of the headings from the cone's centre, in degrees.
+double MeanDeviation(const ParticleSystem& system, double direction) {
+    double sum = 0;
+    for (const auto& particle : system.Particles()) {
+        sum += std::abs(particle.heading * 180.0 / std::numbers::pi - direction);
+    }
+    return sum / double(system.Particles().size());
+}
+
+TEST_F(ParticleSystemTest, FocusNarrowsTheHeadingsAroundTheDirection) {
+    const std::string many = Value("life_time", "100") + Value("emit_time", "100") +
+                             Value("emit_number", "2000") + Value("particle_life_time", "1000");
+    auto spread = Make(many, Value("scatter_angle", "120") + Value("direction", "45"));
+    spread->Update(100);
+    auto focused = Make(many, Value("scatter_angle", "120") + Value("direction", "45") + Value("focus", "1"));
+    focused->Update(100);
+
+    // Uniform over +-60 degrees averages 30 away from the centre; focus mixes in narrower cones (15).
+    EXPECT_NEAR(MeanDeviation(*spread, 45.0), 30.0, 1.5);
+    EXPECT_NEAR(MeanDeviation(*focused, 45.0), 15.0, 1.5);
+    for (const auto& particle : spread->Particles()) {
+        const double degrees = particle.heading * 180.0 / std::numbers::pi;
+        ASSERT_GE(degrees, 45.0 - 60.0 - 1e-3);
+        ASSERT_LE(degrees, 45.0 + 60.0 + 1e-3);
+    }
+}
+
+TEST_F(ParticleSystemTest, AFullCircleCoversEveryQuarterEvenly) {
+    auto system = Make(Value("life_time", "100") + Value("emit_time", "100") + Value("emit_number", "4000") +
+                           Value("particle_life_time", "1000"),
+                       Value("scatter_angle", "360"));
+    system->Update(100);
+    int quarters[4] = {};
+    for (const auto& particle : system->Particles()) {
+        const double degrees = particle.heading * 180.0 / std::numbers::pi + 180.0;
+        ++quarters[std::clamp(int(degrees / 90.0), 0, 3)];
+    }
+    for (int count : quarters) {
+        EXPECT_NEAR(count, 1000, 120);
+    }
+}
+
+// One particle heading along +y at 100 units per second for 1000 ms.
+std::string Mover(const std::string& flags) {
+    return Value("life_time", "10") + Value("emit_time", "10") + Value("emit_number", "1") +
+           Value("particle_life_time", "5000") + Value("particle_move_time", "1000") +
+           Value("particle_speed", "100") + flags;
+}
+
+float DistanceAfterMove(ParticleSystem& system) {
+    system.Update(10);
+    for (int step = 0; step < 120; ++step) {
+        system.Update(10);
+    }
+    return system.Particles().at(0).y;
+}
+
+TEST_F(ParticleSystemTest, SlowDownCoversAboutHalfTheConstantSpeedDistance) {
+    auto constant = Make(Mover(""));
+    EXPECT_NEAR(DistanceAfterMove(*constant), 100.0f, 1.01f);
+    auto slowed = Make(Mover(Value("particle_motion_slow_down", "true")));
+    EXPECT_NEAR(DistanceAfterMove(*slowed), 50.0f, 1.5f);
+    auto speeding =
+        Make(Mover(Value("particle_motion_slow_down", "1") + Value("particle_motion_inv_slow_down", "1")));
+    EXPECT_NEAR(DistanceAfterMove(*speeding), 50.0f, 1.5f);
+}
+
+TEST_F(ParticleSystemTest, LogarithmicSlowDownStaysFiniteAndNeverMovesBackwards) {
+    for (const char* inverse : {"0", "1"}) {
+        auto system =
+            Make(Mover(Value("particle_motion_slow_down", "1") + Value("particle_motion_log_slow_down", "1") +
+                       Value("particle_motion_inv_slow_down", inverse)));
+        system->Update(10);
+        float previous = system->Particles().at(0).y;
+        for (int step = 0; step < 120; ++step) {
+            system->Update(step % 7 == 0 ? 1 : 9);
+            const float y = system->Particles().at(0).y;
+            ASSERT_TRUE(std::isfinite(y)) << "inverse " << inverse;
+            ASSERT_GE(y, previous) << "inverse " << inverse << " step " << step;
+            previous = y;
+        }
+        EXPECT_GT(previous, 30.0f);
+        EXPECT_LT(previous, 100.0f);
+    }
+}
+
+TEST(ParticleSlowDownFactor, LogarithmicEndsAreClampedToZero) {
+    ParticleBehavior behavior;
+    behavior.slowDown = true;
+    behavior.logSlowDown = true;
+    EXPECT_EQ(Vorn::ParticleSlowDownFactor(behavior, 1.0f), 0.0f);
+    EXPECT_EQ(Vorn::ParticleSlowDownFactor(behavior, 0.999f), 0.0f);
+    EXPECT_FLOAT_EQ(Vorn::ParticleSlowDownFactor(behavior, 0.0f), 1.0f);
+    behavior.inverseSlowDown = true;
+    EXPECT_EQ(Vorn::ParticleSlowDownFactor(behavior, 0.0f), 0.0f);
+    EXPECT_NEAR(Vorn::ParticleSlowDownFactor(behavior, 1.0f), 1.0 + 0.5 * std::log10(1.1), 1e-6);
+}
+
+TEST(ParticleAlpha, NeverExceedsOneAndFadesInThenOut) {
+    ParticleBehavior behavior;
+    behavior.particleLifeTime = 1000;
+    for (bool logarithmic : {false, true}) {
+        behavior.alphaLog = logarithmic;
+        for (unsigned age : {0u, 1u, 10u, 500u, 999u, 1000u, 1500u}) {
+            const float alpha = Vorn::ParticleAlpha(behavior, age);
+            EXPECT_GE(alpha, 0.0f) << age;
+            EXPECT_LE(alpha, 1.0f) << age;
+        }
+    }
+    behavior.alphaLog = false;
+    EXPECT_FLOAT_EQ(Vorn::ParticleAlpha(behavior, 250), 0.75f);
+    behavior.alphaLog = true;
+    EXPECT_FLOAT_EQ(Vorn::ParticleAlpha(behavior, 0), 1.0f);
+    EXPECT_NEAR(Vorn::ParticleAlpha(behavior, 500), -0.5 * std::log10(0.55), 1e-6);
+
+    behavior.alphaLog = false;
+    behavior.fadeInBegin = 100;
+    behavior.fadeInEnd = 300;
+    EXPECT_EQ(Vorn::ParticleAlpha(behavior, 99), 0.0f);
+    EXPECT_FLOAT_EQ(Vorn::ParticleAlpha(behavior, 200), 0.8f * 0.5f);
+    EXPECT_FLOAT_EQ(Vorn::ParticleAlpha(behavior, 300), 0.7f);
+}
+
+TEST(ParticleProgress, RunsOverTheBehaviourMoveTimeAndStopsAtOne) {
+    ParticleBehavior behavior;
+    behavior.particleMoveTime = 400;
+    EXPECT_FLOAT_EQ(Vorn::ParticleProgress(behavior, 100), 0.25f);
+    EXPECT_FLOAT_EQ(Vorn::ParticleProgress(behavior, 4000), 1.0f);
+    behavior.particleMoveTime = 0;
+    EXPECT_FLOAT_EQ(Vorn::ParticleProgress(behavior, 0), 1.0f);
+}
+
+TEST_F(ParticleSystemTest, FinishedOnlyWhenAgedOrEndedAndEmpty) {
+    auto system = Make(Value("life_time", "200") + Value("emit_time", "100") + Value("emit_number", "1") +
+                       Value("particle_life_time", "250"));
+    EXPECT_FALSE(system->IsFinished());
+    EXPECT_TRUE(system->IsEmitting());
+    system->Update(100);
+    system->Update(100);
+    EXPECT_FALSE(system->IsEmitting());
+    EXPECT_FALSE(system->IsFinished()) << "aged, but particles are still alive";
+    system->Update(200);
+    system->Update(100);
+    EXPECT_TRUE(system->Particles().empty());
+    EXPECT_TRUE(system->IsFinished());
+
+    auto ended = Make(emitter);
+    ended->Update(100);
+    ended->End();
+    EXPECT_FALSE(ended->IsEmitting());
+    EXPECT_FALSE(ended->IsFinished());
+    ended->Destroy();
+    EXPECT_TRUE(ended->IsFinished());
+}
+
+TEST_F(ParticleSystemTest, MoveShiftsEveryLiveParticle) {
+    auto system = Make(emitter);
+    system->Update(200);
+    std::vector<std::pair<float, float>> before;
+    for (const auto& particle : system->Particles()) {
+        before.emplace_back(particle.x, particle.y);
+    }
+    system->Move(5.0f, -2.5f);
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        EXPECT_FLOAT_EQ(system->Particles()[i].x, before[i].first + 5.0f);
+        EXPECT_FLOAT_EQ(system->Particles()[i].y, before[i].second - 2.5f);
+    }
+}
+
+} // namespace
