@@ -35,6 +35,11 @@ std::uint64_t MaxCompressedBytes(std::size_t pixelBytes) {
     return 2 * std::uint64_t{pixelBytes} + 1024;
 }
 
+// Deflate cannot expand data by more than 1032 to 1, so a stream of this many bytes never fills more.
+std::uint64_t MaxInflatedBytes(std::size_t compressedBytes) {
+    return 1032 * std::uint64_t{compressedBytes} + 64;
+}
+
 } // namespace
 
 int BitmapImage::ReadFile(const std::string& path) {
@@ -102,7 +107,15 @@ int BitmapImage::ReadHeader(std::span<const std::uint8_t> header) {
     return Read;
 }
 
+// Both checks run before the pixel memory is allocated, so a short hostile file claiming a huge image
+// costs nothing.
 int BitmapImage::ReadPixels(std::span<const std::uint8_t> data) {
+    if (compression == Stored && data.size() != PixelBytes()) {
+        return Refuse(BadLength);
+    }
+    if (compression == Zlib && PixelBytes() > MaxInflatedBytes(data.size())) {
+        return Refuse(InflatedSizeDiffers);
+    }
     try {
         pixels.assign(PixelBytes(), 0);
     } catch (const std::bad_alloc&) {
@@ -112,9 +125,6 @@ int BitmapImage::ReadPixels(std::span<const std::uint8_t> data) {
 }
 
 int BitmapImage::ReadStored(std::span<const std::uint8_t> data) {
-    if (data.size() != pixels.size()) {
-        return Refuse(BadLength);
-    }
     std::memcpy(pixels.data(), data.data(), data.size());
     return Read;
 }

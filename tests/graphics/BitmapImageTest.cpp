@@ -118,6 +118,10 @@ TEST(BitmapImage, CompressedStreamMustInflateToExactlyTheImage) {
     EXPECT_EQ(StatusOf(Join(Header(2, 2, 1), Join(Deflate(16), {9, 9, 9}))), BitmapImage::BadLength);
 }
 
+TEST(BitmapImage, StreamTooShortToFillAHugeImageIsRefusedUpFront) {
+    EXPECT_EQ(StatusOf(Join(Header(8192, 8192, 1), Deflate(64))), BitmapImage::InflatedSizeDiffers);
+}
+
 TEST(BitmapImage, CorruptOrTruncatedStreamIsRefused) {
     auto flipped = Deflate(64);
     flipped[0] ^= 0xff;
