@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <thread>
 
@@ -50,6 +51,9 @@ private:
     std::atomic<bool> stop{false};
     std::thread thread;
 };
+
+// Passing this as the count of a take operation takes everything there is.
+inline constexpr std::uint32_t takeAll = std::numeric_limits<std::uint32_t>::max();
 
 // The take rule both devices share for presses and clocks: n = 0 answers the counter without touching
 // it; otherwise up to n is taken off the counter and answered.

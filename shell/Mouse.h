@@ -10,7 +10,6 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <limits>
 #include <memory>
 #include <mutex>
 
@@ -19,9 +18,6 @@ class Window;
 }
 
 namespace Zelt::C {
-
-// Passing this as the count of a take operation takes everything there is.
-inline constexpr std::uint32_t takeAll = std::numeric_limits<std::uint32_t>::max();
 
 class Mouse {
 public:
