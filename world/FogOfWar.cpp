@@ -1,0 +1,137 @@
+// The fog over the map.
+#include "world/FogOfWar.h"
+
+#include "rules/FowData.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Vorn {
+
+namespace {
+// A grid finer than this (134 MB) would come only from broken data; it is coarsened to fit instead.
+constexpr double maxGridPoints = 1 << 24;
+constexpr float visibleBelow = 0.99f;
+constexpr float drawnAbove = 0.01f;
+
+int PointsAlong(float size, float granularity) {
+    return static_cast<int>(size / granularity) + 1;
+}
+
+// Converts without overflow: positions far off the map land far outside the grid, then get clamped.
+int TruncateToIndex(double value) {
+    return static_cast<int>(std::clamp(value, -1e9, 1e9));
+}
+} // namespace
+
+FogOfWar::FogOfWar(const Constants::FowData* record, float halfWidth, float halfHeight)
+    : record(record), halfWidth(std::max(halfWidth, 0.0f)), halfHeight(std::max(halfHeight, 0.0f)) {
+    const float width = 2 * this->halfWidth;
+    const float height = 2 * this->halfHeight;
+    granularity = record ? record->granularity : 0;
+    if (!(granularity > 0) || !std::isfinite(granularity))
+        granularity = std::max({width, height, 1.0f});
+    const double points = (double(width) / granularity + 1) * (double(height) / granularity + 1);
+    if (points > maxGridPoints)
+        granularity *= static_cast<float>(std::sqrt(points / maxGridPoints)) * 1.01f;
+    columns = PointsAlong(width, granularity);
+    rows = PointsAlong(height, granularity);
+    grid.resize(static_cast<std::size_t>(columns) * rows);
+}
+
+void FogOfWar::Reset(int side) {
+    this->side = side;
+    std::fill(grid.begin(), grid.end(), GridPoint{1, 0});
+}
+
+void FogOfWar::Update(unsigned elapsedMs) {
+    if (!record)
+        return;
+    const float seconds = elapsedMs * 0.001f;
+    const float fogGain = seconds / record->fadeBackTime;
+    for (GridPoint& point : grid) {
+        point.age += seconds;
+        if (point.age > record->beforeFadeBackTime)
+            point.fog += fogGain;
+    }
+}
+
+int FogOfWar::GridIndex(float coordinate, float halfSize) const {
+    return TruncateToIndex((double(coordinate) + halfSize) / granularity);
+}
+
+void FogOfWar::RevealFog(float x, float y, float r, int side) {
+    if (side != this->side || !(r > 0))
+        return;
+    const int firstRow = std::max(GridIndex(y - r, halfHeight), 0);
+    const int lastRow = std::min(GridIndex(y + r, halfHeight), rows - 1);
+    const int firstColumn = std::max(GridIndex(x - r, halfWidth), 0);
+    const int lastColumn = std::min(GridIndex(x + r, halfWidth), columns - 1);
+    const float rSquared = r * r;
+    for (int row = firstRow; row <= lastRow; ++row) {
+        const float dy = row * granularity - halfHeight - y;
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            const float dx = column * granularity - halfWidth - x;
+            const float dSquared = dx * dx + dy * dy;
+            if (dSquared >= rSquared)
+                continue;
+            GridPoint& point = grid[Index(column, row)];
+            const float ratio = dSquared / rSquared;
+            point.fog = std::min(point.fog, ratio * ratio);
+            point.age = 0;
+        }
+    }
+}
+
+bool FogOfWar::IsVisible(float x, float y, float r) const {
+    const int firstRow = std::max(GridIndex(y - r, halfHeight), 0);
+    const int lastRow = std::min(GridIndex(y + r, halfHeight) + 1, rows - 1);
+    const int firstColumn = std::max(GridIndex(x - r, halfWidth), 0);
+    const int lastColumn = std::min(GridIndex(x + r, halfWidth) + 1, columns - 1);
+    for (int row = firstRow; row <= lastRow; ++row)
+        for (int column = firstColumn; column <= lastColumn; ++column)
+            if (grid[Index(column, row)].fog < visibleBelow)
+                return true;
+    return false;
+}
+
+float FogOfWar::FogAtOrFull(int column, int row) const {
+    if (column < 0 || row < 0 || column >= columns || row >= rows)
+        return 1;
+    return std::max(grid[Index(column, row)].fog, 0.0f);
+}
+
+void FogOfWar::DrawSquare(int column, int row) const {
+    const int corners[4][2] = {{column, row}, {column + 1, row}, {column + 1, row + 1}, {column, row + 1}};
+    float alphas[4];
+    bool anyFog = false;
+    for (int i = 0; i < 4; ++i) {
+        alphas[i] = FogAtOrFull(corners[i][0], corners[i][1]);
+        anyFog = anyFog || alphas[i] > drawnAbove;
+    }
+    if (!anyFog)
+        return;
+    for (int i = 0; i < 4; ++i) {
+        glColor4f(record->colorR, record->colorG, record->colorB, alphas[i]);
+        glVertex2f(corners[i][0] * granularity - halfWidth, corners[i][1] * granularity - halfHeight);
+    }
+}
+
+void FogOfWar::Draw(float centreX, float centreY, float r) const {
+    if (!record)
+        return;
+    // Floor rather than truncate, so the squares just off the map's lower left are drawn fogged too.
+    const int firstColumn = TruncateToIndex(std::floor((double(centreX) - r + halfWidth) / granularity));
+    const int lastColumn = TruncateToIndex(std::floor((double(centreX) + r + halfWidth) / granularity));
+    const int firstRow = TruncateToIndex(std::floor((double(centreY) - r + halfHeight) / granularity));
+    const int lastRow = TruncateToIndex(std::floor((double(centreY) + r + halfHeight) / granularity));
+    glBegin(GL_QUADS);
+    for (int row = firstRow; row <= lastRow; ++row)
+        for (int column = firstColumn; column <= lastColumn; ++column)
+            DrawSquare(column, row);
+    glEnd();
+}
+
+} // namespace Vorn

@@ -1,0 +1,58 @@
+// The fog over the map: a grid of points that one side's sight clears and that fogs over again with time.
+#pragma once
+
+#include <vector>
+
+namespace Vorn {
+
+namespace Constants {
+struct FowData;
+}
+
+class FogOfWar {
+public:
+    struct GridPoint {
+        // 1 is fully fogged, 0 clear; it grows past 1 when left alone long enough.
+        float fog = 1;
+        // Seconds since the point was last cleared.
+        float age = 0;
+    };
+
+    // The grid spans the map, one point every "granularity" units from the lower left corner. Without a
+    // record, or with a granularity that is not positive, the grid is a single point.
+    FogOfWar(const Constants::FowData* record, float halfWidth, float halfHeight);
+
+    // Fogs every point and makes `side` the one whose sight clears it.
+    void Reset(int side);
+    void Update(unsigned elapsedMs);
+    // Clears the fog within r of (x, y) when `side` is the fog's side: nearer points clear more.
+    void RevealFog(float x, float y, float r, int side);
+    // True when some grid point around the box of half side r around (x, y) is less than nearly fogged.
+    bool IsVisible(float x, float y, float r) const;
+    // Draws the fog over the box of half side r around the centre, one quad per grid square. Needs GL.
+    void Draw(float centreX, float centreY, float r) const;
+
+    int Side() const { return side; }
+    int Columns() const { return columns; }
+    int Rows() const { return rows; }
+    float Granularity() const { return granularity; }
+    const GridPoint& PointAt(int column, int row) const { return grid[Index(column, row)]; }
+
+private:
+    int Index(int column, int row) const { return row * columns + column; }
+    // The grid index of a map coordinate along one axis, by truncation after adding the half size.
+    int GridIndex(float coordinate, float halfSize) const;
+    float FogAtOrFull(int column, int row) const;
+    void DrawSquare(int column, int row) const;
+
+    const Constants::FowData* record;
+    float granularity;
+    float halfWidth;
+    float halfHeight;
+    int columns;
+    int rows;
+    int side = 0;
+    std::vector<GridPoint> grid;
+};
+
+} // namespace Vorn

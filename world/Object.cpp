@@ -1,0 +1,43 @@
+// The root of everything on the map.
+#include "world/Object.h"
+
+#include "graphics/Drawing.h"
+
+#include <GL/gl.h>
+
+namespace Vorn {
+
+namespace {
+// Serial 0 is never given out, so a default reference matches nothing.
+std::uint64_t nextSerial = 1;
+
+constexpr SideColour sideColours[7] = {{1, 1, 1}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1},
+                                       {1, 1, 0}, {0, 1, 1}, {1, 0, 1}};
+} // namespace
+
+Object::Object() : serial(nextSerial++) {}
+
+Object::~Object() = default;
+
+void Object::Draw() {
+    SetSideColour(side);
+    DrawRotated(drawing, direction);
+}
+
+SideColour SideColourOf(int side) {
+    if (side < 0 || side > 6)
+        return sideColours[0];
+    return sideColours[side];
+}
+
+void SetSideColour(int side) {
+    const SideColour colour = SideColourOf(side);
+    glColor3f(colour.red, colour.green, colour.blue);
+}
+
+void DrawRotated(const Drawing* drawing, float direction) {
+    if (drawing)
+        drawing->Draw(direction);
+}
+
+} // namespace Vorn

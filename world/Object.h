@@ -1,0 +1,50 @@
+// The root of everything on the map: position, size, heading, side and the drawing it is shown with.
+#pragma once
+
+#include <cstdint>
+
+namespace Vorn {
+
+class Drawing;
+
+// Objects are owned by the world container that holds them and are deleted through the virtual destructor.
+// Every object gets a serial number at construction that no other object of the run shares; remembered
+// references compare it so that a new object at a freed object's address is never taken for the old one.
+class Object {
+public:
+    Object();
+    Object(const Object&) = delete;
+    Object& operator=(const Object&) = delete;
+    virtual ~Object();
+
+    // Draws in the side colour at the origin, rotated by the direction; the caller has translated to (x, y).
+    virtual void Draw();
+
+    std::uint64_t Serial() const { return serial; }
+
+    const Drawing* drawing = nullptr;
+    float x = 0;
+    float y = 0;
+    // Radius for collision, targeting and fog; below 0.01 the object never blocks.
+    float size = 0;
+    float direction = 0;
+    int side = 0;
+
+private:
+    std::uint64_t serial;
+};
+
+// Objects of size below this never block movement or placement.
+constexpr float blockingSize = 0.01f;
+
+struct SideColour {
+    float red, green, blue;
+};
+// The colour objects of a side are drawn in; white for a value that is no side.
+SideColour SideColourOf(int side);
+// Makes the side colour the current drawing colour.
+void SetSideColour(int side);
+// Draws the drawing rotated by the heading in degrees; nothing without a drawing.
+void DrawRotated(const Drawing* drawing, float direction);
+
+} // namespace Vorn

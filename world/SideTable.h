@@ -1,0 +1,43 @@
+// The seven sides' names, money and callsign counters, and which side the player commands.
+#pragma once
+
+#include "rules/ObjectTypes.h"
+
+#include <array>
+#include <string>
+
+namespace Vorn {
+
+class World;
+
+struct SideRecord {
+    std::string name = "---";
+    int money = 0;
+    // Shown by the info box; nothing in the simulation changes it.
+    int points = 0;
+    int nextTankCallsign = 1;
+    int nextTowerCallsign = 1;
+    std::array<int, buildingTypeCount> nextBuildingCallsign{1, 1, 1, 1, 1, 1, 1, 1, 1};
+};
+
+class SideTable {
+public:
+    explicit SideTable(World* world) : world(world) {}
+
+    // The record of side 0..6; any other value gives a scratch record that nothing reads, so a stray side
+    // number cannot write outside the table.
+    SideRecord& operator[](int side);
+    const SideRecord& operator[](int side) const;
+
+    World* world;
+    int playerSide = 3;
+    std::array<SideRecord, 7> records;
+
+private:
+    SideRecord noSideRecord;
+};
+
+// The side whose colour name ("Neutral", "Red", ... "Magenta") equals the text ignoring case; 7 for none.
+int SideOfName(const std::string& name);
+
+} // namespace Vorn

@@ -1,0 +1,380 @@
+// The world: containers, tick order, economy and drawing layers. The queries are in WorldQueries.cpp.
+#include "world/World.h"
+
+#include "datafiles/DataArchive.h"
+#include "rules/BuildingData.h"
+#include "rules/ConstantsTable.h"
+#include "rules/CorpseData.h"
+#include "rules/ExplosionData.h"
+#include "rules/FowData.h"
+#include "rules/RecyclerExtraData.h"
+#include "world/Building.h"
+#include "world/Bullet.h"
+#include "world/Corpse.h"
+#include "world/Debris.h"
+#include "world/Effect.h"
+#include "world/Explosion.h"
+#include "world/Landmark.h"
+#include "world/Landmine.h"
+#include "world/LevelEvents.h"
+#include "world/Tank.h"
+#include "world/Tower.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace Vorn {
+
+World* world = nullptr;
+
+namespace {
+// The constants ids of explosion type 0 and corpse type 0; the other types follow in order.
+constexpr int firstExplosionRecord = 51;
+constexpr int firstCorpseRecord = 59;
+} // namespace
+
+World::World(const std::string& levelFileName, unsigned screenWidth, unsigned screenHeight)
+    : World(ReadLevelSize(levelFileName), screenWidth, screenHeight) {}
+
+World::World(LevelSize size, unsigned screenWidth, unsigned screenHeight)
+    : World(size.width, size.height, screenWidth, screenHeight,
+            Constants::constantsTable.Find<Constants::FowData>(Constants::ConstantId::FOW)) {}
+
+namespace {
+template <typename Record> const Record* RecordAt(int id) {
+    return Constants::constantsTable.Find<Record>(static_cast<Constants::ConstantId>(id));
+}
+
+float AttributeOr0(const Brisk::Node& element, const char* name) {
+    const Brisk::Attribute* attribute = element.FindAttribute(name);
+    return attribute ? static_cast<float>(Brisk::ToFloat(*attribute)) : 0.0f;
+}
+} // namespace
+
+// Only the first "level" element counts; without one the map is 0 by 0.
+World::LevelSize World::ReadLevelSize(const std::string& levelFileName) {
+    const Brisk::Node document = dataArchive.ReadDocument(levelFileName);
+    const Brisk::Node* level = document.FindChild("level");
+    if (!level)
+        return {};
+    return {AttributeOr0(*level, "width"), AttributeOr0(*level, "height")};
+}
+
+World::World(float width, float height, unsigned screenWidth, unsigned screenHeight,
+             const Constants::FowData* fowRecord)
+    : fog(fowRecord, width / 2, height / 2), sides(this), screenWidth(screenWidth),
+      screenHeight(screenHeight), width(width), height(height) {}
+
+World::~World() {
+    levelEvents.reset();
+    // Objects first and bullets next: their destructors end the effects they are attached to.
+    for (ObjectMap& map : objects)
+        DeleteAll(map);
+    DeleteAll(bullets);
+    DeleteAll(lowerEffects);
+    DeleteAll(upperEffects);
+}
+
+template <typename T> void World::DeleteAll(SpatialMap<T>& map) {
+    for (auto& [key, cell] : map.Cells()) {
+        for (T* item : cell)
+            delete item;
+        cell.clear();
+    }
+}
+
+void World::SetLevelEvents(std::unique_ptr<LevelEvents> events) {
+    levelEvents = std::move(events);
+}
+
+// --- Containers
+
+bool World::InsertObject(Object* object, ObjectKind kind) {
+    if (object->side < 0 || object->side >= sideCount)
+        return false;
+    Objects(object->side, kind).Insert(object->x, object->y, object);
+    return true;
+}
+
+bool World::EraseObject(Object* object, ObjectKind kind) {
+    if (object->side < 0 || object->side >= sideCount)
+        return false;
+    return Objects(object->side, kind).Erase(object->x, object->y, object);
+}
+
+namespace {
+// Moving within a cell touches only the position; across cells the pointer moves, and only once it was
+// found where the object says it is.
+template <typename T> bool Refile(SpatialMap<T>& map, T* item, float newX, float newY) {
+    if (SpatialCellKeyOf(item->x, item->y) != SpatialCellKeyOf(newX, newY)) {
+        if (!map.Erase(item->x, item->y, item))
+            return false;
+        map.Insert(newX, newY, item);
+    }
+    item->x = newX;
+    item->y = newY;
+    return true;
+}
+} // namespace
+
+bool World::RefileObject(Object* object, ObjectKind kind, float newX, float newY) {
+    if (object->side < 0 || object->side >= sideCount)
+        return false;
+    return Refile(Objects(object->side, kind), object, newX, newY);
+}
+
+bool World::RefileBullet(Bullet* bullet, float newX, float newY) {
+    return Refile(bullets, bullet, newX, newY);
+}
+
+bool World::RefileEffect(EffectMap& layer, Effect* effect, float newX, float newY) {
+    return Refile(layer, effect, newX, newY);
+}
+
+void World::InsertEffect(EffectMap& layer, Effect* effect) {
+    layer.Insert(effect->x, effect->y, effect);
+}
+
+void World::InsertBullet(Bullet* bullet) {
+    bullets.Insert(bullet->x, bullet->y, bullet);
+}
+
+// --- Tick
+
+template <typename T> void World::TakeSnapshot(SpatialMap<T>& map, std::vector<T*>& into) {
+    into.clear();
+    for (const auto& [key, cell] : map.Cells())
+        into.insert(into.end(), cell.begin(), cell.end());
+}
+
+void World::Tick(unsigned elapsedMs) {
+    const unsigned oldClock = clock;
+    clock += elapsedMs;
+    if (levelEvents)
+        levelEvents->LevelTick(elapsedMs);
+    fog.Update(elapsedMs);
+    for (ObjectKind kind : {KindLandmine, KindLandmark, KindStatic, KindTank, KindTower, KindBuilding})
+        UpdateObjects(kind, elapsedMs);
+    UpdateBullets(elapsedMs);
+    RemoveFinishedBullets();
+    UpdateEffects(elapsedMs);
+    for (int side = 0; side < sideCount; ++side) {
+        RemoveExpired(side);
+        RemoveDestroyed(side);
+    }
+    RemoveFinishedEffects(lowerEffects);
+    RemoveFinishedEffects(upperEffects);
+    PayIncome(oldClock, clock);
+}
+
+void World::UpdateObject(Object* object, ObjectKind kind, unsigned elapsedMs) {
+    switch (kind) {
+    case KindLandmine:
+        if (auto* landmine = dynamic_cast<Landmine*>(object))
+            landmine->Update(*this, elapsedMs);
+        break;
+    case KindLandmark:
+        if (auto* landmark = dynamic_cast<Landmark*>(object))
+            landmark->Update();
+        break;
+    case KindStatic:
+        if (auto* corpse = dynamic_cast<Corpse*>(object))
+            corpse->Update(*this, elapsedMs);
+        break;
+    case KindTank:
+        if (auto* tank = dynamic_cast<Tank*>(object))
+            tank->Update(elapsedMs);
+        break;
+    case KindTower:
+        if (auto* tower = dynamic_cast<Tower*>(object))
+            tower->Update(elapsedMs);
+        break;
+    case KindBuilding:
+        if (auto* building = dynamic_cast<Building*>(object))
+            building->Update(elapsedMs);
+        break;
+    case KindDebris:
+        break;
+    }
+}
+
+// Each side in turn; a snapshot lets an update move its object to another cell without being met twice.
+void World::UpdateObjects(ObjectKind kind, unsigned elapsedMs) {
+    for (int side = 0; side < sideCount; ++side) {
+        TakeSnapshot(Objects(side, kind), objectSnapshot);
+        for (Object* object : objectSnapshot)
+            UpdateObject(object, kind, elapsedMs);
+    }
+}
+
+void World::UpdateBullets(unsigned elapsedMs) {
+    TakeSnapshot(bullets, bulletSnapshot);
+    for (Bullet* bullet : bulletSnapshot)
+        bullet->Update(elapsedMs);
+}
+
+void World::RemoveFinishedBullets() {
+    RemoveBackwards(
+        bullets, [](Bullet* bullet) { return bullet->finished; }, [](Bullet* bullet) { delete bullet; });
+}
+
+void World::UpdateEffects(unsigned elapsedMs) {
+    for (EffectMap* layer : {&lowerEffects, &upperEffects}) {
+        TakeSnapshot(*layer, effectSnapshot);
+        for (Effect* effect : effectSnapshot)
+            effect->Update(elapsedMs);
+    }
+}
+
+void World::RemoveFinishedEffects(EffectMap& layer) {
+    RemoveBackwards(
+        layer, [](Effect* effect) { return effect->IsFinished(); }, [](Effect* effect) { delete effect; });
+}
+
+// Walks every cell from its last entry to its first, so that taking entries out keeps the walk valid.
+template <typename T, typename Condition, typename Dispose>
+void World::RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dispose) {
+    for (auto& [key, cell] : map.Cells())
+        for (std::size_t i = cell.size(); i-- > 0;) {
+            if (i >= cell.size() || !condition(cell[i]))
+                continue;
+            T* item = cell[i];
+            cell.erase(cell.begin() + static_cast<std::ptrdiff_t>(i));
+            dispose(item);
+        }
+}
+
+void World::RemoveExpired(int side) {
+    const auto deleteObject = [](Object* object) { delete object; };
+    RemoveBackwards(
+        Objects(side, KindLandmine),
+        [](Object* object) {
+            auto* landmine = dynamic_cast<Landmine*>(object);
+            return landmine && landmine->HasDetonated();
+        },
+        deleteObject);
+    RemoveBackwards(
+        Objects(side, KindStatic),
+        [](Object* object) {
+            auto* corpse = dynamic_cast<Corpse*>(object);
+            return corpse && corpse->IsEmpty();
+        },
+        deleteObject);
+    RemoveBackwards(
+        Objects(side, KindDebris),
+        [](Object* object) {
+            auto* debris = dynamic_cast<Debris*>(object);
+            return debris && debris->HasExpired();
+        },
+        deleteObject);
+}
+
+void World::RemoveDestroyed(int side) {
+    RemoveBackwards(
+        Objects(side, KindTank),
+        [](Object* object) {
+            auto* tank = dynamic_cast<Tank*>(object);
+            return tank && tank->IsDestroyed();
+        },
+        [this](Object* object) {
+            Die(object, ExplosionType::ExplosionTank,
+                static_cast<CorpseType>(static_cast<Tank*>(object)->type));
+        });
+    RemoveBackwards(
+        Objects(side, KindTower),
+        [](Object* object) {
+            auto* tower = dynamic_cast<Tower*>(object);
+            return tower && tower->IsDestroyed();
+        },
+        [this](Object* object) {
+            const int type = static_cast<int>(static_cast<Tower*>(object)->type);
+            Die(object, ExplosionType::ExplosionTower, static_cast<CorpseType>(4 + type));
+        });
+    RemoveBackwards(
+        Objects(side, KindBuilding),
+        [](Object* object) {
+            auto* building = dynamic_cast<Building*>(object);
+            return building && building->IsDestroyed();
+        },
+        [this](Object* object) {
+            const int type = static_cast<int>(static_cast<Building*>(object)->type);
+            Die(object, ExplosionType::ExplosionBuilding, static_cast<CorpseType>(7 + type));
+        });
+}
+
+// A destroyed unit leaves an explosion above and a wreck under side 0, and the level hears of it before
+// it is deleted.
+void World::Die(Object* object, ExplosionType explosionType, CorpseType corpseType) {
+    try {
+        auto* explosion = new Explosion(
+            this, explosionType,
+            RecordAt<Constants::ExplosionData>(firstExplosionRecord + static_cast<int>(explosionType)), 0);
+        explosion->x = object->x;
+        explosion->y = object->y;
+        InsertEffect(upperEffects, explosion);
+    } catch (const std::invalid_argument&) {
+        // Without its particle system the explosion is left out; the death itself goes on.
+    }
+    auto* corpse =
+        new Corpse(corpseType, object->size,
+                   RecordAt<Constants::CorpseData>(firstCorpseRecord + static_cast<int>(corpseType)));
+    corpse->x = object->x;
+    corpse->y = object->y;
+    corpse->direction = object->direction;
+    corpse->side = 0;
+    InsertObject(corpse, KindStatic);
+    if (levelEvents)
+        levelEvents->NotifyDestroyed(object);
+    delete object;
+}
+
+// --- Economy
+
+void World::PayIncome(unsigned oldClock, unsigned newClock) {
+    const bool mineBoundary = oldClock / 10000 != newClock / 10000;
+    const bool recyclerBoundary = oldClock / 500 != newClock / 500;
+    for (int side = 0; side < sideCount; ++side) {
+        int income = 0;
+        if (mineBoundary)
+            income += MineIncome(side);
+        if (recyclerBoundary)
+            income += RecyclerIncome(side);
+        sides[side].money += income;
+    }
+}
+
+int World::MineIncome(int side) {
+    int income = 0;
+    for (const auto& [key, cell] : Objects(side, KindBuilding).Cells())
+        for (Object* object : cell) {
+            auto* building = dynamic_cast<Building*>(object);
+            if (building && building->record && IsPowered(*building))
+                income += static_cast<int>(building->HitPointFraction() * building->record->moneyGenerated);
+        }
+    return income;
+}
+
+int World::RecyclerIncome(int side) {
+    const auto* record =
+        Constants::constantsTable.Find<Constants::RecyclerExtraData>(Constants::ConstantId::RecyclerExtra);
+    if (!record)
+        return 0;
+    const float range = record->corpseRange;
+    int income = 0;
+    for (const auto& [key, cell] : Objects(side, KindBuilding).Cells())
+        for (Object* object : cell) {
+            auto* building = dynamic_cast<Building*>(object);
+            if (!building || building->type != BuildingType::Recycler)
+                continue;
+            for (int debrisSide = 0; debrisSide < sideCount; ++debrisSide)
+                Objects(debrisSide, KindDebris)
+                    .ForEachCellInRange(building->x, building->y, range + 64, [&](auto& pieces) {
+                        for (Object* piece : pieces)
+                            if (DistanceSquared(*piece, building->x, building->y) < range * range)
+                                income += record->corpseMoney;
+                    });
+        }
+    return income;
+}
+
+} // namespace Vorn

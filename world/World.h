@@ -1,0 +1,150 @@
+// Everything on the map during a game: the objects in their spatial grids, bullets, effects, the clock,
+// the level's events, the fog of war and the sides' economy.
+#pragma once
+
+#include "rules/ObjectTypes.h"
+#include "world/FogOfWar.h"
+#include "world/ObjectKind.h"
+#include "world/ObjectRef.h"
+#include "world/SideTable.h"
+#include "world/SpatialMap.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Vorn {
+
+class Building;
+class Bullet;
+class Effect;
+class LevelEvents;
+class Object;
+class WorldCamera;
+class ICallsign;
+namespace Constants {
+struct FowData;
+}
+
+class World {
+public:
+    using ObjectMap = SpatialMap<Object>;
+    using BulletMap = SpatialMap<Bullet>;
+    using EffectMap = SpatialMap<Effect>;
+
+    // Reads the level file through the data archive for the map size; the level's objects are placed by
+    // its "start" event in the first tick. The constants must be loaded before, since the fog reads them.
+    World(const std::string& levelFileName, unsigned screenWidth, unsigned screenHeight);
+    // Builds an empty world of the given size without reading any file; for tools, tests and benchmarks.
+    World(float width, float height, unsigned screenWidth, unsigned screenHeight,
+          const Constants::FowData* fowRecord = nullptr);
+    World(const World&) = delete;
+    World& operator=(const World&) = delete;
+    // Deletes every object, bullet and effect still held.
+    ~World();
+
+    struct LevelSize {
+        float width = 0;
+        float height = 0;
+    };
+    static LevelSize ReadLevelSize(const std::string& levelFileName);
+
+    // --- Containers. The world owns what they hold: whoever takes a pointer out deletes it or files it
+    // elsewhere.
+    ObjectMap& Objects(int side, ObjectKind kind) { return objects[side * objectKindCount + kind]; }
+    BulletMap& Bullets() { return bullets; }
+    EffectMap& LowerEffects() { return lowerEffects; }
+    EffectMap& UpperEffects() { return upperEffects; }
+
+    // Files the object at its own position in the container of its side and the kind. An object whose side
+    // is not 0..6 is refused (false) and stays the caller's.
+    bool InsertObject(Object* object, ObjectKind kind);
+    // Takes the object out of the container of its side and the kind; false when it is not there.
+    bool EraseObject(Object* object, ObjectKind kind);
+    // Moves an object; fails, leaving it where it was, when it is not in the cell of its position.
+    bool RefileObject(Object* object, ObjectKind kind, float newX, float newY);
+    bool RefileBullet(Bullet* bullet, float newX, float newY);
+    bool RefileEffect(EffectMap& layer, Effect* effect, float newX, float newY);
+    // Files the effect at its own position in the layer.
+    void InsertEffect(EffectMap& layer, Effect* effect);
+    void InsertBullet(Bullet* bullet);
+
+    // --- Queries. Positions are centres; an object's radius is its size.
+    bool CanMoveTo(const Object* mover, float x, float y, float r);
+    bool IsPlaceFree(float x, float y, float r, const Object* ignored);
+    Object* FirstHitOnSegment(float x1, float y1, float x2, float y2, float extraRadius, int side,
+                              ObjectKind kind, const Object* ignored);
+    Object* NearestOfKind(float x, float y, float range, ObjectKind kind, int excludedSide);
+    Object* FindNearestEnemy(float x, float y, float range, int ownSide);
+    // Whether the remembered object is still filed in a cell within r of (x, y), in any object container.
+    bool ContainsNear(float x, float y, float r, const ObjectRef& object);
+    // Whether the remembered object is still filed anywhere; scans every container.
+    bool ContainsAnywhere(const ObjectRef& object);
+    // The first object of the kind over all sides whose callsign has this letter and number.
+    Object* FindByCallsign(const ICallsign& callsign, ObjectKind kind);
+    bool IsPowered(const Building& building);
+
+    // --- Per frame.
+    void Tick(unsigned elapsedMs);
+    // Draws the map's layers through the camera. Needs a GL context.
+    void Draw(const WorldCamera& camera);
+
+    // --- State.
+    unsigned Clock() const { return clock; }
+    float Width() const { return width; }
+    float Height() const { return height; }
+    // The level code builds its events from the level document and hands them over here.
+    void SetLevelEvents(std::unique_ptr<LevelEvents> events);
+    LevelEvents* Level() const { return levelEvents.get(); }
+
+    FogOfWar fog;
+    SideTable sides;
+
+private:
+    World(LevelSize size, unsigned screenWidth, unsigned screenHeight);
+    template <typename T> static void DeleteAll(SpatialMap<T>& map);
+    template <typename T, typename Condition, typename Dispose>
+    static void RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dispose);
+    void UpdateObject(Object* object, ObjectKind kind, unsigned elapsedMs);
+    void UpdateObjects(ObjectKind kind, unsigned elapsedMs);
+    void UpdateBullets(unsigned elapsedMs);
+    void UpdateEffects(unsigned elapsedMs);
+    void RemoveFinishedBullets();
+    void RemoveExpired(int side);
+    void RemoveDestroyed(int side);
+    void RemoveFinishedEffects(EffectMap& layer);
+    void Die(Object* object, ExplosionType explosionType, CorpseType corpseType);
+    void PayIncome(unsigned oldClock, unsigned newClock);
+    int MineIncome(int side);
+    int RecyclerIncome(int side);
+    void DrawEffects(EffectMap& layer, float centreX, float centreY, float radius);
+    void DrawObjects(float centreX, float centreY, float radius);
+    void DrawBullets(float centreX, float centreY, float radius);
+    // Copies a container's pointers in walk order, so an update may move objects between cells.
+    template <typename T> static void TakeSnapshot(SpatialMap<T>& map, std::vector<T*>& into);
+
+    unsigned screenWidth;
+    unsigned screenHeight;
+    std::array<ObjectMap, sideCount * objectKindCount> objects;
+    BulletMap bullets;
+    EffectMap lowerEffects;
+    EffectMap upperEffects;
+    unsigned clock = 0;
+    std::unique_ptr<LevelEvents> levelEvents;
+    float width = 0;
+    float height = 0;
+    std::vector<Object*> objectSnapshot;
+    std::vector<Bullet*> bulletSnapshot;
+    std::vector<Effect*> effectSnapshot;
+};
+
+// The one world of the running game; set by the game mode while a game runs, null otherwise.
+extern World* world;
+
+float DistanceSquared(const Object& object, float x, float y);
+
+// The segment-point test of the queries: whether the segment from S to E passes within R of P.
+bool SegmentPassesWithin(float sx, float sy, float ex, float ey, float px, float py, float r);
+
+} // namespace Vorn

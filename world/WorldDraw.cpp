@@ -1,0 +1,84 @@
+// Drawing the world's layers: lower effects, objects, upper effects, bullets and the fog on top.
+#include "world/World.h"
+
+#include "world/Bullet.h"
+#include "world/Effect.h"
+#include "world/WorldCamera.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+namespace Vorn {
+
+namespace {
+template <typename T> bool WithinOf(const T& item, float x, float y, float radius) {
+    const float dx = item.x - x;
+    const float dy = item.y - y;
+    return dx * dx + dy * dy <= radius * radius;
+}
+
+template <typename T> void DrawTranslated(T& item) {
+    glPushMatrix();
+    glTranslatef(item.x, item.y, 0);
+    item.Draw();
+    glPopMatrix();
+}
+} // namespace
+
+void World::Draw(const WorldCamera& camera) {
+    camera.ApplyCamera();
+    const float zoom = camera.Zoom();
+    const float viewWidth = screenWidth / zoom;
+    const float viewHeight = screenHeight / zoom;
+    const float visibleRadius = 0.5f * std::sqrt(viewHeight * viewHeight + viewWidth * viewWidth) + 50;
+    // Particles fly beyond their effect's position, so effects are looked for a cell further out.
+    const float effectRadius = visibleRadius + 512;
+    const float centreX = camera.CentreX();
+    const float centreY = camera.CentreY();
+
+    glEnable(GL_TEXTURE_2D);
+    DrawEffects(lowerEffects, centreX, centreY, effectRadius);
+    glDisable(GL_TEXTURE_2D);
+    DrawObjects(centreX, centreY, visibleRadius);
+    glEnable(GL_TEXTURE_2D);
+    DrawEffects(upperEffects, centreX, centreY, effectRadius);
+    glDisable(GL_TEXTURE_2D);
+    DrawBullets(centreX, centreY, visibleRadius);
+    fog.Draw(centreX, centreY, visibleRadius);
+}
+
+// Effects in view and out of the fog, then every always-drawn effect wherever it is.
+void World::DrawEffects(EffectMap& layer, float centreX, float centreY, float radius) {
+    for (Effect* effect : layer.QueryRange(centreX, centreY, radius))
+        if (!effect->alwaysDrawn && WithinOf(*effect, centreX, centreY, radius) &&
+            fog.IsVisible(effect->x, effect->y, effect->size))
+            DrawTranslated(*effect);
+    for (const auto& [key, cell] : layer.Cells())
+        for (Effect* effect : cell)
+            if (effect->alwaysDrawn)
+                DrawTranslated(*effect);
+}
+
+// Kind by kind in draw order, side by side within a kind; other sides' landmines stay hidden.
+void World::DrawObjects(float centreX, float centreY, float radius) {
+    for (int kind = 0; kind < objectKindCount; ++kind)
+        for (int side = 0; side < sideCount; ++side) {
+            if (kind == KindLandmine && side != sides.playerSide)
+                continue;
+            for (Object* object :
+                 Objects(side, static_cast<ObjectKind>(kind)).QueryRange(centreX, centreY, radius))
+                if (WithinOf(*object, centreX, centreY, radius) &&
+                    fog.IsVisible(object->x, object->y, object->size))
+                    DrawTranslated(*object);
+        }
+}
+
+// The fog never hides bullets.
+void World::DrawBullets(float centreX, float centreY, float radius) {
+    for (Bullet* bullet : bullets.QueryRange(centreX, centreY, radius))
+        if (WithinOf(*bullet, centreX, centreY, radius))
+            DrawTranslated(*bullet);
+}
+
+} // namespace Vorn

@@ -1,0 +1,243 @@
+// The world's spatial questions: free places, movement, hits along a segment, nearest enemies, membership,
+// callsigns and power.
+#include "world/World.h"
+
+#include "rules/BuildingData.h"
+#include "world/Building.h"
+#include "world/ICallsign.h"
+
+#include <cmath>
+
+namespace Vorn {
+
+bool SegmentPassesWithin(float sx, float sy, float ex, float ey, float px, float py, float r) {
+    const float dx = ex - sx;
+    const float dy = ey - sy;
+    const float length = std::sqrt(dx * dx + dy * dy);
+    float closestX = sx;
+    float closestY = sy;
+    if (length > 0) {
+        const float ux = dx / length;
+        const float uy = dy / length;
+        const float along = (px - sx) * ux + (py - sy) * uy;
+        if (along >= 0 && along * along < length * length) {
+            closestX = sx + ux * along;
+            closestY = sy + uy * along;
+        } else if (along >= 0) {
+            closestX = ex;
+            closestY = ey;
+        }
+    }
+    const float offX = px - closestX;
+    const float offY = py - closestY;
+    return r * r >= offX * offX + offY * offY;
+}
+
+float DistanceSquared(const Object& object, float x, float y) {
+    const float dx = object.x - x;
+    const float dy = object.y - y;
+    return dx * dx + dy * dy;
+}
+
+namespace {
+constexpr ObjectKind blockingKinds[] = {KindStatic, KindDebris, KindTank, KindTower, KindBuilding};
+
+// Ends a search from inside nested loops.
+struct SearchDone {};
+} // namespace
+
+bool World::CanMoveTo(const Object* mover, float x, float y, float r) {
+    for (ObjectKind kind : blockingKinds)
+        for (int side = 0; side < sideCount; ++side) {
+            bool blocked = false;
+            Objects(side, kind).ForEachCellInRange(x, y, r, [&](const ObjectMap::Cell& cell) {
+                for (const Object* other : cell)
+                    if (other != mover && other->size >= blockingSize &&
+                        SegmentPassesWithin(mover->x, mover->y, x, y, other->x, other->y, r + other->size))
+                        blocked = true;
+            });
+            if (blocked)
+                return false;
+        }
+    return true;
+}
+
+bool World::IsPlaceFree(float x, float y, float r, const Object* ignored) {
+    for (ObjectKind kind : blockingKinds)
+        for (int side = 0; side < sideCount; ++side) {
+            bool occupied = false;
+            Objects(side, kind).ForEachCellInRange(x, y, r, [&](const ObjectMap::Cell& cell) {
+                for (const Object* other : cell) {
+                    const float reach = r + other->size;
+                    if (other != ignored && other->size >= blockingSize &&
+                        DistanceSquared(*other, x, y) <= reach * reach)
+                        occupied = true;
+                }
+            });
+            if (occupied)
+                return false;
+        }
+    return true;
+}
+
+namespace {
+// Both ends beyond reach on the same side of the centre along one axis: the segment cannot come near.
+bool ClearlyMisses(float a1, float a2, float centre, float reach) {
+    return (a1 < centre - reach && a2 < centre - reach) || (a1 > centre + reach && a2 > centre + reach);
+}
+} // namespace
+
+Object* World::FirstHitOnSegment(float x1, float y1, float x2, float y2, float extraRadius, int side,
+                                 ObjectKind kind, const Object* ignored) {
+    if (side < 0 || side >= sideCount)
+        return nullptr;
+    const float halfLength = 0.5f * std::hypot(x2 - x1, y2 - y1);
+    for (Object* other : Objects(side, kind).QueryRange((x1 + x2) / 2, (y1 + y2) / 2, halfLength + 64)) {
+        if (other == ignored)
+            continue;
+        const float reach = extraRadius + other->size;
+        if (ClearlyMisses(x1, x2, other->x, reach) || ClearlyMisses(y1, y2, other->y, reach))
+            continue;
+        if (SegmentPassesWithin(x1, y1, x2, y2, other->x, other->y, reach))
+            return other;
+    }
+    return nullptr;
+}
+
+Object* World::NearestOfKind(float x, float y, float range, ObjectKind kind, int excludedSide) {
+    Object* nearest = nullptr;
+    float nearestEdge = range;
+    for (int side = 0; side < sideCount; ++side) {
+        if (side == excludedSide)
+            continue;
+        Objects(side, kind).ForEachCellInRange(x, y, range + 64, [&](const ObjectMap::Cell& cell) {
+            for (Object* other : cell) {
+                const float edge = std::sqrt(DistanceSquared(*other, x, y)) - other->size;
+                if (edge < nearestEdge) {
+                    nearestEdge = edge;
+                    nearest = other;
+                }
+            }
+        });
+    }
+    return nearest;
+}
+
+// Tanks and towers first, the nearer centre winning and the tower on a tie; buildings only when there is
+// neither.
+Object* World::FindNearestEnemy(float x, float y, float range, int ownSide) {
+    Object* tank = NearestOfKind(x, y, range, KindTank, ownSide);
+    Object* tower = NearestOfKind(x, y, range, KindTower, ownSide);
+    if (tank && tower)
+        return DistanceSquared(*tank, x, y) < DistanceSquared(*tower, x, y) ? tank : tower;
+    if (tank || tower)
+        return tank ? tank : tower;
+    return NearestOfKind(x, y, range, KindBuilding, ownSide);
+}
+
+bool World::ContainsNear(float x, float y, float r, const ObjectRef& object) {
+    if (!object)
+        return false;
+    for (int kind = 0; kind < objectKindCount; ++kind)
+        for (int side = 0; side < sideCount; ++side) {
+            bool found = false;
+            Objects(side, static_cast<ObjectKind>(kind))
+                .ForEachCellInRange(x, y, r, [&](const ObjectMap::Cell& cell) {
+                    for (const Object* candidate : cell)
+                        if (object.Is(candidate))
+                            found = true;
+                });
+            if (found)
+                return true;
+        }
+    return false;
+}
+
+bool World::ContainsAnywhere(const ObjectRef& object) {
+    if (!object)
+        return false;
+    for (const ObjectMap& map : objects)
+        for (const auto& [key, cell] : map.Cells())
+            for (const Object* candidate : cell)
+                if (object.Is(candidate))
+                    return true;
+    return false;
+}
+
+namespace {
+// Walks one kind over all sides and leaves the nested loops by throwing x_found at the first match.
+class CsFindProcessing {
+public:
+    struct x_found {
+        Object* object;
+    };
+
+    CsFindProcessing(char letter, std::uint16_t number) : letter(letter), number(number) {}
+
+    void Process(Object* object) const {
+        const auto* callsign = dynamic_cast<const ICallsign*>(object);
+        if (callsign && callsign->letter == letter && callsign->number == number)
+            throw x_found{object};
+    }
+
+private:
+    char letter;
+    std::uint16_t number;
+};
+} // namespace
+
+Object* World::FindByCallsign(const ICallsign& callsign, ObjectKind kind) {
+    const CsFindProcessing processing(callsign.letter, callsign.number);
+    try {
+        for (int side = 0; side < sideCount; ++side)
+            for (const auto& [key, cell] : Objects(side, kind).Cells())
+                for (Object* object : cell)
+                    processing.Process(object);
+    } catch (const CsFindProcessing::x_found& found) {
+        return found.object;
+    }
+    return nullptr;
+}
+
+namespace {
+// Looks for a power plant of the side whose centre lies strictly within the range, throwing Found.
+class PowerPlantFindProcessor {
+public:
+    struct Found {};
+
+    PowerPlantFindProcessor(float x, float y, float range) : x(x), y(y), rangeSquared(range * range) {}
+
+    void Process(const Object* object) const {
+        const auto* building = dynamic_cast<const Building*>(object);
+        if (building && building->type == BuildingType::PowerPlant &&
+            DistanceSquared(*building, x, y) < rangeSquared)
+            throw Found{};
+    }
+
+private:
+    float x;
+    float y;
+    float rangeSquared;
+};
+} // namespace
+
+bool World::IsPowered(const Building& building) {
+    const float range = building.record ? building.record->powerPlantRange : 0;
+    if (range <= 0.1f)
+        return true;
+    if (building.side < 0 || building.side >= sideCount)
+        return false;
+    const PowerPlantFindProcessor processor(building.x, building.y, range);
+    try {
+        Objects(building.side, KindBuilding)
+            .ForEachCellInRange(building.x, building.y, range + 64, [&](const ObjectMap::Cell& cell) {
+                for (const Object* object : cell)
+                    processor.Process(object);
+            });
+    } catch (const PowerPlantFindProcessor::Found&) {
+        return true;
+    }
+    return false;
+}
+
+} // namespace Vorn
