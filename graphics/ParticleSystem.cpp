@@ -91,6 +91,58 @@ void ParticleSystem::Update(std::uint32_t elapsedMs) {
     if (!paused) {
         age += elapsedMs;
     }
+    for (const auto& layer : layers) {
+        layer->Update(elapsedMs);
+    }
+}
+
+void ParticleSystem::SetPaused(bool flag) {
+    paused = flag;
+    for (const auto& layer : layers) {
+        layer->SetPaused(flag);
+    }
+}
+
+void ParticleSystem::End() {
+    ended = true;
+    for (const auto& layer : layers) {
+        layer->End();
+    }
+}
+
+void ParticleSystem::SetDirection(float degrees) {
+    direction = degrees;
+    for (const auto& layer : layers) {
+        layer->SetDirection(degrees);
+    }
+}
+
+void ParticleSystem::AddDirection(float degrees) {
+    direction += degrees;
+    for (const auto& layer : layers) {
+        layer->AddDirection(degrees);
+    }
+}
+
+bool ParticleSystem::IsEmitting() const {
+    if (age < behavior.lifeTime && !ended && !paused) {
+        return true;
+    }
+    return std::ranges::any_of(layers, [](const auto& layer) { return layer->IsEmitting(); });
+}
+
+bool ParticleSystem::IsFinished() const {
+    if (!((age >= behavior.lifeTime || ended) && particles.empty())) {
+        return false;
+    }
+    return std::ranges::all_of(layers, [](const auto& layer) { return layer->IsFinished(); });
+}
+
+void ParticleSystem::Destroy() {
+    particles.clear();
+    for (const auto& layer : layers) {
+        layer->Destroy();
+    }
 }
 
 void ParticleSystem::Emit(std::uint32_t elapsedMs) {
@@ -149,11 +201,17 @@ void ParticleSystem::Move(float dx, float dy) {
         particle.x += dx;
         particle.y += dy;
     }
+    for (const auto& layer : layers) {
+        layer->Move(dx, dy);
+    }
 }
 
 void ParticleSystem::Draw() {
     for (const ParticleRecord& particle : particles) {
         DrawParticle(particle);
+    }
+    for (const auto& layer : layers) {
+        layer->Draw();
     }
 }
 

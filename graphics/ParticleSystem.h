@@ -21,6 +21,10 @@ float ParticleSlowDownFactor(const ParticleBehavior& behavior, float moveFractio
 
 // Owned by its Effect. The factory is the system's record in the ParticleSystemFactory, which must outlive
 // every system made from it.
+//
+// A system may carry layers: further systems that start, move, pause and end with it and are drawn over
+// its own particles in order. One record has one texture and one colour, so an explosion's flash, fire,
+// smoke and ring are layers of one system.
 class ParticleSystem {
 public:
     struct ParticleRecord {
@@ -43,19 +47,25 @@ public:
     void Draw();
     void Move(float dx, float dy);
 
-    void SetPaused(bool flag) { paused = flag; }
-    void End() { ended = true; }
-    void SetDirection(float degrees) { direction = degrees; }
-    void AddDirection(float degrees) { direction += degrees; }
-    bool IsEmitting() const { return age < behavior.lifeTime && !ended && !paused; }
-    bool IsFinished() const { return (age >= behavior.lifeTime || ended) && particles.empty(); }
-    void Destroy() { particles.clear(); }
+    void SetPaused(bool flag);
+    void End();
+    void SetDirection(float degrees);
+    void AddDirection(float degrees);
+    // Whether this system or any of its layers still emits.
+    bool IsEmitting() const;
+    // Finished once it and every layer has aged or ended and has no particles left.
+    bool IsFinished() const;
+    void Destroy();
+
+    void AddLayer(std::unique_ptr<ParticleSystem> layer) { layers.push_back(std::move(layer)); }
+    const std::vector<std::unique_ptr<ParticleSystem>>& Layers() const { return layers; }
 
     const ParticleBehavior& Behavior() const { return behavior; }
     std::uint32_t Age() const { return age; }
     std::uint32_t Rounds() const { return rounds; }
     float Direction() const { return direction; }
     bool IsPaused() const { return paused; }
+    // This system's own particles, without its layers'.
     const std::vector<ParticleRecord>& Particles() const { return particles; }
 
     // Every particle drawn adds 1 here; the game mode points it at its first draw counter and clears it.
@@ -78,6 +88,7 @@ private:
     bool paused = false;
     bool ended = false;
     std::vector<ParticleRecord> particles;
+    std::vector<std::unique_ptr<ParticleSystem>> layers;
 };
 
 } // namespace Vorn

@@ -77,6 +77,12 @@ std::unique_ptr<ParticleSystemFactory::CommonParticleFactory> ReadSystem(const B
     system->textureName = ReadText(record, "texture");
     const std::uint8_t* colour = colourTable.ColourOf(ReadText(record, "color"));
     std::copy(colour, colour + 4, system->colour.begin());
+    for (const Brisk::Node& element : record.children) {
+        const Brisk::Attribute* value = element.FindAttribute("value");
+        if (element.name == "layer" && value != nullptr) {
+            system->layerNames.push_back(value->value);
+        }
+    }
     return system;
 }
 
@@ -96,6 +102,11 @@ void ParticleSystemFactory::Load(const Brisk::Node& document) {
 }
 
 std::unique_ptr<ParticleSystem> ParticleSystemFactory::CreateSystem(const std::string& systemName) {
+    return CreateSystem(systemName, 0);
+}
+
+std::unique_ptr<ParticleSystem> ParticleSystemFactory::CreateSystem(const std::string& systemName,
+                                                                    int depth) {
     const auto system = systems.find(systemName);
     if (system == systems.end()) {
         return nullptr;
@@ -105,8 +116,16 @@ std::unique_ptr<ParticleSystem> ParticleSystemFactory::CreateSystem(const std::s
         return nullptr;
     }
     CommonParticleFactory& record = *system->second;
-    return std::make_unique<ParticleSystem>(record, behavior->second, record.direction, record.scatterAngle,
-                                            record.focus);
+    auto created = std::make_unique<ParticleSystem>(record, behavior->second, record.direction,
+                                                    record.scatterAngle, record.focus);
+    if (depth < maxLayerDepth) {
+        for (const std::string& layerName : record.layerNames) {
+            if (auto layer = CreateSystem(layerName, depth + 1)) {
+                created->AddLayer(std::move(layer));
+            }
+        }
+    }
+    return created;
 }
 
 const ParticleBehavior* ParticleSystemFactory::BehaviorOf(const std::string& systemName) const {

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Brisk {
 class Node;
@@ -52,11 +53,14 @@ public:
         std::array<std::uint8_t, 4> colour{255, 0, 255, 255};
         std::string behaviorName;
         std::string textureName;
+        // Systems drawn over this one's particles, from the record's "layer" elements in file order.
+        std::vector<std::string> layerNames;
     };
 
     // Fills both maps from the particles.xml document; later records replace earlier ones of the same name.
     void Load(const Brisk::Node& document);
-    // A new system of that name, or null when the system or its behaviour is unknown.
+    // A new system of that name, or null when the system or its behaviour is unknown. Layers whose names
+    // are unknown, or that would nest deeper than maxLayerDepth (a record naming itself), are left out.
     std::unique_ptr<ParticleSystem> CreateSystem(const std::string& systemName);
     void Release();
 
@@ -65,7 +69,11 @@ public:
     // The behaviour a system name would run with, or null.
     const ParticleBehavior* BehaviorOf(const std::string& systemName) const;
 
+    static constexpr int maxLayerDepth = 4;
+
 private:
+    std::unique_ptr<ParticleSystem> CreateSystem(const std::string& systemName, int depth);
+
     std::map<std::string, ParticleBehavior> behaviors;
     std::map<std::string, std::unique_ptr<CommonParticleFactory>> systems;
 };

@@ -1,0 +1,116 @@
+// What a particle system puts on screen: sprite size over the move, spin, heading, fading and the count.
+#include "datafiles/ColourTable.h"
+#include "datafiles/Node.h"
+#include "graphics/ParticleSystemFactory.h"
+#include "tests/support/GlTestWindow.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using testing_support::GlTestWindow;
+using testing_support::Pixel;
+
+// One white particle at the origin: static, living 1000 ms, growing over a 100 ms move.
+std::string Document(const std::string& size, const std::string& systemExtras = "") {
+    return R"(<behavior><Still><life_time value="10"/><emit_time value="10"/><emit_number value="1"/>
+              <particle_life_time value="1000"/><particle_move_time value="100"/></Still></behavior>
+              <system><Dot><behavior value="Still"/><color value="white"/>
+              <particle_size value=")" +
+           size + R"("/><particle_size_end value="8"/>)" + systemExtras + "</Dot></system>";
+}
+
+class ParticleDrawTest : public testing::Test {
+protected:
+    void SetUp() override {
+        colourTable.Store("white", {255, 255, 255, 255});
+        if (window.Ok()) {
+            window.Clear();
+            glDisable(GL_TEXTURE_2D);
+            glDisable(GL_BLEND);
+        }
+    }
+
+    std::unique_ptr<Vorn::ParticleSystem> Make(const std::string& text) {
+        Brisk::Node document;
+        document.LoadText(text.c_str());
+        factory.Load(document);
+        return factory.CreateSystem("Dot");
+    }
+
+    // Draws the system with its origin at the window's centre.
+    void DrawCentred(Vorn::ParticleSystem& system) {
+        glPushMatrix();
+        glTranslatef(160.0f, 120.0f, 0.0f);
+        system.Draw();
+        glPopMatrix();
+    }
+
+    bool Lit(int dx, int dy) const { return window.ReadPixel(160 + dx, 120 + dy) != Pixel{0, 0, 0}; }
+
+    GlTestWindow window;
+    Vorn::ParticleSystemFactory factory;
+};
+
+TEST_F(ParticleDrawTest, TheSpriteGrowsFromItsSizeToTheEndSizeOverTheMove) {
+    SKIP_WITHOUT_GL(window);
+    auto system = Make(Document("2"));
+    system->Update(10);
+    system->Update(40); // age 50: half side 2 + 0.5 x (8 - 2) = 5
+    DrawCentred(*system);
+    EXPECT_TRUE(Lit(4, 0));
+    EXPECT_FALSE(Lit(6, 0));
+
+    system->Update(200); // the move is over: half side 8
+    window.Clear();
+    DrawCentred(*system);
+    EXPECT_TRUE(Lit(7, 7));
+    EXPECT_FALSE(Lit(9, 0));
+}
+
+TEST_F(ParticleDrawTest, ASpriteOfSizeZeroGrowsFromNothing) {
+    SKIP_WITHOUT_GL(window);
+    auto system = Make(Document("0"));
+    system->Update(10);
+    system->Update(40);
+    DrawCentred(*system);
+    EXPECT_TRUE(Lit(3, 0));
+    EXPECT_FALSE(Lit(5, 0));
+}
+
+TEST_F(ParticleDrawTest, SpinTurnsTheSquareCounterClockwise) {
+    SKIP_WITHOUT_GL(window);
+    auto system = Make(Document("8", R"(<rotation_speed value="45"/>)"));
+    system->Update(10);
+    auto& sprite = dynamic_cast<Vorn::ParticleSystemFactory::CommonParticle&>(*system->Particles()[0].sprite);
+    sprite.spinFactor = 1.0f;
+    system->Update(500);
+    DrawCentred(*system);
+    // Turned by 45 degrees the square's corners point along the axes.
+    EXPECT_TRUE(Lit(10, 0));
+    EXPECT_TRUE(Lit(0, -10));
+    EXPECT_FALSE(Lit(7, 7));
+}
+
+TEST_F(ParticleDrawTest, FadedParticlesDrawDarkerAndEveryDrawIsCounted) {
+    SKIP_WITHOUT_GL(window);
+    auto system = Make(Document("4"));
+    system->Update(10);
+    system->Update(740); // age 750: alpha 0.25
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    std::uint32_t drawn = 0;
+    Vorn::ParticleSystem::drawnParticleCounter = &drawn;
+    DrawCentred(*system);
+    DrawCentred(*system);
+    Vorn::ParticleSystem::drawnParticleCounter = nullptr;
+    EXPECT_EQ(drawn, 2u);
+    const Pixel pixel = window.ReadPixel(160, 120);
+    // Two layers of alpha 0.25 over black: 1 - 0.75^2 of white.
+    EXPECT_NEAR(pixel.r, 255 * (1 - 0.75 * 0.75), 3);
+}
+
+} // namespace
