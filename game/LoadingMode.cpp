@@ -4,6 +4,7 @@
 #include "game/LoadingBar.h"
 #include "platform/Timer.h"
 #include "shell/ModeManager.h"
+#include "shell/Mouse.h"
 
 namespace Vorn::Mode {
 
@@ -31,7 +32,8 @@ void Loading::DoStep(int step) {
         // [font store]
         break;
     case 6:
-        // [seed the random generator; create the mouse]
+        // [seed the random generator]
+        Zelt::mouse = std::make_unique<Zelt::C::Mouse>(true);
         break;
     case 7:
         // [texture store]

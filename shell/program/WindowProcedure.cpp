@@ -1,11 +1,14 @@
 // The window procedure: creation, one frame per paint message, activation, and the ordered shutdown.
 #include "shell/program/WindowProcedure.h"
 
+#include "datafiles/DataArchive.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
 #include "shell/Configuration.h"
 #include "shell/DisplayMode.h"
+#include "shell/Keyboard.h"
 #include "shell/ModeManager.h"
+#include "shell/Mouse.h"
 #include "shell/program/ShellState.h"
 
 #include <GL/gl.h>
@@ -27,7 +30,7 @@ platform::LParam OnCreate(platform::Window& window) {
     shell.timerCapabilities = platform::GetTimerCapabilities();
     platform::TimeBeginPeriod(shell.timerCapabilities.minimumPeriod);
     shell.frameTimer.Restart(platform::TimeGetTime());
-    // [keyboard from keydef.xml]
+    keyboard = std::make_unique<C::Keyboard>(dataArchive.ReadDocument("keydef.xml"));
     modeManager.Activate(static_cast<std::uint32_t>(loadingModeIndex));
     return 0;
 }
@@ -40,8 +43,11 @@ void OnDestroy() {
     RenderContext::Destroy(shell.renderContext);
     shell.renderContext = nullptr;
     shell.inactiveFlag = 1;
-    // [delete mouse]
-    // [delete keyboard]
+    mouse.reset();
+    if (keyboard != nullptr) {
+        keyboard->ClearBindings();
+        keyboard.reset();
+    }
     // [delete font installer]
     platform::PostQuitMessage(0);
 }
@@ -69,7 +75,11 @@ void OnActivateApp(platform::Window& window, bool active) {
 
 // The overlay the "switch_fps" action shows: the frame rate and the running time.
 void DrawFrameRateOverlay() {
-    // [frame-rate overlay]
+    if (keyboard == nullptr || !keyboard->ActionToggled("switch_fps")) {
+        return;
+    }
+    glLoadIdentity();
+    // [frame-rate overlay: "FPS: %.2f" and " T9: %u" in the font "default"]
 }
 
 void RunFrame(platform::Window& window) {
@@ -131,7 +141,13 @@ platform::LParam HandleMessage(platform::Window& window, std::uint32_t message, 
 
 platform::LParam WindowProc(platform::Window& window, std::uint32_t message, platform::WParam wParam,
                             platform::LParam lParam) {
-    // [input devices see every message first]
+    // The devices keep their state from every message, whatever the window makes of it.
+    if (mouse != nullptr) {
+        mouse->HandleMessage(&window, message, wParam, lParam);
+    }
+    if (keyboard != nullptr) {
+        keyboard->HandleMessage(&window, message, wParam, lParam);
+    }
     try {
         return HandleMessage(window, message, wParam, lParam);
     } catch (const std::exception&) {
