@@ -124,10 +124,13 @@ void CheckKeys(const Brisk::Node& element, RecordClass recordClass, const FilePr
         if (std::string problem = FormProblem(form->second, value->value); !problem.empty())
             report(where, problem);
     }
+    std::string missing;
     for (const auto& [key, form] : forms) {
         if (!seen.contains(key))
-            report(element.name + "/" + key, "missing key; the game reads 0");
+            missing += (missing.empty() ? "" : ", ") + key;
     }
+    if (!missing.empty())
+        report(element.name, Text("missing keys ", missing, "; the game reads 0 for them"));
 }
 
 // Unknown, repeated and missing entries, and the keys of every entry.

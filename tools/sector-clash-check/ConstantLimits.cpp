@@ -17,7 +17,8 @@ struct KeyLimit {
 // Lower bounds above 0 protect divisions and rates the rules need to be positive; upper bounds catch
 // numbers with a digit too many.
 constexpr auto keyLimits = std::to_array<KeyLimit>({
-    {RecordClass::Turret, "max_ammo", {0, 10000}},
+    // Speed and status bars divide by "max_ammo": turrets that never fire carry one round.
+    {RecordClass::Turret, "max_ammo", {1, 10000}},
     {RecordClass::Turret, "reload_time", {0, 60}},
     {RecordClass::Turret, "rounds_in_serie", {0, 100}},
     {RecordClass::Turret, "serie_reload_time", {0, 120}},

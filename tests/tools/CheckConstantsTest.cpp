@@ -1,0 +1,133 @@
+// sector-clash-check on the shipped data and on a deliberately broken copy of constants.xml.
+#include "tests/support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+using namespace testing_support;
+
+struct CheckRun {
+    int exitCode = -1;
+    std::string output;
+};
+
+CheckRun RunChecker(const std::filesystem::path& folder, const std::string& area = "constants") {
+    std::string command = (BinDir() / "sector-clash-check").string() + " --only " + area + " '" +
+                          folder.string() + "' 2>/dev/null";
+    CheckRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    std::array<char, 4096> buffer;
+    while (std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        run.output.append(buffer.data(), read);
+    int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string ReadText(const std::filesystem::path& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Replaces the first occurrence of a piece of the shipped file, failing the test when it is not there.
+void Edit(std::string& text, const std::string& from, const std::string& to) {
+    std::size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    text.replace(at, from.size(), to);
+}
+
+TEST(CheckConstants, ShippedDataPasses) {
+    CheckRun run = RunChecker(SourceDir() / "data");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(run.output, "");
+}
+
+TEST(CheckConstants, ReportsEachFaultOfABrokenCopy) {
+    std::filesystem::path folder = ScratchDir("check-constants");
+    std::string text = ReadText(SourceDir() / "data/constants.xml");
+    Edit(text, "<reload_time value=\"0.1\"/>", "<reload_tme value=\"0.1\"/>"); // Gun1: typo
+    Edit(text, "<bullet value=\"razor\"/>", "<bullet value=\"Razor\"/>");      // Razor1: wrong case
+    Edit(text, "<Radar>", "<radar>");
+    Edit(text, "</Radar>", "</radar>"); // Radar: missing
+    Edit(text, "<max_armor value=\"400\"/>\n  <weight value=\"45\"/>",
+         "<max_armor value=\"400\"/>\n  <weight value=\"450\"/>");                    // HeavyArmor too heavy
+    Edit(text, "<granularity value=\"48\"/>", "<granularity value=\"0\"/>");          // FOW: divides by it
+    Edit(text, "<rearm_interval value=\"2000\"/>", "<rearm_interval value=\"2s\"/>"); // not a number
+    Edit(text, "<SmallLandmine>", "<SmallLandmine><colour value=\"red\"/>");          // unknown key
+    text += "<AI><think_timeout value=\"100\"/><slow_think_timeout value=\"1000\"/></AI>\n"; // duplicate
+    std::ofstream(folder / "constants.xml") << text;
+
+    CheckRun run = RunChecker(folder);
+    EXPECT_EQ(run.exitCode, 1);
+    const std::string file = (folder / "constants.xml").string() + ": ";
+    for (const char* expected : {
+             "Gun1/reload_tme: unknown key",
+             "Gun1: missing keys reload_time;",
+             "Razor1/bullet: \"Razor\" is not one of",
+             "radar: unknown entry (names are case-sensitive: Radar?)",
+             "Radar: missing entry",
+             "HeavyArmor/weight: 450 with the lightest turret weighs 455",
+             "FOW/granularity: 0 is outside the sane range 4 to 1024",
+             "ArmoryExtra/rearm_interval: \"2s\" is not a whole number; the game reads 2",
+             "SmallLandmine/colour: unknown key for LandmineData",
+             "AI: entry given more than once",
+         })
+        EXPECT_NE(run.output.find(file + expected), std::string::npos) << expected << "\n" << run.output;
+    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 10) << run.output;
+    std::filesystem::remove_all(folder);
+}
+
+TEST(CheckConstants, CombinationsThatBreakPlayAreReported) {
+    std::filesystem::path folder = ScratchDir("check-combinations");
+    std::string text = ReadText(SourceDir() / "data/constants.xml");
+    Edit(text, "<engage_range value=\"380\"/>", "<engage_range value=\"700\"/>"); // Cannon2 beyond 600
+    Edit(text, "<max_load value=\"100\"/>", "<max_load value=\"20\"/>");          // HeavyTank: no Cannon2
+    Edit(text, "<max_armor value=\"100\"/>\n  <weight value=\"10\"/>\n  <price value=\"60\"/>",
+         "<max_armor value=\"100\"/>\n  <weight value=\"10\"/>\n  <price value=\"0\"/>"); // LightArmor free,
+                                                                                          // slow
+    Edit(text, "<ammo_coef_add value=\"1\"/>", "<ammo_coef_add value=\"0\"/>"); // CannonExplosion harmless
+    std::ofstream(folder / "constants.xml") << text;
+    std::ofstream(folder / "particles.xml") << "<behavior/><system><ShellSmall/></system>";
+
+    CheckRun run = RunChecker(folder);
+    EXPECT_EQ(run.exitCode, 1);
+    for (const char* expected : {
+             "Cannon2/engage_range: 700 is beyond the TankBullet range 600",
+             "HeavyTank/max_load: 20 is less than Cannon2 with NoArmor (25)",
+             "LightArmor/price: 0 with a build time of 6000 ms",
+             "CannonExplosion/ammo_coef_add: 0 makes the blast harmless",
+             "Cannon1/shell_ps: particle system \"ShellLarge\" is not in particles.xml",
+             "TankBullet/death_ps: particle system \"BriefDust\" is not in particles.xml",
+         })
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+    EXPECT_EQ(run.output.find("Gun1/shell_ps"), std::string::npos) << run.output;
+    std::filesystem::remove_all(folder);
+}
+
+TEST(CheckConstants, MissingFileIsOneProblem) {
+    std::filesystem::path folder = ScratchDir("check-no-constants");
+    CheckRun run = RunChecker(folder);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.output.find("constants.xml: (file): cannot be opened"), std::string::npos) << run.output;
+    std::filesystem::remove_all(folder);
+}
+
+TEST(CheckUsage, BadArgumentsAreAUsageError) {
+    std::filesystem::path folder = ScratchDir("check-usage");
+    EXPECT_EQ(RunChecker(folder, "no-such-area").exitCode, 2);
+    EXPECT_EQ(RunChecker(folder / "absent").exitCode, 2);
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
