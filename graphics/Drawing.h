@@ -28,6 +28,9 @@ public:
     Drawing() = default;
     Drawing(const Drawing&) = delete;
     Drawing& operator=(const Drawing&) = delete;
+    // The display list moves with the drawing.
+    Drawing(Drawing&& other) noexcept;
+    Drawing& operator=(Drawing&& other) noexcept;
     // Deletes the display list when a GL context is current; without one the list died with its context.
     ~Drawing();
 
