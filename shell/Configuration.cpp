@@ -77,11 +77,15 @@ void ReadInterface(const Brisk::Node& interface) {
 } // namespace
 
 bool LoadConfiguration() {
-    configuration = Configuration{};
     platform::ScreenSize desktop = platform::DesktopSize();
-    configuration.screenWidth = desktop.width;
-    configuration.screenHeight = desktop.height;
-    Brisk::Node document = dataArchive.ReadDocument("config.xml");
+    ReadConfiguration(dataArchive.ReadDocument("config.xml"), desktop.width, desktop.height);
+    return true;
+}
+
+void ReadConfiguration(const Brisk::Node& document, int desktopWidth, int desktopHeight) {
+    configuration = Configuration{};
+    configuration.screenWidth = desktopWidth;
+    configuration.screenHeight = desktopHeight;
     if (const Brisk::Node* program = document.FindChild("program")) {
         ReadProgram(*program);
     }
@@ -97,7 +101,6 @@ bool LoadConfiguration() {
     if (const Brisk::Node* interface = document.FindChild("interface")) {
         ReadInterface(*interface);
     }
-    return true;
 }
 
 } // namespace Zelt

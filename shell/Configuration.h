@@ -3,6 +3,10 @@
 
 #include <string>
 
+namespace Brisk {
+class Node;
+}
+
 namespace Zelt {
 
 struct Configuration {
@@ -28,5 +32,7 @@ extern Configuration configuration;
 // Reads "config.xml" over the defaults (desktop size, no display switch). Answers true in every case,
 // a missing file included.
 bool LoadConfiguration();
+// The load itself: resets every field (the screen to the given desktop size), then reads the document.
+void ReadConfiguration(const Brisk::Node& document, int desktopWidth, int desktopHeight);
 
 } // namespace Zelt
