@@ -1,6 +1,10 @@
 // What runs before the window exists: the side names, the modes, and every data table the program needs.
 #include "shell/program/StaticStartup.h"
 
+#include "datafiles/CallsignTable.h"
+#include "datafiles/ColourTable.h"
+#include "datafiles/DataArchive.h"
+#include "datafiles/TextTable.h"
 #include "game/GameMode.h"
 #include "game/LoadingMode.h"
 #include "shell/Configuration.h"
@@ -13,7 +17,7 @@ namespace Zelt {
 namespace {
 
 void RegisterSideNames(ExitReleases&) {
-    // [side names]
+    // The side names (datafiles/SideNames.h) are constants: nothing to fill and nothing to release.
 }
 
 void RegisterModes(ExitReleases& releases) {
@@ -37,11 +41,15 @@ void StaticStartup(ExitReleases& releases) {
 }
 
 void LoadStartupData(ExitReleases& releases) {
-    // [data archive]
+    dataArchive.Open("_data.z4");
     shell.configLoaded = LoadConfiguration();
-    // [callsigns]
-    // [texts]
-    // [colours]
+    releases.Register("configuration", [] { configuration = Configuration{}; });
+    LoadCallsigns(callsignTable, dataArchive.ReadDocument("callsigns.xml"), configuration.language);
+    releases.Register("callsigns", [] { callsignTable.Clear(); });
+    LoadTexts(textTable, dataArchive.ReadDocument("texts.xml"), configuration.language);
+    releases.Register("texts", [] { textTable.Clear(); });
+    LoadColours(colourTable, dataArchive.ReadDocument("colordef.xml"));
+    releases.Register("colours", [] { colourTable.Clear(); });
     // [font descriptions]
     // [texture descriptions]
     shell.gameClip = {0, 0, configuration.screenWidth, configuration.screenHeight};
