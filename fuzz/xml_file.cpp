@@ -1,5 +1,5 @@
 // Fuzzes the XML reader on files, and checks that a file and the same bytes in memory give the same tree.
-#include "fuzz/XmlFuzzChecks.h"
+#include "fuzz/xml_checks.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Fuzzes the XML reader on text in memory, and checks that what it reads survives writing and re-reading.
-#include "fuzz/XmlFuzzChecks.h"
+#include "fuzz/xml_checks.h"
 
 #include <cstddef>
 #include <cstdint>
