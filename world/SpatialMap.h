@@ -30,20 +30,24 @@ public:
     void Insert(float x, float y, T* item) {
         const int cx = SpatialCellIndex(x);
         const int cy = SpatialCellIndex(y);
-        cells[SpatialCellKey(cx, cy)].push_back(item);
-        Widen(cx, cy);
+        Cell* cell = CellAt(cx, cy);
+        if (!cell) {
+            cell = &cells[SpatialCellKey(cx, cy)];
+            Widen(cx, cy, cell);
+        }
+        cell->push_back(item);
     }
 
     // Removes the pointer from the cell of (x, y), keeping the order of the others. False, with nothing
     // changed, when it is not there: callers delete an object only after a successful erase.
     bool Erase(float x, float y, T* item) {
-        const auto cell = cells.find(SpatialCellKeyOf(x, y));
-        if (cell == cells.end())
+        Cell* cell = CellAt(SpatialCellIndex(x), SpatialCellIndex(y));
+        if (!cell)
             return false;
-        const auto found = std::find(cell->second.begin(), cell->second.end(), item);
-        if (found == cell->second.end())
+        const auto found = std::find(cell->begin(), cell->end(), item);
+        if (found == cell->end())
             return false;
-        cell->second.erase(found);
+        cell->erase(found);
         return true;
     }
 
@@ -68,18 +72,16 @@ public:
         const int lastRow = std::min(SpatialCellIndex(y + r), maxRow);
         for (int cx = firstColumn; cx <= lastColumn; ++cx)
             for (int cy = firstRow; cy <= lastRow; ++cy) {
-                const auto cell = cells.find(SpatialCellKey(cx, cy));
-                if (cell != cells.end() && !cell->second.empty())
-                    visit(cell->second);
+                const Cell* cell = CellAt(cx, cy);
+                if (cell && !cell->empty())
+                    visit(*cell);
             }
     }
 
-    const Cell* FindCell(float x, float y) const {
-        const auto cell = cells.find(SpatialCellKeyOf(x, y));
-        return cell == cells.end() ? nullptr : &cell->second;
-    }
+    const Cell* FindCell(float x, float y) const { return CellAt(SpatialCellIndex(x), SpatialCellIndex(y)); }
 
-    // All cells in key order, for the tick's walks and the whole-map searches.
+    // All cells in key order, for the tick's walks and the whole-map searches. Empty a cell's array if need
+    // be, but never remove a cell.
     std::map<std::uint32_t, Cell>& Cells() { return cells; }
     const std::map<std::uint32_t, Cell>& Cells() const { return cells; }
 
@@ -98,13 +100,54 @@ public:
     }
 
 private:
+    // Cells are found through a dense table over the span of used indices while that span is at most this
+    // many cells (a map of half a million units square); beyond it, through the ordered map.
+    static constexpr long long maxIndexedCells = 1 << 20;
+
+    Cell* CellAt(int cx, int cy) const {
+        if (indexed) {
+            if (cx < minColumn || cx > maxColumn || cy < minRow || cy > maxRow)
+                return nullptr;
+            return index[IndexOf(cx, cy)];
+        }
+        const auto cell = cells.find(SpatialCellKey(cx, cy));
+        return cell == cells.end() ? nullptr : const_cast<Cell*>(&cell->second);
+    }
+
+    std::size_t IndexOf(int cx, int cy) const {
+        return static_cast<std::size_t>(cx - minColumn) * static_cast<std::size_t>(maxRow - minRow + 1) +
+               static_cast<std::size_t>(cy - minRow);
+    }
+
     // The span of cell indices ever used bounds a query, so a huge radius costs no more than the map is
     // wide and no cell is visited twice through the 16-bit wrap of its key.
-    void Widen(int cx, int cy) {
+    void Widen(int cx, int cy, Cell* created) {
+        const bool grows = cx < minColumn || cx > maxColumn || cy < minRow || cy > maxRow;
         minColumn = std::min(minColumn, cx);
         maxColumn = std::max(maxColumn, cx);
         minRow = std::min(minRow, cy);
         maxRow = std::max(maxRow, cy);
+        if (grows)
+            RebuildIndex();
+        else if (indexed)
+            index[IndexOf(cx, cy)] = created;
+    }
+
+    // Within an indexed span no two cells share a key, so each key names exactly one column and row.
+    void RebuildIndex() {
+        const long long span = (static_cast<long long>(maxColumn) - minColumn + 1) *
+                               (static_cast<long long>(maxRow) - minRow + 1);
+        indexed = span <= maxIndexedCells && maxColumn - minColumn < 65536 && maxRow - minRow < 65536;
+        index.clear();
+        if (!indexed)
+            return;
+        index.assign(static_cast<std::size_t>(span), nullptr);
+        for (auto& [key, cell] : cells) {
+            const int cx =
+                minColumn + static_cast<std::uint16_t>(static_cast<std::uint16_t>(key >> 16) - minColumn);
+            const int cy = minRow + static_cast<std::uint16_t>(static_cast<std::uint16_t>(key) - minRow);
+            index[IndexOf(cx, cy)] = &cell;
+        }
     }
 
     std::map<std::uint32_t, Cell> cells;
@@ -114,6 +157,8 @@ private:
     int maxColumn = std::numeric_limits<int>::min();
     int minRow = std::numeric_limits<int>::max();
     int maxRow = std::numeric_limits<int>::min();
+    bool indexed = false;
+    std::vector<Cell*> index;
 };
 
 } // namespace Vorn

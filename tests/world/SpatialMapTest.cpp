@@ -90,3 +90,19 @@ TEST(SpatialMapQuery, AHugeRadiusVisitsEveryCellOnce) {
     EXPECT_EQ(map.QueryRange(0, 0, 1e30f).size(), 2u);
     EXPECT_TRUE(map.QueryRange(0, 0, std::nanf("")).empty());
 }
+
+TEST(SpatialMapQuery, FindsCellsAcrossAWideAndAFarSpreadMap) {
+    // Far-flung cells switch the map from its dense table to key look-ups; answers stay the same.
+    SpatialMap<Item> map;
+    Item a, b, c, d;
+    map.Insert(0, 0, &a);
+    map.Insert(-1024, 2048, &b);
+    EXPECT_EQ(map.QueryRange(-1000, 2000, 10), std::vector<Item*>{&b});
+    map.Insert(4e8f, 0, &c);
+    map.Insert(0, -4e8f, &d);
+    EXPECT_EQ(map.QueryRange(-1000, 2000, 10), std::vector<Item*>{&b});
+    EXPECT_EQ(map.QueryRange(4e8f, 0, 10), std::vector<Item*>{&c});
+    EXPECT_TRUE(map.Erase(0, -4e8f, &d));
+    EXPECT_TRUE(map.Erase(0, 0, &a));
+    EXPECT_EQ(map.Count(), 2u);
+}
