@@ -15,6 +15,7 @@ public:
         char fileName[256] = {};
         char openMode[16] = {};
     };
+    static_assert(sizeof(FileOpenError) == 272);
 
     // What a read answers once the input is exhausted; matches no character class.
     static constexpr int endOfInput = -1;
