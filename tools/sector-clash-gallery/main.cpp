@@ -1,10 +1,12 @@
 // sector-clash-gallery: renders the game's drawings onto one PNG sheet for looking at the art.
 //
 //   sector-clash-gallery OUT.png [--side N]     every drawing and variant, in side N's colour (default 1)
+//   sector-clash-gallery --particles OUT.png    every particle system as a film strip
 //
 // Runs from the folder that holds "data/", under an X display.
 #include "tools/sector-clash-gallery/DrawingSheet.h"
 #include "tools/sector-clash-gallery/GallerySheet.h"
+#include "tools/sector-clash-gallery/ParticleSheet.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,7 +19,7 @@ constexpr int windowWidth = 1024;
 constexpr int windowHeight = 768;
 
 int Usage() {
-    std::fprintf(stderr, "usage: sector-clash-gallery OUT.png [--side N]\n");
+    std::fprintf(stderr, "usage: sector-clash-gallery OUT.png [--side N] | --particles OUT.png\n");
     return 2;
 }
 
@@ -25,8 +27,11 @@ int Usage() {
 
 int main(int argc, char** argv) {
     gallery::DrawingSheetOptions options;
+    gallery::ParticleSheetOptions particleOptions;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--side") == 0 && i + 1 < argc) {
+        if (std::strcmp(argv[i], "--particles") == 0 && i + 1 < argc) {
+            particleOptions.output = argv[++i];
+        } else if (std::strcmp(argv[i], "--side") == 0 && i + 1 < argc) {
             options.side = std::atoi(argv[++i]);
         } else if (argv[i][0] != '-' && options.output.empty()) {
             options.output = argv[i];
@@ -34,7 +39,7 @@ int main(int argc, char** argv) {
             return Usage();
         }
     }
-    if (options.output.empty()) {
+    if (options.output.empty() == particleOptions.output.empty()) {
         return Usage();
     }
     std::string reason;
@@ -43,11 +48,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "sector-clash-gallery: cannot open a window: %s\n", reason.c_str());
         return 1;
     }
-    const std::string failure = gallery::MakeDrawingSheet(*window, options);
+    const std::string& output = options.output.empty() ? particleOptions.output : options.output;
+    const std::string failure = options.output.empty() ? gallery::MakeParticleSheet(*window, particleOptions)
+                                                       : gallery::MakeDrawingSheet(*window, options);
     if (!failure.empty()) {
-        std::fprintf(stderr, "sector-clash-gallery: %s: %s\n", options.output.c_str(), failure.c_str());
+        std::fprintf(stderr, "sector-clash-gallery: %s: %s\n", output.c_str(), failure.c_str());
         return 1;
     }
-    std::printf("%s\n", options.output.c_str());
+    std::printf("%s\n", output.c_str());
     return 0;
 }
