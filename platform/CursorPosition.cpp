@@ -10,8 +10,9 @@ namespace platform {
 
 namespace {
 
-// The last position input events or a move reported; used when the video driver cannot tell the
-// global position (the offscreen driver).
+// Where the newest input event or move put the cursor. SDL's global position is cached and may lag
+// behind the events already read, so the events are the better witness once there are any.
+bool positionKnown = false;
 Point lastKnownPosition{-1, -1};
 
 bool HasGlobalMouse() {
@@ -22,7 +23,7 @@ bool HasGlobalMouse() {
 } // namespace
 
 Point GetCursorPos() {
-    if (!SDL_WasInit(SDL_INIT_VIDEO) || !HasGlobalMouse()) {
+    if (positionKnown || !SDL_WasInit(SDL_INIT_VIDEO)) {
         return lastKnownPosition;
     }
     Point position;
@@ -31,7 +32,7 @@ Point GetCursorPos() {
 }
 
 bool SetCursorPos(int x, int y) {
-    lastKnownPosition = {x, y};
+    NoteCursorPos(x, y);
     if (!SDL_WasInit(SDL_INIT_VIDEO)) {
         return false;
     }
@@ -76,6 +77,7 @@ bool IsForegroundWindow(const Window& window) {
 
 void NoteCursorPos(int x, int y) {
     lastKnownPosition = {x, y};
+    positionKnown = true;
 }
 
 } // namespace platform

@@ -12,7 +12,8 @@ struct Point {
     int y = 0;
 };
 
-// The cursor in screen coordinates (origin at the top left of the desktop, y downward).
+// The cursor in screen coordinates (origin at the top left of the desktop, y downward): where the newest
+// mouse event read from the system or the last move put it.
 Point GetCursorPos();
 // Moves the cursor to a screen position; answers false when the system refuses.
 bool SetCursorPos(int x, int y);
@@ -24,7 +25,7 @@ Point ScreenToClient(const Window& window, Point screen);
 // Whether the window has the keyboard focus (is the one the player works in).
 bool IsForegroundWindow(const Window& window);
 
-// Remembers where input events put the cursor, for systems that cannot be asked for it.
+// Remembers where an input event put the cursor; the translation of every mouse event calls it.
 void NoteCursorPos(int x, int y);
 
 } // namespace platform

@@ -1,12 +1,15 @@
 // The headless driver: runs the real start-up, loading and game modes for a number of frames with a fixed
 // frame interval, and writes screenshots of chosen frames.
 //
-//   sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]...
+//   sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]
+//
+// --input plays a script of timed mouse and key events and checks (see InputScript.h).
 //
 // It needs an X display (Xvfb in tests). Exit 0 after the last frame; non-zero with a message when the
 // window or its GL context cannot be made, a screenshot cannot be written, or the run ends early.
 #include "platform/PngFile.h"
 #include "shell/program/Program.h"
+#include "tools/sector-clash-autoplay/InputScript.h"
 
 #include <chrono>
 #include <cstdint>
@@ -22,11 +25,13 @@ struct DriverOptions {
     std::uint32_t frames = 60;
     std::uint32_t interval = 16;
     std::map<std::uint32_t, std::string> shots;
+    std::string inputFile;
 };
 
 void Usage() {
-    std::fprintf(stderr,
-                 "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]...\n");
+    std::fprintf(
+        stderr,
+        "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n");
 }
 
 bool ParseCount(const char* text, std::uint32_t& value) {
@@ -66,6 +71,8 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options) {
             if (!ParseShot(argv[++i], options)) {
                 return false;
             }
+        } else if (argument == "--input" && hasValue) {
+            options.inputFile = argv[++i];
         } else {
             return false;
         }
@@ -81,8 +88,13 @@ int main(int argc, char** argv) {
         Usage();
         return 2;
     }
+    autoplay::InputScript script;
+    if (!options.inputFile.empty() && !script.Load(options.inputFile, stderr)) {
+        return 2;
+    }
 
     std::uint32_t clock = 0;
+    bool checkFailed = false;
     std::uint32_t framesDone = 0;
     bool shotFailed = false;
     Zelt::ProgramOptions program;
@@ -91,6 +103,7 @@ int main(int argc, char** argv) {
     program.beforeFrame = [&](std::uint32_t) { clock += options.interval; };
     program.afterFrame = [&](std::uint32_t frame) {
         framesDone = frame;
+        checkFailed = !script.AfterFrame(frame, stderr) || checkFailed;
         auto shot = options.shots.find(frame);
         if (shot != options.shots.end()) {
             std::string error = platform::WritePng(shot->second, Zelt::ReadProgramBackBuffer());
@@ -111,7 +124,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "sector-clash-autoplay: the program ended with code %d\n", exitCode);
         return 1;
     }
-    if (shotFailed) {
+    if (shotFailed || !script.Finish(framesDone, stderr) || checkFailed) {
         return 1;
     }
     if (framesDone < options.frames) {
