@@ -17,9 +17,13 @@ struct Area {
 // "constants.xml": every entry present, every key known, values sane, every turret and armour carried.
 void CheckConstants(const CheckContext& context, Problems& problems);
 
+// "textures.xml" and the texture files: every entry loads, every name the game uses is declared.
+void CheckTextures(const CheckContext& context, Problems& problems);
+
 // Run in this order.
 inline constexpr Area areaChecks[] = {
     {"constants", CheckConstants},
+    {"textures", CheckTextures},
 };
 
 } // namespace check
