@@ -69,6 +69,25 @@ Drawing::~Drawing() {
     Release();
 }
 
+Drawing::Drawing(Drawing&& other) noexcept
+    : list(std::exchange(other.list, 0u)), steps(std::move(other.steps)), mouths(std::move(other.mouths)),
+      mouthParticleSystems(std::move(other.mouthParticleSystems)),
+      particleSystemPoints(std::move(other.particleSystemPoints)),
+      particleSystemNames(std::move(other.particleSystemNames)) {}
+
+Drawing& Drawing::operator=(Drawing&& other) noexcept {
+    if (this != &other) {
+        Release();
+        list = std::exchange(other.list, 0u);
+        steps = std::move(other.steps);
+        mouths = std::move(other.mouths);
+        mouthParticleSystems = std::move(other.mouthParticleSystems);
+        particleSystemPoints = std::move(other.particleSystemPoints);
+        particleSystemNames = std::move(other.particleSystemNames);
+    }
+    return *this;
+}
+
 void Drawing::Compile(const Brisk::Node& document) {
     Release();
     steps.clear();

@@ -17,12 +17,16 @@ struct Area {
 // "constants.xml": every entry present, every key known, values sane, every turret and armour carried.
 void CheckConstants(const CheckContext& context, Problems& problems);
 
+// "drawings.xml" and the drawing files: commands, colours, push and pop, particle names, sizes, mouths.
+void CheckDrawings(const CheckContext& context, Problems& problems);
+
 // "textures.xml" and the texture files: every entry loads, every name the game uses is declared.
 void CheckTextures(const CheckContext& context, Problems& problems);
 
 // Run in this order.
 inline constexpr Area areaChecks[] = {
     {"constants", CheckConstants},
+    {"drawings", CheckDrawings},
     {"textures", CheckTextures},
 };
 
