@@ -53,7 +53,7 @@ int Parser::Read() {
         int second = ReadRaw();
         int third = ReadRaw();
         if (first == '!' && second == '-' && third == '-') {
-            SkipComment();
+            SkipComment(first, second, third);
             // The byte after a comment is taken as it is: a comment right behind it stays text.
             character = ReadRaw();
         } else {
@@ -66,8 +66,9 @@ int Parser::Read() {
     return ' ';
 }
 
-void Parser::SkipComment() {
-    int window[3] = {0, 0, 0};
+// The window starts as the "!--" just read and slides over the comment, so "<!-->" is a whole comment.
+void Parser::SkipComment(int first, int second, int third) {
+    int window[3] = {first, second, third};
     while (!AtEnd()) {
         window[0] = window[1];
         window[1] = window[2];

@@ -56,7 +56,7 @@ public:
     static bool IsKeptCharacter(int character);
 
 private:
-    void SkipComment();
+    void SkipComment(int first, int second, int third);
     bool ReadNumericReference(int base, char& result);
 
     std::string bytes;

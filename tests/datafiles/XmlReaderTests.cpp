@@ -85,6 +85,10 @@ TEST(XmlCharacters, CommentsVanishEvenInsideTags) {
     EXPECT_EQ(document.text, "xy");
     EXPECT_EQ(AttributesOf(Only(document)), (Pairs{{"v", "1"}}));
     EXPECT_EQ(Parse("a<!-- never closed").text, "a");
+    // The dashes of the opening count towards the closing.
+    EXPECT_EQ(Parse("a<!-->b<!--->c").text, "abc");
+    // The byte right after a comment is taken as it is, so a comment directly behind another stays.
+    EXPECT_EQ(Parse("<!--a--><!--b-->").children.at(0).openKind, Brisk::bang);
 }
 
 TEST(XmlElements, TextAroundChildrenKeepsTheirPositions) {
