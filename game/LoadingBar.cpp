@@ -1,25 +1,16 @@
 // The progress bar the loading mode draws at the bottom-left of the screen.
 #include "game/LoadingBar.h"
 
+#include "datafiles/ColourTable.h"
+
 #include <GL/gl.h>
 
 namespace Vorn {
 
 namespace {
 
-struct Rgba {
-    float r, g, b, a;
-};
-
-// The bar's named colours; the colour table replaces these defaults once it is loaded.
-Rgba Named(const char* name) {
-    (void)name;
-    return {0.35f, 0.65f, 1.0f, 1.0f};
-}
-
 void Vertex(int x, int y, const char* colour) {
-    Rgba c = Named(colour);
-    glColor4f(c.r, c.g, c.b, c.a);
+    glColor4ubv(colourTable.ColourOf(colour));
     glVertex2i(x, y);
 }
 
