@@ -44,6 +44,9 @@ struct Cell {
     // How many world units one unit of the drawing is in the game: the placement shadow is scaled by
     // the placement size, panel frames are in pixels (0).
     float gameScale = 1;
+    // The colour the game calls the drawing in, when it is not the side's.
+    bool sideColoured = true;
+    float colour[4] = {1, 1, 1, 1};
 };
 
 struct Box {
@@ -171,7 +174,11 @@ void DrawPicture(const Cell& cell, int side, float scale) {
     glScalef(scale, scale, 1);
     glEnable(GL_LINE_SMOOTH);
     glLineWidth(LineWidthFor(cell, scale));
-    glColor3fv(sideColours[side]);
+    if (cell.sideColoured) {
+        glColor3fv(sideColours[side]);
+    } else {
+        glColor4fv(cell.colour);
+    }
     cell.body->Draw(0);
     if (cell.turret != nullptr) {
         glColor3fv(sideColours[side]);
@@ -193,24 +200,31 @@ void DrawActualSize(const Cell& cell, const Box& box, int side) {
               cellHeight - 20 - (box.top - box.bottom), "1:1");
 }
 
-void DrawCell(const Cell& cell, int side) {
-    const Box box = BoundsOf(cell);
-    const float areaWidth = cellWidth - 2 * margin;
-    const float areaHeight = cellHeight - labelHeight - 2 * margin;
+// Pixels per unit that fit the box into the area, but small objects no larger than the common scale.
+float ScaleFor(const Cell& cell, const Box& box, float areaWidth, float areaHeight) {
     const float fit = std::min(areaWidth / std::max(box.right - box.left, 0.01f),
                                areaHeight / std::max(box.top - box.bottom, 0.01f));
-    const float scale = cell.gameScale <= 0 ? fit : std::min(fit, largestScale * cell.gameScale);
-    const float centreX = cellWidth * 0.5f - (box.left + box.right) * 0.5f * scale;
+    return cell.gameScale <= 0 ? fit : std::min(fit, largestScale * cell.gameScale);
+}
+
+void DrawCell(const Cell& cell, int side) {
+    const Box box = BoundsOf(cell);
+    float areaWidth = cellWidth - 2 * margin;
+    const float areaHeight = cellHeight - labelHeight - 2 * margin;
+    // Objects shown much larger than on the map get a 1:1 picture too, in a column of its own.
+    const bool actualSize = cell.gameScale == 1 && ScaleFor(cell, box, areaWidth, areaHeight) > 2.5f;
+    if (actualSize) {
+        areaWidth -= box.right - box.left + 8;
+    }
+    const float scale = ScaleFor(cell, box, areaWidth, areaHeight);
+    const float centreX = margin + areaWidth * 0.5f - (box.left + box.right) * 0.5f * scale;
     const float centreY = labelHeight + margin + areaHeight * 0.5f - (box.bottom + box.top) * 0.5f * scale;
     glTranslatef(0.375f, 0.375f, 0);
     DrawCaption(cell, scale);
-    glTranslatef(std::round(centreX), std::round(centreY), 0);
-    if (cell.gameScale == 1 && scale > 2.5f) {
-        glPushMatrix();
-        glTranslatef(-std::round(centreX), -std::round(centreY), 0);
+    if (actualSize) {
         DrawActualSize(cell, box, side);
-        glPopMatrix();
     }
+    glTranslatef(std::round(centreX), std::round(centreY), 0);
     if (cell.size > 0) {
         glPushMatrix();
         glScalef(scale, scale, 1);
@@ -233,7 +247,39 @@ float GameScaleOf(const std::string& name) {
     return name == "BuildingShadow" ? 30.0f : 1.0f;
 }
 
-void AddVariants(std::vector<Cell>& cells, const std::string& name, float size) {
+void SetColourByName(Cell& cell, const std::string& colourName, float alpha = -1) {
+    const std::uint8_t* bytes = colourTable.ColourOf(colourName);
+    for (int i = 0; i < 4; ++i) {
+        cell.colour[i] = bytes[i] / 255.0f;
+    }
+    if (alpha >= 0) {
+        cell.colour[3] = alpha;
+    }
+    cell.sideColoured = false;
+}
+
+// Bullets, obstacles and remains belong to side 0 and are drawn white; the interface marks come in the
+// colours the overlay sets for them.
+void ChooseColour(Cell& cell, const std::string& name, const Vorn::DrawnName* drawn) {
+    using Kind = Vorn::DrawnName::Kind;
+    if (drawn == nullptr) {
+        return;
+    }
+    if (drawn->kind == Kind::Bullet || drawn->kind == Kind::Obstacle || drawn->kind == Kind::Remains) {
+        cell.sideColoured = false;
+    } else if (name == "BuildingShadow") {
+        SetColourByName(cell, "buildshadow_ok");
+    } else if (name == "Waypoint") {
+        SetColourByName(cell, "waypoint_new");
+    } else if (name == "InfoFrame") {
+        const float statusGreen[4] = {0.5f, 1, 0, 0.6f};
+        std::copy(statusGreen, statusGreen + 4, cell.colour);
+        cell.sideColoured = false;
+    }
+}
+
+void AddVariants(std::vector<Cell>& cells, const std::string& name, float size,
+                 const Vorn::DrawnName* drawn = nullptr) {
     const auto found = Vorn::drawingStore.Drawings().find(name);
     if (found == Vorn::drawingStore.Drawings().end()) {
         Cell missing;
@@ -251,6 +297,7 @@ void AddVariants(std::vector<Cell>& cells, const std::string& name, float size) 
         cell.body = variants[i].get();
         cell.size = size;
         cell.gameScale = GameScaleOf(name);
+        ChooseColour(cell, name, drawn);
         cells.push_back(cell);
     }
 }
@@ -294,7 +341,7 @@ std::vector<Cell> CellsOfStore() {
     std::vector<Cell> cells;
     std::set<std::string> listed;
     for (const Vorn::DrawnName& drawn : Vorn::DrawnNames()) {
-        AddVariants(cells, drawn.name, Vorn::ObjectSizeOf(drawn, Vorn::Constants::constantsTable));
+        AddVariants(cells, drawn.name, Vorn::ObjectSizeOf(drawn, Vorn::Constants::constantsTable), &drawn);
         listed.insert(drawn.name);
     }
     for (const auto& [name, variants] : Vorn::drawingStore.Drawings()) {
