@@ -115,6 +115,40 @@ TEST(CheckConstants, CombinationsThatBreakPlayAreReported) {
     std::filesystem::remove_all(folder);
 }
 
+TEST(CheckConstants, ValuesTheRulesCannotUseAreReported) {
+    std::filesystem::path folder = ScratchDir("check-values");
+    std::string text = "<?xml version=\"1.0\"?>\n" + ReadText(SourceDir() / "data/constants.xml");
+    Edit(text, "<payload value=\"false\"/>", "<payload value=\"flase\"/>"); // GunBullet
+    Edit(text, "<experience_step2_bodycount value=\"8\"/>",
+         "<experience_step2_bodycount value=\"1\"/>");                         // Gun1
+    Edit(text, "<max_load value=\"12\"/>", "<max_load value=\"2\"/>");         // SurveilanceTower
+    Edit(text, "<range_begin value=\"60\"/>", "<range_begin value=\"800\"/>"); // RocketL
+    Edit(text, "<Gun2>", "<Gun2 max_ammo=\"3\">");
+    Edit(text, "<can_shoot value=\"0\"/>", "<can_shoot value=\"1\"/>"); // Radar
+    Edit(text,
+         "<size value=\"12\"/>\n  <price value=\"60\"/>\n  <build_time value=\"5000\"/>\n"
+         "  <max_base_distance value=\"1200\"/>",
+         "<size value=\"12\"/>\n  <price value=\"60\"/>\n  <build_time value=\"5000\"/>\n"
+         "  <max_base_distance value=\"0\"/>"); // AntitankBlock
+    std::ofstream(folder / "constants.xml") << text;
+
+    CheckRun run = RunChecker(folder);
+    EXPECT_EQ(run.exitCode, 1);
+    for (const char* expected : {
+             "GunBullet/payload: \"flase\" is neither true, false nor a number",
+             "Gun1/experience_step1_bodycount: the experience steps 3, 1, 15 must not decrease",
+             "SurveilanceTower/max_load: 2 carries no turret (the lightest weighs 5)",
+             "RocketL/range_begin: 800 is not below its range 760",
+             "Gun2: attribute max_ammo is ignored",
+             "Radar/rounds_in_serie: must be above 0 for a turret that shoots",
+             "Radar/n_bullets: must be above 0 for a turret that shoots",
+             "AntitankBlock/max_base_distance: must be above 0",
+         })
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+    EXPECT_EQ(run.output.find(": xml:"), std::string::npos) << "a declaration is no entry\n" << run.output;
+    std::filesystem::remove_all(folder);
+}
+
 TEST(CheckConstants, MissingFileIsOneProblem) {
     std::filesystem::path folder = ScratchDir("check-no-constants");
     CheckRun run = RunChecker(folder);

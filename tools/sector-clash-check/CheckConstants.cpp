@@ -150,6 +150,9 @@ void CheckEntries(const Brisk::Node& document, const FileProblems& report) {
         }
         if (++occurrences[id] == 2)
             report(element.name, "entry given more than once; the game keeps only the last");
+        for (const Brisk::Attribute& attribute : element.attributes)
+            report(element.name, Text("attribute ", attribute.name,
+                                      " is ignored; values are child elements such as <key value=\"...\"/>"));
         CheckKeys(element, RecordClassOf(id), report);
     }
     for (int index = IndexOf(firstConstantId); index <= IndexOf(lastConstantId); ++index) {
