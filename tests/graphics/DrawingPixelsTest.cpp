@@ -144,3 +144,18 @@ TEST(DrawingPixels, HeadlessAndWindowedStoresPickTheSameVariants) {
     EXPECT_NE(windowed.Drawings().at("Part").front()->List(), 0u);
     EXPECT_EQ(picks(windowed), withoutWindow);
 }
+
+TEST(DrawingPixels, DrawingRecordedWithoutAWindowIsReplayedOnceOneExists) {
+    Drawing recordedHeadless;
+    recordedHeadless.Compile(Document(R"(<circle r="40" s="4"/>)"));
+    ASSERT_EQ(recordedHeadless.List(), 0u);
+    GlTestWindow window;
+    SKIP_WITHOUT_GL(window);
+    window.Clear();
+    glLoadIdentity();
+    glTranslatef(centreX + 0.375f, centreY + 0.375f, 0);
+    glColor3ub(255, 255, 255);
+    recordedHeadless.Draw(0);
+    glLoadIdentity();
+    EXPECT_EQ(window.ReadPixel(centreX, centreY + 40), white);
+}
