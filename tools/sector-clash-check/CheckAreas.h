@@ -23,11 +23,15 @@ void CheckDrawings(const CheckContext& context, Problems& problems);
 // "textures.xml" and the texture files: every entry loads, every name the game uses is declared.
 void CheckTextures(const CheckContext& context, Problems& problems);
 
+// "particles.xml": parameters, behaviours and layers exist, emit times positive, the game's names present.
+void CheckParticles(const CheckContext& context, Problems& problems);
+
 // Run in this order.
 inline constexpr Area areaChecks[] = {
     {"constants", CheckConstants},
     {"drawings", CheckDrawings},
     {"textures", CheckTextures},
+    {"particles", CheckParticles},
 };
 
 } // namespace check
