@@ -1,0 +1,73 @@
+// The object model's shared rules: hit points, armour and ammunition fractions, side and bar colours.
+#include "WorldTestObjects.h"
+#include "rules/ArmorData.h"
+#include "rules/TurretData.h"
+#include "world/Debris.h"
+#include "world/Object.h"
+#include "world/StatusBar.h"
+#include "world/Turret.h"
+
+#include <gtest/gtest.h>
+
+using namespace Vorn;
+
+TEST(HitPoints, BareChassisArmourStillCountsWithoutArmourPlating) {
+    Constants::ArmorData noArmor;
+    noArmor.maxArmor = 0;
+    const Armor armor(&noArmor, 150);
+    EXPECT_EQ(armor.maxHitPoints, 150);
+    EXPECT_EQ(armor.hitPoints, 150);
+}
+
+TEST(InfoBars, BuildingsShowNoAmmunition) {
+    const auto record = WorldTest::BuildingRecord(200, 0, 0);
+    Building building(nullptr, BuildingType::Armory, 1, 0, &record);
+    building.hitPoints = 50;
+    const IInfo& info = building;
+    EXPECT_FALSE(info.ShowsAmmo());
+    EXPECT_EQ(info.AmmoFraction(), 0);
+    EXPECT_EQ(info.ArmorFraction(), 0.25f);
+}
+
+TEST(InfoBars, ArmedUnitsShowTheirTurretsAmmunition) {
+    Tank* tank = WorldTest::MakeTank(0, 0, 1, 10, 80);
+    tank->armor->hitPoints = 20;
+    Constants::TurretData turretRecord;
+    turretRecord.maxAmmo = 40;
+    tank->turret = std::make_unique<Turret>(tank, TurretType::Gun1, &turretRecord, 1);
+    tank->turret->ammunition = 10;
+    const IInfo& info = *tank;
+    EXPECT_TRUE(info.ShowsAmmo());
+    EXPECT_EQ(info.AmmoFraction(), 0.25f);
+    EXPECT_EQ(info.ArmorFraction(), 0.25f);
+    turretRecord.maxAmmo = 0; // a turret that never fires
+    EXPECT_EQ(info.AmmoFraction(), 0);
+    delete tank;
+}
+
+TEST(StatusBarColour, RunsFromGreenThroughYellowToRed) {
+    const auto at = [](float fraction) { return StatusBarColourOf(fraction); };
+    EXPECT_FLOAT_EQ(at(1).red, 0);
+    EXPECT_FLOAT_EQ(at(1).green, 1);
+    EXPECT_FLOAT_EQ(at(0.6f).red, 1);
+    EXPECT_FLOAT_EQ(at(0.6f).green, 1);
+    EXPECT_FLOAT_EQ(at(0.4f).green, 0.5f);
+    EXPECT_FLOAT_EQ(at(0.1f).green, 0);
+    EXPECT_FLOAT_EQ(at(0.1f).red, 1);
+    EXPECT_FLOAT_EQ(at(0.5f).alpha, 0.8f);
+}
+
+TEST(SideColours, FollowTheSidesAndFallBackToWhite) {
+    EXPECT_EQ(SideColourOf(3).blue, 1);
+    EXPECT_EQ(SideColourOf(3).red, 0);
+    EXPECT_EQ(SideColourOf(5).green, 1);
+    EXPECT_EQ(SideColourOf(5).blue, 1);
+    EXPECT_EQ(SideColourOf(7).red, 1);
+    EXPECT_EQ(SideColourOf(7).green, 1);
+}
+
+TEST(Serials, EveryObjectGetsItsOwn) {
+    Debris first(1), second(1);
+    EXPECT_NE(first.Serial(), second.Serial());
+    EXPECT_NE(first.Serial(), 0u);
+}
