@@ -189,7 +189,8 @@ std::vector<std::uint32_t> FrameAges(std::uint32_t duration, bool emitsOnce) {
     std::vector<std::uint32_t> ages;
     for (int frame = 0; frame < frameCount; ++frame) {
         const double age = first * std::pow(last / first, double(frame) / (frameCount - 1));
-        ages.push_back(std::max(tickMs, std::uint32_t(std::lround(age / tickMs)) * tickMs));
+        const std::uint32_t rounded = std::max(tickMs, std::uint32_t(std::lround(age / tickMs)) * tickMs);
+        ages.push_back(ages.empty() ? rounded : std::max(rounded, ages.back() + tickMs));
     }
     return ages;
 }
