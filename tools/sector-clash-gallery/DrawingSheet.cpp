@@ -212,7 +212,7 @@ void DrawCell(const Cell& cell, int side) {
     float areaWidth = cellWidth - 2 * margin;
     const float areaHeight = cellHeight - labelHeight - 2 * margin;
     // Objects shown much larger than on the map get a 1:1 picture too, in a column of its own.
-    const bool actualSize = cell.gameScale == 1 && ScaleFor(cell, box, areaWidth, areaHeight) > 2.5f;
+    const bool actualSize = cell.gameScale == 1 && ScaleFor(cell, box, areaWidth, areaHeight) > 3;
     if (actualSize) {
         areaWidth -= box.right - box.left + 8;
     }
