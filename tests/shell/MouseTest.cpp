@@ -1,10 +1,12 @@
 // The mouse device: presses, clicks, toggles, the wheel, the clocks and the cursor arithmetic.
 #include "shell/Mouse.h"
 
+#include "platform/Window.h"
 #include "tests/shell/InputTestClock.h"
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <memory>
 
 namespace {
@@ -27,9 +29,10 @@ public:
     bool IsForeground(const platform::Window&) override { return foreground; }
 };
 
-// Only the window's identity matters to the mouse; the desk answers its geometry.
+// Only the window's identity matters to the mouse; the desk answers its geometry and never looks inside.
 const platform::Window* SomeWindow() {
-    return reinterpret_cast<const platform::Window*>(&SomeWindow);
+    alignas(platform::Window) static std::byte stand[sizeof(platform::Window)];
+    return reinterpret_cast<const platform::Window*>(stand);
 }
 
 class MouseTest : public ::testing::Test {
