@@ -3,11 +3,13 @@
 
 #include "WorldTestObjects.h"
 #include "rules/ConstantsTable.h"
+#include "rules/LandmineData.h"
 #include "rules/RecyclerExtraData.h"
 #include "world/Bullet.h"
 #include "world/Corpse.h"
 #include "world/Debris.h"
 #include "world/Effect.h"
+#include "world/Landmine.h"
 #include "world/LevelEvents.h"
 
 #include <gtest/gtest.h>
@@ -218,4 +220,27 @@ TEST_F(WorldTick, ContainsNearLooksOnlyAroundThePlaceGiven) {
     world.InsertObject(tank, KindTank);
     EXPECT_TRUE(world.ContainsNear(3000, 10, 50, ObjectRef(tank)));
     EXPECT_FALSE(world.ContainsNear(0, 0, 50, ObjectRef(tank)));
+}
+
+TEST_F(WorldTick, OnlyATriggeredLandmineWhoseCountdownRanOutIsRemoved) {
+    Constants::LandmineData record;
+    record.countdown = 0; // even a zero countdown needs a trigger first
+    auto* idle = new Landmine(LandmineType::SmallLandmine, &record);
+    auto* setOff = new Landmine(LandmineType::SmallLandmine, &record);
+    setOff->x = 1000;
+    setOff->SetOff();
+    world.InsertObject(idle, KindLandmine);
+    world.InsertObject(setOff, KindLandmine);
+    world.Tick(1);
+    EXPECT_EQ(world.Objects(0, KindLandmine).QueryRange(0, 0, 1), std::vector<Object*>{idle});
+    EXPECT_TRUE(world.Objects(0, KindLandmine).QueryRange(1000, 0, 1).empty());
+}
+
+TEST_F(WorldTick, ObjectsWithoutAValidSideAreNotFiled) {
+    Tank* stray = MakeTank(0, 0, noSide);
+    EXPECT_FALSE(world.InsertObject(stray, KindTank));
+    EXPECT_FALSE(world.RefileObject(stray, KindTank, 10, 10));
+    world.sides[noSide].money = 500; // lands in a scratch record, not beside the table
+    EXPECT_EQ(world.sides[6].money, 0);
+    delete stray;
 }
