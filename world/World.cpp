@@ -34,30 +34,25 @@ constexpr int firstCorpseRecord = 59;
 } // namespace
 
 World::World(const std::string& levelFileName, unsigned screenWidth, unsigned screenHeight)
-    : World(ReadLevelSize(levelFileName), screenWidth, screenHeight) {}
-
-World::World(LevelSize size, unsigned screenWidth, unsigned screenHeight)
-    : World(size.width, size.height, screenWidth, screenHeight,
-            Constants::constantsTable.Find<Constants::FowData>(Constants::ConstantId::FOW)) {}
+    : World(dataArchive.ReadDocument(levelFileName), screenWidth, screenHeight) {}
 
 namespace {
-template <typename Record> const Record* RecordAt(int id) {
-    return Constants::constantsTable.Find<Record>(static_cast<Constants::ConstantId>(id));
+float AttributeOr0(const Brisk::Node* element, const char* name) {
+    const Brisk::Attribute* attribute = element ? element->FindAttribute(name) : nullptr;
+    return attribute ? static_cast<float>(Brisk::ToFloat(*attribute)) : 0.0f;
 }
 
-float AttributeOr0(const Brisk::Node& element, const char* name) {
-    const Brisk::Attribute* attribute = element.FindAttribute(name);
-    return attribute ? static_cast<float>(Brisk::ToFloat(*attribute)) : 0.0f;
+template <typename Record> const Record* RecordAt(int id) {
+    return Constants::constantsTable.Find<Record>(static_cast<Constants::ConstantId>(id));
 }
 } // namespace
 
 // Only the first "level" element counts; without one the map is 0 by 0.
-World::LevelSize World::ReadLevelSize(const std::string& levelFileName) {
-    const Brisk::Node document = dataArchive.ReadDocument(levelFileName);
-    const Brisk::Node* level = document.FindChild("level");
-    if (!level)
-        return {};
-    return {AttributeOr0(*level, "width"), AttributeOr0(*level, "height")};
+World::World(Brisk::Node document, unsigned screenWidth, unsigned screenHeight)
+    : World(AttributeOr0(document.FindChild("level"), "width"),
+            AttributeOr0(document.FindChild("level"), "height"), screenWidth, screenHeight,
+            Constants::constantsTable.Find<Constants::FowData>(Constants::ConstantId::FOW)) {
+    levelDocument = std::move(document);
 }
 
 World::World(float width, float height, unsigned screenWidth, unsigned screenHeight,

@@ -2,6 +2,7 @@
 // the level's events, the fog of war and the sides' economy.
 #pragma once
 
+#include "datafiles/Node.h"
 #include "rules/ObjectTypes.h"
 #include "world/FogOfWar.h"
 #include "world/ObjectKind.h"
@@ -44,14 +45,8 @@ public:
     // Deletes every object, bullet and effect still held.
     ~World();
 
-    struct LevelSize {
-        float width = 0;
-        float height = 0;
-    };
-    static LevelSize ReadLevelSize(const std::string& levelFileName);
-
     // --- Containers. The world owns what they hold: whoever takes a pointer out deletes it or files it
-    // elsewhere.
+    // elsewhere. The side must be 0..6.
     ObjectMap& Objects(int side, ObjectKind kind) { return objects[side * objectKindCount + kind]; }
     BulletMap& Bullets() { return bullets; }
     EffectMap& LowerEffects() { return lowerEffects; }
@@ -94,15 +89,17 @@ public:
     unsigned Clock() const { return clock; }
     float Width() const { return width; }
     float Height() const { return height; }
-    // The level code builds its events from the level document and hands them over here.
+    // The level file as read at creation (an empty document for the sized constructor); the level code
+    // builds its events from it and hands them over with SetLevelEvents.
+    const Brisk::Node& LevelDocument() const { return levelDocument; }
     void SetLevelEvents(std::unique_ptr<LevelEvents> events);
-    LevelEvents* Level() const { return levelEvents.get(); }
+    LevelEvents* Events() const { return levelEvents.get(); }
 
     FogOfWar fog;
     SideTable sides;
 
 private:
-    World(LevelSize size, unsigned screenWidth, unsigned screenHeight);
+    World(Brisk::Node document, unsigned screenWidth, unsigned screenHeight);
     template <typename T> static void DeleteAll(SpatialMap<T>& map);
     template <typename T, typename Condition, typename Dispose>
     static void RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dispose);
@@ -132,6 +129,7 @@ private:
     EffectMap upperEffects;
     unsigned clock = 0;
     std::unique_ptr<LevelEvents> levelEvents;
+    Brisk::Node levelDocument;
     float width = 0;
     float height = 0;
     std::vector<Object*> objectSnapshot;

@@ -33,6 +33,7 @@ TEST(WorldLevel, MapSizeComesFromTheFirstLevelElement) {
     EXPECT_EQ(world.fog.Columns(), 21);
     EXPECT_EQ(world.fog.Rows(), 11);
     EXPECT_EQ(world.Clock(), 0u);
+    EXPECT_NE(world.LevelDocument().FindChild("event"), nullptr) << "kept for the level events";
     EXPECT_EQ(world.sides.playerSide, 3);
     EXPECT_EQ(world.sides[6].name, "---");
     EXPECT_EQ(world.sides[6].nextBuildingCallsign[8], 1);
