@@ -47,14 +47,8 @@ std::map<std::string, ValueForm> KeysOf(RecordClass recordClass) {
     });
 }
 
-bool ReadsAsWholeNumber(const std::string& text, bool real) {
-    const char* start = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    if (real)
-        std::strtod(start, &end);
-    else
-        std::strtol(start, &end, 10);
+// Only white space may follow the number the C library read.
+bool ReadCompletely(const char* start, const char* end) {
     if (end == start || errno == ERANGE)
         return false;
     while (*end == ' ' || *end == '\t' || *end == '\n')
@@ -62,19 +56,33 @@ bool ReadsAsWholeNumber(const std::string& text, bool real) {
     return *end == '\0';
 }
 
+bool ReadsAsInteger(const std::string& text) {
+    char* end = nullptr;
+    errno = 0;
+    std::strtol(text.c_str(), &end, 10);
+    return ReadCompletely(text.c_str(), end);
+}
+
+bool ReadsAsReal(const std::string& text) {
+    char* end = nullptr;
+    errno = 0;
+    std::strtod(text.c_str(), &end);
+    return ReadCompletely(text.c_str(), end);
+}
+
 // What the loader would silently misread in one value.
 std::string FormProblem(ValueForm form, const std::string& value) {
     switch (form) {
     case ValueForm::Integer:
-        if (!ReadsAsWholeNumber(value, false))
+        if (!ReadsAsInteger(value))
             return Text("\"", value, "\" is not a whole number; the game reads ", std::atoi(value.c_str()));
         break;
     case ValueForm::Real:
-        if (!ReadsAsWholeNumber(value, true))
+        if (!ReadsAsReal(value))
             return Text("\"", value, "\" is not a number; the game reads ", std::atof(value.c_str()));
         break;
     case ValueForm::Flag:
-        if (value != "true" && value != "false" && !ReadsAsWholeNumber(value, true))
+        if (value != "true" && value != "false" && !ReadsAsReal(value))
             return Text("\"", value, "\" is neither true, false nor a number; the game reads it as true");
         break;
     case ValueForm::BulletWord:
