@@ -2,19 +2,43 @@
 #include "game/GameMode.h"
 
 #include "game/LoadingBar.h"
+#include "graphics/PanelBackground.h"
+#include "platform/GlContext.h"
+#include "shell/Configuration.h"
+
+#include <GL/gl.h>
 
 namespace Vorn::Mode {
 
+namespace {
+
+// The main panel's band along the bottom of the screen. The Interface takes this over (it builds the list
+// for the screen width and a height of 81 and deletes it with itself); until then the game mode shows it.
+unsigned int panelBackground = 0;
+
+} // namespace
+
 bool Game::Enter() {
+    panelBackground = BuildPanelBackground(Zelt::configuration.screenWidth, 81);
     return true;
 }
 
 int Game::Frame(std::uint32_t) {
+    if (panelBackground != 0) {
+        glLoadIdentity();
+        glTranslatef(0.375f, 0.375f, 0.0f);
+        glCallList(panelBackground);
+    }
     // Until the world is built, the game shows the finished loading bar.
     DrawLoadingBar(9);
     return 0;
 }
 
-void Game::Leave() {}
+void Game::Leave() {
+    if (panelBackground != 0 && platform::GlContext::IsAnyCurrent()) {
+        glDeleteLists(panelBackground, 1);
+    }
+    panelBackground = 0;
+}
 
 } // namespace Vorn::Mode

@@ -2,6 +2,7 @@
 #include "game/LoadingMode.h"
 
 #include "game/LoadingBar.h"
+#include "graphics/TextureStore.h"
 #include "platform/Timer.h"
 #include "shell/ModeManager.h"
 #include "shell/Mouse.h"
@@ -36,7 +37,7 @@ void Loading::DoStep(int step) {
         Zelt::mouse = std::make_unique<Zelt::C::Mouse>(true);
         break;
     case 7:
-        // [texture store]
+        textureStore.Create();
         break;
     case 8:
         // [particle system factory]

@@ -92,7 +92,15 @@ void ShowCursor(CursorHandle cursor) {
 void AnimateCursor() {
     CursorState& state = State();
     CursorHandle cursor = state.current;
-    if (cursor == nullptr || cursor->animation.steps.size() < 2) {
+    if (cursor == nullptr) {
+        return;
+    }
+    // A cursor chosen before the window existed gets its system cursors as soon as the video system runs.
+    if (cursor->native.empty() && VideoRunning()) {
+        MakeNativeCursors(cursor);
+        SetNativeFrame(cursor, state.step);
+    }
+    if (cursor->animation.steps.size() < 2) {
         return;
     }
     const std::uint32_t now = SDL_GetTicks();

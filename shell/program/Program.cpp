@@ -1,6 +1,7 @@
 // The whole program: static start-up, the window and its message loop, shutdown and the exit releases.
 #include "shell/program/Program.h"
 
+#include "graphics/CursorSet.h"
 #include "platform/CursorClip.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
@@ -47,7 +48,8 @@ int EntryPoint() {
         displayMode.Change(configuration.screenWidth, configuration.screenHeight, configuration.screenBpp,
                            configuration.screenFrequency);
     }
-    // [cursor set]
+    Vorn::cursorSet = new Vorn::CursorSet("data/graphics/cursors");
+    Vorn::cursorSet->SetCursor("default");
     platform::SetLastError(0);
     std::unique_ptr<platform::Window> window = platform::Window::Create(GameWindowStyle(), WindowProc);
     if (shell.clipSaved) {
@@ -64,7 +66,8 @@ int EntryPoint() {
     if (shell.clipSaved) {
         platform::ClipCursor(shell.savedClip);
     }
-    // [delete cursor set]
+    delete Vorn::cursorSet;
+    Vorn::cursorSet = nullptr;
     displayMode.Restore();
     window.reset();
     shell.window = nullptr;

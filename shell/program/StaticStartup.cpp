@@ -7,6 +7,7 @@
 #include "datafiles/TextTable.h"
 #include "game/GameMode.h"
 #include "game/LoadingMode.h"
+#include "graphics/TextureStore.h"
 #include "shell/Configuration.h"
 #include "shell/DisplayMode.h"
 #include "shell/ModeManager.h"
@@ -51,7 +52,9 @@ void LoadStartupData(ExitReleases& releases) {
     LoadColours(colourTable, dataArchive.ReadDocument("colordef.xml"));
     releases.Register("colours", [] { colourTable.Clear(); });
     // [font descriptions]
-    // [texture descriptions]
+    // Only the description now: the textures themselves need the GL context of the loading mode.
+    Vorn::textureStore.Load(dataArchive.ReadDocument("textures.xml"));
+    releases.Register("textures", [] { Vorn::textureStore.Release(); });
     shell.gameClip = {0, 0, configuration.screenWidth, configuration.screenHeight};
     displayMode.changed = false;
     releases.Register("display mode", [] { displayMode.Restore(); });

@@ -2,6 +2,8 @@
 #include "shell/program/WindowProcedure.h"
 
 #include "datafiles/DataArchive.h"
+#include "graphics/CursorSet.h"
+#include "graphics/TextureStore.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
 #include "shell/Configuration.h"
@@ -38,7 +40,7 @@ platform::LParam OnCreate(platform::Window& window) {
 void OnDestroy() {
     platform::TimeEndPeriod(shell.timerCapabilities.minimumPeriod);
     // [release fonts]
-    // [release textures]
+    Vorn::textureStore.Release();
     // [release particle system factory]
     RenderContext::Destroy(shell.renderContext);
     shell.renderContext = nullptr;
@@ -96,6 +98,9 @@ void RunFrame(platform::Window& window) {
         return;
     }
     shell.renderContext->Clear();
+    if (Vorn::cursorSet != nullptr) {
+        Vorn::cursorSet->Animate();
+    }
     if (modeManager.RunFrame(shell.frameTimer.ClampedInterval()) < 0) {
         platform::PostMessage(&window, WM_CLOSE);
     }
