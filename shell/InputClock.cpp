@@ -40,10 +40,21 @@ private:
     bool interrupted = false;
 };
 
+// The maker the headless driver sets; empty for the game.
+std::function<std::shared_ptr<InputClock>()> inputClockMaker;
+
 } // namespace
 
 std::shared_ptr<InputClock> MakeSystemInputClock() {
     return std::make_shared<SystemInputClock>();
+}
+
+void SetInputClockMaker(std::function<std::shared_ptr<InputClock>()> maker) {
+    inputClockMaker = std::move(maker);
+}
+
+std::shared_ptr<InputClock> MakeInputClock() {
+    return inputClockMaker ? inputClockMaker() : MakeSystemInputClock();
 }
 
 } // namespace Zelt::C

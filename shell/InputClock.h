@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace Zelt::C {
@@ -24,5 +25,11 @@ public:
 
 // A clock of the system's steady time; each device gets its own, so interrupting one wakes no other.
 std::shared_ptr<InputClock> MakeSystemInputClock();
+
+// The clock a device gets when it is given none: the system's, unless a maker is set. The headless
+// driver sets one so the devices' clocks follow its fixed frame interval; an empty maker restores the
+// system's clock. Set it before the devices are made.
+void SetInputClockMaker(std::function<std::shared_ptr<InputClock>()> maker);
+std::shared_ptr<InputClock> MakeInputClock();
 
 } // namespace Zelt::C

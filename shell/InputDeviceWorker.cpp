@@ -5,7 +5,7 @@ namespace Zelt::C {
 
 InputDeviceWorker::InputDeviceWorker(std::shared_ptr<InputClock> clockToUse, bool highResolutionRequested,
                                      SleepPeriods periods, Advance advanceClocks)
-    : clock(clockToUse ? std::move(clockToUse) : MakeSystemInputClock()), advance(std::move(advanceClocks)) {
+    : clock(clockToUse ? std::move(clockToUse) : MakeInputClock()), advance(std::move(advanceClocks)) {
     std::uint64_t ticksPerSecond = 0;
     highResolution = highResolutionRequested && clock->CounterFrequency(ticksPerSecond) && ticksPerSecond > 0;
     frequency = highResolution ? ticksPerSecond : 0;

@@ -35,8 +35,8 @@ public:
 
     // Binds every top-level element with a key attribute: the element's name is the action, the key
     // names the key (an unknown name binds code 0, which no key produces); an action may be bound to
-    // several keys, in file order. Starts the worker thread. The clock and the system key state
-    // default to the system's.
+    // several keys, in file order. Starts the worker thread. The clock defaults to MakeInputClock(),
+    // the system key state to the system's.
     explicit Keyboard(const Brisk::Node& document, bool highResolution = true,
                       std::shared_ptr<InputClock> clock = {}, SystemKeyState systemKeyState = {});
     // Stops the worker thread and waits for it.

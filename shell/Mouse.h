@@ -24,7 +24,7 @@ public:
     // Buttons: 0 left, 1 right, 2 middle, 3 and 4 the first and second extra button.
     static constexpr int buttonCount = 5;
 
-    // Starts the worker thread. The clock and the environment default to the system's.
+    // Starts the worker thread. The clock defaults to MakeInputClock(), the environment to the system's.
     explicit Mouse(bool highResolution = true, std::shared_ptr<InputClock> clock = {},
                    std::shared_ptr<MouseEnvironment> environment = {});
     // Stops the worker thread and waits for it.

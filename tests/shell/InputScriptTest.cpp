@@ -76,6 +76,19 @@ TEST_F(InputScriptTest, PressingPTogglesPauseAndTheMouseFollows) {
     EXPECT_EQ(result.exitCode, 0) << result.output;
 }
 
+TEST_F(InputScriptTest, HeldTimeFollowsTheFrameInterval) {
+    if (!HasDisplay()) {
+        GTEST_SKIP() << "needs an X display";
+    }
+    // Held from frame 3 to frame 7 at the driver's 16 ms: 80 ms, however fast the machine runs.
+    RunResult result = RunScript("3 keydown P\n"
+                                 "5 check held pause 48\n"
+                                 "8 keyup P\n"
+                                 "12 check held pause 80\n",
+                                 12);
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+}
+
 TEST_F(InputScriptTest, AFailedCheckFailsTheRun) {
     if (!HasDisplay()) {
         GTEST_SKIP() << "needs an X display";

@@ -34,6 +34,34 @@ bool IsExpectation(const std::string& word) {
     return word == "toggled" || word == "untoggled" || word == "down" || word == "up";
 }
 
+// Reads a check: of the cursor, of a button, of an action's held time, or of an action's state.
+std::string ParseCheck(std::istringstream& words, ScriptLine& line) {
+    words >> line.action;
+    if (line.action == "cursor") {
+        if (!(words >> line.x >> line.y)) {
+            return "check cursor needs the screen position X Y";
+        }
+    } else if (line.action == "button") {
+        std::string name;
+        words >> name >> line.expectation;
+        line.button = ButtonOfName(name);
+        if (line.button < 0 || (line.expectation != "down" && line.expectation != "up")) {
+            return "check button needs a button and down or up";
+        }
+    } else if (line.action == "held") {
+        line.expectation = "held";
+        if (!(words >> line.action >> line.heldMs)) {
+            return "check held needs an action and its held milliseconds";
+        }
+    } else {
+        words >> line.expectation;
+        if (line.action.empty() || !IsExpectation(line.expectation)) {
+            return "check needs an action and toggled, untoggled, down or up";
+        }
+    }
+    return {};
+}
+
 // Reads the rest of one line after the frame number; answers the reason it is wrong, or empty.
 std::string ParseEvent(std::istringstream& words, ScriptLine& line) {
     std::string verb;
@@ -66,23 +94,9 @@ std::string ParseEvent(std::istringstream& words, ScriptLine& line) {
         line.kind = verb == "keydown" ? ScriptLine::Kind::keyDown : ScriptLine::Kind::keyUp;
     } else if (verb == "check") {
         line.kind = ScriptLine::Kind::check;
-        words >> line.action;
-        if (line.action == "cursor") {
-            if (!(words >> line.x >> line.y)) {
-                return "check cursor needs the screen position X Y";
-            }
-        } else if (line.action == "button") {
-            std::string name;
-            words >> name >> line.expectation;
-            line.button = ButtonOfName(name);
-            if (line.button < 0 || (line.expectation != "down" && line.expectation != "up")) {
-                return "check button needs a button and down or up";
-            }
-        } else {
-            words >> line.expectation;
-            if (line.action.empty() || !IsExpectation(line.expectation)) {
-                return "check needs an action and toggled, untoggled, down or up";
-            }
+        std::string problem = ParseCheck(words, line);
+        if (!problem.empty()) {
+            return problem;
         }
     } else {
         return "unknown event \"" + verb + "\"";
@@ -159,6 +173,13 @@ std::string CheckFailure(const ScriptLine& line) {
     }
     if (Zelt::keyboard == nullptr) {
         return "there is no keyboard";
+    }
+    if (line.expectation == "held") {
+        // A peek: the check must not take what the game would take.
+        std::uint32_t held = Zelt::keyboard->ActionHeldMs(line.action, 0);
+        return held == line.heldMs
+                   ? std::string()
+                   : "the action \"" + line.action + "\" was held " + std::to_string(held) + " ms";
     }
     bool holds = line.expectation == "toggled" || line.expectation == "untoggled"
                      ? Zelt::keyboard->ActionToggled(line.action) == (line.expectation == "toggled")

@@ -10,7 +10,9 @@
 //   FRAME keyup KEY
 //   FRAME check ACTION toggled|untoggled|down|up
 // Events of frame F are handled before frame F runs (frame 1, the first, sees none: its events arrive
-// before frame 2); checks of frame F look at the keyboard after frame F has run.
+// before frame 2); checks of frame F look at the devices after frame F has run. The devices' clocks
+// follow the driver's frame interval: a key is held for the interval of every frame that starts while
+// it is down.
 #pragma once
 
 #include <cstdint>
@@ -36,6 +38,7 @@ struct ScriptLine {
     std::uint8_t key = 0;
     std::string action;
     std::string expectation;
+    std::uint32_t heldMs = 0;
     int lineNumber = 0;
 };
 

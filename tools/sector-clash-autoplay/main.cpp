@@ -10,6 +10,7 @@
 #include "platform/PngFile.h"
 #include "shell/program/Program.h"
 #include "tools/sector-clash-autoplay/InputScript.h"
+#include "tools/sector-clash-autoplay/InputScriptClock.h"
 
 #include <chrono>
 #include <cstdint>
@@ -100,7 +101,13 @@ int main(int argc, char** argv) {
     Zelt::ProgramOptions program;
     program.clock = [&clock] { return clock; };
     program.ignoreActivation = true;
-    program.beforeFrame = [&](std::uint32_t) { clock += options.interval; };
+    // The devices' held and idle clocks follow the fixed interval too, so held keys are exact.
+    auto frameTime = std::make_shared<autoplay::FrameTime>();
+    Zelt::C::SetInputClockMaker([frameTime] { return frameTime->MakeClock(); });
+    program.beforeFrame = [&](std::uint32_t) {
+        clock += options.interval;
+        frameTime->Advance(options.interval);
+    };
     program.afterFrame = [&](std::uint32_t frame) {
         framesDone = frame;
         checkFailed = !script.AfterFrame(frame, stderr) || checkFailed;
