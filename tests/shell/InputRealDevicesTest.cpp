@@ -1,5 +1,6 @@
 // Real keyboard and mouse input on an X display, sent by xdotool, reaches the devices' buttons and
-// actions through the window's message path.
+// actions through the window's message path. Each test runs again in a process of its own on a display
+// of its own, so the pointer and keys of tests running side by side cannot get mixed up.
 #include "datafiles/DataArchive.h"
 #include "platform/Window.h"
 #include "shell/Keyboard.h"
@@ -13,16 +14,26 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
 using Zelt::C::takeAll;
 
+constexpr const char* ownDisplayMark = "SECTOR_CLASH_OWN_DISPLAY";
+
+bool OnOwnDisplay() {
+    return std::getenv(ownDisplayMark) != nullptr;
+}
+
 class RealInputTest : public testing::Test {
 protected:
     void SetUp() override {
-        if (std::getenv("DISPLAY") == nullptr || std::system("command -v xdotool >/dev/null 2>&1") != 0) {
-            GTEST_SKIP() << "needs an X display and xdotool";
+        if (std::system("command -v xdotool >/dev/null 2>&1 && command -v xvfb-run >/dev/null 2>&1") != 0) {
+            GTEST_SKIP() << "needs xdotool and xvfb-run";
+        }
+        if (!OnOwnDisplay()) {
+            return;
         }
         platform::WindowStyle style;
         style.title = "Sector Clash input test";
@@ -46,6 +57,28 @@ protected:
             << " " << mouse->ClientY(nullptr);
     }
     void TearDown() override { window.reset(); }
+
+    // In the first process: runs the current test in a new one on a fresh display and answers true
+    // (the test's verdict is the new process's). On the fresh display: answers false, run the test.
+    static bool RunOnOwnDisplay() {
+        if (OnOwnDisplay()) {
+            return false;
+        }
+        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        std::string command = std::string(ownDisplayMark) + "=1 xvfb-run -a -s \"-screen 0 640x480x24\" " +
+                              "/proc/" + std::to_string(getpid()) +
+                              "/exe --gtest_filter=" + test->test_suite_name() + "." + test->name() + " 2>&1";
+        std::string output;
+        FILE* pipe = popen(command.c_str(), "r");
+        char buffer[512];
+        while (pipe != nullptr && fgets(buffer, sizeof buffer, pipe) != nullptr) {
+            output += buffer;
+        }
+        int status = pipe != nullptr ? pclose(pipe) : -1;
+        EXPECT_EQ(status, 0) << output;
+        EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
+        return true;
+    }
 
     static void Xdotool(const std::string& arguments) {
         std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
@@ -76,6 +109,9 @@ protected:
 };
 
 TEST_F(RealInputTest, PressingPTogglesPause) {
+    if (RunOnOwnDisplay()) {
+        return;
+    }
     ASSERT_FALSE(keyboard->ActionToggled("pause"));
     Xdotool("key p");
     EXPECT_TRUE(PumpUntil([this] { return keyboard->ActionToggled("pause"); }));
@@ -85,6 +121,9 @@ TEST_F(RealInputTest, PressingPTogglesPause) {
 }
 
 TEST_F(RealInputTest, HeldShiftIsTheWaypointModifier) {
+    if (RunOnOwnDisplay()) {
+        return;
+    }
     Xdotool("keydown shift");
     EXPECT_TRUE(PumpUntil([this] { return keyboard->ActionDown("next_waypoint_mod"); }));
     Xdotool("keyup shift");
@@ -92,6 +131,9 @@ TEST_F(RealInputTest, HeldShiftIsTheWaypointModifier) {
 }
 
 TEST_F(RealInputTest, ClicksAndTheWheelReachTheMouse) {
+    if (RunOnOwnDisplay()) {
+        return;
+    }
     Xdotool("mousemove 200 100");
     EXPECT_TRUE(PumpUntil([this] {
         return mouse->ClientX(nullptr) == 200 && mouse->ClientY(nullptr) == 100;
