@@ -32,10 +32,10 @@ public:
     static constexpr int Stored = 0;
     static constexpr int Zlib = 1;
 
-    // Largest side and largest pixel count accepted; far beyond anything the game draws, small enough that
-    // a hostile header cannot make the reader allocate more than 256 MB.
-    static constexpr int MaxSide = 16384;
-    static constexpr std::int64_t MaxPixels = 64 * 1024 * 1024;
+    // Largest side and largest pixel count accepted: far beyond anything the game draws, small enough that a
+    // hostile header cannot make the reader allocate more than 64 MB.
+    static constexpr int MaxSide = 8192;
+    static constexpr std::int64_t MaxPixels = 16 * 1024 * 1024;
     static constexpr std::size_t HeaderSize = 32;
 
     std::array<char, 8> magic{};
