@@ -83,7 +83,7 @@ private:
 
     // Guards presses, heldMs and idleMs between the main thread and the worker; re-entrant so a hook may
     // take from the device while a press is being counted.
-    mutable std::recursive_mutex lock;
+    std::recursive_mutex lock;
     SystemKeyState systemKeyState;
     // Written by the main thread only; the worker reads it to choose the clock.
     std::array<std::atomic<int>, keyCount> down{};

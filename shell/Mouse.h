@@ -78,7 +78,7 @@ private:
 
     // Guards presses, heldMs and idleMs between the main thread and the worker; re-entrant so a hook may
     // take from the device while a press is being counted.
-    mutable std::recursive_mutex lock;
+    std::recursive_mutex lock;
     std::shared_ptr<MouseEnvironment> environment;
     int x = -1;
     int y = -1;
