@@ -18,8 +18,9 @@
 
 namespace {
 
-// `count` particles emitted in one round that keep flying, slowing, fading and turning.
-std::string Document(int count) {
+// `count` particles emitted in one round that keep flying, slowing, fading and turning; `size` is the half
+// side at the start, growing to three times as much.
+std::string Document(int count, int size) {
     return R"(<behavior><Cloud>
         <life_time value="1"/> <emit_time value="1"/> <emit_number value=")" +
            std::to_string(count) + R"("/> <source_radius value="200"/>
@@ -28,15 +29,17 @@ std::string Document(int count) {
         <particle_fade_in_end value="10"/>
       </Cloud></behavior>
       <system><Cloud><behavior value="Cloud"/> <texture value="smoke"/> <color value="smoke"/>
-        <particle_size value="4"/> <particle_size_end value="12"/> <rotation_speed value="90"/>
+        <particle_size value=")" +
+           std::to_string(size) + R"("/> <particle_size_end value=")" + std::to_string(3 * size) + R"("/>
+        <rotation_speed value="90"/>
         <scatter_angle value="360"/></Cloud></system>)";
 }
 
 // Systems with 10,000 particles in all: `systems` systems of 10,000 / `systems` particles each.
 struct Particles {
-    explicit Particles(int systems) {
+    explicit Particles(int systems, int size = 4) {
         Brisk::Node document;
-        const std::string text = Document(10000 / systems);
+        const std::string text = Document(10000 / systems, size);
         document.LoadText(text.c_str());
         factory.Load(document);
         for (int i = 0; i < systems; ++i) {
@@ -126,16 +129,20 @@ void UpdateHeadless(benchmark::State& state) {
     state.counters["live"] = static_cast<double>(particles.LiveCount());
 }
 
+// Arguments: systems, the particles' starting half side, and 1 to batch the quads or 0 to draw each under
+// its own matrix.
 void DrawOnly(benchmark::State& state) {
     GlWindow& window = SharedWindow();
     if (!window.Ok()) {
         state.SkipWithError("no GL display (run under Xvfb)");
         return;
     }
-    Particles particles(static_cast<int>(state.range(0)));
+    Particles particles(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    Vorn::ParticleSystem::batchDrawing = state.range(2) != 0;
     for (auto _ : state) {
         window.Frame(particles);
     }
+    Vorn::ParticleSystem::batchDrawing = true;
     state.SetItemsProcessed(state.iterations() * 10000);
 }
 
@@ -156,7 +163,13 @@ void UpdateAndDraw(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(UpdateHeadless)->Arg(1)->Arg(100)->Unit(benchmark::kMicrosecond);
-BENCHMARK(DrawOnly)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(DrawOnly)
+    ->Args({1, 4, 1})
+    ->Args({100, 4, 1})
+    ->Args({1, 4, 0})
+    ->Args({1, 1, 1})
+    ->Args({1, 1, 0})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(UpdateAndDraw)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {

@@ -3,6 +3,8 @@
 
 namespace Vorn {
 
+class ParticleBatch;
+
 // The system translates and turns to the particle before Draw; the sprite adds its own colour, scale
 // and spin. Sprites made before the textures exist (headless runs) carry texture 0.
 class Particle {
@@ -15,6 +17,12 @@ public:
     virtual void Frame() {}
     // Binds the texture and draws the quad of half side `size` with the current colour.
     virtual void Draw(float alpha, float progress);
+    // Adds the quad Draw would draw at (x, y), turned clockwise by heading (radians), to the batch instead;
+    // false for sprites that need their own matrix, which the system then draws one by one.
+    virtual bool AddToBatch(ParticleBatch&, float /*x*/, float /*y*/, float /*heading*/, float /*alpha*/,
+                            float /*progress*/) const {
+        return false;
+    }
 
     unsigned int texture = 0;
     float size = 0.0f; // half the side of the quad

@@ -74,6 +74,7 @@ float ParticleSlowDownFactor(const ParticleBehavior& behavior, float moveFractio
 }
 
 std::uint32_t* ParticleSystem::drawnParticleCounter = nullptr;
+bool ParticleSystem::batchDrawing = true;
 
 ParticleSystem::ParticleSystem(ParticleFactory& factory, const ParticleBehavior& behavior, float direction,
                                float scatterAngle, bool focus)
@@ -207,25 +208,34 @@ void ParticleSystem::Move(float dx, float dy) {
 }
 
 void ParticleSystem::Draw() {
+    // One batch serves every system in turn: drawing happens on the main thread only, and each system
+    // empties it before its layers draw over it.
+    static ParticleBatch batch;
     for (const ParticleRecord& particle : particles) {
-        DrawParticle(particle);
+        DrawParticle(particle, batch);
     }
+    batch.Flush();
     for (const auto& layer : layers) {
         layer->Draw();
     }
 }
 
-void ParticleSystem::DrawParticle(const ParticleRecord& particle) {
+void ParticleSystem::DrawParticle(const ParticleRecord& particle, ParticleBatch& batch) {
     const float alpha = ParticleAlpha(behavior, particle.age);
     const float progress = ParticleProgress(behavior, particle.age);
+    if (drawnParticleCounter != nullptr) {
+        ++*drawnParticleCounter;
+    }
+    if (batchDrawing &&
+        particle.sprite->AddToBatch(batch, particle.x, particle.y, particle.heading, alpha, progress)) {
+        return;
+    }
+    batch.Flush();
     glPushMatrix();
     glTranslatef(particle.x, particle.y, 0.0f);
     glRotatef(static_cast<float>(particle.heading * radiansToDegrees), 0.0f, 0.0f, -1.0f);
     particle.sprite->Draw(alpha, progress);
     glPopMatrix();
-    if (drawnParticleCounter != nullptr) {
-        ++*drawnParticleCounter;
-    }
 }
 
 } // namespace Vorn

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "graphics/Particle.h"
+#include "graphics/ParticleBatch.h"
 #include "graphics/ParticleBehavior.h"
 #include "graphics/ParticleFactory.h"
 
@@ -70,13 +71,16 @@ public:
 
     // Every particle drawn adds 1 here; the game mode points it at its first draw counter and clears it.
     static std::uint32_t* drawnParticleCounter;
+    // Sprites that can are drawn in batches (the same picture, far fewer driver calls); off draws every
+    // particle under its own matrix.
+    static bool batchDrawing;
 
 private:
     void Emit(std::uint32_t elapsedMs);
     void EmitOne();
     void RemoveExpired();
     void MoveParticles(std::uint32_t elapsedMs);
-    void DrawParticle(const ParticleRecord& particle);
+    void DrawParticle(const ParticleRecord& particle, ParticleBatch& batch);
 
     ParticleFactory* factory;
     ParticleBehavior behavior;

@@ -3,12 +3,14 @@
 
 #include "datafiles/ColourTable.h"
 #include "datafiles/Node.h"
+#include "graphics/ParticleBatch.h"
 #include "graphics/TextureStore.h"
 #include "world/Random.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace Vorn {
 
@@ -155,6 +157,26 @@ ParticleSystemFactory::CommonParticle::CommonParticle(const CommonParticleFactor
 
 float ParticleSystemFactory::CommonParticle::Scale(float size, float sizeEnd, float progress) {
     return progress * (sizeEnd / size - 1.0f) + 1.0f;
+}
+
+// The same quad as Draw under the system's matrix: scaled, spun counter-clockwise, turned clockwise by the
+// heading and moved to the particle.
+bool ParticleSystemFactory::CommonParticle::AddToBatch(ParticleBatch& batch, float x, float y, float heading,
+                                                       float alpha, float progress) const {
+    const float halfSide = size != 0.0f ? size * Scale(size, parameters->particleSizeEnd, progress)
+                                        : progress * parameters->particleSizeEnd;
+    const double degrees = progress * parameters->rotationSpeed * spinFactor -
+                           static_cast<float>(heading * 180.0 * 0.3183098861837907);
+    const double radians = degrees * 0.017453292519943295;
+    const float c = static_cast<float>(std::cos(radians)) * halfSide;
+    const float s = static_cast<float>(std::sin(radians)) * halfSide;
+    const ParticleBatch::Corner corners[4] = {
+        {x - c + s, y - s - c}, {x + c + s, y + s - c}, {x + c - s, y + s + c}, {x - c - s, y - s + c}};
+    const std::array<std::uint8_t, 4>& rgba = *colour;
+    const std::uint8_t vertexColour[4] = {rgba[0], rgba[1], rgba[2],
+                                          static_cast<std::uint8_t>(alpha * 255.0f)};
+    batch.AddQuad(texture, corners, vertexColour);
+    return true;
 }
 
 void ParticleSystemFactory::CommonParticle::Draw(float alpha, float progress) {

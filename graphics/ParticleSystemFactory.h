@@ -30,6 +30,8 @@ public:
     public:
         CommonParticle(const CommonParticleFactory& parameters, unsigned int texture);
         void Draw(float alpha, float progress) override;
+        bool AddToBatch(ParticleBatch& batch, float x, float y, float heading, float alpha,
+                        float progress) const override;
 
         // The uniform scale that grows the half side from the particle size to the end size over the move.
         static float Scale(float size, float sizeEnd, float progress);

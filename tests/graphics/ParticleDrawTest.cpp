@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -111,6 +112,40 @@ TEST_F(ParticleDrawTest, FadedParticlesDrawDarkerAndEveryDrawIsCounted) {
     const Pixel pixel = window.ReadPixel(160, 120);
     // Two layers of alpha 0.25 over black: 1 - 0.75^2 of white.
     EXPECT_NEAR(pixel.r, 255 * (1 - 0.75 * 0.75), 3);
+}
+
+// Several turned, spun and growing particles, drawn in one batch and then each under its own matrix.
+TEST_F(ParticleDrawTest, BatchedDrawingMatchesDrawingOneByOne) {
+    SKIP_WITHOUT_GL(window);
+    auto system = Make(R"(<behavior><Spray><life_time value="10"/><emit_time value="10"/>
+        <emit_number value="6"/><particle_life_time value="1000"/><particle_move_time value="400"/>
+        <particle_speed value="120"/></Spray></behavior>
+        <system><Dot><behavior value="Spray"/><color value="white"/><particle_size value="3"/>
+        <particle_size_end value="9"/><rotation_speed value="70"/><scatter_angle value="360"/></Dot></system>)");
+    system->Update(10);
+    system->Update(250);
+    std::vector<Pixel> batched;
+    std::vector<Pixel> oneByOne;
+    for (bool batching : {true, false}) {
+        Vorn::ParticleSystem::batchDrawing = batching;
+        window.Clear();
+        DrawCentred(*system);
+        std::vector<Pixel>& pixels = batching ? batched : oneByOne;
+        for (int y = -60; y <= 60; y += 2) {
+            for (int x = -60; x <= 60; x += 2) {
+                pixels.push_back(window.ReadPixel(160 + x, 120 + y));
+            }
+        }
+    }
+    Vorn::ParticleSystem::batchDrawing = true;
+    int lit = 0;
+    int differing = 0;
+    for (std::size_t i = 0; i < batched.size(); ++i) {
+        lit += batched[i] != Pixel{0, 0, 0};
+        differing += batched[i] != oneByOne[i];
+    }
+    EXPECT_GT(lit, 100);
+    EXPECT_LE(differing, lit / 50) << "only edge pixels may round differently";
 }
 
 } // namespace
