@@ -113,6 +113,8 @@ std::unique_ptr<Window> Window::Create(const WindowStyle& style, WindowProcedure
     window->procedure = std::move(procedure);
     window->systemCloseAllowed = style.systemCloseAllowed;
     SetWindowIcon(native);
+    // The game reads keys, never typed text: no input method should stand between the keyboard and it.
+    SDL_StopTextInput();
     theWindow = window.get();
     // As on Windows, a procedure that answers -1 to WM_CREATE refuses the window: it is destroyed again.
     if (window->Send(WM_CREATE) == -1) {

@@ -35,6 +35,8 @@ protected:
         manager.AddMode(&a);
         manager.AddMode(&b);
     }
+    // The manager leaves its current mode when it goes, so it must go while the modes still exist.
+    ~ModeManagerTest() override { manager.Deactivate(); }
     std::vector<std::string> log;
     Zelt::ModeManager manager;
     RecordingMode a, b;
