@@ -70,11 +70,14 @@ World::~World() {
     DeleteAll(upperEffects);
 }
 
+// Each cell is emptied before its items are deleted, so a destructor that looks into the world finds no
+// pointer to an object already gone.
 template <typename T> void World::DeleteAll(SpatialMap<T>& map) {
     for (auto& [key, cell] : map.Cells()) {
-        for (T* item : cell)
-            delete item;
+        const std::vector<T*> items = std::move(cell);
         cell.clear();
+        for (T* item : items)
+            delete item;
     }
 }
 
