@@ -161,8 +161,11 @@ public:
 } // namespace
 
 TEST_F(WorldTick, FinishedBulletsAndEffectsAreDeletedInTheStepTheyFinish) {
-    int bulletsDeleted = 0;
-    int effectsDeleted = 0;
+    // The counters outlive the world, which deletes the effect still running when the test ends.
+    static int bulletsDeleted;
+    static int effectsDeleted;
+    bulletsDeleted = 0;
+    effectsDeleted = 0;
     world.InsertBullet(new CountdownBullet(1, &bulletsDeleted));
     world.InsertBullet(new CountdownBullet(2, &bulletsDeleted));
     auto* ended = new CountedEffect(&effectsDeleted);
