@@ -5,6 +5,9 @@
 #include "datafiles/DataArchive.h"
 #include "graphics/ParticleSystemFactory.h"
 #include "graphics/TextureStore.h"
+#include "rules/ConstantsLoader.h"
+#include "rules/ExplosionData.h"
+#include "rules/TypeCatalogue.h"
 #include "tools/sector-clash-gallery/GallerySheet.h"
 #include "tools/sector-clash-gallery/LabelFont.h"
 #include "world/Random.h"
@@ -161,7 +164,21 @@ struct Row {
     int mostParticles = 0;
     std::string drive;
     std::vector<std::string> layers;
+    float blastRange = 0.0f; // explosions: the "effect_range" of constants.xml, drawn as a ring
 };
+
+// The blast range constants.xml gives the explosion of that name, or 0 for other systems.
+float BlastRangeOf(const std::string& name) {
+    for (int type = 0; type < Vorn::explosionTypeCount; ++type) {
+        const auto explosion = static_cast<Vorn::ExplosionType>(type);
+        if (Vorn::TypeNameOf(explosion) == name) {
+            const auto* record = Vorn::Constants::constantsTable.Find<Vorn::Constants::ExplosionData>(
+                Vorn::ConstantIdOf(explosion));
+            return record == nullptr ? 0.0f : record->effectRange;
+        }
+    }
+    return 0.0f;
+}
 
 void Reseed() {
     Vorn::randomGenerator.SeedIndices(12, 34, 56, 78);
@@ -198,6 +215,7 @@ std::vector<std::uint32_t> FrameAges(std::uint32_t duration, bool emitsOnce) {
 Row PlanRow(Vorn::ParticleSystemFactory& factory, const std::string& name) {
     Row row;
     row.name = name;
+    row.blastRange = BlastRangeOf(name);
     row.duration = DurationOf(factory, name, row.mostParticles);
     const Vorn::ParticleBehavior& behavior =
         factory.Systems().contains(name) ? *factory.BehaviorOf(name) : Vorn::ParticleBehavior{};
@@ -208,7 +226,7 @@ Row PlanRow(Vorn::ParticleSystemFactory& factory, const std::string& name) {
     Reseed();
     Film film(factory, name);
     row.drive = film.DriveName();
-    float extent = 4.0f;
+    float extent = std::max(4.0f, row.blastRange);
     for (std::uint32_t age : row.ages) {
         film.RunTo(age);
         extent = std::max(extent, FootprintOf(film.System()).extent);
@@ -238,12 +256,25 @@ void DrawCaption(const Row& row) {
     line("lasts " + std::to_string(row.duration) + " ms" + (row.duration >= continuousMs ? "+" : ""));
     line("up to " + std::to_string(row.mostParticles) + " particles");
     line("x" + Fixed(row.scale, 2) + " px per unit");
+    if (row.blastRange > 0.0f) {
+        glColor4f(1, 0.6f, 0.6f, 1);
+        line("blast range " + Fixed(row.blastRange, 0) + " (red ring)");
+        glColor4f(0.75f, 0.8f, 0.75f, 1);
+    }
     if (!row.layers.empty()) {
+        // Layers are usually named after their system: show only what they add to its name.
         glColor4f(0.55f, 0.85f, 1, 1);
-        line("layers:");
+        std::string text = "layers:";
         for (const std::string& layer : row.layers) {
-            line("  " + layer);
+            const bool prefixed = layer.starts_with(row.name) && layer.size() > row.name.size();
+            const std::string word = prefixed ? "+" + layer.substr(row.name.size()) : layer;
+            if (LabelWidth(text + " " + word) > cellSize - 16) {
+                line(text);
+                text = " ";
+            }
+            text += " " + word;
         }
+        line(text);
     }
     // A bar of 10 world units at the row's scale.
     glColor4f(1, 1, 0.6f, 1);
@@ -254,6 +285,16 @@ void DrawCaption(const Row& row) {
     glVertex2f(8, 11);
     glEnd();
     DrawLabel(12 + 10 * row.scale, 7, "10");
+}
+
+void DrawRing(float radius) {
+    glColor4f(1, 0.35f, 0.35f, 0.45f);
+    glBegin(GL_LINE_LOOP);
+    for (int step = 0; step < 64; ++step) {
+        const float angle = step * 6.2831853f / 64;
+        glVertex2f(radius * std::cos(angle), radius * std::sin(angle));
+    }
+    glEnd();
 }
 
 void DrawFrame(Film& film, const Row& row) {
@@ -269,6 +310,9 @@ void DrawFrame(Film& film, const Row& row) {
     film.System().Draw();
     Vorn::ParticleSystem::drawnParticleCounter = nullptr;
     glDisable(GL_TEXTURE_2D);
+    if (row.blastRange > 0.0f) {
+        DrawRing(row.blastRange);
+    }
     glPopMatrix();
     glTranslatef(0.375f, 0.375f, 0);
     glColor4f(0.8f, 0.85f, 0.8f, 1);
@@ -325,6 +369,7 @@ std::string MakeParticleSheet(GalleryWindow& window, const ParticleSheetOptions&
     }
     Vorn::textureStore.Load(dataArchive.ReadDocument("textures.xml"));
     Vorn::textureStore.Create();
+    Vorn::Constants::LoadConstants();
     const Brisk::Node document = dataArchive.ReadDocument("particles.xml");
     Vorn::ParticleSystemFactory factory;
     factory.Load(document);
@@ -347,6 +392,7 @@ std::string MakeParticleSheet(GalleryWindow& window, const ParticleSheetOptions&
         }
     }
     factory.Release();
+    Vorn::Constants::ReleaseConstants();
     Vorn::textureStore.Release();
     return sheet.Save(options.output);
 }
