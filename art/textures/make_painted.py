@@ -46,9 +46,9 @@ CLEAR = (0, 0, 0, 0)
 def arrow(pointing_left):
     """A 16 x 16 chevron-headed arrow in the interface's blue with a dark rim."""
     def head(x, y, grow):
-        tip = 2 - grow
-        span = (x - tip) if pointing_left else (15 - tip - x)
-        return span >= 0 and abs(y - 7.5) <= span * 0.75 + grow and span <= 9 + grow
+        column = x if pointing_left else 15 - x
+        span = column - 3  # 0 at the tip, 9 at the back edge
+        return -grow <= span <= 9 + grow and abs(y - 7.5) <= max(0, span) * 0.7 + 0.5 + grow
 
     rim = rows_of(16, lambda x, y: head(x, y, 1), (16, 28, 48, 255))
     fill = rows_of(16, lambda x, y: head(x, y, 0), (120, 180, 255, 255))
