@@ -94,7 +94,7 @@ TEST_F(ParticleEffectTest, FrozenEffectsIgnoreUpdatesAndOperationsReachTheSystem
     effect.SetDirection(-45.0f);
     EXPECT_FLOAT_EQ(effect.System()->Direction(), -45.0f);
 
-    // Ending leaves emission alone (owners pause as well); the effect finishes once its last particle is gone.
+    // Ending leaves emission alone (owners pause as well); the last particle's death finishes it.
     effect.End();
     EXPECT_FALSE(effect.IsEmitting());
     EXPECT_FALSE(effect.IsFinished());
