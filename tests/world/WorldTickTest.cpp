@@ -247,3 +247,28 @@ TEST_F(WorldTick, ObjectsWithoutAValidSideAreNotFiled) {
     EXPECT_EQ(world.sides[6].money, 0);
     delete stray;
 }
+
+namespace {
+// A tank that drives one cell further along +x on every update.
+class DrivingTank : public Tank {
+public:
+    explicit DrivingTank(World& world) : Tank(&world, TankType::LightTank, 2, 0, nullptr) {
+        armor = std::make_unique<Armor>(nullptr, 100);
+    }
+    void Update(unsigned) override {
+        ++updates;
+        world->RefileObject(this, KindTank, x + 512, y);
+    }
+    int updates = 0;
+};
+} // namespace
+
+TEST_F(WorldTick, AnObjectMovingToALaterCellIsUpdatedOncePerStep) {
+    auto* driver = new DrivingTank(world);
+    world.InsertObject(driver, KindTank);
+    world.Tick(1);
+    world.Tick(1);
+    EXPECT_EQ(driver->updates, 2);
+    EXPECT_EQ(driver->x, 1024);
+    EXPECT_EQ(world.Objects(2, KindTank).Count(), 1u);
+}
