@@ -1,11 +1,14 @@
 // The first mode: loads the shared resources one step per frame behind a progress bar, then starts the game.
 #include "game/LoadingMode.h"
 
+#include "datafiles/DataArchive.h"
 #include "game/LoadingBar.h"
+#include "graphics/ParticleSystemFactory.h"
 #include "graphics/TextureStore.h"
 #include "platform/Timer.h"
 #include "shell/ModeManager.h"
 #include "shell/Mouse.h"
+#include "world/Random.h"
 
 namespace Vorn::Mode {
 
@@ -33,14 +36,15 @@ void Loading::DoStep(int step) {
         // [font store]
         break;
     case 6:
-        // [seed the random generator]
+        randomGenerator.Reseed(platform::TickCount());
         Zelt::mouse = std::make_unique<Zelt::C::Mouse>(true);
         break;
     case 7:
         textureStore.Create();
         break;
     case 8:
-        // [particle system factory]
+        particleSystemFactory = new ParticleSystemFactory;
+        particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
         break;
     case 9:
         Zelt::modeManager.Activate(static_cast<std::uint32_t>(Zelt::gameModeIndex));

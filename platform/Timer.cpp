@@ -37,6 +37,10 @@ void Sleep(std::uint32_t milliseconds) {
 }
 
 std::uint32_t TickCount() {
+    // A replaced clock makes runs repeatable, the random seed included.
+    if (replacementClock) {
+        return replacementClock();
+    }
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(now.tv_sec) * 1000u + now.tv_nsec / 1000000);

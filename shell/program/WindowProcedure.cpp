@@ -3,6 +3,7 @@
 
 #include "datafiles/DataArchive.h"
 #include "graphics/CursorSet.h"
+#include "graphics/ParticleSystemFactory.h"
 #include "graphics/TextureStore.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
@@ -41,7 +42,11 @@ void OnDestroy() {
     platform::TimeEndPeriod(shell.timerCapabilities.minimumPeriod);
     // [release fonts]
     Vorn::textureStore.Release();
-    // [release particle system factory]
+    if (Vorn::particleSystemFactory != nullptr) {
+        Vorn::particleSystemFactory->Release();
+        delete Vorn::particleSystemFactory;
+        Vorn::particleSystemFactory = nullptr;
+    }
     RenderContext::Destroy(shell.renderContext);
     shell.renderContext = nullptr;
     shell.inactiveFlag = 1;
