@@ -2,11 +2,16 @@
 #include "game/GameMode.h"
 
 #include "game/LoadingBar.h"
+#include "graphics/DrawingStore.h"
 #include "graphics/PanelBackground.h"
 #include "platform/GlContext.h"
+#include "rules/ConstantsLoader.h"
 #include "shell/Configuration.h"
 
 #include <GL/gl.h>
+
+#include <cstdio>
+#include <string>
 
 namespace Vorn::Mode {
 
@@ -19,6 +24,16 @@ unsigned int panelBackground = 0;
 } // namespace
 
 bool Game::Enter() {
+    drawingStore.Load();
+    Constants::LoadConstants();
+    // Every object a game creates needs its record: a game whose constants lack entries does not start.
+    std::string refusal = Constants::MissingConstantsMessage();
+    if (!refusal.empty()) {
+        std::fprintf(stderr, "sector-clash: %s\n", refusal.c_str());
+        Constants::ReleaseConstants();
+        drawingStore.Release();
+        return false;
+    }
     panelBackground = BuildPanelBackground(Zelt::configuration.screenWidth, 81);
     return true;
 }
@@ -39,6 +54,8 @@ void Game::Leave() {
         glDeleteLists(panelBackground, 1);
     }
     panelBackground = 0;
+    Constants::ReleaseConstants();
+    drawingStore.Release();
 }
 
 } // namespace Vorn::Mode
