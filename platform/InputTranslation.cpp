@@ -202,19 +202,8 @@ std::uint8_t KeyAtUsPosition(int scancode) {
 }
 
 std::uint8_t GenericCodeOf(std::uint8_t virtualKey) {
-    switch (virtualKey) {
-    case vk::LeftShift:
-    case vk::RightShift:
-        return vk::Shift;
-    case vk::LeftControl:
-    case vk::RightControl:
-        return vk::Control;
-    case vk::LeftMenu:
-    case vk::RightMenu:
-        return vk::Menu;
-    default:
-        return virtualKey;
-    }
+    std::uint8_t generic = vk::GenericModifierOf(virtualKey);
+    return generic != 0 ? generic : virtualKey;
 }
 
 bool IsHeld(std::uint8_t virtualKey) {

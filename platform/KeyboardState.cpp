@@ -17,23 +17,6 @@ struct RecordedKey {
 };
 std::array<RecordedKey, 256> recordedKeys;
 
-// The generic code a side-specific modifier also moves, or 0.
-std::uint8_t GenericModifierOf(std::uint8_t virtualKey) {
-    switch (virtualKey) {
-    case vk::LeftShift:
-    case vk::RightShift:
-        return vk::Shift;
-    case vk::LeftControl:
-    case vk::RightControl:
-        return vk::Control;
-    case vk::LeftMenu:
-    case vk::RightMenu:
-        return vk::Menu;
-    default:
-        return 0;
-    }
-}
-
 // The scancodes SDL keeps for a modifier code, so held modifiers count even if an event was missed.
 bool IsHeldBySystem(std::uint8_t virtualKey) {
     if (!SDL_WasInit(SDL_INIT_VIDEO)) {
@@ -118,7 +101,7 @@ std::uint16_t GetKeyState(std::uint8_t virtualKey) {
 
 void RecordKeyEvent(std::uint8_t virtualKey, bool down, bool repeat) {
     RecordOne(virtualKey, down, repeat);
-    std::uint8_t generic = GenericModifierOf(virtualKey);
+    std::uint8_t generic = vk::GenericModifierOf(virtualKey);
     if (generic == 0) {
         return;
     }

@@ -107,4 +107,21 @@ inline constexpr std::uint8_t NoName = 0xFC;
 inline constexpr std::uint8_t Pa1 = 0xFD;
 inline constexpr std::uint8_t OemClear = 0xFE;
 
+// The generic code a side-specific modifier also stands for (shift, control or alt), or 0 for other keys.
+inline std::uint8_t GenericModifierOf(std::uint8_t virtualKey) {
+    switch (virtualKey) {
+    case LeftShift:
+    case RightShift:
+        return Shift;
+    case LeftControl:
+    case RightControl:
+        return Control;
+    case LeftMenu:
+    case RightMenu:
+        return Menu;
+    default:
+        return 0;
+    }
+}
+
 } // namespace platform::vk
