@@ -4,7 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
-CC=clang CXX=clang++ scripts/build.sh build-fuzz -DSECTOR_CLASH_FUZZ=ON
+build_log=$(mktemp)
+if ! CC=clang CXX=clang++ scripts/build.sh build-fuzz -DSECTOR_CLASH_FUZZ=ON >"$build_log" 2>&1; then
+  tail -60 "$build_log" >&2
+  exit 1
+fi
+rm -f "$build_log"
 for target in build-fuzz/bin/fuzz_*; do
   name=${target##*/fuzz_}
   corpus=fuzz/corpus/$name
