@@ -16,8 +16,8 @@ struct Colour {
 
 // The emblem in a unit square (0..1, y down): a blue tank seen from above on a dark steel disc.
 Colour EmblemColourAt(float u, float v, float& coverage) {
-    const Colour steel{28, 34, 44}, rim{120, 140, 160}, hull{60, 120, 220}, track{86, 94, 108}, tread{58, 64, 74},
-        turret{150, 195, 255};
+    const Colour steel{28, 34, 44}, rim{120, 140, 160}, hull{60, 120, 220}, track{86, 94, 108},
+        tread{58, 64, 74}, turret{150, 195, 255};
     float dx = u - 0.5f, dy = v - 0.5f;
     float radius = std::sqrt(dx * dx + dy * dy);
     coverage = std::clamp((0.5f - radius) * 24.0f, 0.0f, 1.0f);
