@@ -74,6 +74,20 @@ TEST_F(ShellWindowTest, SizeMessageResizesTheViewportAndAsksForAFrame) {
     EXPECT_TRUE(window->IsPaintPending());
 }
 
+TEST_F(ShellWindowTest, DeactivationStopsFramesAndActivationAsksForTheNextOne) {
+    window->Send(WM_ACTIVATEAPP, 0, 0);
+    EXPECT_EQ(Zelt::shell.inactiveFlag, 1);
+    platform::Message message;
+    while (platform::IsMessageWaiting()) {
+        platform::GetMessage(message);
+    }
+    window->Send(WM_ACTIVATEAPP, 1, 0);
+    EXPECT_EQ(Zelt::shell.inactiveFlag, 0);
+    ASSERT_TRUE(platform::IsMessageWaiting());
+    ASSERT_TRUE(platform::GetMessage(message));
+    EXPECT_EQ(message.code, Zelt::RepaintMessage);
+}
+
 TEST_F(ShellWindowTest, FrameWithoutACurrentModeClosesTheWindow) {
     ASSERT_EQ(Zelt::modeManager.Current(), -1);
     window->Show();
