@@ -286,7 +286,8 @@ void World::RemoveDestroyed(int side) {
         },
         [this](Object* object) {
             const int type = static_cast<int>(static_cast<Tower*>(object)->type);
-            Die(object, ExplosionType::ExplosionTower, static_cast<CorpseType>(4 + type));
+            Die(object, ExplosionType::ExplosionTower,
+                static_cast<CorpseType>(static_cast<int>(CorpseType::SurveilanceTowerCorpse) + type));
         });
     RemoveBackwards(
         Objects(side, KindBuilding),
@@ -296,7 +297,8 @@ void World::RemoveDestroyed(int side) {
         },
         [this](Object* object) {
             const int type = static_cast<int>(static_cast<Building*>(object)->type);
-            Die(object, ExplosionType::ExplosionBuilding, static_cast<CorpseType>(7 + type));
+            Die(object, ExplosionType::ExplosionBuilding,
+                static_cast<CorpseType>(static_cast<int>(CorpseType::BaseCorpse) + type));
         });
 }
 

@@ -17,6 +17,13 @@ namespace Zelt {
 
 ShellState shell;
 
+void ChangeToConfiguredDisplayMode() {
+    if (configuration.screenSwitch) {
+        displayMode.Change(configuration.screenWidth, configuration.screenHeight, configuration.screenBpp,
+                           configuration.screenFrequency);
+    }
+}
+
 namespace {
 
 platform::WindowStyle GameWindowStyle() {
@@ -44,10 +51,7 @@ int EntryPoint() {
         return 0;
     }
     shell.clipSaved = platform::GetClipCursor(shell.savedClip);
-    if (configuration.screenSwitch) {
-        displayMode.Change(configuration.screenWidth, configuration.screenHeight, configuration.screenBpp,
-                           configuration.screenFrequency);
-    }
+    ChangeToConfiguredDisplayMode();
     Vorn::cursorSet = new Vorn::CursorSet("data/graphics/cursors");
     Vorn::cursorSet->SetCursor("default");
     platform::SetLastError(0);

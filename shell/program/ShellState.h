@@ -36,4 +36,7 @@ struct ShellState {
 
 extern ShellState shell;
 
+// Switches the display to the configured mode when the configuration asks for a switch.
+void ChangeToConfiguredDisplayMode();
+
 } // namespace Zelt

@@ -7,7 +7,6 @@
 #include "graphics/TextureStore.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
-#include "shell/Configuration.h"
 #include "shell/DisplayMode.h"
 #include "shell/Keyboard.h"
 #include "shell/ModeManager.h"
@@ -62,10 +61,7 @@ void OnDestroy() {
 void OnActivateApp(platform::Window& window, bool active) {
     shell.inactiveFlag = active ? 0 : 1;
     if (active) {
-        if (configuration.screenSwitch) {
-            displayMode.Change(configuration.screenWidth, configuration.screenHeight, configuration.screenBpp,
-                               configuration.screenFrequency);
-        }
+        ChangeToConfiguredDisplayMode();
         if (shell.clipSaved) {
             platform::ClipCursor(shell.gameClip);
         }
