@@ -54,6 +54,11 @@ void FrameTime::Advance(std::uint32_t interval) {
     changed.wait(guard, [this] { return AllDevicesCaughtUp(); });
 }
 
+std::uint32_t FrameTime::Now() {
+    std::lock_guard<std::mutex> guard(mutex);
+    return milliseconds;
+}
+
 bool FrameTime::AllDevicesCaughtUp() const {
     return std::all_of(clocks.begin(), clocks.end(), [this](const InputScriptClock* clock) {
         return clock->interrupted || clock->finishedFrame == frame;

@@ -43,6 +43,8 @@ class FrameTime : public std::enable_shared_from_this<FrameTime> {
 public:
     // Moves the time by the interval and returns once every device has counted it.
     void Advance(std::uint32_t milliseconds);
+    // The time of the run: the program's frame clock reads it too.
+    std::uint32_t Now();
     // The clock for a device made from now on (for SetInputClockMaker).
     std::shared_ptr<Zelt::C::InputClock> MakeClock();
 

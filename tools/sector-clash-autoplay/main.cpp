@@ -94,20 +94,17 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    std::uint32_t clock = 0;
     bool checkFailed = false;
     std::uint32_t framesDone = 0;
     bool shotFailed = false;
     Zelt::ProgramOptions program;
-    program.clock = [&clock] { return clock; };
     program.ignoreActivation = true;
-    // The devices' held and idle clocks follow the fixed interval too, so held keys are exact.
+    // One time for the frames and the devices' held and idle clocks, moved by the fixed interval, so
+    // held keys are exact.
     auto frameTime = std::make_shared<autoplay::FrameTime>();
     Zelt::C::SetInputClockMaker([frameTime] { return frameTime->MakeClock(); });
-    program.beforeFrame = [&](std::uint32_t) {
-        clock += options.interval;
-        frameTime->Advance(options.interval);
-    };
+    program.clock = [frameTime] { return frameTime->Now(); };
+    program.beforeFrame = [&](std::uint32_t) { frameTime->Advance(options.interval); };
     program.afterFrame = [&](std::uint32_t frame) {
         framesDone = frame;
         checkFailed = !script.AfterFrame(frame, stderr) || checkFailed;
