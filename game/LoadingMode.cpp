@@ -3,6 +3,8 @@
 
 #include "datafiles/DataArchive.h"
 #include "game/LoadingBar.h"
+#include "graphics/FontNames.h"
+#include "graphics/FontStore.h"
 #include "graphics/ParticleSystemFactory.h"
 #include "graphics/TextureStore.h"
 #include "platform/Timer.h"
@@ -11,6 +13,16 @@
 #include "world/Random.h"
 
 namespace Vorn::Mode {
+
+// Steps 2 to 4 make the families "fonts.xml" names known, one each; the last of them takes any beyond the
+// third, so a fourth family in the data is not silently left to substitution.
+void Loading::EnsureFontFamilies(int index) {
+    const std::vector<std::string> families = fontStore.Families();
+    const std::size_t last = index == 2 ? families.size() : static_cast<std::size_t>(index) + 1;
+    for (std::size_t family = static_cast<std::size_t>(index); family < last && family < families.size(); ++family) {
+        fontStore.EnsureFamily(families[family]);
+    }
+}
 
 int Loading::Frame(std::uint32_t) {
     DoStep(loadingStep);
@@ -25,15 +37,15 @@ void Loading::DoStep(int step) {
         platform::Sleep(50);
         break;
     case 1:
-        // [font installer]
+        fontStore.OpenInstaller(FontNames::fontsDirectory);
         break;
     case 2:
     case 3:
     case 4:
-        // [font families]
+        EnsureFontFamilies(step - 2);
         break;
     case 5:
-        // [font store]
+        fontStore.Create();
         break;
     case 6:
         randomGenerator.Reseed(platform::TickCount());

@@ -17,6 +17,7 @@ public:
 
 private:
     void DoStep(int step);
+    void EnsureFontFamilies(int index);
 
     int loadingStep = 0;
 };

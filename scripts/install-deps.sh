@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libsdl2-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-  libfreetype-dev libfontconfig-dev fontconfig fonts-dejavu-core
+  libfreetype-dev libfontconfig-dev fontconfig fonts-dejavu-core fonts-liberation2
   zlib1g-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth icoutils xdotool

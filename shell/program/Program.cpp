@@ -39,11 +39,13 @@ platform::WindowStyle GameWindowStyle() {
     return style;
 }
 
-void RunMessageLoop() {
+// Answers the code the quit message carries.
+int RunMessageLoop() {
     platform::Message message;
     while (platform::GetMessage(message)) {
         platform::DispatchMessage(message);
     }
+    return message.code == WM_QUIT ? static_cast<int>(message.wParam) : 0;
 }
 
 int EntryPoint() {
@@ -62,7 +64,9 @@ int EntryPoint() {
     int exitCode = static_cast<int>(platform::LastError());
     if (window) {
         window->Show();
-        RunMessageLoop();
+        if (const int quitCode = RunMessageLoop(); quitCode != 0) {
+            exitCode = quitCode;
+        }
     } else {
         std::fprintf(stderr, "sector-clash: cannot open the game window: %s\n",
                      platform::LastErrorText().c_str());

@@ -7,6 +7,8 @@
 #include "datafiles/TextTable.h"
 #include "game/GameMode.h"
 #include "game/LoadingMode.h"
+#include "graphics/FontNames.h"
+#include "graphics/FontStore.h"
 #include "graphics/TextureStore.h"
 #include "shell/Configuration.h"
 #include "shell/DisplayMode.h"
@@ -51,7 +53,8 @@ void LoadStartupData(ExitReleases& releases) {
     releases.Register("texts", [] { textTable.Clear(); });
     LoadColours(colourTable, dataArchive.ReadDocument("colordef.xml"));
     releases.Register("colours", [] { colourTable.Clear(); });
-    // [font descriptions]
+    Vorn::fontStore.Load(dataArchive.ReadDocument(Vorn::FontNames::fontsFile));
+    releases.Register("font descriptions", [] { Vorn::fontStore.Load(Brisk::Node{}); });
     // Only the description now: the textures themselves need the GL context of the loading mode.
     Vorn::textureStore.Load(dataArchive.ReadDocument("textures.xml"));
     releases.Register("textures", [] { Vorn::textureStore.Release(); });

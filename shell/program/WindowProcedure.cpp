@@ -3,10 +3,12 @@
 
 #include "datafiles/DataArchive.h"
 #include "graphics/CursorSet.h"
+#include "graphics/FontStore.h"
 #include "graphics/ParticleSystemFactory.h"
 #include "graphics/TextureStore.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
+#include "shell/Configuration.h"
 #include "shell/DisplayMode.h"
 #include "shell/Keyboard.h"
 #include "shell/ModeManager.h"
@@ -15,6 +17,7 @@
 
 #include <GL/gl.h>
 
+#include <cstdio>
 #include <exception>
 
 namespace Zelt {
@@ -39,7 +42,7 @@ platform::LParam OnCreate(platform::Window& window) {
 
 void OnDestroy() {
     platform::TimeEndPeriod(shell.timerCapabilities.minimumPeriod);
-    // [release fonts]
+    Vorn::fontStore.Release();
     Vorn::textureStore.Release();
     if (Vorn::particleSystemFactory != nullptr) {
         Vorn::particleSystemFactory->Release();
@@ -54,7 +57,7 @@ void OnDestroy() {
         keyboard->ClearBindings();
         keyboard.reset();
     }
-    // [delete font installer]
+    Vorn::fontStore.ReleaseInstaller();
     platform::PostQuitMessage(0);
 }
 
@@ -82,7 +85,10 @@ void DrawFrameRateOverlay() {
         return;
     }
     glLoadIdentity();
-    // [frame-rate overlay: "FPS: %.2f" and " T9: %u" in the font "default"]
+    const Vorn::TextFont& font = Vorn::fontStore.FindFont("default");
+    const double top = configuration.screenHeight;
+    font.PrintText(24, top - 40, "FPS: %.2f", static_cast<double>(shell.frameRateMeter.Rate()));
+    font.PrintText(24, top - 58, " T9: %u", static_cast<unsigned>(shell.frameTimer.runningTime));
 }
 
 void RunFrame(platform::Window& window) {
@@ -156,8 +162,10 @@ platform::LParam WindowProc(platform::Window& window, std::uint32_t message, pla
     }
     try {
         return HandleMessage(window, message, wParam, lParam);
-    } catch (const std::exception&) {
-        platform::PostQuitMessage(0);
+    } catch (const std::exception& error) {
+        // The game cannot go on from a frame that broke off half-way; say why, and end with a failure.
+        std::fprintf(stderr, "sector-clash: %s\n", error.what());
+        platform::PostQuitMessage(EscapedErrorExitCode);
         return 0;
     }
 }

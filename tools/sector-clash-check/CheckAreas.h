@@ -26,12 +26,16 @@ void CheckTextures(const CheckContext& context, Problems& problems);
 // "particles.xml": parameters, behaviours and layers exist, emit times positive, the game's names present.
 void CheckParticles(const CheckContext& context, Problems& problems);
 
+// "fonts.xml" and the font files: fonts skipped, faces missing, names the game asks for undefined.
+void CheckFonts(const CheckContext& context, Problems& problems);
+
 // Run in this order.
 inline constexpr Area areaChecks[] = {
     {"constants", CheckConstants},
     {"drawings", CheckDrawings},
     {"textures", CheckTextures},
     {"particles", CheckParticles},
+    {"fonts", CheckFonts},
 };
 
 } // namespace check

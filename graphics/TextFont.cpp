@@ -1,0 +1,216 @@
+// One face at one size turned into a texture per character, drawn as one quad per character.
+#include "graphics/TextFont.h"
+
+#include "graphics/FontNames.h"
+#include "platform/GlContext.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+
+namespace Vorn {
+
+namespace {
+
+constexpr unsigned char tab = 9;
+constexpr unsigned char underscore = 95;
+constexpr unsigned char noBreakSpace = 160;
+
+// Grey levels 0 to 64 onto alpha: full ink stays full, the rest is stretched by four.
+std::uint8_t AlphaOf(std::uint8_t grey) {
+    return grey >= 64 ? 255 : static_cast<std::uint8_t>(grey * 4);
+}
+
+bool HasInk(unsigned char code) {
+    return code >= 33 && code <= TextFont::LastGlyph && code != noBreakSpace;
+}
+
+bool Advances(unsigned char code) {
+    return code >= TextFont::FirstGlyph && code <= TextFont::LastGlyph;
+}
+
+void SetColour(const FontColour& colour) {
+    glColor4ub(colour.r, colour.g, colour.b, colour.a);
+}
+
+unsigned int UploadGlyph(unsigned int texture, unsigned int side, const std::vector<std::uint8_t>& image) {
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE8_ALPHA8, static_cast<GLsizei>(side), static_cast<GLsizei>(side), 0,
+                 GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, image.data());
+    return texture;
+}
+
+} // namespace
+
+TextFont::~TextFont() {
+    Release();
+}
+
+unsigned int TextFont::GlyphSide(int size) {
+    unsigned int glyphSide = 4;
+    while (glyphSide < static_cast<unsigned int>(std::clamp(size, 0, MaxSize))) {
+        glyphSide *= 2;
+    }
+    return glyphSide;
+}
+
+int TextFont::CellHeight(int size) {
+    return static_cast<int>(static_cast<float>(size) * 0.8f);
+}
+
+std::vector<std::uint8_t> TextFont::LayOutGlyph(const platform::GlyphBitmap& glyph, int size, unsigned int side) {
+    std::vector<std::uint8_t> image(static_cast<std::size_t>(side) * side * 2, 0);
+    const platform::GlyphMetrics& m = glyph.metrics;
+    const bool fits = glyph.grey.size() <= static_cast<std::size_t>(size) * size && m.blackBoxX <= size &&
+                      m.blackBoxY <= size;
+    if (!fits || glyph.pitch <= 0) {
+        return image;
+    }
+    const int rows = static_cast<int>(glyph.grey.size()) / glyph.pitch;
+    for (int r = 0; r < rows; ++r) {
+        const int row = CellHeight(size) + r - m.originY;
+        if (row < 0 || row >= size) {
+            continue;
+        }
+        for (int c = 0; c < glyph.pitch; ++c) {
+            const int column = c + m.originX;
+            if (column < 0 || column >= static_cast<int>(side)) {
+                continue;
+            }
+            const std::size_t at = (static_cast<std::size_t>(row) * side + column) * 2;
+            image[at] = 255;
+            image[at + 1] = AlphaOf(glyph.grey[static_cast<std::size_t>(r) * glyph.pitch + c]);
+        }
+    }
+    return image;
+}
+
+void TextFont::Create(const std::string& face, int size, bool bold, bool italic, bool underlined, double x,
+                      double y) {
+    Release();
+    colour = FontColour{};
+    shadow = false;
+    shadowColour = FontColour{0, 0, 0, 191};
+    shadowOffsetX = 1.0;
+    shadowOffsetY = 1.0;
+    metrics.fill({});
+    underline = underlined;
+    offsetX = x;
+    offsetY = y;
+    const int clamped = std::min(size, MaxSize);
+    const platform::GlyphFace glyphs(face.empty() ? FontNames::defaultFace : face, CellHeight(clamped), bold, italic);
+    glGenTextures(GlyphCount, textures.data());
+    created = true;
+    RenderGlyphs(glyphs, clamped);
+}
+
+void TextFont::CreateDefault() {
+    Create(FontNames::defaultFace, FontNames::defaultSize, false, false, false, 0, 0);
+}
+
+void TextFont::RenderGlyphs(const platform::GlyphFace& face, int size) {
+    side = GlyphSide(size);
+    const std::vector<std::uint8_t> empty(static_cast<std::size_t>(side) * side * 2, 0);
+    for (int code = FirstGlyph; code <= LastGlyph; ++code) {
+        const platform::GlyphBitmap glyph = face.Render(static_cast<unsigned char>(code));
+        metrics[code] = glyph.metrics;
+        const bool blank = code == ' ' || code == noBreakSpace;
+        UploadGlyph(textures[code], side, blank ? empty : LayOutGlyph(glyph, size, side));
+    }
+}
+
+void TextFont::Release() {
+    if (created && platform::GlContext::IsAnyCurrent()) {
+        glDeleteTextures(GlyphCount, textures.data());
+    }
+    textures.fill(0);
+    created = false;
+}
+
+void TextFont::DrawQuad(unsigned char code, double x, double y) const {
+    const double s = side;
+    glBindTexture(GL_TEXTURE_2D, textures[code]);
+    glBegin(GL_QUADS);
+    glTexCoord2d(0, 1);
+    glVertex2d(x, y);
+    glTexCoord2d(1, 1);
+    glVertex2d(x + s, y);
+    glTexCoord2d(1, 0);
+    glVertex2d(x + s, y + s);
+    glTexCoord2d(0, 0);
+    glVertex2d(x, y + s);
+    glEnd();
+}
+
+void TextFont::DrawUnderline(double x, double y, const char* text) const {
+    double length = 0;
+    for (const char* c = text; *c != '\0'; ++c) {
+        length += metrics[static_cast<unsigned char>(*c)].cellIncX;
+    }
+    const double step = metrics[underscore].cellIncX;
+    for (double at = x; at <= x + length; at += step) {
+        DrawQuad(underscore, at, y);
+        // A face whose "_" does not advance would never leave the start: one stroke is all it gets.
+        if (step <= 0) {
+            break;
+        }
+    }
+}
+
+double TextFont::DrawText(double x, double y, const char* text) const {
+    if (!created || text == nullptr) {
+        return x;
+    }
+    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_TEXTURE_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    SetColour(colour);
+    x += offsetX;
+    y += offsetY;
+    if (underline) {
+        DrawUnderline(x, y, text);
+    }
+    for (const char* c = text; *c != '\0'; ++c) {
+        const auto code = static_cast<unsigned char>(*c);
+        if (code == tab) {
+            x += std::fmod(std::fabs(x), 32.0);
+            continue;
+        }
+        if (HasInk(code)) {
+            if (shadow) {
+                SetColour(shadowColour);
+                DrawQuad(code, x + shadowOffsetX, y + shadowOffsetY);
+                SetColour(colour);
+            }
+            DrawQuad(code, x, y);
+        }
+        if (Advances(code)) {
+            x += metrics[code].cellIncX;
+            y += metrics[code].cellIncY;
+        }
+    }
+    glPopAttrib();
+    return x;
+}
+
+double TextFont::PrintText(double x, double y, const char* format, ...) const {
+    char buffer[PrintLimit + 1];
+    va_list arguments;
+    va_start(arguments, format);
+    std::vsnprintf(buffer, sizeof buffer, format, arguments);
+    va_end(arguments);
+    return DrawText(x, y, buffer);
+}
+
+} // namespace Vorn

@@ -1,0 +1,79 @@
+// One face at one size turned into a texture per character, drawn as one quad per character.
+#pragma once
+
+#include "platform/GlyphFace.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace Vorn {
+
+struct FontColour {
+    std::uint8_t r = 0, g = 0, b = 0, a = 255;
+};
+
+// Character codes are Windows-1252 bytes. Codes 32 to 254 have glyphs; tab moves the pen, every other
+// control character (and 255) neither draws nor advances. Each glyph sits in a side x side cell whose
+// baseline is CellHeight(size) rows below the top, and is drawn one texel per pixel with the pen at the
+// bottom-left of the cell.
+class TextFont {
+public:
+    static constexpr int MaxSize = 256;
+    static constexpr int GlyphCount = 255;
+    static constexpr int FirstGlyph = 32;
+    static constexpr int LastGlyph = 254;
+    static constexpr int PrintLimit = 255;
+
+    TextFont() = default;
+    ~TextFont();
+    TextFont(const TextFont&) = delete;
+    TextFont& operator=(const TextFont&) = delete;
+
+    // Renders every glyph; needs a current GL context. An empty face means the default face; the size is
+    // clamped to MaxSize. Throws std::runtime_error when no font file can be opened.
+    void Create(const std::string& face, int size, bool bold, bool italic, bool underline, double offsetX,
+                double offsetY);
+    // The default face at the default size, no styles, no offset.
+    void CreateDefault();
+    // Draws and answers the pen's x after the last character. Draws nothing before Create.
+    double DrawText(double x, double y, const char* text) const;
+    // printf-formatted DrawText; output past PrintLimit characters is cut.
+    double PrintText(double x, double y, const char* format, ...) const __attribute__((format(printf, 4, 5)));
+    void Release();
+
+    bool Created() const { return created; }
+    unsigned int Side() const { return side; }
+    const platform::GlyphMetrics& Metrics(unsigned char code) const { return metrics[code]; }
+    unsigned int Texture(unsigned char code) const { return textures[code]; }
+
+    // The smallest power of two from 4 to 256 that holds a clamped size.
+    static unsigned int GlyphSide(int size);
+    // The em height the glyphs are rendered at, and the baseline's row in the cell.
+    static int CellHeight(int size);
+    // The luminance-alpha image (side x side pairs, row 0 the top of the cell) of one glyph; all empty
+    // when the glyph does not fit a size x size cell.
+    static std::vector<std::uint8_t> LayOutGlyph(const platform::GlyphBitmap& glyph, int size, unsigned int side);
+
+    FontColour colour;
+    bool underline = false;
+    bool shadow = false;
+    FontColour shadowColour{0, 0, 0, 191};
+    double shadowOffsetX = 1.0;
+    double shadowOffsetY = 1.0;
+    double offsetX = 0;
+    double offsetY = 0;
+
+private:
+    void RenderGlyphs(const platform::GlyphFace& face, int size);
+    void DrawQuad(unsigned char code, double x, double y) const;
+    void DrawUnderline(double x, double y, const char* text) const;
+
+    std::array<unsigned int, GlyphCount> textures{};
+    std::array<platform::GlyphMetrics, GlyphCount> metrics{};
+    unsigned int side = 0;
+    bool created = false;
+};
+
+} // namespace Vorn
