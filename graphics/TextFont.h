@@ -46,6 +46,8 @@ public:
     bool Created() const { return created; }
     unsigned int Side() const { return side; }
     const platform::GlyphMetrics& Metrics(unsigned char code) const { return metrics[code]; }
+    // Replaces what the face said about one character (to tighten or widen its spacing).
+    void SetMetrics(unsigned char code, const platform::GlyphMetrics& replacement) { metrics[code] = replacement; }
     unsigned int Texture(unsigned char code) const { return textures[code]; }
 
     // The smallest power of two from 4 to 256 that holds a clamped size.

@@ -27,8 +27,6 @@ constexpr std::array<char32_t, 32> windows1252High = {
 struct MatchedFont {
     std::string file;
     std::string family;
-    int weight = FC_WEIGHT_REGULAR;
-    int slant = FC_SLANT_ROMAN;
     int index = 0;
 };
 
@@ -55,8 +53,6 @@ MatchedFont MatchFont(const std::string& face, bool bold, bool italic) {
     if (FcPatternGetString(match, FC_FAMILY, 0, &text) == FcResultMatch) {
         matched.family = reinterpret_cast<const char*>(text);
     }
-    FcPatternGetInteger(match, FC_WEIGHT, 0, &matched.weight);
-    FcPatternGetInteger(match, FC_SLANT, 0, &matched.slant);
     FcPatternGetInteger(match, FC_INDEX, 0, &matched.index);
     FcPatternDestroy(match);
     return matched;
@@ -84,8 +80,10 @@ GlyphFace::GlyphFace(const std::string& face, int height, bool bold, bool italic
     FT_Size_RequestRec request{FT_SIZE_REQUEST_TYPE_NOMINAL, 0, static_cast<FT_Long>(height < 1 ? 1 : height) << 6,
                                0, 0};
     FT_Request_Size(library->face, &request);
-    emboldened = bold && matched.weight < FC_WEIGHT_DEMIBOLD;
-    if (italic && matched.slant == FC_SLANT_ROMAN) {
+    // The file's own style decides: fontconfig reports the style asked for when it would synthesise it.
+    const FT_Long style = library->face->style_flags;
+    emboldened = bold && (style & FT_STYLE_FLAG_BOLD) == 0;
+    if (italic && (style & FT_STYLE_FLAG_ITALIC) == 0) {
         // A forward lean of about 12 degrees stands in for a missing italic.
         FT_Matrix shear{0x10000, 0x3333, 0, 0x10000};
         FT_Set_Transform(library->face, &shear, nullptr);
@@ -115,8 +113,10 @@ GlyphBitmap GlyphFace::Render(unsigned char code) const {
     }
     FT_GlyphSlot slot = face->glyph;
     if (emboldened && slot->format == FT_GLYPH_FORMAT_OUTLINE) {
-        FT_Outline_Embolden(&slot->outline, face->size->metrics.y_ppem * 4 + 32);
-        slot->advance.x += face->size->metrics.y_ppem * 4;
+        // Thickened sideways only, by a sixteenth of the em, so the letters keep their height.
+        const FT_Pos strength = face->size->metrics.y_ppem * 4;
+        FT_Outline_EmboldenXY(&slot->outline, strength, 0);
+        slot->advance.x += strength;
     }
     if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) {
         return glyph;

@@ -2,9 +2,11 @@
 //
 //   sector-clash-gallery OUT.png [--side N]     every drawing and variant, in side N's colour (default 1)
 //   sector-clash-gallery --particles OUT.png    every particle system as a film strip
+//   sector-clash-gallery --fonts OUT.png        every font of fonts.xml on the panel background
 //
 // Runs from the folder that holds "data/", under an X display.
 #include "tools/sector-clash-gallery/DrawingSheet.h"
+#include "tools/sector-clash-gallery/FontSheet.h"
 #include "tools/sector-clash-gallery/GallerySheet.h"
 #include "tools/sector-clash-gallery/ParticleSheet.h"
 
@@ -19,7 +21,7 @@ constexpr int windowWidth = 1024;
 constexpr int windowHeight = 768;
 
 int Usage() {
-    std::fprintf(stderr, "usage: sector-clash-gallery OUT.png [--side N] | --particles OUT.png\n");
+    std::fprintf(stderr, "usage: sector-clash-gallery OUT.png [--side N] | --particles OUT.png | --fonts OUT.png\n");
     return 2;
 }
 
@@ -28,9 +30,12 @@ int Usage() {
 int main(int argc, char** argv) {
     gallery::DrawingSheetOptions options;
     gallery::ParticleSheetOptions particleOptions;
+    gallery::FontSheetOptions fontOptions;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--particles") == 0 && i + 1 < argc) {
             particleOptions.output = argv[++i];
+        } else if (std::strcmp(argv[i], "--fonts") == 0 && i + 1 < argc) {
+            fontOptions.output = argv[++i];
         } else if (std::strcmp(argv[i], "--side") == 0 && i + 1 < argc) {
             options.side = std::atoi(argv[++i]);
         } else if (argv[i][0] != '-' && options.output.empty()) {
@@ -39,7 +44,8 @@ int main(int argc, char** argv) {
             return Usage();
         }
     }
-    if (options.output.empty() == particleOptions.output.empty()) {
+    const int sheetsAsked = !options.output.empty() + !particleOptions.output.empty() + !fontOptions.output.empty();
+    if (sheetsAsked != 1) {
         return Usage();
     }
     std::string reason;
@@ -48,9 +54,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "sector-clash-gallery: cannot open a window: %s\n", reason.c_str());
         return 1;
     }
-    const std::string& output = options.output.empty() ? particleOptions.output : options.output;
-    const std::string failure = options.output.empty() ? gallery::MakeParticleSheet(*window, particleOptions)
-                                                       : gallery::MakeDrawingSheet(*window, options);
+    std::string output;
+    std::string failure;
+    if (!fontOptions.output.empty()) {
+        output = fontOptions.output;
+        failure = gallery::MakeFontSheet(*window, fontOptions);
+    } else if (!particleOptions.output.empty()) {
+        output = particleOptions.output;
+        failure = gallery::MakeParticleSheet(*window, particleOptions);
+    } else {
+        output = options.output;
+        failure = gallery::MakeDrawingSheet(*window, options);
+    }
     if (!failure.empty()) {
         std::fprintf(stderr, "sector-clash-gallery: %s: %s\n", output.c_str(), failure.c_str());
         return 1;
