@@ -1,5 +1,8 @@
-// Every texture the code asks for by a literal name is declared in the game's "textures.xml".
+// Every texture and font the code asks for by a literal name is on the list of names the game needs, and
+// the shipped data declares every name on that list.
 #include "datafiles/Node.h"
+#include "graphics/FontNames.h"
+#include "graphics/TextureNames.h"
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -8,19 +11,24 @@
 #include <fstream>
 #include <regex>
 #include <set>
+#include <span>
 #include <sstream>
+#include <string_view>
+#include <vector>
 
-TEST(TextureNames, EveryNameTheCodeLooksUpIsDeclared) {
+namespace {
+
+struct Lookup {
+    std::string name;
+    std::string file;
+};
+
+// The literal first arguments of every call to `function` in the game's own folders.
+std::vector<Lookup> LiteralLookups(const std::string& function) {
     const auto root = testing_support::SourceDir();
-    Brisk::Node textures;
-    ASSERT_EQ(textures.LoadFile((root / "data/textures.xml").string()), 0);
-    std::set<std::string> declared;
-    for (const Brisk::Node& entry : textures.children) {
-        declared.insert(entry.name);
-    }
-    const std::regex lookup(R"re(FindTexture\(\s*"([^"]*)"\s*\))re");
-    int lookups = 0;
-    for (const char* folder : {"shell", "game", "graphics", "interface", "world"}) {
+    const std::regex call(function + R"re(\(\s*"([^"]*)"\s*\))re");
+    std::vector<Lookup> lookups;
+    for (const char* folder : {"shell", "game", "graphics", "interface", "world", "ai"}) {
         if (!std::filesystem::exists(root / folder)) {
             continue;
         }
@@ -31,11 +39,45 @@ TEST(TextureNames, EveryNameTheCodeLooksUpIsDeclared) {
             std::stringstream text;
             text << std::ifstream(file.path()).rdbuf();
             const std::string source = text.str();
-            for (std::sregex_iterator it(source.begin(), source.end(), lookup), end; it != end; ++it) {
-                ++lookups;
-                EXPECT_TRUE(declared.count((*it)[1].str())) << (*it)[1].str() << " in " << file.path();
+            for (std::sregex_iterator it(source.begin(), source.end(), call), end; it != end; ++it) {
+                lookups.push_back({(*it)[1].str(), file.path().string()});
             }
         }
     }
-    RecordProperty("lookups", lookups);
+    return lookups;
 }
+
+std::set<std::string> Declared(const char* dataFile) {
+    Brisk::Node document;
+    EXPECT_EQ(document.LoadFile((testing_support::SourceDir() / "data" / dataFile).string()), 0) << dataFile;
+    std::set<std::string> names;
+    for (const Brisk::Node& entry : document.children) {
+        names.insert(entry.name);
+    }
+    return names;
+}
+
+void ExpectListedAndDeclared(const std::vector<Lookup>& lookups, std::span<const std::string_view> required,
+                             const char* dataFile) {
+    const std::set<std::string_view> listed(required.begin(), required.end());
+    for (const Lookup& lookup : lookups) {
+        EXPECT_TRUE(listed.count(lookup.name)) << lookup.name << " in " << lookup.file << " is not listed";
+    }
+    const std::set<std::string> declared = Declared(dataFile);
+    for (std::string_view name : required) {
+        EXPECT_TRUE(declared.count(std::string(name))) << name << " is not declared in " << dataFile;
+    }
+}
+
+TEST(TextureNames, EveryNameTheCodeLooksUpIsDeclared) {
+    ExpectListedAndDeclared(LiteralLookups("FindTexture"), Vorn::TextureNames::RequiredTextureNames(),
+                            "textures.xml");
+}
+
+TEST(FontNames, EveryNameTheCodeLooksUpIsDeclared) {
+    const std::vector<Lookup> lookups = LiteralLookups("FindFont");
+    ASSERT_FALSE(lookups.empty()) << "the frame-rate overlay asks for \"default\"";
+    ExpectListedAndDeclared(lookups, Vorn::FontNames::RequiredFontNames(), "fonts.xml");
+}
+
+} // namespace

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <future>
+#include <thread>
 #include <memory>
 
 namespace {
@@ -78,13 +81,23 @@ TEST(InputDeviceWorker, ARoundWithoutAWholeMillisecondAdvancesNothing) {
 }
 
 TEST(InputDeviceWorker, StopsPromptlyWithTheSystemClock) {
-    Advances advances;
-    // With the real clock a stop must not wait out a sleep; this returns well before a second passes
-    // even with the long sleep periods (a hang would time the test out).
-    for (int i = 0; i < 20; ++i) {
-        InputDeviceWorker worker(nullptr, false, {1000, 1000}, advances.Recorder());
-    }
-    SUCCEED();
+    // The worker sleeps ten minutes a round, so only the clock's interruption can end its sleep in time.
+    // The stop runs on a thread of its own: a worker that waits out its sleep fails this test rather than
+    // hanging the suite.
+    auto advances = std::make_shared<Advances>();
+    auto stopped = std::make_shared<std::promise<void>>();
+    std::future<void> done = stopped->get_future();
+    std::thread([advances, stopped] {
+        {
+            InputDeviceWorker worker(nullptr, false, {600'000, 600'000}, advances->Recorder());
+            // Long enough for the worker to be inside its sleep when the stop comes.
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        stopped->set_value();
+    }).detach();
+    EXPECT_EQ(done.wait_for(std::chrono::seconds(60)), std::future_status::ready)
+        << "the worker waited out its sleep instead of being interrupted";
+    EXPECT_EQ(advances->calls.load(), 0u);
 }
 
 } // namespace

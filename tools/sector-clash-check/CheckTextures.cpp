@@ -3,6 +3,7 @@
 #include "datafiles/Node.h"
 #include "graphics/BitmapImage.h"
 #include "graphics/PixelTexture.h"
+#include "graphics/TextureNames.h"
 #include "graphics/TextureStore.h"
 #include "tools/sector-clash-check/CheckAreas.h"
 
@@ -14,10 +15,6 @@ namespace {
 
 const std::string texturesFile = "textures.xml";
 const std::string particlesFile = "particles.xml";
-
-// The names the interface asks the store for by name in its code.
-const char* const codeTextureNames[] = {"particle", "arrow_left", "arrow_right", "interface_stop_icon",
-                                        "interface_ammo_animation"};
 
 struct CommandShape {
     std::vector<const char*> attributes;
@@ -129,9 +126,9 @@ void CheckTextures(const CheckContext& context, Problems& problems) {
         }
         CheckEntry(context, entry, report, problems);
     }
-    for (const char* name : codeTextureNames) {
-        if (declared.count(name) == 0) {
-            report(name, "used by the interface but not declared");
+    for (std::string_view name : Vorn::TextureNames::RequiredTextureNames()) {
+        if (declared.count(std::string(name)) == 0) {
+            report(std::string(name), "used by the game's code but not declared");
         }
     }
     std::map<std::string, std::string> particleTextures;
