@@ -19,7 +19,8 @@ namespace Vorn::Mode {
 void Loading::EnsureFontFamilies(int index) {
     const std::vector<std::string> families = fontStore.Families();
     const std::size_t last = index == 2 ? families.size() : static_cast<std::size_t>(index) + 1;
-    for (std::size_t family = static_cast<std::size_t>(index); family < last && family < families.size(); ++family) {
+    for (std::size_t family = static_cast<std::size_t>(index); family < last && family < families.size();
+         ++family) {
         fontStore.EnsureFamily(families[family]);
     }
 }

@@ -29,7 +29,8 @@ double RealOf(const Brisk::Node& element, const char* name) {
 }
 
 // r, g and b count only all together; a counts alone.
-void ReadColour(const Brisk::Node* element, std::optional<FontColour>& rgb, std::optional<std::uint8_t>& alpha) {
+void ReadColour(const Brisk::Node* element, std::optional<FontColour>& rgb,
+                std::optional<std::uint8_t>& alpha) {
     if (element == nullptr) {
         return;
     }
@@ -56,7 +57,8 @@ void ReadShadow(const Brisk::Node& shadow, FontEntry& entry) {
     ReadColour(shadow.FindChild(names::color), entry.shadowRgb, entry.shadowAlpha);
 }
 
-void ApplyColour(FontColour& colour, const std::optional<FontColour>& rgb, const std::optional<std::uint8_t>& alpha) {
+void ApplyColour(FontColour& colour, const std::optional<FontColour>& rgb,
+                 const std::optional<std::uint8_t>& alpha) {
     if (rgb) {
         colour.r = rgb->r;
         colour.g = rgb->g;
@@ -143,7 +145,8 @@ void FontStore::Create() {
 
 void FontStore::CreateFont(const std::string& name, const FontEntry& entry) {
     auto font = std::make_unique<TextFont>();
-    font->Create(entry.face, entry.size, entry.bold, entry.italic, entry.underline, entry.offsetX, entry.offsetY);
+    font->Create(entry.face, entry.size, entry.bold, entry.italic, entry.underline, entry.offsetX,
+                 entry.offsetY);
     font->shadow = entry.shadow;
     if (entry.shadowOffset) {
         font->shadowOffsetX = entry.shadowOffset->first;

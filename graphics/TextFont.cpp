@@ -43,8 +43,8 @@ unsigned int UploadGlyph(unsigned int texture, unsigned int side, const std::vec
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE8_ALPHA8, static_cast<GLsizei>(side), static_cast<GLsizei>(side), 0,
-                 GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, image.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE8_ALPHA8, static_cast<GLsizei>(side),
+                 static_cast<GLsizei>(side), 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, image.data());
     return texture;
 }
 
@@ -66,7 +66,8 @@ int TextFont::CellHeight(int size) {
     return static_cast<int>(static_cast<float>(size) * 0.8f);
 }
 
-std::vector<std::uint8_t> TextFont::LayOutGlyph(const platform::GlyphBitmap& glyph, int size, unsigned int side) {
+std::vector<std::uint8_t> TextFont::LayOutGlyph(const platform::GlyphBitmap& glyph, int size,
+                                                unsigned int side) {
     std::vector<std::uint8_t> image(static_cast<std::size_t>(side) * side * 2, 0);
     const platform::GlyphMetrics& m = glyph.metrics;
     const bool fits = glyph.grey.size() <= static_cast<std::size_t>(size) * size && m.blackBoxX <= size &&
@@ -106,7 +107,8 @@ void TextFont::Create(const std::string& face, int size, bool bold, bool italic,
     offsetX = x;
     offsetY = y;
     const int clamped = std::min(size, MaxSize);
-    const platform::GlyphFace glyphs(face.empty() ? FontNames::defaultFace : face, CellHeight(clamped), bold, italic);
+    const platform::GlyphFace glyphs(face.empty() ? FontNames::defaultFace : face, CellHeight(clamped), bold,
+                                     italic);
     glGenTextures(GlyphCount, textures.data());
     created = true;
     RenderGlyphs(glyphs, clamped);

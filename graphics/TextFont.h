@@ -47,7 +47,9 @@ public:
     unsigned int Side() const { return side; }
     const platform::GlyphMetrics& Metrics(unsigned char code) const { return metrics[code]; }
     // Replaces what the face said about one character (to tighten or widen its spacing).
-    void SetMetrics(unsigned char code, const platform::GlyphMetrics& replacement) { metrics[code] = replacement; }
+    void SetMetrics(unsigned char code, const platform::GlyphMetrics& replacement) {
+        metrics[code] = replacement;
+    }
     unsigned int Texture(unsigned char code) const { return textures[code]; }
 
     // The smallest power of two from 4 to 256 that holds a clamped size.
@@ -56,7 +58,8 @@ public:
     static int CellHeight(int size);
     // The luminance-alpha image (side x side pairs, row 0 the top of the cell) of one glyph; all empty
     // when the glyph does not fit a size x size cell.
-    static std::vector<std::uint8_t> LayOutGlyph(const platform::GlyphBitmap& glyph, int size, unsigned int side);
+    static std::vector<std::uint8_t> LayOutGlyph(const platform::GlyphBitmap& glyph, int size,
+                                                 unsigned int side);
 
     FontColour colour;
     bool underline = false;

@@ -77,8 +77,8 @@ GlyphFace::GlyphFace(const std::string& face, int height, bool bold, bool italic
         throw std::runtime_error("cannot open a font for the face \"" + face + "\"");
     }
     // A height of h pixels is the em height, as a negative height asks of the game's original text code.
-    FT_Size_RequestRec request{FT_SIZE_REQUEST_TYPE_NOMINAL, 0, static_cast<FT_Long>(height < 1 ? 1 : height) << 6,
-                               0, 0};
+    FT_Size_RequestRec request{FT_SIZE_REQUEST_TYPE_NOMINAL, 0,
+                               static_cast<FT_Long>(height < 1 ? 1 : height) << 6, 0, 0};
     FT_Request_Size(library->face, &request);
     // The file's own style decides: fontconfig reports the style asked for when it would synthesise it.
     const FT_Long style = library->face->style_flags;
@@ -134,7 +134,8 @@ GlyphBitmap GlyphFace::Render(unsigned char code) const {
         const unsigned char* source = bitmap.buffer + static_cast<std::ptrdiff_t>(row) * bitmap.pitch;
         for (unsigned int column = 0; column < bitmap.width; ++column) {
             // 256 grey levels onto the 65 levels (0 to 64) the text code expects.
-            glyph.grey[row * glyph.pitch + column] = static_cast<std::uint8_t>((source[column] * 64 + 127) / 255);
+            glyph.grey[row * glyph.pitch + column] =
+                static_cast<std::uint8_t>((source[column] * 64 + 127) / 255);
         }
     }
     return glyph;

@@ -1,7 +1,7 @@
 // The named fonts of "fonts.xml": which entries are built, the colour rules, the fallbacks of FindFont,
 // and the shipped description and families.
-#include "graphics/FontNames.h"
 #include "graphics/FontStore.h"
+#include "graphics/FontNames.h"
 #include "platform/FontInstaller.h"
 #include "tests/support/GlTestWindow.h"
 #include "tests/support/TestPaths.h"
@@ -10,8 +10,8 @@
 
 namespace {
 
-using Vorn::FontStore;
 using testing_support::GlTestWindow;
+using Vorn::FontStore;
 
 Brisk::Node Parse(const char* text) {
     Brisk::Node document;
@@ -34,8 +34,9 @@ TEST(FontEntry, FaceTypeAndAPositiveSizeAreRequired) {
     EXPECT_FALSE(EntryOf("<f><face>B612</face><type size=\"0\"/></f>", &reason));
     EXPECT_FALSE(EntryOf("<f><face>B612</face><type size=\"-4\"/></f>", &reason));
     EXPECT_EQ(reason, "\"size\" is not positive");
-    const auto entry = EntryOf("<f><face>B612</face><type size=\"12\" bold=\"yes\" italic=\"false\" underline=\"0\"/>"
-                               "<offset x=\"1.5\"/></f>");
+    const auto entry =
+        EntryOf("<f><face>B612</face><type size=\"12\" bold=\"yes\" italic=\"false\" underline=\"0\"/>"
+                "<offset x=\"1.5\"/></f>");
     ASSERT_TRUE(entry);
     EXPECT_EQ(entry->face, "B612");
     EXPECT_EQ(entry->size, 12);
@@ -47,7 +48,8 @@ TEST(FontEntry, FaceTypeAndAPositiveSizeAreRequired) {
 }
 
 TEST(FontEntry, ColourNeedsRedGreenAndBlueTogetherWhileAlphaStandsAlone) {
-    const auto partial = EntryOf("<f><face>B612</face><type size=\"12\"/><color r=\"200\" g=\"100\" a=\"50\"/></f>");
+    const auto partial =
+        EntryOf("<f><face>B612</face><type size=\"12\"/><color r=\"200\" g=\"100\" a=\"50\"/></f>");
     ASSERT_TRUE(partial);
     EXPECT_FALSE(partial->rgb);
     ASSERT_TRUE(partial->alpha);
@@ -59,7 +61,8 @@ TEST(FontEntry, ColourNeedsRedGreenAndBlueTogetherWhileAlphaStandsAlone) {
 }
 
 TEST(FontEntry, ShadowOffsetNeedsBothCoordinates) {
-    const auto half = EntryOf("<f><face>B612</face><type size=\"12\"/><shadow><offset x=\"3\"/></shadow></f>");
+    const auto half =
+        EntryOf("<f><face>B612</face><type size=\"12\"/><shadow><offset x=\"3\"/></shadow></f>");
     ASSERT_TRUE(half);
     EXPECT_TRUE(half->shadow);
     EXPECT_FALSE(half->shadowOffset);
@@ -89,8 +92,9 @@ protected:
 };
 
 TEST_F(FontStoreTest, AppliesColourRulesAndShadowToTheBuiltFont) {
-    store.Load(Parse("<partial><face>B612</face><type size=\"10\"/><color r=\"200\" g=\"100\" a=\"50\"/>"
-                     "<shadow><offset x=\"3\" y=\"-2\"/><color r=\"9\" g=\"8\" b=\"7\"/></shadow></partial>"));
+    store.Load(
+        Parse("<partial><face>B612</face><type size=\"10\"/><color r=\"200\" g=\"100\" a=\"50\"/>"
+              "<shadow><offset x=\"3\" y=\"-2\"/><color r=\"9\" g=\"8\" b=\"7\"/></shadow></partial>"));
     store.Create();
     const Vorn::TextFont& font = store.FindFont("partial");
     EXPECT_EQ(font.colour.r, 0);
@@ -133,7 +137,8 @@ TEST_F(FontStoreTest, AMissingFamilyDoesNotStopTheFontsBeingBuilt) {
 
 TEST(ShippedFonts, EveryNameTheGameAsksForIsDefinedAndEveryFaceIsShipped) {
     Brisk::Node document;
-    ASSERT_EQ(document.LoadFile((testing_support::SourceDir() / "data" / Vorn::FontNames::fontsFile).string()), 0);
+    ASSERT_EQ(
+        document.LoadFile((testing_support::SourceDir() / "data" / Vorn::FontNames::fontsFile).string()), 0);
     FontStore store;
     store.Load(document);
     for (std::string_view name : Vorn::FontNames::RequiredFontNames()) {

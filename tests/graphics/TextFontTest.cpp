@@ -1,7 +1,7 @@
 // Text on screen: the glyph cell's layout, quads drawn one texel per pixel, the pen's rules for tabs and
 // control characters, the underline, and the Windows-1252 characters of the game's texts.
-#include "graphics/FontNames.h"
 #include "graphics/TextFont.h"
+#include "graphics/FontNames.h"
 #include "tests/support/GlTestWindow.h"
 
 #include <GL/gl.h>
@@ -82,13 +82,13 @@ protected:
         const unsigned side = font.Side();
         std::vector<std::uint8_t> image(side * side * 2, 255);
         for (unsigned i = 0; i < side; ++i) {
-            image[i * 2 + 1] = 0;              // row 0: the top of the cell
-            image[(i * side) * 2 + 1] = 0;     // column 0
+            image[i * 2 + 1] = 0;          // row 0: the top of the cell
+            image[(i * side) * 2 + 1] = 0; // column 0
         }
         glBindTexture(GL_TEXTURE_2D, font.Texture(code));
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE8_ALPHA8, side, side, 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE,
-                     image.data());
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE8_ALPHA8, side, side, 0, GL_LUMINANCE_ALPHA,
+                     GL_UNSIGNED_BYTE, image.data());
     }
 
     int InkIn(int left, int bottom, int width, int height) const {
@@ -133,7 +133,10 @@ TEST_F(TextFontTest, TabMovesThePenByItsDistanceFromAMultipleOf32) {
 TEST_F(TextFontTest, ControlCharactersNeitherDrawNorAdvance) {
     const double plain = font.DrawText(10, 10, "AB");
     window.Clear();
-    EXPECT_DOUBLE_EQ(font.DrawText(10, 10, "A\x01\x1f\n\xff" "B"), plain);
+    EXPECT_DOUBLE_EQ(font.DrawText(10, 10,
+                                   "A\x01\x1f\n\xff"
+                                   "B"),
+                     plain);
     window.Clear();
     EXPECT_DOUBLE_EQ(font.DrawText(10, 10, "\x01\x02\x1b\xff"), 10.0);
     EXPECT_EQ(InkIn(0, 0, 60, 40), 0);

@@ -1,8 +1,8 @@
 // Every texture and font the code asks for by a literal name is on the list of names the game needs, and
 // the shipped data declares every name on that list.
+#include "graphics/TextureNames.h"
 #include "datafiles/Node.h"
 #include "graphics/FontNames.h"
-#include "graphics/TextureNames.h"
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>

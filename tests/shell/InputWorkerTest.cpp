@@ -8,8 +8,8 @@
 #include <atomic>
 #include <chrono>
 #include <future>
-#include <thread>
 #include <memory>
+#include <thread>
 
 namespace {
 

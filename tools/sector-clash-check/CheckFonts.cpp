@@ -12,7 +12,8 @@ namespace check {
 namespace {
 
 bool IsShipped(const CheckContext& context, const std::string& face) {
-    const std::string folder = std::string(Vorn::FontNames::fontsDirectory).substr(std::string("data/").size());
+    const std::string folder =
+        std::string(Vorn::FontNames::fontsDirectory).substr(std::string("data/").size());
     for (const char* extension : {".ttf", ".otf"}) {
         if (std::filesystem::is_regular_file(context.PathOf(folder + "/" + face + extension))) {
             return true;
@@ -66,7 +67,8 @@ void CheckFonts(const CheckContext& context, Problems& problems) {
         const std::string& face = entry->face;
         if (!face.empty() && facesSeen.insert(face).second && !IsShipped(context, face) &&
             !platform::FontInstaller::IsFamilyInstalled(face)) {
-            report(element.name + "/face", "\"" + face + "\" is neither shipped nor installed: a substitute is used");
+            report(element.name + "/face",
+                   "\"" + face + "\" is neither shipped nor installed: a substitute is used");
         }
     }
     for (std::string_view name : Vorn::FontNames::RequiredFontNames()) {

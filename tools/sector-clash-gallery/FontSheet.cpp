@@ -28,8 +28,10 @@ constexpr int lineCount = 4;
 // Texts in the game's code page (Windows-1252), as "texts.xml" delivers them.
 const char* const pangram = "Sphinx of black quartz, judge my vow. PACK MY BOX WITH FIVE DOZEN JUGS";
 const char* const figures = "0123456789  +-*/=%()[]  $1,250  12:45:07  Units: 256, Bullets: 003";
-const char* const accented = "Gr\xfcn T\xfcrkis Au\xdf" "enposten Geb\xe4ude Sp\xe4her St\xfctze T\xfcrme  "
-                             "\xc4\xd6\xdc \xe4\xf6\xfc \xdf \xe9\xe8\xea\xe0\xe7\xf1 \x80 \x96 \x84quoted\x93";
+const char* const accented =
+    "Gr\xfcn T\xfcrkis Au\xdf"
+    "enposten Geb\xe4ude Sp\xe4her St\xfctze T\xfcrme  "
+    "\xc4\xd6\xdc \xe4\xf6\xfc \xdf \xe9\xe8\xea\xe0\xe7\xf1 \x80 \x96 \x84quoted\x93";
 
 struct FontRow {
     std::string name;
@@ -110,7 +112,8 @@ std::string MakeFontSheet(GalleryWindow& window, const FontSheetOptions& options
     Sheet sheet(1, static_cast<int>(rows.size()), cellWidth, cellHeight, 0);
     for (std::size_t index = 0; index < rows.size(); ++index) {
         Vorn::TextFont& font = store.FindFont(rows[index].name);
-        sheet.RenderCell(window, static_cast<int>(index), [&] { DrawRow(font, rows[index], cellHeight, background); });
+        sheet.RenderCell(window, static_cast<int>(index),
+                         [&] { DrawRow(font, rows[index], cellHeight, background); });
     }
     glDeleteLists(background, 1);
     store.Release();

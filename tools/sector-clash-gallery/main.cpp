@@ -21,7 +21,8 @@ constexpr int windowWidth = 1024;
 constexpr int windowHeight = 768;
 
 int Usage() {
-    std::fprintf(stderr, "usage: sector-clash-gallery OUT.png [--side N] | --particles OUT.png | --fonts OUT.png\n");
+    std::fprintf(stderr,
+                 "usage: sector-clash-gallery OUT.png [--side N] | --particles OUT.png | --fonts OUT.png\n");
     return 2;
 }
 
@@ -44,7 +45,8 @@ int main(int argc, char** argv) {
             return Usage();
         }
     }
-    const int sheetsAsked = !options.output.empty() + !particleOptions.output.empty() + !fontOptions.output.empty();
+    const int sheetsAsked =
+        !options.output.empty() + !particleOptions.output.empty() + !fontOptions.output.empty();
     if (sheetsAsked != 1) {
         return Usage();
     }
