@@ -106,7 +106,8 @@ void TextFont::Create(const std::string& face, int size, bool bold, bool italic,
     underline = underlined;
     offsetX = x;
     offsetY = y;
-    const int clamped = std::min(size, MaxSize);
+    // Below one pixel there is nothing to render; the store refuses such sizes before they get here.
+    const int clamped = std::clamp(size, 1, MaxSize);
     const platform::GlyphFace glyphs(face.empty() ? FontNames::defaultFace : face, CellHeight(clamped), bold,
                                      italic);
     glGenTextures(GlyphCount, textures.data());
