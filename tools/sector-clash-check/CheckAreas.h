@@ -26,12 +26,16 @@ void CheckTextures(const CheckContext& context, Problems& problems);
 // "particles.xml": parameters, behaviours and layers exist, emit times positive, the game's names present.
 void CheckParticles(const CheckContext& context, Problems& problems);
 
+// "levels/*.xml": elements, attributes, keywords, colours, callsigns, events nothing reaches, overlapping tanks.
+void CheckLevels(const CheckContext& context, Problems& problems);
+
 // Run in this order.
 inline constexpr Area areaChecks[] = {
     {"constants", CheckConstants},
     {"drawings", CheckDrawings},
     {"textures", CheckTextures},
     {"particles", CheckParticles},
+    {"levels", CheckLevels},
 };
 
 } // namespace check
