@@ -22,7 +22,8 @@ inline constexpr std::string_view request = "request";
 inline constexpr std::string_view cancel = "cancel";
 inline constexpr std::string_view quit = "quit";
 inline constexpr std::string_view order = "order";
-inline constexpr std::array<std::string_view, 7> actions = {beep, newObjects, destroy, request, cancel, quit, order};
+inline constexpr std::array<std::string_view, 7> actions = {beep,   newObjects, destroy, request,
+                                                            cancel, quit,       order};
 
 // Object elements, the children of "new".
 inline constexpr std::string_view tank = "tank";
@@ -31,7 +32,8 @@ inline constexpr std::string_view building = "building";
 inline constexpr std::string_view obstacle = "obstacle";
 inline constexpr std::string_view landmine = "landmine";
 inline constexpr std::string_view landmark = "landmark";
-inline constexpr std::array<std::string_view, 6> objects = {tank, tower, building, obstacle, landmine, landmark};
+inline constexpr std::array<std::string_view, 6> objects = {tank,     tower,    building,
+                                                            obstacle, landmine, landmark};
 
 // Attributes of object elements.
 inline constexpr std::string_view x = "x";

@@ -43,7 +43,8 @@ Type KeywordOf(const Brisk::Node& element, const TypeKeyword (&table)[N], int fa
 }
 
 template <typename Type, std::size_t N>
-Type KeywordOf(const Brisk::Node& element, std::string_view name, const TypeKeyword (&table)[N], int fallback) {
+Type KeywordOf(const Brisk::Node& element, std::string_view name, const TypeKeyword (&table)[N],
+               int fallback) {
     const Brisk::Attribute* attribute = Find(element, name);
     return static_cast<Type>(attribute ? TypeOfKeyword(table, attribute->value, fallback) : fallback);
 }
@@ -105,10 +106,11 @@ bool CreateTank(World& world, const Brisk::Node& element, const CommonAttributes
     const Placement& placement = common.placement;
     if (!world.IsPlaceFree(placement.x, placement.y, tankPlaceRadius, nullptr))
         return false;
-    auto tank = MakeTank(world, KeywordOf<TankType>(element, tankTypeKeywords, levelTankTypeFallback),
-                         placement.side, placement.number,
-                         KeywordOf<ArmorType>(element, Names::armor, armorTypeKeywords, levelArmorTypeFallback),
-                         KeywordOf<TurretType>(element, Names::turret, turretTypeKeywords, levelTurretTypeFallback));
+    auto tank =
+        MakeTank(world, KeywordOf<TankType>(element, tankTypeKeywords, levelTankTypeFallback), placement.side,
+                 placement.number,
+                 KeywordOf<ArmorType>(element, Names::armor, armorTypeKeywords, levelArmorTypeFallback),
+                 KeywordOf<TurretType>(element, Names::turret, turretTypeKeywords, levelTurretTypeFallback));
     tank->x = placement.x;
     tank->y = placement.y;
     tank->direction = placement.direction;

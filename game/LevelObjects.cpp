@@ -48,13 +48,15 @@ template <typename T> T* File(World& world, std::unique_ptr<T> object, ObjectKin
 
 } // namespace
 
-std::unique_ptr<Tank> MakeTank(World& world, TankType chassis, int side, std::uint16_t number, ArmorType armor,
-                               TurretType turret) {
+std::unique_ptr<Tank> MakeTank(World& world, TankType chassis, int side, std::uint16_t number,
+                               ArmorType armor, TurretType turret) {
     const auto* record = RecordOf<Constants::TankData>(chassis);
     auto tank = std::make_unique<Tank>(&world, chassis, side, number, record);
     tank->drawing = DrawingOf(chassis);
-    tank->armor = std::make_unique<Armor>(RecordOf<Constants::ArmorData>(armor), record ? record->baseArmor : 0);
-    tank->turret = std::make_unique<Turret>(tank.get(), turret, RecordOf<Constants::TurretData>(turret), side);
+    tank->armor =
+        std::make_unique<Armor>(RecordOf<Constants::ArmorData>(armor), record ? record->baseArmor : 0);
+    tank->turret =
+        std::make_unique<Turret>(tank.get(), turret, RecordOf<Constants::TurretData>(turret), side);
     return tank;
 }
 
@@ -72,8 +74,8 @@ Tower* PlaceTower(World& world, const Placement& placement, TowerType type, Turr
     SetPlace(*tower, placement);
     tower->letter = placement.letter;
     tower->drawing = DrawingOf(type);
-    tower->turret =
-        std::make_unique<Turret>(tower.get(), turret, RecordOf<Constants::TurretData>(turret), placement.side);
+    tower->turret = std::make_unique<Turret>(tower.get(), turret, RecordOf<Constants::TurretData>(turret),
+                                             placement.side);
     return File(world, std::move(tower), KindTower);
 }
 
@@ -105,8 +107,8 @@ Landmine* PlaceLandmine(World& world, const Placement& placement, LandmineType t
 }
 
 Landmark* PlaceLandmark(World& world, const Placement& placement, LandmarkType type) {
-    auto landmark =
-        std::make_unique<Landmark>(&world, type, placement.x, placement.y, placement.direction, placement.side);
+    auto landmark = std::make_unique<Landmark>(&world, type, placement.x, placement.y, placement.direction,
+                                               placement.side);
     landmark->drawing = DrawingOf(type);
     return File(world, std::move(landmark), KindLandmark);
 }

@@ -29,8 +29,8 @@ struct Placement {
 };
 
 // A tank with its armour and turret, not yet filed; the caller files it or lets it go.
-std::unique_ptr<Tank> MakeTank(World& world, TankType chassis, int side, std::uint16_t number, ArmorType armor,
-                               TurretType turret);
+std::unique_ptr<Tank> MakeTank(World& world, TankType chassis, int side, std::uint16_t number,
+                               ArmorType armor, TurretType turret);
 // Files the tank in its side's tank list and switches its brain on; the world owns it from then on.
 Tank* FileTank(World& world, std::unique_ptr<Tank> tank);
 // Runs the brain once for this long, so that the brains of many tanks made together think out of step.

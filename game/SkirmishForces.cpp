@@ -25,8 +25,8 @@ int FieldSkirmishTanks(World& world) {
     int filed = 0;
     for (int i = 0; i < skirmishTankCount; ++i) {
         const int side = i % 8 == 0 ? playerSide : enemySide;
-        auto tank = MakeTank(world, TankType::HeavyTank, side, static_cast<std::uint16_t>(i), ArmorType::NoArmor,
-                             TurretType::Cannon2);
+        auto tank = MakeTank(world, TankType::HeavyTank, side, static_cast<std::uint16_t>(i),
+                             ArmorType::NoArmor, TurretType::Cannon2);
         // The player's tanks stand east of the centre line, the enemy's west of it.
         tank->x = static_cast<float>(side == playerSide ? RandomBelow(2048) + 128 : -256 - RandomBelow(2048));
         tank->y = static_cast<float>(RandomBelow(5120) - 2560);

@@ -36,9 +36,10 @@ protected:
 } // namespace
 
 TEST_F(LevelScript, DestroyingTheEnemyBaseFirstWinsAndDropsTheTimeLimit) {
-    Level& level = Load(Battle("<request event=\"win\" when=\"destroyed\" color=\"Red\" group=\"H\" number=\"1\"/>"
-                               "<request event=\"lose\" when=\"time\" value=\"1000\"/>",
-                               winAndLose));
+    Level& level =
+        Load(Battle("<request event=\"win\" when=\"destroyed\" color=\"Red\" group=\"H\" number=\"1\"/>"
+                    "<request event=\"lose\" when=\"time\" value=\"1000\"/>",
+                    winAndLose));
     Steps(1);
     Base(1)->hitPoints = 0;
     Steps(1); // the base dies at the end of this step
@@ -52,9 +53,10 @@ TEST_F(LevelScript, DestroyingTheEnemyBaseFirstWinsAndDropsTheTimeLimit) {
 }
 
 TEST_F(LevelScript, TheTimeLimitFirstLosesAndDropsTheWinRequest) {
-    Level& level = Load(Battle("<request event=\"win\" when=\"destroyed\" color=\"Red\" group=\"H\" number=\"1\"/>"
-                               "<request event=\"lose\" when=\"time\" value=\"100\"/>",
-                               winAndLose));
+    Level& level =
+        Load(Battle("<request event=\"win\" when=\"destroyed\" color=\"Red\" group=\"H\" number=\"1\"/>"
+                    "<request event=\"lose\" when=\"time\" value=\"100\"/>",
+                    winAndLose));
     Steps(7); // clock at entry of step 7 is 96
     EXPECT_FALSE(level.finished);
     Steps(1);
@@ -67,9 +69,10 @@ TEST_F(LevelScript, TheTimeLimitFirstLosesAndDropsTheWinRequest) {
 }
 
 TEST_F(LevelScript, APersistentRequestSurvivesAnotherFiring) {
-    Level& level = Load(Battle("<request event=\"win\" when=\"destroyed\" color=\"Red\" group=\"H\" number=\"1\" "
-                               "persistent=\"true\"/><request event=\"nothing\" when=\"time\" value=\"0\"/>",
-                               winAndLose));
+    Level& level =
+        Load(Battle("<request event=\"win\" when=\"destroyed\" color=\"Red\" group=\"H\" number=\"1\" "
+                    "persistent=\"true\"/><request event=\"nothing\" when=\"time\" value=\"0\"/>",
+                    winAndLose));
     Steps(2);
     ASSERT_EQ(level.requests.size(), 1u);
     EXPECT_EQ(level.requests[0].name, "win");
@@ -81,15 +84,16 @@ TEST_F(LevelScript, APersistentRequestSurvivesAnotherFiring) {
 TEST_F(LevelScript, DelaysCountFromTheStepTheConditionHeld) {
     // Time: registered by "start" in step 1, the condition is seen to hold in step 2, and 7 steps of 16 ms
     // from there reach 100.
-    Level& timed = Load(Battle("<request event=\"win\" when=\"time\" value=\"0\" delay=\"100\"/>", winAndLose));
+    Level& timed =
+        Load(Battle("<request event=\"win\" when=\"time\" value=\"0\" delay=\"100\"/>", winAndLose));
     Steps(7);
     EXPECT_FALSE(timed.finished);
     Steps(1);
     EXPECT_TRUE(timed.finished);
     // Destroyed: the unit dies at the end of a step, and the counting starts with the next one.
-    Level& destroyed = Load(
-        Battle("<request event=\"win\" when=\"destroyed\" color=\"Blue\" group=\"H\" number=\"1\" delay=\"32\"/>",
-               winAndLose));
+    Level& destroyed = Load(Battle(
+        "<request event=\"win\" when=\"destroyed\" color=\"Blue\" group=\"H\" number=\"1\" delay=\"32\"/>",
+        winAndLose));
     Steps(1);
     Base(3)->hitPoints = 0;
     Steps(1);
@@ -118,11 +122,12 @@ TEST_F(LevelScript, CancelRemovesWaitingAndDelayedButNotWhatIsDue) {
     Steps(2);
     EXPECT_TRUE(due.won);
     // Cancelled while waiting, and while counting down its delay.
-    Level& waiting = Load(Battle("<request event=\"win\" when=\"time\" value=\"50\" persistent=\"1\"/>"
-                                 "<request event=\"lose\" when=\"time\" value=\"0\" delay=\"1000\" persistent=\"1\"/>"
-                                 "<cancel event=\"win\"/>"
-                                 "<request event=\"stop\" when=\"time\" value=\"16\" persistent=\"1\"/>",
-                                 winAndLose + "<event name=\"stop\"><cancel event=\"lose\"/></event>"));
+    Level& waiting =
+        Load(Battle("<request event=\"win\" when=\"time\" value=\"50\" persistent=\"1\"/>"
+                    "<request event=\"lose\" when=\"time\" value=\"0\" delay=\"1000\" persistent=\"1\"/>"
+                    "<cancel event=\"win\"/>"
+                    "<request event=\"stop\" when=\"time\" value=\"16\" persistent=\"1\"/>",
+                    winAndLose + "<event name=\"stop\"><cancel event=\"lose\"/></event>"));
     Steps(100);
     EXPECT_FALSE(waiting.finished);
     EXPECT_TRUE(waiting.requests.empty());
@@ -133,8 +138,9 @@ TEST_F(LevelScript, DestroyPrefersTheBuildingOfACallsign) {
     Load(Battle("<request event=\"strike\" when=\"time\" value=\"16\"/>",
                 "<event name=\"strike\"><destroy><object group=\"Hotel\" number=\"1\"/></destroy></event>"));
     Steps(1);
-    world->InsertObject(MakeTank(*world, TankType::LightTank, 2, 1, ArmorType::NoArmor, TurretType::Gun1).release(),
-                        KindTank);
+    world->InsertObject(
+        MakeTank(*world, TankType::LightTank, 2, 1, ArmorType::NoArmor, TurretType::Gun1).release(),
+        KindTank);
     First<Tank>(2, KindTank)->letter = 'H';
     Steps(1);
     EXPECT_EQ(Count(1, KindBuilding), 0u) << "the first building of the callsign";
@@ -143,7 +149,8 @@ TEST_F(LevelScript, DestroyPrefersTheBuildingOfACallsign) {
 }
 
 TEST_F(LevelScript, ADestroyedObjectDiesEvenWhenRepairedInTheSameStep) {
-    Level& level = Load(Battle("", "<event name=\"strike\"><destroy><object group=\"H\" number=\"1\"/></destroy></event>"));
+    Level& level = Load(
+        Battle("", "<event name=\"strike\"><destroy><object group=\"H\" number=\"1\"/></destroy></event>"));
     Steps(1);
     level.RunEvent("strike");
     ASSERT_EQ(Base(1)->hitPoints, 0);
@@ -153,10 +160,11 @@ TEST_F(LevelScript, ADestroyedObjectDiesEvenWhenRepairedInTheSameStep) {
 }
 
 TEST_F(LevelScript, AnEmptyGroupNamesNothing) {
-    Level& level = Load(Battle("<new><building type=\"power\" color=\"Green\" x=\"0\"/></new>"
-                               "<request event=\"win\" when=\"destroyed\" color=\"Green\" group=\"\" number=\"0\"/>",
-                               winAndLose + "<event name=\"strike\"><destroy><object group=\"\" number=\"0\"/>"
-                                            "</destroy></event>"));
+    Level& level =
+        Load(Battle("<new><building type=\"power\" color=\"Green\" x=\"0\"/></new>"
+                    "<request event=\"win\" when=\"destroyed\" color=\"Green\" group=\"\" number=\"0\"/>",
+                    winAndLose + "<event name=\"strike\"><destroy><object group=\"\" number=\"0\"/>"
+                                 "</destroy></event>"));
     Steps(1);
     EXPECT_TRUE(level.requests.empty()) << "not registered";
     level.RunEvent("strike");
@@ -168,8 +176,9 @@ TEST_F(LevelScript, AnEmptyGroupNamesNothing) {
 }
 
 TEST_F(LevelScript, RequestNumbersAreCutTo16Bits) {
-    Level& level = Load(Battle(
-        "<request event=\"win\" when=\"destroyed\" color=\"red\" group=\"Hq\" number=\"65537\"/>", winAndLose));
+    Level& level =
+        Load(Battle("<request event=\"win\" when=\"destroyed\" color=\"red\" group=\"Hq\" number=\"65537\"/>",
+                    winAndLose));
     Steps(1);
     Base(1)->hitPoints = 0;
     Steps(2);
@@ -177,13 +186,14 @@ TEST_F(LevelScript, RequestNumbersAreCutTo16Bits) {
 }
 
 TEST_F(LevelScript, IncompleteRequestsRegisterNothing) {
-    Level& level = Load(Battle("<request event=\"win\" when=\"time\"/>"
-                               "<request when=\"time\" value=\"1\"/>"
-                               "<request event=\"win\" value=\"1\"/>"
-                               "<request event=\"win\" when=\"Time\" value=\"1\"/>"
-                               "<request event=\"win\" when=\"destroyed\" color=\"Red\" group=\"H\"/>"
-                               "<request event=\"win\" when=\"destroyed\" color=\"Pink\" group=\"H\" number=\"1\"/>",
-                               winAndLose));
+    Level& level =
+        Load(Battle("<request event=\"win\" when=\"time\"/>"
+                    "<request when=\"time\" value=\"1\"/>"
+                    "<request event=\"win\" value=\"1\"/>"
+                    "<request event=\"win\" when=\"Time\" value=\"1\"/>"
+                    "<request event=\"win\" when=\"destroyed\" color=\"Red\" group=\"H\"/>"
+                    "<request event=\"win\" when=\"destroyed\" color=\"Pink\" group=\"H\" number=\"1\"/>",
+                    winAndLose));
     Steps(1);
     EXPECT_TRUE(level.requests.empty());
     EXPECT_TRUE(level.delayed.empty());
@@ -203,10 +213,11 @@ TEST_F(LevelScript, BeepSoundsTwoTones) {
 }
 
 TEST_F(LevelScript, DestroyObstaclesRemovesThoseWhoseCentresLieInTheCircle) {
-    Level& level = Load(Battle("<new><obstacle type=\"stone\" x=\"0\"/><obstacle type=\"stone\" x=\"99\"/>"
-                               "<obstacle type=\"stone\" x=\"101\"/><obstacle type=\"cblock\" x=\"2000\"/></new>",
-                               "<event name=\"open\"><destroy><obstacles x=\"0\" y=\"0\" radius=\"100\"/>"
-                               "<obstacles x=\"nan\" y=\"0\" radius=\"1e30\"/></destroy></event>"));
+    Level& level =
+        Load(Battle("<new><obstacle type=\"stone\" x=\"0\"/><obstacle type=\"stone\" x=\"99\"/>"
+                    "<obstacle type=\"stone\" x=\"101\"/><obstacle type=\"cblock\" x=\"2000\"/></new>",
+                    "<event name=\"open\"><destroy><obstacles x=\"0\" y=\"0\" radius=\"100\"/>"
+                    "<obstacles x=\"nan\" y=\"0\" radius=\"1e30\"/></destroy></event>"));
     Steps(1);
     ASSERT_EQ(Count(0, KindStatic), 4u);
     level.RunEvent("open");
@@ -214,12 +225,14 @@ TEST_F(LevelScript, DestroyObstaclesRemovesThoseWhoseCentresLieInTheCircle) {
 }
 
 TEST_F(LevelScript, OrderSelectsTheTanksOfOneSideAndGroup) {
-    Load(Battle("<new><tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"W\" number=\"1\" "
-                "x=\"0\" to_x=\"100\" to_y=\"0\"/>"
-                "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"V\" number=\"2\" x=\"200\"/>"
-                "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Blue\" group=\"W\" number=\"3\" "
-                "x=\"400\"/></new><order color=\"Red\" group=\"W\" x=\"5\" y=\"5\"/>",
-                ""));
+    Load(Battle(
+        "<new><tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"W\" number=\"1\" "
+        "x=\"0\" to_x=\"100\" to_y=\"0\"/>"
+        "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"V\" number=\"2\" "
+        "x=\"200\"/>"
+        "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Blue\" group=\"W\" number=\"3\" "
+        "x=\"400\"/></new><order color=\"Red\" group=\"W\" x=\"5\" y=\"5\"/>",
+        ""));
     Steps(1);
     const std::vector<Tank*> group = TanksOfGroup(*world, 1, 'W');
     ASSERT_EQ(group.size(), 1u);
@@ -228,8 +241,9 @@ TEST_F(LevelScript, OrderSelectsTheTanksOfOneSideAndGroup) {
 }
 
 TEST_F(LevelScript, AnEventThatRequestsItselfTwiceDoesNotGrowWithoutBound) {
-    Level& level = Load("<event name=\"start\"><request event=\"start\" when=\"time\" value=\"-5\" persistent=\"1\"/>"
-                        "<request event=\"start\" when=\"time\" value=\"0\" persistent=\"1\"/></event>");
+    Level& level =
+        Load("<event name=\"start\"><request event=\"start\" when=\"time\" value=\"-5\" persistent=\"1\"/>"
+             "<request event=\"start\" when=\"time\" value=\"0\" persistent=\"1\"/></event>");
     for (int i = 0; i < 40; ++i)
         world->Tick(16);
     EXPECT_LE(level.requests.size() + level.delayed.size(), LevelLimits::maxPendingRequests);

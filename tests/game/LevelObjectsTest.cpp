@@ -2,8 +2,8 @@
 #include "LevelTestSupport.h"
 
 #include "game/LevelLimits.h"
-#include "rules/ConstantsTable.h"
 #include "rules/ArmorData.h"
+#include "rules/ConstantsTable.h"
 #include "rules/ObstacleData.h"
 #include "rules/TankData.h"
 #include "world/Armor.h"
@@ -45,12 +45,17 @@ TEST_F(LevelObjects, ATankIsMadeFromItsKeywordsWithCallsignAndArmour) {
 
 TEST_F(LevelObjects, ATankNeedsGroupNumberArmourAndSide) {
     Start("<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" number=\"1\" x=\"0\"/>"
-          "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"\" number=\"1\" x=\"200\"/>"
-          "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"0\" x=\"400\"/>"
-          "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"65536\" x=\"600\"/>"
+          "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"\" number=\"1\" "
+          "x=\"200\"/>"
+          "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"0\" "
+          "x=\"400\"/>"
+          "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"65536\" "
+          "x=\"600\"/>"
           "<tank type=\"light\" turret=\"gun1\" color=\"Red\" group=\"A\" number=\"1\" x=\"800\"/>"
-          "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Purple\" group=\"A\" number=\"1\" x=\"1000\"/>"
-          "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"rED\" group=\"A\" number=\"65537\" x=\"1200\"/>");
+          "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Purple\" group=\"A\" number=\"1\" "
+          "x=\"1000\"/>"
+          "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"rED\" group=\"A\" number=\"65537\" "
+          "x=\"1200\"/>");
     ASSERT_EQ(Count(1, KindTank), 1u) << "only the last one, whose number cuts to 1";
     EXPECT_EQ(First<Tank>(1, KindTank)->number, 1);
     EXPECT_FLOAT_EQ(First<Tank>(1, KindTank)->x, 1200);
@@ -64,7 +69,8 @@ TEST_F(LevelObjects, UnknownKeywordsTakeTheElementsDefaults) {
     ASSERT_NE(tank, nullptr);
     EXPECT_EQ(tank->type, TankType::LightTank);
     EXPECT_EQ(tank->turret->type, TurretType::Cannon1);
-    EXPECT_EQ(tank->armor->record, Constants::constantsTable.Find<Constants::ArmorData>(Constants::ConstantId::NoArmor));
+    EXPECT_EQ(tank->armor->record,
+              Constants::constantsTable.Find<Constants::ArmorData>(Constants::ConstantId::NoArmor));
     ASSERT_NE(First<Tower>(3, KindTower), nullptr);
     EXPECT_EQ(First<Tower>(3, KindTower)->type, TowerType::SupportTower);
     ASSERT_NE(First<Building>(3, KindBuilding), nullptr);
@@ -72,8 +78,11 @@ TEST_F(LevelObjects, UnknownKeywordsTakeTheElementsDefaults) {
 }
 
 TEST_F(LevelObjects, TheSecondTankAtOneSpotIsDroppedButBuildingsAreNotTested) {
-    Start("<tank " + fullTank + " number=\"1\" x=\"10\" y=\"10\"/>"
-          "<tank " + fullTank + " number=\"2\" x=\"40\" y=\"10\"/>"
+    Start("<tank " + fullTank +
+          " number=\"1\" x=\"10\" y=\"10\"/>"
+          "<tank " +
+          fullTank +
+          " number=\"2\" x=\"40\" y=\"10\"/>"
           "<building type=\"power\" color=\"Red\" x=\"10\" y=\"10\"/>"
           "<building type=\"power\" color=\"Red\" x=\"10\" y=\"10\"/>");
     EXPECT_EQ(Count(1, KindTank), 1u);
@@ -107,7 +116,8 @@ TEST_F(LevelObjects, RandomHeadingThenXThenY) {
 TEST_F(LevelObjects, ObstaclesScaleTheirTypesSizeAndBelongToSideZero) {
     Start("<obstacle type=\"atblock\" size=\"2\" color=\"Red\" x=\"0\"/><obstacle type=\"STONE\" x=\"900\"/>"
           "<obstacle x=\"1800\"/>");
-    const auto* record = Constants::constantsTable.Find<Constants::ObstacleData>(Constants::ConstantId::AntitankBlock);
+    const auto* record =
+        Constants::constantsTable.Find<Constants::ObstacleData>(Constants::ConstantId::AntitankBlock);
     ASSERT_EQ(Count(0, KindStatic), 2u) << "an obstacle without \"type\" is not made";
     auto* block = First<Obstacle>(0, KindStatic);
     ASSERT_NE(block, nullptr);

@@ -42,8 +42,8 @@ protected:
     }
     // A level whose "start" creates the objects of the text and runs once.
     Vorn::Level& Start(const std::string& objects) {
-        Vorn::Level& level =
-            Load("<level width=\"4096\" height=\"4096\"/><event name=\"start\"><new>" + objects + "</new></event>");
+        Vorn::Level& level = Load("<level width=\"4096\" height=\"4096\"/><event name=\"start\"><new>" +
+                                  objects + "</new></event>");
         world->Tick(16);
         return level;
     }

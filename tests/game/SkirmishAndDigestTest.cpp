@@ -95,8 +95,9 @@ TEST_F(Skirmish, TheBattleMakesSideThreeThePlayers) {
 using Digest = LevelFixture;
 
 TEST_F(Digest, EveryPartOfTheStateChangesIt) {
-    Level& level = Start("<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"1\"/>"
-                         "<building type=\"base\" color=\"Blue\" x=\"900\"/>");
+    Level& level =
+        Start("<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"1\"/>"
+              "<building type=\"base\" color=\"Blue\" x=\"900\"/>");
     auto* tank = First<Tank>(1, KindTank);
     auto* base = First<Building>(3, KindBuilding);
     std::set<std::uint64_t> seen{StateDigest(*world, &level)};

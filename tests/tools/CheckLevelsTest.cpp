@@ -75,9 +75,9 @@ class CheckLevelMistakes : public ::testing::TestWithParam<Mistake> {};
 
 TEST_P(CheckLevelMistakes, IsReportedOnce) {
     const Mistake& mistake = GetParam();
-    const CheckRun run = CheckLevelsIn(FolderWithLevel(std::string("check_levels_") + mistake.name,
-                                                       std::string("<level width=\"4000\" height=\"4000\"/>") +
-                                                           mistake.level));
+    const CheckRun run = CheckLevelsIn(
+        FolderWithLevel(std::string("check_levels_") + mistake.name,
+                        std::string("<level width=\"4000\" height=\"4000\"/>") + mistake.level));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(Lines(run.output), 1u) << run.output;
     EXPECT_NE(run.output.find(mistake.expected), std::string::npos) << run.output;
@@ -87,28 +87,36 @@ INSTANTIATE_TEST_SUITE_P(
     Levels, CheckLevelMistakes,
     ::testing::Values(
         Mistake{"element", "<event name=\"start\"/><evnet name=\"x\"/>", "evnet: unknown element"},
-        Mistake{"attribute", "<event name=\"start\"><new><building type=\"base\" color=\"Red\" colour=\"x\"/></new></event>",
-                "building/colour: unknown attribute"},
-        Mistake{"required", "<event name=\"start\"><new><tank type=\"light\" turret=\"gun1\" color=\"Red\" group=\"A\" "
-                            "number=\"1\"/></new></event>",
+        Mistake{
+            "attribute",
+            "<event name=\"start\"><new><building type=\"base\" color=\"Red\" colour=\"x\"/></new></event>",
+            "building/colour: unknown attribute"},
+        Mistake{"required",
+                "<event name=\"start\"><new><tank type=\"light\" turret=\"gun1\" color=\"Red\" group=\"A\" "
+                "number=\"1\"/></new></event>",
                 "\"armor\" is missing; the game silently skips it"},
         Mistake{"keyword", "<event name=\"start\"><new><landmine type=\"huge\" color=\"Red\"/></new></event>",
                 "unknown keyword \"huge\""},
-        Mistake{"colour", "<event name=\"start\"><new><landmark type=\"smoke\" color=\"Pink\"/></new></event>",
+        Mistake{"colour",
+                "<event name=\"start\"><new><landmark type=\"smoke\" color=\"Pink\"/></new></event>",
                 "\"Pink\" is no side"},
         Mistake{"request", "<event name=\"start\"><request event=\"win\" when=\"time\" value=\"5\"/></event>",
                 "no event is named \"win\""},
         Mistake{"unreached", "<event name=\"start\"/><event name=\"later\"/>",
                 "event later: nothing requests it"},
-        Mistake{"overlap", "<event name=\"start\"><new>"
-                           "<tank type=\"heavy\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"1\"/>"
-                           "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"2\" "
-                           "x=\"49\"/></new></event>",
+        Mistake{"overlap",
+                "<event name=\"start\"><new>"
+                "<tank type=\"heavy\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"1\"/>"
+                "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"2\" "
+                "x=\"49\"/></new></event>",
                 "stands on the tank at 0, 0"},
-        Mistake{"number", "<event name=\"start\"><new><tower type=\"support\" turret=\"gun1\" color=\"Red\" group=\"A\" "
-                          "number=\"65536\"/></new></event>",
-                "number: must be a whole number from 1 to 65535"},
-        Mistake{"coordinate", "<event name=\"start\"><new><building type=\"base\" color=\"Red\" x=\"nan\"/></new></event>",
+        Mistake{
+            "number",
+            "<event name=\"start\"><new><tower type=\"support\" turret=\"gun1\" color=\"Red\" group=\"A\" "
+            "number=\"65536\"/></new></event>",
+            "number: must be a whole number from 1 to 65535"},
+        Mistake{"coordinate",
+                "<event name=\"start\"><new><building type=\"base\" color=\"Red\" x=\"nan\"/></new></event>",
                 "building/x: must be a number within 1000000"},
         Mistake{"duplicate", "<event name=\"start\"/><event name=\"start\"/>", "only the first ever runs"},
         Mistake{"when", "<event name=\"start\"><request event=\"start\" when=\"soon\"/></event>",
@@ -116,8 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckLevels, BadMapSizesAreReported) {
-    const CheckRun run =
-        CheckLevelsIn(FolderWithLevel("check_levels_map", "<level width=\"-4\" height=\"1e30\"/><event name=\"start\"/>"));
+    const CheckRun run = CheckLevelsIn(
+        FolderWithLevel("check_levels_map", "<level width=\"-4\" height=\"1e30\"/><event name=\"start\"/>"));
     EXPECT_EQ(Lines(run.output), 2u) << run.output;
     EXPECT_NE(run.output.find("level/width: must be a number above 0"), std::string::npos);
 }

@@ -23,7 +23,8 @@ struct SimulatorRun {
 
 SimulatorRun Simulate(const std::string& arguments) {
     const std::string command = "cd '" + SourceDir().string() + "' && '" +
-                                (BinDir() / "sector-clash-simulate").string() + "' " + arguments + " 2>/dev/null";
+                                (BinDir() / "sector-clash-simulate").string() + "' " + arguments +
+                                " 2>/dev/null";
     SimulatorRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -56,7 +57,8 @@ std::string Member(const std::string& json, const std::string& name) {
 // A member of one side's entry.
 std::string SideMember(const std::string& json, const std::string& side, const std::string& name) {
     const auto start = json.find("\"" + side + "\": {");
-    return start == std::string::npos ? "" : Member(json.substr(start, json.find('}', start) - start + 1), name);
+    return start == std::string::npos ? ""
+                                      : Member(json.substr(start, json.find('}', start) - start + 1), name);
 }
 
 TEST(Simulate, PrintsTheSummaryWithEverySide) {
@@ -76,8 +78,10 @@ TEST(Simulate, PrintsTheSummaryWithEverySide) {
 }
 
 TEST(Simulate, SameArgumentsSameDigestOtherSeedOtherDigest) {
-    const std::string first = Member(Simulate("data/levels/level0.xml --steps 40 --skirmish").Last(), "digest");
-    const std::string again = Member(Simulate("data/levels/level0.xml --steps 40 --skirmish").Last(), "digest");
+    const std::string first =
+        Member(Simulate("data/levels/level0.xml --steps 40 --skirmish").Last(), "digest");
+    const std::string again =
+        Member(Simulate("data/levels/level0.xml --steps 40 --skirmish").Last(), "digest");
     const std::string other =
         Member(Simulate("data/levels/level0.xml --steps 40 --skirmish --seed 2").Last(), "digest");
     ASSERT_FALSE(first.empty());
@@ -105,11 +109,12 @@ TEST(Simulate, RefusesUnreadableLevelsAndBadOptions) {
 
 TEST(Simulate, AHostileLevelRunsToTheEnd) {
     const auto path = ScratchDir("simulate_hostile") / "hostile.xml";
-    std::ofstream(path) << "<level width=\"-1e39\" height=\"nan\"/>"
-                           "<event name=\"start\"><new><tank type=\"x\" turret=\"y\" armor=\"z\" color=\"Red\" "
-                           "group=\"A\" number=\"1\" x=\"inf\"/></new>"
-                           "<request event=\"start\" when=\"time\" value=\"0\" persistent=\"1\"/>"
-                           "<request event=\"start\" when=\"time\" value=\"0\" persistent=\"1\"/></event>";
+    std::ofstream(path)
+        << "<level width=\"-1e39\" height=\"nan\"/>"
+           "<event name=\"start\"><new><tank type=\"x\" turret=\"y\" armor=\"z\" color=\"Red\" "
+           "group=\"A\" number=\"1\" x=\"inf\"/></new>"
+           "<request event=\"start\" when=\"time\" value=\"0\" persistent=\"1\"/>"
+           "<request event=\"start\" when=\"time\" value=\"0\" persistent=\"1\"/></event>";
     const SimulatorRun run = Simulate(path.string() + " --seconds 3");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(Member(run.Last(), "finished"), "false");
@@ -126,14 +131,15 @@ class ShippedLevels : public ::testing::TestWithParam<ShippedLevel> {};
 TEST_P(ShippedLevels, ThePlayerWhoDoesNothingLosesAtTheTimeLimit) {
     const ShippedLevel& level = GetParam();
     const SimulatorRun run = Simulate(std::string("data/levels/") + level.file + " --step 500 --seconds " +
-                             std::to_string(level.limitSeconds + 60));
+                                      std::to_string(level.limitSeconds + 60));
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(Member(run.Last(), "finished"), "true");
     EXPECT_EQ(Member(run.Last(), "won"), "false");
     // The time request is seen in the first step that starts at or after the limit.
     EXPECT_GE(std::stod(Member(run.Last(), "seconds")), level.limitSeconds);
     EXPECT_LE(std::stod(Member(run.Last(), "seconds")), level.limitSeconds + 0.5);
-    EXPECT_NE(SideMember(run.Last(), "Blue", "buildings"), "0") << "the player still has a base: time ran out";
+    EXPECT_NE(SideMember(run.Last(), "Blue", "buildings"), "0")
+        << "the player still has a base: time ran out";
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, ShippedLevels,

@@ -45,8 +45,8 @@ const std::map<std::string_view, Attributes> actionAttributes = {
     {Names::newObjects, {}},
     {Names::destroy, {}},
     {Names::request,
-     {Names::requestEvent, Names::when, Names::delay, Names::persistent, Names::value, Names::color, Names::group,
-      Names::number}},
+     {Names::requestEvent, Names::when, Names::delay, Names::persistent, Names::value, Names::color,
+      Names::group, Names::number}},
     {Names::cancel, {Names::requestEvent}},
     {Names::quit, {Names::status}},
     {Names::order, {Names::color, Names::group, Names::x, Names::y}},
@@ -58,8 +58,10 @@ const Brisk::Attribute* Find(const Brisk::Node& element, std::string_view name) 
 
 bool IsSide(const std::string& name) {
     return std::any_of(sideNames.begin(), sideNames.end(), [&](std::string_view side) {
-        return side.size() == name.size() && std::equal(side.begin(), side.end(), name.begin(), [](char a, char b) {
-                   return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        return side.size() == name.size() &&
+               std::equal(side.begin(), side.end(), name.begin(), [](char a, char b) {
+                   return std::tolower(static_cast<unsigned char>(a)) ==
+                          std::tolower(static_cast<unsigned char>(b));
                });
     });
 }
@@ -93,8 +95,8 @@ public:
             CheckEvent(name, *event);
         CheckReachable();
         if (created > Vorn::LevelLimits::maxCreatedObjects)
-            report(std::string(Names::level),
-                   Text("more than ", Vorn::LevelLimits::maxCreatedObjects, " objects; the rest are not created"));
+            report(std::string(Names::level), Text("more than ", Vorn::LevelLimits::maxCreatedObjects,
+                                                   " objects; the rest are not created"));
     }
 
 private:
@@ -205,9 +207,11 @@ private:
             if (const Brisk::Attribute* size = Find(object, Names::size)) {
                 const auto value = NumberOf(size->value);
                 if (!value || !(*value >= 0 && *value <= Vorn::LevelLimits::maxObstacleSizeFactor))
-                    report(Text(path, "/", Names::size), "must be a number from 0 to 100; the obstacle is skipped");
+                    report(Text(path, "/", Names::size),
+                           "must be a number from 0 to 100; the obstacle is skipped");
             }
-        if (kind == Names::tank && (Find(object, Names::toX) != nullptr) != (Find(object, Names::toY) != nullptr))
+        if (kind == Names::tank &&
+            (Find(object, Names::toX) != nullptr) != (Find(object, Names::toY) != nullptr))
             report(path, "\"to_x\" and \"to_y\" go together; the tank gets no waypoint");
     }
 
@@ -228,7 +232,8 @@ private:
                       std::span<const TypeKeyword> table) {
         const Brisk::Attribute* attribute = Find(object, name);
         if (attribute && !IsKeyword(table, attribute->value))
-            report(Text(path, "/", name), Text("unknown keyword \"", attribute->value, "\"; the default is used"));
+            report(Text(path, "/", name),
+                   Text("unknown keyword \"", attribute->value, "\"; the default is used"));
     }
 
     void CheckTankSpot(const std::string& path, const Brisk::Node& tank, std::vector<TankSpot>& tanks) {
@@ -298,8 +303,9 @@ private:
             CheckGroup(path, action, true);
             CheckCallsignNumber(path, action, true);
         } else {
-            report(Text(path, "/", Names::when), Text("\"", when->value, "\" is neither \"time\" nor \"destroyed\"; ",
-                                                      "nothing is registered"));
+            report(Text(path, "/", Names::when),
+                   Text("\"", when->value, "\" is neither \"time\" nor \"destroyed\"; ",
+                        "nothing is registered"));
         }
         if (const Brisk::Attribute* delay = Find(action, Names::delay)) {
             const auto value = NumberOf(delay->value);

@@ -65,7 +65,8 @@ std::string CensusJson(const Census& census) {
                       s.money, s.tanks, s.towers, s.buildings, s.landmines, s.hitPoints);
         json += entry;
     }
-    std::snprintf(entry, sizeof entry, "}, \"bullets\": %zu, \"effects\": %zu", census.bullets, census.effects);
+    std::snprintf(entry, sizeof entry, "}, \"bullets\": %zu, \"effects\": %zu", census.bullets,
+                  census.effects);
     return json + entry;
 }
 

@@ -24,15 +24,16 @@
 namespace {
 
 void PrintUsage() {
-    std::fprintf(stderr,
-                 "usage: sector-clash-simulate LEVEL [--data DIR] [--seed N] [--seconds S | --steps K] [--step MS]\n"
-                 "                             [--skirmish] [--trace]\n"
-                 "Runs the level file LEVEL headless with the rest of the data from DIR (default \"data\"), the\n"
-                 "random generator seeded with N (default 1), in steps of MS milliseconds (default 16, 1..1000),\n"
-                 "until the level quits or S seconds of game time (default 600) have passed, or for at most K\n"
-                 "steps. --skirmish fields the game's skirmish tanks; --trace prints a JSON line per game second.\n"
-                 "The last line is the summary. Exit 0 when the run completes, 2 when LEVEL or the data cannot\n"
-                 "be read or on bad usage.\n");
+    std::fprintf(
+        stderr,
+        "usage: sector-clash-simulate LEVEL [--data DIR] [--seed N] [--seconds S | --steps K] [--step MS]\n"
+        "                             [--skirmish] [--trace]\n"
+        "Runs the level file LEVEL headless with the rest of the data from DIR (default \"data\"), the\n"
+        "random generator seeded with N (default 1), in steps of MS milliseconds (default 16, 1..1000),\n"
+        "until the level quits or S seconds of game time (default 600) have passed, or for at most K\n"
+        "steps. --skirmish fields the game's skirmish tanks; --trace prints a JSON line per game second.\n"
+        "The last line is the summary. Exit 0 when the run completes, 2 when LEVEL or the data cannot\n"
+        "be read or on bad usage.\n");
 }
 
 struct Options {
@@ -125,8 +126,8 @@ std::string StateJson(Vorn::World& world, const Vorn::Level& level, long long st
     char head[256];
     std::snprintf(head, sizeof head,
                   "{\"seconds\": %.3f, \"steps\": %lld, \"finished\": %s, \"won\": %s, \"digest\": \"%s\", ",
-                  world.Clock() / 1000.0, steps, level.finished ? "true" : "false", level.won ? "true" : "false",
-                  Vorn::DigestText(Vorn::StateDigest(world, &level)).c_str());
+                  world.Clock() / 1000.0, steps, level.finished ? "true" : "false",
+                  level.won ? "true" : "false", Vorn::DigestText(Vorn::StateDigest(world, &level)).c_str());
     return head + simulate::CensusJson(simulate::TakeCensus(world));
 }
 
@@ -164,7 +165,8 @@ void Simulate(const Options& options, Brisk::Node document) {
         const unsigned secondBefore = world.Clock() / 1000;
         const auto start = std::chrono::steady_clock::now();
         world.Tick(options.stepMs);
-        tickMs.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        tickMs.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         ++steps;
         if (options.trace && world.Clock() / 1000 != secondBefore)
             std::printf("%s}\n", StateJson(world, level, steps).c_str());
