@@ -7,6 +7,10 @@ void DataArchive::Open(const std::string&) {}
 
 Brisk::Node DataArchive::ReadDocument(const std::string& name) const {
     Brisk::Node document;
-    document.LoadFile("data/" + name);
+    document.LoadFile(folder + name);
     return document;
+}
+
+void DataArchive::SetFolder(const std::string& newFolder) {
+    folder = newFolder.empty() || newFolder.back() == '/' ? newFolder : newFolder + "/";
 }

@@ -20,6 +20,7 @@
 #include "world/Tank.h"
 #include "world/Tower.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -37,9 +38,13 @@ World::World(const std::string& levelFileName, unsigned screenWidth, unsigned sc
     : World(dataArchive.ReadDocument(levelFileName), screenWidth, screenHeight) {}
 
 namespace {
-float AttributeOr0(const Brisk::Node* element, const char* name) {
+// A side of the map beyond this is read as this; a negative or not-a-number size as 0.
+constexpr float maxMapSide = 65536.0f;
+
+float MapSideOf(const Brisk::Node* element, const char* name) {
     const Brisk::Attribute* attribute = element ? element->FindAttribute(name) : nullptr;
-    return attribute ? static_cast<float>(Brisk::ToFloat(*attribute)) : 0.0f;
+    const double side = attribute ? Brisk::ToFloat(*attribute) : 0.0;
+    return side > 0 ? static_cast<float>(std::min<double>(side, maxMapSide)) : 0.0f;
 }
 
 template <typename Record> const Record* RecordAt(int id) {
@@ -49,8 +54,8 @@ template <typename Record> const Record* RecordAt(int id) {
 
 // Only the first "level" element counts; without one the map is 0 by 0.
 World::World(Brisk::Node document, unsigned screenWidth, unsigned screenHeight)
-    : World(AttributeOr0(document.FindChild("level"), "width"),
-            AttributeOr0(document.FindChild("level"), "height"), screenWidth, screenHeight,
+    : World(MapSideOf(document.FindChild("level"), "width"),
+            MapSideOf(document.FindChild("level"), "height"), screenWidth, screenHeight,
             Constants::constantsTable.Find<Constants::FowData>(Constants::ConstantId::FOW)) {
     levelDocument = std::move(document);
 }
@@ -272,7 +277,7 @@ void World::RemoveDestroyed(int side) {
         Objects(side, KindTank),
         [](Object* object) {
             auto* tank = dynamic_cast<Tank*>(object);
-            return tank && tank->IsDestroyed();
+            return tank && (tank->doomed || tank->IsDestroyed());
         },
         [this](Object* object) {
             Die(object, ExplosionType::ExplosionTank,
@@ -282,7 +287,7 @@ void World::RemoveDestroyed(int side) {
         Objects(side, KindTower),
         [](Object* object) {
             auto* tower = dynamic_cast<Tower*>(object);
-            return tower && tower->IsDestroyed();
+            return tower && (tower->doomed || tower->IsDestroyed());
         },
         [this](Object* object) {
             const int type = static_cast<int>(static_cast<Tower*>(object)->type);
@@ -293,7 +298,7 @@ void World::RemoveDestroyed(int side) {
         Objects(side, KindBuilding),
         [](Object* object) {
             auto* building = dynamic_cast<Building*>(object);
-            return building && building->IsDestroyed();
+            return building && (building->doomed || building->IsDestroyed());
         },
         [this](Object* object) {
             const int type = static_cast<int>(static_cast<Building*>(object)->type);

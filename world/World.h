@@ -37,6 +37,8 @@ public:
     // Reads the level file through the data archive for the map size; the level's objects are placed by
     // its "start" event in the first tick. The constants must be loaded before, since the fog reads them.
     World(const std::string& levelFileName, unsigned screenWidth, unsigned screenHeight);
+    // The same from a level document already read, such as a level file outside the data folder.
+    World(Brisk::Node document, unsigned screenWidth, unsigned screenHeight);
     // Builds an empty world of the given size without reading any file; for tools, tests and benchmarks.
     World(float width, float height, unsigned screenWidth, unsigned screenHeight,
           const Constants::FowData* fowRecord = nullptr);
@@ -99,7 +101,6 @@ public:
     SideTable sides;
 
 private:
-    World(Brisk::Node document, unsigned screenWidth, unsigned screenHeight);
     template <typename T> static void DeleteAll(SpatialMap<T>& map);
     template <typename T, typename Condition, typename Dispose>
     static void RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dispose);

@@ -28,6 +28,8 @@ void CheckParticles(const CheckContext& context, Problems& problems);
 
 // "fonts.xml" and the font files: fonts skipped, faces missing, names the game asks for undefined.
 void CheckFonts(const CheckContext& context, Problems& problems);
+// "levels/*.xml": elements, attributes, keywords, colours, callsigns, events nothing reaches, overlapping tanks.
+void CheckLevels(const CheckContext& context, Problems& problems);
 
 // Run in this order.
 inline constexpr Area areaChecks[] = {
@@ -36,6 +38,7 @@ inline constexpr Area areaChecks[] = {
     {"textures", CheckTextures},
     {"particles", CheckParticles},
     {"fonts", CheckFonts},
+    {"levels", CheckLevels},
 };
 
 } // namespace check

@@ -1,0 +1,23 @@
+// Setting up a new game's world.
+#include "game/Battle.h"
+
+#include "game/Level.h"
+#include "game/SkirmishForces.h"
+#include "world/World.h"
+
+namespace Vorn {
+
+Battle StartBattle(Brisk::Node levelDocument, unsigned screenWidth, unsigned screenHeight, bool skirmish) {
+    Battle battle;
+    battle.world = std::make_unique<World>(std::move(levelDocument), screenWidth, screenHeight);
+    World& world = *battle.world;
+    battle.level = &AttachLevel(world);
+    if (skirmish)
+        FieldSkirmishTanks(world);
+    world.fog.Reset(playerSideOfBattle);
+    world.sides[playerSideOfBattle].name = "Vendel";
+    world.sides.playerSide = playerSideOfBattle;
+    return battle;
+}
+
+} // namespace Vorn

@@ -1,0 +1,74 @@
+// A running level: its file, its clock, the events due to run and the requests waiting for a moment of the
+// clock or for a unit's destruction, and how the level ended.
+//
+//   Level& level = AttachLevel(world);   // after building the world from the level file
+//   world.Tick(16);                      // runs "start", which places the level's objects
+//   if (level.finished) ... level.won ...
+#pragma once
+
+#include "datafiles/Node.h"
+#include "game/LevelRequest.h"
+#include "world/LevelEvents.h"
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace Vorn {
+
+class World;
+
+class Level : public LevelEvents {
+public:
+    using Beeper = void (*)(int frequencyHz, int durationMs);
+
+    // "start" is due in the first step.
+    Level(World* world, Brisk::Node document);
+
+    // The clock's time conditions, the delays, then the events due, in that order.
+    void LevelTick(unsigned elapsedMs) override;
+    // Moves the requests waiting for this unit to the delayed ones.
+    void NotifyDestroyed(Object* object) override;
+    // Performs the actions of the first event of that name; nothing when there is none.
+    void RunEvent(const std::string& name);
+
+    // The map size as the world read it.
+    float Width() const;
+    float Height() const;
+
+    World* world;
+    Brisk::Node document;
+    std::uint32_t clock = 0;
+    std::vector<std::string> fireNow;
+    std::vector<LevelRequest> delayed;
+    std::vector<LevelRequest> requests;
+    bool finished = false;
+    bool won = false;
+    // What "beep" sounds with; tools and tests put in their own.
+    Beeper beeper;
+    // Objects the level has created so far, bounded by LevelLimits::maxCreatedObjects.
+    std::size_t createdObjects = 0;
+
+private:
+    void PerformAction(const Brisk::Node& action);
+    void Beep();
+    void CreateObjects(const Brisk::Node& action);
+    void Destroy(const Brisk::Node& action);
+    void DestroyObject(const Brisk::Node& object);
+    void DestroyObstacles(const Brisk::Node& obstacles);
+    void Register(const Brisk::Node& action);
+    void Cancel(const Brisk::Node& action);
+    void Quit(const Brisk::Node& action);
+    void Order(const Brisk::Node& action);
+    void MoveToDelayed(std::vector<LevelRequest>::iterator first);
+    void DropNonPersistent();
+
+    // The first event of each name, found once: the document never changes while the level runs.
+    std::map<std::string, const Brisk::Node*> events;
+};
+
+// Builds the level from the world's level document, hands it to the world and answers it.
+Level& AttachLevel(World& world);
+
+} // namespace Vorn

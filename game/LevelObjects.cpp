@@ -1,0 +1,127 @@
+// Making and filing the objects a level or the skirmish places.
+#include "game/LevelObjects.h"
+
+#include "graphics/DrawingStore.h"
+#include "rules/ArmorData.h"
+#include "rules/BuildingData.h"
+#include "rules/ConstantsTable.h"
+#include "rules/LandmineData.h"
+#include "rules/ObstacleData.h"
+#include "rules/TankData.h"
+#include "rules/TowerData.h"
+#include "rules/TurretData.h"
+#include "rules/TypeCatalogue.h"
+#include "world/Armor.h"
+#include "world/Building.h"
+#include "world/Landmark.h"
+#include "world/Landmine.h"
+#include "world/Obstacle.h"
+#include "world/Tank.h"
+#include "world/Tower.h"
+#include "world/Turret.h"
+#include "world/World.h"
+
+namespace Vorn {
+
+namespace {
+
+template <typename Record, typename Type> const Record* RecordOf(Type type) {
+    return Constants::constantsTable.Find<Record>(ConstantIdOf(type));
+}
+
+template <typename Type> const Drawing* DrawingOf(Type type) {
+    return drawingStore.FindDrawing(TypeNameOf(type));
+}
+
+void SetPlace(Object& object, const Placement& placement) {
+    object.x = placement.x;
+    object.y = placement.y;
+    object.direction = placement.direction;
+}
+
+// The world takes the object, or it is deleted when the world refuses its side.
+template <typename T> T* File(World& world, std::unique_ptr<T> object, ObjectKind kind) {
+    if (!world.InsertObject(object.get(), kind))
+        return nullptr;
+    return object.release();
+}
+
+} // namespace
+
+std::unique_ptr<Tank> MakeTank(World& world, TankType chassis, int side, std::uint16_t number,
+                               ArmorType armor, TurretType turret) {
+    const auto* record = RecordOf<Constants::TankData>(chassis);
+    auto tank = std::make_unique<Tank>(&world, chassis, side, number, record);
+    tank->drawing = DrawingOf(chassis);
+    tank->armor =
+        std::make_unique<Armor>(RecordOf<Constants::ArmorData>(armor), record ? record->baseArmor : 0);
+    tank->turret =
+        std::make_unique<Turret>(tank.get(), turret, RecordOf<Constants::TurretData>(turret), side);
+    return tank;
+}
+
+Tank* FileTank(World& world, std::unique_ptr<Tank> tank) {
+    return File(world, std::move(tank), KindTank);
+}
+
+// Tanks think only once their brain arrives; until then there is nothing to run or steer.
+void StartTankBrain(Tank&, unsigned) {}
+void SendTank(Tank&, float, float) {}
+
+Tower* PlaceTower(World& world, const Placement& placement, TowerType type, TurretType turret) {
+    auto tower = std::make_unique<Tower>(&world, type, placement.side, placement.number,
+                                         RecordOf<Constants::TowerData>(type));
+    SetPlace(*tower, placement);
+    tower->letter = placement.letter;
+    tower->drawing = DrawingOf(type);
+    tower->turret = std::make_unique<Turret>(tower.get(), turret, RecordOf<Constants::TurretData>(turret),
+                                             placement.side);
+    return File(world, std::move(tower), KindTower);
+}
+
+Building* PlaceBuilding(World& world, const Placement& placement, BuildingType type) {
+    auto building = std::make_unique<Building>(&world, type, placement.side, placement.number,
+                                               RecordOf<Constants::BuildingData>(type));
+    SetPlace(*building, placement);
+    building->letter = placement.letter;
+    building->drawing = DrawingOf(type);
+    return File(world, std::move(building), KindBuilding);
+}
+
+Obstacle* PlaceObstacle(World& world, const Placement& placement, ObstacleType type, float sizeFactor) {
+    const auto* record = RecordOf<Constants::ObstacleData>(type);
+    auto obstacle = std::make_unique<Obstacle>(type, record);
+    SetPlace(*obstacle, placement);
+    obstacle->side = 0;
+    obstacle->size = sizeFactor * (record ? record->size : 0);
+    obstacle->drawing = DrawingOf(type);
+    return File(world, std::move(obstacle), KindStatic);
+}
+
+Landmine* PlaceLandmine(World& world, const Placement& placement, LandmineType type) {
+    auto landmine = std::make_unique<Landmine>(type, RecordOf<Constants::LandmineData>(type));
+    SetPlace(*landmine, placement);
+    landmine->side = placement.side;
+    landmine->drawing = DrawingOf(type);
+    return File(world, std::move(landmine), KindLandmine);
+}
+
+Landmark* PlaceLandmark(World& world, const Placement& placement, LandmarkType type) {
+    auto landmark = std::make_unique<Landmark>(&world, type, placement.x, placement.y, placement.direction,
+                                               placement.side);
+    landmark->drawing = DrawingOf(type);
+    return File(world, std::move(landmark), KindLandmark);
+}
+
+std::vector<Tank*> TanksOfGroup(World& world, int side, char letter) {
+    std::vector<Tank*> tanks;
+    if (side < 0 || side >= sideCount)
+        return tanks;
+    for (const auto& [key, cell] : world.Objects(side, KindTank).Cells())
+        for (Object* object : cell)
+            if (auto* tank = dynamic_cast<Tank*>(object); tank && tank->letter == letter)
+                tanks.push_back(tank);
+    return tanks;
+}
+
+} // namespace Vorn

@@ -1,0 +1,44 @@
+// The skirmish tanks of a new game.
+#include "game/SkirmishForces.h"
+
+#include "game/LevelObjects.h"
+#include "world/Random.h"
+#include "world/Tank.h"
+#include "world/World.h"
+
+#include <cmath>
+
+namespace Vorn {
+
+namespace {
+
+constexpr int playerSide = 3;
+constexpr int enemySide = 2;
+
+int RandomBelow(double range) {
+    return static_cast<int>(std::trunc(randomGenerator.Next() * range));
+}
+
+} // namespace
+
+int FieldSkirmishTanks(World& world) {
+    int filed = 0;
+    for (int i = 0; i < skirmishTankCount; ++i) {
+        const int side = i % 8 == 0 ? playerSide : enemySide;
+        auto tank = MakeTank(world, TankType::HeavyTank, side, static_cast<std::uint16_t>(i),
+                             ArmorType::NoArmor, TurretType::Cannon2);
+        // The player's tanks stand east of the centre line, the enemy's west of it.
+        tank->x = static_cast<float>(side == playerSide ? RandomBelow(2048) + 128 : -256 - RandomBelow(2048));
+        tank->y = static_cast<float>(RandomBelow(5120) - 2560);
+        if (!world.IsPlaceFree(tank->x, tank->y, 2 * tank->size, nullptr))
+            continue;
+        Tank* placed = FileTank(world, std::move(tank));
+        if (!placed)
+            continue;
+        ++filed;
+        StartTankBrain(*placed, static_cast<unsigned>(RandomBelow(4000)));
+    }
+    return filed;
+}
+
+} // namespace Vorn

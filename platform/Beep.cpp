@@ -1,0 +1,62 @@
+// Tones through SDL's queued audio, so that a beep never holds up the frame.
+#include "platform/Beep.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+constexpr int sampleRate = 22050;
+constexpr std::int16_t amplitude = 6000;
+// Longer tones are cut, so a level cannot queue minutes of sound with one beep.
+constexpr int maxDurationMs = 5000;
+
+// Opened on the first beep; 0 when there is no device, and then nothing is tried again.
+SDL_AudioDeviceID OpenDevice() {
+    static bool tried = false;
+    static SDL_AudioDeviceID device = 0;
+    if (tried)
+        return device;
+    tried = true;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return 0;
+    SDL_AudioSpec wanted{};
+    wanted.freq = sampleRate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 1;
+    wanted.samples = 1024;
+    device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (device != 0)
+        SDL_PauseAudioDevice(device, 0);
+    return device;
+}
+
+} // namespace
+
+std::vector<std::int16_t> BeepSamples(int frequencyHz, int durationMs, int rate) {
+    if (frequencyHz <= 0 || durationMs <= 0 || rate <= 0)
+        return {};
+    const long long count = static_cast<long long>(std::min(durationMs, maxDurationMs)) * rate / 1000;
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(count));
+    for (long long i = 0; i < count; ++i) {
+        // The position within one period decides the half: high first, then low.
+        const long long phase = (i * frequencyHz * 2 / rate) % 2;
+        samples[static_cast<std::size_t>(i)] = phase == 0 ? amplitude : -amplitude;
+    }
+    return samples;
+}
+
+void Beep(int frequencyHz, int durationMs) {
+    const std::vector<std::int16_t> samples = BeepSamples(frequencyHz, durationMs, sampleRate);
+    if (samples.empty())
+        return;
+    const SDL_AudioDeviceID device = OpenDevice();
+    if (device == 0)
+        return;
+    SDL_QueueAudio(device, samples.data(), static_cast<Uint32>(samples.size() * sizeof(std::int16_t)));
+}
+
+} // namespace platform

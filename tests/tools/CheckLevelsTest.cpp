@@ -1,0 +1,133 @@
+// sector-clash-check's levels area: the shipped levels pass, and each kind of mistake in a level is named.
+#include "tests/support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sys/wait.h>
+
+namespace {
+
+using namespace testing_support;
+
+struct CheckRun {
+    int exitCode = -1;
+    std::string output;
+};
+
+CheckRun CheckLevelsIn(const std::filesystem::path& folder) {
+    const std::string command =
+        (BinDir() / "sector-clash-check").string() + " --only levels '" + folder.string() + "' 2>/dev/null";
+    CheckRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    std::array<char, 4096> buffer;
+    while (std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        run.output.append(buffer.data(), read);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+// A data folder with the shipped constants and this text as level0.
+std::filesystem::path FolderWithLevel(const std::string& name, const std::string& level) {
+    const auto folder = ScratchDir(name);
+    std::filesystem::create_directories(folder / "levels");
+    std::filesystem::copy_file(SourceDir() / "data/constants.xml", folder / "constants.xml");
+    std::ofstream(folder / "levels/level0.xml") << level;
+    return folder;
+}
+
+std::size_t Lines(const std::string& text) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST(CheckLevels, ShippedLevelsPass) {
+    const CheckRun run = CheckLevelsIn(SourceDir() / "data");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(run.output, "");
+}
+
+TEST(CheckLevels, AGoodLevelPassesAndAMissingOneIsNamed) {
+    const auto good = FolderWithLevel(
+        "check_levels_good", "<level width=\"4000\" height=\"4000\"/><event name=\"start\"><new>"
+                             "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" "
+                             "number=\"1\" x=\"0\" y=\"0\" to_x=\"5\" to_y=\"5\"/></new>"
+                             "<request event=\"end\" when=\"time\" value=\"100\"/></event>"
+                             "<event name=\"end\"><quit status=\"true\"/></event>");
+    EXPECT_EQ(CheckLevelsIn(good).output, "");
+    std::filesystem::remove(good / "levels/level0.xml");
+    const CheckRun missing = CheckLevelsIn(good);
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.output.find("level0.xml: level: missing"), std::string::npos) << missing.output;
+}
+
+struct Mistake {
+    const char* name;
+    const char* level;
+    const char* expected;
+};
+
+class CheckLevelMistakes : public ::testing::TestWithParam<Mistake> {};
+
+TEST_P(CheckLevelMistakes, IsReportedOnce) {
+    const Mistake& mistake = GetParam();
+    const CheckRun run = CheckLevelsIn(
+        FolderWithLevel(std::string("check_levels_") + mistake.name,
+                        std::string("<level width=\"4000\" height=\"4000\"/>") + mistake.level));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(Lines(run.output), 1u) << run.output;
+    EXPECT_NE(run.output.find(mistake.expected), std::string::npos) << run.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Levels, CheckLevelMistakes,
+    ::testing::Values(
+        Mistake{"element", "<event name=\"start\"/><evnet name=\"x\"/>", "evnet: unknown element"},
+        Mistake{
+            "attribute",
+            "<event name=\"start\"><new><building type=\"base\" color=\"Red\" colour=\"x\"/></new></event>",
+            "building/colour: unknown attribute"},
+        Mistake{"required",
+                "<event name=\"start\"><new><tank type=\"light\" turret=\"gun1\" color=\"Red\" group=\"A\" "
+                "number=\"1\"/></new></event>",
+                "\"armor\" is missing; the game silently skips it"},
+        Mistake{"keyword", "<event name=\"start\"><new><landmine type=\"huge\" color=\"Red\"/></new></event>",
+                "unknown keyword \"huge\""},
+        Mistake{"colour",
+                "<event name=\"start\"><new><landmark type=\"smoke\" color=\"Pink\"/></new></event>",
+                "\"Pink\" is no side"},
+        Mistake{"request", "<event name=\"start\"><request event=\"win\" when=\"time\" value=\"5\"/></event>",
+                "no event is named \"win\""},
+        Mistake{"unreached", "<event name=\"start\"/><event name=\"later\"/>",
+                "event later: nothing requests it"},
+        Mistake{"overlap",
+                "<event name=\"start\"><new>"
+                "<tank type=\"heavy\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"1\"/>"
+                "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"2\" "
+                "x=\"49\"/></new></event>",
+                "stands on the tank at 0, 0"},
+        Mistake{
+            "number",
+            "<event name=\"start\"><new><tower type=\"support\" turret=\"gun1\" color=\"Red\" group=\"A\" "
+            "number=\"65536\"/></new></event>",
+            "number: must be a whole number from 1 to 65535"},
+        Mistake{"coordinate",
+                "<event name=\"start\"><new><building type=\"base\" color=\"Red\" x=\"nan\"/></new></event>",
+                "building/x: must be a number within 1000000"},
+        Mistake{"duplicate", "<event name=\"start\"/><event name=\"start\"/>", "only the first ever runs"},
+        Mistake{"when", "<event name=\"start\"><request event=\"start\" when=\"soon\"/></event>",
+                "\"soon\" is neither"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CheckLevels, BadMapSizesAreReported) {
+    const CheckRun run = CheckLevelsIn(
+        FolderWithLevel("check_levels_map", "<level width=\"-4\" height=\"1e30\"/><event name=\"start\"/>"));
+    EXPECT_EQ(Lines(run.output), 2u) << run.output;
+    EXPECT_NE(run.output.find("level/width: must be a number above 0"), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,150 @@
+// The headless simulator: its summary line, determinism, refusals, and how each shipped level ends when the
+// player does nothing.
+#include "tests/support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace testing_support;
+
+struct SimulatorRun {
+    int status = -1;
+    std::vector<std::string> lines;
+    std::string Last() const { return lines.empty() ? "" : lines.back(); }
+};
+
+SimulatorRun Simulate(const std::string& arguments) {
+    const std::string command = "cd '" + SourceDir().string() + "' && '" +
+                                (BinDir() / "sector-clash-simulate").string() + "' " + arguments +
+                                " 2>/dev/null";
+    SimulatorRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    std::string line;
+    std::array<char, 4096> buffer{};
+    while (fgets(buffer.data(), buffer.size(), pipe)) {
+        line += buffer.data();
+        if (!line.empty() && line.back() == '\n') {
+            line.pop_back();
+            run.lines.push_back(line);
+            line.clear();
+        }
+    }
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+// The raw text of a member's value in a flat JSON line: up to the next comma or closing brace.
+std::string Member(const std::string& json, const std::string& name) {
+    const std::string key = "\"" + name + "\": ";
+    const auto start = json.find(key);
+    if (start == std::string::npos)
+        return "";
+    const auto from = start + key.size();
+    return json.substr(from, json.find_first_of(",}", from) - from);
+}
+
+// A member of one side's entry.
+std::string SideMember(const std::string& json, const std::string& side, const std::string& name) {
+    const auto start = json.find("\"" + side + "\": {");
+    return start == std::string::npos ? ""
+                                      : Member(json.substr(start, json.find('}', start) - start + 1), name);
+}
+
+TEST(Simulate, PrintsTheSummaryWithEverySide) {
+    const SimulatorRun run = Simulate("data/levels/level0.xml --seconds 2");
+    ASSERT_EQ(run.status, 0);
+    ASSERT_EQ(run.lines.size(), 1u);
+    const std::string& summary = run.Last();
+    EXPECT_EQ(Member(summary, "seconds"), "2.000");
+    EXPECT_EQ(Member(summary, "steps"), "125");
+    EXPECT_EQ(Member(summary, "finished"), "false");
+    EXPECT_EQ(Member(summary, "digest").size(), 18u);
+    for (const char* side : {"Neutral", "Red", "Green", "Blue", "Yellow", "Aqua", "Magenta"})
+        EXPECT_NE(SideMember(summary, side, "money"), "") << side;
+    EXPECT_NE(SideMember(summary, "Blue", "buildings"), "0");
+    EXPECT_NE(SideMember(summary, "Blue", "hp"), "0.0");
+    EXPECT_NE(summary.find("\"tick_ms\": {\"median\": "), std::string::npos);
+}
+
+TEST(Simulate, SameArgumentsSameDigestOtherSeedOtherDigest) {
+    const std::string first =
+        Member(Simulate("data/levels/level0.xml --steps 40 --skirmish").Last(), "digest");
+    const std::string again =
+        Member(Simulate("data/levels/level0.xml --steps 40 --skirmish").Last(), "digest");
+    const std::string other =
+        Member(Simulate("data/levels/level0.xml --steps 40 --skirmish --seed 2").Last(), "digest");
+    ASSERT_FALSE(first.empty());
+    EXPECT_EQ(first, again);
+    EXPECT_NE(first, other);
+}
+
+TEST(Simulate, StepsCountAndTraceLinesPerGameSecond) {
+    const SimulatorRun run = Simulate("data/levels/level0.xml --steps 100 --step 40 --trace");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(Member(run.Last(), "steps"), "100");
+    EXPECT_EQ(Member(run.Last(), "seconds"), "4.000");
+    EXPECT_EQ(run.lines.size(), 5u) << "four trace lines and the summary";
+    EXPECT_EQ(Member(run.lines[0], "seconds"), "1.000");
+}
+
+TEST(Simulate, RefusesUnreadableLevelsAndBadOptions) {
+    EXPECT_EQ(Simulate("data/levels/no-such-level.xml").status, 2);
+    EXPECT_EQ(Simulate("data/levels").status, 2);
+    EXPECT_EQ(Simulate("data/levels/level0.xml --step 0").status, 2);
+    EXPECT_EQ(Simulate("data/levels/level0.xml --seconds -1").status, 2);
+    EXPECT_EQ(Simulate("data/levels/level0.xml --data /nonexistent").status, 2);
+    EXPECT_EQ(Simulate("").status, 2);
+}
+
+TEST(Simulate, AHostileLevelRunsToTheEnd) {
+    const auto path = ScratchDir("simulate_hostile") / "hostile.xml";
+    std::ofstream(path)
+        << "<level width=\"-1e39\" height=\"nan\"/>"
+           "<event name=\"start\"><new><tank type=\"x\" turret=\"y\" armor=\"z\" color=\"Red\" "
+           "group=\"A\" number=\"1\" x=\"inf\"/></new>"
+           "<request event=\"start\" when=\"time\" value=\"0\" persistent=\"1\"/>"
+           "<request event=\"start\" when=\"time\" value=\"0\" persistent=\"1\"/></event>";
+    const SimulatorRun run = Simulate(path.string() + " --seconds 3");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Member(run.Last(), "finished"), "false");
+}
+
+// With no player input nothing fights yet, so each shipped level ends through its time limit, lost.
+struct ShippedLevel {
+    const char* file;
+    double limitSeconds;
+};
+
+class ShippedLevels : public ::testing::TestWithParam<ShippedLevel> {};
+
+TEST_P(ShippedLevels, ThePlayerWhoDoesNothingLosesAtTheTimeLimit) {
+    const ShippedLevel& level = GetParam();
+    const SimulatorRun run = Simulate(std::string("data/levels/") + level.file + " --step 500 --seconds " +
+                                      std::to_string(level.limitSeconds + 60));
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(Member(run.Last(), "finished"), "true");
+    EXPECT_EQ(Member(run.Last(), "won"), "false");
+    // The time request is seen in the first step that starts at or after the limit.
+    EXPECT_GE(std::stod(Member(run.Last(), "seconds")), level.limitSeconds);
+    EXPECT_LE(std::stod(Member(run.Last(), "seconds")), level.limitSeconds + 0.5);
+    EXPECT_NE(SideMember(run.Last(), "Blue", "buildings"), "0")
+        << "the player still has a base: time ran out";
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, ShippedLevels,
+                         ::testing::Values(ShippedLevel{"level0.xml", 1200}, ShippedLevel{"level1.xml", 600},
+                                           ShippedLevel{"level2.xml", 2400}),
+                         [](const auto& info) { return std::string(info.param.file).substr(0, 6); });
+
+} // namespace

@@ -1,0 +1,431 @@
+// The levels area of the data checker: every file in "levels/", element by element, then which events can
+// run at all and which tanks would be dropped for standing on another.
+#include "datafiles/Node.h"
+#include "datafiles/SideNames.h"
+#include "datafiles/TypeKeywords.h"
+#include "game/LevelLimits.h"
+#include "game/LevelNames.h"
+#include "rules/TypeCatalogue.h"
+#include "tools/sector-clash-check/CheckAreas.h"
+#include "tools/sector-clash-check/Text.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace check {
+namespace {
+
+namespace Names = Vorn::LevelNames;
+using Attributes = std::set<std::string_view>;
+
+// The radius the game keeps free around a level's tank.
+constexpr double tankPlaceRadius = 32;
+
+// The attributes each element may carry.
+const Attributes commonAttributes = {Names::x,     Names::y,      Names::direction, Names::randomScatter,
+                                     Names::color, Names::number, Names::group};
+const std::map<std::string_view, Attributes> objectAttributes = {
+    {Names::tank, {Names::type, Names::turret, Names::armor, Names::toX, Names::toY}},
+    {Names::tower, {Names::type, Names::turret}},
+    {Names::building, {Names::type}},
+    {Names::obstacle, {Names::type, Names::size}},
+    {Names::landmine, {Names::type}},
+    {Names::landmark, {Names::type}},
+};
+const std::map<std::string_view, Attributes> actionAttributes = {
+    {Names::beep, {}},
+    {Names::newObjects, {}},
+    {Names::destroy, {}},
+    {Names::request,
+     {Names::requestEvent, Names::when, Names::delay, Names::persistent, Names::value, Names::color,
+      Names::group, Names::number}},
+    {Names::cancel, {Names::requestEvent}},
+    {Names::quit, {Names::status}},
+    {Names::order, {Names::color, Names::group, Names::x, Names::y}},
+};
+
+const Brisk::Attribute* Find(const Brisk::Node& element, std::string_view name) {
+    return element.FindAttribute(std::string(name));
+}
+
+bool IsSide(const std::string& name) {
+    return std::any_of(sideNames.begin(), sideNames.end(), [&](std::string_view side) {
+        return side.size() == name.size() &&
+               std::equal(side.begin(), side.end(), name.begin(), [](char a, char b) {
+                   return std::tolower(static_cast<unsigned char>(a)) ==
+                          std::tolower(static_cast<unsigned char>(b));
+               });
+    });
+}
+
+bool IsKeyword(std::span<const TypeKeyword> table, const std::string& value) {
+    return TypeOfKeyword(table, value, -1) != -1;
+}
+
+// The number the whole text reads as, or nothing.
+std::optional<double> NumberOf(const std::string& text) {
+    const char* start = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    const double value = std::strtod(start, &end);
+    while (end && (*end == ' ' || *end == '\t'))
+        ++end;
+    if (end == start || *end != '\0')
+        return std::nullopt;
+    return value;
+}
+
+class LevelChecker {
+public:
+    LevelChecker(const CheckContext& context, FileProblems report, const Brisk::Node& document)
+        : context(context), report(std::move(report)), document(document) {}
+
+    void Check() {
+        CheckMap();
+        CollectEvents();
+        for (const auto& [name, event] : events)
+            CheckEvent(name, *event);
+        CheckReachable();
+        if (created > Vorn::LevelLimits::maxCreatedObjects)
+            report(std::string(Names::level), Text("more than ", Vorn::LevelLimits::maxCreatedObjects,
+                                                   " objects; the rest are not created"));
+    }
+
+private:
+    void CheckMap() {
+        const Brisk::Node* level = document.FindChild(std::string(Names::level));
+        if (!level) {
+            report(std::string(Names::level), "missing; the map is 0 by 0");
+            return;
+        }
+        CheckAttributes(*level, "level", {Names::width, Names::height});
+        for (std::string_view side : {Names::width, Names::height}) {
+            const Brisk::Attribute* attribute = Find(*level, side);
+            const auto value = attribute ? NumberOf(attribute->value) : std::nullopt;
+            if (!value || !(*value > 0 && *value <= 65536))
+                report(Text("level/", side), "must be a number above 0 and at most 65536");
+        }
+    }
+
+    void CollectEvents() {
+        for (const Brisk::Node& element : document.children) {
+            if (element.name == Names::level)
+                continue;
+            if (element.name != Names::event) {
+                report(element.name, "unknown element; ignored");
+                continue;
+            }
+            CheckAttributes(element, "event", {Names::name});
+            const Brisk::Attribute* name = Find(element, Names::name);
+            if (!name)
+                report("event", "without \"name\"; it never runs");
+            else if (!events.try_emplace(name->value, &element).second)
+                report(Text("event ", name->value), "a second event of this name; only the first ever runs");
+        }
+        if (!events.count(std::string(Names::startEvent)))
+            report(Text("event ", Names::startEvent), "missing; the level places nothing");
+    }
+
+    void CheckEvent(const std::string& name, const Brisk::Node& event) {
+        std::vector<TankSpot> tanks;
+        for (const Brisk::Node& action : event.children) {
+            const std::string path = Text("event ", name, "/", action.name);
+            const auto known = actionAttributes.find(action.name);
+            if (known == actionAttributes.end()) {
+                report(path, "unknown action; ignored");
+                continue;
+            }
+            CheckAttributes(action, path, known->second);
+            if (action.name == Names::newObjects)
+                CheckNew(path, action, tanks);
+            else if (action.name == Names::destroy)
+                CheckDestroy(path, action);
+            else if (action.name == Names::request)
+                CheckRequest(name, path, action);
+            else if (action.name == Names::cancel)
+                CheckNamesEvent(path, action, Names::requestEvent);
+            else if (action.name == Names::order)
+                CheckOrder(path, action);
+        }
+    }
+
+    struct TankSpot {
+        double x, y, size;
+        std::string path;
+    };
+
+    void CheckNew(const std::string& path, const Brisk::Node& action, std::vector<TankSpot>& tanks) {
+        for (const Brisk::Node& object : action.children) {
+            const std::string objectPath = Text(path, "/", object.name);
+            const auto known = objectAttributes.find(object.name);
+            if (known == objectAttributes.end()) {
+                report(objectPath, "unknown object; ignored");
+                continue;
+            }
+            ++created;
+            Attributes allowed = commonAttributes;
+            allowed.insert(known->second.begin(), known->second.end());
+            CheckAttributes(object, objectPath, allowed);
+            CheckObject(objectPath, object);
+            if (object.name == Names::tank)
+                CheckTankSpot(objectPath, object, tanks);
+        }
+    }
+
+    void CheckObject(const std::string& path, const Brisk::Node& object) {
+        const std::string& kind = object.name;
+        Require(path, object, Names::type);
+        if (kind == Names::tank || kind == Names::tower)
+            Require(path, object, Names::turret);
+        if (kind == Names::tank)
+            Require(path, object, Names::armor);
+        CheckKeywords(path, object);
+        if (kind != Names::obstacle)
+            CheckColour(path, object, true);
+        if (kind == Names::tank || kind == Names::tower) {
+            CheckGroup(path, object, true);
+            CheckCallsignNumber(path, object, true);
+        }
+        for (std::string_view coordinate : {Names::x, Names::y, Names::toX, Names::toY, Names::randomScatter})
+            CheckCoordinate(path, object, coordinate);
+        if (const Brisk::Attribute* direction = Find(object, Names::direction);
+            direction && direction->value != Names::randomDirection) {
+            const auto value = NumberOf(direction->value);
+            if (!value || !std::isfinite(*value))
+                report(Text(path, "/", Names::direction), Text("\"", direction->value, "\" is not a number ",
+                                                               "(only \"random\" draws a heading)"));
+        }
+        if (kind == Names::obstacle)
+            if (const Brisk::Attribute* size = Find(object, Names::size)) {
+                const auto value = NumberOf(size->value);
+                if (!value || !(*value >= 0 && *value <= Vorn::LevelLimits::maxObstacleSizeFactor))
+                    report(Text(path, "/", Names::size),
+                           "must be a number from 0 to 100; the obstacle is skipped");
+            }
+        if (kind == Names::tank &&
+            (Find(object, Names::toX) != nullptr) != (Find(object, Names::toY) != nullptr))
+            report(path, "\"to_x\" and \"to_y\" go together; the tank gets no waypoint");
+    }
+
+    void CheckKeywords(const std::string& path, const Brisk::Node& object) {
+        const std::string& kind = object.name;
+        static const std::map<std::string_view, std::span<const TypeKeyword>> typeTables = {
+            {Names::tank, tankTypeKeywords},         {Names::tower, towerTypeKeywords},
+            {Names::building, buildingTypeKeywords}, {Names::obstacle, obstacleTypeKeywords},
+            {Names::landmine, landmineTypeKeywords}, {Names::landmark, landmarkTypeKeywords}};
+        CheckKeyword(path, object, Names::type, typeTables.at(kind));
+        if (kind == Names::tank || kind == Names::tower)
+            CheckKeyword(path, object, Names::turret, turretTypeKeywords);
+        if (kind == Names::tank)
+            CheckKeyword(path, object, Names::armor, armorTypeKeywords);
+    }
+
+    void CheckKeyword(const std::string& path, const Brisk::Node& object, std::string_view name,
+                      std::span<const TypeKeyword> table) {
+        const Brisk::Attribute* attribute = Find(object, name);
+        if (attribute && !IsKeyword(table, attribute->value))
+            report(Text(path, "/", name),
+                   Text("unknown keyword \"", attribute->value, "\"; the default is used"));
+    }
+
+    void CheckTankSpot(const std::string& path, const Brisk::Node& tank, std::vector<TankSpot>& tanks) {
+        const Brisk::Attribute* x = Find(tank, Names::x);
+        const Brisk::Attribute* y = Find(tank, Names::y);
+        if (Find(tank, Names::randomScatter))
+            return;
+        TankSpot spot{x ? NumberOf(x->value).value_or(0) : 0, y ? NumberOf(y->value).value_or(0) : 0,
+                      ChassisSize(tank), path};
+        for (const TankSpot& other : tanks)
+            if (std::hypot(spot.x - other.x, spot.y - other.y) <= tankPlaceRadius + other.size) {
+                report(path, Text("stands on the tank at ", other.x, ", ", other.y, "; it is dropped"));
+                return;
+            }
+        tanks.push_back(spot);
+    }
+
+    double ChassisSize(const Brisk::Node& tank) {
+        const Brisk::Attribute* type = Find(tank, Names::type);
+        const int chassis = TypeOfKeyword(tankTypeKeywords, type ? type->value : "", levelTankTypeFallback);
+        const std::string record = Vorn::TypeNameOf(static_cast<Vorn::TankType>(chassis));
+        if (!constants)
+            constants = context.ReadDocument("constants.xml");
+        const Brisk::Node* entry = constants ? constants->FindChild(record) : nullptr;
+        const Brisk::Node* size = entry ? entry->FindChild("size") : nullptr;
+        const Brisk::Attribute* value = size ? size->FindAttribute("value") : nullptr;
+        return value ? NumberOf(value->value).value_or(0) : 0;
+    }
+
+    void CheckDestroy(const std::string& path, const Brisk::Node& action) {
+        for (const Brisk::Node& child : action.children) {
+            const std::string childPath = Text(path, "/", child.name);
+            if (child.name == Names::destroyObject) {
+                CheckAttributes(child, childPath, {Names::number, Names::group});
+                CheckGroup(childPath, child, true);
+                CheckCallsignNumber(childPath, child, true);
+            } else if (child.name == Names::destroyObstacles) {
+                CheckAttributes(child, childPath, {Names::x, Names::y, Names::radius});
+                for (std::string_view name : {Names::x, Names::y, Names::radius}) {
+                    Require(childPath, child, name);
+                    CheckCoordinate(childPath, child, name);
+                }
+            } else {
+                report(childPath, "unknown; ignored");
+            }
+        }
+    }
+
+    void CheckRequest(const std::string& event, const std::string& path, const Brisk::Node& action) {
+        Require(path, action, Names::when);
+        CheckNamesEvent(path, action, Names::requestEvent);
+        if (const Brisk::Attribute* target = Find(action, Names::requestEvent))
+            edges[event].insert(target->value);
+        const Brisk::Attribute* when = Find(action, Names::when);
+        if (!when)
+            return;
+        if (when->value == Names::whenTime) {
+            Require(path, action, Names::value);
+            if (const Brisk::Attribute* value = Find(action, Names::value)) {
+                const auto moment = NumberOf(value->value);
+                if (!moment || *moment < 0 || *moment > 2147483647)
+                    report(Text(path, "/", Names::value), "must be milliseconds of the level clock from 0");
+            }
+        } else if (when->value == Names::whenDestroyed) {
+            Require(path, action, Names::color);
+            CheckColour(path, action, false);
+            CheckGroup(path, action, true);
+            CheckCallsignNumber(path, action, true);
+        } else {
+            report(Text(path, "/", Names::when),
+                   Text("\"", when->value, "\" is neither \"time\" nor \"destroyed\"; ",
+                        "nothing is registered"));
+        }
+        if (const Brisk::Attribute* delay = Find(action, Names::delay)) {
+            const auto value = NumberOf(delay->value);
+            if (!value || *value < 0 || *value > 2147483647)
+                report(Text(path, "/", Names::delay), "must be milliseconds from 0");
+        }
+    }
+
+    void CheckOrder(const std::string& path, const Brisk::Node& action) {
+        for (std::string_view name : {Names::color, Names::x, Names::y})
+            Require(path, action, name);
+        CheckColour(path, action, false);
+        CheckGroup(path, action, true);
+        CheckCoordinate(path, action, Names::x);
+        CheckCoordinate(path, action, Names::y);
+    }
+
+    void CheckNamesEvent(const std::string& path, const Brisk::Node& action, std::string_view attribute) {
+        const Brisk::Attribute* target = Find(action, attribute);
+        if (!target)
+            report(path, Text("without \"", attribute, "\"; it does nothing"));
+        else if (!events.count(target->value))
+            report(Text(path, "/", attribute), Text("no event is named \"", target->value, "\""));
+    }
+
+    void CheckReachable() {
+        std::set<std::string> reached;
+        std::vector<std::string> open = {std::string(Names::startEvent)};
+        while (!open.empty()) {
+            const std::string name = open.back();
+            open.pop_back();
+            if (!events.count(name) || !reached.insert(name).second)
+                continue;
+            for (const std::string& next : edges[name])
+                open.push_back(next);
+        }
+        for (const auto& [name, event] : events)
+            if (!reached.count(name))
+                report(Text("event ", name), "nothing requests it; it never runs");
+    }
+
+    void CheckAttributes(const Brisk::Node& element, const std::string& path, const Attributes& allowed) {
+        for (const Brisk::Attribute& attribute : element.attributes)
+            if (!allowed.count(attribute.name))
+                report(Text(path, "/", attribute.name), "unknown attribute; ignored");
+    }
+
+    void Require(const std::string& path, const Brisk::Node& element, std::string_view name) {
+        if (!Find(element, name))
+            report(path, Text("\"", name, "\" is missing; the game silently skips it"));
+    }
+
+    void CheckColour(const std::string& path, const Brisk::Node& element, bool required) {
+        const Brisk::Attribute* color = Find(element, Names::color);
+        if (!color && required)
+            report(path, "\"color\" is missing; the game silently skips it");
+        else if (color && !IsSide(color->value))
+            report(Text(path, "/", Names::color), Text("\"", color->value, "\" is no side"));
+    }
+
+    void CheckGroup(const std::string& path, const Brisk::Node& element, bool required) {
+        const Brisk::Attribute* group = Find(element, Names::group);
+        if (!group && required)
+            report(path, "\"group\" is missing; the game silently skips it");
+        else if (group && group->value.empty())
+            report(Text(path, "/", Names::group), "empty; it names no unit");
+    }
+
+    void CheckCallsignNumber(const std::string& path, const Brisk::Node& element, bool required) {
+        const Brisk::Attribute* number = Find(element, Names::number);
+        if (!number) {
+            if (required)
+                report(path, "\"number\" is missing; the game silently skips it");
+            return;
+        }
+        const auto value = NumberOf(number->value);
+        if (!value || *value < 1 || *value > 65535 || *value != std::floor(*value))
+            report(Text(path, "/", Names::number), "must be a whole number from 1 to 65535");
+    }
+
+    void CheckCoordinate(const std::string& path, const Brisk::Node& element, std::string_view name) {
+        const Brisk::Attribute* attribute = Find(element, name);
+        if (!attribute)
+            return;
+        const auto value = NumberOf(attribute->value);
+        if (!value || !(std::abs(*value) <= Vorn::LevelLimits::maxCoordinate))
+            report(Text(path, "/", name), "must be a number within 1000000 of 0");
+    }
+
+    const CheckContext& context;
+    FileProblems report;
+    const Brisk::Node& document;
+    std::map<std::string, const Brisk::Node*> events;
+    std::map<std::string, std::set<std::string>> edges;
+    std::optional<Brisk::Node> constants;
+    std::size_t created = 0;
+};
+
+} // namespace
+
+void CheckLevels(const CheckContext& context, Problems& problems) {
+    const std::filesystem::path folder = context.PathOf("levels");
+    const std::string first = "levels/level0.xml";
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (entry.is_regular_file() && entry.path().extension() == ".xml")
+            names.push_back("levels/" + entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    if (std::find(names.begin(), names.end(), first) == names.end())
+        problems.Report(context.FileLabel(first), "level", "missing; the game starts this level");
+    for (const std::string& name : names) {
+        const std::optional<Brisk::Node> document = context.ReadDocument(name);
+        FileProblems report(context.FileLabel(name), problems);
+        if (!document) {
+            report("level", "cannot be read");
+            continue;
+        }
+        LevelChecker(context, report, *document).Check();
+    }
+}
+
+} // namespace check

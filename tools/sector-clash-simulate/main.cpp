@@ -1,0 +1,196 @@
+// sector-clash-simulate: plays a level headless, in fixed steps of the real world, and prints what became of
+// it as one JSON line.
+#include "datafiles/DataArchive.h"
+#include "game/Battle.h"
+#include "game/Level.h"
+#include "game/StateDigest.h"
+#include "graphics/DrawingStore.h"
+#include "graphics/ParticleSystemFactory.h"
+#include "rules/ConstantsLoader.h"
+#include "tools/sector-clash-simulate/Census.h"
+#include "world/Random.h"
+#include "world/World.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+void PrintUsage() {
+    std::fprintf(
+        stderr,
+        "usage: sector-clash-simulate LEVEL [--data DIR] [--seed N] [--seconds S | --steps K] [--step MS]\n"
+        "                             [--skirmish] [--trace]\n"
+        "Runs the level file LEVEL headless with the rest of the data from DIR (default \"data\"), the\n"
+        "random generator seeded with N (default 1), in steps of MS milliseconds (default 16, 1..1000),\n"
+        "until the level quits or S seconds of game time (default 600) have passed, or for at most K\n"
+        "steps. --skirmish fields the game's skirmish tanks; --trace prints a JSON line per game second.\n"
+        "The last line is the summary. Exit 0 when the run completes, 2 when LEVEL or the data cannot\n"
+        "be read or on bad usage.\n");
+}
+
+struct Options {
+    std::string level;
+    std::string data = "data";
+    std::uint32_t seed = 1;
+    double seconds = 600;
+    long long steps = -1;
+    unsigned stepMs = 16;
+    bool skirmish = false;
+    bool trace = false;
+};
+
+bool ParseNumber(const char* text, double low, double high, double& value) {
+    char* end = nullptr;
+    value = std::strtod(text, &end);
+    return end != text && *end == '\0' && value >= low && value <= high;
+}
+
+bool ParseOption(int argc, char** argv, int& index, Options& options) {
+    const std::string option = argv[index];
+    if (option == "--skirmish")
+        return options.skirmish = true;
+    if (option == "--trace")
+        return options.trace = true;
+    if (index + 1 >= argc)
+        return false;
+    const char* value = argv[++index];
+    double number = 0;
+    if (option == "--data") {
+        options.data = value;
+        return true;
+    }
+    if (option == "--seed" && ParseNumber(value, 0, 4294967295.0, number) && number == std::floor(number)) {
+        options.seed = static_cast<std::uint32_t>(number);
+        return true;
+    }
+    if (option == "--seconds" && ParseNumber(value, 0, 1e7, number)) {
+        options.seconds = number;
+        return true;
+    }
+    if (option == "--steps" && ParseNumber(value, 0, 1e9, number) && number == std::floor(number)) {
+        options.steps = static_cast<long long>(number);
+        return true;
+    }
+    if (option == "--step" && ParseNumber(value, 1, 1000, number) && number == std::floor(number)) {
+        options.stepMs = static_cast<unsigned>(number);
+        return true;
+    }
+    return false;
+}
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int index = 1; index < argc; ++index) {
+        if (argv[index][0] != '-') {
+            if (!options.level.empty())
+                return false;
+            options.level = argv[index];
+        } else if (!ParseOption(argc, argv, index, options)) {
+            return false;
+        }
+    }
+    return !options.level.empty();
+}
+
+// The data the world needs, loaded as the game loads it, so that the random sequence is the game's.
+bool LoadData(const Options& options) {
+    dataArchive.SetFolder(options.data);
+    Vorn::Constants::LoadConstants();
+    const std::string refusal = Vorn::Constants::MissingConstantsMessage();
+    if (!refusal.empty()) {
+        std::fprintf(stderr, "sector-clash-simulate: %s/constants.xml: %s\n", options.data.c_str(),
+                     refusal.c_str());
+        return false;
+    }
+    Vorn::particleSystemFactory = new Vorn::ParticleSystemFactory;
+    Vorn::particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
+    Vorn::drawingStore.Load();
+    return true;
+}
+
+void ReleaseData() {
+    Vorn::drawingStore.Release();
+    delete Vorn::particleSystemFactory;
+    Vorn::particleSystemFactory = nullptr;
+    Vorn::Constants::ReleaseConstants();
+}
+
+std::string StateJson(Vorn::World& world, const Vorn::Level& level, long long steps) {
+    char head[256];
+    std::snprintf(head, sizeof head,
+                  "{\"seconds\": %.3f, \"steps\": %lld, \"finished\": %s, \"won\": %s, \"digest\": \"%s\", ",
+                  world.Clock() / 1000.0, steps, level.finished ? "true" : "false",
+                  level.won ? "true" : "false", Vorn::DigestText(Vorn::StateDigest(world, &level)).c_str());
+    return head + simulate::CensusJson(simulate::TakeCensus(world));
+}
+
+std::string TickJson(std::vector<double> tickMs) {
+    if (tickMs.empty())
+        tickMs.push_back(0);
+    std::sort(tickMs.begin(), tickMs.end());
+    const auto at = [&](double fraction) {
+        return tickMs[std::min(tickMs.size() - 1, static_cast<std::size_t>(fraction * tickMs.size()))];
+    };
+    char text[160];
+    std::snprintf(text, sizeof text, "\"tick_ms\": {\"median\": %.4f, \"p99\": %.4f, \"max\": %.4f}", at(0.5),
+                  at(0.99), tickMs.back());
+    return text;
+}
+
+bool RunOver(const Options& options, const Vorn::World& world, const Vorn::Level& level, long long steps) {
+    if (level.finished)
+        return true;
+    if (options.steps >= 0)
+        return steps >= options.steps;
+    return world.Clock() >= options.seconds * 1000.0;
+}
+
+void Simulate(const Options& options, Brisk::Node document) {
+    Vorn::randomGenerator.Reseed(options.seed);
+    Vorn::Battle battle = Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish);
+    Vorn::World& world = *battle.world;
+    Vorn::Level& level = *battle.level;
+    // Headless runs stay silent whatever audio the machine has.
+    level.beeper = nullptr;
+    std::vector<double> tickMs;
+    long long steps = 0;
+    while (!RunOver(options, world, level, steps)) {
+        const unsigned secondBefore = world.Clock() / 1000;
+        const auto start = std::chrono::steady_clock::now();
+        world.Tick(options.stepMs);
+        tickMs.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        ++steps;
+        if (options.trace && world.Clock() / 1000 != secondBefore)
+            std::printf("%s}\n", StateJson(world, level, steps).c_str());
+    }
+    std::printf("%s, %s}\n", StateJson(world, level, steps).c_str(), TickJson(std::move(tickMs)).c_str());
+    battle.world.reset();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        PrintUsage();
+        return 2;
+    }
+    Brisk::Node document;
+    if (!std::filesystem::is_regular_file(options.level) || document.LoadFile(options.level) != 0) {
+        std::fprintf(stderr, "sector-clash-simulate: cannot read the level file %s\n", options.level.c_str());
+        return 2;
+    }
+    if (!LoadData(options))
+        return 2;
+    Simulate(options, std::move(document));
+    ReleaseData();
+    return 0;
+}
