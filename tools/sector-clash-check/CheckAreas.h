@@ -26,12 +26,16 @@ void CheckTextures(const CheckContext& context, Problems& problems);
 // "particles.xml": parameters, behaviours and layers exist, emit times positive, the game's names present.
 void CheckParticles(const CheckContext& context, Problems& problems);
 
+// "config.xml": the camera's zoom limits present, positive and in order.
+void CheckConfiguration(const CheckContext& context, Problems& problems);
+
 // Run in this order.
 inline constexpr Area areaChecks[] = {
     {"constants", CheckConstants},
     {"drawings", CheckDrawings},
     {"textures", CheckTextures},
     {"particles", CheckParticles},
+    {"configuration", CheckConfiguration},
 };
 
 } // namespace check
