@@ -1,6 +1,8 @@
 // The game's data archive: documents read as plain XML files under "data/".
 #include "datafiles/DataArchive.h"
 
+#include <filesystem>
+
 DataArchive dataArchive;
 
 void DataArchive::Open(const std::string&) {}
@@ -9,4 +11,9 @@ Brisk::Node DataArchive::ReadDocument(const std::string& name) const {
     Brisk::Node document;
     document.LoadFile("data/" + name);
     return document;
+}
+
+bool DataArchive::Contains(const std::string& name) const {
+    std::error_code error;
+    return std::filesystem::exists("data/" + name, error);
 }

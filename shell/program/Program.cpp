@@ -47,8 +47,10 @@ void RunMessageLoop() {
 }
 
 int EntryPoint() {
+    // The game would run with settings nobody chose: say so and fail instead.
     if (!shell.configLoaded) {
-        return 0;
+        std::fprintf(stderr, "sector-clash: cannot load the configuration (data/config.xml)\n");
+        return 1;
     }
     shell.clipSaved = platform::GetClipCursor(shell.savedClip);
     ChangeToConfiguredDisplayMode();
