@@ -13,6 +13,8 @@ public:
     // The parsed document "data/" + name (named after that path). A file that cannot be opened gives a
     // fresh node ("Mark", no children): loaders then keep their defaults. Nothing is cached.
     Brisk::Node ReadDocument(const std::string& name) const;
+    // Whether the archive holds a file of that name (readable or not).
+    bool Contains(const std::string& name) const;
     // Reads from another folder instead of "data/" (tools that are given a data folder); the game never
     // calls it.
     void SetFolder(const std::string& folder);

@@ -1,12 +1,15 @@
 // The game: builds a battle from the level, advances it every frame and draws it.
 #include "game/GameMode.h"
 
-#include "game/LoadingBar.h"
+#include "game/Camera.h"
 #include "graphics/DrawingStore.h"
-#include "graphics/PanelBackground.h"
-#include "platform/GlContext.h"
+#include "interface/Interface.h"
 #include "rules/ConstantsLoader.h"
 #include "shell/Configuration.h"
+#include "shell/InputDeviceWorker.h"
+#include "shell/Keyboard.h"
+#include "shell/Mouse.h"
+#include "world/World.h"
 
 #include <GL/gl.h>
 
@@ -16,11 +19,7 @@
 namespace Vorn::Mode {
 
 namespace {
-
-// The main panel's band along the bottom of the screen. The Interface takes this over (it builds the list
-// for the screen width and a height of 81 and deletes it with itself); until then the game mode shows it.
-unsigned int panelBackground = 0;
-
+constexpr int playerSide = 3;
 } // namespace
 
 bool Game::Enter() {
@@ -34,26 +33,80 @@ bool Game::Enter() {
         drawingStore.Release();
         return false;
     }
-    panelBackground = BuildPanelBackground(Zelt::configuration.screenWidth, 81);
+    BuildGame();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    running = true;
     return true;
 }
 
-int Game::Frame(std::uint32_t) {
-    if (panelBackground != 0) {
-        glLoadIdentity();
-        glTranslatef(0.375f, 0.375f, 0.0f);
-        glCallList(panelBackground);
+void Game::BuildGame() {
+    const Zelt::Configuration& settings = Zelt::configuration;
+    world = new World(levelFileName, static_cast<unsigned>(settings.screenWidth),
+                      static_cast<unsigned>(settings.screenHeight));
+    camera = new Camera(world->Width(), world->Height());
+    interface = new Interface(world, camera);
+    world->fog.Reset(playerSide);
+    interface->SetPlayerSide(playerSide);
+    world->sides[playerSide].name = "Vendel";
+    world->sides.playerSide = playerSide;
+    cameraControl = CameraControl{};
+}
+
+int Game::Frame(std::uint32_t elapsedMs) {
+    // The mouse arrives with the loading mode; without it (or the keyboard) nothing can be steered.
+    if (Zelt::mouse != nullptr && Zelt::keyboard != nullptr) {
+        const int cursorX = Zelt::mouse->ClientX(nullptr);
+        const int cursorY = Zelt::mouse->ClientY(nullptr);
+        const WorldPoint cursor = camera->ScreenToWorld(static_cast<float>(cursorX), static_cast<float>(cursorY));
+        const bool overPanel = interface->Click(cursorX, cursorY, -1);
+        TakeButtons(cursorX, cursorY, cursor.x, cursor.y, overPanel);
+        if (!Zelt::keyboard->ActionToggled("pause")) {
+            world->Tick(elapsedMs);
+        }
+        interface->Update(elapsedMs);
+        cameraControl.Update(*camera, *Zelt::mouse, *Zelt::keyboard, cursorX, cursorY, overPanel, elapsedMs);
     }
-    // Until the world is built, the game shows the finished loading bar.
-    DrawLoadingBar(9);
+    DrawMap();
+    interface->Draw(world->sides);
     return 0;
 }
 
-void Game::Leave() {
-    if (panelBackground != 0 && platform::GlContext::IsAnyCurrent()) {
-        glDeleteLists(panelBackground, 1);
+// Over a panel the interface takes finished clicks; on the map every press counts at once.
+void Game::TakeButtons(int cursorX, int cursorY, float worldX, float worldY, bool overPanel) {
+    for (int button = 0; button < Zelt::C::Mouse::buttonCount; ++button) {
+        if (overPanel) {
+            if (Zelt::mouse->TakeClicks(button, Zelt::C::takeAll) > 0) {
+                interface->Click(cursorX, cursorY, button);
+            }
+        } else if (Zelt::mouse->TakePresses(button, Zelt::C::takeAll) > 0) {
+            interface->MapPress(cursorX, cursorY, worldX, worldY, button);
+        }
     }
-    panelBackground = 0;
+}
+
+// Lines grow with the zoom so outlines keep their weight on the map.
+void Game::DrawMap() {
+    glEnable(GL_LINE_SMOOTH);
+    glLineWidth(camera->Scale());
+    glLoadIdentity();
+    glTranslatef(0.375f, 0.375f, 0.0f);
+    world->Draw(*camera);
+    glDisable(GL_LINE_SMOOTH);
+    glLineWidth(1.0f);
+}
+
+void Game::Leave() {
+    if (!running) {
+        return;
+    }
+    running = false;
+    delete interface;
+    interface = nullptr;
+    delete camera;
+    camera = nullptr;
+    delete world;
+    world = nullptr;
     Constants::ReleaseConstants();
     drawingStore.Release();
 }

@@ -10,6 +10,7 @@
 #include "platform/Timer.h"
 #include "shell/ModeManager.h"
 #include "shell/Mouse.h"
+#include "shell/WindowReleases.h"
 #include "world/Random.h"
 
 namespace Vorn::Mode {
@@ -51,13 +52,20 @@ void Loading::DoStep(int step) {
     case 6:
         randomGenerator.Reseed(platform::TickCount());
         Zelt::mouse = std::make_unique<Zelt::C::Mouse>(true);
+        Zelt::windowReleases.Register("mouse", [] { Zelt::mouse.reset(); });
         break;
     case 7:
         textureStore.Create();
+        Zelt::windowReleases.Register("textures", [] { textureStore.Release(); });
         break;
     case 8:
         particleSystemFactory = new ParticleSystemFactory;
         particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
+        Zelt::windowReleases.Register("particle systems", [] {
+            particleSystemFactory->Release();
+            delete particleSystemFactory;
+            particleSystemFactory = nullptr;
+        });
         break;
     case 9:
         Zelt::modeManager.Activate(static_cast<std::uint32_t>(Zelt::gameModeIndex));

@@ -16,6 +16,8 @@ namespace Vorn {
 class TextureStore {
 public:
     void Load(const Brisk::Node& document);
+    // Drops the description kept by Load (at process exit; the textures go earlier, with the window).
+    void ForgetDescription() { description = Brisk::Node{}; }
     // Needs a current GL context.
     void Create();
     // Must not be called before Create.

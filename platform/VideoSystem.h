@@ -12,5 +12,7 @@ struct ScreenSize {
 };
 // The desktop's size in pixels; 1024 x 768 when no display can be reached.
 ScreenSize DesktopSize();
+// The first display's size in the mode it runs now: after a display-mode switch, the switched size.
+ScreenSize CurrentScreenSize();
 
 } // namespace platform

@@ -7,6 +7,7 @@
 
 #include <SDL.h>
 
+#include <csignal>
 #include <deque>
 #include <string>
 #include <vector>
@@ -58,6 +59,37 @@ void TranslateWindowEvent(const SDL_WindowEvent& event, Window& window, std::vec
     }
 }
 
+volatile std::sig_atomic_t terminateRequested = 0;
+
+void OnTerminateSignal(int) {
+    terminateRequested = 1;
+}
+
+// A terminate or interrupt signal must end the game cleanly whatever the window allows the desktop, so
+// it is caught here instead of arriving as the desktop's close request. A signal the parent told us to
+// ignore stays ignored.
+void CatchTerminateSignals() {
+    for (int signalNumber : {SIGTERM, SIGINT}) {
+        struct sigaction current {};
+        sigaction(signalNumber, nullptr, &current);
+        if (current.sa_handler == SIG_IGN) {
+            continue;
+        }
+        struct sigaction handler {};
+        handler.sa_handler = OnTerminateSignal;
+        sigemptyset(&handler.sa_mask);
+        sigaction(signalNumber, &handler, nullptr);
+    }
+}
+
+// The game's own close, as if the window had posted it.
+void TakeTerminateRequest(std::vector<Message>& messages) {
+    if (terminateRequested != 0 && theWindow != nullptr) {
+        terminateRequested = 0;
+        messages.push_back({theWindow, WM_CLOSE, 0, 0});
+    }
+}
+
 void TranslateEvent(const SDL_Event& event, std::vector<Message>& messages) {
     if (theWindow == nullptr) {
         return;
@@ -84,6 +116,7 @@ bool DrainSystemEvents() {
     while (SDL_PollEvent(&event)) {
         TranslateEvent(event, translated);
     }
+    TakeTerminateRequest(translated);
     inputMessages.insert(inputMessages.end(), translated.begin(), translated.end());
     return !translated.empty();
 }
@@ -97,6 +130,7 @@ std::unique_ptr<Window> Window::Create(const WindowStyle& style, WindowProcedure
         return nullptr;
     }
     RequestGlSurface();
+    CatchTerminateSignals();
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
     if (style.topmost) {
         flags |= SDL_WINDOW_ALWAYS_ON_TOP;

@@ -9,6 +9,10 @@ namespace Zelt {
 Configuration configuration;
 
 namespace {
+const std::string configurationFile = "config.xml";
+} // namespace
+
+namespace {
 
 void ReadBool(const Brisk::Node& element, const char* name, bool& field) {
     if (const Brisk::Attribute* attribute = element.FindAttribute(name)) {
@@ -76,10 +80,13 @@ void ReadInterface(const Brisk::Node& interface) {
 
 } // namespace
 
+// A missing file means the defaults; a file that is there but gives nothing (unreadable, or no element
+// at all) is a failed load.
 bool LoadConfiguration() {
     platform::ScreenSize desktop = platform::DesktopSize();
-    ReadConfiguration(dataArchive.ReadDocument("config.xml"), desktop.width, desktop.height);
-    return true;
+    const Brisk::Node document = dataArchive.ReadDocument(configurationFile);
+    ReadConfiguration(document, desktop.width, desktop.height);
+    return document.children.size() > 0 || !dataArchive.Contains(configurationFile);
 }
 
 void ReadConfiguration(const Brisk::Node& document, int desktopWidth, int desktopHeight) {

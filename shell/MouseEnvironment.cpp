@@ -12,7 +12,8 @@ public:
     platform::Point CursorPosition() override { return platform::GetCursorPos(); }
     void MoveCursor(platform::Point screen) override { platform::SetCursorPos(screen.x, screen.y); }
     platform::Point ScreenSize() override {
-        platform::ScreenSize size = platform::DesktopSize();
+        // The mode now in use, not the desktop's: a display-mode switch changes where the edges are.
+        platform::ScreenSize size = platform::CurrentScreenSize();
         return {size.width, size.height};
     }
     platform::Rect WindowRect(const platform::Window& window) override {

@@ -49,8 +49,10 @@ int RunMessageLoop() {
 }
 
 int EntryPoint() {
+    // The game would run with settings nobody chose: say so and fail instead.
     if (!shell.configLoaded) {
-        return 0;
+        std::fprintf(stderr, "sector-clash: cannot load the configuration (data/config.xml)\n");
+        return 1;
     }
     shell.clipSaved = platform::GetClipCursor(shell.savedClip);
     ChangeToConfiguredDisplayMode();

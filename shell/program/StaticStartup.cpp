@@ -57,7 +57,7 @@ void LoadStartupData(ExitReleases& releases) {
     releases.Register("font descriptions", [] { Vorn::fontStore.Load(Brisk::Node{}); });
     // Only the description now: the textures themselves need the GL context of the loading mode.
     Vorn::textureStore.Load(dataArchive.ReadDocument("textures.xml"));
-    releases.Register("textures", [] { Vorn::textureStore.Release(); });
+    releases.Register("textures", [] { Vorn::textureStore.ForgetDescription(); });
     shell.gameClip = {0, 0, configuration.screenWidth, configuration.screenHeight};
     displayMode.changed = false;
     releases.Register("display mode", [] { displayMode.Restore(); });

@@ -4,8 +4,6 @@
 #include "datafiles/DataArchive.h"
 #include "graphics/CursorSet.h"
 #include "graphics/FontStore.h"
-#include "graphics/ParticleSystemFactory.h"
-#include "graphics/TextureStore.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
 #include "shell/Configuration.h"
@@ -13,6 +11,7 @@
 #include "shell/Keyboard.h"
 #include "shell/ModeManager.h"
 #include "shell/Mouse.h"
+#include "shell/WindowReleases.h"
 #include "shell/program/ShellState.h"
 
 #include <GL/gl.h>
@@ -40,19 +39,16 @@ platform::LParam OnCreate(platform::Window& window) {
     return 0;
 }
 
+// The game goes first: its World's effects point into the particle systems' records and its drawings
+// hold display lists, so it is taken down while both and the rendering context still exist.
 void OnDestroy() {
     platform::TimeEndPeriod(shell.timerCapabilities.minimumPeriod);
+    modeManager.Deactivate();
     Vorn::fontStore.Release();
-    Vorn::textureStore.Release();
-    if (Vorn::particleSystemFactory != nullptr) {
-        Vorn::particleSystemFactory->Release();
-        delete Vorn::particleSystemFactory;
-        Vorn::particleSystemFactory = nullptr;
-    }
+    windowReleases.RunAll();
     RenderContext::Destroy(shell.renderContext);
     shell.renderContext = nullptr;
     shell.inactiveFlag = 1;
-    mouse.reset();
     if (keyboard != nullptr) {
         keyboard->ClearBindings();
         keyboard.reset();

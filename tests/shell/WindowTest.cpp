@@ -6,6 +6,7 @@
 #include "tests/support/GlTestWindow.h"
 
 #include <GL/gl.h>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -101,6 +102,41 @@ TEST_F(ShellWindowTest, FrameWithoutACurrentModeClosesTheWindow) {
     EXPECT_EQ(frames, 1);
     EXPECT_TRUE(window->IsDestroyed());
     EXPECT_EQ(Zelt::shell.renderContext, nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// A terminate signal closes even a window that refuses the desktop's close request.
+TEST(WindowSignals, TerminateClosesAWindowThatRefusesTheSystemClose) {
+    platform::WindowStyle style;
+    style.width = 64;
+    style.height = 48;
+    style.systemCloseAllowed = false;
+    int closes = 0;
+    auto window = platform::Window::Create(
+        style, [&closes](platform::Window& self, std::uint32_t message, platform::WParam wParam,
+                         platform::LParam lParam) -> platform::LParam {
+            if (message == WM_CLOSE) {
+                ++closes;
+            }
+            return self.DefaultProcedure(message, wParam, lParam);
+        });
+    if (!window) {
+        GTEST_SKIP() << "no display: " << platform::LastErrorText();
+    }
+    std::raise(SIGTERM);
+    platform::Message message;
+    for (int round = 0; round < 50 && closes == 0 && platform::IsMessageWaiting(); ++round) {
+        if (platform::GetMessage(message)) {
+            platform::DispatchMessage(message);
+        }
+    }
+    EXPECT_EQ(closes, 1);
+    EXPECT_TRUE(window->IsDestroyed());
+    while (platform::IsMessageWaiting() && platform::GetMessage(message)) {
+    }
 }
 
 } // namespace

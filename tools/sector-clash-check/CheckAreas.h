@@ -30,6 +30,8 @@ void CheckParticles(const CheckContext& context, Problems& problems);
 void CheckFonts(const CheckContext& context, Problems& problems);
 // "levels/*.xml": elements, attributes, keywords, colours, callsigns, events nothing reaches, overlapping tanks.
 void CheckLevels(const CheckContext& context, Problems& problems);
+// "config.xml": the camera's zoom limits present, positive and in order.
+void CheckConfiguration(const CheckContext& context, Problems& problems);
 
 // Run in this order.
 inline constexpr Area areaChecks[] = {
@@ -39,6 +41,7 @@ inline constexpr Area areaChecks[] = {
     {"particles", CheckParticles},
     {"fonts", CheckFonts},
     {"levels", CheckLevels},
+    {"configuration", CheckConfiguration},
 };
 
 } // namespace check
