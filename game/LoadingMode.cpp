@@ -8,7 +8,7 @@
 #include "platform/Timer.h"
 #include "shell/ModeManager.h"
 #include "shell/Mouse.h"
-#include "world/Random.h"
+#include "random/Random.h"
 
 namespace Vorn::Mode {
 

@@ -143,7 +143,7 @@ TEST_F(WorldQueries, FindByCallsignMatchesLetterAndNumberOverAllSides) {
     other->number = 8;
     world.InsertObject(other, KindTank);
     world.InsertObject(alpha, KindTank);
-    Tank wanted(nullptr, TankType::LightTank, 0, 7, nullptr);
+    Tank wanted(nullptr, TankType::LightTank, 0, 7, ArmorType::NoArmor, TurretType::Gun1);
     wanted.letter = 'A';
     EXPECT_EQ(world.FindByCallsign(wanted, KindTank), alpha);
     EXPECT_EQ(world.FindByCallsign(wanted, KindTower), nullptr);
