@@ -31,7 +31,9 @@ public:
     void OnAmmoLow() override { reports.push_back("ammo low"); }
     void OnAmmoEmpty() override { reports.push_back("ammo empty"); }
     float ArmorFraction() const override { return 1; }
-    bool Reported(const char* report) const { return std::find(reports.begin(), reports.end(), report) != reports.end(); }
+    bool Reported(const char* report) const {
+        return std::find(reports.begin(), reports.end(), report) != reports.end();
+    }
 
     std::vector<std::string> reports;
 };
