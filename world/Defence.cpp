@@ -13,9 +13,11 @@ Defence::Defence(World* world, int side, std::uint16_t callsignNumber, const Con
 void Defence::Update(unsigned elapsedMs) {
     if (!world || !CheckPower())
         return;
+    // Read before the tower pays, so that the turret starts together with the tower.
+    const bool turretMayAdvance = TowerSlot().LetsNextPartAdvance();
     if (TowerSlot().active)
         TowerSlot().PaymentStep(elapsedMs);
-    if (TurretSlot().active && TowerSlot().LetsNextPartAdvance())
+    if (TurretSlot().active && turretMayAdvance)
         TurretSlot().PaymentStep(elapsedMs);
     if (LandmineSlot().active)
         LandmineSlot().PaymentStep(elapsedMs);

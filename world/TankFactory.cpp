@@ -45,12 +45,16 @@ void TankFactory::Update(unsigned elapsedMs) {
 }
 
 // Armour and turret advance together with the chassis in an order's first step, then wait for it.
+// Each part's gate is read before anything is paid in the step, so in an order's first step the chassis
+// still stands at 0 and all three parts advance together.
 void TankFactory::PayForParts(unsigned elapsedMs) {
+    const bool armorMayAdvance = ChassisSlot().LetsNextPartAdvance();
+    const bool turretMayAdvance = ArmorSlot().LetsNextPartAdvance();
     if (ChassisSlot().active)
         ChassisSlot().PaymentStep(elapsedMs);
-    if (ArmorSlot().active && ChassisSlot().LetsNextPartAdvance())
+    if (ArmorSlot().active && armorMayAdvance)
         ArmorSlot().PaymentStep(elapsedMs);
-    if (TurretSlot().active && ArmorSlot().LetsNextPartAdvance())
+    if (TurretSlot().active && turretMayAdvance)
         TurretSlot().PaymentStep(elapsedMs);
 }
 
