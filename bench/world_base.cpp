@@ -1,5 +1,6 @@
 // One world step with seven full bases: every side with 20 buildings, 40 towers and 100 landmines, and
 // 1,024 tanks fighting between the bases, on the shipped rules, drawings and particle systems.
+#include "ai/TankBrain.h"
 #include "datafiles/DataArchive.h"
 #include "graphics/DrawingStore.h"
 #include "graphics/ParticleSystemFactory.h"
@@ -9,7 +10,6 @@
 #include "rules/FowData.h"
 #include "rules/LandmineData.h"
 #include "rules/TypeCatalogue.h"
-#include "ai/TankBrain.h"
 #include "world/Armory.h"
 #include "world/CreateBuilding.h"
 #include "world/Defence.h"
@@ -104,8 +104,9 @@ struct Bases {
         }
         for (int i = 0; i < 40; ++i) {
             const double towerAngle = fullTurn * i / 40;
-            auto* tower = new Tower(world.get(), static_cast<TowerType>(i % 3), side,
-                                    i % 2 ? TurretType::Gun3 : TurretType::Cannon2, static_cast<std::uint16_t>(i + 1));
+            auto* tower =
+                new Tower(world.get(), static_cast<TowerType>(i % 3), side,
+                          i % 2 ? TurretType::Gun3 : TurretType::Cannon2, static_cast<std::uint16_t>(i + 1));
             tower->x = cx + 520 * static_cast<float>(std::sin(towerAngle));
             tower->y = cy + 520 * static_cast<float>(std::cos(towerAngle));
             world->InsertObject(tower, KindTower);

@@ -97,8 +97,7 @@ void Armory::RearmTanks() {
     if (side < 0 || side >= sideCount)
         return;
     const float range = extraRecord->rearmRange;
-    for (Object* object :
-         world->Objects(side, KindTank).QueryRange(x, y, range + largestObjectRadius)) {
+    for (Object* object : world->Objects(side, KindTank).QueryRange(x, y, range + largestObjectRadius)) {
         auto* tank = dynamic_cast<Tank*>(object);
         if (!tank || !tank->turret || DistanceSquared(*tank, x, y) >= range * range)
             continue;

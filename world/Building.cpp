@@ -59,11 +59,10 @@ void Building::RunEffects(bool running) {
 void Building::RepairTanks() {
     if (side < 0 || side >= sideCount)
         return;
-    const float gain = static_cast<float>(brain.aiData ? brain.aiData->thinkTimeout : 0) *
-                       record->repairEffect * 0.001f;
+    const float gain =
+        static_cast<float>(brain.aiData ? brain.aiData->thinkTimeout : 0) * record->repairEffect * 0.001f;
     const float range = record->repairRange;
-    for (Object* object :
-         world->Objects(side, KindTank).QueryRange(x, y, range + largestObjectRadius)) {
+    for (Object* object : world->Objects(side, KindTank).QueryRange(x, y, range + largestObjectRadius)) {
         auto* tank = dynamic_cast<Tank*>(object);
         if (!tank || !tank->armor || DistanceSquared(*tank, x, y) >= range * range)
             continue;

@@ -6,9 +6,9 @@
 namespace Vorn {
 
 Defence::Defence(World* world, int side, std::uint16_t callsignNumber, const Constants::BuildingData* record)
-    : Building(world, BuildingType::Defense, side, callsignNumber, record), IBuildProgress<TowerType>(world, side),
-      IBuildProgress<TurretType>(world, side), IBuildProgress<LandmineType>(world, side),
-      IBuildProgress<ObstacleType>(world, side) {}
+    : Building(world, BuildingType::Defense, side, callsignNumber, record),
+      IBuildProgress<TowerType>(world, side), IBuildProgress<TurretType>(world, side),
+      IBuildProgress<LandmineType>(world, side), IBuildProgress<ObstacleType>(world, side) {}
 
 void Defence::Update(unsigned elapsedMs) {
     if (!world || !CheckPower())

@@ -12,7 +12,8 @@ struct HqExtraData;
 
 class HQ : public Building, public IBuildProgress<BuildingType> {
 public:
-    HQ(World* world, Type type, int side, std::uint16_t callsignNumber, const Constants::BuildingData* record);
+    HQ(World* world, Type type, int side, std::uint16_t callsignNumber,
+       const Constants::BuildingData* record);
 
     // The base update, then, while powered, pays for the building under way. A finished building waits
     // in its slot until the main panel places it and clears the slot.

@@ -22,9 +22,9 @@ constexpr int rallyRows = 6;
 
 TankFactory::TankFactory(World* world, int side, std::uint16_t callsignNumber,
                          const Constants::BuildingData* record)
-    : Building(world, BuildingType::TankFactory, side, callsignNumber, record),
-      IBuildProgress<TankType>(world, side), IBuildProgress<ArmorType>(world, side),
-      IBuildProgress<TurretType>(world, side) {}
+    : Building(world, BuildingType::TankFactory, side, callsignNumber, record), IBuildProgress<TankType>(
+                                                                                    world, side),
+      IBuildProgress<ArmorType>(world, side), IBuildProgress<TurretType>(world, side) {}
 
 TankFactory::~TankFactory() = default;
 

@@ -1,7 +1,7 @@
 // The tower and its brain: power switches it, it reveals the fog, it grows angry when its own side is in
 // the way, and it draws ammunition from its side's armories.
-#include "tests/world/BaseWorld.h"
 #include "rules/FowData.h"
+#include "tests/world/BaseWorld.h"
 #include "world/Armory.h"
 #include "world/Tower.h"
 
@@ -89,7 +89,9 @@ TEST_F(Towers, TheTowerRevealsItsRangeTimesItsSightAtSlowThinks) {
     base.records.Add<Constants::TowerAIData>(Constants::ConstantId::TowerAI).seeMultiplier = 1.5f;
     AddTower(0, 0);
     base.world->Tick(16);
-    const auto fogAt = [&](float x) { return base.world->fog.PointAt(static_cast<int>((x + 4096) / 16), 256).fog; };
+    const auto fogAt = [&](float x) {
+        return base.world->fog.PointAt(static_cast<int>((x + 4096) / 16), 256).fog;
+    };
     EXPECT_LT(fogAt(288), 1) << "200 x 1.5 reaches beyond the range";
     EXPECT_EQ(fogAt(320), 1);
 }

@@ -170,10 +170,11 @@ TEST(CheckConstants, WhatWouldStallProductionForeverIsReported) {
     std::string text = ReadText(SourceDir() / "data/constants.xml");
     Edit(text, "<armor value=\"750\"/>\n  <power_plant_range value=\"500\"/>",
          "<armor value=\"750\"/>\n  <power_plant_range value=\"0\"/>"); // DefenseTower
-    Edit(text, "<size value=\"36\"/>\n  <price value=\"600\"/>", "<size value=\"36\"/>\n  <price value=\"0\"/>");
+    Edit(text, "<size value=\"36\"/>\n  <price value=\"600\"/>",
+         "<size value=\"36\"/>\n  <price value=\"0\"/>");
     Edit(text, "<max_armor value=\"1800\"/>\n  <power_plant_range value=\"500\"/>",
          "<max_armor value=\"1800\"/>\n  <power_plant_range value=\"80\"/>"); // TankFactory
-    Edit(text, "<build_speed value=\"0.5\"/>", "<build_speed value=\"0\"/>");   // Rocket
+    Edit(text, "<build_speed value=\"0.5\"/>", "<build_speed value=\"0\"/>"); // Rocket
     Edit(text, "<capacity value=\"200\"/>", "<capacity value=\"0\"/>");
     std::ofstream(folder / "constants.xml") << text;
 

@@ -30,7 +30,8 @@ protected:
         }
     }
     Landmine* AddMine(LandmineType type, float x, float y) {
-        auto* mine = new Landmine(type, Constants::constantsTable.Find<Constants::LandmineData>(ConstantIdOf(type)));
+        auto* mine =
+            new Landmine(type, Constants::constantsTable.Find<Constants::LandmineData>(ConstantIdOf(type)));
         mine->x = x;
         mine->y = y;
         mine->side = side;

@@ -3,10 +3,10 @@
 #include "CombatWorld.h"
 #include "ai/TankBrain.h"
 #include "rules/BuildingData.h"
+#include "rules/ConstantsLoader.h"
 #include "rules/CorpseData.h"
 #include "rules/RecyclerExtraData.h"
 #include "rules/TypeCatalogue.h"
-#include "rules/ConstantsLoader.h"
 #include "world/CreateBuilding.h"
 #include "world/HQ.h"
 #include "world/TankFactory.h"
@@ -79,7 +79,8 @@ private:
             timeline.factory = world.Clock();
             factory = static_cast<TankFactory*>(building);
             for (int i = 0; i < 3; ++i)
-                factory->orders.push_back({TankType::LightTank, TurretType::Gun1, ArmorType::LightArmor, 'a'});
+                factory->orders.push_back(
+                    {TankType::LightTank, TurretType::Gun1, ArmorType::LightArmor, 'a'});
         }
     }
 
@@ -117,8 +118,9 @@ TEST(ShippedEconomy, MinesAndRecyclersPayBackInAFewMinutes) {
     const auto* wreck = table.Find<Constants::CorpseData>(ConstantIdOf(CorpseType::HeavyTankCorpse));
     ASSERT_TRUE(recycler && extra && wreck);
     // A wreck of about average size and life: its base pieces and about half the random ones.
-    const float pieces = wreck->concreteParts + wreck->metalParts + wreck->technologyParts +
-                         (wreck->concretePartsRandom + wreck->metalPartsRandom + wreck->technologyPartsRandom) / 2.0f;
+    const float pieces =
+        wreck->concreteParts + wreck->metalParts + wreck->technologyParts +
+        (wreck->concretePartsRandom + wreck->metalPartsRandom + wreck->technologyPartsRandom) / 2.0f;
     const float seconds = (wreck->timeBase + wreck->timeRandom / 2.0f) / 1000;
     const float perWreck = pieces * seconds * extra->corpseMoney * 2;
     EXPECT_GE(recycler->price / perWreck, 2);

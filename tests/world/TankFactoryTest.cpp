@@ -1,10 +1,10 @@
 // The tank factory: parts paid in order, tanks assembled from running orders only, the exit that waits for
 // a free place, the new tank's first waypoint, refunds.
+#include "world/TankFactory.h"
 #include "BaseWorld.h"
 #include "ai/TankBrain.h"
 #include "random/Random.h"
 #include "world/Obstacle.h"
-#include "world/TankFactory.h"
 
 #include <gtest/gtest.h>
 
@@ -172,7 +172,8 @@ TEST_F(Factory, CancellingRefundsWhatTheRunningOrderPaidAndNothingOfADeliveredOn
     ASSERT_EQ(base.Money(side), 10000 - 30 - 10 - 10);
     factory->CancelProduction();
     EXPECT_EQ(base.Money(side), 10000);
-    EXPECT_FALSE(factory->ChassisSlot().active || factory->ArmorSlot().active || factory->TurretSlot().active);
+    EXPECT_FALSE(factory->ChassisSlot().active || factory->ArmorSlot().active ||
+                 factory->TurretSlot().active);
     EXPECT_EQ(factory->ChassisSlot().elapsed + factory->ArmorSlot().pending, 0u);
 
     factory->orders.clear();
@@ -197,8 +198,8 @@ TEST_F(Factory, AnUnpoweredFactoryBuildsNothingButStillLetsTanksOut) {
     base.BuildingType(BuildingType::TankFactory).powerPlantRange = 300;
     auto* unpowered = base.AddBuilding<TankFactory>(BuildingType::TankFactory, 2000, 0, side);
     unpowered->orders.push_back({TankType::LightTank, TurretType::Gun1, ArmorType::LightArmor, 0});
-    unpowered->exitQueue.push_back(
-        std::make_unique<Tank>(base.world.get(), TankType::ScoutTank, side, 1, ArmorType::NoArmor, TurretType::Radar));
+    unpowered->exitQueue.push_back(std::make_unique<Tank>(base.world.get(), TankType::ScoutTank, side, 1,
+                                                          ArmorType::NoArmor, TurretType::Radar));
     unpowered->exitQueue.back()->x = 2000;
     unpowered->exitQueue.back()->y = 100;
     base.world->Tick(1000);

@@ -167,8 +167,9 @@ void CheckPowerReach(const ConstantsTable& table, const FileProblems& report) {
             checkReach(id, building->size, building->powerPlantRange);
     for (auto [id, tower] : RecordsOf<TowerData>(table)) {
         if (tower->powerPlantRange <= 0.1f)
-            report(KeyOf(id, "power_plant_range"),
-                   Text(tower->powerPlantRange, ": a tower needs a power plant in range, so it never fights"));
+            report(
+                KeyOf(id, "power_plant_range"),
+                Text(tower->powerPlantRange, ": a tower needs a power plant in range, so it never fights"));
         checkReach(id, tower->size, tower->powerPlantRange);
     }
 }
