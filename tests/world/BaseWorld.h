@@ -12,6 +12,8 @@
 #include "world/Building.h"
 #include "world/CreateBuilding.h"
 
+#include <map>
+
 namespace WorldTest {
 
 class BaseWorld : public CombatWorld {
@@ -21,14 +23,19 @@ public:
         ai.slowThinkTimeout = 1000;
     }
 
-    // A building type whose record needs power from a plant within powerRange (0: none needed).
+    // A building type whose record needs power from a plant within powerRange (0: none needed). Asking
+    // again for a type changes the record the buildings of that type already point to.
     Vorn::Constants::BuildingData& BuildingType(Vorn::BuildingType type, float powerRange = 0) {
-        auto& record = records.Add<Vorn::Constants::BuildingData>(type);
-        record.size = 20;
-        record.maxArmor = 1000;
-        record.seeRange = 300;
-        record.powerPlantRange = powerRange;
-        return record;
+        auto known = buildingRecords.find(type);
+        if (known == buildingRecords.end()) {
+            auto& record = records.Add<Vorn::Constants::BuildingData>(type);
+            record.size = 20;
+            record.maxArmor = 1000;
+            record.seeRange = 300;
+            known = buildingRecords.emplace(type, &record).first;
+        }
+        known->second->powerPlantRange = powerRange;
+        return *known->second;
     }
     // Made by CreateBuilding and filed at (x, y).
     template <class Made = Vorn::Building>
@@ -40,13 +47,13 @@ public:
         return dynamic_cast<Made*>(building);
     }
     Vorn::Building* AddPowerPlant(float x, float y, int side) {
-        if (!Vorn::Constants::constantsTable.Find<Vorn::Constants::BuildingData>(
-                Vorn::ConstantIdOf(Vorn::BuildingType::PowerPlant)))
+        if (!buildingRecords.contains(Vorn::BuildingType::PowerPlant))
             BuildingType(Vorn::BuildingType::PowerPlant);
         return AddBuilding(Vorn::BuildingType::PowerPlant, x, y, side);
     }
     int& Money(int side) { return world->sides[side].money; }
 
+    std::map<Vorn::BuildingType, Vorn::Constants::BuildingData*> buildingRecords;
     Vorn::Constants::AIData& ai = records.Add<Vorn::Constants::AIData>(Vorn::Constants::ConstantId::AI);
 };
 
