@@ -27,6 +27,10 @@ void TankBrain::OnLineOfFireBlocked(float /*targetX*/, float /*targetY*/) {}
 
 void TankBrain::OnTargetLost() {}
 
-void TankBrain::OnHit(float /*direction*/, float /*strength*/) {}
+// A hit widens the turret's search, so a tank shot from beyond its calm reach answers the fire.
+void TankBrain::OnHit(float /*direction*/, float /*strength*/) {
+    if (tank->turret)
+        tank->turret->brain.Provoke();
+}
 
 } // namespace Vorn

@@ -61,7 +61,7 @@ public:
             return document;
         });
     }
-    // A turret record that fires one shot per serie, every shot at once, and reaches far.
+    // A turret record that fires one shot per serie, every shot at once, and gains no experience in a test.
     Vorn::Constants::TurretData& Turret(Vorn::TurretType type, Vorn::BulletType bullet) {
         auto& turret = records.Add<Vorn::Constants::TurretData>(type);
         turret.maxAmmo = 100;
@@ -71,6 +71,12 @@ public:
         turret.rotationSpeed = 90;
         turret.engageRange = 300;
         turret.bullet = bullet;
+        for (int step = 0; step < 3; ++step) {
+            turret.experienceBodycount[step] = 100 * (step + 1);
+            turret.experienceRotateMul[step] = 1;
+            turret.experienceAccuracyMul[step] = 1;
+            turret.experienceEffectMul[step] = 1;
+        }
         return turret;
     }
     Vorn::Constants::BulletData& Bullet(Vorn::BulletType type) {
