@@ -5,6 +5,7 @@
 #include "world/Defence.h"
 #include "world/Explosion.h"
 #include "world/Landmine.h"
+#include "world/Obstacle.h"
 
 #include <gtest/gtest.h>
 
@@ -91,6 +92,21 @@ TEST_F(Mines, AMineWithoutAnExplosionSystemStillGoesAway) {
     base.world->Tick(16);
     EXPECT_EQ(base.world->Objects(side, KindLandmine).Count(), 0u);
     EXPECT_TRUE(Explosions().empty());
+}
+
+// Stones share the concrete block's record and are sized by the factor their placer gives; no blast or
+// bullet takes them away.
+TEST_F(Mines, ObstaclesAreSizedByTheirFactorAndOutliveBlasts) {
+    auto& block = base.records.Add<Constants::ObstacleData>(ObstacleType::ConcreteBlock);
+    block.size = 10;
+    auto* stone = new Obstacle(ObstacleType::Stone, &block, 2.5f);
+    EXPECT_EQ(stone->size, 25);
+    base.world->InsertObject(stone, KindStatic);
+    AddMine(LandmineType::LargeLandmine, 0, 30)->SetOff();
+    base.world->Tick(16);
+    base.world->Tick(16);
+    EXPECT_EQ(base.world->Objects(0, KindStatic).Count(), 1u);
+    EXPECT_FALSE(base.world->IsPlaceFree(20, 0, 4, nullptr)) << "it still blocks";
 }
 
 namespace {
