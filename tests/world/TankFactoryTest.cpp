@@ -91,7 +91,8 @@ TEST_F(Factory, ArmourAndTurretStartWithTheChassisThenWaitForIt) {
 TEST_F(Factory, TheNewTankLeavesAtTheMouthReadyAndHeadsForAFreeRallyPoint) {
     OrderLightTank('c');
     base.world->sides[side].nextTankCallsign = 7;
-    for (int step = 0; step < 17; ++step)
+    // Looked at in the step it leaves, before its own brain has moved it.
+    for (int step = 0; step < 30 && TanksOnMap() == 0; ++step)
         base.world->Tick(1000);
     Tank* tank = FirstTankOnMap();
     ASSERT_NE(tank, nullptr);
