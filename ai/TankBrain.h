@@ -4,6 +4,8 @@
 
 #include "ai/Brain.h"
 
+#include <deque>
+
 namespace Vorn {
 
 class Object;
@@ -25,7 +27,19 @@ public:
     // A bullet hit the tank, coming from the direction, with the strength of the hit.
     void OnHit(float direction, float strength);
 
+    // Waypoint operations, as far as the tank factory needs them: the route is replaced by one point.
+    struct Waypoint {
+        float x;
+        float y;
+    };
+    void SetWaypoint(float x, float y) {
+        waypoints.clear();
+        waypoints.push_back({x, y});
+    }
+
     Tank* tank;
+    // The route; the front is the next point to drive to.
+    std::deque<Waypoint> waypoints;
     // Whether the tank moved in the last step; its dust runs only then.
     bool movedFlag = false;
 };
