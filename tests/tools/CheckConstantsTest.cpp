@@ -129,7 +129,8 @@ TEST(CheckConstants, ValuesTheRulesCannotUseAreReported) {
          "<size value=\"12\"/>\n  <price value=\"60\"/>\n  <build_time value=\"5000\"/>\n"
          "  <max_base_distance value=\"1200\"/>",
          "<size value=\"12\"/>\n  <price value=\"60\"/>\n  <build_time value=\"5000\"/>\n"
-         "  <max_base_distance value=\"0\"/>"); // AntitankBlock
+         "  <max_base_distance value=\"0\"/>");                 // AntitankBlock
+    Edit(text, "<size value=\"56\"/>", "<size value=\"65\"/>"); // Base: beyond the queries' reach
     std::ofstream(folder / "constants.xml") << text;
 
     CheckRun run = RunChecker(folder);
@@ -143,6 +144,7 @@ TEST(CheckConstants, ValuesTheRulesCannotUseAreReported) {
              "Radar/rounds_in_serie: must be above 0 for a turret that shoots",
              "Radar/n_bullets: must be above 0 for a turret that shoots",
              "AntitankBlock/max_base_distance: must be above 0",
+             "Base/size: 65",
          })
         EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
     EXPECT_EQ(run.output.find(": xml:"), std::string::npos) << "a declaration is no entry\n" << run.output;
