@@ -29,14 +29,16 @@ TEST_F(MovementScenario, TankSentBehindAStraightWallGetsRoundIt) {
     const double seconds = WallDetourSeconds();
     std::printf("[ figures  ] round the wall: %.1f s\n", seconds);
     EXPECT_GT(seconds, 0);
-    EXPECT_LT(seconds, 60);
+    EXPECT_LT(seconds, 45); // about 31 s; 13 s drive the straight line
 }
 
 TEST_F(MovementScenario, GroupSqueezesThroughAGapOneAndAHalfTanksWide) {
     const GapFigures figures = GapPassage();
     std::printf("[ figures  ] through the gap: %d by 30 s, %d by 60 s, %d by 120 s, %d stuck\n",
                 figures.arrivedBy30s, figures.arrivedBy60s, figures.arrivedBy120s, figures.stuckAt120s);
-    EXPECT_GE(figures.arrivedBy120s, 0);
+    // Only tanks whose line leads through the gap find it: the local search has no plan for a narrow way.
+    EXPECT_GE(figures.arrivedBy120s, 4);
+    EXPECT_LE(figures.stuckAt120s, 16);
 }
 
 TEST_F(MovementScenario, CrowdSentToOnePointComesToRest) {
@@ -44,4 +46,6 @@ TEST_F(MovementScenario, CrowdSentToOnePointComesToRest) {
     std::printf("[ figures  ] crowd: settled at %.1f s, %d moving in the last 30 s, %d holding, farthest %.0f\n",
                 figures.settledSeconds, figures.movingInLast30s, figures.holding, figures.farthest);
     EXPECT_EQ(figures.movingInLast30s, 0);
+    EXPECT_LT(figures.settledSeconds, 120); // about 81 s
+    EXPECT_LT(figures.farthest, 500);
 }

@@ -135,3 +135,12 @@ TEST_F(TankPathSearch, FarSearchSkipsNearWaypointsFreeWaysAndTanksNotUnderGas) {
     EXPECT_EQ(free->brain->waypoints.size(), 1u);
     EXPECT_EQ(DrawsSince(before), 0);
 }
+
+TEST_F(TankPathSearch, ReachingAWaypointLooksAtTheWayToTheNextInTheSameStep) {
+    Tank* tank = AddTank(0, 0, 0);
+    AddObstacle(0, 80);
+    tank->brain->waypoints = {{0, 5}, {0, 1000}};
+    Step(tank, 16, false); // neither a think nor a slow think of its own
+    ASSERT_EQ(tank->brain->waypoints.size(), 2u);
+    EXPECT_NE(tank->brain->waypoints.front().y, 1000);
+}
