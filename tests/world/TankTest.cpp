@@ -37,6 +37,8 @@ TEST_F(TankAssembly, TheFirstUpdateLightsExhaustsAndDustSkippingUnknownSystems) 
     records.Add<Constants::TankData>(TankType::HeavyTank);
     Tank* light = AddTank(100, 100, 2);
     auto* heavy = new Tank(world.get(), TankType::HeavyTank, 2, 0, ArmorType::NoArmor, TurretType::Gun1);
+    heavy->armor->hitPoints = 100;
+    heavy->x = 1000;
     world->InsertObject(heavy, KindTank);
     world->Tick(16);
     ASSERT_EQ(light->exhaust.size(), 1u);
