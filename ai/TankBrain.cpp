@@ -29,7 +29,8 @@ constexpr float crawlSpeedFactor = 0.05f;
 TankBrain::TankBrain(World* world, Tank* tank)
     : Brain(world), tank(tank),
       tankAIData(Constants::constantsTable.Find<Constants::TankAIData>(Constants::ConstantId::TankAI)),
-      gasAngle(tankAIData ? tankAIData->gasOnAngle : 0), sightBase(tank->turret ? tank->turret->brain.range : 0) {}
+      gasAngle(tankAIData ? tankAIData->gasOnAngle : 0),
+      sightBase(tank->turret ? tank->turret->brain.range : 0) {}
 
 void TankBrain::SetActive(bool active) {
     if (tank->turret)
@@ -155,8 +156,7 @@ float TankBrain::SpeedFactor() const {
     const int turretWeight = tank->turret && tank->turret->record ? tank->turret->record->weight : 0;
     const int maxLoad = tank->record ? tank->record->maxLoad : 0;
     const float load = static_cast<float>(armorWeight + turretWeight) / static_cast<float>(2 * maxLoad);
-    const float factor =
-        (tank->ArmorFraction() + 1) * (1 - load) * 0.5f * (1 - 0.25f * tank->AmmoFraction());
+    const float factor = (tank->ArmorFraction() + 1) * (1 - load) * 0.5f * (1 - 0.25f * tank->AmmoFraction());
     if (!(factor > crawlSpeedFactor))
         return crawlSpeedFactor;
     return std::min(factor, 1.0f);

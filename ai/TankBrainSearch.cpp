@@ -50,7 +50,8 @@ void TankBrain::SearchAroundBlock() {
     if (!tankAIData)
         return;
     const float heading = static_cast<float>(tank->direction * radiansPerDegree);
-    SearchFan(heading, UsableSteps(tankAIData->pfL1Steps), tankAIData->pfL1DstBase * tank->size, tankAIData->pfL1DstRandom * tank->size);
+    SearchFan(heading, UsableSteps(tankAIData->pfL1Steps), tankAIData->pfL1DstBase * tank->size,
+              tankAIData->pfL1DstRandom * tank->size);
 }
 
 // Candidates alternate between the two sides of the centre, nearest angles first. Each draws its angle

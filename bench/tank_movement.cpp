@@ -82,8 +82,8 @@ MovingArmy FieldFacingArmies(int tankCount) {
     for (int side : {2, 3}) {
         const float away = side == 2 ? -1.0f : 1.0f;
         for (int i = 0; i < perSide; ++i) {
-            auto* tank = new Tank(army.world.get(), TankType::HeavyTank, side, static_cast<std::uint16_t>(i + 1),
-                                  ArmorType::NoArmor, TurretType::Cannon2);
+            auto* tank = new Tank(army.world.get(), TankType::HeavyTank, side,
+                                  static_cast<std::uint16_t>(i + 1), ArmorType::NoArmor, TurretType::Cannon2);
             tank->x = away * (frontGap / 2 + static_cast<float>(i % ranksDeep) * rankSpacing);
             tank->y = (static_cast<float>(i / ranksDeep) - files / 2.0f) * rankSpacing;
             tank->direction = -away * 90;
@@ -91,7 +91,7 @@ MovingArmy FieldFacingArmies(int tankCount) {
             army.world->InsertObject(tank, KindTank);
             tank->brain->SetActive(true);
             tank->brain->SetWaypoint(-tank->x, tank->y);
-            }
+        }
     }
     return army;
 }
@@ -150,10 +150,20 @@ void BattleAdvancing(benchmark::State& state) {
 } // namespace
 
 // 1500 ticks: 24 seconds of driving after the first.
-BENCHMARK(TankMovement)->Arg(256)->Arg(1024)->Arg(4096)->Iterations(1500)->UseManualTime()->Unit(
-    benchmark::kMillisecond);
-BENCHMARK(BattleAdvancing)->Arg(256)->Arg(1024)->Arg(4096)->Iterations(1500)->UseManualTime()->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(TankMovement)
+    ->Arg(256)
+    ->Arg(1024)
+    ->Arg(4096)
+    ->Iterations(1500)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BattleAdvancing)
+    ->Arg(256)
+    ->Arg(1024)
+    ->Arg(4096)
+    ->Iterations(1500)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     std::filesystem::current_path(SECTOR_CLASH_SOURCE_DIR);

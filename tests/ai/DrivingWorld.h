@@ -2,7 +2,6 @@
 // empty world, and helpers to place tanks and obstacles in it.
 #pragma once
 
-#include "tests/world/TestRecords.h"
 #include "ai/TankBrain.h"
 #include "datafiles/Node.h"
 #include "graphics/DrawingStore.h"
@@ -12,6 +11,7 @@
 #include "rules/TankAIData.h"
 #include "rules/TankData.h"
 #include "rules/TurretData.h"
+#include "tests/world/TestRecords.h"
 #include "world/Obstacle.h"
 #include "world/Tank.h"
 #include "world/Turret.h"

@@ -9,9 +9,9 @@
 #include "world/Tank.h"
 #include "world/World.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>

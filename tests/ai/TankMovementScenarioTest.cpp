@@ -43,8 +43,9 @@ TEST_F(MovementScenario, GroupSqueezesThroughAGapOneAndAHalfTanksWide) {
 
 TEST_F(MovementScenario, CrowdSentToOnePointComesToRest) {
     const CrowdFigures figures = CrowdToOnePoint();
-    std::printf("[ figures  ] crowd: settled at %.1f s, %d moving in the last 30 s, %d holding, farthest %.0f\n",
-                figures.settledSeconds, figures.movingInLast30s, figures.holding, figures.farthest);
+    std::printf(
+        "[ figures  ] crowd: settled at %.1f s, %d moving in the last 30 s, %d holding, farthest %.0f\n",
+        figures.settledSeconds, figures.movingInLast30s, figures.holding, figures.farthest);
     EXPECT_EQ(figures.movingInLast30s, 0);
     EXPECT_LT(figures.settledSeconds, 120); // about 81 s
     EXPECT_LT(figures.farthest, 500);

@@ -14,7 +14,8 @@ class TankReactions : public ::testing::Test, public DrivingWorld {
 protected:
     static TankBrain::Waypoint Only(const Tank* tank) {
         EXPECT_EQ(tank->brain->waypoints.size(), 1u);
-        return tank->brain->waypoints.empty() ? TankBrain::Waypoint{NAN, NAN} : tank->brain->waypoints.front();
+        return tank->brain->waypoints.empty() ? TankBrain::Waypoint{NAN, NAN}
+                                              : tank->brain->waypoints.front();
     }
     void Arm(Tank* tank) {
         turret.canShoot = 1;

@@ -35,7 +35,7 @@ TEST_F(WaypointDrawing, LineRunsFromTheTankThroughEveryWaypointWithADotAtEach) {
     glColor3f(0, 0, 1);
     tank->brain->DrawWaypoints();
 
-    EXPECT_EQ(window.ReadPixel(100, 60), green); // first leg
+    EXPECT_EQ(window.ReadPixel(100, 60), green);  // first leg
     EXPECT_EQ(window.ReadPixel(160, 120), green); // second leg
     EXPECT_EQ(window.ReadPixel(160, 180), red);   // the last dot's centre
     EXPECT_EQ(window.ReadPixel(162, 180), red);   // within its radius of 3
