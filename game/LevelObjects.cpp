@@ -64,8 +64,9 @@ void StartTankBrain(Tank& tank, unsigned firstStepMs) {
     tank.brain->Process(firstStepMs);
 }
 
-// Levels send tanks before their route can be set; the tank brain's waypoints take over here.
-void SendTank(Tank&, float, float) {}
+void SendTank(Tank& tank, float x, float y) {
+    tank.brain->SetWaypoint(x, y);
+}
 
 Tower* PlaceTower(World& world, const Placement& placement, TowerType type, TurretType turret) {
     auto tower = std::make_unique<Tower>(&world, type, placement.side, turret, placement.number);
