@@ -16,7 +16,8 @@ namespace {
 constexpr int mainPanelHeight = 81;
 } // namespace
 
-Interface::Interface(World* world, Camera* camera) : world(world), camera(camera) {
+Interface::Interface(World* world, Camera* camera)
+    : world(world), camera(camera), overlay(this, world, camera) {
     if (platform::GlContext::IsAnyCurrent()) {
         panelBackground = BuildPanelBackground(Zelt::configuration.screenWidth, mainPanelHeight);
     }
@@ -28,9 +29,14 @@ Interface::~Interface() {
     }
 }
 
-void Interface::Update(unsigned) {}
+void Interface::Update(unsigned elapsedMs) {
+    overlay.Update(elapsedMs);
+}
 
 void Interface::Draw(const SideTable&) {
+    glLoadIdentity();
+    glTranslatef(0.375f, 0.375f, 0.0f);
+    overlay.Draw();
     if (panelBackground == 0) {
         return;
     }
@@ -43,10 +49,12 @@ bool Interface::Click(int, int, int) {
     return false;
 }
 
-void Interface::MapPress(int, int, float, float, int) {
-    ++mapPresses;
+void Interface::MapPress(int, int, float worldX, float worldY, int button) {
+    overlay.PressAt(worldX, worldY, button);
 }
 
-void Interface::MapClick(float, float, int) {}
+void Interface::MapClick(float worldX, float worldY, int button) {
+    overlay.PressAt(worldX, worldY, button);
+}
 
 } // namespace Vorn

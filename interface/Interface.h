@@ -2,6 +2,8 @@
 // click goes to the map.
 #pragma once
 
+#include "game/MapOverlay.h"
+
 namespace Vorn {
 
 class Camera;
@@ -27,16 +29,20 @@ public:
     void MapClick(float worldX, float worldY, int button);
 
     int PlayerSide() const { return playerSide; }
-    void SetPlayerSide(int side) { playerSide = side; }
+    void SetPlayerSide(int side) {
+        playerSide = side;
+        overlay.SetPlayerSide(side);
+    }
     // Presses that reached the map, for whoever wants to know the map was clicked.
-    unsigned MapPresses() const { return mapPresses; }
+    unsigned MapPresses() const { return overlay.Presses(); }
+    MapOverlay& Overlay() { return overlay; }
 
 private:
     World* world;
     Camera* camera;
     unsigned int panelBackground = 0;
     int playerSide = 3;
-    unsigned mapPresses = 0;
+    MapOverlay overlay;
 };
 
 // The interface of the running game; set by the game mode while a game runs, null otherwise.
