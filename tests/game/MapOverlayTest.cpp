@@ -8,6 +8,7 @@
 #include "rules/FowData.h"
 #include "rules/TankAIData.h"
 #include "shell/Configuration.h"
+#include "tests/game/FakeOverlayControls.h"
 #include "tests/world/BaseWorld.h"
 #include "world/Landmark.h"
 #include "world/TankFactory.h"
@@ -16,8 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
-#include <set>
 #include <string>
 
 using namespace Vorn;
@@ -27,20 +26,7 @@ namespace {
 constexpr int player = 3;
 constexpr int enemy = 2;
 
-class FakeControls : public OverlayControls {
-public:
-    PointerState Pointer() override { return pointer; }
-    bool Held(std::string_view action) override { return held.contains(std::string(action)); }
-    std::uint32_t TakePresses(std::string_view action) override {
-        const std::uint32_t count = presses[std::string(action)];
-        presses[std::string(action)] = 0;
-        return count;
-    }
-
-    PointerState pointer;
-    std::set<std::string> held;
-    std::map<std::string, std::uint32_t> presses;
-};
+using FakeControls = GameTest::FakeOverlayControls;
 
 class MapOverlayTest : public ::testing::Test {
 protected:
