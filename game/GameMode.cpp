@@ -22,7 +22,6 @@
 #include <GL/gl.h>
 
 #include <chrono>
-#include <cstdio>
 #include <stdexcept>
 
 namespace Vorn::Mode {
@@ -45,9 +44,9 @@ bool Game::Enter() {
     return true;
 }
 
+// Whoever activated the game reports the reason (the loading mode ends the program with it).
 bool Game::Refuse(const std::string& reason) {
     refusal = reason;
-    std::fprintf(stderr, "sector-clash: %s\n", reason.c_str());
     Constants::ReleaseConstants();
     drawingStore.Release();
     return false;
