@@ -1,6 +1,7 @@
 // Making and filing the objects a level or the skirmish places.
 #include "game/LevelObjects.h"
 
+#include "ai/TankBrain.h"
 #include "graphics/DrawingStore.h"
 #include "rules/ArmorData.h"
 #include "rules/BuildingData.h"
@@ -13,6 +14,7 @@
 #include "rules/TypeCatalogue.h"
 #include "world/Armor.h"
 #include "world/Building.h"
+#include "world/CreateBuilding.h"
 #include "world/Landmark.h"
 #include "world/Landmine.h"
 #include "world/Obstacle.h"
@@ -50,50 +52,43 @@ template <typename T> T* File(World& world, std::unique_ptr<T> object, ObjectKin
 
 std::unique_ptr<Tank> MakeTank(World& world, TankType chassis, int side, std::uint16_t number,
                                ArmorType armor, TurretType turret) {
-    const auto* record = RecordOf<Constants::TankData>(chassis);
-    auto tank = std::make_unique<Tank>(&world, chassis, side, number, record);
-    tank->drawing = DrawingOf(chassis);
-    tank->armor =
-        std::make_unique<Armor>(RecordOf<Constants::ArmorData>(armor), record ? record->baseArmor : 0);
-    tank->turret =
-        std::make_unique<Turret>(tank.get(), turret, RecordOf<Constants::TurretData>(turret), side);
-    return tank;
+    return std::make_unique<Tank>(&world, chassis, side, number, armor, turret);
 }
 
 Tank* FileTank(World& world, std::unique_ptr<Tank> tank) {
     return File(world, std::move(tank), KindTank);
 }
 
-// Tanks think only once their brain arrives; until then there is nothing to run or steer.
-void StartTankBrain(Tank&, unsigned) {}
-void SendTank(Tank&, float, float) {}
+void StartTankBrain(Tank& tank, unsigned firstStepMs) {
+    tank.brain->SetActive(true);
+    tank.brain->Process(firstStepMs);
+}
+
+void SendTank(Tank& tank, float x, float y) {
+    tank.brain->SetWaypoint(x, y);
+}
 
 Tower* PlaceTower(World& world, const Placement& placement, TowerType type, TurretType turret) {
-    auto tower = std::make_unique<Tower>(&world, type, placement.side, placement.number,
-                                         RecordOf<Constants::TowerData>(type));
+    auto tower = std::make_unique<Tower>(&world, type, placement.side, turret, placement.number);
     SetPlace(*tower, placement);
     tower->letter = placement.letter;
-    tower->drawing = DrawingOf(type);
-    tower->turret = std::make_unique<Turret>(tower.get(), turret, RecordOf<Constants::TurretData>(turret),
-                                             placement.side);
-    return File(world, std::move(tower), KindTower);
+    Tower* filed = File(world, std::move(tower), KindTower);
+    if (filed)
+        filed->brain.SetActive(true);
+    return filed;
 }
 
 Building* PlaceBuilding(World& world, const Placement& placement, BuildingType type) {
-    auto building = std::make_unique<Building>(&world, type, placement.side, placement.number,
-                                               RecordOf<Constants::BuildingData>(type));
+    std::unique_ptr<Building> building(CreateBuilding(&world, type, placement.side, placement.number));
     SetPlace(*building, placement);
     building->letter = placement.letter;
-    building->drawing = DrawingOf(type);
     return File(world, std::move(building), KindBuilding);
 }
 
 Obstacle* PlaceObstacle(World& world, const Placement& placement, ObstacleType type, float sizeFactor) {
-    const auto* record = RecordOf<Constants::ObstacleData>(type);
-    auto obstacle = std::make_unique<Obstacle>(type, record);
+    auto obstacle = std::make_unique<Obstacle>(type, RecordOf<Constants::ObstacleData>(type), sizeFactor);
     SetPlace(*obstacle, placement);
     obstacle->side = 0;
-    obstacle->size = sizeFactor * (record ? record->size : 0);
     obstacle->drawing = DrawingOf(type);
     return File(world, std::move(obstacle), KindStatic);
 }
