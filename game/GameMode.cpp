@@ -76,7 +76,8 @@ int Game::Frame(std::uint32_t elapsedMs) {
     if (Zelt::mouse != nullptr && Zelt::keyboard != nullptr) {
         const int cursorX = Zelt::mouse->ClientX(nullptr);
         const int cursorY = Zelt::mouse->ClientY(nullptr);
-        const WorldPoint cursor = camera->ScreenToWorld(static_cast<float>(cursorX), static_cast<float>(cursorY));
+        const WorldPoint cursor =
+            camera->ScreenToWorld(static_cast<float>(cursorX), static_cast<float>(cursorY));
         const bool overPanel = interface->Click(cursorX, cursorY, -1);
         TakeButtons(cursorX, cursorY, cursor.x, cursor.y, overPanel);
         // A finished level stands still: its outcome is what the player sees.
@@ -136,8 +137,8 @@ void Game::DrawOverlay() {
     font.PrintText(24, top - 80, "Units: %d, Bullets: %03d, Effects: %04u", static_cast<int>(units),
                    static_cast<int>(world->Bullets().Count()), effects);
     const auto& c = drawCounters;
-    font.PrintText(24, top - 100, "%08u %08u %08u %08u %08u %08u %08u %08u", c[0], c[1], c[2], c[3], c[4], c[5],
-                   c[6], c[7]);
+    font.PrintText(24, top - 100, "%08u %08u %08u %08u %08u %08u %08u %08u", c[0], c[1], c[2], c[3], c[4],
+                   c[5], c[6], c[7]);
     drawCounters.fill(0);
 }
 

@@ -9,9 +9,9 @@
 #include "graphics/ParticleSystemFactory.h"
 #include "graphics/TextureStore.h"
 #include "platform/Timer.h"
+#include "random/Random.h"
 #include "shell/ModeManager.h"
 #include "shell/Mouse.h"
-#include "random/Random.h"
 #include "shell/WindowReleases.h"
 
 #include <stdexcept>
@@ -38,7 +38,8 @@ void Loading::StartGame() {
     Zelt::modeManager.Activate(static_cast<std::uint32_t>(Zelt::gameModeIndex));
     if (Zelt::modeManager.Current() == Zelt::gameModeIndex)
         return;
-    const auto* game = dynamic_cast<const Game*>(Zelt::modeManager.ModeAt(static_cast<std::size_t>(Zelt::gameModeIndex)));
+    const auto* game =
+        dynamic_cast<const Game*>(Zelt::modeManager.ModeAt(static_cast<std::size_t>(Zelt::gameModeIndex)));
     throw std::runtime_error("the game cannot start: " +
                              (game != nullptr ? game->Refusal() : std::string("the game mode refused")));
 }

@@ -81,8 +81,8 @@ void DrawOutcome(const Outcome& outcome, int playerSide, int screenWidth, int sc
     y -= 30;
     const unsigned seconds = outcome.gameMs / 1000;
     // The label comes from the data, the figures from here: a text file never supplies a format.
-    fontStore.FindFont("default").PrintText(textLeft, y, "%s %u:%02u", textTable.TextOf("outcome_time").c_str(),
-                                            seconds / 60, seconds % 60);
+    fontStore.FindFont("default").PrintText(
+        textLeft, y, "%s %u:%02u", textTable.TextOf("outcome_time").c_str(), seconds / 60, seconds % 60);
     y -= 30;
     DrawSideLines(outcome, playerSide, textLeft, y);
     fontStore.FindFont("default").DrawText(textLeft, bottom + 14, textTable.TextOf("outcome_keys").c_str());

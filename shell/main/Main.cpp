@@ -32,8 +32,9 @@ int main(int argc, char** argv) {
         if (argument == "--level" && index + 1 < argc) {
             Vorn::Mode::Game::levelFileName = LevelPath(argv[++index]);
         } else {
-            std::fprintf(stderr, "usage: sector-clash [--level FILE]\n"
-                                 "FILE is a level under data/ (levels/level1.xml) or the path of a level file.\n");
+            std::fprintf(stderr,
+                         "usage: sector-clash [--level FILE]\n"
+                         "FILE is a level under data/ (levels/level1.xml) or the path of a level file.\n");
             return 2;
         }
     }

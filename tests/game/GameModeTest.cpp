@@ -30,7 +30,8 @@ void RunFrames(std::uint32_t frames, const std::function<void(std::uint32_t)>& l
 }
 
 Vorn::Mode::Game* Game() {
-    return dynamic_cast<Vorn::Mode::Game*>(Zelt::modeManager.ModeAt(static_cast<std::size_t>(Zelt::gameModeIndex)));
+    return dynamic_cast<Vorn::Mode::Game*>(
+        Zelt::modeManager.ModeAt(static_cast<std::size_t>(Zelt::gameModeIndex)));
 }
 
 } // namespace

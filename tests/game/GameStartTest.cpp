@@ -5,9 +5,9 @@
 #include "game/Battle.h"
 #include "game/LevelFile.h"
 #include "game/Outcome.h"
+#include "tests/support/TestPaths.h"
 #include "world/Armor.h"
 #include "world/Tank.h"
-#include "tests/support/TestPaths.h"
 
 #include <fstream>
 #include <string>
@@ -32,9 +32,10 @@ std::string LevelFillingThePlayersField(int& placed) {
     placed = 0;
     for (int x = 128; x <= 2176; x += 64)
         for (int y = -2560; y <= 2560; y += 64)
-            text += "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"" +
-                    std::to_string(++placed) + "\" x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
-                    "\"/>";
+            text +=
+                "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"" +
+                std::to_string(++placed) + "\" x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
+                "\"/>";
     return text + "</new></event>";
 }
 
@@ -59,11 +60,12 @@ TEST_F(BattleStart, TheLevelsObjectsStandBeforeTheSkirmishAndStartRunsOnce) {
 }
 
 TEST_F(BattleStart, LossesAreCountedBySideWithOrWithoutACallsign) {
-    Level& level = Start("<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"1\"/>"
-                         "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Blue\" group=\"B\" number=\"1\" "
-                         "x=\"400\"/>"
-                         "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Blue\" group=\"B\" number=\"2\" "
-                         "x=\"800\"/>");
+    Level& level =
+        Start("<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"1\"/>"
+              "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Blue\" group=\"B\" number=\"1\" "
+              "x=\"400\"/>"
+              "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Blue\" group=\"B\" number=\"2\" "
+              "x=\"800\"/>");
     auto blue = TanksOf(*world, 3);
     ASSERT_EQ(blue.size(), 2u);
     blue[0]->letter = 0; // as the skirmish's tanks, which carry no callsign letter

@@ -29,7 +29,8 @@ struct ProgramRun {
 
 // Runs a program of the build from the source tree (or the given folder), stdout captured, stderr
 // appended to it.
-ProgramRun RunProgram(const std::string& program, const std::string& arguments, const fs::path& folder = SourceDir()) {
+ProgramRun RunProgram(const std::string& program, const std::string& arguments,
+                      const fs::path& folder = SourceDir()) {
     const std::string command =
         "cd '" + folder.string() + "' && '" + (BinDir() / program).string() + "' " + arguments + " 2>&1";
     ProgramRun run;
@@ -41,10 +42,10 @@ ProgramRun RunProgram(const std::string& program, const std::string& arguments, 
         run.out += buffer.data();
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    const auto end = run.out.find_last_not_of('\n');
-    const auto start = end == std::string::npos ? std::string::npos : run.out.rfind('\n', end);
-    run.last = end == std::string::npos ? "" : run.out.substr(start == std::string::npos ? 0 : start + 1,
-                                                                end - (start == std::string::npos ? 0 : start + 1) + 1);
+    std::string text = run.out;
+    while (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    run.last = text.substr(text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1);
     return run;
 }
 
@@ -70,10 +71,11 @@ fs::path WriteFile(const fs::path& folder, const std::string& name, const std::s
 const char* const emptyLevel = "<level width=\"8192\" height=\"6144\"/>";
 
 // The player's base, and a win once the level clock reaches 480 ms: the 31st step of 16 ms.
-const char* const quickWin = "<level width=\"8192\" height=\"6144\"/>"
-                             "<event name=\"start\"><new><building type=\"base\" color=\"Blue\" x=\"300\"/></new>"
-                             "<request event=\"win\" when=\"time\" value=\"480\"/></event>"
-                             "<event name=\"win\"><quit status=\"true\"/></event>";
+const char* const quickWin =
+    "<level width=\"8192\" height=\"6144\"/>"
+    "<event name=\"start\"><new><building type=\"base\" color=\"Blue\" x=\"300\"/></new>"
+    "<request event=\"win\" when=\"time\" value=\"480\"/></event>"
+    "<event name=\"win\"><quit status=\"true\"/></event>";
 
 platform::RgbaImage ReadShot(const fs::path& path) {
     platform::RgbaImage image;
@@ -98,8 +100,10 @@ int MapPixelsOffBackground(const platform::RgbaImage& image) {
     std::uint32_t background = 0;
     int most = 0;
     for (const auto& [colour, count] : counts)
-        if (count > most)
-            background = colour, most = count;
+        if (count > most) {
+            background = colour;
+            most = count;
+        }
     int total = 0;
     for (const auto& [colour, count] : counts)
         total += colour == background ? 0 : count;
@@ -121,22 +125,25 @@ int WhiteInColumn(const platform::RgbaImage& image, int x) {
 TEST(GameScreen, ASeededRunIsTheSimulatorsRunWhateverIsDrawn) {
     if (!HaveDisplay())
         GTEST_SKIP() << "needs an X display";
-    const ProgramRun plain = RunProgram("sector-clash-autoplay", "--level data/levels/level0.xml --seed 11 --frames 70 --stats");
+    const ProgramRun plain =
+        RunProgram("sector-clash-autoplay", "--level data/levels/level0.xml --seed 11 --frames 70 --stats");
     ASSERT_EQ(plain.status, 0) << plain.out;
     const std::string steps = Member(plain.last, "steps");
     ASSERT_EQ(steps, "60") << "ten loading frames, then one World step a frame";
-    const ProgramRun simulated =
-        RunProgram("sector-clash-simulate", "data/levels/level0.xml --skirmish --seed 11 --step 16 --steps " + steps);
+    const ProgramRun simulated = RunProgram(
+        "sector-clash-simulate", "data/levels/level0.xml --skirmish --seed 11 --step 16 --steps " + steps);
     ASSERT_EQ(simulated.status, 0) << simulated.out;
     EXPECT_EQ(Member(plain.last, "digest"), Member(simulated.last, "digest"));
     // Drawing the whole map, zoomed out, takes no random numbers and changes nothing either.
     const fs::path folder = ScratchDir("seeded");
     WriteFile(folder, "zoom.txt", "12 wheel -10\n");
-    const ProgramRun drawnMore = RunProgram("sector-clash-autoplay", "--level data/levels/level0.xml --seed 11 --frames 70 "
-                                                              "--stats --reveal --input " +
-                                                                  (folder / "zoom.txt").string());
+    const ProgramRun drawnMore =
+        RunProgram("sector-clash-autoplay", "--level data/levels/level0.xml --seed 11 --frames 70 "
+                                            "--stats --reveal --input " +
+                                                (folder / "zoom.txt").string());
     EXPECT_EQ(Member(drawnMore.last, "digest"), Member(simulated.last, "digest"));
-    const ProgramRun otherSeed = RunProgram("sector-clash-autoplay", "--level data/levels/level0.xml --seed 12 --frames 70 --stats");
+    const ProgramRun otherSeed =
+        RunProgram("sector-clash-autoplay", "--level data/levels/level0.xml --seed 12 --frames 70 --stats");
     EXPECT_NE(Member(otherSeed.last, "digest"), Member(plain.last, "digest"));
     for (const char* member : {"frames", "fps", "frame_ms", "tick_ms", "startup_ms", "rss_mb"})
         EXPECT_NE(Member(plain.last, member), "") << member;
@@ -149,10 +156,12 @@ TEST(GameScreen, AFinishedLevelStopsShowsItsOutcomeAndPlaysAgainOnEnter) {
     const std::string level = WriteFile(folder, "win.xml", quickWin).string();
     const std::string before = (folder / "before.png").string();
     const std::string after = (folder / "after.png").string();
-    const ProgramRun game = RunProgram("sector-clash-autoplay", "--level " + level + " --seed 2 --frames 90 --stats --shot 35:" +
-                                                             before + " --shot 90:" + after);
+    const ProgramRun game = RunProgram(
+        "sector-clash-autoplay",
+        "--level " + level + " --seed 2 --frames 90 --stats --shot 35:" + before + " --shot 90:" + after);
     ASSERT_EQ(game.status, 0) << game.out;
-    const ProgramRun simulated = RunProgram("sector-clash-simulate", level + " --skirmish --seed 2 --step 16 --steps 1000");
+    const ProgramRun simulated =
+        RunProgram("sector-clash-simulate", level + " --skirmish --seed 2 --step 16 --steps 1000");
     EXPECT_EQ(Member(simulated.last, "won"), "true");
     EXPECT_EQ(Member(simulated.last, "steps"), "31");
     // The world stopped where the simulator's level ended, in the same state.
@@ -167,20 +176,23 @@ TEST(GameScreen, AFinishedLevelStopsShowsItsOutcomeAndPlaysAgainOnEnter) {
 
     // Enter plays the level again from its start; Escape ends the game.
     WriteFile(folder, "again.txt", "60 keydown VK_RETURN\n61 keyup VK_RETURN\n");
-    const ProgramRun again = RunProgram("sector-clash-autoplay", "--level " + level + " --seed 2 --frames 90 --stats --input " +
-                                                              (folder / "again.txt").string());
+    const ProgramRun again =
+        RunProgram("sector-clash-autoplay", "--level " + level + " --seed 2 --frames 90 --stats --input " +
+                                                (folder / "again.txt").string());
     ASSERT_EQ(again.status, 0) << again.out;
-    EXPECT_EQ(Member(again.last, "steps"), "61") << "31 steps; the restart at the end of frame 60; one a frame from 61 to 90";
+    EXPECT_EQ(Member(again.last, "steps"), "61")
+        << "31 steps; the restart at the end of frame 60; one a frame from 61 to 90";
     WriteFile(folder, "quit.txt", "60 keydown VK_ESCAPE\n");
     const ProgramRun quit = RunProgram("sector-clash-autoplay", "--level " + level + " --frames 90 --input " +
-                                                             (folder / "quit.txt").string());
+                                                                    (folder / "quit.txt").string());
     EXPECT_NE(quit.out.find("the run ended after 60 of 90 frames"), std::string::npos) << quit.out;
 }
 
 TEST(GameScreen, AGameThatCannotStartSaysWhyAndEnds) {
     if (!HaveDisplay())
         GTEST_SKIP() << "needs an X display";
-    const ProgramRun missing = RunProgram("sector-clash-autoplay", "--level levels/no-such-level.xml --frames 30");
+    const ProgramRun missing =
+        RunProgram("sector-clash-autoplay", "--level levels/no-such-level.xml --frames 30");
     EXPECT_NE(missing.status, 0);
     EXPECT_NE(missing.out.find("cannot read the level file levels/no-such-level.xml"), std::string::npos)
         << missing.out;
@@ -194,7 +206,8 @@ TEST(GameScreen, AGameThatCannotStartSaysWhyAndEnds) {
     WriteFile(folder / "data", "constants.xml", "<nothing/>");
     const ProgramRun refused = RunProgram("sector-clash-autoplay", "--frames 30", folder);
     EXPECT_NE(refused.status, 0);
-    EXPECT_NE(refused.out.find("the game cannot start: constants.xml lacks"), std::string::npos) << refused.out;
+    EXPECT_NE(refused.out.find("the game cannot start: constants.xml lacks"), std::string::npos)
+        << refused.out;
 
     EXPECT_EQ(RunProgram("sector-clash", "--bogus").status, 2);
 }
@@ -206,8 +219,9 @@ TEST(GameScreen, TheSkirmishIsOnScreen) {
     const std::string level = WriteFile(folder, "empty.xml", emptyLevel).string();
     WriteFile(folder, "zoom.txt", "12 wheel -10\n");
     const fs::path shot = folder / "skirmish.png";
-    const ProgramRun run = RunProgram("sector-clash-autoplay", "--level " + level + " --reveal --frames 20 --input " +
-                                                            (folder / "zoom.txt").string() + " --shot 20:" + shot.string());
+    const ProgramRun run = RunProgram("sector-clash-autoplay",
+                                      "--level " + level + " --reveal --frames 20 --input " +
+                                          (folder / "zoom.txt").string() + " --shot 20:" + shot.string());
     ASSERT_EQ(run.status, 0) << run.out;
     // The level places nothing: whatever stands on the map is the skirmish's 200-odd tanks, a few pixels each
     // at the lowest zoom.
@@ -220,13 +234,16 @@ TEST(GameScreen, TheViewScrollsAndAPauseHoldsTheBattleAndThePicture) {
     const fs::path folder = ScratchDir("pause");
     const std::string level = WriteFile(folder, "empty.xml", emptyLevel).string();
     // Pause from frame 14 on; scroll right while paused.
-    const std::string script = WriteFile(folder, "script.txt",
-                                         "14 keydown P\n15 keyup P\n31 keydown VK_RIGHT\n45 keyup VK_RIGHT\n")
-                                   .string();
+    const std::string script =
+        WriteFile(folder, "script.txt", "14 keydown P\n15 keyup P\n31 keydown VK_RIGHT\n45 keyup VK_RIGHT\n")
+            .string();
     const auto shot = [&](int frame) { return (folder / ("f" + std::to_string(frame) + ".png")).string(); };
-    const ProgramRun run = RunProgram("sector-clash-autoplay", "--level " + level + " --reveal --seed 4 --stats --frames 60 "
-                                                        "--input " + script + " --shot 20:" + shot(20) +
-                                                            " --shot 30:" + shot(30) + " --shot 50:" + shot(50));
+    const ProgramRun run =
+        RunProgram("sector-clash-autoplay", "--level " + level +
+                                                " --reveal --seed 4 --stats --frames 60 "
+                                                "--input " +
+                                                script + " --shot 20:" + shot(20) + " --shot 30:" + shot(30) +
+                                                " --shot 50:" + shot(50));
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(Member(run.last, "steps"), "3") << "game frames 11 to 13 step; the pause holds from 14";
     const platform::RgbaImage paused20 = ReadShot(shot(20));
@@ -235,8 +252,8 @@ TEST(GameScreen, TheViewScrollsAndAPauseHoldsTheBattleAndThePicture) {
     EXPECT_EQ(paused20.pixels, paused30.pixels) << "nothing moves while paused and the view stands";
     EXPECT_NE(paused30.pixels, scrolled.pixels) << "the arrow key scrolled the view";
     // A longer paused run ends in the same state.
-    const ProgramRun longer = RunProgram("sector-clash-autoplay", "--level " + level + " --seed 4 --stats --frames 90 --input " +
-                                                               script);
+    const ProgramRun longer = RunProgram(
+        "sector-clash-autoplay", "--level " + level + " --seed 4 --stats --frames 90 --input " + script);
     EXPECT_EQ(Member(longer.last, "digest"), Member(run.last, "digest"));
     EXPECT_EQ(Member(longer.last, "steps"), "3");
 }

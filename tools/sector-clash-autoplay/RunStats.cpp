@@ -91,12 +91,13 @@ std::string RunStats::Json() const {
     const Spread frame = SpreadOf(frameMs);
     const Spread tick = SpreadOf(tickMs);
     char text[512];
-    std::snprintf(text, sizeof text,
-                  "{\"frames\": %u, \"steps\": %llu, \"fps\": %.1f, \"frame_ms\": {\"median\": %.3f, \"p99\": %.3f}, "
-                  "\"tick_ms\": {\"median\": %.4f, \"p99\": %.4f}, \"startup_ms\": %.0f, \"rss_mb\": %.1f, "
-                  "\"digest\": \"%s\"}",
-                  frames, static_cast<unsigned long long>(steps), fps, frame.median, frame.p99, tick.median,
-                  tick.p99, std::max(startupMs, 0.0), PeakResidentMb(), digest.c_str());
+    std::snprintf(
+        text, sizeof text,
+        "{\"frames\": %u, \"steps\": %llu, \"fps\": %.1f, \"frame_ms\": {\"median\": %.3f, \"p99\": %.3f}, "
+        "\"tick_ms\": {\"median\": %.4f, \"p99\": %.4f}, \"startup_ms\": %.0f, \"rss_mb\": %.1f, "
+        "\"digest\": \"%s\"}",
+        frames, static_cast<unsigned long long>(steps), fps, frame.median, frame.p99, tick.median, tick.p99,
+        std::max(startupMs, 0.0), PeakResidentMb(), digest.c_str());
     return text;
 }
 

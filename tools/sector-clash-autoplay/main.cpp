@@ -20,10 +20,10 @@
 #include "platform/PngFile.h"
 #include "shell/ModeManager.h"
 #include "shell/program/Program.h"
-#include "tools/sector-clash-autoplay/RunStats.h"
-#include "world/World.h"
 #include "tools/sector-clash-autoplay/InputScript.h"
 #include "tools/sector-clash-autoplay/InputScriptClock.h"
+#include "tools/sector-clash-autoplay/RunStats.h"
+#include "world/World.h"
 
 #include <chrono>
 #include <cmath>
@@ -124,7 +124,8 @@ void RevealWholeMap() {
 }
 
 Vorn::Mode::Game* GameMode() {
-    return dynamic_cast<Vorn::Mode::Game*>(Zelt::modeManager.ModeAt(static_cast<std::size_t>(Zelt::gameModeIndex)));
+    return dynamic_cast<Vorn::Mode::Game*>(
+        Zelt::modeManager.ModeAt(static_cast<std::size_t>(Zelt::gameModeIndex)));
 }
 
 // Reads the game mode's counters after a frame; the digest only after the last, while the world exists.
@@ -138,7 +139,8 @@ void Measure(autoplay::RunStats& stats, std::uint32_t frame, std::uint32_t lastF
     stats.gameMs = Vorn::world != nullptr ? Vorn::world->Clock() : 0;
     stats.AfterFrame(gameFrame);
     if (frame >= lastFrame && Vorn::world != nullptr) {
-        stats.digest = Vorn::DigestText(Vorn::StateDigest(*Vorn::world, gameFrame ? game->CurrentLevel() : nullptr));
+        stats.digest =
+            Vorn::DigestText(Vorn::StateDigest(*Vorn::world, gameFrame ? game->CurrentLevel() : nullptr));
     }
 }
 
@@ -159,9 +161,10 @@ int main(int argc, char** argv) {
         std::error_code error;
         const std::filesystem::path given(options.level);
         // A file named from the working directory stays found whatever the program makes of its paths.
-        Vorn::Mode::Game::levelFileName = std::filesystem::is_regular_file(given, error) && given.is_relative()
-                                              ? std::filesystem::absolute(given, error).string()
-                                              : options.level;
+        Vorn::Mode::Game::levelFileName =
+            std::filesystem::is_regular_file(given, error) && given.is_relative()
+                ? std::filesystem::absolute(given, error).string()
+                : options.level;
     }
     Vorn::Mode::Loading::fixedSeed = options.seed;
     autoplay::RunStats stats;

@@ -6,9 +6,9 @@
 #include "game/StateDigest.h"
 #include "graphics/DrawingStore.h"
 #include "graphics/ParticleSystemFactory.h"
+#include "random/Random.h"
 #include "rules/ConstantsLoader.h"
 #include "tools/sector-clash-simulate/Census.h"
-#include "random/Random.h"
 #include "world/World.h"
 
 #include <algorithm>
