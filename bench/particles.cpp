@@ -6,7 +6,7 @@
 #include "graphics/TextureStore.h"
 #include "platform/Window.h"
 #include "shell/RenderContext.h"
-#include "world/Random.h"
+#include "random/Random.h"
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>

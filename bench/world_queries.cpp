@@ -1,6 +1,6 @@
 // How the world's spatial queries scale with the number of tanks at a constant density.
 #include "world/Armor.h"
-#include "world/Random.h"
+#include "random/Random.h"
 #include "world/Tank.h"
 #include "world/World.h"
 
@@ -21,11 +21,11 @@ struct Battlefield {
         : side(std::sqrt(tankCount * areaPerTank)), world(side, side, 1920, 1080) {
         Random random;
         for (int i = 0; i < tankCount; ++i) {
-            auto* tank = new Tank(nullptr, TankType::MediumTank, 2 + i % 2, 0, nullptr);
+            auto* tank = new Tank(nullptr, TankType::MediumTank, 2 + i % 2, 0, ArmorType::NoArmor, TurretType::Gun1);
             tank->x = (static_cast<float>(random.Next()) - 0.5f) * side;
             tank->y = (static_cast<float>(random.Next()) - 0.5f) * side;
             tank->size = 12;
-            tank->armor = std::make_unique<Armor>(nullptr, 100);
+            tank->armor = std::make_unique<Armor>(ArmorType::NoArmor, 100);
             world.InsertObject(tank, KindTank);
         }
         // Queries come in the order the tick walks the tanks, side by side and cell by cell.

@@ -1,12 +1,13 @@
 // The object elements of a level: common attributes, required attributes, keywords and placement.
 #include "game/LevelObjectReader.h"
 
+#include "ai/TankBrain.h"
 #include "datafiles/Node.h"
 #include "datafiles/TypeKeywords.h"
 #include "game/LevelLimits.h"
 #include "game/LevelNames.h"
 #include "game/LevelObjects.h"
-#include "world/Random.h"
+#include "random/Random.h"
 #include "world/SideTable.h"
 #include "world/Tank.h"
 #include "world/World.h"
@@ -118,6 +119,7 @@ bool CreateTank(World& world, const Brisk::Node& element, const CommonAttributes
     Tank* filed = FileTank(world, std::move(tank));
     if (!filed)
         return false;
+    filed->brain->SetActive(true);
     if (Has(element, Names::toX) && Has(element, Names::toY))
         SendTank(*filed, FloatOr(element, Names::toX, 0), FloatOr(element, Names::toY, 0));
     return true;

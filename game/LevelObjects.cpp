@@ -1,6 +1,7 @@
 // Making and filing the objects a level or the skirmish places.
 #include "game/LevelObjects.h"
 
+#include "ai/TankBrain.h"
 #include "graphics/DrawingStore.h"
 #include "rules/ArmorData.h"
 #include "rules/BuildingData.h"
@@ -50,22 +51,19 @@ template <typename T> T* File(World& world, std::unique_ptr<T> object, ObjectKin
 
 std::unique_ptr<Tank> MakeTank(World& world, TankType chassis, int side, std::uint16_t number,
                                ArmorType armor, TurretType turret) {
-    const auto* record = RecordOf<Constants::TankData>(chassis);
-    auto tank = std::make_unique<Tank>(&world, chassis, side, number, record);
-    tank->drawing = DrawingOf(chassis);
-    tank->armor =
-        std::make_unique<Armor>(RecordOf<Constants::ArmorData>(armor), record ? record->baseArmor : 0);
-    tank->turret =
-        std::make_unique<Turret>(tank.get(), turret, RecordOf<Constants::TurretData>(turret), side);
-    return tank;
+    return std::make_unique<Tank>(&world, chassis, side, number, armor, turret);
 }
 
 Tank* FileTank(World& world, std::unique_ptr<Tank> tank) {
     return File(world, std::move(tank), KindTank);
 }
 
-// Tanks think only once their brain arrives; until then there is nothing to run or steer.
-void StartTankBrain(Tank&, unsigned) {}
+void StartTankBrain(Tank& tank, unsigned firstStepMs) {
+    tank.brain->SetActive(true);
+    tank.brain->Process(firstStepMs);
+}
+
+// Levels send tanks before their route can be set; the tank brain's waypoints take over here.
 void SendTank(Tank&, float, float) {}
 
 Tower* PlaceTower(World& world, const Placement& placement, TowerType type, TurretType turret) {
@@ -74,8 +72,7 @@ Tower* PlaceTower(World& world, const Placement& placement, TowerType type, Turr
     SetPlace(*tower, placement);
     tower->letter = placement.letter;
     tower->drawing = DrawingOf(type);
-    tower->turret = std::make_unique<Turret>(tower.get(), turret, RecordOf<Constants::TurretData>(turret),
-                                             placement.side);
+    tower->turret = std::make_unique<Turret>(&world, tower.get(), turret, placement.side);
     return File(world, std::move(tower), KindTower);
 }
 

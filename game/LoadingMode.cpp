@@ -10,8 +10,8 @@
 #include "platform/Timer.h"
 #include "shell/ModeManager.h"
 #include "shell/Mouse.h"
+#include "random/Random.h"
 #include "shell/WindowReleases.h"
-#include "world/Random.h"
 
 namespace Vorn::Mode {
 

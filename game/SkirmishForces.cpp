@@ -2,7 +2,7 @@
 #include "game/SkirmishForces.h"
 
 #include "game/LevelObjects.h"
-#include "world/Random.h"
+#include "random/Random.h"
 #include "world/Tank.h"
 #include "world/World.h"
 

@@ -3,7 +3,7 @@
 
 #include "datafiles/DataArchive.h"
 #include "datafiles/Node.h"
-#include "world/Random.h"
+#include "random/Random.h"
 
 namespace Vorn {
 

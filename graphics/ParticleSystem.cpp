@@ -1,7 +1,7 @@
 // Emission, motion, ageing and drawing of a running particle system.
 #include "graphics/ParticleSystem.h"
 
-#include "world/Random.h"
+#include "random/Random.h"
 
 #include <GL/gl.h>
 
@@ -111,11 +111,9 @@ void ParticleSystem::End() {
     }
 }
 
+// Layers turn with the system and keep their own offset from its direction.
 void ParticleSystem::SetDirection(float degrees) {
-    direction = degrees;
-    for (const auto& layer : layers) {
-        layer->SetDirection(degrees);
-    }
+    AddDirection(degrees - direction);
 }
 
 void ParticleSystem::AddDirection(float degrees) {

@@ -5,7 +5,7 @@
 #include "datafiles/Node.h"
 #include "graphics/ParticleBatch.h"
 #include "graphics/TextureStore.h"
-#include "world/Random.h"
+#include "random/Random.h"
 
 #include <GL/gl.h>
 

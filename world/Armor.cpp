@@ -1,11 +1,17 @@
 // A tank's armour.
 #include "world/Armor.h"
 
+#include "graphics/DrawingStore.h"
 #include "rules/ArmorData.h"
+#include "rules/ConstantsTable.h"
+#include "rules/TypeCatalogue.h"
 
 namespace Vorn {
 
-Armor::Armor(const Constants::ArmorData* record, float baseArmor)
-    : record(record), maxHitPoints((record ? record->maxArmor : 0) + baseArmor), hitPoints(maxHitPoints) {}
+Armor::Armor(ArmorType type, float baseArmor)
+    : record(Constants::constantsTable.Find<Constants::ArmorData>(ConstantIdOf(type))),
+      maxHitPoints((record ? record->maxArmor : 0) + baseArmor), hitPoints(maxHitPoints) {
+    drawing = drawingStore.FindDrawing(TypeNameOf(type));
+}
 
 } // namespace Vorn

@@ -14,8 +14,9 @@ class Armor : public Object {
 public:
     using ArmorType = Vorn::ArmorType;
 
-    // Hit points are the armour's "max_armor" plus the chassis' base armour; a missing record adds nothing.
-    Armor(const Constants::ArmorData* record, float baseArmor);
+    // Hit points are the type's "max_armor" plus the chassis' base armour; a type without a record adds
+    // nothing. The drawing is the type's.
+    Armor(ArmorType type, float baseArmor);
 
     const Constants::ArmorData* record;
     float maxHitPoints;

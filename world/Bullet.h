@@ -2,11 +2,16 @@
 #pragma once
 
 #include "rules/ObjectTypes.h"
+#include "world/AttachedEffect.h"
 #include "world/Object.h"
+#include "world/ObjectKind.h"
 #include "world/ObjectRef.h"
+
+#include <vector>
 
 namespace Vorn {
 
+class ArmedObject;
 class World;
 namespace Constants {
 struct BulletData;
@@ -18,11 +23,18 @@ class Bullet : public Object {
 public:
     using Type = BulletType;
 
-    Bullet(World* world, Object* shooter, int shooterSide, Type type, const Constants::BulletData* record,
-           float effectMultiplier);
+    // Takes the type's record from the constants table and its drawing by the type's name. A guided type
+    // homes on the shooter's current target. The shooter may be null (no side: it hits every side).
+    Bullet(World* world, ArmedObject* shooter, Type type, float effectMultiplier);
+    // Leaves its trail to fade in the world.
+    ~Bullet() override;
 
     // Flies, steers and hits; called by the world tick, which deletes the bullet once finished.
     virtual void Update(unsigned elapsedMs);
+    // Shells fade over their flight; payloads stay opaque.
+    void Draw() override;
+    // Share of the full damage at the current distance: 1 - 0.8 x distance / "range" for shells.
+    float Strength() const;
 
     Type type;
     World* world;
@@ -34,6 +46,17 @@ public:
     float distanceFlown = 0;
     bool finished = false;
     bool firstUpdatePending = true;
+    std::vector<AttachedEffect> trail;
+
+private:
+    float Speed() const;
+    void AttachTrail();
+    void Steer(unsigned elapsedMs);
+    // Whether something between the two points stops the bullet; deals the damage when it does.
+    bool HitAlong(float fromX, float fromY, float toX, float toY, float strength);
+    void Damage(Object& hit, ObjectKind kind, float damage, float strength);
+    void ShowImpact(float x, float y);
+    void MoveTrail(float dx, float dy, unsigned elapsedMs);
 };
 
 } // namespace Vorn

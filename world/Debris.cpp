@@ -1,9 +1,16 @@
 // A piece of a wreck.
 #include "world/Debris.h"
 
+#include "world/Corpse.h"
+
 #include <GL/gl.h>
 
 namespace Vorn {
+
+Debris::~Debris() {
+    if (corpse)
+        corpse->Forget(this);
+}
 
 void Debris::Draw() {
     glPushMatrix();

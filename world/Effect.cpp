@@ -3,6 +3,7 @@
 
 #include "graphics/ParticleSystemFactory.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace Vorn {
@@ -14,6 +15,25 @@ std::unique_ptr<ParticleSystem> CreateParticleSystem(const std::string& systemNa
         return nullptr;
     return particleSystemFactory->CreateSystem(systemName);
 }
+// How far the farthest particle of the system or any of its layers can travel: a layered explosion must
+// not be hidden by the fog while its widest ring is still in sight.
+float ReachOf(const ParticleSystem& system) {
+    const ParticleBehavior& behavior = system.Behavior();
+    float reach = behavior.particleSpeed * 0.001f * float(behavior.particleLifeTime);
+    for (const auto& layer : system.Layers())
+        reach = std::max(reach, ReachOf(*layer));
+    return reach;
+}
+
+unsigned ShortestEmitTime(const ParticleSystem& system) {
+    unsigned shortest = system.Behavior().emitTime;
+    for (const auto& layer : system.Layers()) {
+        const unsigned layerTime = ShortestEmitTime(*layer);
+        if (layerTime != 0 && (shortest == 0 || layerTime < shortest))
+            shortest = layerTime;
+    }
+    return shortest;
+}
 } // namespace
 
 Effect::Effect() = default;
@@ -23,8 +43,7 @@ Effect::Effect(const std::string& systemName, float directionOffset, bool stepMo
     if (!system)
         throw std::invalid_argument("Invalid particle system name.");
     system->AddDirection(directionOffset);
-    const ParticleBehavior& behavior = system->Behavior();
-    size = behavior.particleSpeed * 0.001f * float(behavior.particleLifeTime);
+    size = ReachOf(*system);
 }
 
 Effect::~Effect() = default;
@@ -85,7 +104,7 @@ bool Effect::IsEmitting() const {
 }
 
 unsigned Effect::EmitTime() const {
-    return system ? system->Behavior().emitTime : 0;
+    return system ? ShortestEmitTime(*system) : 0;
 }
 
 } // namespace Vorn

@@ -34,8 +34,8 @@ public:
     virtual bool IsFinished() const;
     virtual bool IsEmitting() const;
 
-    // The emitting behaviour's interval between rounds in ms (0 without a system); a bullet sub-steps
-    // its trail by it.
+    // The shortest interval between emission rounds over the system and its layers in ms (0 when none
+    // emits); a bullet sub-steps its trail by it so that no layer skips a round.
     unsigned EmitTime() const;
     ParticleSystem* System() const { return system.get(); }
 
@@ -46,6 +46,9 @@ public:
     bool alwaysDrawn = false;
     bool stepMode = false;
     bool frozen = false;
+    // Set while an owner (a tank, a bullet, the shared bursts) points to the effect: the world leaves it
+    // in place even once finished, and collects it after the owner lets go.
+    bool held = false;
 
 protected:
     // An effect with no particle system: it draws nothing and finishes once ended. Used by effects that

@@ -1,22 +1,116 @@
-// An explosion.
+// An explosion: shockwave, blast damage and push.
 #include "world/Explosion.h"
 
+#include "rules/ConstantsTable.h"
 #include "rules/ExplosionData.h"
 #include "rules/TypeCatalogue.h"
+#include "world/Building.h"
+#include "world/Debris.h"
+#include "world/Landmine.h"
+#include "world/PlaceEffect.h"
+#include "world/Tank.h"
+#include "world/Tower.h"
+#include "world/Turret.h"
+#include "world/World.h"
+
+#include <cmath>
+#include <vector>
 
 namespace Vorn {
 
-Explosion::Explosion(World* world, Type type, const Constants::ExplosionData* record, float ammunition)
-    : Effect(TypeNameOf(type), 0, false), world(world), record(record),
-      shockwaveDone(!record || record->shockwave == 0), damageMultiplier(0) {
+namespace {
+// Landmines within this share of the blast radius go off too.
+constexpr float landmineReach = 0.333f;
+
+float SignOf(float value) {
+    return value > 0 ? 1.0f : -1.0f;
+}
+
+// The objects of one container within r of (x, y), copied: pushing a tank may move it between cells and
+// the blast must not meet it twice or lose its place in the query.
+std::vector<Object*> Within(World& world, int side, ObjectKind kind, float x, float y, float r) {
+    std::vector<Object*> found;
+    for (Object* object : world.Objects(side, kind).QueryRange(x, y, r + largestObjectRadius))
+        if (DistanceSquared(*object, x, y) < r * r)
+            found.push_back(object);
+    return found;
+}
+} // namespace
+
+Explosion::Explosion(World* world, Type type, float ammunition)
+    : Effect(TypeNameOf(type), 0, false), world(world),
+      record(Constants::constantsTable.Find<Constants::ExplosionData>(ConstantIdOf(type))),
+      shockwaveDone(!record || record->shockwave == 0) {
     if (record)
         damageMultiplier = ammunition * record->ammoCoefMul + record->ammoCoefAdd;
 }
 
 void Explosion::Update(unsigned elapsedMs) {
-    shockwaveDone = true;
-    damageDone = true;
+    if (!shockwaveDone) {
+        shockwaveDone = true;
+        if (world)
+            PlaceEffect(*world, world->UpperEffects(), "Shockwave", 0, true, x, y);
+    }
+    if (!damageDone) {
+        damageDone = true;
+        if (world && record && record->effectRange > 0)
+            Blast();
+    }
     Effect::Update(elapsedMs);
+}
+
+// Every side suffers, the exploding unit's own included.
+void Explosion::Blast() {
+    for (int side = 0; side < sideCount; ++side)
+        BlastSide(side);
+}
+
+void Explosion::BlastSide(int side) {
+    const float range = record->effectRange;
+    const auto falloff = [&](const Object& object) {
+        return 1 - std::sqrt(DistanceSquared(object, x, y)) / range;
+    };
+    for (Object* object : Within(*world, side, KindLandmine, x, y, range * landmineReach))
+        if (auto* landmine = dynamic_cast<Landmine*>(object))
+            landmine->SetOff();
+    if (record->damageLevel != 0) {
+        const float strength = record->damageLevel * damageMultiplier;
+        for (Object* object : Within(*world, side, KindDebris, x, y, range))
+            if (auto* piece = dynamic_cast<Debris*>(object))
+                piece->remainingTime -= static_cast<int>(falloff(*piece) * strength * 20);
+        for (Object* object : Within(*world, side, KindTank, x, y, range))
+            if (auto* tank = dynamic_cast<Tank*>(object); tank && tank->armor)
+                tank->armor->hitPoints -= falloff(*tank) * strength;
+        for (Object* object : Within(*world, side, KindTower, x, y, range))
+            if (auto* tower = dynamic_cast<Tower*>(object)) {
+                tower->hitPoints -= falloff(*tower) * strength;
+                if (tower->turret)
+                    tower->turret->brain.Provoke();
+            }
+        for (Object* object : Within(*world, side, KindBuilding, x, y, range))
+            if (auto* building = dynamic_cast<Building*>(object))
+                building->hitPoints -= falloff(*building) * strength;
+    }
+    for (Object* object : Within(*world, side, KindTank, x, y, range))
+        Push(*object);
+}
+
+// The push is strongest at the centre; a tank is pushed only to a free place and refiled there.
+void Explosion::Push(Object& object) {
+    const float range = record->effectRange;
+    const float force = record->forcewaveEffect;
+    const float u = (object.x - x) / range;
+    const float w = (object.y - y) / range;
+    const float pushX = force * (SignOf(u) - u);
+    const float pushY = force * (SignOf(w) - w);
+    const float newX = object.x + pushX;
+    const float newY = object.y + pushY;
+    if (!world->IsPlaceFree(newX, newY, object.size, &object))
+        return;
+    if (!world->RefileObject(&object, KindTank, newX, newY))
+        return;
+    if (auto* tank = dynamic_cast<Tank*>(&object))
+        tank->PlaceEffects(newX + pushX, newY + pushY);
 }
 
 } // namespace Vorn

@@ -6,6 +6,7 @@
 
 namespace Vorn {
 
+class Object;
 class World;
 namespace Constants {
 struct ExplosionData;
@@ -15,18 +16,24 @@ class Explosion : public Effect {
 public:
     using Type = ExplosionType;
 
-    // The effect is named after the type. Every creator passes ammunition 0, so the damage multiplier is
-    // the record's "ammo_coef_add". Throws like any effect when the particle system is unknown.
-    Explosion(World* world, Type type, const Constants::ExplosionData* record, float ammunition);
+    // The effect is named after the type and the record is the type's. Every creator passes ammunition 0,
+    // so the damage multiplier is the record's "ammo_coef_add". Throws like any effect when the particle
+    // system is unknown.
+    Explosion(World* world, Type type, float ammunition);
 
-    // Deals the blast on the first update, then runs like any effect.
+    // Shows the shockwave and deals the blast on the first update, then runs like any effect.
     void Update(unsigned elapsedMs) override;
 
     World* world;
     const Constants::ExplosionData* record;
     bool shockwaveDone;
     bool damageDone = false;
-    float damageMultiplier;
+    float damageMultiplier = 0;
+
+private:
+    void Blast();
+    void BlastSide(int side);
+    void Push(Object& tank);
 };
 
 } // namespace Vorn

@@ -1,7 +1,7 @@
 // Scenery with particle effects.
 #include "world/Landmark.h"
 
-#include "world/Effect.h"
+#include "world/DrawingEffects.h"
 
 namespace Vorn {
 
@@ -13,14 +13,17 @@ Landmark::Landmark(World* world, Type type, float x, float y, float direction, i
     this->side = side;
 }
 
-// The effects stay in the world to fade out; they are only paused here.
+// Ended rather than only paused: a paused effect never finishes, so the world would keep it forever.
 Landmark::~Landmark() {
-    for (Effect* effect : effects)
-        effect->Pause();
+    ReleaseDrawingEffects(effects);
 }
 
 void Landmark::Update() {
+    if (!firstUpdatePending)
+        return;
     firstUpdatePending = false;
+    if (world)
+        effects = AttachDrawingEffects(*world, drawing, x, y, direction);
 }
 
 } // namespace Vorn

@@ -1,7 +1,13 @@
 // A landmine.
 #include "world/Landmine.h"
 
+#include "random/Random.h"
 #include "rules/LandmineData.h"
+#include "world/Explosion.h"
+#include "world/World.h"
+
+#include <memory>
+#include <stdexcept>
 
 namespace Vorn {
 
@@ -10,9 +16,38 @@ Landmine::Landmine(Type type, const Constants::LandmineData* record) : type(type
         size = record->size;
 }
 
-void Landmine::Update(World& /*world*/, unsigned elapsedMs) {
-    if (triggered)
-        elapsed += static_cast<int>(elapsedMs);
+// Only enemies trigger it; once triggered nothing stops the countdown.
+void Landmine::Update(World& world, unsigned elapsedMs) {
+    if (!record)
+        return;
+    if (!triggered && world.FindNearestEnemy(x, y, record->range, side)) {
+        triggered = true;
+        elapsed = 0;
+    }
+    if (!triggered || detonated)
+        return;
+    elapsed += static_cast<int>(elapsedMs);
+    if (elapsed >= record->countdown)
+        Detonate(world);
+}
+
+// A large mine bursts four times over its footprint, so its centre takes four blasts.
+void Landmine::Detonate(World& world) {
+    detonated = true;
+    const int blasts = type == LandmineType::LargeLandmine ? 4 : 1;
+    for (int i = 0; i < blasts; ++i) {
+        const float blastX = x - size * 0.5f + static_cast<float>(randomGenerator.Next()) * size;
+        const float blastY = y - size * 0.5f + static_cast<float>(randomGenerator.Next()) * size;
+        std::unique_ptr<Explosion> explosion;
+        try {
+            explosion = std::make_unique<Explosion>(&world, ExplosionType::ExplosionMine, 0.0f);
+        } catch (const std::invalid_argument&) {
+            continue;
+        }
+        explosion->x = blastX;
+        explosion->y = blastY;
+        world.InsertEffect(world.LowerEffects(), explosion.release());
+    }
 }
 
 void Landmine::SetOff() {

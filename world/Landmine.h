@@ -28,6 +28,11 @@ public:
     const Constants::LandmineData* record;
     bool triggered = false;
     int elapsed = 0;
+    // Set once its blasts are out, so they never come twice.
+    bool detonated = false;
+
+private:
+    void Detonate(World& world);
 };
 
 } // namespace Vorn

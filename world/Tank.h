@@ -4,12 +4,15 @@
 #include "rules/ObjectTypes.h"
 #include "world/ArmedObject.h"
 #include "world/Armor.h"
+#include "world/AttachedEffect.h"
 #include "world/ICallsign.h"
 
 #include <memory>
+#include <vector>
 
 namespace Vorn {
 
+class TankBrain;
 class World;
 namespace Constants {
 struct TankData;
@@ -19,12 +22,24 @@ class Tank : public ArmedObject, public ICallsign {
 public:
     using TankType = Vorn::TankType;
 
-    Tank(World* world, TankType type, int side, std::uint16_t callsignNumber,
-         const Constants::TankData* record);
+    // Assembles the chassis with its turret, then its armour, then its brain; records come from the
+    // constants table and drawings by the type names. The creator files the tank in the world.
+    Tank(World* world, TankType type, int side, std::uint16_t callsignNumber, ArmorType armorType,
+         TurretType turretType);
+    // Leaves its exhaust and dust to fade in the world.
     ~Tank() override;
 
-    // Runs the brain, which drives the tank and its turret; called by the world tick.
+    // Runs the brain, which drives the tank and its turret; the first update also lights the exhaust and
+    // raises the dust. Called by the world tick.
     virtual void Update(unsigned elapsedMs);
+    // Moves the attached effects after the tank moved; their particles shift by the tank's position less
+    // the reference point.
+    void PlaceEffects(float referenceX, float referenceY);
+
+    void OnTargetAcquired(Object* target) override;
+    void OnLineOfFireBlocked(float targetX, float targetY) override;
+    void OnTargetLost() override;
+    void OnTargetOutOfRange() override;
     // Armour's current over maximum hit points.
     float ArmorFraction() const override;
     // Dies at the end of the tick once this holds.
@@ -33,8 +48,14 @@ public:
     const Constants::TankData* record;
     World* world;
     std::unique_ptr<Armor> armor;
+    std::unique_ptr<TankBrain> brain;
     TankType type;
     bool firstUpdatePending = true;
+    std::vector<AttachedEffect> exhaust;
+    std::vector<AttachedEffect> dust;
+
+private:
+    void AttachEffects();
 };
 
 } // namespace Vorn

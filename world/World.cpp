@@ -17,6 +17,7 @@
 #include "world/Landmark.h"
 #include "world/Landmine.h"
 #include "world/LevelEvents.h"
+#include "world/PlaceEffect.h"
 #include "world/Tank.h"
 #include "world/Tower.h"
 
@@ -27,12 +28,6 @@
 namespace Vorn {
 
 World* world = nullptr;
-
-namespace {
-// The constants ids of explosion type 0 and corpse type 0; the other types follow in order.
-constexpr int firstExplosionRecord = 51;
-constexpr int firstCorpseRecord = 59;
-} // namespace
 
 World::World(const std::string& levelFileName, unsigned screenWidth, unsigned screenHeight)
     : World(dataArchive.ReadDocument(levelFileName), screenWidth, screenHeight) {}
@@ -45,10 +40,6 @@ float MapSideOf(const Brisk::Node* element, const char* name) {
     const Brisk::Attribute* attribute = element ? element->FindAttribute(name) : nullptr;
     const double side = attribute ? Brisk::ToFloat(*attribute) : 0.0;
     return side > 0 ? static_cast<float>(std::min<double>(side, maxMapSide)) : 0.0f;
-}
-
-template <typename Record> const Record* RecordAt(int id) {
-    return Constants::constantsTable.Find<Record>(static_cast<Constants::ConstantId>(id));
 }
 } // namespace
 
@@ -67,6 +58,7 @@ World::World(float width, float height, unsigned screenWidth, unsigned screenHei
 
 World::~World() {
     levelEvents.reset();
+    shared.Release();
     // Objects first and bullets next: their destructors end the effects they are attached to.
     for (ObjectMap& map : objects)
         DeleteAll(map);
@@ -231,7 +223,8 @@ void World::UpdateEffects(unsigned elapsedMs) {
 
 void World::RemoveFinishedEffects(EffectMap& layer) {
     RemoveBackwards(
-        layer, [](Effect* effect) { return effect->IsFinished(); }, [](Effect* effect) { delete effect; });
+        layer, [](Effect* effect) { return !effect->held && effect->IsFinished(); },
+        [](Effect* effect) { delete effect; });
 }
 
 // Walks every cell from its last entry to its first, so that taking entries out keeps the walk valid.
@@ -310,19 +303,8 @@ void World::RemoveDestroyed(int side) {
 // A destroyed unit leaves an explosion above and a wreck under side 0, and the level hears of it before
 // it is deleted.
 void World::Die(Object* object, ExplosionType explosionType, CorpseType corpseType) {
-    try {
-        auto* explosion = new Explosion(
-            this, explosionType,
-            RecordAt<Constants::ExplosionData>(firstExplosionRecord + static_cast<int>(explosionType)), 0);
-        explosion->x = object->x;
-        explosion->y = object->y;
-        InsertEffect(upperEffects, explosion);
-    } catch (const std::invalid_argument&) {
-        // Without its particle system the explosion is left out; the death itself goes on.
-    }
-    auto* corpse =
-        new Corpse(corpseType, object->size,
-                   RecordAt<Constants::CorpseData>(firstCorpseRecord + static_cast<int>(corpseType)));
+    PlaceExplosion(*this, explosionType, object->x, object->y);
+    auto* corpse = new Corpse(corpseType, object->size);
     corpse->x = object->x;
     corpse->y = object->y;
     corpse->direction = object->direction;
@@ -373,11 +355,12 @@ int World::RecyclerIncome(int side) {
                 continue;
             for (int debrisSide = 0; debrisSide < sideCount; ++debrisSide)
                 Objects(debrisSide, KindDebris)
-                    .ForEachCellInRange(building->x, building->y, range + 64, [&](auto& pieces) {
-                        for (Object* piece : pieces)
-                            if (DistanceSquared(*piece, building->x, building->y) < range * range)
-                                income += record->corpseMoney;
-                    });
+                    .ForEachCellInRange(
+                        building->x, building->y, range + largestObjectRadius, [&](auto& pieces) {
+                            for (Object* piece : pieces)
+                                if (DistanceSquared(*piece, building->x, building->y) < range * range)
+                                    income += record->corpseMoney;
+                        });
         }
     return income;
 }

@@ -7,6 +7,7 @@
 #include "world/FogOfWar.h"
 #include "world/ObjectKind.h"
 #include "world/ObjectRef.h"
+#include "world/SharedEffects.h"
 #include "world/SideTable.h"
 #include "world/SpatialMap.h"
 
@@ -99,6 +100,8 @@ public:
 
     FogOfWar fog;
     SideTable sides;
+    // The shell and armour fragment effects all units of this world share.
+    SharedEffects shared;
 
 private:
     template <typename T> static void DeleteAll(SpatialMap<T>& map);
@@ -137,6 +140,10 @@ private:
     std::vector<Bullet*> bulletSnapshot;
     std::vector<Effect*> effectSnapshot;
 };
+
+// No object may be larger than this: every range query reaches this much further than asked, so that an
+// object whose centre lies in a neighbouring cell is still found.
+inline constexpr float largestObjectRadius = 64;
 
 // The one world of the running game; set by the game mode while a game runs, null otherwise.
 extern World* world;

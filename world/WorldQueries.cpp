@@ -50,12 +50,14 @@ bool World::CanMoveTo(const Object* mover, float x, float y, float r) {
     for (ObjectKind kind : blockingKinds)
         for (int side = 0; side < sideCount; ++side) {
             bool blocked = false;
-            Objects(side, kind).ForEachCellInRange(x, y, r, [&](const ObjectMap::Cell& cell) {
-                for (const Object* other : cell)
-                    if (other != mover && other->size >= blockingSize &&
-                        SegmentPassesWithin(mover->x, mover->y, x, y, other->x, other->y, r + other->size))
-                        blocked = true;
-            });
+            Objects(side, kind)
+                .ForEachCellInRange(x, y, r + largestObjectRadius, [&](const ObjectMap::Cell& cell) {
+                    for (const Object* other : cell)
+                        if (other != mover && other->size >= blockingSize &&
+                            SegmentPassesWithin(mover->x, mover->y, x, y, other->x, other->y,
+                                                r + other->size))
+                            blocked = true;
+                });
             if (blocked)
                 return false;
         }
@@ -66,14 +68,15 @@ bool World::IsPlaceFree(float x, float y, float r, const Object* ignored) {
     for (ObjectKind kind : blockingKinds)
         for (int side = 0; side < sideCount; ++side) {
             bool occupied = false;
-            Objects(side, kind).ForEachCellInRange(x, y, r, [&](const ObjectMap::Cell& cell) {
-                for (const Object* other : cell) {
-                    const float reach = r + other->size;
-                    if (other != ignored && other->size >= blockingSize &&
-                        DistanceSquared(*other, x, y) <= reach * reach)
-                        occupied = true;
-                }
-            });
+            Objects(side, kind)
+                .ForEachCellInRange(x, y, r + largestObjectRadius, [&](const ObjectMap::Cell& cell) {
+                    for (const Object* other : cell) {
+                        const float reach = r + other->size;
+                        if (other != ignored && other->size >= blockingSize &&
+                            DistanceSquared(*other, x, y) <= reach * reach)
+                            occupied = true;
+                    }
+                });
             if (occupied)
                 return false;
         }
@@ -92,7 +95,8 @@ Object* World::FirstHitOnSegment(float x1, float y1, float x2, float y2, float e
     if (side < 0 || side >= sideCount)
         return nullptr;
     const float halfLength = 0.5f * std::hypot(x2 - x1, y2 - y1);
-    for (Object* other : Objects(side, kind).QueryRange((x1 + x2) / 2, (y1 + y2) / 2, halfLength + 64)) {
+    for (Object* other :
+         Objects(side, kind).QueryRange((x1 + x2) / 2, (y1 + y2) / 2, halfLength + largestObjectRadius)) {
         if (other == ignored)
             continue;
         const float reach = extraRadius + other->size;
@@ -110,15 +114,16 @@ Object* World::NearestOfKind(float x, float y, float range, ObjectKind kind, int
     for (int side = 0; side < sideCount; ++side) {
         if (side == excludedSide)
             continue;
-        Objects(side, kind).ForEachCellInRange(x, y, range + 64, [&](const ObjectMap::Cell& cell) {
-            for (Object* other : cell) {
-                const float edge = std::sqrt(DistanceSquared(*other, x, y)) - other->size;
-                if (edge < nearestEdge) {
-                    nearestEdge = edge;
-                    nearest = other;
+        Objects(side, kind)
+            .ForEachCellInRange(x, y, range + largestObjectRadius, [&](const ObjectMap::Cell& cell) {
+                for (Object* other : cell) {
+                    const float edge = std::sqrt(DistanceSquared(*other, x, y)) - other->size;
+                    if (edge < nearestEdge) {
+                        nearestEdge = edge;
+                        nearest = other;
+                    }
                 }
-            }
-        });
+            });
     }
     return nearest;
 }
@@ -230,10 +235,11 @@ bool World::IsPowered(const Building& building) {
     const PowerPlantFindProcessor processor(building.x, building.y, range);
     try {
         Objects(building.side, KindBuilding)
-            .ForEachCellInRange(building.x, building.y, range + 64, [&](const ObjectMap::Cell& cell) {
-                for (const Object* object : cell)
-                    processor.Process(object);
-            });
+            .ForEachCellInRange(building.x, building.y, range + largestObjectRadius,
+                                [&](const ObjectMap::Cell& cell) {
+                                    for (const Object* object : cell)
+                                        processor.Process(object);
+                                });
     } catch (const PowerPlantFindProcessor::Found&) {
         return true;
     }

@@ -4,7 +4,7 @@
 #include "game/Level.h"
 #include "rules/ConstantsLoader.h"
 #include "world/ObjectKind.h"
-#include "world/Random.h"
+#include "random/Random.h"
 #include "world/World.h"
 
 #include <gtest/gtest.h>

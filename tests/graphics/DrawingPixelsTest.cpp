@@ -5,7 +5,7 @@
 #include "datafiles/ColourTable.h"
 #include "tests/graphics/DrawingTestDocuments.h"
 #include "tests/support/GlTestWindow.h"
-#include "world/Random.h"
+#include "random/Random.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

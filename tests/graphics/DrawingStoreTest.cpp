@@ -2,7 +2,7 @@
 #include "graphics/DrawingStore.h"
 
 #include "tests/graphics/DrawingTestDocuments.h"
-#include "world/Random.h"
+#include "random/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "graphics/ParticleSystemFactory.h"
 #include "rules/ObjectTypes.h"
 #include "rules/TypeCatalogue.h"
-#include "world/Random.h"
+#include "random/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "datafiles/Node.h"
 #include "graphics/ParticleSystemFactory.h"
 #include "world/Effect.h"
-#include "world/Random.h"
+#include "random/Random.h"
 
 #include <gtest/gtest.h>
 

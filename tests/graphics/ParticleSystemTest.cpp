@@ -1,7 +1,7 @@
 // Emission, removal, motion, fading and the life cycle of running particle systems.
 #include "datafiles/Node.h"
 #include "graphics/ParticleSystemFactory.h"
-#include "world/Random.h"
+#include "random/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -129,7 +129,8 @@ TEST(CheckConstants, ValuesTheRulesCannotUseAreReported) {
          "<size value=\"12\"/>\n  <price value=\"60\"/>\n  <build_time value=\"5000\"/>\n"
          "  <max_base_distance value=\"1200\"/>",
          "<size value=\"12\"/>\n  <price value=\"60\"/>\n  <build_time value=\"5000\"/>\n"
-         "  <max_base_distance value=\"0\"/>"); // AntitankBlock
+         "  <max_base_distance value=\"0\"/>");                 // AntitankBlock
+    Edit(text, "<size value=\"56\"/>", "<size value=\"65\"/>"); // Base: beyond the queries' reach
     std::ofstream(folder / "constants.xml") << text;
 
     CheckRun run = RunChecker(folder);
@@ -143,6 +144,7 @@ TEST(CheckConstants, ValuesTheRulesCannotUseAreReported) {
              "Radar/rounds_in_serie: must be above 0 for a turret that shoots",
              "Radar/n_bullets: must be above 0 for a turret that shoots",
              "AntitankBlock/max_base_distance: must be above 0",
+             "Base/size: 65",
          })
         EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
     EXPECT_EQ(run.output.find(": xml:"), std::string::npos) << "a declaration is no entry\n" << run.output;
@@ -161,6 +163,33 @@ TEST(CheckUsage, BadArgumentsAreAUsageError) {
     std::filesystem::path folder = ScratchDir("check-usage");
     EXPECT_EQ(RunChecker(folder, "no-such-area").exitCode, 2);
     EXPECT_EQ(RunChecker(folder / "absent").exitCode, 2);
+    std::filesystem::remove_all(folder);
+}
+
+// Every value that would leave production stalled for good, or a producer without power for good.
+TEST(CheckConstants, WhatWouldStallProductionForeverIsReported) {
+    std::filesystem::path folder = ScratchDir("check-stalls");
+    std::string text = ReadText(SourceDir() / "data/constants.xml");
+    Edit(text, "<armor value=\"750\"/>\n  <power_plant_range value=\"500\"/>",
+         "<armor value=\"750\"/>\n  <power_plant_range value=\"0\"/>"); // DefenseTower
+    Edit(text, "<size value=\"36\"/>\n  <price value=\"600\"/>",
+         "<size value=\"36\"/>\n  <price value=\"0\"/>");
+    Edit(text, "<max_armor value=\"1800\"/>\n  <power_plant_range value=\"500\"/>",
+         "<max_armor value=\"1800\"/>\n  <power_plant_range value=\"80\"/>"); // TankFactory
+    Edit(text, "<build_speed value=\"0.5\"/>", "<build_speed value=\"0\"/>"); // Rocket
+    Edit(text, "<capacity value=\"200\"/>", "<capacity value=\"0\"/>");
+    std::ofstream(folder / "constants.xml") << text;
+
+    CheckRun run = RunChecker(folder);
+    EXPECT_EQ(run.exitCode, 1);
+    for (const char* expected : {
+             "DefenseTower/power_plant_range: 0: a tower needs a power plant in range",
+             "Armory/price: 0 with a build time of 30000 ms",
+             "TankFactory/power_plant_range: 80 does not reach past its own size and a power plant's (80)",
+             "Rocket/build_speed: 0 is outside the sane range",
+             "ArmoryExtra/capacity: 0 is outside the sane range",
+         })
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
     std::filesystem::remove_all(folder);
 }
 

@@ -27,7 +27,7 @@ protected:
         textTable.Clear();
     }
 
-    Tank tank{nullptr, TankType::LightTank, 1, 0, nullptr};
+    Tank tank{nullptr, TankType::LightTank, 1, 0, ArmorType::NoArmor, TurretType::Gun1};
     Tower tower{nullptr, TowerType::DefenseTower, 1, 0, nullptr};
     Building factory{nullptr, BuildingType::TankFactory, 1, 0, nullptr};
 };

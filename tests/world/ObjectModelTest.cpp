@@ -1,4 +1,5 @@
 // The object model's shared rules: hit points, armour and ammunition fractions, side and bar colours.
+#include "TestRecords.h"
 #include "WorldTestObjects.h"
 #include "rules/ArmorData.h"
 #include "rules/TurretData.h"
@@ -12,9 +13,9 @@
 using namespace Vorn;
 
 TEST(HitPoints, BareChassisArmourStillCountsWithoutArmourPlating) {
-    Constants::ArmorData noArmor;
-    noArmor.maxArmor = 0;
-    const Armor armor(&noArmor, 150);
+    WorldTest::TestRecords records;
+    records.Add<Constants::ArmorData>(ArmorType::NoArmor).maxArmor = 0;
+    const Armor armor(ArmorType::NoArmor, 150);
     EXPECT_EQ(armor.maxHitPoints, 150);
     EXPECT_EQ(armor.hitPoints, 150);
 }
@@ -30,11 +31,11 @@ TEST(InfoBars, BuildingsShowNoAmmunition) {
 }
 
 TEST(InfoBars, ArmedUnitsShowTheirTurretsAmmunition) {
+    WorldTest::TestRecords records;
+    auto& turretRecord = records.Add<Constants::TurretData>(TurretType::Gun1);
+    turretRecord.maxAmmo = 40;
     Tank* tank = WorldTest::MakeTank(0, 0, 1, 10, 80);
     tank->armor->hitPoints = 20;
-    Constants::TurretData turretRecord;
-    turretRecord.maxAmmo = 40;
-    tank->turret = std::make_unique<Turret>(tank, TurretType::Gun1, &turretRecord, 1);
     tank->turret->ammunition = 10;
     const IInfo& info = *tank;
     EXPECT_TRUE(info.ShowsAmmo());

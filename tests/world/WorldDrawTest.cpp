@@ -35,7 +35,7 @@ public:
 
 class CountedBullet : public Bullet {
 public:
-    CountedBullet(float x, float y) : Bullet(nullptr, nullptr, 0, BulletType::GunBullet, nullptr, 1) {
+    CountedBullet(float x, float y) : Bullet(nullptr, nullptr, BulletType::GunBullet, 1) {
         this->x = x;
         this->y = y;
     }

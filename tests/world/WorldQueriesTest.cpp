@@ -143,7 +143,7 @@ TEST_F(WorldQueries, FindByCallsignMatchesLetterAndNumberOverAllSides) {
     other->number = 8;
     world.InsertObject(other, KindTank);
     world.InsertObject(alpha, KindTank);
-    Tank wanted(nullptr, TankType::LightTank, 0, 7, nullptr);
+    Tank wanted(nullptr, TankType::LightTank, 0, 7, ArmorType::NoArmor, TurretType::Gun1);
     wanted.letter = 'A';
     EXPECT_EQ(world.FindByCallsign(wanted, KindTank), alpha);
     EXPECT_EQ(world.FindByCallsign(wanted, KindTower), nullptr);
@@ -157,4 +157,22 @@ TEST_F(WorldQueries, SideNamesMatchIgnoringCase) {
     EXPECT_EQ(SideOfName("magenta"), 6);
     EXPECT_EQ(SideOfName("Purple"), noSide);
     EXPECT_EQ(SideOfName(""), noSide);
+}
+
+// A large object whose centre lies in the next cell still blocks, is hit and is found: every query reaches
+// the largest object radius beyond what it asks.
+TEST_F(WorldQueries, BlockersAcrossACellBorderAreSeenByEveryQuery) {
+    const auto record = BuildingRecord(100, 0, 0);
+    Building* hall = MakeBuilding(260, 0, 2, BuildingType::Base, &record);
+    hall->size = 40;
+    world.InsertObject(hall, KindBuilding);
+    // (240, 0) lies in cell 0, the hall's centre in cell 1.
+    EXPECT_FALSE(world.IsPlaceFree(240, 0, 10, nullptr));
+    Tank* mover = MakeTank(100, 0, 3);
+    world.InsertObject(mover, KindTank);
+    EXPECT_FALSE(world.CanMoveTo(mover, 240, 0, 10));
+    EXPECT_EQ(world.FirstHitOnSegment(200, 0, 240, 0, 0, 2, KindBuilding, nullptr), hall);
+    // And a place just beyond its reach is free.
+    EXPECT_TRUE(world.IsPlaceFree(209, 0, 10, nullptr));
+    EXPECT_TRUE(world.CanMoveTo(mover, 150, 0, 10));
 }

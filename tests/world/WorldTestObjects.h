@@ -12,11 +12,12 @@
 namespace WorldTest {
 
 inline Vorn::Tank* MakeTank(float x, float y, int side, float size = 10, float hitPoints = 100) {
-    auto* tank = new Vorn::Tank(nullptr, Vorn::TankType::LightTank, side, 0, nullptr);
+    auto* tank = new Vorn::Tank(nullptr, Vorn::TankType::LightTank, side, 0, Vorn::ArmorType::NoArmor,
+                                Vorn::TurretType::Gun1);
     tank->x = x;
     tank->y = y;
     tank->size = size;
-    tank->armor = std::make_unique<Vorn::Armor>(nullptr, hitPoints);
+    tank->armor = std::make_unique<Vorn::Armor>(Vorn::ArmorType::NoArmor, hitPoints);
     return tank;
 }
 

@@ -130,7 +130,7 @@ TEST_F(WorldTick, DestroyedTowersAndBuildingsGetTheirOwnCorpseTypes) {
 TEST_F(WorldTick, ExpiredDebrisAndEmptyCorpsesAreRemoved) {
     Debris* kept = AddDebris(0, 0);
     AddDebris(10, 0)->remainingTime = -1;
-    auto* corpse = new Corpse(CorpseType::ScoutTankCorpse, 10, nullptr);
+    auto* corpse = new Corpse(CorpseType::ScoutTankCorpse, 10);
     world.InsertObject(corpse, KindStatic);
     world.Tick(1);
     EXPECT_EQ(world.Objects(0, KindDebris).QueryRange(0, 0, 1), std::vector<Object*>{kept});
@@ -142,8 +142,7 @@ namespace {
 class CountdownBullet : public Bullet {
 public:
     CountdownBullet(int updates, int* deleted)
-        : Bullet(nullptr, nullptr, 0, BulletType::GunBullet, nullptr, 1), updates(updates), deleted(deleted) {
-    }
+        : Bullet(nullptr, nullptr, BulletType::GunBullet, 1), updates(updates), deleted(deleted) {}
     ~CountdownBullet() override { ++*deleted; }
     void Update(unsigned) override { finished = --updates <= 0; }
 
@@ -187,11 +186,12 @@ alignas(std::max_align_t) unsigned char reusedStorage[4096];
 
 class ReusedTank : public Tank {
 public:
-    ReusedTank(float x, float y) : Tank(nullptr, TankType::LightTank, 1, 0, nullptr) {
+    ReusedTank(float x, float y)
+        : Tank(nullptr, TankType::LightTank, 1, 0, ArmorType::NoArmor, TurretType::Gun1) {
         this->x = x;
         this->y = y;
         size = 10;
-        armor = std::make_unique<Armor>(nullptr, 100);
+        armor = std::make_unique<Armor>(ArmorType::NoArmor, 100);
     }
     static void* operator new(std::size_t) { return reusedStorage; }
     static void operator delete(void*) {}
@@ -252,8 +252,9 @@ namespace {
 // A tank that drives one cell further along +x on every update.
 class DrivingTank : public Tank {
 public:
-    explicit DrivingTank(World& world) : Tank(&world, TankType::LightTank, 2, 0, nullptr) {
-        armor = std::make_unique<Armor>(nullptr, 100);
+    explicit DrivingTank(World& world)
+        : Tank(&world, TankType::LightTank, 2, 0, ArmorType::NoArmor, TurretType::Gun1) {
+        armor = std::make_unique<Armor>(ArmorType::NoArmor, 100);
     }
     void Update(unsigned) override {
         ++updates;

@@ -150,6 +150,30 @@ void CheckPlacement(const ConstantsTable& table, const FileProblems& report) {
     }
 }
 
+// A building or tower that needs power works only with a power plant within its "power_plant_range"; when
+// that is no more than the two footprints together no plant can ever stand near enough, and it never
+// produces, earns or fights. Towers are never powered with a range of 0.1 or less.
+void CheckPowerReach(const ConstantsTable& table, const FileProblems& report) {
+    const auto* plant = table.Find<BuildingData>(ConstantId::PowerPlant);
+    const float plantSize = plant ? plant->size : 0;
+    const auto checkReach = [&](ConstantId id, float size, float range) {
+        if (range > 0.1f && range <= size + plantSize)
+            report(KeyOf(id, "power_plant_range"),
+                   Text(range, " does not reach past its own size and a power plant's (", size + plantSize,
+                        "): it is never powered"));
+    };
+    for (auto [id, building] : RecordsOf<BuildingData>(table))
+        if (id != ConstantId::PowerPlant)
+            checkReach(id, building->size, building->powerPlantRange);
+    for (auto [id, tower] : RecordsOf<TowerData>(table)) {
+        if (tower->powerPlantRange <= 0.1f)
+            report(
+                KeyOf(id, "power_plant_range"),
+                Text(tower->powerPlantRange, ": a tower needs a power plant in range, so it never fights"));
+        checkReach(id, tower->size, tower->powerPlantRange);
+    }
+}
+
 void CheckBullets(const ConstantsTable& table, const FileProblems& report) {
     for (auto [id, bullet] : RecordsOf<BulletData>(table)) {
         if (bullet->rangeBegin >= bullet->range)
@@ -188,6 +212,7 @@ void CheckConstantCombinations(const ConstantsTable& table, const FileProblems& 
     CheckCostsOf<ArmorData>(table, report);
     CheckCostsOf<TankData>(table, report);
     CheckPlacement(table, report);
+    CheckPowerReach(table, report);
     CheckBullets(table, report);
     CheckExplosions(table, report);
 }

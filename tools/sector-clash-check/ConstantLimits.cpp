@@ -1,12 +1,17 @@
 // The sane range of every numeric constant.
 #include "tools/sector-clash-check/ConstantLimits.h"
 
+#include "world/World.h"
+
 #include <array>
 
 namespace check {
 namespace {
 
 using Vorn::Constants::RecordClass;
+
+// The world's range queries reach this far beyond what they ask, so no object may be larger.
+constexpr double largestSize = Vorn::largestObjectRadius;
 
 struct KeyLimit {
     RecordClass recordClass;
@@ -53,15 +58,16 @@ constexpr auto keyLimits = std::to_array<KeyLimit>({
     {RecordClass::Armor, "weight", {0, 1000}},
     {RecordClass::Armor, "build_time", {0, 600000}},
 
-    // The speed factor divides by twice "max_load", and a tank's radius decides where it fits.
+    // The speed factor divides by twice "max_load", and a tank's radius decides where it fits. Sizes stay
+    // within the reach the world's queries add.
     {RecordClass::Tank, "max_speed", {1, 2000}},
     {RecordClass::Tank, "rotation_speed", {1, 3600}},
     {RecordClass::Tank, "base_armor", {1, 100000}},
     {RecordClass::Tank, "max_load", {1, 1000}},
-    {RecordClass::Tank, "size", {1, 500}},
+    {RecordClass::Tank, "size", {1, largestSize}},
     {RecordClass::Tank, "build_time", {0, 600000}},
 
-    {RecordClass::Tower, "size", {1, 2000}},
+    {RecordClass::Tower, "size", {1, largestSize}},
     {RecordClass::Tower, "build_time", {0, 600000}},
     {RecordClass::Tower, "max_load", {0, 1000}},
     {RecordClass::Tower, "armor", {1, 100000}},
@@ -100,7 +106,7 @@ constexpr auto keyLimits = std::to_array<KeyLimit>({
     {RecordClass::TowerAI, "see_multiplier", {0, 10}},
 
     // Hit points are divided by "max_armor" for the income and the status bars.
-    {RecordClass::Building, "size", {1, 2000}},
+    {RecordClass::Building, "size", {1, largestSize}},
     {RecordClass::Building, "build_time", {0, 600000}},
     {RecordClass::Building, "see_range", {0, 10000}},
     {RecordClass::Building, "repair_effect", {0, 1000}},
@@ -131,12 +137,12 @@ constexpr auto keyLimits = std::to_array<KeyLimit>({
     {RecordClass::Corpse, "time_base", {0, 600000}},
     {RecordClass::Corpse, "time_random", {0, 600000}},
 
-    {RecordClass::Landmine, "size", {1, 2000}},
+    {RecordClass::Landmine, "size", {1, largestSize}},
     {RecordClass::Landmine, "build_time", {0, 600000}},
     {RecordClass::Landmine, "range", {0, 5000}},
     {RecordClass::Landmine, "countdown", {0, 600000}},
 
-    {RecordClass::Obstacle, "size", {0.01, 2000}},
+    {RecordClass::Obstacle, "size", {0.01, largestSize}},
     {RecordClass::Obstacle, "build_time", {0, 600000}},
 });
 

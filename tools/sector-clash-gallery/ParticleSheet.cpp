@@ -10,7 +10,7 @@
 #include "rules/TypeCatalogue.h"
 #include "tools/sector-clash-gallery/GallerySheet.h"
 #include "tools/sector-clash-gallery/LabelFont.h"
-#include "world/Random.h"
+#include "random/Random.h"
 
 #include <GL/gl.h>
 

@@ -8,7 +8,7 @@
 #include "graphics/ParticleSystemFactory.h"
 #include "rules/ConstantsLoader.h"
 #include "tools/sector-clash-simulate/Census.h"
-#include "world/Random.h"
+#include "random/Random.h"
 #include "world/World.h"
 
 #include <algorithm>

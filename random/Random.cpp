@@ -1,5 +1,5 @@
 // The game's one random generator, Marsaglia and Zaman's universal generator.
-#include "world/Random.h"
+#include "random/Random.h"
 
 namespace Vorn {
 

@@ -1,5 +1,5 @@
 // The random generator reproduces the published test sequence and reseeds deterministically.
-#include "world/Random.h"
+#include "random/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,13 @@
+// A stone or block.
+#include "world/Obstacle.h"
+
+#include "rules/ObstacleData.h"
+
+namespace Vorn {
+
+Obstacle::Obstacle(Type type, const Constants::ObstacleData* record, float sizeFactor)
+    : Obstacle(type, record) {
+    size = record ? sizeFactor * record->size : 0;
+}
+
+} // namespace Vorn

@@ -1,0 +1,74 @@
+// A tank factory: builds tanks order by order from a chassis, an armour and a turret, and lets each new
+// tank out as soon as its exit is free.
+#pragma once
+
+#include "world/Building.h"
+#include "world/IBuildProgress.h"
+#include "world/TankOrder.h"
+
+#include <deque>
+#include <memory>
+
+namespace Vorn {
+
+class Tank;
+
+// What the factory's build panel has chosen so far; the panel gives the values their meaning.
+struct FactoryPanelState {
+    int step = 0;
+    int chassis = 0;
+    int armor = 0;
+    int turret = 0;
+    char groupLetter = 0;
+};
+
+class TankFactory : public Building,
+                    public IBuildProgress<TankType>,
+                    public IBuildProgress<ArmorType>,
+                    public IBuildProgress<TurretType> {
+public:
+    TankFactory(World* world, int side, std::uint16_t callsignNumber, const Constants::BuildingData* record);
+    // Tanks still waiting at the exit never reached the map: they go with the factory.
+    ~TankFactory() override;
+
+    // The base update; while powered, pays for the parts, starts the next order and assembles a tank once
+    // all three parts are done; powered or not, lets the first waiting tank out when its place is free.
+    void Update(unsigned elapsedMs) override;
+    // Gives back what the running order's parts have paid and stops them. The order stays queued; the
+    // panel removes it.
+    void CancelProduction();
+
+    int Price(TankType product) const override;
+    int BuildTime(TankType product) const override;
+    float Size(TankType product) const override;
+    int Price(ArmorType product) const override;
+    int BuildTime(ArmorType product) const override;
+    float Size(ArmorType product) const override;
+    int Price(TurretType product) const override;
+    int BuildTime(TurretType product) const override;
+    float Size(TurretType product) const override;
+
+    IBuildProgress<TankType>& ChassisSlot() { return *this; }
+    IBuildProgress<ArmorType>& ArmorSlot() { return *this; }
+    IBuildProgress<TurretType>& TurretSlot() { return *this; }
+
+    // The building's own world, side and type, not the slots' copies.
+    using Building::side;
+    using Building::type;
+    using Building::world;
+
+    FactoryPanelState panelState;
+    std::deque<TankOrder> orders;
+    std::deque<std::unique_ptr<Tank>> exitQueue;
+
+private:
+    void PayForParts(unsigned elapsedMs);
+    void StartNextOrder();
+    void AssembleTank();
+    void PlaceAtExit(Tank& tank) const;
+    void LetNextTankOut();
+    void SendTowardsEnemy(Tank& tank, const Object& enemy);
+    void SendToRallyPoint(Tank& tank);
+};
+
+} // namespace Vorn
