@@ -7,6 +7,7 @@
 #include "rules/BuildingData.h"
 #include "rules/TowerData.h"
 #include "rules/TurretData.h"
+#include "world/Armory.h"
 #include "world/Building.h"
 #include "world/CallsignText.h"
 #include "world/Tank.h"
@@ -116,6 +117,9 @@ void InfoBoxContent::CountTotals(World& world, int side) {
                 ++needingPower;
                 powered += world.IsPowered(*building) ? 1 : 0;
             }
+            if (const auto* armory = dynamic_cast<const Armory*>(object)) {
+                totals.ammunition += armory->Load();
+            }
         }
     }
     totals.energy = needingPower > 0 ? 100.0 * powered / needingPower : 100.0;
@@ -134,10 +138,21 @@ InfoBoxTexts InfoBoxContent::ComposeUnit(World& world, const Object& object) con
         const int maximum = turret && turret->record ? turret->record->maxAmmo : 0;
         texts.lines[1] = FormatOf(InfoText::UnitAmmo).Format(textLimit, armed->AmmoFraction() * 100.0, ammunition,
                                                              maximum);
+        char experience[textLimit + 1];
+        std::snprintf(experience, sizeof experience, "debug xp: %d", turret ? turret->brain.ExperienceLevel() : 0);
+        texts.lines[3] = experience;
     }
-    if (const auto* building = dynamic_cast<const Building*>(&object)) {
-        const char* status = world.IsPowered(*building) ? "infobox_unit_status_power" : "infobox_unit_status_nopower";
+    // Towers need power as buildings do: for them the status takes the ammunition's line.
+    const auto* building = dynamic_cast<const Building*>(&object);
+    const auto* tower = dynamic_cast<const Tower*>(&object);
+    if (building || tower) {
+        const bool powered = building ? world.IsPowered(*building) : tower->IsPowered();
+        const char* status = powered ? "infobox_unit_status_power" : "infobox_unit_status_nopower";
         texts.lines[1] = FormatOf(InfoText::UnitStatus).Format(textLimit, textTable.TextOf(status).c_str());
+    }
+    if (const auto* armory = dynamic_cast<const Armory*>(&object)) {
+        texts.lines[2] = FormatOf(InfoText::ArmoryStatus)
+                             .Format(textLimit, armory->LoadFraction() * 100.0, static_cast<double>(armory->Load()));
     }
     return texts;
 }
