@@ -14,6 +14,7 @@
 #include "rules/TypeCatalogue.h"
 #include "world/Armor.h"
 #include "world/Building.h"
+#include "world/CreateBuilding.h"
 #include "world/Landmark.h"
 #include "world/Landmine.h"
 #include "world/Obstacle.h"
@@ -63,34 +64,31 @@ void StartTankBrain(Tank& tank, unsigned firstStepMs) {
     tank.brain->Process(firstStepMs);
 }
 
-// Levels send tanks before their route can be set; the tank brain's waypoints take over here.
-void SendTank(Tank&, float, float) {}
+void SendTank(Tank& tank, float x, float y) {
+    tank.brain->SetWaypoint(x, y);
+}
 
 Tower* PlaceTower(World& world, const Placement& placement, TowerType type, TurretType turret) {
-    auto tower = std::make_unique<Tower>(&world, type, placement.side, placement.number,
-                                         RecordOf<Constants::TowerData>(type));
+    auto tower = std::make_unique<Tower>(&world, type, placement.side, turret, placement.number);
     SetPlace(*tower, placement);
     tower->letter = placement.letter;
-    tower->drawing = DrawingOf(type);
-    tower->turret = std::make_unique<Turret>(&world, tower.get(), turret, placement.side);
-    return File(world, std::move(tower), KindTower);
+    Tower* filed = File(world, std::move(tower), KindTower);
+    if (filed)
+        filed->brain.SetActive(true);
+    return filed;
 }
 
 Building* PlaceBuilding(World& world, const Placement& placement, BuildingType type) {
-    auto building = std::make_unique<Building>(&world, type, placement.side, placement.number,
-                                               RecordOf<Constants::BuildingData>(type));
+    std::unique_ptr<Building> building(CreateBuilding(&world, type, placement.side, placement.number));
     SetPlace(*building, placement);
     building->letter = placement.letter;
-    building->drawing = DrawingOf(type);
     return File(world, std::move(building), KindBuilding);
 }
 
 Obstacle* PlaceObstacle(World& world, const Placement& placement, ObstacleType type, float sizeFactor) {
-    const auto* record = RecordOf<Constants::ObstacleData>(type);
-    auto obstacle = std::make_unique<Obstacle>(type, record);
+    auto obstacle = std::make_unique<Obstacle>(type, RecordOf<Constants::ObstacleData>(type), sizeFactor);
     SetPlace(*obstacle, placement);
     obstacle->side = 0;
-    obstacle->size = sizeFactor * (record ? record->size : 0);
     obstacle->drawing = DrawingOf(type);
     return File(world, std::move(obstacle), KindStatic);
 }

@@ -18,6 +18,10 @@ struct TankAIData : virtual ObjectData {
     float seeMultiplier = 0;       // factor on the sight of tanks
 };
 
+// The most directions a path search fans out to; larger step counts are held to it, so that a search's cost
+// stays bounded.
+inline constexpr float maxPathSearchSteps = 360;
+
 template <class Visitor> void VisitFields(TankAIData& d, Visitor&& visit) {
     visit("gas_on_angle", d.gasOnAngle);
     visit("detect_unreachable_wp", d.detectUnreachableWp);

@@ -151,6 +151,30 @@ TEST(CheckConstants, ValuesTheRulesCannotUseAreReported) {
     std::filesystem::remove_all(folder);
 }
 
+TEST(CheckConstants, PathSearchStepCountsTheSearchCannotUseAreReported) {
+    std::filesystem::path folder = ScratchDir("check-search-steps");
+    std::string text = ReadText(SourceDir() / "data/constants.xml");
+    const std::size_t tankAI = text.find("<TankAI>");
+    ASSERT_NE(tankAI, std::string::npos);
+    std::string section = text.substr(tankAI, text.find("</TankAI>") - tankAI);
+    const std::string original = section;
+    for (const char* key : {"pf_l1_steps", "pf_l2_steps"}) {
+        const std::size_t at = section.find(std::string("<") + key + " value=\"");
+        ASSERT_NE(at, std::string::npos) << key;
+        section.replace(at, section.find("/>", at) + 2 - at,
+                        std::string("<") + key + " value=\"" + (key[4] == '1' ? "-4" : "1e9") + "\"/>");
+    }
+    Edit(text, original, section);
+    std::ofstream(folder / "constants.xml") << text;
+
+    CheckRun run = RunChecker(folder);
+    EXPECT_EQ(run.exitCode, 1);
+    for (const char* expected : {"TankAI/pf_l1_steps: -4 is outside the sane range 0 to 360",
+                                 "TankAI/pf_l2_steps: 1e+09 is outside the sane range 0 to 360"})
+        EXPECT_NE(run.output.find(expected), std::string::npos) << expected << "\n" << run.output;
+    std::filesystem::remove_all(folder);
+}
+
 TEST(CheckConstants, MissingFileIsOneProblem) {
     std::filesystem::path folder = ScratchDir("check-no-constants");
     CheckRun run = RunChecker(folder);

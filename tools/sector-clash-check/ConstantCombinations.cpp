@@ -72,7 +72,7 @@ void CheckLoads(const ConstantsTable& table, const FileProblems& report) {
 }
 
 // A game opens with heavy tanks carrying "Cannon2" and no armour; an overloaded chassis drives slower the
-// more it carries and backwards beyond twice its load.
+// more it carries, down to a crawl from twice its load.
 void CheckOpeningForces(const ConstantsTable& table, const FileProblems& report) {
     const auto* heavy = table.Find<TankData>(ConstantId::HeavyTank);
     const auto* cannon = table.Find<TurretData>(ConstantId::Cannon2);

@@ -1,6 +1,8 @@
 // The sane range of every numeric constant.
 #include "tools/sector-clash-check/ConstantLimits.h"
 
+#include "rules/TankAIData.h"
+
 #include "world/World.h"
 
 #include <array>
@@ -94,10 +96,12 @@ constexpr auto keyLimits = std::to_array<KeyLimit>({
 
     {RecordClass::TankAI, "gas_on_angle", {0, 180}},
     {RecordClass::TankAI, "detect_unreachable_wp", {0, 100}},
-    {RecordClass::TankAI, "pf_l1_steps", {0, 360}},
+    // A path search holds larger step counts to its most, and takes negative ones and ones that are not a
+    // number for no search at all: either is surely a typo.
+    {RecordClass::TankAI, "pf_l1_steps", {0, Vorn::Constants::maxPathSearchSteps}},
     {RecordClass::TankAI, "pf_l1_dst_base", {0, 100}},
     {RecordClass::TankAI, "pf_l1_dst_random", {0, 100}},
-    {RecordClass::TankAI, "pf_l2_steps", {0, 360}},
+    {RecordClass::TankAI, "pf_l2_steps", {0, Vorn::Constants::maxPathSearchSteps}},
     {RecordClass::TankAI, "pf_l2_minwpdst", {0, 100000}},
     {RecordClass::TankAI, "angry_visibility_mul", {0, 10}},
     {RecordClass::TankAI, "waypoint_collapse_dst", {0, 10000}},
