@@ -1,8 +1,8 @@
 // The interface's cost per frame without drawing: the minimap's painting phases and the info box's texts,
 // over a skirmish-sized battle of 256 tanks and a few dozen buildings, all in sight.
+#include "interface/Interface.h"
 #include "datafiles/DataArchive.h"
 #include "datafiles/TextTable.h"
-#include "interface/Interface.h"
 #include "rules/FowData.h"
 #include "shell/Configuration.h"
 #include "world/World.h"
@@ -33,8 +33,8 @@ struct Battle {
         world->fog.Reset(3);
         world->fog.RevealFog(0, 0, 8000, 3);
         for (int index = 0; index < 256; ++index)
-            Place(static_cast<float>((index * 613) % 7000 - 3500), static_cast<float>((index * 389) % 5000 - 2500),
-                  index % 8 == 0 ? 3 : 2, KindTank, 12);
+            Place(static_cast<float>((index * 613) % 7000 - 3500),
+                  static_cast<float>((index * 389) % 5000 - 2500), index % 8 == 0 ? 3 : 2, KindTank, 12);
         for (int index = 0; index < 40; ++index)
             Place(static_cast<float>(index * 150 - 3000), 2000, index % 2 == 0 ? 3 : 1, KindBuilding, 40);
         ui = std::make_unique<Interface>(world.get(), nullptr);

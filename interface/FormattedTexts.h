@@ -32,10 +32,10 @@ enum class InfoText {
 };
 
 inline constexpr FormattedText infoTexts[] = {
-    {"infobox_global_money", "d"},  {"infobox_global_energy", "f"}, {"infobox_global_ammo", "f"},
-    {"infobox_global_points", "d"}, {"infobox_unit_armor", "fdd"},  {"infobox_unit_ammo", "fdd"},
+    {"infobox_global_money", "d"},  {"infobox_global_energy", "f"},  {"infobox_global_ammo", "f"},
+    {"infobox_global_points", "d"}, {"infobox_unit_armor", "fdd"},   {"infobox_unit_ammo", "fdd"},
     {"infobox_unit_status", "s"},   {"infobox_armory_status", "ff"}, {"infobox_group_platoon", "s"},
-    {"infobox_group_group", ""},    {"infobox_group_number", "dd"}, {"infobox_group_armor", "f"},
+    {"infobox_group_group", ""},    {"infobox_group_number", "dd"},  {"infobox_group_armor", "f"},
     {"infobox_group_ammo", "f"}};
 static_assert(std::size(infoTexts) == static_cast<std::size_t>(InfoText::Count));
 

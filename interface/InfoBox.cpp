@@ -23,7 +23,8 @@ bool InfoBox::Click(int x, int y, float lift) const {
     const double width = owner.Values().ValueOf(InterfaceNames::minimapSize);
     const float height = static_cast<float>(owner.ScreenHeight());
     const float fy = static_cast<float>(y);
-    return x > owner.ScreenWidth() - 1 - width && fy > height - clickTop - lift && fy < height - clickBottom - lift;
+    return x > owner.ScreenWidth() - 1 - width && fy > height - clickTop - lift &&
+           fy < height - clickBottom - lift;
 }
 
 void InfoBox::Draw(const SideTable& sides, std::span<Object* const> selection) {
@@ -37,8 +38,8 @@ void InfoBox::Draw(const SideTable& sides, std::span<Object* const> selection) {
     lastTexts = content.Compose(world, sides, selection);
     const InterfaceValues& values = owner.Values();
     fontStore.FindFont("info_title")
-        .DrawText(values.ValueOf(InterfaceNames::infoboxTitleX), values.ValueOf(InterfaceNames::infoboxTitleY),
-                  lastTexts.title.c_str());
+        .DrawText(values.ValueOf(InterfaceNames::infoboxTitleX),
+                  values.ValueOf(InterfaceNames::infoboxTitleY), lastTexts.title.c_str());
     TextFont& text = fontStore.FindFont("info_text");
     for (std::size_t line = 0; line < lastTexts.lines.size(); ++line) {
         text.DrawText(values.ValueOf(InterfaceNames::infoboxLineX[line]),

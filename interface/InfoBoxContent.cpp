@@ -76,7 +76,8 @@ InfoBoxContent::InfoBoxContent() {
     }
 }
 
-InfoBoxTexts InfoBoxContent::Compose(World& world, const SideTable& sides, std::span<Object* const> selection) {
+InfoBoxTexts InfoBoxContent::Compose(World& world, const SideTable& sides,
+                                     std::span<Object* const> selection) {
     if (selection.empty()) {
         return ComposeSide(world, sides);
     }
@@ -90,8 +91,9 @@ InfoBoxTexts InfoBoxContent::ComposeSide(World& world, const SideTable& sides) {
     const int side = sides.playerSide;
     const SideRecord& record = sides[side];
     CountTotals(world, side);
-    const std::string colourName =
-        side >= 0 && side < static_cast<int>(sideNames.size()) ? textTable.TextOf(std::string(sideNames[side])) : "";
+    const std::string colourName = side >= 0 && side < static_cast<int>(sideNames.size())
+                                       ? textTable.TextOf(std::string(sideNames[side]))
+                                       : "";
     char title[textLimit + 1];
     std::snprintf(title, sizeof title, "%s (%s)", record.name.c_str(), colourName.c_str());
     InfoBoxTexts texts;
@@ -136,10 +138,11 @@ InfoBoxTexts InfoBoxContent::ComposeUnit(World& world, const Object& object) con
         const Turret* turret = armed->turret.get();
         const int ammunition = turret ? turret->ammunition : 0;
         const int maximum = turret && turret->record ? turret->record->maxAmmo : 0;
-        texts.lines[1] = FormatOf(InfoText::UnitAmmo).Format(textLimit, armed->AmmoFraction() * 100.0, ammunition,
-                                                             maximum);
+        texts.lines[1] = FormatOf(InfoText::UnitAmmo)
+                             .Format(textLimit, armed->AmmoFraction() * 100.0, ammunition, maximum);
         char experience[textLimit + 1];
-        std::snprintf(experience, sizeof experience, "debug xp: %d", turret ? turret->brain.ExperienceLevel() : 0);
+        std::snprintf(experience, sizeof experience, "debug xp: %d",
+                      turret ? turret->brain.ExperienceLevel() : 0);
         texts.lines[3] = experience;
     }
     // Towers need power as buildings do: for them the status takes the ammunition's line.
@@ -151,8 +154,9 @@ InfoBoxTexts InfoBoxContent::ComposeUnit(World& world, const Object& object) con
         texts.lines[1] = FormatOf(InfoText::UnitStatus).Format(textLimit, textTable.TextOf(status).c_str());
     }
     if (const auto* armory = dynamic_cast<const Armory*>(&object)) {
-        texts.lines[2] = FormatOf(InfoText::ArmoryStatus)
-                             .Format(textLimit, armory->LoadFraction() * 100.0, static_cast<double>(armory->Load()));
+        texts.lines[2] =
+            FormatOf(InfoText::ArmoryStatus)
+                .Format(textLimit, armory->LoadFraction() * 100.0, static_cast<double>(armory->Load()));
     }
     return texts;
 }
@@ -160,7 +164,8 @@ InfoBoxTexts InfoBoxContent::ComposeUnit(World& world, const Object& object) con
 InfoBoxTexts InfoBoxContent::ComposeGroup(std::span<Object* const> selection) const {
     InfoBoxTexts texts;
     if (const char letter = SharedCallsignLetter(selection)) {
-        texts.title = FormatOf(InfoText::GroupPlatoon).Format(textLimit, callsignTable.CallsignWord(letter).c_str());
+        texts.title =
+            FormatOf(InfoText::GroupPlatoon).Format(textLimit, callsignTable.CallsignWord(letter).c_str());
     } else {
         texts.title = FormatOf(InfoText::GroupGroup).Format(textLimit);
     }

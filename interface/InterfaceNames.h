@@ -27,8 +27,10 @@ inline constexpr const char* infoboxLineY[4] = {"infobox.line1_y", "infobox.line
 inline constexpr const char* buildinfoTitleX = "buildinfo.title_x";
 inline constexpr const char* buildinfoTitleY = "buildinfo.title_y";
 // Line n (1 to 3) of the build info panel.
-inline constexpr const char* buildinfoLineX[3] = {"buildinfo.line1_x", "buildinfo.line2_x", "buildinfo.line3_x"};
-inline constexpr const char* buildinfoLineY[3] = {"buildinfo.line1_y", "buildinfo.line2_y", "buildinfo.line3_y"};
+inline constexpr const char* buildinfoLineX[3] = {"buildinfo.line1_x", "buildinfo.line2_x",
+                                                  "buildinfo.line3_x"};
+inline constexpr const char* buildinfoLineY[3] = {"buildinfo.line1_y", "buildinfo.line2_y",
+                                                  "buildinfo.line3_y"};
 
 // The key actions that slide the three panels out and back.
 inline constexpr const char* switchInterface = "switch_interface";

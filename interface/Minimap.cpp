@@ -96,7 +96,8 @@ void Minimap::Paint(const Object& object, int squareSize) {
     ++paintedCount;
 }
 
-bool Minimap::TexelOf(float x, float y, float width, float height, int textureSize, int& texelX, int& texelY) {
+bool Minimap::TexelOf(float x, float y, float width, float height, int textureSize, int& texelX,
+                      int& texelY) {
     if (!(width > 0) || !(height > 0) || textureSize <= 0) {
         return false;
     }
@@ -104,7 +105,8 @@ bool Minimap::TexelOf(float x, float y, float width, float height, int textureSi
     const float fx = t * x / width + t * 0.5f;
     const float fy = t * y / height + t * 0.5f;
     // Also refuses NaN; the picture's FillBox clips what is left.
-    if (!(fx > -reachOffPicture && fx < t + reachOffPicture && fy > -reachOffPicture && fy < t + reachOffPicture)) {
+    if (!(fx > -reachOffPicture && fx < t + reachOffPicture && fy > -reachOffPicture &&
+          fy < t + reachOffPicture)) {
         return false;
     }
     texelX = static_cast<int>(fx);
@@ -194,7 +196,8 @@ void Minimap::DrawView(int size, float slide) const {
     }
     const float width = static_cast<float>(owner.ScreenWidth());
     const float height = static_cast<float>(owner.ScreenHeight());
-    const WorldPoint screenCorners[4] = {camera->ScreenToWorld(0, height - 1), camera->ScreenToWorld(width - 1, height - 1),
+    const WorldPoint screenCorners[4] = {camera->ScreenToWorld(0, height - 1),
+                                         camera->ScreenToWorld(width - 1, height - 1),
                                          camera->ScreenToWorld(width - 1, 0), camera->ScreenToWorld(0, 0)};
     // Drawn as a loop, so the corners go round: bottom left, bottom right, top right, top left.
     float corners[4][2];

@@ -40,7 +40,8 @@ public:
     // The texel of a world point on a picture of `textureSize` texels for a map of width x height centred
     // on the origin; false when the map has no area or the point lies so far off that no square around it
     // could touch the picture.
-    static bool TexelOf(float x, float y, float width, float height, int textureSize, int& texelX, int& texelY);
+    static bool TexelOf(float x, float y, float width, float height, int textureSize, int& texelX,
+                        int& texelY);
 
 private:
     void PaintKind(ObjectKind kind, const char* sizeKey);

@@ -41,8 +41,7 @@ bool FormatTakes(std::string_view format, std::string_view kinds) {
             continue;
         }
         ++at;
-        while (at < format.size() && std::strchr("-+ #0", format[at]) != nullptr &&
-               format[at] != '\0') {
+        while (at < format.size() && std::strchr("-+ #0", format[at]) != nullptr && format[at] != '\0') {
             ++at;
         }
         at = SkipDigits(format, at);

@@ -53,8 +53,12 @@ public:
         return length < 0 ? std::string() : Cut(buffer, limit);
     }
 
-    bool Valid() const { return valid; }
-    const std::string& Text() const { return text; }
+    bool Valid() const {
+        return valid;
+    }
+    const std::string& Text() const {
+        return text;
+    }
 
 private:
     static std::string Cut(std::string_view text, std::size_t limit);

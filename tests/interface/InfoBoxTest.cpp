@@ -92,7 +92,8 @@ TEST_F(InfoBoxTest, OneUnitShowsItsNameArmourAndStatus) {
     EXPECT_NE(tank.title.find("Alpha 2"), std::string::npos) << tank.title;
     EXPECT_EQ(tank.lines[0], "Armour: 37% (37/100)");
     EXPECT_EQ(tank.lines[1], "Ammunition: 0% (0/0)");
-    const InfoBoxTexts factory = Show(std::vector<Object*>{Building(BuildingType::TankFactory, 0, &needsPower)});
+    const InfoBoxTexts factory =
+        Show(std::vector<Object*>{Building(BuildingType::TankFactory, 0, &needsPower)});
     EXPECT_EQ(factory.lines[0], "Armour: 100% (400/400)");
     EXPECT_EQ(factory.lines[1], "Status: no power");
 }
@@ -111,7 +112,8 @@ TEST_F(InfoBoxTest, AFormatThatDoesNotTakeItsArgumentsIsShownAsWritten) {
     const InfoBoxTexts side = broken.Compose(*world, world->sides, std::vector<Object*>{});
     EXPECT_EQ(side.lines[0], "Money: %s and %n");
     EXPECT_EQ(side.lines[3], "Points: %d of %d");
-    const InfoBoxTexts group = broken.Compose(*world, world->sides, std::vector<Object*>{Tank('A', 1), Tank('B', 1)});
+    const InfoBoxTexts group =
+        broken.Compose(*world, world->sides, std::vector<Object*>{Tank('A', 1), Tank('B', 1)});
     EXPECT_EQ(group.title, std::string(63, 'G'));
 }
 

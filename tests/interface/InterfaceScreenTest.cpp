@@ -36,8 +36,8 @@ TEST(InterfaceScreen, EachPanelsKeySlidesItOutAndBack) {
                                   (folder / "back.png").string()};
     const std::string command = "cd '" + SourceDir().string() + "' && '" +
                                 (BinDir() / "sector-clash-autoplay").string() + "' --frames 112 --input '" +
-                                (folder / "keys.txt").string() + "' --shot 28:" + shots[0] + " --shot 68:" +
-                                shots[1] + " --shot 111:" + shots[2] + " >/dev/null 2>&1";
+                                (folder / "keys.txt").string() + "' --shot 28:" + shots[0] +
+                                " --shot 68:" + shots[1] + " --shot 111:" + shots[2] + " >/dev/null 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0);
     platform::RgbaImage images[3];
     for (int index = 0; index < 3; ++index)

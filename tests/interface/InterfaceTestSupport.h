@@ -19,7 +19,8 @@ namespace interface_test {
 
 // The layout the tests reason with: a 200-pixel minimap 8 pixels from the corner on a 256-texel picture.
 inline const char* const testLayout =
-    "<minimap size=\"200\" offset=\"8\" texture_size=\"256\" tank_size=\"3\" tower_size=\"4\" building_size=\"7\"/>"
+    "<minimap size=\"200\" offset=\"8\" texture_size=\"256\" tank_size=\"3\" tower_size=\"4\" "
+    "building_size=\"7\"/>"
     "<infobox size=\"200\" title_x=\"-192\" title_y=\"62\" line1_x=\"-192\" line1_y=\"56\"/>";
 
 inline Brisk::Node Document(const std::string& text) {

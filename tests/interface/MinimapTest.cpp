@@ -21,7 +21,9 @@ class MinimapTest : public InterfaceTest {
 protected:
     // Window coordinates (y down) of a point of the minimap square measured from its centre, y up.
     int WindowX(int fromCentre) const { return minimapOffset + minimapHalf + fromCentre; }
-    int WindowY(int fromCentre) const { return screenHeight - 1 - (minimapOffset + minimapHalf + fromCentre); }
+    int WindowY(int fromCentre) const {
+        return screenHeight - 1 - (minimapOffset + minimapHalf + fromCentre);
+    }
     std::uint32_t PixelAt(int x, int y) const { return ui->GetMinimap().Picture().PixelAt(x, y); }
 };
 

@@ -1,8 +1,8 @@
 // Formats from the data are checked against the arguments before anything is formatted.
-#include "interface/FormattedTexts.h"
 #include "interface/TextFormat.h"
 #include "datafiles/DataArchive.h"
 #include "datafiles/TextTable.h"
+#include "interface/FormattedTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,8 @@ TEST(FormattedTexts, EveryShippedLanguageTakesTheInfoBoxsArguments) {
         TextTable table;
         LoadTexts(table, texts, language);
         for (const Vorn::FormattedText& text : Vorn::FormattedTexts())
-            EXPECT_TRUE(FormatTakes(table.TextOf(std::string(text.key)), text.kinds)) << language << " " << text.key;
+            EXPECT_TRUE(FormatTakes(table.TextOf(std::string(text.key)), text.kinds))
+                << language << " " << text.key;
     }
 }
 

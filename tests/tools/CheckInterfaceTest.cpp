@@ -65,10 +65,11 @@ TEST(CheckInterface, ReportsMissingAndMisspeltKeys) {
 }
 
 TEST(CheckInterface, ReportsSizesThatDisagreeWithTheDrawings) {
-    const InterfaceCheck check = CheckCopy(
-        "interface.xml", "<minimap size=\"180\" offset=\"8\" texture_size=\"0\" tank_size=\"3\" tower_size=\"4\" "
-                         "building_size=\"7\"/><infobox size=\"150\" title_x=\"-192\" title_y=\"62\" line1_x=\"10\" "
-                         "line1_y=\"56\"/>");
+    const InterfaceCheck check =
+        CheckCopy("interface.xml",
+                  "<minimap size=\"180\" offset=\"8\" texture_size=\"0\" tank_size=\"3\" tower_size=\"4\" "
+                  "building_size=\"7\"/><infobox size=\"150\" title_x=\"-192\" title_y=\"62\" line1_x=\"10\" "
+                  "line1_y=\"56\"/>");
     EXPECT_TRUE(check.Says("minimap.size: is also the info box's width")) << check.output;
     EXPECT_TRUE(check.Says("infobox.size: travel below")) << check.output;
     EXPECT_TRUE(check.Says("minimap.texture_size: must be 1 to")) << check.output;
@@ -79,7 +80,8 @@ TEST(CheckInterface, ReportsSizesThatDisagreeWithTheDrawings) {
 TEST(CheckInterface, ReportsFormatsThatTakeOtherArguments) {
     std::string texts = ShippedText("texts.xml");
     texts = std::regex_replace(texts, std::regex("Geld: %d"), "Geld: %s");
-    texts = std::regex_replace(texts, std::regex("<infobox_group_group>Group"), "<infobox_group_group>Group %d");
+    texts =
+        std::regex_replace(texts, std::regex("<infobox_group_group>Group"), "<infobox_group_group>Group %d");
     const InterfaceCheck check = CheckCopy("texts.xml", texts);
     EXPECT_EQ(check.exitCode, 1);
     EXPECT_TRUE(check.Says("de/infobox_global_money: \"Geld: %s\" does not take")) << check.output;

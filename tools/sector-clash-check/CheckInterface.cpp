@@ -66,7 +66,8 @@ void CheckKeys(const Vorn::InterfaceValues& values, const FileProblems& report) 
     for (std::string_view key : Names::RequiredKeys()) {
         known.emplace(key);
         if (!values.Contains(std::string(key))) {
-            report(std::string(key), "missing: it reads as 0 and what it places vanishes or sits in the corner");
+            report(std::string(key),
+                   "missing: it reads as 0 and what it places vanishes or sits in the corner");
         }
     }
     for (const auto& [key, value] : values.Values()) {
@@ -80,9 +81,10 @@ void CheckKeys(const Vorn::InterfaceValues& values, const FileProblems& report) 
 
 void CheckMinimap(const Vorn::InterfaceValues& values, const FileProblems& report) {
     const double textureSize = values.ValueOf(Names::minimapTextureSize);
-    if (values.Contains(Names::minimapTextureSize) && !(textureSize >= 1 && textureSize <= Vorn::PixelTexture::MaxSize)) {
-        report(Names::minimapTextureSize, Text("must be 1 to ", Vorn::PixelTexture::MaxSize,
-                                               ": the minimap stays black"));
+    if (values.Contains(Names::minimapTextureSize) &&
+        !(textureSize >= 1 && textureSize <= Vorn::PixelTexture::MaxSize)) {
+        report(Names::minimapTextureSize,
+               Text("must be 1 to ", Vorn::PixelTexture::MaxSize, ": the minimap stays black"));
     }
     for (const char* key : {Names::minimapTankSize, Names::minimapTowerSize, Names::minimapBuildingSize}) {
         if (values.Contains(key) && !(values.ValueOf(key) >= 1)) {
@@ -101,16 +103,18 @@ void CheckInfoBox(const Vorn::InterfaceValues& values, const Bounds& box, const 
     }
     if (values.ValueOf(Names::minimapSize) != box.Width()) {
         report(Names::minimapSize, Text("is also the info box's width, but its drawing is ", box.Width(),
-                                         " wide: clicks miss the box or land beside it"));
+                                        " wide: clicks miss the box or land beside it"));
     }
     if (values.ValueOf(Names::infoboxSize) < box.Width()) {
-        report(Names::infoboxSize, Text("travel below the box's width ", box.Width(), ": it never slides out"));
+        report(Names::infoboxSize,
+               Text("travel below the box's width ", box.Width(), ": it never slides out"));
     }
     if (!box.Holds(values.ValueOf(Names::infoboxTitleX), values.ValueOf(Names::infoboxTitleY))) {
         report(Names::infoboxTitleX, "the title starts outside the info box");
     }
     for (int line = 0; line < 4; ++line) {
-        if (!box.Holds(values.ValueOf(Names::infoboxLineX[line]), values.ValueOf(Names::infoboxLineY[line]))) {
+        if (!box.Holds(values.ValueOf(Names::infoboxLineX[line]),
+                       values.ValueOf(Names::infoboxLineY[line]))) {
             report(Names::infoboxLineX[line], Text("line ", line + 1, " starts outside the info box"));
         }
     }
@@ -127,8 +131,10 @@ void CheckBuildInfo(const Vorn::InterfaceValues& values, Bounds box, const FileP
         report(Names::buildinfoTitleX, "the title starts outside the build info panel");
     }
     for (int line = 0; line < 3; ++line) {
-        if (!box.Holds(values.ValueOf(Names::buildinfoLineX[line]), values.ValueOf(Names::buildinfoLineY[line]))) {
-            report(Names::buildinfoLineX[line], Text("line ", line + 1, " starts outside the build info panel"));
+        if (!box.Holds(values.ValueOf(Names::buildinfoLineX[line]),
+                       values.ValueOf(Names::buildinfoLineY[line]))) {
+            report(Names::buildinfoLineX[line],
+                   Text("line ", line + 1, " starts outside the build info panel"));
         }
     }
 }
