@@ -2,7 +2,6 @@
 #include "interface/Interface.h"
 
 #include "datafiles/DataArchive.h"
-#include "graphics/PanelBackground.h"
 #include "interface/InterfaceNames.h"
 #include "platform/GlContext.h"
 #include "shell/Configuration.h"
@@ -49,16 +48,12 @@ Interface::Interface(World* world, Camera* camera, const Brisk::Node& layout)
       infoBoxPanel(static_cast<float>(values.ValueOf(InterfaceNames::infoboxSize))), overlay(*world),
       minimap(*this, *world, camera), infoBox(*this, *world) {
     if (platform::GlContext::IsAnyCurrent()) {
-        panelBackground = BuildPanelBackground(screenWidth, static_cast<int>(mainPanelHeight));
+        panelBand = std::make_unique<PanelBand>(screenWidth, static_cast<int>(mainPanelHeight));
         font.CreateDefault();
     }
 }
 
-Interface::~Interface() {
-    if (panelBackground != 0 && platform::GlContext::IsAnyCurrent()) {
-        glDeleteLists(panelBackground, 1);
-    }
-}
+Interface::~Interface() = default;
 
 void Interface::Update(unsigned elapsedMs) {
     PanelSwitches switches;
@@ -108,12 +103,12 @@ void Interface::Draw(const SideTable& sides) {
     }
 }
 
-void Interface::DrawMainPanel() const {
+void Interface::DrawMainPanel() {
     StartAtPixelCentres();
-    glTranslatef(0.0f, -mainPanel.Position(), 0.0f);
-    if (panelBackground != 0) {
-        glCallList(panelBackground);
+    if (panelBand) {
+        panelBand->Draw(mainPanel.Position());
     }
+    glTranslatef(0.0f, -mainPanel.Position(), 0.0f);
     toolbars.Draw();
     StartAtPixelCentres();
     glTranslatef(0.0f, -mainPanel.Position(), 0.0f);

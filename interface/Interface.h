@@ -9,9 +9,12 @@
 #include "interface/InterfaceValues.h"
 #include "interface/MapOverlay.h"
 #include "interface/Minimap.h"
+#include "interface/PanelBand.h"
 #include "interface/SlidingPanel.h"
 #include "interface/StatusStrip.h"
 #include "interface/ToolbarPanel.h"
+
+#include <memory>
 
 namespace Brisk {
 class Node;
@@ -78,13 +81,13 @@ public:
 
 private:
     bool MainPanelShown() const;
-    void DrawMainPanel() const;
+    void DrawMainPanel();
 
     World* world;
     Camera* camera;
     int screenWidth;
     int screenHeight;
-    unsigned int panelBackground = 0;
+    std::unique_ptr<PanelBand> panelBand;
     TextFont font;
     InterfaceValues values;
     SlidingPanel mainPanel;
