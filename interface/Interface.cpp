@@ -45,8 +45,8 @@ Interface::Interface(World* world, Camera* camera, const Brisk::Node& layout)
     : world(world), camera(camera), screenWidth(Zelt::configuration.screenWidth),
       screenHeight(Zelt::configuration.screenHeight), values(ValuesOf(layout)), mainPanel(mainPanelHeight),
       minimapPanel(MinimapTravel(values)),
-      infoBoxPanel(static_cast<float>(values.ValueOf(InterfaceNames::infoboxSize))), overlay(*world),
-      minimap(*this, *world, camera), infoBox(*this, *world) {
+      infoBoxPanel(static_cast<float>(values.ValueOf(InterfaceNames::infoboxSize))),
+      overlay(this, world, camera), minimap(*this, *world, camera), infoBox(*this, *world) {
     if (platform::GlContext::IsAnyCurrent()) {
         panelBand = std::make_unique<PanelBand>(screenWidth, static_cast<int>(mainPanelHeight));
         font.CreateDefault();
@@ -70,7 +70,7 @@ void Interface::Update(unsigned elapsedMs, const PanelSwitches& switches) {
     mainPanel.Update(switches.mainPanelOff, ms);
     minimapPanel.Update(switches.minimapOff, ms);
     infoBoxPanel.Update(switches.infoBoxOff, ms);
-    overlay.Update();
+    overlay.Update(elapsedMs);
     buildInfo.Update(elapsedMs);
     if (MainPanelShown()) {
         toolbars.Update(elapsedMs);

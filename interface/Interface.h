@@ -62,7 +62,10 @@ public:
     void MapClick(float worldX, float worldY, int button);
 
     int PlayerSide() const { return playerSide; }
-    void SetPlayerSide(int side) { playerSide = side; }
+    void SetPlayerSide(int side) {
+        playerSide = side;
+        overlay.SetPlayerSide(side);
+    }
     // Presses that reached the map, from the game mode or the minimap.
     unsigned MapPresses() const { return overlay.Presses(); }
 

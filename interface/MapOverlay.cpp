@@ -7,7 +7,7 @@
 
 namespace Vorn {
 
-MapOverlay::MapOverlay(World& world) : world(world) {}
+MapOverlay::MapOverlay(Interface*, World* world, Camera*) : world(world) {}
 
 void MapOverlay::PressAt(float, float, int) {
     ++presses;
@@ -22,8 +22,8 @@ void MapOverlay::Select(const std::vector<Object*>& objects) {
     }
 }
 
-void MapOverlay::Update() {
-    std::erase_if(selected, [this](const ObjectRef& object) { return !world.ContainsAnywhere(object); });
+void MapOverlay::Update(unsigned) {
+    std::erase_if(selected, [this](const ObjectRef& object) { return !world->ContainsAnywhere(object); });
     selection.clear();
     for (const ObjectRef& object : selected) {
         selection.push_back(object.Get());

@@ -9,26 +9,30 @@
 
 namespace Vorn {
 
+class Camera;
+class Interface;
 class Object;
 class World;
 
 class MapOverlay {
 public:
-    explicit MapOverlay(World& world);
+    MapOverlay(Interface* owner, World* world, Camera* camera);
 
     // A press on the map at a world point, from the game mode or the minimap.
     void PressAt(float worldX, float worldY, int button);
     // Drops what is no longer in the world, keeping the order of the rest.
-    void Update();
+    void Update(unsigned elapsedMs);
     void Draw() const {}
 
     // The selected objects, all alive since the last Update.
     const std::vector<Object*>& Selection() const { return selection; }
     void Select(const std::vector<Object*>& objects);
     unsigned Presses() const { return presses; }
+    void SetPlayerSide(int side) { playerSide = side; }
 
 private:
-    World& world;
+    World* world;
+    int playerSide = 3;
     std::vector<ObjectRef> selected;
     std::vector<Object*> selection;
     unsigned presses = 0;
