@@ -3,6 +3,7 @@
 
 #include "datafiles/ColourTable.h"
 #include "game/Camera.h"
+#include "graphics/DrawCounters.h"
 #include "graphics/DrawingStore.h"
 #include "interface/Interface.h"
 #include "interface/InterfaceNames.h"
@@ -94,6 +95,7 @@ void Minimap::Paint(const Object& object, int squareSize) {
     picture.FillBox(texelX + corner, texelY + corner, squareSize, squareSize, ColourByte(colour.red),
                     ColourByte(colour.green), ColourByte(colour.blue), 255);
     ++paintedCount;
+    ++drawCounters[minimapObjectsCounter];
 }
 
 bool Minimap::TexelOf(float x, float y, float width, float height, int textureSize, int& texelX,

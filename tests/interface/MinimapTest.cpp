@@ -1,4 +1,5 @@
 // The minimap: what it paints, where, and what its clicks do.
+#include "graphics/DrawCounters.h"
 #include "tests/interface/InterfaceTestSupport.h"
 
 #include <cmath>
@@ -47,6 +48,7 @@ TEST_F(MinimapTest, OtherButtonsGoToTheMapAndTheQuestionActsNowhere) {
 }
 
 TEST_F(MinimapTest, PaintsWhatThePlayerSeesInItsSidesColour) {
+    Vorn::drawCounters.fill(0);
     Place(1024, -1024, 2, Vorn::KindTank);
     Place(-1024, 1024, 3, Vorn::KindBuilding);
     world->fog.RevealFog(1024, -1024, 300, 3);
@@ -62,6 +64,7 @@ TEST_F(MinimapTest, PaintsWhatThePlayerSeesInItsSidesColour) {
     EXPECT_EQ(PixelAt(64 - 3, 192 + 3), PixelTexture::Pack(0, 0, 255, 255));
     EXPECT_EQ(PixelAt(64 - 4, 192), Black());
     EXPECT_EQ(ui->GetMinimap().TakePaintedCount(), 2u);
+    EXPECT_EQ(Vorn::drawCounters[Vorn::minimapObjectsCounter], 2u);
 }
 
 TEST_F(MinimapTest, WhatTheFogHidesNeverAppears) {
