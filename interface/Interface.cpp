@@ -1,10 +1,12 @@
-// Everything drawn over the map. For now a plain stand-in: the main panel's band and no panels, so every
-// click goes to the map.
+// Everything drawn over the map: which panel is shown, updated, drawn and clicked.
 #include "interface/Interface.h"
 
-#include "graphics/PanelBackground.h"
+#include "datafiles/DataArchive.h"
+#include "interface/InterfaceNames.h"
 #include "platform/GlContext.h"
 #include "shell/Configuration.h"
+#include "shell/Keyboard.h"
+#include "world/World.h"
 
 #include <GL/gl.h>
 
@@ -13,40 +15,123 @@ namespace Vorn {
 Interface* interface = nullptr;
 
 namespace {
-constexpr int mainPanelHeight = 81;
+
+// A panel at or beyond this position is slid out and neither drawn, updated nor clicked.
+constexpr float mainPanelOut = 80.9f;
+
+InterfaceValues ValuesOf(const Brisk::Node& layout) {
+    InterfaceValues values;
+    values.Load(layout);
+    return values;
+}
+
+float MinimapTravel(const InterfaceValues& values) {
+    return static_cast<float>(values.ValueOf(InterfaceNames::minimapSize) +
+                              values.ValueOf(InterfaceNames::minimapOffset));
+}
+
+// Every step of the drawing starts here, so integer coordinates hit pixel centres.
+void StartAtPixelCentres() {
+    glLoadIdentity();
+    glTranslatef(0.375f, 0.375f, 0.0f);
+}
+
 } // namespace
 
 Interface::Interface(World* world, Camera* camera)
-    : world(world), camera(camera), overlay(this, world, camera) {
+    : Interface(world, camera, dataArchive.ReadDocument(InterfaceNames::interfaceFile)) {}
+
+Interface::Interface(World* world, Camera* camera, const Brisk::Node& layout)
+    : world(world), camera(camera), screenWidth(Zelt::configuration.screenWidth),
+      screenHeight(Zelt::configuration.screenHeight), values(ValuesOf(layout)), mainPanel(mainPanelHeight),
+      minimapPanel(MinimapTravel(values)),
+      infoBoxPanel(static_cast<float>(values.ValueOf(InterfaceNames::infoboxSize))),
+      overlay(this, world, camera), minimap(*this, *world, camera), infoBox(*this, *world) {
     if (platform::GlContext::IsAnyCurrent()) {
-        panelBackground = BuildPanelBackground(Zelt::configuration.screenWidth, mainPanelHeight);
+        panelBand = std::make_unique<PanelBand>(screenWidth, static_cast<int>(mainPanelHeight));
+        font.CreateDefault();
     }
 }
 
-Interface::~Interface() {
-    if (panelBackground != 0 && platform::GlContext::IsAnyCurrent()) {
-        glDeleteLists(panelBackground, 1);
-    }
-}
+Interface::~Interface() = default;
 
 void Interface::Update(unsigned elapsedMs) {
-    overlay.Update(elapsedMs);
-}
-
-void Interface::Draw(const SideTable&) {
-    glLoadIdentity();
-    glTranslatef(0.375f, 0.375f, 0.0f);
-    overlay.Draw();
-    if (panelBackground == 0) {
-        return;
+    PanelSwitches switches;
+    if (Zelt::keyboard != nullptr) {
+        switches.mainPanelOff = Zelt::keyboard->ActionToggled(InterfaceNames::switchInterface);
+        switches.minimapOff = Zelt::keyboard->ActionToggled(InterfaceNames::switchMinimap);
+        switches.infoBoxOff = Zelt::keyboard->ActionToggled(InterfaceNames::switchInfobox);
     }
-    glLoadIdentity();
-    glTranslatef(0.375f, 0.375f, 0.0f);
-    glCallList(panelBackground);
+    Update(elapsedMs, switches);
 }
 
-bool Interface::Click(int, int, int) {
-    return false;
+void Interface::Update(unsigned elapsedMs, const PanelSwitches& switches) {
+    const float ms = static_cast<float>(elapsedMs);
+    mainPanel.Update(switches.mainPanelOff, ms);
+    minimapPanel.Update(switches.minimapOff, ms);
+    infoBoxPanel.Update(switches.infoBoxOff, ms);
+    overlay.Update(elapsedMs);
+    buildInfo.Update(elapsedMs);
+    if (MainPanelShown()) {
+        toolbars.Update(elapsedMs);
+        statusStrip.Update();
+    }
+    if (minimapPanel.Position() < MinimapTravel(values)) {
+        minimap.Update();
+    }
+}
+
+bool Interface::MainPanelShown() const {
+    return mainPanel.Position() < mainPanelOut;
+}
+
+void Interface::Draw(const SideTable& sides) {
+    StartAtPixelCentres();
+    overlay.Draw();
+    if (MainPanelShown()) {
+        DrawMainPanel();
+    }
+    if (minimapPanel.Position() < minimapPanel.Maximum()) {
+        StartAtPixelCentres();
+        glTranslatef(-minimapPanel.Position(), 0.0f, 0.0f);
+        minimap.Draw(minimapPanel.Position());
+    }
+    if (infoBoxPanel.Position() < values.ValueOf(InterfaceNames::infoboxSize)) {
+        StartAtPixelCentres();
+        glTranslatef(infoBoxPanel.Position(), mainPanelHeight - mainPanel.Position(), 0.0f);
+        infoBox.Draw(sides, overlay.Selection());
+    }
+}
+
+void Interface::DrawMainPanel() {
+    StartAtPixelCentres();
+    if (panelBand) {
+        panelBand->Draw(mainPanel.Position());
+    }
+    glTranslatef(0.0f, -mainPanel.Position(), 0.0f);
+    toolbars.Draw();
+    StartAtPixelCentres();
+    glTranslatef(0.0f, -mainPanel.Position(), 0.0f);
+    buildInfo.Draw();
+    statusStrip.Draw();
+}
+
+bool Interface::Click(int x, int y, int button) {
+    if (minimapPanel.FullyShown() && minimap.Click(x, y, button)) {
+        return true;
+    }
+    // The box stands on the main panel and sinks with it, and so does the place it takes clicks.
+    if (infoBoxPanel.FullyShown() && infoBox.Click(x, y, mainPanelHeight - mainPanel.Position())) {
+        return true;
+    }
+    if (MainPanelShown()) {
+        const int upY = screenHeight - 1 - y;
+        if (toolbars.Click(x, upY, button) || statusStrip.Click(x, upY, button)) {
+            return true;
+        }
+    }
+    // Nothing behind the panel's band reaches the map.
+    return static_cast<float>(y) > mainPanel.Position() + static_cast<float>(screenHeight) - mainPanelHeight;
 }
 
 void Interface::MapPress(int, int, float worldX, float worldY, int button) {
