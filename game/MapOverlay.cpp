@@ -58,7 +58,8 @@ void MapOverlay::LoadDrawings() {
     buildingShadow = drawingStore.FindDrawing(std::string(OverlayNames::buildingShadow));
     waypoint = drawingStore.FindDrawing(std::string(OverlayNames::waypoint));
     for (int level = 0; level < 3; ++level) {
-        experienceLevels[level] = drawingStore.FindDrawing(std::string(OverlayNames::experienceLevels[level]));
+        experienceLevels[level] =
+            drawingStore.FindDrawing(std::string(OverlayNames::experienceLevels[level]));
     }
 }
 
@@ -68,7 +69,8 @@ void MapOverlay::StartPlacement(float maxBaseDistance, float minEnemyDistance, f
     status = placementUnexplored;
     cancelled = false;
     confirmed = false;
-    placement = PlacementRules{maxBaseDistance, minEnemyDistance, size, areaMustBeSecured, depositRequirement};
+    placement =
+        PlacementRules{maxBaseDistance, minEnemyDistance, size, areaMustBeSecured, depositRequirement};
 }
 
 // --- Presses.
@@ -117,7 +119,8 @@ void MapOverlay::ConfirmPlacement(const PointerState& pointer) {
     if (status != placementAllowed || pointer.overPanel || camera == nullptr) {
         return;
     }
-    const WorldPoint point = camera->ScreenToWorld(static_cast<float>(pointer.x), static_cast<float>(pointer.y));
+    const WorldPoint point =
+        camera->ScreenToWorld(static_cast<float>(pointer.x), static_cast<float>(pointer.y));
     if (IsSide(playerSide)) {
         status = CheckPlacement(*world, placement, playerSide, point.x, point.y);
     }
@@ -188,7 +191,8 @@ void MapOverlay::SelectSameTypeOnScreen(const Object& like) {
 
 void MapOverlay::SetRallyPoints(float x, float y) {
     for (Object* object : selection.Objects()) {
-        if (auto* factory = dynamic_cast<TankFactory*>(object); factory != nullptr && factory->side == playerSide) {
+        if (auto* factory = dynamic_cast<TankFactory*>(object);
+            factory != nullptr && factory->side == playerSide) {
             factory->SetRallyPoint(x, y);
         }
     }
@@ -295,8 +299,9 @@ void MapOverlay::AttackOrder(Object& target) {
         const float offsetY = tank->y - centreY;
         const float distance = std::hypot(offsetX, offsetY);
         const float range = brain.range;
-        const float share =
-            distance > range ? static_cast<float>(randomGenerator.Next() * 0.5 + 0.25) * (range / distance) : 1.0f;
+        const float share = distance > range
+                                ? static_cast<float>(randomGenerator.Next() * 0.5 + 0.25) * (range / distance)
+                                : 1.0f;
         tank->brain->SetWaypoint(target.x + share * offsetX, target.y + share * offsetY);
     }
 }
@@ -325,7 +330,8 @@ void MapOverlay::Update(unsigned elapsedMs) {
 }
 
 void MapOverlay::UpdatePlacement(float worldX, float worldY) {
-    status = IsSide(playerSide) ? CheckPlacement(*world, placement, playerSide, worldX, worldY) : placementUnexplored;
+    status = IsSide(playerSide) ? CheckPlacement(*world, placement, playerSide, worldX, worldY)
+                                : placementUnexplored;
 }
 
 // Key presses are taken every frame, so none waits through a placement to act after it.
@@ -380,7 +386,7 @@ void MapOverlay::ChooseCursor(float worldX, float worldY, const PointerState& po
         SetCursor(OverlayNames::cursorSelect);
     } else if (object != nullptr) {
         SetCursor(!selection.Empty() && IsVisible(*object) ? OverlayNames::cursorAttack
-                                                          : OverlayNames::cursorDefault);
+                                                           : OverlayNames::cursorDefault);
     } else {
         SetCursor(SelectionHasTank() ? OverlayNames::cursorMove : OverlayNames::cursorDefault);
     }
@@ -424,8 +430,8 @@ void MapOverlay::SelectInDrag() {
     const int bottom = std::max(start.y, end.y);
     selection.Clear();
     for (ObjectKind kind : {KindTank, KindTower}) {
-        world->Objects(playerSide, kind).ForEachCellInRange(
-            middleX, middleY, half, [&](const World::ObjectMap::Cell& cell) {
+        world->Objects(playerSide, kind)
+            .ForEachCellInRange(middleX, middleY, half, [&](const World::ObjectMap::Cell& cell) {
                 for (Object* object : cell) {
                     if (DistanceSquared(*object, middleX, middleY) >= half * half) {
                         continue;

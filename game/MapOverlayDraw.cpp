@@ -175,20 +175,21 @@ void MapOverlay::DrawBadges() const {
     glColor4f(1, 1, 1, 1);
     for (ObjectKind kind : {KindTank, KindTower}) {
         world->Objects(playerSide, kind)
-            .ForEachCellInRange(camera->CentreX(), camera->CentreY(), reach, [&](const World::ObjectMap::Cell& cell) {
-                for (const Object* object : cell) {
-                    const auto* armed = dynamic_cast<const ArmedObject*>(object);
-                    if (armed == nullptr || !armed->turret ||
-                        DistanceSquared(*object, camera->CentreX(), camera->CentreY()) > reach * reach) {
-                        continue;
+            .ForEachCellInRange(
+                camera->CentreX(), camera->CentreY(), reach, [&](const World::ObjectMap::Cell& cell) {
+                    for (const Object* object : cell) {
+                        const auto* armed = dynamic_cast<const ArmedObject*>(object);
+                        if (armed == nullptr || !armed->turret ||
+                            DistanceSquared(*object, camera->CentreX(), camera->CentreY()) > reach * reach) {
+                            continue;
+                        }
+                        const int level = armed->turret->brain.ExperienceLevel();
+                        if (level > 0 && level <= 3) {
+                            StartUpright(object->x, object->y);
+                            DrawScaled(experienceLevels[level - 1], 0.1f * object->size);
+                        }
                     }
-                    const int level = armed->turret->brain.ExperienceLevel();
-                    if (level > 0 && level <= 3) {
-                        StartUpright(object->x, object->y);
-                        DrawScaled(experienceLevels[level - 1], 0.1f * object->size);
-                    }
-                }
-            });
+                });
     }
 }
 
@@ -207,7 +208,8 @@ void MapOverlay::DrawRefusal() const {
     glLoadIdentity();
     glTranslatef(0.375f, 0.375f, 0.0f);
     fontStore.FindFont(std::string(OverlayNames::refusalFont))
-        .DrawText(lastPointer.x + refusalOffset, screenHeight - 1 - lastPointer.y - refusalOffset, text.c_str());
+        .DrawText(lastPointer.x + refusalOffset, screenHeight - 1 - lastPointer.y - refusalOffset,
+                  text.c_str());
 }
 
 } // namespace Vorn

@@ -26,7 +26,8 @@ bool DeviceControls::Held(std::string_view action) {
 }
 
 std::uint32_t DeviceControls::TakePresses(std::string_view action) {
-    return Zelt::keyboard != nullptr ? Zelt::keyboard->ActionPresses(std::string(action), Zelt::C::takeAll) : 0;
+    return Zelt::keyboard != nullptr ? Zelt::keyboard->ActionPresses(std::string(action), Zelt::C::takeAll)
+                                     : 0;
 }
 
 } // namespace Vorn

@@ -42,7 +42,7 @@ inline constexpr std::string_view shadowRefused = "buildshadow_unable";
 
 // Why a placement is refused, by placement status 1 to 6.
 inline constexpr std::array<std::string_view, 6> refusalTexts = {
-    "placement_unexplored",    "placement_occupied",    "placement_enemy_near",
+    "placement_unexplored",      "placement_occupied",    "placement_enemy_near",
     "placement_no_headquarters", "placement_not_secured", "placement_no_deposit"};
 // The font the refusal is written in beside the shadow.
 inline constexpr std::string_view refusalFont = "default";

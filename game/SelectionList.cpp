@@ -48,7 +48,8 @@ void SelectionList::Assign(const std::vector<Object*>& objects) {
 }
 
 void SelectionList::DropMissing(World& world) {
-    std::erase_if(references, [&world](const ObjectRef& reference) { return !world.ContainsAnywhere(reference); });
+    std::erase_if(references,
+                  [&world](const ObjectRef& reference) { return !world.ContainsAnywhere(reference); });
     pointers.clear();
     for (const ObjectRef& reference : references) {
         pointers.push_back(reference.Get());

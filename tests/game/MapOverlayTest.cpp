@@ -1,9 +1,9 @@
 // The map overlay: presses become selections and orders, moves keep the group's shape, attacks split by
 // range, drags select the player's units, places are judged and confirmed, and the selection never holds
 // the dead or more than its capacity.
+#include "game/MapOverlay.h"
 #include "ai/TankBrain.h"
 #include "game/Camera.h"
-#include "game/MapOverlay.h"
 #include "game/OverlayNames.h"
 #include "rules/FowData.h"
 #include "rules/TankAIData.h"

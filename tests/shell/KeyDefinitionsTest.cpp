@@ -7,8 +7,6 @@
 #include "platform/VirtualKeyCodes.h"
 #include "tests/shell/InputTestClock.h"
 
-
-
 #include <gtest/gtest.h>
 
 #include <map>

@@ -22,12 +22,13 @@ struct RunResult {
     std::string output;
 };
 
-RunResult RunScript(const std::string& script, const std::string& options, const std::filesystem::path& folder) {
+RunResult RunScript(const std::string& script, const std::string& options,
+                    const std::filesystem::path& folder) {
     const std::filesystem::path path = folder / "script.txt";
     std::ofstream(path) << script;
     const std::string command = "cd '" + SourceDir().string() + "' && '" +
-                                (BinDir() / "sector-clash-autoplay").string() + "' " + options + " --input '" +
-                                path.string() + "' 2>&1";
+                                (BinDir() / "sector-clash-autoplay").string() + "' " + options +
+                                " --input '" + path.string() + "' 2>&1";
     RunResult result;
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 512> buffer{};
@@ -85,10 +86,10 @@ TEST(CommandScript, DraggedTanksMoveInFormationAndAnAttackKillsItsTarget) {
     }
     const std::filesystem::path shots = ScratchDir("command_script");
     const RunResult result =
-        RunScript(selectMoveAttack, "--frames 800 --interval 33 --seed 2 --reveal --shot 17:'" +
-                                        (shots / "drag.png").string() + "' --shot 27:'" +
-                                        (shots / "routes.png").string() + "' --shot 211:'" +
-                                        (shots / "all.png").string() + "'",
+        RunScript(selectMoveAttack,
+                  "--frames 800 --interval 33 --seed 2 --reveal --shot 17:'" + (shots / "drag.png").string() +
+                      "' --shot 27:'" + (shots / "routes.png").string() + "' --shot 211:'" +
+                      (shots / "all.png").string() + "'",
                   shots);
     EXPECT_EQ(result.exitCode, 0) << result.output;
     EXPECT_TRUE(std::filesystem::exists(shots / "routes.png"));

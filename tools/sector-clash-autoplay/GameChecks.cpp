@@ -84,10 +84,12 @@ std::string GameCheckFailure(const ScriptLine& line) {
             return "no attack was ordered";
         }
         const bool alive = Vorn::world->ContainsAnywhere(overlay->LastTarget());
-        return alive == (line.expectation == "alive") ? std::string()
-                                                      : "the target is " + std::string(alive ? "alive" : "dead");
+        return alive == (line.expectation == "alive")
+                   ? std::string()
+                   : "the target is " + std::string(alive ? "alive" : "dead");
     }
-    return overlay->CursorName() == line.expectation ? std::string() : "the cursor is " + overlay->CursorName();
+    return overlay->CursorName() == line.expectation ? std::string()
+                                                     : "the cursor is " + overlay->CursorName();
 }
 
 bool AimAt(int side, int& x, int& y) {
@@ -104,7 +106,8 @@ bool AimAt(int side, int& x, int& y) {
                 at.y >= height - panelBand - edgeMargin) {
                 continue;
             }
-            const float distance = std::hypot(static_cast<float>(at.x - width / 2), static_cast<float>(at.y - height / 2));
+            const float distance =
+                std::hypot(static_cast<float>(at.x - width / 2), static_cast<float>(at.y - height / 2));
             if (distance < best) {
                 best = distance;
                 x = at.x;
