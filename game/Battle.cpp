@@ -7,13 +7,14 @@
 
 namespace Vorn {
 
-Battle StartBattle(Brisk::Node levelDocument, unsigned screenWidth, unsigned screenHeight, bool skirmish) {
+Battle StartBattle(Brisk::Node levelDocument, unsigned screenWidth, unsigned screenHeight, bool skirmish,
+                   int skirmishTanks) {
     Battle battle;
     battle.world = std::make_unique<World>(std::move(levelDocument), screenWidth, screenHeight);
     World& world = *battle.world;
     battle.level = &AttachLevel(world);
     if (skirmish)
-        FieldSkirmishTanks(world);
+        FieldSkirmishTanks(world, skirmishTanks);
     world.fog.Reset(playerSideOfBattle);
     world.sides[playerSideOfBattle].name = "Vendel";
     world.sides.playerSide = playerSideOfBattle;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "datafiles/Node.h"
+#include "game/SkirmishForces.h"
 
 #include <memory>
 
@@ -20,8 +21,10 @@ struct Battle {
 };
 
 // Builds the world from the level document and attaches the level's events; with `skirmish` fields the
-// skirmish tanks (FieldSkirmishTanks); then makes side 3 the player's, named "Vendel", with its fog reset.
-// The constants (and, for the same random sequence as the game, the drawings) must be loaded before.
-Battle StartBattle(Brisk::Node levelDocument, unsigned screenWidth, unsigned screenHeight, bool skirmish);
+// skirmish tanks (FieldSkirmishTanks, `skirmishTanks` of them); then makes side 3 the player's, named
+// "Vendel", with its fog reset. The constants (and, for the same random sequence as the game, the drawings)
+// must be loaded before.
+Battle StartBattle(Brisk::Node levelDocument, unsigned screenWidth, unsigned screenHeight, bool skirmish,
+                   int skirmishTanks = skirmishTankCount);
 
 } // namespace Vorn

@@ -133,8 +133,8 @@ class ShippedLevels : public ::testing::TestWithParam<ShippedLevel> {};
 
 TEST_P(ShippedLevels, ThePlayerWhoDoesNothingLoses) {
     const ShippedLevel& level = GetParam();
-    const SimulatorRun run =
-        Simulate(std::string("data/levels/") + level.file + " --seconds " + std::to_string(level.limitSeconds + 60));
+    const SimulatorRun run = Simulate(std::string("data/levels/") + level.file + " --seconds " +
+                                      std::to_string(level.limitSeconds + 60));
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(Member(run.Last(), "finished"), "true");
     EXPECT_EQ(Member(run.Last(), "won"), "false");
@@ -156,3 +156,25 @@ INSTANTIATE_TEST_SUITE_P(Levels, ShippedLevels,
                          [](const auto& info) { return std::string(info.param.file).substr(0, 6); });
 
 } // namespace
+
+TEST(Simulate, SkirmishTakesAnOptionalTankCount) {
+    const auto tanks = [](const std::string& summary) {
+        return std::stoi(SideMember(summary, "Green", "tanks")) +
+               std::stoi(SideMember(summary, "Blue", "tanks"));
+    };
+    const SimulatorRun none = Simulate("data/levels/level0.xml --steps 1");
+    const SimulatorRun few = Simulate("data/levels/level0.xml --skirmish 16 --steps 1");
+    const SimulatorRun many = Simulate("data/levels/level0.xml --skirmish 1024 --steps 1");
+    const SimulatorRun plain = Simulate("data/levels/level0.xml --skirmish --steps 1");
+    const SimulatorRun counted = Simulate("data/levels/level0.xml --skirmish 256 --steps 1");
+    ASSERT_EQ(many.status, 0);
+    const int level = tanks(none.Last());
+    EXPECT_GT(tanks(few.Last()), level);
+    EXPECT_LE(tanks(few.Last()), level + 16);
+    // The widened fields leave almost every one of the thousand a free place.
+    EXPECT_GT(tanks(many.Last()), level + 900);
+    EXPECT_LE(tanks(many.Last()), level + 1024);
+    EXPECT_EQ(Member(plain.Last(), "digest"), Member(counted.Last(), "digest"));
+    EXPECT_EQ(Simulate("data/levels/level0.xml --skirmish 65537 --steps 1").status, 2)
+        << "a count beyond the callsign numbers is taken for the level file";
+}

@@ -3,12 +3,13 @@
 #include "datafiles/DataArchive.h"
 #include "game/Battle.h"
 #include "game/Level.h"
+#include "game/SkirmishForces.h"
 #include "game/StateDigest.h"
 #include "graphics/DrawingStore.h"
 #include "graphics/ParticleSystemFactory.h"
+#include "random/Random.h"
 #include "rules/ConstantsLoader.h"
 #include "tools/sector-clash-simulate/Census.h"
-#include "random/Random.h"
 #include "world/World.h"
 
 #include <algorithm>
@@ -27,11 +28,12 @@ void PrintUsage() {
     std::fprintf(
         stderr,
         "usage: sector-clash-simulate LEVEL [--data DIR] [--seed N] [--seconds S | --steps K] [--step MS]\n"
-        "                             [--skirmish] [--trace]\n"
+        "                             [--skirmish [N]] [--trace]\n"
         "Runs the level file LEVEL headless with the rest of the data from DIR (default \"data\"), the\n"
         "random generator seeded with N (default 1), in steps of MS milliseconds (default 16, 1..1000),\n"
         "until the level quits or S seconds of game time (default 600) have passed, or for at most K\n"
-        "steps. --skirmish fields the game's skirmish tanks; --trace prints a JSON line per game second.\n"
+        "steps. --skirmish fields the game's 256 skirmish tanks, or N (0..65536) in fields widened to hold\n"
+        "them as densely; --trace prints a JSON line per game second.\n"
         "The last line is the summary. Exit 0 when the run completes, 2 when LEVEL or the data cannot\n"
         "be read or on bad usage.\n");
 }
@@ -44,6 +46,7 @@ struct Options {
     long long steps = -1;
     unsigned stepMs = 16;
     bool skirmish = false;
+    int skirmishTanks = Vorn::skirmishTankCount;
     bool trace = false;
 };
 
@@ -53,10 +56,23 @@ bool ParseNumber(const char* text, double low, double high, double& value) {
     return end != text && *end == '\0' && value >= low && value <= high;
 }
 
+// The count is optional: a following argument that is not a whole number in range is the next option or
+// the level.
+bool ParseSkirmish(int argc, char** argv, int& index, Options& options) {
+    options.skirmish = true;
+    double number = 0;
+    if (index + 1 < argc && ParseNumber(argv[index + 1], 0, Vorn::largestSkirmish, number) &&
+        number == std::floor(number)) {
+        options.skirmishTanks = static_cast<int>(number);
+        ++index;
+    }
+    return true;
+}
+
 bool ParseOption(int argc, char** argv, int& index, Options& options) {
     const std::string option = argv[index];
     if (option == "--skirmish")
-        return options.skirmish = true;
+        return ParseSkirmish(argc, argv, index, options);
     if (option == "--trace")
         return options.trace = true;
     if (index + 1 >= argc)
@@ -154,7 +170,8 @@ bool RunOver(const Options& options, const Vorn::World& world, const Vorn::Level
 
 void Simulate(const Options& options, Brisk::Node document) {
     Vorn::randomGenerator.Reseed(options.seed);
-    Vorn::Battle battle = Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish);
+    Vorn::Battle battle =
+        Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish, options.skirmishTanks);
     Vorn::World& world = *battle.world;
     Vorn::Level& level = *battle.level;
     // Headless runs stay silent whatever audio the machine has.
