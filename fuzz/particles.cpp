@@ -13,8 +13,8 @@ namespace {
 using namespace Vorn;
 
 // Enough systems and steps to reach every state; a file can name thousands of systems.
-constexpr std::size_t maxSystems = 64;
-constexpr int maxUpdates = 200;
+constexpr std::size_t maxSystems = 24;
+constexpr int maxUpdates = 60;
 
 void Run(ParticleSystem& system) {
     system.Update(1);
