@@ -178,3 +178,19 @@ TEST(Simulate, SkirmishTakesAnOptionalTankCount) {
     EXPECT_EQ(Simulate("data/levels/level0.xml --skirmish 65537 --steps 1").status, 2)
         << "a count beyond the callsign numbers is taken for the level file";
 }
+
+TEST(Simulate, PlayOnKeepsTheBattleGoingPastTheLevelsEndAndTracesMemory) {
+    const auto path = ScratchDir("simulate_play_on") / "quits.xml";
+    std::ofstream(path) << "<level width=\"4096\" height=\"4096\"/>"
+                           "<event name=\"start\"><quit status=\"false\"/></event>";
+    const SimulatorRun ended = Simulate(path.string() + " --seconds 3");
+    ASSERT_EQ(ended.status, 0);
+    EXPECT_EQ(Member(ended.Last(), "finished"), "true");
+    EXPECT_EQ(Member(ended.Last(), "steps"), "1");
+    const SimulatorRun onwards = Simulate(path.string() + " --seconds 3 --play-on --trace");
+    ASSERT_EQ(onwards.status, 0);
+    EXPECT_EQ(Member(onwards.Last(), "finished"), "true");
+    EXPECT_EQ(Member(onwards.Last(), "seconds"), "3.008");
+    ASSERT_GE(onwards.lines.size(), 2u);
+    EXPECT_GT(std::stol(Member(onwards.lines[0], "rss_kb")), 0);
+}
