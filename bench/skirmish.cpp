@@ -47,12 +47,13 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-// Before the first tick the world holds only the skirmish tanks: the level's own come with its start.
+// The skirmish tanks are the ones without a group letter; the level's own tanks keep their orders.
 void SendAcross(World& world) {
     for (int side = 0; side < sideCount; ++side)
         for (const auto& [key, cell] : world.Objects(side, KindTank).Cells())
             for (Object* object : cell)
-                SendTank(*static_cast<Tank*>(object), -object->x, object->y);
+                if (auto* tank = static_cast<Tank*>(object); tank->letter == 0)
+                    SendTank(*tank, -tank->x, tank->y);
 }
 
 std::size_t TanksIn(World& world) {

@@ -45,8 +45,8 @@ float MapSideOf(const Brisk::Node* element, const char* name) {
 
 // Only the first "level" element counts; without one the map is 0 by 0.
 World::World(Brisk::Node document, unsigned screenWidth, unsigned screenHeight)
-    : World(MapSideOf(document.FindChild("level"), "width"), MapSideOf(document.FindChild("level"), "height"),
-            screenWidth, screenHeight,
+    : World(MapSideOf(document.FindChild("level"), "width"),
+            MapSideOf(document.FindChild("level"), "height"), screenWidth, screenHeight,
             Constants::constantsTable.Find<Constants::FowData>(Constants::ConstantId::FOW)) {
     levelDocument = std::move(document);
 }
