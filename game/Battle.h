@@ -4,6 +4,7 @@
 
 #include "datafiles/Node.h"
 #include "game/Level.h"
+#include "game/SkirmishForces.h"
 
 #include <memory>
 
@@ -22,9 +23,9 @@ struct Battle {
 // Builds the world from the level document and attaches the level's events, beeping with `beeper` (null:
 // silent); runs the level's "start" event at once, so its objects stand before anything else; with
 // `skirmish` then fields the skirmish tanks (FieldSkirmishTanks), whose free-place test so keeps them
-// off the level's tanks and buildings; last makes side 3 the player's, named "Vendel", with its fog reset.
+// off the level's tanks and buildings (`skirmishTanks` of them); last makes side 3 the player's, named "Vendel", with its fog reset.
 // The constants (and, for the same random sequence as the game, the drawings) must be loaded before.
 Battle StartBattle(Brisk::Node levelDocument, unsigned screenWidth, unsigned screenHeight, bool skirmish,
-                   Level::Beeper beeper);
+                   Level::Beeper beeper, int skirmishTanks = skirmishTankCount);
 
 } // namespace Vorn

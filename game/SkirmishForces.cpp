@@ -6,6 +6,7 @@
 #include "world/Tank.h"
 #include "world/World.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Vorn {
@@ -19,17 +20,27 @@ int RandomBelow(double range) {
     return static_cast<int>(std::trunc(randomGenerator.Next() * range));
 }
 
+// The game's 256 tanks use the fields exactly as they are (a factor of 1 leaves every draw as it was).
+double FieldScale(int count) {
+    return count > skirmishTankCount ? std::sqrt(static_cast<double>(count) / skirmishTankCount) : 1.0;
+}
+
 } // namespace
 
-int FieldSkirmishTanks(World& world) {
+int FieldSkirmishTanks(World& world, int count) {
+    count = std::clamp(count, 0, largestSkirmish);
+    const double scale = FieldScale(count);
+    const double across = std::trunc(2048 * scale);
+    const int halfAlong = static_cast<int>(2560 * scale);
     int filed = 0;
-    for (int i = 0; i < skirmishTankCount; ++i) {
+    for (int i = 0; i < count; ++i) {
         const int side = i % 8 == 0 ? playerSide : enemySide;
         auto tank = MakeTank(world, TankType::HeavyTank, side, static_cast<std::uint16_t>(i),
                              ArmorType::NoArmor, TurretType::Cannon2);
         // The player's tanks stand east of the centre line, the enemy's west of it.
-        tank->x = static_cast<float>(side == playerSide ? RandomBelow(2048) + 128 : -256 - RandomBelow(2048));
-        tank->y = static_cast<float>(RandomBelow(5120) - 2560);
+        tank->x =
+            static_cast<float>(side == playerSide ? RandomBelow(across) + 128 : -256 - RandomBelow(across));
+        tank->y = static_cast<float>(RandomBelow(2.0 * halfAlong) - halfAlong);
         if (!world.IsPlaceFree(tank->x, tank->y, 2 * tank->size, nullptr))
             continue;
         // The number comes from the side's counter, as a factory's would, so later tanks never repeat it.

@@ -162,6 +162,8 @@ void ParticleSystem::EmitOne() {
     const double headingDegrees = spread * 0.5 + direction - randomGenerator.Next() * spread;
     ParticleRecord particle;
     particle.heading = static_cast<float>(headingDegrees * degreesToRadians);
+    particle.sinHeading = std::sin(particle.heading);
+    particle.cosHeading = std::cos(particle.heading);
     particle.sprite = factory->Create();
     particle.x = behavior.sourceOffsetX;
     particle.y = behavior.sourceOffsetY;
@@ -169,16 +171,20 @@ void ParticleSystem::EmitOne() {
         behavior.particleMoveTime + std::uint32_t(randomGenerator.Next() * behavior.particleMoveTimeRandom);
     if (behavior.sourceRadius > 0.1f) {
         const double distance = randomGenerator.Next() * behavior.sourceRadius;
-        particle.x += static_cast<float>(distance * std::sin(particle.heading));
-        particle.y += static_cast<float>(distance * std::cos(particle.heading));
+        particle.x += static_cast<float>(distance * particle.sinHeading);
+        particle.y += static_cast<float>(distance * particle.cosHeading);
     }
     particles.push_back(std::move(particle));
 }
 
+// Particles are appended with age 0 and all age alike, so ages never rise along the array and the expired
+// ones are always a leading run: finding its end spares a pass over the whole array at every step.
 void ParticleSystem::RemoveExpired() {
-    std::erase_if(particles, [this](const ParticleRecord& particle) {
-        return particle.age >= behavior.particleLifeTime;
-    });
+    const auto firstAlive =
+        std::find_if(particles.begin(), particles.end(), [this](const ParticleRecord& particle) {
+            return particle.age < behavior.particleLifeTime;
+        });
+    particles.erase(particles.begin(), firstAlive);
 }
 
 void ParticleSystem::MoveParticles(std::uint32_t elapsedMs) {
@@ -190,8 +196,8 @@ void ParticleSystem::MoveParticles(std::uint32_t elapsedMs) {
         }
         const float fraction = float(particle.age) / float(particle.moveTime);
         const double step = baseStep * ParticleSlowDownFactor(behavior, fraction);
-        particle.x += static_cast<float>(step * std::sin(particle.heading));
-        particle.y += static_cast<float>(step * std::cos(particle.heading));
+        particle.x += static_cast<float>(step * particle.sinHeading);
+        particle.y += static_cast<float>(step * particle.cosHeading);
     }
 }
 

@@ -33,6 +33,10 @@ public:
         float x = 0.0f;
         float y = 0.0f;
         float heading = 0.0f; // radians, 0 towards +y, growing clockwise
+        // The heading's sine and cosine, worked out once at emission: a particle never turns, and every
+        // step of its flight would otherwise compute them again.
+        float sinHeading = 0.0f;
+        float cosHeading = 1.0f;
         std::uint32_t age = 0;
         std::uint32_t moveTime = 0;
     };

@@ -19,6 +19,13 @@ bool PatternHasFamily(FcPattern* pattern, const std::string& family) {
     return false;
 }
 
+// A family file is looked up in the fonts folder only: a name that would leave it, or that the C library
+// would cut short at a NUL, is no file of the game's.
+bool IsPlainFileName(const std::string& family) {
+    return !family.empty() && family != "." && family != ".." && family.find('/') == std::string::npos &&
+           family.find('\0') == std::string::npos;
+}
+
 } // namespace
 
 void FontInstaller::Create(const std::string& fontDirectory) {
@@ -48,9 +55,14 @@ bool FontInstaller::EnsureFontFamily(const std::string& family) {
     if (IsFamilyInstalled(family)) {
         return true;
     }
+    if (!IsPlainFileName(family)) {
+        return false;
+    }
     for (const char* extension : {".ttf", ".otf"}) {
         const std::string path = directory + "/" + family + extension;
-        if (!std::filesystem::is_regular_file(path)) {
+        // A name too long for the system is simply not there; the loading must not end in an exception.
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error)) {
             continue;
         }
         if (FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(path.c_str()))) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test headless under Xvfb: the unit and screen tests,
-# the data checker on data/, and each fuzzer for a short run.
+# the data checker on data/, the determinism check across two builds, a
+# two-minute soak, and each fuzzer for a short run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -14,6 +15,10 @@ xvfb-run -a -s "-screen 0 1920x1080x24" \
 if [ -x build/bin/sector-clash-check ]; then
   build/bin/sector-clash-check data
 fi
+
+# The same game in a Release build must end in the same state; two minutes of it must not grow in memory.
+scripts/determinism.sh
+SOAK_BUILD=build-release scripts/soak.sh 2
 
 if [ "${SKIP_FUZZ:-0}" != "1" ] && ls fuzz/*.cpp >/dev/null 2>&1; then
   scripts/fuzz.sh "${FUZZ_SECONDS:-30}"

@@ -4,6 +4,8 @@
 #include "datafiles/DataArchive.h"
 #include "platform/VideoSystem.h"
 
+#include <cmath>
+
 namespace Zelt {
 
 Configuration configuration;
@@ -30,8 +32,12 @@ void ReadFloat(const Brisk::Node* element, const char* name, float& field) {
     if (element == nullptr) {
         return;
     }
+    // "nan" or "inf" would spread through every camera step; such a value keeps the default.
     if (const Brisk::Attribute* attribute = element->FindAttribute(name)) {
-        field = static_cast<float>(Brisk::ToFloat(*attribute));
+        const float value = static_cast<float>(Brisk::ToFloat(*attribute));
+        if (std::isfinite(value)) {
+            field = value;
+        }
     }
 }
 

@@ -83,7 +83,11 @@ void Effect::Pause() {
     SetPaused(true);
 }
 
+// Standing tanks pause their dust at every step. Only this sets the system's flag, so the system and its
+// layers already hold an unchanged one, and leaving them untouched saves visiting thousands each tick.
 void Effect::SetPaused(bool flag) {
+    if (system && paused == flag)
+        return;
     paused = flag;
     if (system)
         system->SetPaused(flag);

@@ -61,18 +61,21 @@ World::~World() {
     shared.Release();
     // Objects first and bullets next: their destructors end the effects they are attached to.
     for (ObjectMap& map : objects)
-        DeleteAll(map);
-    DeleteAll(bullets);
-    DeleteAll(lowerEffects);
-    DeleteAll(upperEffects);
+        DeleteAll(map, [this](Object* object) { NoteUnfiled(object); });
+    const auto notFiled = [](auto*) {};
+    DeleteAll(bullets, notFiled);
+    DeleteAll(lowerEffects, notFiled);
+    DeleteAll(upperEffects, notFiled);
 }
 
 // Each cell is emptied before its items are deleted, so a destructor that looks into the world finds no
 // pointer to an object already gone.
-template <typename T> void World::DeleteAll(SpatialMap<T>& map) {
+template <typename T, typename Unfile> void World::DeleteAll(SpatialMap<T>& map, Unfile unfile) {
     for (auto& [key, cell] : map.Cells()) {
         const std::vector<T*> items = std::move(cell);
         cell.clear();
+        for (T* item : items)
+            unfile(item);
         for (T* item : items)
             delete item;
     }
@@ -88,13 +91,27 @@ bool World::InsertObject(Object* object, ObjectKind kind) {
     if (object->side < 0 || object->side >= sideCount)
         return false;
     Objects(object->side, kind).Insert(object->x, object->y, object);
+    NoteFiled(object);
     return true;
 }
 
 bool World::EraseObject(Object* object, ObjectKind kind) {
     if (object->side < 0 || object->side >= sideCount)
         return false;
-    return Objects(object->side, kind).Erase(object->x, object->y, object);
+    if (!Objects(object->side, kind).Erase(object->x, object->y, object))
+        return false;
+    NoteUnfiled(object);
+    return true;
+}
+
+void World::NoteFiled(const Object* object) {
+    ++filedSerials[object->Serial()];
+}
+
+void World::NoteUnfiled(const Object* object) {
+    const auto entry = filedSerials.find(object->Serial());
+    if (entry != filedSerials.end() && --entry->second <= 0)
+        filedSerials.erase(entry);
 }
 
 namespace {
@@ -241,7 +258,10 @@ void World::RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dis
 }
 
 void World::RemoveExpired(int side) {
-    const auto deleteObject = [](Object* object) { delete object; };
+    const auto deleteObject = [this](Object* object) {
+        NoteUnfiled(object);
+        delete object;
+    };
     RemoveBackwards(
         Objects(side, KindLandmine),
         [](Object* object) {
@@ -303,6 +323,7 @@ void World::RemoveDestroyed(int side) {
 // A destroyed unit leaves an explosion above and a wreck under side 0, and the level hears of it before
 // it is deleted.
 void World::Die(Object* object, ExplosionType explosionType, CorpseType corpseType) {
+    NoteUnfiled(object);
     PlaceExplosion(*this, explosionType, object->x, object->y);
     auto* corpse = new Corpse(corpseType, object->size);
     corpse->x = object->x;

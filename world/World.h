@@ -14,6 +14,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace Vorn {
@@ -77,7 +78,8 @@ public:
     Object* FindNearestEnemy(float x, float y, float range, int ownSide);
     // Whether the remembered object is still filed in a cell within r of (x, y), in any object container.
     bool ContainsNear(float x, float y, float r, const ObjectRef& object);
-    // Whether the remembered object is still filed anywhere; scans every container.
+    // Whether the remembered object is still filed anywhere in the object containers; answered from the
+    // table of filed serials, at once.
     bool ContainsAnywhere(const ObjectRef& object);
     // The first object of the kind over all sides whose callsign has this letter and number.
     Object* FindByCallsign(const ICallsign& callsign, ObjectKind kind);
@@ -104,7 +106,10 @@ public:
     SharedEffects shared;
 
 private:
-    template <typename T> static void DeleteAll(SpatialMap<T>& map);
+    template <typename T, typename Unfile> static void DeleteAll(SpatialMap<T>& map, Unfile unfile);
+    // The table behind ContainsAnywhere follows every way an object enters or leaves a container.
+    void NoteFiled(const Object* object);
+    void NoteUnfiled(const Object* object);
     template <typename T, typename Condition, typename Dispose>
     static void RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dispose);
     void UpdateObject(Object* object, ObjectKind kind, unsigned elapsedMs);
@@ -139,6 +144,8 @@ private:
     std::vector<Object*> objectSnapshot;
     std::vector<Bullet*> bulletSnapshot;
     std::vector<Effect*> effectSnapshot;
+    // Serial of every object in the object containers, with how many containers hold it.
+    std::unordered_map<std::uint64_t, int> filedSerials;
 };
 
 // No object may be larger than this: every range query reaches this much further than asked, so that an

@@ -40,6 +40,23 @@ float DistanceSquared(const Object& object, float x, float y) {
 }
 
 namespace {
+// Both ends beyond reach on the same side of the centre along one axis: the segment cannot come near.
+bool ClearlyMisses(float a1, float a2, float centre, float reach) {
+    return (a1 < centre - reach && a2 < centre - reach) || (a1 > centre + reach && a2 > centre + reach);
+}
+
+// The box test before the exact one in movement: a whole unit beyond the reach, so that no rounding in the
+// exact test could have called the object a hit, and movement stays exactly as without the shortcut.
+constexpr float boxRejectMargin = 1.0f;
+
+bool BlocksSegment(const Object& mover, float x, float y, float r, const Object& other) {
+    const float reach = r + other.size;
+    if (ClearlyMisses(mover.x, x, other.x, reach + boxRejectMargin) ||
+        ClearlyMisses(mover.y, y, other.y, reach + boxRejectMargin))
+        return false;
+    return SegmentPassesWithin(mover.x, mover.y, x, y, other.x, other.y, reach);
+}
+
 constexpr ObjectKind blockingKinds[] = {KindStatic, KindDebris, KindTank, KindTower, KindBuilding};
 
 // Ends a search from inside nested loops.
@@ -54,8 +71,7 @@ bool World::CanMoveTo(const Object* mover, float x, float y, float r) {
                 .ForEachCellInRange(x, y, r + largestObjectRadius, [&](const ObjectMap::Cell& cell) {
                     for (const Object* other : cell)
                         if (other != mover && other->size >= blockingSize &&
-                            SegmentPassesWithin(mover->x, mover->y, x, y, other->x, other->y,
-                                                r + other->size))
+                            BlocksSegment(*mover, x, y, r, *other))
                             blocked = true;
                 });
             if (blocked)
@@ -82,13 +98,6 @@ bool World::IsPlaceFree(float x, float y, float r, const Object* ignored) {
         }
     return true;
 }
-
-namespace {
-// Both ends beyond reach on the same side of the centre along one axis: the segment cannot come near.
-bool ClearlyMisses(float a1, float a2, float centre, float reach) {
-    return (a1 < centre - reach && a2 < centre - reach) || (a1 > centre + reach && a2 > centre + reach);
-}
-} // namespace
 
 Object* World::FirstHitOnSegment(float x1, float y1, float x2, float y2, float extraRadius, int side,
                                  ObjectKind kind, const Object* ignored) {
@@ -158,15 +167,9 @@ bool World::ContainsNear(float x, float y, float r, const ObjectRef& object) {
     return false;
 }
 
+// A serial names one object for the whole run, so a filed serial vouches for the remembered address too.
 bool World::ContainsAnywhere(const ObjectRef& object) {
-    if (!object)
-        return false;
-    for (const ObjectMap& map : objects)
-        for (const auto& [key, cell] : map.Cells())
-            for (const Object* candidate : cell)
-                if (object.Is(candidate))
-                    return true;
-    return false;
+    return object && filedSerials.contains(object.Serial());
 }
 
 namespace {

@@ -1,8 +1,8 @@
 // Effects made by particle system name: unknown names, direction, size, step mode and freezing.
 #include "datafiles/Node.h"
 #include "graphics/ParticleSystemFactory.h"
-#include "world/Effect.h"
 #include "random/Random.h"
+#include "world/Effect.h"
 
 #include <gtest/gtest.h>
 
@@ -109,3 +109,20 @@ TEST_F(ParticleEffectTest, FrozenEffectsIgnoreUpdatesAndOperationsReachTheSystem
 }
 
 } // namespace
+
+// Tanks set the pause of their dust at every step; repeating a setting must not lose a later change.
+TEST_F(ParticleEffectTest, RepeatedPausesAndResumesReachTheSystem) {
+    Vorn::Effect effect("Sparks", 0.0f, false);
+    effect.SetPaused(false);
+    EXPECT_FALSE(effect.System()->IsPaused());
+    effect.SetPaused(true);
+    effect.SetPaused(true);
+    effect.Update(300);
+    EXPECT_TRUE(effect.System()->IsPaused());
+    EXPECT_TRUE(effect.System()->Particles().empty()) << "paused from the start, nothing was emitted";
+    effect.SetPaused(false);
+    effect.SetPaused(false);
+    EXPECT_FALSE(effect.System()->IsPaused());
+    effect.Update(100);
+    EXPECT_EQ(effect.System()->Particles().size(), 3u);
+}

@@ -45,6 +45,19 @@ TEST(FontInstaller, InstalledFamiliesMatchExactlyAndUnknownOnesAreRefused) {
     installer.Release();
 }
 
+// The family names come from fonts.xml: none may leave the fonts folder, and none may throw.
+TEST(FontInstaller, NamesThatAreNoFileOfTheFolderAreRefusedQuietly) {
+    FontInstaller installer;
+    installer.Create(FontsFolder().string());
+    const std::string tooLong(5000, 'x');
+    EXPECT_FALSE(installer.EnsureFontFamily(tooLong));
+    EXPECT_FALSE(installer.EnsureFontFamily("../fonts/Play"));
+    EXPECT_FALSE(installer.EnsureFontFamily(std::string("Play\0", 5)));
+    EXPECT_FALSE(installer.EnsureFontFamily(""));
+    EXPECT_TRUE(installer.RegisteredFiles().empty());
+    installer.Release();
+}
+
 TEST(GlyphFace, Windows1252CodesMapToTheirCharacters) {
     EXPECT_EQ(GlyphFace::CodePointOf('A'), U'A');
     EXPECT_EQ(GlyphFace::CodePointOf(0x80), U'\u20AC');

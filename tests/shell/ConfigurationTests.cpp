@@ -78,3 +78,14 @@ TEST(Configuration, TheShippedFileIsClosableAndZoomsTheRightWayRound) {
     EXPECT_GT(configuration.zoomMax, 0.0f);
     EXPECT_GT(configuration.zoomSensitivity, 0.0f);
 }
+
+TEST(Configuration, NumbersThatAreNotFiniteKeepTheDefaults) {
+    Read("<viewport><scrolling_speed horizontal=\"nan\" vertical=\"inf\"/><rotation sensitivity=\"-inf\"/>"
+         "<zoom sensitivity=\"1e400\" min=\"nan\" max=\"0.5\"/></viewport>");
+    EXPECT_EQ(configuration.viewportScrollX, 512.0f);
+    EXPECT_EQ(configuration.viewportScrollY, 512.0f);
+    EXPECT_EQ(configuration.rotationSensitivity, 0.0f);
+    EXPECT_EQ(configuration.zoomSensitivity, 0.0f);
+    EXPECT_EQ(configuration.zoomMin, 0.0f);
+    EXPECT_EQ(configuration.zoomMax, 0.5f);
+}

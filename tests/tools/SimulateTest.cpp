@@ -157,3 +157,42 @@ INSTANTIATE_TEST_SUITE_P(Levels, ShippedLevels,
                          [](const auto& info) { return std::string(info.param.file).substr(0, 6); });
 
 } // namespace
+
+TEST(Simulate, SkirmishTakesAnOptionalTankCount) {
+    const auto tanks = [](const std::string& summary) {
+        return std::stoi(SideMember(summary, "Green", "tanks")) +
+               std::stoi(SideMember(summary, "Blue", "tanks"));
+    };
+    const SimulatorRun none = Simulate("data/levels/level0.xml --steps 1");
+    const SimulatorRun few = Simulate("data/levels/level0.xml --skirmish 16 --steps 1");
+    const SimulatorRun many = Simulate("data/levels/level0.xml --skirmish 1024 --steps 1");
+    const SimulatorRun plain = Simulate("data/levels/level0.xml --skirmish --steps 1");
+    const SimulatorRun counted = Simulate("data/levels/level0.xml --skirmish 256 --steps 1");
+    ASSERT_EQ(many.status, 0);
+    const int level = tanks(none.Last());
+    EXPECT_GT(tanks(few.Last()), level);
+    EXPECT_LE(tanks(few.Last()), level + 16);
+    // The widened fields leave almost every one of the thousand a free place.
+    EXPECT_GT(tanks(many.Last()), level + 900);
+    EXPECT_LE(tanks(many.Last()), level + 1024);
+    EXPECT_EQ(Member(plain.Last(), "digest"), Member(counted.Last(), "digest"));
+    EXPECT_EQ(Simulate("data/levels/level0.xml --skirmish 65537 --steps 1").status, 2)
+        << "a count beyond the callsign numbers is taken for the level file";
+}
+
+TEST(Simulate, PlayOnKeepsTheBattleGoingPastTheLevelsEndAndTracesMemory) {
+    const auto path = ScratchDir("simulate_play_on") / "quits.xml";
+    std::ofstream(path) << "<level width=\"4096\" height=\"4096\"/>"
+                           "<event name=\"start\"><quit status=\"false\"/></event>";
+    const SimulatorRun ended = Simulate(path.string() + " --seconds 3");
+    ASSERT_EQ(ended.status, 0);
+    EXPECT_EQ(Member(ended.Last(), "finished"), "true");
+    // "start" runs as the battle is set up, so the level has ended before the first step.
+    EXPECT_EQ(Member(ended.Last(), "steps"), "0");
+    const SimulatorRun onwards = Simulate(path.string() + " --seconds 3 --play-on --trace");
+    ASSERT_EQ(onwards.status, 0);
+    EXPECT_EQ(Member(onwards.Last(), "finished"), "true");
+    EXPECT_EQ(Member(onwards.Last(), "seconds"), "3.008");
+    ASSERT_GE(onwards.lines.size(), 2u);
+    EXPECT_GT(std::stol(Member(onwards.lines[0], "rss_kb")), 0);
+}

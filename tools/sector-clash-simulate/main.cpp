@@ -3,6 +3,7 @@
 #include "datafiles/DataArchive.h"
 #include "game/Battle.h"
 #include "game/Level.h"
+#include "game/SkirmishForces.h"
 #include "game/StateDigest.h"
 #include "graphics/DrawingStore.h"
 #include "graphics/ParticleSystemFactory.h"
@@ -21,17 +22,21 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 void PrintUsage() {
     std::fprintf(
         stderr,
         "usage: sector-clash-simulate LEVEL [--data DIR] [--seed N] [--seconds S | --steps K] [--step MS]\n"
-        "                             [--skirmish] [--trace]\n"
+        "                             [--skirmish [N]] [--trace] [--play-on]\n"
         "Runs the level file LEVEL headless with the rest of the data from DIR (default \"data\"), the\n"
         "random generator seeded with N (default 1), in steps of MS milliseconds (default 16, 1..1000),\n"
         "until the level quits or S seconds of game time (default 600) have passed, or for at most K\n"
-        "steps. --skirmish fields the game's skirmish tanks; --trace prints a JSON line per game second.\n"
+        "steps. --skirmish fields the game's 256 skirmish tanks, or N (0..65536) in fields widened to hold\n"
+        "them as densely; --trace prints a JSON line per game second with the resident memory;\n"
+        "--play-on keeps the battle going after the level has ended (for soak runs).\n"
         "The last line is the summary. Exit 0 when the run completes, 2 when LEVEL or the data cannot\n"
         "be read or on bad usage.\n");
 }
@@ -44,7 +49,9 @@ struct Options {
     long long steps = -1;
     unsigned stepMs = 16;
     bool skirmish = false;
+    int skirmishTanks = Vorn::skirmishTankCount;
     bool trace = false;
+    bool playOn = false;
 };
 
 bool ParseNumber(const char* text, double low, double high, double& value) {
@@ -53,12 +60,27 @@ bool ParseNumber(const char* text, double low, double high, double& value) {
     return end != text && *end == '\0' && value >= low && value <= high;
 }
 
+// The count is optional: a following argument that is not a whole number in range is the next option or
+// the level.
+bool ParseSkirmish(int argc, char** argv, int& index, Options& options) {
+    options.skirmish = true;
+    double number = 0;
+    if (index + 1 < argc && ParseNumber(argv[index + 1], 0, Vorn::largestSkirmish, number) &&
+        number == std::floor(number)) {
+        options.skirmishTanks = static_cast<int>(number);
+        ++index;
+    }
+    return true;
+}
+
 bool ParseOption(int argc, char** argv, int& index, Options& options) {
     const std::string option = argv[index];
     if (option == "--skirmish")
-        return options.skirmish = true;
+        return ParseSkirmish(argc, argv, index, options);
     if (option == "--trace")
         return options.trace = true;
+    if (option == "--play-on")
+        return options.playOn = true;
     if (index + 1 >= argc)
         return false;
     const char* value = argv[++index];
@@ -147,8 +169,21 @@ std::string TickJson(std::vector<double> tickMs) {
     return text;
 }
 
+// The process's resident memory from /proc, for soak runs that watch it; -1 where it cannot be read.
+long ResidentKb() {
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (!statm)
+        return -1;
+    long pages = 0;
+    long resident = -1;
+    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+        resident = -1;
+    std::fclose(statm);
+    return resident < 0 ? -1 : resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
 bool RunOver(const Options& options, const Vorn::World& world, const Vorn::Level& level, long long steps) {
-    if (level.finished)
+    if (level.finished && !options.playOn)
         return true;
     if (options.steps >= 0)
         return steps >= options.steps;
@@ -157,7 +192,8 @@ bool RunOver(const Options& options, const Vorn::World& world, const Vorn::Level
 
 void Simulate(const Options& options, Brisk::Node document) {
     // Headless runs stay silent whatever audio the machine has.
-    Vorn::Battle battle = Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish, nullptr);
+    Vorn::Battle battle =
+        Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish, nullptr, options.skirmishTanks);
     Vorn::World& world = *battle.world;
     Vorn::Level& level = *battle.level;
     std::vector<double> tickMs;
@@ -170,7 +206,7 @@ void Simulate(const Options& options, Brisk::Node document) {
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         ++steps;
         if (options.trace && world.Clock() / 1000 != secondBefore)
-            std::printf("%s}\n", StateJson(world, level, steps).c_str());
+            std::printf("%s, \"rss_kb\": %ld}\n", StateJson(world, level, steps).c_str(), ResidentKb());
     }
     std::printf("%s, %s}\n", StateJson(world, level, steps).c_str(), TickJson(std::move(tickMs)).c_str());
     battle.world.reset();

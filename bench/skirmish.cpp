@@ -1,0 +1,121 @@
+// The game's own battle at scale: level0 with N skirmish tanks placed as the game places them (fields
+// widened beyond 256 tanks), each skirmish tank then ordered to the mirror of its place across the centre
+// line, so the armies drive into each other, fight, die and break up while the level's bases work on. One
+// benchmark iteration is one World::Tick of 16 ms after two seconds of game time. Reported beside the
+// mean: the median tick by the wall clock and by this thread's processor time, the processor time per
+// tank, and the state digest at the end (the same seed and size must always give the same digest).
+#include "datafiles/DataArchive.h"
+#include "game/Battle.h"
+#include "game/Level.h"
+#include "game/LevelObjects.h"
+#include "game/StateDigest.h"
+#include "graphics/DrawingStore.h"
+#include "graphics/ParticleSystemFactory.h"
+#include "random/Random.h"
+#include "rules/ConstantsLoader.h"
+#include "world/Tank.h"
+#include "world/World.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <vector>
+
+using namespace Vorn;
+
+namespace {
+
+constexpr unsigned tickMs = 16;
+constexpr int warmUpTicks = 2000 / tickMs;
+
+// The machine is shared, so each tick is also timed by the processor time this thread spent on it, which
+// other programs' load does not inflate the way it inflates the wall clock.
+double ThreadMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) * 1e-6;
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2),
+                     values.end());
+    return values[values.size() / 2];
+}
+
+// The skirmish tanks are the ones without a group letter; the level's own tanks keep their orders.
+void SendAcross(World& world) {
+    for (int side = 0; side < sideCount; ++side)
+        for (const auto& [key, cell] : world.Objects(side, KindTank).Cells())
+            for (Object* object : cell)
+                if (auto* tank = static_cast<Tank*>(object); tank->letter == 0)
+                    SendTank(*tank, -tank->x, tank->y);
+}
+
+std::size_t TanksIn(World& world) {
+    std::size_t tanks = 0;
+    for (int side = 0; side < sideCount; ++side)
+        tanks += world.Objects(side, KindTank).Count();
+    return tanks;
+}
+
+void Skirmish(benchmark::State& state) {
+    Constants::LoadConstants();
+    ParticleSystemFactory factory;
+    factory.Load(dataArchive.ReadDocument("particles.xml"));
+    particleSystemFactory = &factory;
+    drawingStore.Load();
+    randomGenerator.Reseed(1);
+    const int count = static_cast<int>(state.range(0));
+    Battle battle = StartBattle(dataArchive.ReadDocument("levels/level0.xml"), 1920, 1080, true, nullptr, count);
+    World& world = *battle.world;
+    battle.level->beeper = nullptr;
+    SendAcross(world);
+    const std::size_t fielded = TanksIn(world);
+    for (int i = 0; i < warmUpTicks; ++i)
+        world.Tick(tickMs);
+
+    std::vector<double> ticks;
+    std::vector<double> cpuTicks;
+    for (auto _ : state) {
+        const double cpuStart = ThreadMs();
+        const auto start = std::chrono::steady_clock::now();
+        world.Tick(tickMs);
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        cpuTicks.push_back(ThreadMs() - cpuStart);
+        state.SetIterationTime(took.count());
+        ticks.push_back(took.count() * 1000);
+    }
+    const double cpuMedian = Median(cpuTicks);
+    state.counters["median_ms"] = Median(ticks);
+    state.counters["cpu_median_ms"] = cpuMedian;
+    state.counters["cpu_us_per_tank"] = fielded ? cpuMedian * 1000 / static_cast<double>(fielded) : 0;
+    state.counters["fielded"] = static_cast<double>(fielded);
+    state.counters["tanks_left"] = static_cast<double>(TanksIn(world));
+    state.counters["bullets"] = static_cast<double>(world.Bullets().Count());
+    state.counters["effects"] =
+        static_cast<double>(world.LowerEffects().Count() + world.UpperEffects().Count());
+    state.SetLabel("digest " + DigestText(StateDigest(world, battle.level)));
+    battle.world.reset();
+    drawingStore.Release();
+    particleSystemFactory = nullptr;
+    Constants::ReleaseConstants();
+}
+
+} // namespace
+
+// 500 ticks: eight seconds of battle after the first two.
+BENCHMARK(Skirmish)->Arg(256)->Arg(1024)->Arg(4096)->Arg(16384)->Iterations(500)->UseManualTime()->Unit(
+    benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    std::filesystem::current_path(SECTOR_CLASH_SOURCE_DIR);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
