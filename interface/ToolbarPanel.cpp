@@ -1,6 +1,7 @@
 // The main panel's controller.
 #include "interface/ToolbarPanel.h"
 
+#include "graphics/FontStore.h"
 #include "interface/BuildInfoPanel.h"
 #include "interface/MainPanel/CarrierLoad.h"
 #include "interface/MessageLine.h"
@@ -99,6 +100,7 @@ Building* ToolbarPanel::FirstSelectedBuilding() const {
 }
 
 void ToolbarPanel::Update(unsigned elapsedMs, const PanelPointer& pointer) {
+    this->pointer = pointer;
     Building* building = FirstSelectedBuilding();
     // A product being placed belongs to the building that made it; once that building is gone or no
     // longer the one shown, nobody could receive the placed object.
@@ -526,6 +528,24 @@ void ToolbarPanel::Draw(BuildInfoPanel& buildInfo) const {
     glPopMatrix();
     if (shown == &placeToolbar)
         buildInfo.Raise();
+}
+
+void ToolbarPanel::DrawTooltip() const {
+    const std::string tip = Tooltip();
+    if (tip.empty())
+        return;
+    const TextFont& font = fontStore.FindFont("info_text");
+    // Glyph advances give the box its width, so the text never runs off its backing.
+    double width = 0;
+    for (unsigned char code : tip)
+        width += font.Metrics(code).cellIncX;
+    const double x = std::clamp(static_cast<double>(pointer.x) - width / 2, 4.0,
+                                std::max(4.0, layout.screenWidth - width - 8));
+    const double y = 81 + 8;
+    glDisable(GL_TEXTURE_2D);
+    glColor4ub(0, 0, 0, 192);
+    glRectd(x - 4, y - 4, x + width + 4, y + 18);
+    font.DrawText(x, y, tip.c_str());
 }
 
 bool ToolbarPanel::Click(int x, int y, int refuse) {

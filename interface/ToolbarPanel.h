@@ -43,6 +43,9 @@ public:
     // Lowers the build info panel, draws the toolbar shown and raises the build info panel when that is
     // the place toolbar. Needs a GL context.
     void Draw(BuildInfoPanel& buildInfo) const;
+    // The hovered button's tooltip on a dark box just above the panel, by the pointer; drawn after
+    // everything else of the interface so that nothing covers it. Needs a GL context.
+    void DrawTooltip() const;
     // Screen coordinates with y up; a non-zero refuse (the mouse button) takes nothing. Clicks on a
     // defence building's or a factory's toolbars are counted but answered false.
     bool Click(int x, int y, int refuse);
@@ -100,6 +103,7 @@ private:
     PanelLayout layout;
     Toolbar* shown = nullptr;
     OrderView order;
+    PanelPointer pointer;
     // The building whose product the overlay is placing, so that no other building takes it.
     ObjectRef placingFor;
     int lastPlacementStatus = 0;
