@@ -30,10 +30,12 @@ std::array<std::string, 3> BuildInfoPanel::Lines() const {
     if (!order.shown)
         return {};
     char price[96];
-    std::snprintf(price, sizeof price, "%s: %d / %d", Text("buildinfo_price").c_str(), order.paid, order.price);
+    std::snprintf(price, sizeof price, "%s: %d / %d", Text("buildinfo_price").c_str(), order.paid,
+                  order.price);
     const double fraction = std::clamp(static_cast<double>(order.progress), 0.0, 1.0);
     char progress[96];
-    std::snprintf(progress, sizeof progress, "%s: %.0f%%", Text("buildinfo_progress").c_str(), fraction * 100);
+    std::snprintf(progress, sizeof progress, "%s: %.0f%%", Text("buildinfo_progress").c_str(),
+                  fraction * 100);
     char left[96];
     if (order.complete)
         std::snprintf(left, sizeof left, "%s", Text("buildinfo_ready").c_str());

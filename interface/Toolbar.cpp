@@ -75,7 +75,8 @@ int Toolbar::ButtonLeft(int index) const {
 }
 
 bool Toolbar::InButtonBand(int px, int py, int bandHeight) const {
-    return px >= x + firstButtonOffset && px < x + width - firstButtonOffset && py >= y && py < y + bandHeight;
+    return px >= x + firstButtonOffset && px < x + width - firstButtonOffset && py >= y &&
+           py < y + bandHeight;
 }
 
 void Toolbar::Update(unsigned elapsedMs, const PanelPointer& pointer) {
@@ -195,14 +196,16 @@ void Toolbar::DrawButton(int index) const {
     Button(index).Draw();
 }
 
-void Toolbar::DrawTexts(int index, const std::string& label, const std::string& info, bool disabledFonts) const {
+void Toolbar::DrawTexts(int index, const std::string& label, const std::string& info,
+                        bool disabledFonts) const {
     const bool disabled = disabledFonts && Button(index).Disabled();
     fontStore.FindFont(disabled ? "toolbar_button_text_disabled" : "toolbar_button_text")
         .DrawText(6, 0, label.c_str());
     DrawInfo(6, 46, info, Button(index).Disabled(), disabledFonts);
 }
 
-void Toolbar::DrawInfo(double px, double py, const std::string& text, bool disabled, bool disabledFonts) const {
+void Toolbar::DrawInfo(double px, double py, const std::string& text, bool disabled,
+                       bool disabledFonts) const {
     if (text.empty())
         return;
     fontStore.FindFont(disabled && disabledFonts ? "toolbar_button_info_disabled" : "toolbar_button_info")

@@ -52,7 +52,9 @@ public:
 
     int ButtonCount() const { return static_cast<int>(buttons.size()); }
     const ToolbarButton& Button(int index) const { return buttons[static_cast<std::size_t>(index)]; }
-    void SetButtonTexture(int index, unsigned int texture) { buttons[static_cast<std::size_t>(index)].texture = texture; }
+    void SetButtonTexture(int index, unsigned int texture) {
+        buttons[static_cast<std::size_t>(index)].texture = texture;
+    }
     const ToolbarButton& LeftArrow() const { return leftArrow; }
     const ToolbarButton& RightArrow() const { return rightArrow; }
     // The hovered or pressed button, or -1.

@@ -1,12 +1,12 @@
 // The main panel's controller.
 #include "interface/ToolbarPanel.h"
 
+#include "game/LevelObjects.h"
 #include "graphics/FontStore.h"
 #include "interface/BuildInfoPanel.h"
 #include "interface/MainPanel/CarrierLoad.h"
 #include "interface/MessageLine.h"
 #include "interface/PanelOverlay.h"
-#include "game/LevelObjects.h"
 #include "rules/ConstantsTable.h"
 #include "rules/PlaceableData.h"
 #include "rules/TypeCatalogue.h"
@@ -39,8 +39,8 @@ bool Clicked(Toolbar& toolbar, int index) {
     return toolbar.TakeClicks(index) > 0;
 }
 
-template <class T> OrderView ViewOf(const IBuildProgress<T>& slot, const std::string& product,
-                                    const std::string& name) {
+template <class T>
+OrderView ViewOf(const IBuildProgress<T>& slot, const std::string& product, const std::string& name) {
     OrderView view;
     view.shown = true;
     view.product = product;
@@ -78,7 +78,8 @@ bool IsTowerState(int state) {
 
 } // namespace
 
-ToolbarPanel::ToolbarPanel(World& world, PanelOverlay& overlay, MessageLine& messages, const PanelLayout& layout)
+ToolbarPanel::ToolbarPanel(World& world, PanelOverlay& overlay, MessageLine& messages,
+                           const PanelLayout& layout)
     : hqToolbar(layout.ToolbarWidth(), layout.ToolbarX(), layout.ToolbarY()),
       placeToolbar(layout.ToolbarWidth(), layout.ToolbarX(), layout.ToolbarY()),
       defencesToolbar(layout.ToolbarWidth(), layout.ToolbarX(), layout.ToolbarY()),
@@ -89,8 +90,8 @@ ToolbarPanel::ToolbarPanel(World& world, PanelOverlay& overlay, MessageLine& mes
       chasisToolbar(layout.ToolbarWidth(), layout.ToolbarX(), layout.ToolbarY()),
       armorToolbar(layout.ToolbarWidth(), layout.ToolbarX(), layout.ToolbarY()),
       tankTurretToolbar(layout.ToolbarWidth(), layout.ToolbarX(), layout.ToolbarY()),
-      countToolbar(layout.ToolbarWidth(), layout.ToolbarX(), layout.ToolbarY()), world(world), overlay(overlay),
-      messages(messages), layout(layout) {}
+      countToolbar(layout.ToolbarWidth(), layout.ToolbarX(), layout.ToolbarY()), world(world),
+      overlay(overlay), messages(messages), layout(layout) {}
 
 Building* ToolbarPanel::FirstSelectedBuilding() const {
     for (Object* object : overlay.Selection())
@@ -123,17 +124,18 @@ void ToolbarPanel::Update(unsigned elapsedMs, const PanelPointer& pointer) {
 void ToolbarPanel::UpdateShown(unsigned elapsedMs, const PanelPointer& pointer) {
     Toolbar* factoryToolbars[] = {&factoryToolbar, &groupsToolbar,     &chasisToolbar,
                                   &armorToolbar,   &tankTurretToolbar, &countToolbar};
-    Toolbar* all[] = {&hqToolbar,      &placeToolbar,  &defencesToolbar, &towerTurretToolbar,
-                      &armoryToolbar,  &factoryToolbar, &groupsToolbar,  &chasisToolbar,
-                      &armorToolbar,   &tankTurretToolbar, &countToolbar};
-    const bool factoryShown = shown != nullptr && std::find(std::begin(factoryToolbars), std::end(factoryToolbars),
-                                                            shown) != std::end(factoryToolbars);
+    Toolbar* all[] = {&hqToolbar,     &placeToolbar,      &defencesToolbar, &towerTurretToolbar,
+                      &armoryToolbar, &factoryToolbar,    &groupsToolbar,   &chasisToolbar,
+                      &armorToolbar,  &tankTurretToolbar, &countToolbar};
+    const bool factoryShown =
+        shown != nullptr &&
+        std::find(std::begin(factoryToolbars), std::end(factoryToolbars), shown) != std::end(factoryToolbars);
     for (Toolbar* toolbar : all) {
         // Clicks left on a toolbar now hidden would act later for whatever building shows it next.
         if (toolbar != shown)
             toolbar->DropClicks();
-        const bool isFactoryToolbar =
-            std::find(std::begin(factoryToolbars), std::end(factoryToolbars), toolbar) != std::end(factoryToolbars);
+        const bool isFactoryToolbar = std::find(std::begin(factoryToolbars), std::end(factoryToolbars),
+                                                toolbar) != std::end(factoryToolbars);
         if (toolbar == shown || (factoryShown && isFactoryToolbar))
             toolbar->Update(elapsedMs, pointer);
     }
@@ -207,8 +209,8 @@ void ToolbarPanel::UpdateDefence(Defence& defence) {
         Show(defencesToolbar, defence);
     } else if (state >= 1 && state <= towerTypeCount) {
         for (int k = 1; k < TurretToolbar::buttonCount; ++k)
-            towerTurretToolbar.SetEnabled(
-                k, Fits(static_cast<TowerType>(state - 1), TurretToolbar::TypeOf(k)));
+            towerTurretToolbar.SetEnabled(k,
+                                          Fits(static_cast<TowerType>(state - 1), TurretToolbar::TypeOf(k)));
         towerTurretToolbar.SetLoadLeft(MaxLoadOf(static_cast<TowerType>(state - 1)));
         Show(towerTurretToolbar, defence);
     } else if (state == 4 || state == 5) {
@@ -229,7 +231,8 @@ void ToolbarPanel::DefenceChoice(Defence& defence) {
         if (i >= DefencesToolbar::firstObstacle)
             defence.ObstacleSlot().StartProduction(static_cast<ObstacleType>(i - 4));
         else if (i >= DefencesToolbar::firstLandmine)
-            defence.LandmineSlot().StartProduction(static_cast<LandmineType>(i - DefencesToolbar::firstLandmine));
+            defence.LandmineSlot().StartProduction(
+                static_cast<LandmineType>(i - DefencesToolbar::firstLandmine));
         defence.defenceState = i + 1;
         return;
     }
@@ -257,8 +260,9 @@ void ToolbarPanel::DefenceOrder(Defence& defence) {
     int& state = defence.defenceState;
     const bool tower = IsTowerState(state);
     const bool landmine = state == 4 || state == 5;
-    const bool running = tower ? defence.TowerSlot().active : landmine ? defence.LandmineSlot().active
-                                                                       : defence.ObstacleSlot().active;
+    const bool running = tower      ? defence.TowerSlot().active
+                         : landmine ? defence.LandmineSlot().active
+                                    : defence.ObstacleSlot().active;
     // An order that no longer runs (its slot was emptied elsewhere) leaves nothing to place.
     if (!running) {
         state /= 100;
@@ -276,7 +280,7 @@ void ToolbarPanel::DefenceOrder(Defence& defence) {
         StopPlacing();
         return;
     }
-    const bool complete = tower ? defence.TowerSlot().IsComplete() && defence.TurretSlot().IsComplete()
+    const bool complete = tower      ? defence.TowerSlot().IsComplete() && defence.TurretSlot().IsComplete()
                           : landmine ? defence.LandmineSlot().IsComplete()
                                      : defence.ObstacleSlot().IsComplete();
     if (Clicked(placeToolbar, PlaceToolbar::placeButton) && complete) {
@@ -410,7 +414,8 @@ void ToolbarPanel::DesignClicks(TankFactory& factory) {
         }
         for (int k = 1; k < CountToolbar::buttonCount; ++k)
             if (Clicked(countToolbar, k)) {
-                const TankOrder design{chassis, static_cast<TurretType>(panel.turret), armor, panel.groupLetter};
+                const TankOrder design{chassis, static_cast<TurretType>(panel.turret), armor,
+                                       panel.groupLetter};
                 factory.orders.insert(factory.orders.end(), CountToolbar::CountOf(k), design);
                 panel.step = 0;
                 return;
@@ -435,8 +440,8 @@ void ToolbarPanel::EnableDesignButtons(const TankFactory& factory) {
     for (int k = 1; k < TurretToolbar::buttonCount; ++k)
         tankTurretToolbar.SetEnabled(k, Fits(chassis, armor, TurretToolbar::TypeOf(k)));
     tankTurretToolbar.SetLoadLeft(MaxLoadOf(chassis) - WeightOf(armor));
-    const int price = FactsOf(chassis).price + FactsOf(armor).price +
-                      FactsOf(static_cast<TurretType>(panel.turret)).price;
+    const int price =
+        FactsOf(chassis).price + FactsOf(armor).price + FactsOf(static_cast<TurretType>(panel.turret)).price;
     countToolbar.SetTankPrice(price);
 }
 
@@ -553,7 +558,8 @@ bool ToolbarPanel::Click(int x, int y, int refuse) {
         return false;
     const bool taken = shown->Click(x, y);
     const auto* subject = shown->Subject();
-    if (dynamic_cast<const Defence*>(subject) != nullptr || dynamic_cast<const TankFactory*>(subject) != nullptr)
+    if (dynamic_cast<const Defence*>(subject) != nullptr ||
+        dynamic_cast<const TankFactory*>(subject) != nullptr)
         return false;
     return taken;
 }

@@ -22,7 +22,8 @@ void ChasisToolbar::DrawButton(int index) const {
     Toolbar::DrawButton(index);
     if (index == backButton)
         return;
-    DrawTexts(index, Text(TypeNameOf(TypeOf(index)) + "_short"), PriceText(FactsOf(TypeOf(index)).price), true);
+    DrawTexts(index, Text(TypeNameOf(TypeOf(index)) + "_short"), PriceText(FactsOf(TypeOf(index)).price),
+              true);
 }
 
 std::string ChasisToolbar::Tooltip(int index) const {

@@ -9,8 +9,8 @@ namespace Vorn::MainPanel {
 
 namespace {
 const char* const labels[DefencesToolbar::buttonCount] = {
-    "SurveilanceTower_short", "SupportTower_short", "DefenseTower_short", "SmallMine",
-    "LargeMine",              "ConcreteBlock",      "AntitankBlock"};
+    "SurveilanceTower_short", "SupportTower_short", "DefenseTower_short", "SmallMine", "LargeMine",
+    "ConcreteBlock",          "AntitankBlock"};
 } // namespace
 
 DefencesToolbar::DefencesToolbar(int width, int x, int y) : Toolbar(width, x, y) {

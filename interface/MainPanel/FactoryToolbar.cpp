@@ -27,8 +27,8 @@ std::string FactoryToolbar::Tooltip(int index) const {
     const auto* factory = dynamic_cast<const TankFactory*>(subject);
     char queue[96] = "";
     if (factory != nullptr) {
-        std::snprintf(queue, sizeof queue, " (%zu %s, %s %c)", factory->orders.size(), Text("tip_queued").c_str(),
-                      Text("tip_group").c_str(),
+        std::snprintf(queue, sizeof queue, " (%zu %s, %s %c)", factory->orders.size(),
+                      Text("tip_queued").c_str(), Text("tip_group").c_str(),
                       factory->panelState.groupLetter ? factory->panelState.groupLetter - 'a' + 'A' : '-');
     }
     return Text(std::string("tip_") + labels[index]) + queue;

@@ -10,8 +10,8 @@ namespace Vorn::MainPanel {
 
 namespace {
 const char* const labels[HqToolbar::buttonCount] = {"Outpost_short", "Defense_short", "Factory_short",
-                                                     "Repair_short",  "Armory_short",  "Power_short",
-                                                     "Mine_short",    "Recycler_short"};
+                                                    "Repair_short",  "Armory_short",  "Power_short",
+                                                    "Mine_short",    "Recycler_short"};
 }
 
 HqToolbar::HqToolbar(int width, int x, int y) : Toolbar(width, x, y) {

@@ -17,8 +17,8 @@ PlaceToolbar::PlaceToolbar(int width, int x, int y) : Toolbar(width, x, y) {
     AddButton(textureStore.FindTexture("particle"));
 }
 
-void PlaceToolbar::ShowOrder(const std::string& productType, const std::string& name, float fraction, bool done,
-                             int orderPrice, int buildTime) {
+void PlaceToolbar::ShowOrder(const std::string& productType, const std::string& name, float fraction,
+                             bool done, int orderPrice, int buildTime) {
     if (productType != product)
         SetButtonTexture(placeButton, IconTexture(productType));
     product = productType;
@@ -55,7 +55,8 @@ std::string PlaceToolbar::Tooltip(int index) const {
     if (index == cancelButton)
         return Text("tip_cancel_order");
     char left[64];
-    const double secondsLeft = (1.0 - std::clamp(static_cast<double>(progress), 0.0, 1.0)) * buildTimeMs * 0.001;
+    const double secondsLeft =
+        (1.0 - std::clamp(static_cast<double>(progress), 0.0, 1.0)) * buildTimeMs * 0.001;
     std::snprintf(left, sizeof left, "%.0f%%, %.1f s", static_cast<double>(progress) * 100, secondsLeft);
     if (complete)
         return productName + ": " + Text("tip_place");

@@ -1,6 +1,6 @@
 // The build info panel: it rises while a placeable order is shown, sinks otherwise, and tells the order.
-#include "PanelWorld.h"
 #include "interface/BuildInfoPanel.h"
+#include "PanelWorld.h"
 #include "world/HQ.h"
 
 #include <gtest/gtest.h>

@@ -138,7 +138,9 @@ public:
             Update(100);
         }
     }
-    std::size_t Count(Vorn::ObjectKind kind, int ofSide = side) { return world->Objects(ofSide, kind).Count(); }
+    std::size_t Count(Vorn::ObjectKind kind, int ofSide = side) {
+        return world->Objects(ofSide, kind).Count();
+    }
 
     FakeOverlay overlay;
     Vorn::MessageLine messages;

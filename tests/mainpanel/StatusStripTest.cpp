@@ -1,6 +1,6 @@
 // The status strip: the destroy button's states, its two-click confirmation, and what it destroys.
-#include "PanelWorld.h"
 #include "interface/StatusStrip.h"
+#include "PanelWorld.h"
 #include "world/Armor.h"
 #include "world/Tank.h"
 

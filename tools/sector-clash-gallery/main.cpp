@@ -51,9 +51,8 @@ int main(int argc, char** argv) {
             return Usage();
         }
     }
-    const int sheetsAsked =
-        !options.output.empty() + !particleOptions.output.empty() + !fontOptions.output.empty() +
-        !iconOptions.output.empty();
+    const int sheetsAsked = !options.output.empty() + !particleOptions.output.empty() +
+                            !fontOptions.output.empty() + !iconOptions.output.empty();
     if (sheetsAsked != 1) {
         return Usage();
     }
