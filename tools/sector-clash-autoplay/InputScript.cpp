@@ -1,5 +1,6 @@
 // Scripted play for the headless driver: parsing the script, injecting its events, running its checks.
 #include "tools/sector-clash-autoplay/InputScript.h"
+#include "tools/sector-clash-autoplay/WorldChecks.h"
 
 #include "platform/CursorPosition.h"
 #include "platform/InputTranslation.h"
@@ -48,6 +49,8 @@ std::string ParseCheck(std::istringstream& words, ScriptLine& line) {
         if (line.button < 0 || (line.expectation != "down" && line.expectation != "up")) {
             return "check button needs a button and down or up";
         }
+    } else if (IsWorldCheck(line.action)) {
+        return ParseWorldCheck(line.action, words, line.expectation);
     } else if (line.action == "held") {
         line.expectation = "held";
         if (!(words >> line.action >> line.heldMs)) {
@@ -157,6 +160,9 @@ void AppendMessages(const ScriptLine& line, platform::Window* window,
 
 // Why the check does not hold, or empty when it does.
 std::string CheckFailure(const ScriptLine& line) {
+    if (IsWorldCheck(line.action)) {
+        return WorldCheckFailure(line.action, line.expectation);
+    }
     if (line.action == "cursor" || line.action == "button") {
         if (Zelt::mouse == nullptr) {
             return "there is no mouse yet";
