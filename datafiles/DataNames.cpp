@@ -45,7 +45,9 @@ constexpr std::string_view textKeys[] = {
     "infobox_global_money", "infobox_global_energy", "infobox_global_ammo", "infobox_global_points",
     "infobox_unit_armor", "infobox_unit_ammo", "infobox_unit_status", "infobox_unit_status_power",
     "infobox_unit_status_nopower", "infobox_armory_status", "infobox_group_platoon", "infobox_group_group",
-    "infobox_group_number", "infobox_group_armor", "infobox_group_ammo"};
+    "infobox_group_number", "infobox_group_armor", "infobox_group_ammo",
+    // the outcome of a finished level
+    "outcome_won", "outcome_lost", "outcome_time", "outcome_destroyed", "outcome_lost_units", "outcome_keys"};
 
 } // namespace
 

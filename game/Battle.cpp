@@ -1,17 +1,19 @@
 // Setting up a new game's world.
 #include "game/Battle.h"
 
-#include "game/Level.h"
 #include "game/SkirmishForces.h"
 #include "world/World.h"
 
 namespace Vorn {
 
-Battle StartBattle(Brisk::Node levelDocument, unsigned screenWidth, unsigned screenHeight, bool skirmish) {
+Battle StartBattle(Brisk::Node levelDocument, unsigned screenWidth, unsigned screenHeight, bool skirmish,
+                   Level::Beeper beeper) {
     Battle battle;
     battle.world = std::make_unique<World>(std::move(levelDocument), screenWidth, screenHeight);
     World& world = *battle.world;
     battle.level = &AttachLevel(world);
+    battle.level->beeper = beeper;
+    battle.level->RunStartEvent();
     if (skirmish)
         FieldSkirmishTanks(world);
     world.fog.Reset(playerSideOfBattle);

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "datafiles/Node.h"
+#include "game/Level.h"
 
 #include <memory>
 
 namespace Vorn {
 
-class Level;
 class World;
 
 inline constexpr int playerSideOfBattle = 3;
@@ -19,9 +19,12 @@ struct Battle {
     Level* level = nullptr;
 };
 
-// Builds the world from the level document and attaches the level's events; with `skirmish` fields the
-// skirmish tanks (FieldSkirmishTanks); then makes side 3 the player's, named "Vendel", with its fog reset.
+// Builds the world from the level document and attaches the level's events, beeping with `beeper` (null:
+// silent); runs the level's "start" event at once, so its objects stand before anything else; with
+// `skirmish` then fields the skirmish tanks (FieldSkirmishTanks), whose free-place test so keeps them
+// off the level's tanks and buildings; last makes side 3 the player's, named "Vendel", with its fog reset.
 // The constants (and, for the same random sequence as the game, the drawings) must be loaded before.
-Battle StartBattle(Brisk::Node levelDocument, unsigned screenWidth, unsigned screenHeight, bool skirmish);
+Battle StartBattle(Brisk::Node levelDocument, unsigned screenWidth, unsigned screenHeight, bool skirmish,
+                   Level::Beeper beeper);
 
 } // namespace Vorn

@@ -1,9 +1,17 @@
 // The game: builds a battle from the level, advances it every frame and draws it.
 #include "game/GameMode.h"
 
+#include "game/Battle.h"
 #include "game/Camera.h"
+#include "game/LevelFile.h"
+#include "game/Outcome.h"
+#include "game/OutcomeScreen.h"
+#include "graphics/DrawCounters.h"
 #include "graphics/DrawingStore.h"
+#include "graphics/FontStore.h"
+#include "graphics/ParticleSystem.h"
 #include "interface/Interface.h"
+#include "platform/Beep.h"
 #include "rules/ConstantsLoader.h"
 #include "shell/Configuration.h"
 #include "shell/InputDeviceWorker.h"
@@ -13,72 +21,93 @@
 
 #include <GL/gl.h>
 
-#include <cstdio>
-#include <string>
+#include <chrono>
+#include <stdexcept>
 
 namespace Vorn::Mode {
 
-namespace {
-constexpr int playerSide = 3;
-} // namespace
+std::string Game::levelFileName = Game::defaultLevelFileName;
 
 bool Game::Enter() {
+    refusal.clear();
     drawingStore.Load();
     Constants::LoadConstants();
     // Every object a game creates needs its record: a game whose constants lack entries does not start.
-    std::string refusal = Constants::MissingConstantsMessage();
-    if (!refusal.empty()) {
-        std::fprintf(stderr, "sector-clash: %s\n", refusal.c_str());
-        Constants::ReleaseConstants();
-        drawingStore.Release();
-        return false;
-    }
-    BuildGame();
+    if (std::string missing = Constants::MissingConstantsMessage(); !missing.empty())
+        return Refuse(missing);
+    Brisk::Node document;
+    if (std::string error; !ReadLevelFile(levelFileName, document, error))
+        return Refuse(error);
+    BuildGame(std::move(document));
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    running = true;
     return true;
 }
 
-void Game::BuildGame() {
+// Whoever activated the game reports the reason (the loading mode ends the program with it).
+bool Game::Refuse(const std::string& reason) {
+    refusal = reason;
+    Constants::ReleaseConstants();
+    drawingStore.Release();
+    return false;
+}
+
+// The battle (level, its "start", the skirmish, the player's side) is set up exactly as the simulator sets
+// it up, so a seeded game and a seeded simulation are the same game.
+void Game::BuildGame(Brisk::Node document) {
     const Zelt::Configuration& settings = Zelt::configuration;
-    world = new World(levelFileName, static_cast<unsigned>(settings.screenWidth),
-                      static_cast<unsigned>(settings.screenHeight));
+    Battle battle = StartBattle(std::move(document), static_cast<unsigned>(settings.screenWidth),
+                                static_cast<unsigned>(settings.screenHeight), true, platform::Beep);
+    level = battle.level;
+    world = battle.world.release();
     camera = new Camera(world->Width(), world->Height());
     interface = new Interface(world, camera);
-    world->fog.Reset(playerSide);
-    interface->SetPlayerSide(playerSide);
-    world->sides[playerSide].name = "Vendel";
-    world->sides.playerSide = playerSide;
+    interface->SetPlayerSide(playerSideOfBattle);
     cameraControl = CameraControl{};
+    drawCounters.fill(0);
+    ParticleSystem::drawnParticleCounter = &drawCounters[particlesDrawnCounter];
+    running = true;
+    ++gamesBuilt;
 }
 
 int Game::Frame(std::uint32_t elapsedMs) {
+    const bool finished = level->finished;
     // The mouse arrives with the loading mode; without it (or the keyboard) nothing can be steered.
     if (Zelt::mouse != nullptr && Zelt::keyboard != nullptr) {
         const int cursorX = Zelt::mouse->ClientX(nullptr);
         const int cursorY = Zelt::mouse->ClientY(nullptr);
-        const WorldPoint cursor = camera->ScreenToWorld(static_cast<float>(cursorX), static_cast<float>(cursorY));
+        const WorldPoint cursor =
+            camera->ScreenToWorld(static_cast<float>(cursorX), static_cast<float>(cursorY));
         const bool overPanel = interface->Click(cursorX, cursorY, -1);
         TakeButtons(cursorX, cursorY, cursor.x, cursor.y, overPanel);
-        if (!Zelt::keyboard->ActionToggled("pause")) {
-            world->Tick(elapsedMs);
-        }
+        // A finished level stands still: its outcome is what the player sees.
+        if (!finished && !Zelt::keyboard->ActionToggled("pause"))
+            Step(elapsedMs);
         interface->Update(elapsedMs);
         cameraControl.Update(*camera, *Zelt::mouse, *Zelt::keyboard, cursorX, cursorY, overPanel, elapsedMs);
     }
     DrawMap();
     interface->Draw(world->sides);
-    return 0;
+    DrawOverlay();
+    if (finished)
+        DrawOutcome(ReadOutcome(*world, *level), world->sides.playerSide, Zelt::configuration.screenWidth,
+                    Zelt::configuration.screenHeight);
+    return TakeOutcomeKeys(finished);
+}
+
+void Game::Step(std::uint32_t elapsedMs) {
+    const auto start = std::chrono::steady_clock::now();
+    world->Tick(elapsedMs);
+    lastTickMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    ++steps;
 }
 
 // Over a panel the interface takes finished clicks; on the map every press counts at once.
 void Game::TakeButtons(int cursorX, int cursorY, float worldX, float worldY, bool overPanel) {
     for (int button = 0; button < Zelt::C::Mouse::buttonCount; ++button) {
         if (overPanel) {
-            if (Zelt::mouse->TakeClicks(button, Zelt::C::takeAll) > 0) {
+            if (Zelt::mouse->TakeClicks(button, Zelt::C::takeAll) > 0)
                 interface->Click(cursorX, cursorY, button);
-            }
         } else if (Zelt::mouse->TakePresses(button, Zelt::C::takeAll) > 0) {
             interface->MapPress(cursorX, cursorY, worldX, worldY, button);
         }
@@ -96,17 +125,60 @@ void Game::DrawMap() {
     glLineWidth(1.0f);
 }
 
+// The counters count what was drawn since they were last shown.
+void Game::DrawOverlay() {
+    std::size_t units = 0;
+    for (int side = 0; side < sideCount; ++side)
+        units += world->Objects(side, KindTank).Count();
+    const auto effects = static_cast<unsigned>(world->LowerEffects().Count() + world->UpperEffects().Count());
+    const TextFont& font = fontStore.FindFont("default");
+    const double top = Zelt::configuration.screenHeight;
+    glLoadIdentity();
+    font.PrintText(24, top - 80, "Units: %d, Bullets: %03d, Effects: %04u", static_cast<int>(units),
+                   static_cast<int>(world->Bullets().Count()), effects);
+    const auto& c = drawCounters;
+    font.PrintText(24, top - 100, "%08u %08u %08u %08u %08u %08u %08u %08u", c[0], c[1], c[2], c[3], c[4],
+                   c[5], c[6], c[7]);
+    drawCounters.fill(0);
+}
+
+// The keys are taken every frame, so a press made while the battle runs does not act once it has ended.
+int Game::TakeOutcomeKeys(bool finished) {
+    if (Zelt::keyboard == nullptr)
+        return 0;
+    const bool restart = Zelt::keyboard->ActionPresses("restart", Zelt::C::takeAll) > 0;
+    const bool quit = Zelt::keyboard->ActionPresses("quit", Zelt::C::takeAll) > 0;
+    if (!finished)
+        return 0;
+    if (quit)
+        return -1;
+    if (restart && !Restart())
+        throw std::runtime_error("the game cannot start again: " + refusal);
+    return 0;
+}
+
+bool Game::Restart() {
+    TearDown();
+    return Enter();
+}
+
 void Game::Leave() {
-    if (!running) {
+    TearDown();
+}
+
+// The world goes before the constants its objects point into and the drawings they draw with.
+void Game::TearDown() {
+    if (!running)
         return;
-    }
     running = false;
+    ParticleSystem::drawnParticleCounter = nullptr;
     delete interface;
     interface = nullptr;
     delete camera;
     camera = nullptr;
     delete world;
     world = nullptr;
+    level = nullptr;
     Constants::ReleaseConstants();
     drawingStore.Release();
 }

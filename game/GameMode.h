@@ -1,8 +1,20 @@
-// The game: builds a battle from the level, advances it every frame and draws it.
+// The game: builds a battle from the level, advances it every frame and draws it; once the level has
+// finished, shows how it ended and plays it again or quits at the player's word.
 #pragma once
 
 #include "game/CameraControl.h"
 #include "shell/Mode.h"
+
+#include <cstdint>
+#include <string>
+
+namespace Brisk {
+class Node;
+}
+
+namespace Vorn {
+class Level;
+}
 
 namespace Vorn::Mode {
 
@@ -10,22 +22,46 @@ class Game : public Zelt::X::Mode {
 public:
     using Zelt::X::Mode::Mode;
 
-    // Builds the world, the camera and the interface and publishes them in their globals.
+    // Builds the world, the camera and the interface and publishes them in their globals. Refuses (false,
+    // with the reason in Refusal) when the constants lack entries or the level file cannot be read.
     bool Enter() override;
     int Frame(std::uint32_t elapsedMs) override;
     // Takes the game down in reverse and clears the globals.
     void Leave() override;
 
-    // The level every game starts with.
-    static constexpr const char* levelFileName = "levels/level0.xml";
+    // Takes the game down and builds it anew from the same level file; false (the reason in Refusal) when
+    // the files can no longer be read.
+    bool Restart();
+
+    static constexpr const char* defaultLevelFileName = "levels/level0.xml";
+    // The level every game plays: a name under "data/" or any file path.
+    static std::string levelFileName;
+
+    const std::string& Refusal() const { return refusal; }
+    Level* CurrentLevel() const { return level; }
+    // World steps run since the program started, over every game, and the wall time the last one took.
+    std::uint64_t StepsRun() const { return steps; }
+    double LastTickMs() const { return lastTickMs; }
+    // How many times the game was built since the program started.
+    unsigned GamesBuilt() const { return gamesBuilt; }
 
 private:
-    void BuildGame();
+    bool Refuse(const std::string& reason);
+    void BuildGame(Brisk::Node document);
+    void TearDown();
+    void Step(std::uint32_t elapsedMs);
     void TakeButtons(int cursorX, int cursorY, float worldX, float worldY, bool overPanel);
     void DrawMap();
+    void DrawOverlay();
+    int TakeOutcomeKeys(bool finished);
 
     CameraControl cameraControl;
+    Level* level = nullptr;
     bool running = false;
+    std::string refusal;
+    std::uint64_t steps = 0;
+    double lastTickMs = 0;
+    unsigned gamesBuilt = 0;
 };
 
 } // namespace Vorn::Mode

@@ -76,11 +76,13 @@ void Level::LevelTick(unsigned elapsedMs) {
 }
 
 void Level::NotifyDestroyed(Object* object) {
+    const int side = object->side;
+    if (side >= 0 && side < static_cast<int>(losses.size()))
+        ++losses[static_cast<std::size_t>(side)];
     const auto* callsign = dynamic_cast<const ICallsign*>(object);
     // Without a letter an object has no callsign a level could name.
     if (!callsign || callsign->letter == 0)
         return;
-    const int side = object->side;
     MoveToDelayed(std::stable_partition(requests.begin(), requests.end(), [&](const LevelRequest& request) {
         return !(request.kind == RequestKind::Destroyed && request.side == side &&
                  request.letter == callsign->letter && request.number == callsign->number);
@@ -93,6 +95,12 @@ void Level::RunEvent(const std::string& name) {
         return;
     for (const Brisk::Node& action : found->second->children)
         PerformAction(action);
+}
+
+void Level::RunStartEvent() {
+    const std::string start(LevelNames::startEvent);
+    std::erase(fireNow, start);
+    RunEvent(start);
 }
 
 Level& AttachLevel(World& world) {

@@ -10,6 +10,7 @@
 #include "game/LevelRequest.h"
 #include "world/LevelEvents.h"
 
+#include <array>
 #include <cstddef>
 #include <map>
 #include <string>
@@ -32,6 +33,9 @@ public:
     void NotifyDestroyed(Object* object) override;
     // Performs the actions of the first event of that name; nothing when there is none.
     void RunEvent(const std::string& name);
+    // Runs "start" at once instead of in the first step, so that whatever is placed next (the skirmish)
+    // finds the level's own objects already on the map.
+    void RunStartEvent();
 
     // The map size as the world read it.
     float Width() const;
@@ -47,6 +51,8 @@ public:
     bool won = false;
     // What "beep" sounds with; tools and tests put in their own.
     Beeper beeper;
+    // Tanks, towers and buildings destroyed so far, by the side they belonged to.
+    std::array<int, 7> losses{};
     // Objects the level has created so far, bounded by LevelLimits::maxCreatedObjects.
     std::size_t createdObjects = 0;
 

@@ -2,18 +2,24 @@
 #include "game/LoadingMode.h"
 
 #include "datafiles/DataArchive.h"
+#include "game/GameMode.h"
 #include "game/LoadingBar.h"
 #include "graphics/FontNames.h"
 #include "graphics/FontStore.h"
 #include "graphics/ParticleSystemFactory.h"
 #include "graphics/TextureStore.h"
 #include "platform/Timer.h"
+#include "random/Random.h"
 #include "shell/ModeManager.h"
 #include "shell/Mouse.h"
-#include "random/Random.h"
 #include "shell/WindowReleases.h"
 
+#include <stdexcept>
+#include <string>
+
 namespace Vorn::Mode {
+
+std::optional<std::uint32_t> Loading::fixedSeed;
 
 // Steps 2 to 4 make the families "fonts.xml" names known, one each; the last of them takes any beyond the
 // third, so a fourth family in the data is not silently left to substitution.
@@ -24,6 +30,18 @@ void Loading::EnsureFontFamilies(int index) {
          ++family) {
         fontStore.EnsureFamily(families[family]);
     }
+}
+
+// A game that refuses to start ends the program with the reason instead of leaving the player on a full
+// bar for good: the window procedure reports the exception and exits with a failure code.
+void Loading::StartGame() {
+    Zelt::modeManager.Activate(static_cast<std::uint32_t>(Zelt::gameModeIndex));
+    if (Zelt::modeManager.Current() == Zelt::gameModeIndex)
+        return;
+    const auto* game =
+        dynamic_cast<const Game*>(Zelt::modeManager.ModeAt(static_cast<std::size_t>(Zelt::gameModeIndex)));
+    throw std::runtime_error("the game cannot start: " +
+                             (game != nullptr ? game->Refusal() : std::string("the game mode refused")));
 }
 
 int Loading::Frame(std::uint32_t) {
@@ -50,7 +68,7 @@ void Loading::DoStep(int step) {
         fontStore.Create();
         break;
     case 6:
-        randomGenerator.Reseed(platform::TickCount());
+        randomGenerator.Reseed(fixedSeed ? *fixedSeed : platform::TickCount());
         Zelt::mouse = std::make_unique<Zelt::C::Mouse>(true);
         Zelt::windowReleases.Register("mouse", [] { Zelt::mouse.reset(); });
         break;
@@ -68,7 +86,7 @@ void Loading::DoStep(int step) {
         });
         break;
     case 9:
-        Zelt::modeManager.Activate(static_cast<std::uint32_t>(Zelt::gameModeIndex));
+        StartGame();
         platform::Sleep(50);
         break;
     default:

@@ -3,6 +3,9 @@
 
 #include "shell/Mode.h"
 
+#include <cstdint>
+#include <optional>
+
 namespace Vorn::Mode {
 
 class Loading : public Zelt::X::Mode {
@@ -15,9 +18,13 @@ public:
 
     int LoadingStep() const { return loadingStep; }
 
+    // Seeds the random generator in step 6 instead of the tick count, for repeatable runs.
+    static std::optional<std::uint32_t> fixedSeed;
+
 private:
     void DoStep(int step);
     void EnsureFontFamilies(int index);
+    void StartGame();
 
     int loadingStep = 0;
 };

@@ -32,9 +32,13 @@ int FieldSkirmishTanks(World& world) {
         tank->y = static_cast<float>(RandomBelow(5120) - 2560);
         if (!world.IsPlaceFree(tank->x, tank->y, 2 * tank->size, nullptr))
             continue;
+        // The number comes from the side's counter, as a factory's would, so later tanks never repeat it.
+        int& counter = world.sides[side].nextTankCallsign;
+        tank->number = static_cast<std::uint16_t>(counter);
         Tank* placed = FileTank(world, std::move(tank));
         if (!placed)
             continue;
+        ++counter;
         ++filed;
         StartTankBrain(*placed, static_cast<unsigned>(RandomBelow(4000)));
     }

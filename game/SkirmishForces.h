@@ -8,8 +8,8 @@ class World;
 
 inline constexpr int skirmishTankCount = 256;
 
-// Draws, per tank in callsign order: x, y, and for a tank whose place is free the brain's start time.
-// Answers how many tanks were filed.
+// Draws, per tank in order: x, y, and for a tank whose place is free the brain's start time. A filed tank
+// takes the next callsign number of its side's counter. Answers how many tanks were filed.
 int FieldSkirmishTanks(World& world);
 
 } // namespace Vorn

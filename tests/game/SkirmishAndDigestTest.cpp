@@ -42,15 +42,23 @@ TEST_F(Skirmish, EighthForThePlayerEastAndTheRestWest) {
     EXPECT_GT(blue.size(), 24u);
     EXPECT_LE(green.size(), 224u);
     EXPECT_GT(green.size(), 150u);
+    // Callsign numbers come from each side's counter, 1, 2, 3 ..., so factory tanks do not repeat them.
+    for (const auto& [side, tanks] : {std::pair{3, blue}, std::pair{2, green}}) {
+        std::set<int> numbers;
+        for (Tank* tank : tanks)
+            numbers.insert(tank->number);
+        EXPECT_EQ(numbers.size(), tanks.size());
+        EXPECT_EQ(*numbers.begin(), 1);
+        EXPECT_EQ(*numbers.rbegin(), static_cast<int>(tanks.size()));
+        EXPECT_EQ(world->sides[side].nextTankCallsign, static_cast<int>(tanks.size()) + 1);
+    }
     for (Tank* tank : blue) {
-        EXPECT_EQ(tank->number % 8, 0);
         EXPECT_GE(tank->x, 128);
         EXPECT_LT(tank->x, 128 + 2048);
         EXPECT_EQ(tank->type, TankType::HeavyTank);
         EXPECT_EQ(tank->turret->type, TurretType::Cannon2);
     }
     for (Tank* tank : green) {
-        EXPECT_NE(tank->number % 8, 0);
         EXPECT_LE(tank->x, -256);
         EXPECT_GT(tank->x, -256 - 2048);
         EXPECT_GE(tank->y, -2560);
@@ -73,7 +81,7 @@ TEST_F(Skirmish, TheFirstTankDrawsXThenY) {
     FieldSkirmishTanks(*world);
     bool found = false;
     for (Tank* tank : TanksOf(3))
-        if (tank->number == 0) {
+        if (tank->number == 1) {
             found = true;
             EXPECT_EQ(tank->x, x);
             EXPECT_EQ(tank->y, y);
@@ -84,7 +92,7 @@ TEST_F(Skirmish, TheFirstTankDrawsXThenY) {
 TEST_F(Skirmish, TheBattleMakesSideThreeThePlayers) {
     Brisk::Node document;
     document.LoadText(emptyLevel);
-    Battle battle = StartBattle(std::move(document), 800, 600, true);
+    Battle battle = StartBattle(std::move(document), 800, 600, true, nullptr);
     EXPECT_EQ(battle.world->sides.playerSide, 3);
     EXPECT_EQ(battle.world->sides[3].name, "Vendel");
     EXPECT_EQ(battle.world->fog.Side(), 3);

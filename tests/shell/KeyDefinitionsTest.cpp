@@ -50,7 +50,8 @@ TEST(KeyDefinitions, EveryActionTheGameAsksForIsBound) {
     for (const char* action :
          {"switch_fps", "pause", "scroll_lock", "switch_interface", "switch_minimap", "switch_infobox",
           "zoom_in", "zoom_out", "up", "left", "down", "right", "reset_zoom", "reset_rotation",
-          "move_disperse_mod", "move_gather_mod", "next_waypoint_mod", "show_track_modifier"}) {
+          "move_disperse_mod", "move_gather_mod", "next_waypoint_mod", "show_track_modifier", "restart",
+          "quit"}) {
         auto found = bindings.find(action);
         ASSERT_NE(found, bindings.end()) << action;
         for (std::uint8_t code : found->second) {
@@ -58,7 +59,7 @@ TEST(KeyDefinitions, EveryActionTheGameAsksForIsBound) {
         }
     }
     // Every binding in the file is one the game asks for: a misspelt action would silently do nothing.
-    EXPECT_EQ(bindings.size(), 18u);
+    EXPECT_EQ(bindings.size(), 20u);
 }
 
 TEST(KeyDefinitions, ScrollingAndPauseUseTheKeysPlayersExpect) {

@@ -2,22 +2,38 @@
 // frame interval, and writes screenshots of chosen frames.
 //
 //   sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]
+//                         [--level FILE] [--seed N] [--stats] [--reveal]
 //
-// --input plays a script of timed mouse and key events and checks (see InputScript.h).
+// --input plays a script of timed mouse and key events and checks (see InputScript.h). --level plays
+// another level (a name under "data/" or any path), --seed seeds the random generator with N instead of
+// the tick count, and --stats prints the run's measurements and the final state digest as the last line,
+// one JSON object; with the same level, seed, interval and step count the digest is the one
+// sector-clash-simulate LEVEL --skirmish --seed N --step MS --steps K prints. --reveal clears the player's
+// fog over the whole map before every frame, so screenshots show every side (the fog only decides what is
+// drawn: the simulation and the digest never read it).
 //
 // It needs an X display (Xvfb in tests). Exit 0 after the last frame; non-zero with a message when the
 // window or its GL context cannot be made, a screenshot cannot be written, or the run ends early.
+#include "game/GameMode.h"
+#include "game/LoadingMode.h"
+#include "game/StateDigest.h"
 #include "platform/PngFile.h"
+#include "shell/ModeManager.h"
 #include "shell/program/Program.h"
 #include "tools/sector-clash-autoplay/InputScript.h"
 #include "tools/sector-clash-autoplay/InputScriptClock.h"
+#include "tools/sector-clash-autoplay/RunStats.h"
+#include "world/World.h"
 
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace {
@@ -27,12 +43,17 @@ struct DriverOptions {
     std::uint32_t interval = 16;
     std::map<std::uint32_t, std::string> shots;
     std::string inputFile;
+    std::string level;
+    std::optional<std::uint32_t> seed;
+    bool stats = false;
+    bool reveal = false;
 };
 
 void Usage() {
     std::fprintf(
         stderr,
-        "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n");
+        "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n"
+        "                             [--level FILE] [--seed N] [--stats] [--reveal]\n");
 }
 
 bool ParseCount(const char* text, std::uint32_t& value) {
@@ -74,11 +95,53 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options) {
             }
         } else if (argument == "--input" && hasValue) {
             options.inputFile = argv[++i];
+        } else if (argument == "--level" && hasValue) {
+            options.level = argv[++i];
+        } else if (argument == "--seed" && hasValue) {
+            std::uint32_t seed = 0;
+            if (!ParseCount(argv[++i], seed)) {
+                return false;
+            }
+            options.seed = seed;
+        } else if (argument == "--stats") {
+            options.stats = true;
+        } else if (argument == "--reveal") {
+            options.reveal = true;
         } else {
             return false;
         }
     }
     return true;
+}
+
+void RevealWholeMap() {
+    if (Vorn::world == nullptr) {
+        return;
+    }
+    // Twice the map's diagonal: every grid point lies within half the radius and clears almost fully.
+    const float radius = 2 * std::hypot(Vorn::world->Width(), Vorn::world->Height()) + 1;
+    Vorn::world->fog.RevealFog(0, 0, radius, Vorn::world->sides.playerSide);
+}
+
+Vorn::Mode::Game* GameMode() {
+    return dynamic_cast<Vorn::Mode::Game*>(
+        Zelt::modeManager.ModeAt(static_cast<std::size_t>(Zelt::gameModeIndex)));
+}
+
+// Reads the game mode's counters after a frame; the digest only after the last, while the world exists.
+void Measure(autoplay::RunStats& stats, std::uint32_t frame, std::uint32_t lastFrame) {
+    Vorn::Mode::Game* game = GameMode();
+    const bool gameFrame = game != nullptr && Zelt::modeManager.Current() == Zelt::gameModeIndex;
+    if (gameFrame && game->StepsRun() > stats.steps) {
+        stats.tickMs.push_back(game->LastTickMs());
+    }
+    stats.steps = game != nullptr ? game->StepsRun() : 0;
+    stats.gameMs = Vorn::world != nullptr ? Vorn::world->Clock() : 0;
+    stats.AfterFrame(gameFrame);
+    if (frame >= lastFrame && Vorn::world != nullptr) {
+        stats.digest =
+            Vorn::DigestText(Vorn::StateDigest(*Vorn::world, gameFrame ? game->CurrentLevel() : nullptr));
+    }
 }
 
 } // namespace
@@ -94,6 +157,18 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    if (!options.level.empty()) {
+        std::error_code error;
+        const std::filesystem::path given(options.level);
+        // A file named from the working directory stays found whatever the program makes of its paths.
+        Vorn::Mode::Game::levelFileName =
+            std::filesystem::is_regular_file(given, error) && given.is_relative()
+                ? std::filesystem::absolute(given, error).string()
+                : options.level;
+    }
+    Vorn::Mode::Loading::fixedSeed = options.seed;
+    autoplay::RunStats stats;
+
     bool checkFailed = false;
     std::uint32_t framesDone = 0;
     bool shotFailed = false;
@@ -104,9 +179,17 @@ int main(int argc, char** argv) {
     auto frameTime = std::make_shared<autoplay::FrameTime>();
     Zelt::C::SetInputClockMaker([frameTime] { return frameTime->MakeClock(); });
     program.clock = [frameTime] { return frameTime->Now(); };
-    program.beforeFrame = [&](std::uint32_t) { frameTime->Advance(options.interval); };
+    program.beforeFrame = [&](std::uint32_t) {
+        frameTime->Advance(options.interval);
+        if (options.reveal) {
+            RevealWholeMap();
+        }
+    };
     program.afterFrame = [&](std::uint32_t frame) {
         framesDone = frame;
+        if (options.stats) {
+            Measure(stats, frame, options.frames);
+        }
         checkFailed = !script.AfterFrame(frame, stderr) || checkFailed;
         auto shot = options.shots.find(frame);
         if (shot != options.shots.end()) {
@@ -138,5 +221,8 @@ int main(int argc, char** argv) {
     }
     std::printf("frames: %u, seconds: %.3f, frames per second: %.1f\n", framesDone, seconds,
                 seconds > 0 ? framesDone / seconds : 0.0);
+    if (options.stats) {
+        std::printf("%s\n", stats.Json().c_str());
+    }
     return 0;
 }

@@ -6,9 +6,9 @@
 #include "game/StateDigest.h"
 #include "graphics/DrawingStore.h"
 #include "graphics/ParticleSystemFactory.h"
+#include "random/Random.h"
 #include "rules/ConstantsLoader.h"
 #include "tools/sector-clash-simulate/Census.h"
-#include "random/Random.h"
 #include "world/World.h"
 
 #include <algorithm>
@@ -99,27 +99,30 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     return !options.level.empty();
 }
 
-// The data the world needs, loaded as the game loads it, so that the random sequence is the game's.
-bool LoadData(const Options& options) {
-    dataArchive.SetFolder(options.data);
-    Vorn::Constants::LoadConstants();
-    const std::string refusal = Vorn::Constants::MissingConstantsMessage();
-    if (!refusal.empty()) {
-        std::fprintf(stderr, "sector-clash-simulate: %s/constants.xml: %s\n", options.data.c_str(),
-                     refusal.c_str());
-        return false;
-    }
-    Vorn::particleSystemFactory = new Vorn::ParticleSystemFactory;
-    Vorn::particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
-    Vorn::drawingStore.Load();
-    return true;
-}
-
 void ReleaseData() {
     Vorn::drawingStore.Release();
     delete Vorn::particleSystemFactory;
     Vorn::particleSystemFactory = nullptr;
     Vorn::Constants::ReleaseConstants();
+}
+
+// The data the world needs, loaded in the game's order from the moment the game seeds its random
+// generator (particle systems, drawings, constants), so that the random sequence is the game's.
+bool LoadData(const Options& options) {
+    dataArchive.SetFolder(options.data);
+    Vorn::randomGenerator.Reseed(options.seed);
+    Vorn::particleSystemFactory = new Vorn::ParticleSystemFactory;
+    Vorn::particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
+    Vorn::drawingStore.Load();
+    Vorn::Constants::LoadConstants();
+    const std::string refusal = Vorn::Constants::MissingConstantsMessage();
+    if (!refusal.empty()) {
+        std::fprintf(stderr, "sector-clash-simulate: %s/constants.xml: %s\n", options.data.c_str(),
+                     refusal.c_str());
+        ReleaseData();
+        return false;
+    }
+    return true;
 }
 
 std::string StateJson(Vorn::World& world, const Vorn::Level& level, long long steps) {
@@ -153,12 +156,10 @@ bool RunOver(const Options& options, const Vorn::World& world, const Vorn::Level
 }
 
 void Simulate(const Options& options, Brisk::Node document) {
-    Vorn::randomGenerator.Reseed(options.seed);
-    Vorn::Battle battle = Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish);
+    // Headless runs stay silent whatever audio the machine has.
+    Vorn::Battle battle = Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish, nullptr);
     Vorn::World& world = *battle.world;
     Vorn::Level& level = *battle.level;
-    // Headless runs stay silent whatever audio the machine has.
-    level.beeper = nullptr;
     std::vector<double> tickMs;
     long long steps = 0;
     while (!RunOver(options, world, level, steps)) {
