@@ -6,6 +6,7 @@
 #include "game/LevelFile.h"
 #include "game/Outcome.h"
 #include "game/OutcomeScreen.h"
+#include "game/StartView.h"
 #include "graphics/DrawCounters.h"
 #include "graphics/DrawingStore.h"
 #include "graphics/FontStore.h"
@@ -61,6 +62,7 @@ void Game::BuildGame(Brisk::Node document) {
     level = battle.level;
     world = battle.world.release();
     camera = new Camera(world->Width(), world->Height());
+    CentreOnHeadquarters(*camera, *world, playerSideOfBattle);
     interface = new Interface(world, camera);
     interface->SetPlayerSide(playerSideOfBattle);
     cameraControl = CameraControl{};

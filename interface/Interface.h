@@ -1,6 +1,27 @@
-// Everything drawn over the map. For now a plain stand-in: the main panel's band and no panels, so every
-// click goes to the map.
+// Everything drawn over the map in a game: the map overlay, the main panel along the bottom with its
+// toolbars, status strip and build info panel, the minimap in the bottom-left corner and the info box above
+// the right end of the main panel. The main panel, the minimap and the info box slide out on their keys.
 #pragma once
+
+#include "graphics/TextFont.h"
+#include "interface/BuildInfoPanel.h"
+#include "interface/InfoBox.h"
+#include "interface/InterfaceValues.h"
+#include "interface/LossReport.h"
+#include "interface/MapOverlay.h"
+#include "interface/MessageLine.h"
+#include "interface/Minimap.h"
+#include "interface/OverlayPanelLink.h"
+#include "interface/PanelBand.h"
+#include "interface/SlidingPanel.h"
+#include "interface/StatusStrip.h"
+#include "interface/ToolbarPanel.h"
+
+#include <memory>
+
+namespace Brisk {
+class Node;
+}
 
 namespace Vorn {
 
@@ -8,18 +29,35 @@ class Camera;
 class SideTable;
 class World;
 
+// Which panels the player has switched off.
+struct PanelSwitches {
+    bool mainPanelOff = false;
+    bool minimapOff = false;
+    bool infoBoxOff = false;
+};
+
 class Interface {
 public:
-    // Needs a current GL context for the panel band; without one the band is left out.
+    // The main panel's height, which is also how far it slides.
+    static constexpr float mainPanelHeight = 81.0f;
+
+    // Reads "interface.xml" through the data archive. The screen size is the configuration's. The panel
+    // band, the default font and the minimap's texture are made only with a current GL context.
     Interface(World* world, Camera* camera);
+    // The same with the layout given as a document.
+    Interface(World* world, Camera* camera, const Brisk::Node& layout);
     ~Interface();
     Interface(const Interface&) = delete;
     Interface& operator=(const Interface&) = delete;
 
+    // Slides the panels as the keyboard's switches say (all shown without a keyboard) and updates what
+    // is not slid out entirely.
     void Update(unsigned elapsedMs);
+    void Update(unsigned elapsedMs, const PanelSwitches& switches);
+    // Needs a GL context.
     void Draw(const SideTable& sides);
-    // True when a panel takes the click at window coordinates (y down); button -1 only asks whether the
-    // cursor is over a panel. No panel exists yet, so the answer is always false.
+    // True when a panel takes the click at window coordinates (y down). Button -1 only asks whether the
+    // cursor is over a panel, and nothing acts on it.
     bool Click(int x, int y, int button);
     // A press on the map at window coordinates and at the world point under them.
     void MapPress(int x, int y, float worldX, float worldY, int button);
@@ -27,16 +65,56 @@ public:
     void MapClick(float worldX, float worldY, int button);
 
     int PlayerSide() const { return playerSide; }
-    void SetPlayerSide(int side) { playerSide = side; }
-    // Presses that reached the map, for whoever wants to know the map was clicked.
-    unsigned MapPresses() const { return mapPresses; }
+    void SetPlayerSide(int side) {
+        playerSide = side;
+        overlay.SetPlayerSide(side);
+    }
+    // Presses that reached the map, from the game mode or the minimap.
+    unsigned MapPresses() const { return overlay.Presses(); }
+
+    const InterfaceValues& Values() const { return values; }
+    int ScreenWidth() const { return screenWidth; }
+    int ScreenHeight() const { return screenHeight; }
+    const SlidingPanel& MainPanel() const { return mainPanel; }
+    const SlidingPanel& MinimapPanel() const { return minimapPanel; }
+    const SlidingPanel& InfoBoxPanel() const { return infoBoxPanel; }
+    MapOverlay& Overlay() { return overlay; }
+    Minimap& GetMinimap() { return minimap; }
+    InfoBox& GetInfoBox() { return infoBox; }
+    BuildInfoPanel& BuildInfo() { return buildInfo; }
+    ToolbarPanel& Toolbars() { return toolbars; }
+    StatusStrip& Status() { return statusStrip; }
+    MessageLine& Messages() { return messages; }
+    // The player's energy and ammunition as the info box last worked them out.
+    const SideTotals& Totals() const { return infoBox.Content().Totals(); }
 
 private:
+    bool MainPanelShown() const;
+    void DrawMainPanel();
+    void DrawNews() const;
+
     World* world;
     Camera* camera;
-    unsigned int panelBackground = 0;
+    int screenWidth;
+    int screenHeight;
+    std::unique_ptr<PanelBand> panelBand;
+    TextFont font;
+    InterfaceValues values;
+    SlidingPanel mainPanel;
+    SlidingPanel minimapPanel;
+    SlidingPanel infoBoxPanel;
+    MapOverlay overlay;
+    OverlayPanelLink panelLink;
+    MessageLine messages;
+    LossReport losses;
+    Minimap minimap;
+    InfoBox infoBox;
+    // Made before the toolbars, which take their icons from the texture store.
+    bool iconsRendered;
+    ToolbarPanel toolbars;
+    StatusStrip statusStrip;
+    BuildInfoPanel buildInfo;
     int playerSide = 3;
-    unsigned mapPresses = 0;
 };
 
 // The interface of the running game; set by the game mode while a game runs, null otherwise.

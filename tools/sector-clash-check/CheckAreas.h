@@ -33,6 +33,10 @@ void CheckLevels(const CheckContext& context, Problems& problems);
 // "config.xml": the camera's zoom limits present, positive and in order.
 void CheckConfiguration(const CheckContext& context, Problems& problems);
 
+// "interface.xml": every key present and known, sizes that agree with the panel drawings; the interface's
+// formatted texts in "texts.xml" take the game's arguments.
+void CheckInterface(const CheckContext& context, Problems& problems);
+
 // Run in this order.
 inline constexpr Area areaChecks[] = {
     {"constants", CheckConstants},
@@ -42,6 +46,7 @@ inline constexpr Area areaChecks[] = {
     {"fonts", CheckFonts},
     {"levels", CheckLevels},
     {"configuration", CheckConfiguration},
+    {"interface", CheckInterface},
 };
 
 } // namespace check
