@@ -41,6 +41,9 @@ constexpr std::string_view textKeys[] = {
     "HeavyTank_short", "NoArmor_short", "LightArmor_short", "AdvancedArmor_short", "HeavyArmor_short",
     // placing and prices
     "Price", "Cancel", "Place", "Working",
+    // why a place is refused
+    "placement_unexplored", "placement_occupied", "placement_enemy_near", "placement_no_headquarters",
+    "placement_not_secured", "placement_no_deposit",
     // info box formats
     "infobox_global_money", "infobox_global_energy", "infobox_global_ammo", "infobox_global_points",
     "infobox_unit_armor", "infobox_unit_ammo", "infobox_unit_status", "infobox_unit_status_power",

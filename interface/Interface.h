@@ -3,12 +3,12 @@
 // the right end of the main panel. The main panel, the minimap and the info box slide out on their keys.
 #pragma once
 
+#include "game/MapOverlay.h"
 #include "graphics/TextFont.h"
 #include "interface/BuildInfoPanel.h"
 #include "interface/InfoBox.h"
 #include "interface/InterfaceValues.h"
 #include "interface/LossReport.h"
-#include "interface/MapOverlay.h"
 #include "interface/MessageLine.h"
 #include "interface/Minimap.h"
 #include "interface/OverlayPanelLink.h"

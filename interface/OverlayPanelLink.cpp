@@ -1,7 +1,7 @@
 // The main panel's view of the map overlay.
 #include "interface/OverlayPanelLink.h"
 
-#include "interface/MapOverlay.h"
+#include "game/MapOverlay.h"
 
 namespace Vorn {
 
@@ -9,25 +9,30 @@ const std::vector<Object*>& OverlayPanelLink::Selection() const {
     return overlay.Selection();
 }
 
-// Until the overlay places products itself, the link keeps the request and nothing is ever put down.
-void OverlayPanelLink::StartPlacement(float, float, float, bool, int) {
-    placing = true;
+void OverlayPanelLink::StartPlacement(float maxBaseDistance, float minEnemyDistance, float size,
+                                      bool areaMustBeSecured, int depositRequirement) {
+    overlay.StartPlacement(maxBaseDistance, minEnemyDistance, size, areaMustBeSecured, depositRequirement);
 }
 
 bool OverlayPanelLink::Placing() const {
-    return placing;
+    return overlay.Placing();
 }
 
 void OverlayPanelLink::StopPlacing() {
-    placing = false;
+    overlay.StopPlacing();
 }
 
-bool OverlayPanelLink::TakeConfirmed(float&, float&) {
-    return false;
+bool OverlayPanelLink::TakeConfirmed(float& x, float& y) {
+    if (!overlay.PlacementConfirmed())
+        return false;
+    x = overlay.PlacementX();
+    y = overlay.PlacementY();
+    overlay.ClearConfirmation();
+    return true;
 }
 
 int OverlayPanelLink::PlacementStatus() const {
-    return 0;
+    return static_cast<int>(overlay.Status());
 }
 
 } // namespace Vorn

@@ -21,7 +21,6 @@ public:
 
 private:
     MapOverlay& overlay;
-    bool placing = false;
 };
 
 } // namespace Vorn

@@ -2,6 +2,7 @@
 #include "interface/ToolbarPanel.h"
 
 #include "game/LevelObjects.h"
+#include "game/OverlayNames.h"
 #include "graphics/FontStore.h"
 #include "interface/BuildInfoPanel.h"
 #include "interface/MainPanel/CarrierLoad.h"
@@ -509,8 +510,10 @@ void ToolbarPanel::ReportPlacement() {
         return;
     }
     const int status = overlay.PlacementStatus();
-    if (status != lastPlacementStatus && status != 0)
-        messages.Post(Text("placement_status_" + std::to_string(status)));
+    const auto& reasons = OverlayNames::refusalTexts;
+    if (status != lastPlacementStatus && status > 0 && status <= static_cast<int>(reasons.size()))
+        messages.Post(Text("msg_cannot_place") + ": " +
+                      Text(std::string(reasons[static_cast<std::size_t>(status - 1)])));
     lastPlacementStatus = status;
 }
 

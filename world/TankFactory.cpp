@@ -123,8 +123,16 @@ void TankFactory::LetNextTankOut() {
     const float sight = record ? record->seeRange : 0;
     if (Object* enemy = world->FindNearestEnemy(tank->x, tank->y, sight, side))
         SendTowardsEnemy(*tank, *enemy);
+    else if (hasRallyPoint)
+        tank->brain->SetWaypoint(rallyX, rallyY);
     else
         SendToRallyPoint(*tank);
+}
+
+void TankFactory::SetRallyPoint(float pointX, float pointY) {
+    hasRallyPoint = true;
+    rallyX = pointX;
+    rallyY = pointY;
 }
 
 // The second waypoint replaces the first, so the tank spreads out around the exit rather than charging.

@@ -57,11 +57,21 @@ public:
     using Building::type;
     using Building::world;
 
+    // Where the player sends new tanks when no enemy is near; without one they only clear the exit.
+    void SetRallyPoint(float pointX, float pointY);
+    bool HasRallyPoint() const { return hasRallyPoint; }
+    float RallyX() const { return rallyX; }
+    float RallyY() const { return rallyY; }
+
     FactoryPanelState panelState;
     std::deque<TankOrder> orders;
     std::deque<std::unique_ptr<Tank>> exitQueue;
 
 private:
+    bool hasRallyPoint = false;
+    float rallyX = 0;
+    float rallyY = 0;
+
     void PayForParts(unsigned elapsedMs);
     void StartNextOrder();
     void AssembleTank();

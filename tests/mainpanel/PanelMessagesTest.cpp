@@ -43,7 +43,7 @@ TEST(PlacementMessages, ARefusedPlaceIsToldOnceWhenItsReasonChanges) {
     base.Press(MainPanel::PlaceToolbar::placeButton);
     base.overlay.status = 3;
     base.Update();
-    EXPECT_EQ(base.messages.Text(), Text("placement_status_3"));
+    EXPECT_EQ(base.messages.Text(), Text("msg_cannot_place") + ": " + Text("placement_enemy_near"));
     base.messages.Post("");
     base.Update();
     EXPECT_TRUE(base.messages.Text().empty()) << "the same reason is not repeated every frame";

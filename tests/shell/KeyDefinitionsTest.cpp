@@ -3,6 +3,7 @@
 #include "shell/Keyboard.h"
 
 #include "datafiles/DataArchive.h"
+#include "game/OverlayNames.h"
 #include "platform/VirtualKeyCodes.h"
 #include "tests/shell/InputTestClock.h"
 
@@ -12,6 +13,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -58,8 +60,17 @@ TEST(KeyDefinitions, EveryActionTheGameAsksForIsBound) {
             EXPECT_NE(code, 0) << action << " names a key that does not exist";
         }
     }
+    std::vector<std::string_view> selectionActions = {
+        Vorn::OverlayNames::toggleModifier, Vorn::OverlayNames::storeGroupModifier, Vorn::OverlayNames::stop};
+    selectionActions.insert(selectionActions.end(), Vorn::OverlayNames::groups.begin(),
+                            Vorn::OverlayNames::groups.end());
+    for (std::string_view action : selectionActions) {
+        auto found = bindings.find(std::string(action));
+        ASSERT_NE(found, bindings.end()) << action;
+        EXPECT_NE(found->second.front(), 0) << action;
+    }
     // Every binding in the file is one the game asks for: a misspelt action would silently do nothing.
-    EXPECT_EQ(bindings.size(), 20u);
+    EXPECT_EQ(bindings.size(), 33u);
 }
 
 TEST(KeyDefinitions, ScrollingAndPauseUseTheKeysPlayersExpect) {

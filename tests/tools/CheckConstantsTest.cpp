@@ -1,36 +1,20 @@
 // sector-clash-check on the shipped data and on a deliberately broken copy of constants.xml.
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace {
 
 using namespace testing_support;
 
-struct CheckRun {
-    int exitCode = -1;
-    std::string output;
-};
+using CheckRun = CommandResult;
 
 CheckRun RunChecker(const std::filesystem::path& folder, const std::string& area = "constants") {
-    std::string command = (BinDir() / "sector-clash-check").string() + " --only " + area + " '" +
-                          folder.string() + "' 2>/dev/null";
-    CheckRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer;
-    while (std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        run.output.append(buffer.data(), read);
-    int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return RunCheckArea(folder, area);
 }
 
 std::string ReadText(const std::filesystem::path& path) {

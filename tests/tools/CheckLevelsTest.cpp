@@ -1,35 +1,19 @@
 // sector-clash-check's levels area: the shipped levels pass, and each kind of mistake in a level is named.
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
-#include <sys/wait.h>
 
 namespace {
 
 using namespace testing_support;
 
-struct CheckRun {
-    int exitCode = -1;
-    std::string output;
-};
+using CheckRun = CommandResult;
 
 CheckRun CheckLevelsIn(const std::filesystem::path& folder) {
-    const std::string command =
-        (BinDir() / "sector-clash-check").string() + " --only levels '" + folder.string() + "' 2>/dev/null";
-    CheckRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer;
-    while (std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        run.output.append(buffer.data(), read);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return RunCheckArea(folder, "levels");
 }
 
 // A data folder with the shipped constants and this text as level0.

@@ -125,6 +125,17 @@ TEST_F(Factory, TheRallyPointAvoidsWhatStandsAheadOfTheExit) {
     EXPECT_GT(point.x, 60);
 }
 
+TEST_F(Factory, APlayersRallyPointTakesNewTanksThereInsteadOfAheadOfTheExit) {
+    factory->SetRallyPoint(-400, 250);
+    OrderFreeTank();
+    base.world->Tick(16);
+    Tank* tank = FirstTankOnMap();
+    ASSERT_NE(tank, nullptr);
+    ASSERT_EQ(tank->brain->waypoints.size(), 1u);
+    EXPECT_FLOAT_EQ(tank->brain->waypoints.front().x, -400);
+    EXPECT_FLOAT_EQ(tank->brain->waypoints.front().y, 250);
+}
+
 TEST_F(Factory, ANewTankWithAnEnemyInSightHeadsForAPointAroundItself) {
     base.AddTank(200, 0, 5);
     OrderFreeTank();

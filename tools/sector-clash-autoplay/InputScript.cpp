@@ -1,5 +1,7 @@
 // Scripted play for the headless driver: parsing the script, injecting its events, running its checks.
 #include "tools/sector-clash-autoplay/InputScript.h"
+
+#include "tools/sector-clash-autoplay/GameChecks.h"
 #include "tools/sector-clash-autoplay/WorldChecks.h"
 
 #include "platform/CursorPosition.h"
@@ -38,6 +40,9 @@ bool IsExpectation(const std::string& word) {
 // Reads a check: of the cursor, of a button, of an action's held time, or of an action's state.
 std::string ParseCheck(std::istringstream& words, ScriptLine& line) {
     words >> line.action;
+    if (IsGameCheck(line.action)) {
+        return ParseGameCheck(words, line);
+    }
     if (line.action == "cursor") {
         if (!(words >> line.x >> line.y)) {
             return "check cursor needs the screen position X Y";
@@ -95,6 +100,11 @@ std::string ParseEvent(std::istringstream& words, ScriptLine& line) {
             return "unknown key \"" + name + "\"";
         }
         line.kind = verb == "keydown" ? ScriptLine::Kind::keyDown : ScriptLine::Kind::keyUp;
+    } else if (verb == "aim") {
+        if (!(words >> line.side) || line.side < 0 || line.side > 6) {
+            return "aim needs a side 0 to 6";
+        }
+        line.kind = ScriptLine::Kind::aim;
     } else if (verb == "check") {
         line.kind = ScriptLine::Kind::check;
         std::string problem = ParseCheck(words, line);
@@ -133,6 +143,15 @@ void AppendMessages(const ScriptLine& line, platform::Window* window,
         platform::SetCursorPos(line.x, line.y);
         platform::AppendMoveMessage(window, ClientOf(window, {line.x, line.y}), messages);
         break;
+    case Kind::aim: {
+        int x = 0;
+        int y = 0;
+        if (AimAt(line.side, x, y)) {
+            platform::SetCursorPos(x, y);
+            platform::AppendMoveMessage(window, ClientOf(window, {x, y}), messages);
+        }
+        break;
+    }
     case Kind::press:
     case Kind::release:
         platform::AppendButtonMessage(window, line.button, line.kind == Kind::press,
@@ -162,6 +181,9 @@ void AppendMessages(const ScriptLine& line, platform::Window* window,
 std::string CheckFailure(const ScriptLine& line) {
     if (IsWorldCheck(line.action)) {
         return WorldCheckFailure(line.action, line.expectation);
+    }
+    if (IsGameCheck(line.action)) {
+        return GameCheckFailure(line);
     }
     if (line.action == "cursor" || line.action == "button") {
         if (Zelt::mouse == nullptr) {

@@ -9,7 +9,8 @@
 //   FRAME keydown KEY       KEY as "keydef.xml" names it: P, 7, VK_UP, VK_LSHIFT, ...
 //   FRAME keyup KEY
 //   FRAME check ACTION toggled|untoggled|down|up
-// and the checks of the world of WorldChecks.h.
+// and the checks of the game and the aim event of GameChecks.h, and the checks of the world of
+// WorldChecks.h.
 // Events of frame F are handled before frame F runs (frame 1, the first, sees none: its events arrive
 // before frame 2); checks of frame F look at the devices after frame F has run. The devices' clocks
 // follow the driver's frame interval: a key is held for the interval of every frame that starts while
@@ -29,7 +30,7 @@ struct Message;
 namespace autoplay {
 
 struct ScriptLine {
-    enum class Kind { move, press, release, wheel, keyDown, keyUp, check };
+    enum class Kind { move, press, release, wheel, keyDown, keyUp, check, aim };
     std::uint32_t frame = 0;
     Kind kind = Kind::move;
     int x = 0;
@@ -40,6 +41,12 @@ struct ScriptLine {
     std::string action;
     std::string expectation;
     std::uint32_t heldMs = 0;
+    // For the checks of the game: a count, a world point and a distance; for aim, the side.
+    int count = 0;
+    float worldX = 0;
+    float worldY = 0;
+    float radius = 0;
+    int side = 0;
     int lineNumber = 0;
 };
 

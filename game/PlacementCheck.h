@@ -1,0 +1,33 @@
+// Whether a building or a defence may be placed at a point, and if not, why.
+#pragma once
+
+namespace Vorn {
+
+class World;
+
+// 0 allowed; the rest say why not.
+enum PlacementStatus : int {
+    placementAllowed = 0,
+    placementUnexplored = 1,
+    placementOccupied = 2,
+    placementEnemyNear = 3,
+    placementNoHeadquarters = 4,
+    placementNotSecured = 5,
+    placementNoDeposit = 6
+};
+
+// What the thing being placed asks of its place.
+struct PlacementRules {
+    float maxBaseDistance = 0;
+    float minEnemyDistance = 0;
+    float size = 0;
+    bool areaMustBeSecured = false;
+    // 0: a deposit must lie under the centre (mines); -1: none needed.
+    int depositRequirement = -1;
+};
+
+// The status of placing at (x, y) for the side. The first of fog, room, enemies and headquarters that
+// fails gives the status; a required secured area and a required deposit are judged after them and win.
+PlacementStatus CheckPlacement(World& world, const PlacementRules& rules, int side, float x, float y);
+
+} // namespace Vorn

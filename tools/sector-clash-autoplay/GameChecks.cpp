@@ -1,0 +1,121 @@
+// Checks of the running game for the driver's scripts.
+#include "tools/sector-clash-autoplay/GameChecks.h"
+
+#include "game/Camera.h"
+#include "game/MapOverlay.h"
+#include "interface/Interface.h"
+#include "shell/Configuration.h"
+#include "tools/sector-clash-autoplay/InputScript.h"
+#include "world/World.h"
+
+#include <cmath>
+#include <limits>
+
+namespace autoplay {
+
+namespace {
+
+// The band of the main panel at the bottom of the screen and a margin around the edges, where the cursor
+// would not reach the map or would scroll it.
+constexpr int panelBand = 81;
+constexpr int edgeMargin = 16;
+
+Vorn::MapOverlay* Overlay() {
+    return Vorn::interface != nullptr ? &Vorn::interface->Overlay() : nullptr;
+}
+
+std::string SelectedWithin(const Vorn::MapOverlay& overlay, const ScriptLine& line) {
+    if (overlay.SelectionCount() == 0) {
+        return "nothing is selected";
+    }
+    for (const Vorn::Object* object : overlay.Selection()) {
+        const float distance = std::hypot(object->x - line.worldX, object->y - line.worldY);
+        if (distance > line.radius) {
+            return "a selected object stands at " + std::to_string(static_cast<int>(object->x)) + " " +
+                   std::to_string(static_cast<int>(object->y)) + ", " +
+                   std::to_string(static_cast<int>(distance)) + " units away";
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+bool IsGameCheck(const std::string& action) {
+    return action == "selected" || action == "selected_at_least" || action == "selected_within" ||
+           action == "attack_target" || action == "cursor_shape";
+}
+
+std::string ParseGameCheck(std::istringstream& words, ScriptLine& line) {
+    if (line.action == "selected" || line.action == "selected_at_least") {
+        if (!(words >> line.count) || line.count < 0) {
+            return "check " + line.action + " needs a count";
+        }
+    } else if (line.action == "selected_within") {
+        if (!(words >> line.worldX >> line.worldY >> line.radius) || !(line.radius >= 0)) {
+            return "check selected_within needs the world point X Y and a distance";
+        }
+    } else if (line.action == "attack_target") {
+        words >> line.expectation;
+        if (line.expectation != "alive" && line.expectation != "dead") {
+            return "check attack_target needs alive or dead";
+        }
+    } else if (!(words >> line.expectation)) {
+        return "check cursor_shape needs a cursor name";
+    }
+    return {};
+}
+
+std::string GameCheckFailure(const ScriptLine& line) {
+    Vorn::MapOverlay* overlay = Overlay();
+    if (overlay == nullptr || Vorn::world == nullptr) {
+        return "no game is running";
+    }
+    const auto count = static_cast<int>(overlay->SelectionCount());
+    if (line.action == "selected" || line.action == "selected_at_least") {
+        const bool holds = line.action == "selected" ? count == line.count : count >= line.count;
+        return holds ? std::string() : std::to_string(count) + " objects are selected";
+    }
+    if (line.action == "selected_within") {
+        return SelectedWithin(*overlay, line);
+    }
+    if (line.action == "attack_target") {
+        if (!overlay->LastTarget()) {
+            return "no attack was ordered";
+        }
+        const bool alive = Vorn::world->ContainsAnywhere(overlay->LastTarget());
+        return alive == (line.expectation == "alive")
+                   ? std::string()
+                   : "the target is " + std::string(alive ? "alive" : "dead");
+    }
+    return overlay->CursorName() == line.expectation ? std::string()
+                                                     : "the cursor is " + overlay->CursorName();
+}
+
+bool AimAt(int side, int& x, int& y) {
+    if (Vorn::world == nullptr || Vorn::camera == nullptr || side < 0 || side >= Vorn::sideCount) {
+        return false;
+    }
+    const int width = Zelt::configuration.screenWidth;
+    const int height = Zelt::configuration.screenHeight;
+    float best = std::numeric_limits<float>::max();
+    for (const auto& [key, cell] : Vorn::world->Objects(side, Vorn::KindTank).Cells()) {
+        for (const Vorn::Object* tank : cell) {
+            const Vorn::ScreenPoint at = Vorn::camera->WorldToScreen(tank->x, tank->y);
+            if (at.x < edgeMargin || at.x >= width - edgeMargin || at.y < edgeMargin ||
+                at.y >= height - panelBand - edgeMargin) {
+                continue;
+            }
+            const float distance =
+                std::hypot(static_cast<float>(at.x - width / 2), static_cast<float>(at.y - height / 2));
+            if (distance < best) {
+                best = distance;
+                x = at.x;
+                y = at.y;
+            }
+        }
+    }
+    return best < std::numeric_limits<float>::max();
+}
+
+} // namespace autoplay
