@@ -480,7 +480,7 @@ bool ToolbarPanel::StartPlacing(Building& building, float maxBaseDistance, float
                                 bool areaMustBeSecured, int depositRequirement) {
     overlay.StartPlacement(maxBaseDistance, minEnemyDistance, size, areaMustBeSecured, depositRequirement);
     placingFor = ObjectRef(&building);
-    lastPlacementStatus = -1;
+    lastPlacementStatus = placementJustStarted;
     return true;
 }
 
@@ -506,6 +506,11 @@ void ToolbarPanel::StopPlacing() {
 
 void ToolbarPanel::ReportPlacement() {
     if (!placingFor || !overlay.Placing()) {
+        lastPlacementStatus = -1;
+        return;
+    }
+    // The overlay judges the place in its next update; until then its status says nothing.
+    if (lastPlacementStatus == placementJustStarted) {
         lastPlacementStatus = -1;
         return;
     }

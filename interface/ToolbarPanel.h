@@ -106,6 +106,7 @@ private:
     PanelPointer pointer;
     // The building whose product the overlay is placing, so that no other building takes it.
     ObjectRef placingFor;
+    static constexpr int placementJustStarted = -2;
     int lastPlacementStatus = 0;
     bool moneyReported = false;
     bool completeReported = false;

@@ -33,14 +33,17 @@ TEST(LossReport, TheUnitsAGameStartsWithAreNotNewsButEachLossIs) {
     EXPECT_EQ(base.messages.Text(), "1 " + Text("msg_units_lost"));
 }
 
-TEST(PlacementMessages, ARefusedPlaceIsToldOnceWhenItsReasonChanges) {
+TEST(PlacementMessages, ARefusedPlaceIsToldOnceWhenItsReasonChangesButNotBeforeItIsJudged) {
     PanelWorld base;
     auto* hq = base.AddBuilding<HQ>(BuildingType::Base, 0, 0, PanelWorld::side);
     base.Select(hq);
     base.Update();
     base.Press(5);
     base.TickUntil([&] { return hq->Slot().IsComplete(); });
+    base.overlay.status = 1; // what the overlay says before it has judged the place
     base.Press(MainPanel::PlaceToolbar::placeButton);
+    EXPECT_EQ(base.messages.Text().find(Text("msg_cannot_place")), std::string::npos)
+        << "nothing is refused before the overlay has looked";
     base.overlay.status = 3;
     base.Update();
     EXPECT_EQ(base.messages.Text(), Text("msg_cannot_place") + ": " + Text("placement_enemy_near"));
