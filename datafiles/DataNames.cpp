@@ -41,6 +41,12 @@ constexpr std::string_view textKeys[] = {
     "HeavyTank_short", "NoArmor_short", "LightArmor_short", "AdvancedArmor_short", "HeavyArmor_short",
     // placing and prices
     "Price", "Cancel", "Place", "Working",
+    // tooltips of the panel's buttons, its news line and the build info box
+    "tip_no_power", "tip_no_money", "tip_turret", "tip_too_heavy", "tip_back", "tip_cancel_order",
+    "tip_place", "tip_line_on", "tip_line_off", "tip_queued", "tip_group", "tip_no_group", "tip_load",
+    "tip_NewTank", "tip_BuildSetGroup", "tip_BuildCancel", "tip_BuildEmpty", "msg_ready", "msg_no_money",
+    "msg_destroy_confirm", "msg_units_lost", "msg_cannot_place", "buildinfo_price", "buildinfo_progress",
+    "buildinfo_time_left", "buildinfo_ready",
     // why a place is refused
     "placement_unexplored", "placement_occupied", "placement_enemy_near", "placement_no_headquarters",
     "placement_not_secured", "placement_no_deposit",

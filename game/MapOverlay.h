@@ -49,6 +49,9 @@ public:
     float PlacementX() const { return placementX; }
     float PlacementY() const { return placementY; }
     PlacementStatus Status() const { return status; }
+    // The panel ends placing when its order is cancelled, and takes a confirmed placement once.
+    void StopPlacing() { placing = false; }
+    void ClearConfirmation() { confirmed = false; }
 
     // --- A press on the map at a world point, from the game mode or the minimap.
     void PressAt(float worldX, float worldY, int button);

@@ -140,6 +140,10 @@ unsigned int TextureStore::FindTexture(const std::string& name) const {
     return defaultTexture.texture;
 }
 
+void TextureStore::Adopt(const std::string& name, std::unique_ptr<PixelTexture> texture) {
+    paintedTextures[name] = std::move(texture);
+}
+
 void TextureStore::Release() {
     if (platform::GlContext::IsAnyCurrent()) {
         for (auto& [name, texture] : fileTextures) {

@@ -23,6 +23,9 @@ public:
     // Must not be called before Create.
     unsigned int FindTexture(const std::string& name) const;
     void Release();
+    // Keeps a texture made by the game itself (the panel's icons) under the name, replacing one of that
+    // name made earlier the same way. Released with the others.
+    void Adopt(const std::string& name, std::unique_ptr<PixelTexture> texture);
 
     // Applies the painting commands of a painted description (a document whose first "texture" element
     // has a "size") to a fresh texture; false, painting nothing, when there is no such element or the

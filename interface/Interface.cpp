@@ -2,10 +2,12 @@
 #include "interface/Interface.h"
 
 #include "datafiles/DataArchive.h"
+#include "interface/ButtonIcons.h"
 #include "interface/InterfaceNames.h"
 #include "platform/GlContext.h"
 #include "shell/Configuration.h"
 #include "shell/Keyboard.h"
+#include "shell/Mouse.h"
 #include "world/World.h"
 
 #include <GL/gl.h>
@@ -30,6 +32,34 @@ float MinimapTravel(const InterfaceValues& values) {
                               values.ValueOf(InterfaceNames::minimapOffset));
 }
 
+PanelLayout LayoutOf(const InterfaceValues& values, int screenWidth, int screenHeight) {
+    return {screenWidth, screenHeight, values.ValueOf(InterfaceNames::minimapSize),
+            values.ValueOf(InterfaceNames::minimapOffset)};
+}
+
+BuildInfoPositions PositionsOf(const InterfaceValues& values) {
+    BuildInfoPositions positions;
+    positions.titleX = values.ValueOf(InterfaceNames::buildinfoTitleX);
+    positions.titleY = values.ValueOf(InterfaceNames::buildinfoTitleY);
+    for (std::size_t i = 0; i < 3; ++i) {
+        positions.lineX[i] = values.ValueOf(InterfaceNames::buildinfoLineX[i]);
+        positions.lineY[i] = values.ValueOf(InterfaceNames::buildinfoLineY[i]);
+    }
+    return positions;
+}
+
+// The icons show the drawings in the player's colour; a headless game has no use for them.
+bool RenderIconsWhenWindowed(int side) {
+    if (!platform::GlContext::IsAnyCurrent())
+        return false;
+    RenderButtonIcons(side);
+    return true;
+}
+
+// Where the news line stands: right of the build info box, just above the main panel.
+constexpr double newsX = 660;
+constexpr double newsY = Interface::mainPanelHeight + 8;
+
 // Every step of the drawing starts here, so integer coordinates hit pixel centres.
 void StartAtPixelCentres() {
     glLoadIdentity();
@@ -46,7 +76,10 @@ Interface::Interface(World* world, Camera* camera, const Brisk::Node& layout)
       screenHeight(Zelt::configuration.screenHeight), values(ValuesOf(layout)), mainPanel(mainPanelHeight),
       minimapPanel(MinimapTravel(values)),
       infoBoxPanel(static_cast<float>(values.ValueOf(InterfaceNames::infoboxSize))),
-      overlay(this, world, camera), minimap(*this, *world, camera), infoBox(*this, *world) {
+      overlay(this, world, camera), panelLink(overlay), minimap(*this, *world, camera),
+      infoBox(*this, *world), iconsRendered(RenderIconsWhenWindowed(world->sides.playerSide)),
+      toolbars(*world, panelLink, messages, LayoutOf(values, screenWidth, screenHeight)),
+      statusStrip(*world, panelLink, messages, screenWidth), buildInfo(PositionsOf(values)) {
     if (platform::GlContext::IsAnyCurrent()) {
         panelBand = std::make_unique<PanelBand>(screenWidth, static_cast<int>(mainPanelHeight));
         font.CreateDefault();
@@ -72,10 +105,19 @@ void Interface::Update(unsigned elapsedMs, const PanelSwitches& switches) {
     infoBoxPanel.Update(switches.infoBoxOff, ms);
     overlay.Update(elapsedMs);
     buildInfo.Update(elapsedMs);
+    messages.Update(elapsedMs);
+    losses.Update(*world, playerSide, messages);
     if (MainPanelShown()) {
-        toolbars.Update(elapsedMs);
-        statusStrip.Update();
+        PanelPointer pointer;
+        if (Zelt::mouse != nullptr) {
+            pointer.x = Zelt::mouse->ClientX(nullptr);
+            pointer.y = screenHeight - 1 - Zelt::mouse->ClientY(nullptr);
+            pointer.leftDown = Zelt::mouse->IsDown(0);
+        }
+        toolbars.Update(elapsedMs, pointer);
+        statusStrip.Update(elapsedMs, pointer);
     }
+    buildInfo.SetOrder(toolbars.Order());
     if (minimapPanel.Position() < MinimapTravel(values)) {
         minimap.Update();
     }
@@ -101,6 +143,10 @@ void Interface::Draw(const SideTable& sides) {
         glTranslatef(infoBoxPanel.Position(), mainPanelHeight - mainPanel.Position(), 0.0f);
         infoBox.Draw(sides, overlay.Selection());
     }
+    // Last, so that nothing covers the news and the tooltip.
+    if (MainPanelShown()) {
+        DrawNews();
+    }
 }
 
 void Interface::DrawMainPanel() {
@@ -109,11 +155,18 @@ void Interface::DrawMainPanel() {
         panelBand->Draw(mainPanel.Position());
     }
     glTranslatef(0.0f, -mainPanel.Position(), 0.0f);
-    toolbars.Draw();
+    toolbars.Draw(buildInfo);
     StartAtPixelCentres();
     glTranslatef(0.0f, -mainPanel.Position(), 0.0f);
     buildInfo.Draw();
     statusStrip.Draw();
+}
+
+void Interface::DrawNews() const {
+    StartAtPixelCentres();
+    glTranslatef(0.0f, -mainPanel.Position(), 0.0f);
+    messages.Draw(newsX, newsY);
+    toolbars.DrawTooltip();
 }
 
 bool Interface::Click(int x, int y, int button) {

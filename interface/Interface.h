@@ -8,7 +8,10 @@
 #include "interface/BuildInfoPanel.h"
 #include "interface/InfoBox.h"
 #include "interface/InterfaceValues.h"
+#include "interface/LossReport.h"
+#include "interface/MessageLine.h"
 #include "interface/Minimap.h"
+#include "interface/OverlayPanelLink.h"
 #include "interface/PanelBand.h"
 #include "interface/SlidingPanel.h"
 #include "interface/StatusStrip.h"
@@ -79,12 +82,16 @@ public:
     Minimap& GetMinimap() { return minimap; }
     InfoBox& GetInfoBox() { return infoBox; }
     BuildInfoPanel& BuildInfo() { return buildInfo; }
+    ToolbarPanel& Toolbars() { return toolbars; }
+    StatusStrip& Status() { return statusStrip; }
+    MessageLine& Messages() { return messages; }
     // The player's energy and ammunition as the info box last worked them out.
     const SideTotals& Totals() const { return infoBox.Content().Totals(); }
 
 private:
     bool MainPanelShown() const;
     void DrawMainPanel();
+    void DrawNews() const;
 
     World* world;
     Camera* camera;
@@ -97,8 +104,13 @@ private:
     SlidingPanel minimapPanel;
     SlidingPanel infoBoxPanel;
     MapOverlay overlay;
+    OverlayPanelLink panelLink;
+    MessageLine messages;
+    LossReport losses;
     Minimap minimap;
     InfoBox infoBox;
+    // Made before the toolbars, which take their icons from the texture store.
+    bool iconsRendered;
     ToolbarPanel toolbars;
     StatusStrip statusStrip;
     BuildInfoPanel buildInfo;

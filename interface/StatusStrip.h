@@ -1,14 +1,48 @@
-// The three buttons right of the toolbars. Until they are built the strip shows and takes nothing.
+// The three small buttons at the right end of the main panel. The second destroys the selected units, after
+// a second click within two seconds; the first is never enabled and the third does nothing yet.
 #pragma once
+
+#include "interface/PanelPointer.h"
+#include "interface/ToolbarButton.h"
 
 namespace Vorn {
 
+class MessageLine;
+class PanelOverlay;
+class World;
+
 class StatusStrip {
 public:
-    void Update() {}
-    void Draw() const {}
-    // Screen coordinates with y up; a non-zero `refuse` (the button index) makes it take nothing.
-    bool Click(int /*x*/, int /*y*/, int /*refuse*/) { return false; }
+    // How long the first click on "destroy" waits for the second.
+    static constexpr unsigned confirmMs = 2000;
+
+    StatusStrip(World& world, PanelOverlay& overlay, MessageLine& messages, int screenWidth);
+
+    void Update(unsigned elapsedMs, const PanelPointer& pointer);
+    // Needs a GL context.
+    void Draw() const;
+    // Screen coordinates with y up; a non-zero refuse (the mouse button) takes nothing.
+    bool Click(int x, int y, int refuse);
+
+    const ToolbarButton& First() const { return first; }
+    const ToolbarButton& Second() const { return second; }
+    const ToolbarButton& Third() const { return third; }
+    // A first click on "destroy" waits for its second.
+    bool Armed() const { return armedMs > 0; }
+
+private:
+    // Sets every selected unit of the player's side to no hit points; each dies in its own next update.
+    void DestroySelection();
+    bool Over(int left, int px, int py) const;
+
+    World& world;
+    PanelOverlay& overlay;
+    MessageLine& messages;
+    int screenWidth;
+    ToolbarButton first;
+    ToolbarButton second;
+    ToolbarButton third;
+    unsigned armedMs = 0;
 };
 
 } // namespace Vorn

@@ -160,7 +160,9 @@ void TankFactory::SendToRallyPoint(Tank& tank) {
         outX = static_cast<float>(std::sin(h));
         outY = static_cast<float>(std::cos(h));
     }
-    const float spacing = 2 * tank.size + 1;
+    // A brain counts a waypoint reached within the tank's size of it, so a row must lie three sizes out for
+    // a tank stopping short of it still to leave the exit free (two sizes) for the next one.
+    const float spacing = 3 * tank.size + 1;
     float pointX = tank.x;
     float pointY = tank.y;
     for (int row = 1; row <= rallyRows; ++row)

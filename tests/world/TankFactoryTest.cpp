@@ -111,6 +111,18 @@ TEST_F(Factory, TheNewTankLeavesAtTheMouthReadyAndHeadsForAFreeRallyPoint) {
     EXPECT_NEAR(tank->brain->waypoints.front().y, 0, 1e-3);
 }
 
+TEST_F(Factory, ATankStoppingShortOfItsRallyPointStillLeavesTheExitFree) {
+    OrderFreeTank();
+    base.world->Tick(16);
+    Tank* tank = FirstTankOnMap();
+    ASSERT_NE(tank, nullptr);
+    ASSERT_EQ(tank->brain->waypoints.size(), 1u);
+    const auto& point = tank->brain->waypoints.front();
+    // Its brain drops the waypoint within its size; the next tank needs the exit clear by two sizes.
+    const float stopsAt = std::hypot(point.x - 60, point.y) - tank->size;
+    EXPECT_GE(stopsAt, 2 * tank->size);
+}
+
 TEST_F(Factory, TheRallyPointAvoidsWhatStandsAheadOfTheExit) {
     auto* rock = new Obstacle(ObstacleType::Stone, nullptr);
     rock->x = 81;

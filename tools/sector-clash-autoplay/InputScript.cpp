@@ -2,6 +2,7 @@
 #include "tools/sector-clash-autoplay/InputScript.h"
 
 #include "tools/sector-clash-autoplay/GameChecks.h"
+#include "tools/sector-clash-autoplay/WorldChecks.h"
 
 #include "platform/CursorPosition.h"
 #include "platform/InputTranslation.h"
@@ -53,6 +54,8 @@ std::string ParseCheck(std::istringstream& words, ScriptLine& line) {
         if (line.button < 0 || (line.expectation != "down" && line.expectation != "up")) {
             return "check button needs a button and down or up";
         }
+    } else if (IsWorldCheck(line.action)) {
+        return ParseWorldCheck(line.action, words, line.expectation);
     } else if (line.action == "held") {
         line.expectation = "held";
         if (!(words >> line.action >> line.heldMs)) {
@@ -176,6 +179,9 @@ void AppendMessages(const ScriptLine& line, platform::Window* window,
 
 // Why the check does not hold, or empty when it does.
 std::string CheckFailure(const ScriptLine& line) {
+    if (IsWorldCheck(line.action)) {
+        return WorldCheckFailure(line.action, line.expectation);
+    }
     if (IsGameCheck(line.action)) {
         return GameCheckFailure(line);
     }

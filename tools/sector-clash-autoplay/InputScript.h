@@ -9,7 +9,8 @@
 //   FRAME keydown KEY       KEY as "keydef.xml" names it: P, 7, VK_UP, VK_LSHIFT, ...
 //   FRAME keyup KEY
 //   FRAME check ACTION toggled|untoggled|down|up
-// and the checks of the game and the aim event of GameChecks.h.
+// and the checks of the game and the aim event of GameChecks.h, and the checks of the world of
+// WorldChecks.h.
 // Events of frame F are handled before frame F runs (frame 1, the first, sees none: its events arrive
 // before frame 2); checks of frame F look at the devices after frame F has run. The devices' clocks
 // follow the driver's frame interval: a key is held for the interval of every frame that starts while

@@ -1,0 +1,104 @@
+// The three small buttons at the right end of the main panel.
+#include "interface/StatusStrip.h"
+
+#include "graphics/TextureStore.h"
+#include "interface/ButtonIcons.h"
+#include "interface/MessageLine.h"
+#include "interface/PanelOverlay.h"
+#include "interface/Toolbar.h"
+#include "world/Armor.h"
+#include "world/Building.h"
+#include "world/Tank.h"
+#include "world/Tower.h"
+#include "world/World.h"
+
+#include <GL/gl.h>
+
+namespace Vorn {
+
+namespace {
+
+constexpr int side = 38;
+
+ToolbarButton SmallButton(unsigned int texture, ButtonState state) {
+    ToolbarButton button;
+    button.width = side;
+    button.height = side;
+    button.texture = texture;
+    button.iconX = 3;
+    button.iconY = 3;
+    button.iconWidth = 32;
+    button.iconHeight = 32;
+    button.state = state;
+    return button;
+}
+
+} // namespace
+
+StatusStrip::StatusStrip(World& world, PanelOverlay& overlay, MessageLine& messages, int screenWidth)
+    : world(world), overlay(overlay), messages(messages), screenWidth(screenWidth),
+      first(SmallButton(textureStore.FindTexture("particle"), ButtonState::Disabled)),
+      second(SmallButton(IconTexture("destroy"), ButtonState::Disabled)),
+      third(SmallButton(textureStore.FindTexture("particle"), ButtonState::Normal)) {}
+
+// [left, left + 38) x (7, 45]: the rectangles the strip has always used, one pixel above the drawn squares.
+bool StatusStrip::Over(int left, int px, int py) const {
+    return px >= left && px < left + side && py > 7 && py <= 45;
+}
+
+void StatusStrip::Update(unsigned elapsedMs, const PanelPointer& pointer) {
+    armedMs = elapsedMs >= armedMs ? 0 : armedMs - elapsedMs;
+    first.Point(Over(screenWidth - 184, pointer.x, pointer.y), pointer.leftDown);
+    if (overlay.Selection().empty()) {
+        second.state = ButtonState::Disabled;
+        armedMs = 0;
+    } else {
+        second.state = ButtonState::Normal;
+        second.Point(Over(screenWidth - 138, pointer.x, pointer.y), pointer.leftDown);
+    }
+    third.Point(Over(screenWidth - 46, pointer.x, pointer.y), pointer.leftDown);
+}
+
+bool StatusStrip::Click(int x, int y, int refuse) {
+    if (refuse != 0)
+        return false;
+    if (Over(screenWidth - 184, x, y) || Over(screenWidth - 46, x, y))
+        return true;
+    if (second.Disabled() || !Over(screenWidth - 138, x, y))
+        return false;
+    if (armedMs == 0) {
+        armedMs = confirmMs;
+        messages.Post(Text("msg_destroy_confirm"));
+        return true;
+    }
+    armedMs = 0;
+    DestroySelection();
+    return true;
+}
+
+void StatusStrip::DestroySelection() {
+    const int player = world.sides.playerSide;
+    for (Object* object : overlay.Selection()) {
+        if (object->side != player)
+            continue;
+        if (auto* building = dynamic_cast<Building*>(object))
+            building->hitPoints = 0;
+        else if (auto* tank = dynamic_cast<Tank*>(object); tank != nullptr && tank->armor)
+            tank->armor->hitPoints = 0;
+        else if (auto* tower = dynamic_cast<Tower*>(object))
+            tower->hitPoints = 0;
+    }
+}
+
+void StatusStrip::Draw() const {
+    glPushMatrix();
+    glTranslatef(static_cast<float>(screenWidth - 184), 8, 0);
+    first.Draw();
+    glTranslatef(46, 0, 0);
+    second.Draw();
+    glTranslatef(46 + 46, 0, 0);
+    third.Draw();
+    glPopMatrix();
+}
+
+} // namespace Vorn

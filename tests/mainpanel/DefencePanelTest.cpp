@@ -1,0 +1,135 @@
+// The defence building's panel: tower, turret, landmine and obstacle orders through their states, cancels
+// that return to the choice before, and placing what is finished.
+#include "PanelWorld.h"
+#include "world/Defence.h"
+#include "world/Landmine.h"
+#include "world/Obstacle.h"
+#include "world/Tower.h"
+
+#include <gtest/gtest.h>
+
+using namespace Vorn;
+using namespace Vorn::MainPanel;
+using namespace PanelTest;
+
+namespace {
+
+constexpr int gun1 = 1;    // turret button of Gun1 (weight 4)
+constexpr int cannon1 = 6; // Cannon1 (weight 10)
+constexpr int cannon2 = 7; // Cannon2 (weight 25)
+
+class DefencePanel : public ::testing::Test {
+protected:
+    DefencePanel() {
+        defence = base.AddBuilding<Defence>(BuildingType::Defense, 0, 0, PanelWorld::side);
+        base.Select(defence);
+        base.Update();
+    }
+    void FinishAndPutDown(float x, float y) {
+        base.TickUntil([&] { return base.panel.placeToolbar.IsEnabled(PlaceToolbar::placeButton); });
+        base.Press(PlaceToolbar::placeButton);
+        base.overlay.PutDown(x, y);
+        base.Update();
+    }
+
+    PanelWorld base;
+    Defence* defence = nullptr;
+};
+
+} // namespace
+
+TEST_F(DefencePanel, ATowerButtonLeadsToItsTurretsAndBackWithoutAnOrder) {
+    EXPECT_EQ(base.panel.Shown(), &base.panel.defencesToolbar);
+    EXPECT_FALSE(base.ClickButton(2)) << "a defence building's click is counted but not answered";
+    base.Update();
+    EXPECT_EQ(defence->defenceState, 3);
+    EXPECT_EQ(base.panel.Shown(), &base.panel.towerTurretToolbar);
+    base.Press(TurretToolbar::backButton);
+    EXPECT_EQ(defence->defenceState, 0);
+    EXPECT_FALSE(defence->TowerSlot().active);
+    EXPECT_EQ(base.panel.Shown(), &base.panel.defencesToolbar);
+}
+
+TEST_F(DefencePanel, TurretsHeavierThanTheTowersLoadAreDisabledAndCannotBeOrdered) {
+    base.Press(0);
+    EXPECT_TRUE(base.panel.towerTurretToolbar.IsEnabled(gun1));
+    EXPECT_TRUE(base.panel.towerTurretToolbar.IsEnabled(cannon1)) << "exactly the load fits";
+    EXPECT_FALSE(base.panel.towerTurretToolbar.IsEnabled(cannon2));
+    base.Press(cannon2);
+    EXPECT_EQ(defence->defenceState, 1);
+    EXPECT_FALSE(defence->TowerSlot().active);
+}
+
+TEST_F(DefencePanel, ATurretChoiceOrdersTowerAndTurretAndCancelReturnsToTheTurretChoice) {
+    base.Press(1);
+    base.Press(gun1);
+    EXPECT_EQ(defence->defenceState, 200) << "100 x tower + turret type";
+    EXPECT_TRUE(defence->TowerSlot().active);
+    EXPECT_EQ(defence->TowerSlot().type, TowerType::SupportTower);
+    EXPECT_EQ(defence->TurretSlot().type, TurretType::Gun1);
+    EXPECT_EQ(base.panel.Shown(), &base.panel.placeToolbar);
+    base.world->Tick(300);
+    const int paid = defence->TowerSlot().paid + defence->TurretSlot().paid;
+    ASSERT_GT(paid, 0);
+    const int money = base.Money(PanelWorld::side);
+    base.Press(PlaceToolbar::cancelButton);
+    EXPECT_EQ(defence->defenceState, 2);
+    EXPECT_EQ(base.Money(PanelWorld::side), money + paid);
+    EXPECT_EQ(base.panel.Shown(), &base.panel.towerTurretToolbar);
+}
+
+TEST_F(DefencePanel, APlacedTowerGetsItsTurretTheSidesNextCallsignAndThePoint) {
+    base.Press(0);
+    base.Press(cannon1);
+    EXPECT_EQ(defence->defenceState, 105);
+    const int number = base.world->sides[PanelWorld::side].nextTowerCallsign;
+    FinishAndPutDown(150, 50);
+    ASSERT_EQ(base.Count(KindTower), 1u);
+    auto* tower = static_cast<Tower*>(base.world->NearestOfKind(150, 50, 1, KindTower, 7));
+    ASSERT_NE(tower, nullptr);
+    EXPECT_EQ(tower->type, TowerType::SurveilanceTower);
+    EXPECT_EQ(tower->turret->type, TurretType::Cannon1);
+    EXPECT_EQ(tower->number, number);
+    EXPECT_EQ(base.world->sides[PanelWorld::side].nextTowerCallsign, number + 1);
+    EXPECT_EQ(defence->defenceState, 0);
+    EXPECT_FALSE(defence->TowerSlot().active);
+    EXPECT_FALSE(defence->TurretSlot().active);
+    ASSERT_EQ(base.overlay.starts.size(), 1u);
+    EXPECT_FLOAT_EQ(base.overlay.starts[0].maxBaseDistance, 600) << "the tower's own rules";
+    EXPECT_EQ(base.overlay.starts[0].depositRequirement, -1);
+}
+
+TEST_F(DefencePanel, LandminesAndObstaclesAreOrderedAndPlacedOnce) {
+    base.Press(DefencesToolbar::firstLandmine + 1);
+    EXPECT_EQ(defence->defenceState, 5);
+    EXPECT_EQ(defence->LandmineSlot().type, LandmineType::LargeLandmine);
+    FinishAndPutDown(-100, 0);
+    base.Update();
+    ASSERT_EQ(base.Count(KindLandmine), 1u);
+    EXPECT_EQ(defence->defenceState, 0);
+    base.Press(DefencesToolbar::firstObstacle + 1);
+    EXPECT_EQ(defence->defenceState, 7);
+    EXPECT_EQ(defence->ObstacleSlot().type, ObstacleType::AntitankBlock);
+    FinishAndPutDown(0, 120);
+    auto* block = dynamic_cast<Obstacle*>(base.world->NearestOfKind(0, 120, 1, KindStatic, 7));
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(block->type, ObstacleType::AntitankBlock);
+    EXPECT_FLOAT_EQ(block->size, 10);
+}
+
+TEST_F(DefencePanel, ReselectingReturnsToTheStepTheBuildingWasLeftIn) {
+    base.Press(2);
+    base.overlay.selection.clear();
+    base.Update();
+    base.Select(defence);
+    base.Update();
+    EXPECT_EQ(base.panel.Shown(), &base.panel.towerTurretToolbar);
+}
+
+TEST_F(DefencePanel, AnOrderWhoseSlotWasEmptiedElsewhereLeavesTheStateUnstuck) {
+    base.Press(DefencesToolbar::firstLandmine);
+    defence->LandmineSlot().Clear();
+    base.Update();
+    EXPECT_EQ(defence->defenceState, 0);
+    EXPECT_EQ(base.panel.Shown(), &base.panel.defencesToolbar);
+}

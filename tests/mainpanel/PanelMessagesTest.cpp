@@ -1,0 +1,56 @@
+// The message line and what posts to it: lost units and refused placements.
+#include "PanelWorld.h"
+#include "interface/LossReport.h"
+#include "world/HQ.h"
+
+#include <gtest/gtest.h>
+
+using namespace Vorn;
+using namespace PanelTest;
+
+TEST(MessageLine, AMessageShowsForItsTimeAndANewerOneReplacesIt) {
+    MessageLine line;
+    line.Post("first");
+    line.Update(MessageLine::showMs - 1);
+    EXPECT_EQ(line.Text(), "first");
+    line.Post("second");
+    line.Update(MessageLine::showMs - 1);
+    EXPECT_EQ(line.Text(), "second");
+    line.Update(1);
+    EXPECT_TRUE(line.Text().empty());
+}
+
+TEST(LossReport, TheUnitsAGameStartsWithAreNotNewsButEachLossIs) {
+    PanelWorld base;
+    Tank* first = base.AddTank(0, 0, PanelWorld::side);
+    base.AddTank(100, 0, PanelWorld::side);
+    LossReport report;
+    report.Update(*base.world, PanelWorld::side, base.messages);
+    EXPECT_TRUE(base.messages.Text().empty());
+    first->armor->hitPoints = 0;
+    base.world->Tick(16);
+    report.Update(*base.world, PanelWorld::side, base.messages);
+    EXPECT_EQ(base.messages.Text(), "1 " + Text("msg_units_lost"));
+}
+
+TEST(PlacementMessages, ARefusedPlaceIsToldOnceWhenItsReasonChangesButNotBeforeItIsJudged) {
+    PanelWorld base;
+    auto* hq = base.AddBuilding<HQ>(BuildingType::Base, 0, 0, PanelWorld::side);
+    base.Select(hq);
+    base.Update();
+    base.Press(5);
+    base.TickUntil([&] { return hq->Slot().IsComplete(); });
+    base.overlay.status = 1; // what the overlay says before it has judged the place
+    base.Press(MainPanel::PlaceToolbar::placeButton);
+    EXPECT_EQ(base.messages.Text().find(Text("msg_cannot_place")), std::string::npos)
+        << "nothing is refused before the overlay has looked";
+    base.overlay.status = 3;
+    base.Update();
+    EXPECT_EQ(base.messages.Text(), Text("msg_cannot_place") + ": " + Text("placement_enemy_near"));
+    base.messages.Post("");
+    base.Update();
+    EXPECT_TRUE(base.messages.Text().empty()) << "the same reason is not repeated every frame";
+    base.overlay.status = 0;
+    base.Update();
+    EXPECT_TRUE(base.messages.Text().empty());
+}
