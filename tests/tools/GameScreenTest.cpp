@@ -2,6 +2,7 @@
 // is the simulator's and is drawn over the map, a game that cannot start says why and ends, the skirmish is
 // on screen, the view scrolls, and a pause holds both the battle and the picture.
 #include "platform/PngFile.h"
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -33,15 +34,10 @@ ProgramRun RunProgram(const std::string& program, const std::string& arguments,
                       const fs::path& folder = SourceDir()) {
     const std::string command =
         "cd '" + folder.string() + "' && '" + (BinDir() / program).string() + "' " + arguments + " 2>&1";
+    const testing_support::CommandResult result = testing_support::RunCommand(command);
     ProgramRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr)
-        run.out += buffer.data();
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.status = result.exitCode;
+    run.out = result.output;
     std::string text = run.out;
     while (!text.empty() && text.back() == '\n')
         text.pop_back();

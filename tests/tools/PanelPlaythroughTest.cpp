@@ -2,6 +2,7 @@
 // ordered from the headquarters and placed, two tanks ordered from the factory, the new tanks dragged into
 // a selection, moved, and sent against an enemy tower. The script's checks assert each outcome; with
 // PLAYTHROUGH_SHOTS=FOLDER set, a screenshot of every stage is written there.
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -28,16 +29,8 @@ struct DriverRun {
 DriverRun RunDriver(const std::string& arguments) {
     const std::string command = "cd '" + SourceDir().string() + "' && '" +
                                 (BinDir() / "sector-clash-autoplay").string() + "' " + arguments + " 2>&1";
-    DriverRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    std::array<char, 4096> buffer{};
-    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr)
-        run.out += buffer.data();
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    const testing_support::CommandResult result = testing_support::RunCommand(command);
+    return DriverRun{result.exitCode, result.output};
 }
 
 class PanelPlaythrough : public testing::Test {
