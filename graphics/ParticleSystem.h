@@ -30,6 +30,7 @@ class ParticleSystem {
 public:
     struct ParticleRecord {
         std::unique_ptr<Particle> sprite;
+        // Relative to the system's offset (OffsetX, OffsetY): the particle is drawn at the sum.
         float x = 0.0f;
         float y = 0.0f;
         float heading = 0.0f; // radians, 0 towards +y, growing clockwise
@@ -50,6 +51,9 @@ public:
     // Draws every particle around the current origin; the caller has translated to the system and set
     // texturing and blending.
     void Draw();
+    // Shifts every particle of the system and its layers: a tank's exhaust and dust follow it at every
+    // step, so the shift goes into one offset instead of into each of thousands of particles. Only where
+    // the drawing's rounding falls depends on it; no particle's age, motion or random draws do.
     void Move(float dx, float dy);
 
     void SetPaused(bool flag);
@@ -62,6 +66,13 @@ public:
     bool IsFinished() const;
     void Destroy();
 
+    // Ask the processor for this system's fields, or for its first particles, ahead of their use. The world
+    // walks thousands of systems scattered over the heap one after the other, and without a request made
+    // a few systems ahead each walk step waits on memory; PrefetchParticles reads the fields, so it pays
+    // only once Prefetch's request has arrived.
+    void Prefetch() const;
+    void PrefetchParticles() const;
+
     void AddLayer(std::unique_ptr<ParticleSystem> layer) { layers.push_back(std::move(layer)); }
     const std::vector<std::unique_ptr<ParticleSystem>>& Layers() const { return layers; }
 
@@ -72,6 +83,12 @@ public:
     bool IsPaused() const { return paused; }
     // This system's own particles, without its layers'.
     const std::vector<ParticleRecord>& Particles() const { return particles; }
+    // What every particle's recorded position is moved by (the sum of the Move calls so far).
+    float OffsetX() const { return offsetX; }
+    float OffsetY() const { return offsetY; }
+    // Where one of this system's particles is, in the system's own coordinates.
+    float XOf(const ParticleRecord& particle) const { return particle.x + offsetX; }
+    float YOf(const ParticleRecord& particle) const { return particle.y + offsetY; }
 
     // Every particle drawn adds 1 here; the game mode points it at its first draw counter and clears it.
     static std::uint32_t* drawnParticleCounter;
@@ -95,6 +112,8 @@ private:
     bool focus;
     bool paused = false;
     bool ended = false;
+    float offsetX = 0.0f;
+    float offsetY = 0.0f;
     std::vector<ParticleRecord> particles;
     std::vector<std::unique_ptr<ParticleSystem>> layers;
 };

@@ -107,6 +107,16 @@ bool Effect::IsEmitting() const {
     return system ? system->IsEmitting() : !ended && !paused;
 }
 
+void Effect::PrefetchSystem() const {
+    if (system)
+        system->Prefetch();
+}
+
+void Effect::PrefetchParticles() const {
+    if (system)
+        system->PrefetchParticles();
+}
+
 unsigned Effect::EmitTime() const {
     return system ? ShortestEmitTime(*system) : 0;
 }

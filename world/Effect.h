@@ -37,6 +37,9 @@ public:
     // The shortest interval between emission rounds over the system and its layers in ms (0 when none
     // emits); a bullet sub-steps its trail by it so that no layer skips a round.
     unsigned EmitTime() const;
+    // Ahead of an update or a move: ask for the particle system's fields, and later for its particles.
+    void PrefetchSystem() const;
+    void PrefetchParticles() const;
     ParticleSystem* System() const { return system.get(); }
 
     float x = 0;

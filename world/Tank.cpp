@@ -67,6 +67,24 @@ void Tank::AttachEffects() {
         }
 }
 
+void Tank::PrefetchEffectLists() const {
+    __builtin_prefetch(brain.get());
+    __builtin_prefetch(exhaust.data());
+    __builtin_prefetch(dust.data());
+}
+
+void Tank::PrefetchEffects() const {
+    for (const std::vector<AttachedEffect>* list : {&exhaust, &dust})
+        for (const AttachedEffect& attached : *list)
+            __builtin_prefetch(attached.effect);
+}
+
+void Tank::PrefetchEffectSystems() const {
+    for (const std::vector<AttachedEffect>* list : {&exhaust, &dust})
+        for (const AttachedEffect& attached : *list)
+            attached.effect->PrefetchSystem();
+}
+
 void Tank::PlaceEffects(float referenceX, float referenceY) {
     if (!world)
         return;

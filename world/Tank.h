@@ -35,6 +35,12 @@ public:
     // Moves the attached effects after the tank moved; their particles shift by the tank's position less
     // the reference point.
     void PlaceEffects(float referenceX, float referenceY);
+    // What an update touches lies behind up to three pointers; the world asks for it a few tanks ahead, a
+    // stage at a time, each once the one before has arrived: the brain and the lists of attached effects,
+    // the effects, their systems (PlaceEffects moves them).
+    void PrefetchEffectLists() const;
+    void PrefetchEffects() const;
+    void PrefetchEffectSystems() const;
 
     void OnTargetAcquired(Object* target) override;
     void OnLineOfFireBlocked(float targetX, float targetY) override;

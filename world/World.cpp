@@ -45,8 +45,8 @@ float MapSideOf(const Brisk::Node* element, const char* name) {
 
 // Only the first "level" element counts; without one the map is 0 by 0.
 World::World(Brisk::Node document, unsigned screenWidth, unsigned screenHeight)
-    : World(MapSideOf(document.FindChild("level"), "width"),
-            MapSideOf(document.FindChild("level"), "height"), screenWidth, screenHeight,
+    : World(MapSideOf(document.FindChild("level"), "width"), MapSideOf(document.FindChild("level"), "height"),
+            screenWidth, screenHeight,
             Constants::constantsTable.Find<Constants::FowData>(Constants::ConstantId::FOW)) {
     levelDocument = std::move(document);
 }
@@ -155,8 +155,8 @@ void World::InsertBullet(Bullet* bullet) {
 
 template <typename T> void World::TakeSnapshot(SpatialMap<T>& map, std::vector<T*>& into) {
     into.clear();
-    for (const auto& [key, cell] : map.Cells())
-        into.insert(into.end(), cell.begin(), cell.end());
+    for (const auto* cell : map.CellsInOrder())
+        into.insert(into.end(), cell->begin(), cell->end());
 }
 
 void World::Tick(unsigned elapsedMs) {
@@ -214,9 +214,30 @@ void World::UpdateObject(Object* object, ObjectKind kind, unsigned elapsedMs) {
 void World::UpdateObjects(ObjectKind kind, unsigned elapsedMs) {
     for (int side = 0; side < sideCount; ++side) {
         TakeSnapshot(Objects(side, kind), objectSnapshot);
-        for (Object* object : objectSnapshot)
-            UpdateObject(object, kind, elapsedMs);
+        for (std::size_t i = 0; i < objectSnapshot.size(); ++i) {
+            if (kind == KindTank)
+                PrefetchTanksAhead(i);
+            UpdateObject(objectSnapshot[i], kind, elapsedMs);
+        }
     }
+}
+
+// A tank's update ends in moving its exhaust and dust, which lie elsewhere on the heap behind two pointers:
+// the tank, its lists of attached effects, the effects and their particle systems are asked for in stages,
+// one tank apart, so each has arrived by the time the next stage or the update reads it.
+void World::PrefetchTanksAhead(std::size_t next) {
+    const std::size_t count = objectSnapshot.size();
+    if (next + 4 < count)
+        __builtin_prefetch(objectSnapshot[next + 4]);
+    if (next + 3 < count)
+        if (const auto* tank = dynamic_cast<const Tank*>(objectSnapshot[next + 3]))
+            tank->PrefetchEffectLists();
+    if (next + 2 < count)
+        if (const auto* tank = dynamic_cast<const Tank*>(objectSnapshot[next + 2]))
+            tank->PrefetchEffects();
+    if (next + 1 < count)
+        if (const auto* tank = dynamic_cast<const Tank*>(objectSnapshot[next + 1]))
+            tank->PrefetchEffectSystems();
 }
 
 void World::UpdateBullets(unsigned elapsedMs) {
@@ -230,11 +251,24 @@ void World::RemoveFinishedBullets() {
         bullets, [](Bullet* bullet) { return bullet->finished; }, [](Bullet* bullet) { delete bullet; });
 }
 
+// The effects lie scattered over the heap, so the walk asks for each effect, then its particle system, then
+// its particles, a few effects ahead: each step then finds its data arrived instead of waiting for it.
 void World::UpdateEffects(unsigned elapsedMs) {
+    constexpr std::size_t effectsAhead = 32;
+    constexpr std::size_t systemsAhead = 16;
+    constexpr std::size_t particlesAhead = 8;
     for (EffectMap* layer : {&lowerEffects, &upperEffects}) {
         TakeSnapshot(*layer, effectSnapshot);
-        for (Effect* effect : effectSnapshot)
-            effect->Update(elapsedMs);
+        const std::size_t count = effectSnapshot.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i + effectsAhead < count)
+                __builtin_prefetch(effectSnapshot[i + effectsAhead]);
+            if (i + systemsAhead < count)
+                effectSnapshot[i + systemsAhead]->PrefetchSystem();
+            if (i + particlesAhead < count)
+                effectSnapshot[i + particlesAhead]->PrefetchParticles();
+            effectSnapshot[i]->Update(elapsedMs);
+        }
     }
 }
 
@@ -244,17 +278,22 @@ void World::RemoveFinishedEffects(EffectMap& layer) {
         [](Effect* effect) { delete effect; });
 }
 
-// Walks every cell from its last entry to its first, so that taking entries out keeps the walk valid.
+// Walks every cell from its last entry to its first, so that taking entries out keeps the walk valid. The
+// condition reads each entry, so entries are asked for a few ahead of it.
 template <typename T, typename Condition, typename Dispose>
 void World::RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dispose) {
-    for (auto& [key, cell] : map.Cells())
+    constexpr std::size_t entriesAhead = 8;
+    map.ForEachCellInOrder([&](typename SpatialMap<T>::Cell& cell) {
         for (std::size_t i = cell.size(); i-- > 0;) {
+            if (i >= entriesAhead && i < cell.size())
+                __builtin_prefetch(cell[i - entriesAhead]);
             if (i >= cell.size() || !condition(cell[i]))
                 continue;
             T* item = cell[i];
             cell.erase(cell.begin() + static_cast<std::ptrdiff_t>(i));
             dispose(item);
         }
+    });
 }
 
 void World::RemoveExpired(int side) {

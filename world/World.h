@@ -114,6 +114,7 @@ private:
     static void RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dispose);
     void UpdateObject(Object* object, ObjectKind kind, unsigned elapsedMs);
     void UpdateObjects(ObjectKind kind, unsigned elapsedMs);
+    void PrefetchTanksAhead(std::size_t next);
     void UpdateBullets(unsigned elapsedMs);
     void UpdateEffects(unsigned elapsedMs);
     void RemoveFinishedBullets();

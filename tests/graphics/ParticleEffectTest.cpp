@@ -88,9 +88,10 @@ TEST_F(ParticleEffectTest, FrozenEffectsIgnoreUpdatesAndOperationsReachTheSystem
     effect.SetPaused(false);
     EXPECT_TRUE(effect.IsEmitting());
 
-    const float y = effect.System()->Particles()[0].y;
+    const Vorn::ParticleSystem& system = *effect.System();
+    const float y = system.YOf(system.Particles()[0]);
     effect.MoveParticles(0.0f, 2.0f);
-    EXPECT_FLOAT_EQ(effect.System()->Particles()[0].y, y + 2.0f);
+    EXPECT_FLOAT_EQ(system.YOf(system.Particles()[0]), y + 2.0f);
     effect.SetDirection(-45.0f);
     EXPECT_FLOAT_EQ(effect.System()->Direction(), -45.0f);
 

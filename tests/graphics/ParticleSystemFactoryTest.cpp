@@ -132,9 +132,9 @@ TEST(ParticleSystemLayers, LayersRunMoveAndFinishWithTheirSystem) {
     blast->Update(100);
     EXPECT_EQ(blast->Particles().size(), 2u);
     ASSERT_EQ(smoke.Particles().size(), 1u);
-    const float x = smoke.Particles()[0].x;
+    const float x = smoke.XOf(smoke.Particles()[0]);
     blast->Move(4.0f, 0.0f);
-    EXPECT_FLOAT_EQ(smoke.Particles()[0].x, x + 4.0f);
+    EXPECT_FLOAT_EQ(smoke.XOf(smoke.Particles()[0]), x + 4.0f);
 
     blast->Update(300);
     blast->Update(1);

@@ -314,18 +314,26 @@ TEST_F(ParticleSystemTest, FinishedOnlyWhenAgedOrEndedAndEmpty) {
     EXPECT_TRUE(ended->IsFinished());
 }
 
-TEST_F(ParticleSystemTest, MoveShiftsEveryLiveParticle) {
-    auto system = Make(emitter);
+TEST_F(ParticleSystemTest, MoveShiftsEveryLiveParticleButNotTheSource) {
+    auto system = Make(emitter + Value("source_offset_x", "3") + Value("source_offset_y", "-1") +
+                       Value("particle_move_time", "0"));
     system->Update(200);
     std::vector<std::pair<float, float>> before;
     for (const auto& particle : system->Particles()) {
-        before.emplace_back(particle.x, particle.y);
+        before.emplace_back(system->XOf(particle), system->YOf(particle));
     }
     system->Move(5.0f, -2.5f);
+    system->Move(1.0f, 0.5f);
     for (std::size_t i = 0; i < before.size(); ++i) {
-        EXPECT_FLOAT_EQ(system->Particles()[i].x, before[i].first + 5.0f);
-        EXPECT_FLOAT_EQ(system->Particles()[i].y, before[i].second - 2.5f);
+        EXPECT_FLOAT_EQ(system->XOf(system->Particles()[i]), before[i].first + 6.0f);
+        EXPECT_FLOAT_EQ(system->YOf(system->Particles()[i]), before[i].second - 2.0f);
     }
+    // Particles emitted after the moves start at the source, not shifted with the earlier ones.
+    system->Update(100);
+    ASSERT_EQ(system->Particles().size(), before.size() + 3);
+    const auto& newest = system->Particles().back();
+    EXPECT_FLOAT_EQ(system->XOf(newest), 3.0f);
+    EXPECT_FLOAT_EQ(system->YOf(newest), -1.0f);
 }
 
 } // namespace

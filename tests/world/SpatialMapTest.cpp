@@ -106,3 +106,33 @@ TEST(SpatialMapQuery, FindsCellsAcrossAWideAndAFarSpreadMap) {
     EXPECT_TRUE(map.Erase(0, 0, &a));
     EXPECT_EQ(map.Count(), 2u);
 }
+
+// The tick's walks go through the cells in order without the tree; they must meet the cells as a walk of the
+// tree would, also when a visit files something in a new cell (a dying tank leaves its corpse).
+TEST(SpatialMapWalk, MeetsTheCellsInKeyOrderAndNewCellsThatFollow) {
+    SpatialMap<Item> map;
+    Item items[6];
+    const float places[6][2] = {{0, 0}, {-2048, 0}, {1024, -512}, {512, 512}, {0, 0}, {-512, 1024}};
+    for (int i = 0; i < 6; ++i)
+        map.Insert(places[i][0], places[i][1], &items[i]);
+    std::vector<const SpatialMap<Item>::Cell*> tree;
+    for (const auto& [key, cell] : map.Cells())
+        tree.push_back(&cell);
+    EXPECT_EQ(
+        std::vector<const SpatialMap<Item>::Cell*>(map.CellsInOrder().begin(), map.CellsInOrder().end()),
+        tree);
+
+    Item later, earlier;
+    std::vector<std::size_t> sizes;
+    map.ForEachCellInOrder([&](SpatialMap<Item>::Cell& cell) {
+        sizes.push_back(cell.size());
+        if (sizes.size() == 2) {
+            map.Insert(4096, 0, &later);    // key 0x00080000, after every cell so far
+            map.Insert(0, -4096, &earlier); // key 0x0000FFF8, between the first two: not met in this walk
+        }
+    });
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{2, 1, 1, 1, 1, 1}))
+        << "the later cell once, the earlier never";
+    EXPECT_EQ(map.CellsInOrder().size(), 7u);
+    EXPECT_EQ(map.Count(), 8u);
+}

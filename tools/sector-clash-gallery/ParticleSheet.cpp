@@ -5,12 +5,12 @@
 #include "datafiles/DataArchive.h"
 #include "graphics/ParticleSystemFactory.h"
 #include "graphics/TextureStore.h"
+#include "random/Random.h"
 #include "rules/ConstantsLoader.h"
 #include "rules/ExplosionData.h"
 #include "rules/TypeCatalogue.h"
 #include "tools/sector-clash-gallery/GallerySheet.h"
 #include "tools/sector-clash-gallery/LabelFont.h"
-#include "random/Random.h"
 
 #include <GL/gl.h>
 
@@ -148,7 +148,8 @@ Footprint FootprintOf(const Vorn::ParticleSystem& system) {
     ForEachParticle(system, [&](const Vorn::ParticleSystem& owner, const auto& particle) {
         ++footprint.particles;
         if (Vorn::ParticleAlpha(owner.Behavior(), particle.age) > 0.02f) {
-            const float reach = std::hypot(particle.x, particle.y) + std::abs(DrawnHalfSide(owner, particle));
+            const float reach = std::hypot(owner.XOf(particle), owner.YOf(particle)) +
+                                std::abs(DrawnHalfSide(owner, particle));
             footprint.extent = std::max(footprint.extent, reach);
         }
     });
