@@ -2,13 +2,9 @@
 // the game run for 200 steps of 16 ms, so the start event's objects are made and its requests and timers
 // fire.
 #include "game/Level.h"
-#include "datafiles/DataArchive.h"
 #include "fuzz/loader_input.h"
 #include "game/Battle.h"
-#include "graphics/DrawingStore.h"
-#include "graphics/ParticleSystemFactory.h"
 #include "random/Random.h"
-#include "rules/ConstantsLoader.h"
 #include "world/World.h"
 
 namespace {
@@ -16,18 +12,10 @@ namespace {
 constexpr int steps = 200;
 constexpr unsigned stepMs = 16;
 
-void LoadShippedResources() {
-    loader_fuzz::UseShippedData();
-    Vorn::Constants::LoadConstants();
-    Vorn::particleSystemFactory = new Vorn::ParticleSystemFactory;
-    Vorn::particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
-    Vorn::drawingStore.Load();
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool loaded = (LoadShippedResources(), true);
+    static const bool loaded = (loader_fuzz::LoadShippedRules(), true);
     (void)loaded;
     Vorn::randomGenerator.Reseed(1);
     Vorn::Battle battle = Vorn::StartBattle(loader_fuzz::Document(data, size), 1280, 720, false, nullptr);

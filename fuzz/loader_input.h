@@ -4,6 +4,9 @@
 
 #include "datafiles/DataArchive.h"
 #include "datafiles/Node.h"
+#include "graphics/DrawingStore.h"
+#include "graphics/ParticleSystemFactory.h"
+#include "rules/ConstantsLoader.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +27,16 @@ inline void UseShippedData() {
 #ifdef SECTOR_CLASH_SOURCE_DIR
     dataArchive.SetFolder(std::string(SECTOR_CLASH_SOURCE_DIR) + "/data");
 #endif
+}
+
+// The shipped constants, particle systems and drawings, for the targets that make a battle. Loaded once
+// per process; the factory lives as long as it.
+inline void LoadShippedRules() {
+    UseShippedData();
+    Vorn::Constants::LoadConstants();
+    Vorn::particleSystemFactory = new Vorn::ParticleSystemFactory;
+    Vorn::particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
+    Vorn::drawingStore.Load();
 }
 
 } // namespace loader_fuzz

@@ -10,7 +10,7 @@ namespace Vorn {
 
 bool ReadLevelFile(const std::string& name, Brisk::Node& document, std::string& error) {
     if (dataArchive.Contains(name)) {
-        document = dataArchive.ReadDocument(name);
+        document = dataArchive.ReadDocumentQuietly(name);
     } else if (!std::filesystem::is_regular_file(name) || document.LoadFile(name) != 0) {
         error = "cannot read the level file " + name;
         return false;

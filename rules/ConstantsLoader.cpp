@@ -78,7 +78,7 @@ void LoadConstantsFrom(const Brisk::Node& document, ConstantsTable& table) {
 
 void LoadConstants() {
     constantsTable.Clear();
-    LoadConstantsFrom(dataArchive.ReadDocument("constants.xml"), constantsTable);
+    LoadConstantsFrom(dataArchive.ReadDocumentQuietly("constants.xml"), constantsTable);
 }
 
 void ReleaseConstants() {
@@ -89,13 +89,19 @@ std::string MissingConstantsMessage(const ConstantsTable& table) {
     std::vector<std::string> missing = table.MissingEntries();
     if (missing.empty())
         return {};
+    if (missing.size() == static_cast<std::size_t>(IndexOf(lastConstantId) - IndexOf(firstConstantId) + 1))
+        return "constants.xml gives none of the game's entries: it is missing, empty or not XML.";
+    // A line a person can read: the first few names and how many more.
+    constexpr std::size_t namesShown = 8;
     std::string message = "constants.xml lacks the ";
     message += missing.size() == 1 ? "entry " : "entries ";
-    for (std::size_t index = 0; index < missing.size(); ++index) {
+    for (std::size_t index = 0; index < missing.size() && index < namesShown; ++index) {
         if (index > 0)
             message += ", ";
         message += missing[index];
     }
+    if (missing.size() > namesShown)
+        message += " and " + std::to_string(missing.size() - namesShown) + " more";
     message += "; the game cannot start without them.";
     return message;
 }

@@ -90,7 +90,7 @@ void ReadInterface(const Brisk::Node& interface) {
 // at all) is a failed load.
 bool LoadConfiguration() {
     platform::ScreenSize desktop = platform::DesktopSize();
-    const Brisk::Node document = dataArchive.ReadDocument(configurationFile);
+    const Brisk::Node document = dataArchive.ReadDocumentQuietly(configurationFile);
     ReadConfiguration(document, desktop.width, desktop.height);
     return document.children.size() > 0 || !dataArchive.Contains(configurationFile);
 }

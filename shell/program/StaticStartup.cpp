@@ -15,9 +15,21 @@
 #include "shell/ModeManager.h"
 #include "shell/program/ShellState.h"
 
+#include <cstdio>
+
 namespace Zelt {
 
 namespace {
+
+// A data file the game goes on without is named once on the error stream, so a player or modder learns
+// why a key, a text or a picture is missing.
+void ReportDataFaults(ExitReleases& releases) {
+    dataArchive.SetFaultReport([](const std::string& path, DataArchive::Fault fault) {
+        std::fprintf(stderr, "sector-clash: %s %s; the game goes on without it\n", path.c_str(),
+                     fault == DataArchive::Fault::missing ? "cannot be read" : "is empty or not XML");
+    });
+    releases.Register("data fault report", [] { dataArchive.SetFaultReport(nullptr); });
+}
 
 void RegisterSideNames(ExitReleases&) {
     // The side names (datafiles/SideNames.h) are constants: nothing to fill and nothing to release.
@@ -47,6 +59,7 @@ void LoadStartupData(ExitReleases& releases) {
     dataArchive.Open("_data.z4");
     shell.configLoaded = LoadConfiguration();
     releases.Register("configuration", [] { configuration = Configuration{}; });
+    ReportDataFaults(releases);
     LoadCallsigns(callsignTable, dataArchive.ReadDocument("callsigns.xml"), configuration.language);
     releases.Register("callsigns", [] { callsignTable.Clear(); });
     LoadTexts(textTable, dataArchive.ReadDocument("texts.xml"), configuration.language);

@@ -8,6 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
 TEST(DataArchive, AMissingDocumentIsAFreshNode) {
     Brisk::Node document = dataArchive.ReadDocument("no_such_document.xml");
     EXPECT_EQ(document.name, "Mark");
@@ -19,6 +25,33 @@ TEST(DataArchive, DocumentsAreNamedAfterTheirPathAndNeverShared) {
     EXPECT_EQ(first.name, "data/colordef.xml");
     first.children.clear();
     EXPECT_FALSE(dataArchive.ReadDocument("colordef.xml").children.empty());
+}
+
+// A file the loaders go on without is told once, by kind; the quiet read, a good file and a file of
+// comments alone tell nothing.
+TEST(DataArchive, ReportsEachMissingOrEmptyFileOnce) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "sector-clash-archive-test";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "empty.xml") << "  just words, no markup\n";
+    std::ofstream(folder / "good.xml") << "<entry a=\"1\"/>";
+    std::ofstream(folder / "comments.xml") << "<!-- a drawing of nothing -->";
+    DataArchive archive;
+    archive.SetFolder(folder.string());
+    std::vector<std::pair<std::string, DataArchive::Fault>> told;
+    archive.SetFaultReport(
+        [&](const std::string& path, DataArchive::Fault fault) { told.emplace_back(path, fault); });
+    for (int pass = 0; pass < 2; ++pass) {
+        archive.ReadDocument("gone.xml");
+        archive.ReadDocument("empty.xml");
+        archive.ReadDocument("good.xml");
+        archive.ReadDocument("comments.xml");
+    }
+    archive.ReadDocumentQuietly("quiet.xml");
+    const std::string prefix = folder.string() + "/";
+    EXPECT_EQ(told, (std::vector<std::pair<std::string, DataArchive::Fault>>{
+                        {prefix + "gone.xml", DataArchive::Fault::missing},
+                        {prefix + "empty.xml", DataArchive::Fault::empty}}));
+    std::filesystem::remove_all(folder);
 }
 
 TEST(ShippedData, EveryColourTheCodeUsesIsDefined) {

@@ -135,6 +135,19 @@ TEST(MissingEntries, MessageNamesEveryMissingElement) {
     std::string message = MissingConstantsMessage(table);
     EXPECT_NE(message.find("Radar, FOW"), std::string::npos) << message;
 
+    // A file that gives nothing is named as such, not by 78 names.
+    ConstantsTable empty;
+    EXPECT_EQ(MissingConstantsMessage(empty).rfind("constants.xml gives none", 0), 0u);
+    EXPECT_LT(MissingConstantsMessage(empty).size(), 160u);
+    Brisk::Node most;
+    std::string mostXml;
+    for (int index = 11; index <= 78; ++index)
+        mostXml += "<" + std::string(ConstantName(ConstantIdFromIndex(index))) + "/>";
+    most.LoadText(mostXml.c_str());
+    LoadConstantsFrom(most, empty);
+    EXPECT_NE(MissingConstantsMessage(empty).find(" and 2 more; "), std::string::npos)
+        << MissingConstantsMessage(empty);
+
     table.Replace(ConstantId::Radar, std::make_unique<TurretData>());
     table.Replace(ConstantId::FOW, std::make_unique<FowData>());
     EXPECT_EQ(MissingConstantsMessage(table), "");

@@ -1,0 +1,183 @@
+// The game given a data folder with one file missing, empty or cut in half: it either starts and plays, or
+// ends with one line that names the file. It never crashes and never hangs.
+//
+// Every file outside the drawings is damaged in each way; of the 77 drawings, which share one loader, a few
+// of different kinds are. SECTOR_CLASH_DAMAGE_EVERY_FILE=1 damages every drawing too.
+#include "tests/support/ProgramRun.h"
+#include "tests/support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+enum class Damage { missing, empty, truncated };
+
+const char* NameOf(Damage damage) {
+    switch (damage) {
+    case Damage::missing:
+        return "missing";
+    case Damage::empty:
+        return "empty";
+    case Damage::truncated:
+        return "truncated";
+    }
+    return "";
+}
+
+// Frames enough for the loading mode's steps and a few of the game after them.
+constexpr int framesPlayed = 30;
+// A hang is a run still going after this; a healthy run takes a few seconds, under ASan a few more.
+constexpr int hangSeconds = 120;
+
+// A copy of the shipped data folder made of links, so only the damaged file is a file of its own.
+void LinkDataFolder(const fs::path& target) {
+    const fs::path shipped = SourceDir() / "data";
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(shipped)) {
+        const fs::path copy = target / fs::relative(entry.path(), shipped);
+        if (entry.is_directory())
+            fs::create_directories(copy);
+        else
+            fs::create_symlink(entry.path(), copy);
+    }
+}
+
+void DamageFile(const fs::path& dataFolder, const fs::path& relative, Damage damage) {
+    const fs::path shipped = SourceDir() / "data" / relative;
+    const fs::path damaged = dataFolder / relative;
+    fs::remove(damaged);
+    if (damage == Damage::missing)
+        return;
+    std::string text;
+    if (damage == Damage::truncated) {
+        std::ifstream file(shipped, std::ios::binary);
+        std::ostringstream whole;
+        whole << file.rdbuf();
+        text = whole.str().substr(0, whole.str().size() / 2);
+    }
+    std::ofstream(damaged, std::ios::binary) << text;
+}
+
+struct GameRun {
+    int exitCode = -1;
+    std::vector<std::string> gameLines; // what the game itself said, warnings left out
+    std::string output;
+};
+
+GameRun RunDriverOver(const fs::path& folder) {
+    const std::string command = "cd '" + folder.string() + "' && SDL_AUDIODRIVER=dummy timeout -s KILL " +
+                                std::to_string(hangSeconds) + " '" +
+                                (BinDir() / "sector-clash-autoplay").string() + "' --frames " +
+                                std::to_string(framesPlayed) + " 2>&1 >/dev/null";
+    const CommandResult result = RunCommand(command);
+    GameRun run;
+    run.exitCode = result.exitCode;
+    run.output = result.output;
+    std::istringstream lines(result.output);
+    for (std::string line; std::getline(lines, line);) {
+        const bool fromTheGame = line.rfind("sector-clash: ", 0) == 0;
+        const bool warning = line.find("the game goes on without it") != std::string::npos;
+        if (fromTheGame && !warning)
+            run.gameLines.push_back(line);
+    }
+    return run;
+}
+
+// Damages each file in each way and checks how the game takes it.
+void ExpectEachDamageHandled(const std::vector<fs::path>& files) {
+    const fs::path scratch = ScratchDir("damaged-data");
+    for (const fs::path& relative : files) {
+        for (Damage damage : {Damage::missing, Damage::empty, Damage::truncated}) {
+            SCOPED_TRACE(relative.string() + " " + NameOf(damage));
+            const fs::path folder = scratch / "run";
+            fs::remove_all(folder);
+            LinkDataFolder(folder / "data");
+            DamageFile(folder / "data", relative, damage);
+            const GameRun run = RunDriverOver(folder);
+            // The driver answers 0 or 1; a crash or timeout's kill leaves the shell's 128 + signal.
+            ASSERT_TRUE(run.exitCode == 0 || run.exitCode == 1) << "crashed or hung:\n" << run.output;
+            if (run.exitCode == 0)
+                continue;
+            ASSERT_EQ(run.gameLines.size(), 1u) << run.output;
+            EXPECT_NE(run.gameLines.front().find(relative.filename().string()), std::string::npos)
+                << run.gameLines.front();
+        }
+    }
+    fs::remove_all(scratch);
+}
+
+std::vector<fs::path> FilesIn(const fs::path& relativeFolder) {
+    std::vector<fs::path> files;
+    for (const fs::directory_entry& entry : fs::directory_iterator(SourceDir() / "data" / relativeFolder))
+        if (entry.is_regular_file())
+            files.push_back(relativeFolder / entry.path().filename());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+bool HaveDisplay() {
+    return std::getenv("DISPLAY") != nullptr;
+}
+
+class DamagedData : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!HaveDisplay())
+            GTEST_SKIP() << "needs an X display";
+    }
+};
+
+} // namespace
+
+TEST_F(DamagedData, TopLevelFiles) {
+    ExpectEachDamageHandled(FilesIn(""));
+}
+
+TEST_F(DamagedData, Levels) {
+    ExpectEachDamageHandled(FilesIn("levels"));
+}
+
+TEST_F(DamagedData, Textures) {
+    ExpectEachDamageHandled(FilesIn("graphics/textures"));
+}
+
+TEST_F(DamagedData, FontsAndCursors) {
+    std::vector<fs::path> files = FilesIn("graphics/fonts");
+    for (const fs::path& file : FilesIn("graphics/cursors"))
+        files.push_back(file);
+    ExpectEachDamageHandled(files);
+}
+
+TEST_F(DamagedData, Drawings) {
+    if (std::getenv("SECTOR_CLASH_DAMAGE_EVERY_FILE") != nullptr) {
+        ExpectEachDamageHandled(FilesIn("graphics/drawings"));
+        return;
+    }
+    // A chassis, a turret, a building, a tower, an effect's sprite and the drawing of nothing.
+    ExpectEachDamageHandled({"graphics/drawings/LightTank.xml", "graphics/drawings/Cannon2.xml",
+                             "graphics/drawings/Base.xml", "graphics/drawings/DefenseTower.xml",
+                             "graphics/drawings/BlueSmoke.xml", "graphics/drawings/empty.xml"});
+}
+
+// A missing file the game can do without is named once as such, so a modder learns what is gone.
+TEST_F(DamagedData, AMissingKeyTableIsNamed) {
+    const fs::path folder = ScratchDir("damaged-keydef");
+    LinkDataFolder(folder / "data");
+    DamageFile(folder / "data", "keydef.xml", Damage::missing);
+    const GameRun run = RunDriverOver(folder);
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("sector-clash: data/keydef.xml cannot be read; the game goes on without it"),
+              std::string::npos)
+        << run.output;
+    fs::remove_all(folder);
+}
