@@ -28,6 +28,7 @@
 namespace Vorn::Mode {
 
 std::string Game::levelFileName = Game::defaultLevelFileName;
+int Game::skirmishTanks = skirmishTankCount;
 
 bool Game::Enter() {
     refusal.clear();
@@ -58,7 +59,8 @@ bool Game::Refuse(const std::string& reason) {
 void Game::BuildGame(Brisk::Node document) {
     const Zelt::Configuration& settings = Zelt::configuration;
     Battle battle = StartBattle(std::move(document), static_cast<unsigned>(settings.screenWidth),
-                                static_cast<unsigned>(settings.screenHeight), true, platform::Beep);
+                                static_cast<unsigned>(settings.screenHeight), true, platform::Beep,
+                                skirmishTanks);
     level = battle.level;
     world = battle.world.release();
     camera = new Camera(world->Width(), world->Height());

@@ -36,6 +36,8 @@ public:
     static constexpr const char* defaultLevelFileName = "levels/level0.xml";
     // The level every game plays: a name under "data/" or any file path.
     static std::string levelFileName;
+    // How many skirmish tanks every game fields (the driver measures drawing with larger armies).
+    static int skirmishTanks;
 
     const std::string& Refusal() const { return refusal; }
     Level* CurrentLevel() const { return level; }

@@ -36,6 +36,8 @@ TEST(Autoplay, WritesAScreenshotOfTheWindowSize) {
 TEST(Autoplay, RefusesUnknownOptions) {
     EXPECT_NE(RunDriver("--bogus"), 0);
     EXPECT_NE(RunDriver("--shot nothing"), 0);
+    EXPECT_NE(RunDriver("--skirmish 65537"), 0) << "callsigns cannot tell more tanks apart";
+    EXPECT_NE(RunDriver("--skirmish many"), 0);
 }
 
 TEST(Autoplay, FailsWithoutADisplay) {

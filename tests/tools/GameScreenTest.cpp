@@ -118,6 +118,23 @@ int WhiteInColumn(const platform::RgbaImage& image, int x) {
 
 } // namespace
 
+// A larger skirmish, for measuring the drawing, is the simulator's skirmish of the same size.
+TEST(GameScreen, ASkirmishOfAnySizeIsTheSimulatorsToo) {
+    if (!HaveDisplay())
+        GTEST_SKIP() << "needs an X display";
+    const ProgramRun game =
+        RunProgram("sector-clash-autoplay", "--seed 11 --frames 30 --skirmish 600 --stats");
+    ASSERT_EQ(game.status, 0) << game.out;
+    const std::string steps = Member(game.last, "steps");
+    const ProgramRun larger =
+        RunProgram("sector-clash-simulate",
+                   "data/levels/level0.xml --skirmish 600 --seed 11 --step 16 --steps " + steps);
+    const ProgramRun usual = RunProgram(
+        "sector-clash-simulate", "data/levels/level0.xml --skirmish --seed 11 --step 16 --steps " + steps);
+    EXPECT_EQ(Member(game.last, "digest"), Member(larger.last, "digest"));
+    EXPECT_NE(Member(game.last, "digest"), Member(usual.last, "digest"));
+}
+
 TEST(GameScreen, ASeededRunIsTheSimulatorsRunWhateverIsDrawn) {
     if (!HaveDisplay())
         GTEST_SKIP() << "needs an X display";
@@ -202,7 +219,8 @@ TEST(GameScreen, AGameThatCannotStartSaysWhyAndEnds) {
     WriteFile(folder / "data", "constants.xml", "<nothing/>");
     const ProgramRun refused = RunProgram("sector-clash-autoplay", "--frames 30", folder);
     EXPECT_NE(refused.status, 0);
-    EXPECT_NE(refused.out.find("the game cannot start: constants.xml lacks"), std::string::npos)
+    EXPECT_NE(refused.out.find("the game cannot start: constants.xml gives none of the game's entries"),
+              std::string::npos)
         << refused.out;
 
     EXPECT_EQ(RunProgram("sector-clash", "--bogus").status, 2);

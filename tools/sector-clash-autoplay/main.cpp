@@ -2,7 +2,8 @@
 // frame interval, and writes screenshots of chosen frames.
 //
 //   sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]
-//                         [--level FILE] [--seed N] [--stats] [--reveal]
+//                         [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]
+//                         [--memory-every N]
 //
 // --input plays a script of timed mouse and key events and checks (see InputScript.h). --level plays
 // another level (a name under "data/" or any path), --seed seeds the random generator with N instead of
@@ -10,14 +11,19 @@
 // one JSON object; with the same level, seed, interval and step count the digest is the one
 // sector-clash-simulate LEVEL --skirmish --seed N --step MS --steps K prints. --reveal clears the player's
 // fog over the whole map before every frame, so screenshots show every side (the fog only decides what is
-// drawn: the simulation and the digest never read it).
+// drawn: the simulation and the digest never read it). --skirmish fields N skirmish tanks (0..65536) instead
+// of the game's 256, in the simulator's widened fields, to measure drawing with larger armies.
+// --memory-every N prints, every N frames, one JSON line with the frame, the game clock and the resident
+// memory, for soak runs that watch it.
 //
 // It needs an X display (Xvfb in tests). Exit 0 after the last frame; non-zero with a message when the
 // window or its GL context cannot be made, a screenshot cannot be written, or the run ends early.
 #include "game/GameMode.h"
 #include "game/LoadingMode.h"
+#include "game/SkirmishForces.h"
 #include "game/StateDigest.h"
 #include "platform/PngFile.h"
+#include "platform/ProcessMemory.h"
 #include "shell/ModeManager.h"
 #include "shell/program/Program.h"
 #include "tools/sector-clash-autoplay/InputScript.h"
@@ -45,15 +51,18 @@ struct DriverOptions {
     std::string inputFile;
     std::string level;
     std::optional<std::uint32_t> seed;
+    std::uint32_t skirmishTanks = Vorn::skirmishTankCount;
     bool stats = false;
     bool reveal = false;
+    std::uint32_t memoryEvery = 0;
 };
 
 void Usage() {
     std::fprintf(
         stderr,
         "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n"
-        "                             [--level FILE] [--seed N] [--stats] [--reveal]\n");
+        "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]\n"
+        "                             [--memory-every N]\n");
 }
 
 bool ParseCount(const char* text, std::uint32_t& value) {
@@ -103,10 +112,19 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options) {
                 return false;
             }
             options.seed = seed;
+        } else if (argument == "--skirmish" && hasValue) {
+            if (!ParseCount(argv[++i], options.skirmishTanks) ||
+                options.skirmishTanks > static_cast<std::uint32_t>(Vorn::largestSkirmish)) {
+                return false;
+            }
         } else if (argument == "--stats") {
             options.stats = true;
         } else if (argument == "--reveal") {
             options.reveal = true;
+        } else if (argument == "--memory-every" && hasValue) {
+            if (!ParseCount(argv[++i], options.memoryEvery)) {
+                return false;
+            }
         } else {
             return false;
         }
@@ -144,6 +162,13 @@ void Measure(autoplay::RunStats& stats, std::uint32_t frame, std::uint32_t lastF
     }
 }
 
+void PrintMemory(std::uint32_t frame) {
+    std::printf("{\"frame\": %u, \"game_ms\": %u, \"rss_kb\": %ld}\n", frame,
+                Vorn::world != nullptr ? static_cast<unsigned>(Vorn::world->Clock()) : 0u,
+                platform::ResidentKb());
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -167,6 +192,7 @@ int main(int argc, char** argv) {
                 : options.level;
     }
     Vorn::Mode::Loading::fixedSeed = options.seed;
+    Vorn::Mode::Game::skirmishTanks = static_cast<int>(options.skirmishTanks);
     autoplay::RunStats stats;
 
     bool checkFailed = false;
@@ -189,6 +215,9 @@ int main(int argc, char** argv) {
         framesDone = frame;
         if (options.stats) {
             Measure(stats, frame, options.frames);
+        }
+        if (options.memoryEvery != 0 && frame % options.memoryEvery == 0) {
+            PrintMemory(frame);
         }
         checkFailed = !script.AfterFrame(frame, stderr) || checkFailed;
         auto shot = options.shots.find(frame);

@@ -7,6 +7,7 @@
 #include "game/StateDigest.h"
 #include "graphics/DrawingStore.h"
 #include "graphics/ParticleSystemFactory.h"
+#include "platform/ProcessMemory.h"
 #include "random/Random.h"
 #include "rules/ConstantsLoader.h"
 #include "tools/sector-clash-simulate/Census.h"
@@ -21,8 +22,6 @@
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 
@@ -169,19 +168,6 @@ std::string TickJson(std::vector<double> tickMs) {
     return text;
 }
 
-// The process's resident memory from /proc, for soak runs that watch it; -1 where it cannot be read.
-long ResidentKb() {
-    std::FILE* statm = std::fopen("/proc/self/statm", "r");
-    if (!statm)
-        return -1;
-    long pages = 0;
-    long resident = -1;
-    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
-        resident = -1;
-    std::fclose(statm);
-    return resident < 0 ? -1 : resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
 bool RunOver(const Options& options, const Vorn::World& world, const Vorn::Level& level, long long steps) {
     if (level.finished && !options.playOn)
         return true;
@@ -206,7 +192,7 @@ void Simulate(const Options& options, Brisk::Node document) {
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         ++steps;
         if (options.trace && world.Clock() / 1000 != secondBefore)
-            std::printf("%s, \"rss_kb\": %ld}\n", StateJson(world, level, steps).c_str(), ResidentKb());
+            std::printf("%s, \"rss_kb\": %ld}\n", StateJson(world, level, steps).c_str(), platform::ResidentKb());
     }
     std::printf("%s, %s}\n", StateJson(world, level, steps).c_str(), TickJson(std::move(tickMs)).c_str());
     battle.world.reset();
