@@ -2,6 +2,7 @@
 #include "graphics/Drawing.h"
 
 #include "datafiles/ColourTable.h"
+#include "graphics/DrawingBatch.h"
 #include "datafiles/Node.h"
 #include "platform/GlContext.h"
 
@@ -246,6 +247,10 @@ void Drawing::Replay() const {
 }
 
 void Drawing::Draw(float angle) const {
+    // An open batch places the vertices itself; the list is what it must look like.
+    if (DrawingBatch* batch = DrawingBatch::Active(); batch != nullptr && batch->Add(steps, angle)) {
+        return;
+    }
     // Drawings loaded without a window have no list; with a window since, they are replayed directly.
     const bool replay = list == 0;
     if (replay && (steps.empty() || !platform::GlContext::IsAnyCurrent())) {

@@ -39,7 +39,8 @@ public:
     // all the simulation reads. Replaces whatever the drawing held before.
     void Compile(const Brisk::Node& document);
     // Draws in the current colour at the origin, rotated clockwise on screen by angle degrees. At angle 0
-    // the matrix is left alone, so drawing costs a single list call.
+    // the matrix is left alone, so drawing costs a single list call. While a DrawingBatch is open the
+    // drawing joins it instead.
     void Draw(float angle) const;
     // Deletes the display list (the recorded form and the points stay).
     void Release();

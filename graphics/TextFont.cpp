@@ -1,4 +1,5 @@
-// One face at one size turned into a texture per character, drawn as one quad per character.
+// One face at one size turned into a texture per character, drawn as one quad per character or as one
+// array of quads from the atlas.
 #include "graphics/TextFont.h"
 
 #include "graphics/FontNames.h"
@@ -13,7 +14,25 @@
 
 namespace Vorn {
 
+// The quads of one text, for one call; kept between texts so that drawing allocates nothing.
+struct TextQuads {
+    std::vector<float> positions;
+    std::vector<float> coordinates;
+    std::vector<std::uint8_t> colours;
+
+    void Clear() {
+        positions.clear();
+        coordinates.clear();
+        colours.clear();
+    }
+};
+
 namespace {
+
+TextQuads& SharedQuads() {
+    static TextQuads quads;
+    return quads;
+}
 
 constexpr unsigned char tab = 9;
 constexpr unsigned char underscore = 95;
@@ -34,18 +53,6 @@ bool Advances(unsigned char code) {
 
 void SetColour(const FontColour& colour) {
     glColor4ub(colour.r, colour.g, colour.b, colour.a);
-}
-
-unsigned int UploadGlyph(unsigned int texture, unsigned int side, const std::vector<std::uint8_t>& image) {
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE8_ALPHA8, static_cast<GLsizei>(side),
-                 static_cast<GLsizei>(side), 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, image.data());
-    return texture;
 }
 
 } // namespace
@@ -121,25 +128,48 @@ void TextFont::CreateDefault() {
 
 void TextFont::RenderGlyphs(const platform::GlyphFace& face, int size) {
     side = GlyphSide(size);
+    const bool atlased = atlas.Begin(side);
     const std::vector<std::uint8_t> empty(static_cast<std::size_t>(side) * side * 2, 0);
     for (int code = FirstGlyph; code <= LastGlyph; ++code) {
         const platform::GlyphBitmap glyph = face.Render(static_cast<unsigned char>(code));
         metrics[code] = glyph.metrics;
         const bool blank = code == ' ' || code == noBreakSpace;
-        UploadGlyph(textures[code], side, blank ? empty : LayOutGlyph(glyph, size, side));
+        const std::vector<std::uint8_t> image = blank ? empty : LayOutGlyph(glyph, size, side);
+        UploadGlyphTexture(textures[code], side, image);
+        if (atlased)
+            atlas.Put(static_cast<unsigned char>(code), image);
     }
+    atlas.Upload();
 }
 
 void TextFont::Release() {
     if (created && platform::GlContext::IsAnyCurrent()) {
         glDeleteTextures(GlyphCount, textures.data());
     }
+    atlas.Release();
     textures.fill(0);
     created = false;
 }
 
-void TextFont::DrawQuad(unsigned char code, double x, double y) const {
+// The corners in the order the single quads give them; positions are converted to single precision as
+// the driver converts the single quads' vertices.
+void TextFont::DrawQuad(unsigned char code, double x, double y, TextQuads* quads,
+                        const FontColour& tint) const {
     const double s = side;
+    if (quads != nullptr) {
+        const GlyphAtlas::Box cell = atlas.Cell(code);
+        const auto corner = [&](double cornerX, double cornerY, float u, float v) {
+            quads->positions.insert(quads->positions.end(),
+                                    {static_cast<float>(cornerX), static_cast<float>(cornerY)});
+            quads->coordinates.insert(quads->coordinates.end(), {u, v});
+            quads->colours.insert(quads->colours.end(), {tint.r, tint.g, tint.b, tint.a});
+        };
+        corner(x, y, cell.left, cell.bottom);
+        corner(x + s, y, cell.right, cell.bottom);
+        corner(x + s, y + s, cell.right, cell.top);
+        corner(x, y + s, cell.left, cell.top);
+        return;
+    }
     glBindTexture(GL_TEXTURE_2D, textures[code]);
     glBegin(GL_QUADS);
     glTexCoord2d(0, 1);
@@ -153,14 +183,14 @@ void TextFont::DrawQuad(unsigned char code, double x, double y) const {
     glEnd();
 }
 
-void TextFont::DrawUnderline(double x, double y, const char* text) const {
+void TextFont::DrawUnderline(double x, double y, const char* text, TextQuads* quads) const {
     double length = 0;
     for (const char* c = text; *c != '\0'; ++c) {
         length += metrics[static_cast<unsigned char>(*c)].cellIncX;
     }
     const double step = metrics[underscore].cellIncX;
     for (double at = x; at <= x + length; at += step) {
-        DrawQuad(underscore, at, y);
+        DrawQuad(underscore, at, y, quads, colour);
         // A face whose "_" does not advance would never leave the start: one stroke is all it gets.
         if (step <= 0) {
             break;
@@ -168,9 +198,31 @@ void TextFont::DrawUnderline(double x, double y, const char* text) const {
     }
 }
 
+void TextFont::DrawQuads(const TextQuads& quads) const {
+    if (quads.positions.empty()) {
+        return;
+    }
+    glBindTexture(GL_TEXTURE_2D, atlas.Texture());
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(2, GL_FLOAT, 0, quads.positions.data());
+    glTexCoordPointer(2, GL_FLOAT, 0, quads.coordinates.data());
+    glColorPointer(4, GL_UNSIGNED_BYTE, 0, quads.colours.data());
+    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(quads.positions.size() / 2));
+    glPopClientAttrib();
+    // The text's own colour stays current, as after drawing the quads one by one.
+    SetColour(colour);
+}
+
 double TextFont::DrawText(double x, double y, const char* text) const {
     if (!created || text == nullptr) {
         return x;
+    }
+    TextQuads* quads = oneCallPerText && atlas.Texture() != 0 ? &SharedQuads() : nullptr;
+    if (quads != nullptr) {
+        quads->Clear();
     }
     glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_TEXTURE_BIT);
     glDisable(GL_LIGHTING);
@@ -182,7 +234,7 @@ double TextFont::DrawText(double x, double y, const char* text) const {
     x += offsetX;
     y += offsetY;
     if (underline) {
-        DrawUnderline(x, y, text);
+        DrawUnderline(x, y, text, quads);
     }
     for (const char* c = text; *c != '\0'; ++c) {
         const auto code = static_cast<unsigned char>(*c);
@@ -192,16 +244,23 @@ double TextFont::DrawText(double x, double y, const char* text) const {
         }
         if (HasInk(code)) {
             if (shadow) {
-                SetColour(shadowColour);
-                DrawQuad(code, x + shadowOffsetX, y + shadowOffsetY);
-                SetColour(colour);
+                if (quads == nullptr) {
+                    SetColour(shadowColour);
+                }
+                DrawQuad(code, x + shadowOffsetX, y + shadowOffsetY, quads, shadowColour);
+                if (quads == nullptr) {
+                    SetColour(colour);
+                }
             }
-            DrawQuad(code, x, y);
+            DrawQuad(code, x, y, quads, colour);
         }
         if (Advances(code)) {
             x += metrics[code].cellIncX;
             y += metrics[code].cellIncY;
         }
+    }
+    if (quads != nullptr) {
+        DrawQuads(*quads);
     }
     glPopAttrib();
     return x;

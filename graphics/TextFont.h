@@ -1,6 +1,8 @@
-// One face at one size turned into a texture per character, drawn as one quad per character.
+// One face at one size turned into a texture per character, drawn as one quad per character; the glyphs
+// are also kept together in one atlas, so that a whole text goes to the driver in one call.
 #pragma once
 
+#include "graphics/GlyphAtlas.h"
 #include "platform/GlyphFace.h"
 
 #include <array>
@@ -9,6 +11,8 @@
 #include <vector>
 
 namespace Vorn {
+
+struct TextQuads;
 
 struct FontColour {
     std::uint8_t r = 0, g = 0, b = 0, a = 255;
@@ -51,6 +55,12 @@ public:
         metrics[code] = replacement;
     }
     unsigned int Texture(unsigned char code) const { return textures[code]; }
+    // Zero when the glyphs are too large for one atlas (then they are drawn one by one).
+    unsigned int AtlasTexture() const { return atlas.Texture(); }
+
+    // Off, every character is drawn from its own texture with calls of its own: the picture the one
+    // call per text must equal.
+    static void SetOneCallPerText(bool on) { oneCallPerText = on; }
 
     // The smallest power of two from 4 to 256 that holds a clamped size.
     static unsigned int GlyphSide(int size);
@@ -72,11 +82,16 @@ public:
 
 private:
     void RenderGlyphs(const platform::GlyphFace& face, int size);
-    void DrawQuad(unsigned char code, double x, double y) const;
-    void DrawUnderline(double x, double y, const char* text) const;
+    // Draws the quad at once, or adds it to quads in the colour given when quads is not null.
+    void DrawQuad(unsigned char code, double x, double y, TextQuads* quads, const FontColour& tint) const;
+    void DrawUnderline(double x, double y, const char* text, TextQuads* quads) const;
+    void DrawQuads(const TextQuads& quads) const;
+
+    static inline bool oneCallPerText = true;
 
     std::array<unsigned int, GlyphCount> textures{};
     std::array<platform::GlyphMetrics, GlyphCount> metrics{};
+    GlyphAtlas atlas;
     unsigned int side = 0;
     bool created = false;
 };

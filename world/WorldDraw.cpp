@@ -1,6 +1,7 @@
 // Drawing the world's layers: lower effects, objects, upper effects, bullets and the fog on top.
 #include "world/World.h"
 
+#include "graphics/DrawingBatch.h"
 #include "world/Bullet.h"
 #include "world/Effect.h"
 #include "world/WorldCamera.h"
@@ -62,6 +63,7 @@ void World::DrawEffects(EffectMap& layer, float centreX, float centreY, float ra
 
 // Kind by kind in draw order, side by side within a kind; other sides' landmines stay hidden.
 void World::DrawObjects(float centreX, float centreY, float radius) {
+    DrawingBatch batch;
     for (int kind = 0; kind < objectKindCount; ++kind)
         for (int side = 0; side < sideCount; ++side) {
             if (kind == KindLandmine && side != sides.playerSide)
@@ -76,6 +78,7 @@ void World::DrawObjects(float centreX, float centreY, float radius) {
 
 // The fog never hides bullets.
 void World::DrawBullets(float centreX, float centreY, float radius) {
+    DrawingBatch batch;
     for (Bullet* bullet : bullets.QueryRange(centreX, centreY, radius))
         if (WithinOf(*bullet, centreX, centreY, radius))
             DrawTranslated(*bullet);

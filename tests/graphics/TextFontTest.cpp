@@ -7,6 +7,9 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 using Vorn::TextFont;
@@ -75,10 +78,13 @@ protected:
         font.Create(Vorn::FontNames::defaultFace, 12, false, false, false, 0, 0);
         font.colour = {255, 255, 255, 255};
     }
+    void TearDown() override { TextFont::SetOneCallPerText(true); }
 
     // Replaces the glyph of `code` by a full-cell image: opaque except its top row (transparent) and its
     // left column (transparent), so orientation and scale both show in the pixels.
+    // The marker lives in the glyph's own texture, so the text is drawn from those for the rest of the test.
     void PaintMarkerGlyph(unsigned char code) {
+        TextFont::SetOneCallPerText(false);
         const unsigned side = font.Side();
         std::vector<std::uint8_t> image(side * side * 2, 255);
         for (unsigned i = 0; i < side; ++i) {
@@ -197,3 +203,54 @@ TEST_F(TextFontTest, GermanAndAccentedLettersHaveTheirMarks) {
 }
 
 } // namespace
+
+// Texts drawn as one array from the atlas look as drawn a character at a time from the glyphs' own
+// textures: shadows, underlines, tabs, translucent colours, two sizes. With the pen on whole pixels every
+// texel is read exactly and the pictures are the same; between pixels the filter's weights come from
+// coordinates in a larger texture, and a few pixels may differ by one step.
+TEST_F(TextFontTest, OneCallPerTextGivesTheSamePixelsAsOneCallPerCharacter) {
+    Vorn::TextFont large;
+    large.Create(Vorn::FontNames::defaultFace, 20, true, false, true, 0, 0);
+    ASSERT_NE(font.AtlasTexture(), 0u);
+    ASSERT_NE(large.AtlasTexture(), 0u);
+    const auto scene = [&](bool oneCall, double fraction) {
+        TextFont::SetOneCallPerText(oneCall);
+        window.Clear(0.1f, 0.2f, 0.3f);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        font.colour = {255, 255, 255, 255};
+        font.shadow = false;
+        font.underline = false;
+        font.DrawText(2, 100, "Units: 243, Bullets: 000");
+        font.shadow = true;
+        font.colour = {250, 210, 90, 200};
+        font.DrawText(3 + fraction, 80 + fraction / 2, "Vendel (Blue)\tMoney: 0");
+        font.underline = true;
+        font.DrawText(-4, 60, "\xc4rger \xfc" "ber gro\xdf" "e Stra\xdf" "en");
+        large.colour = {90, 255, 120, 160};
+        large.shadow = true;
+        large.DrawText(10 + fraction, 20 - fraction, "Headquarters");
+        large.DrawText(100, 2, "Wg_|");
+        std::vector<std::uint8_t> pixels(160 * 120 * 4);
+        glReadPixels(0, 0, 160, 120, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    };
+    for (const double fraction : {0.0, 0.3, 0.5}) {
+        const std::vector<std::uint8_t> characters = scene(false, fraction);
+        const std::vector<std::uint8_t> texts = scene(true, fraction);
+        int inked = 0;
+        int differing = 0;
+        int largest = 0;
+        for (std::size_t i = 0; i < characters.size(); i += 4) {
+            inked += characters[i] != 25 || characters[i + 1] != 51 ? 1 : 0;
+            int apart = 0;
+            for (std::size_t c = i; c < i + 3; ++c)
+                apart = std::max(apart, std::abs(characters[c] - texts[c]));
+            differing += apart > 0 ? 1 : 0;
+            largest = std::max(largest, apart);
+        }
+        EXPECT_GT(inked, 1500);
+        EXPECT_LE(differing, fraction == 0 ? 0 : 8) << "pen " << fraction << " off the pixels";
+        EXPECT_LE(largest, 1) << "pen " << fraction << " off the pixels";
+    }
+}

@@ -1,0 +1,302 @@
+// Drawings placed on the CPU and drawn together, in an order that keeps every overlap as it was.
+#include "graphics/DrawingBatch.h"
+
+#include "platform/GlContext.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <numbers>
+
+namespace Vorn {
+
+namespace {
+
+// Small enough that units a few pixels apart on a zoomed-out map fall in cells of their own.
+constexpr int cellPixels = 8;
+
+bool IsAffine(const float (&m)[16]) {
+    return m[3] == 0 && m[7] == 0 && m[11] == 0 && m[15] == 1;
+}
+
+// The matrix glRotatef(angle, 0, 0, -1) multiplies on, in single precision as the driver keeps it, so the
+// placed vertices fall where the list's would within rounding.
+void Rotate(float (&m)[16], float angle) {
+    const double radians = angle * std::numbers::pi / 180.0;
+    const auto s = static_cast<float>(-std::sin(radians));
+    const auto c = static_cast<float>(std::cos(radians));
+    for (int row = 0; row < 4; ++row) {
+        const float first = m[row];
+        const float second = m[4 + row];
+        m[row] = first * c + second * s;
+        m[4 + row] = first * -s + second * c;
+    }
+}
+
+} // namespace
+
+DrawingBatch::DrawingBatch() {
+    if (!enabled || active != nullptr || !platform::GlContext::IsAnyCurrent())
+        return;
+    open = true;
+    active = this;
+    float projection[16];
+    GLint viewport[4];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    float lineWidth = 1;
+    glGetFloatv(GL_LINE_WIDTH, &lineWidth);
+    // Smoothed lines spread a pixel beyond their width; one more covers the rounding of the corners.
+    pad = std::ceil(lineWidth / 2) + 2;
+    screenKnown = IsAffine(projection) && projection[8] == 0 && projection[9] == 0 && viewport[2] > 0 &&
+                  viewport[3] > 0;
+    columns = 1;
+    rows = 1;
+    if (screenKnown) {
+        const float halfWidth = static_cast<float>(viewport[2]) / 2;
+        const float halfHeight = static_cast<float>(viewport[3]) / 2;
+        // Window pixels counted from the viewport's corner.
+        toWindow[0] = projection[0] * halfWidth;
+        toWindow[1] = projection[4] * halfWidth;
+        toWindow[2] = (projection[12] + 1) * halfWidth;
+        toWindow[3] = projection[1] * halfHeight;
+        toWindow[4] = projection[5] * halfHeight;
+        toWindow[5] = (projection[13] + 1) * halfHeight;
+        columns = (viewport[2] + cellPixels - 1) / cellPixels;
+        rows = (viewport[3] + cellPixels - 1) / cellPixels;
+    }
+    cells.assign(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), 0);
+}
+
+DrawingBatch::~DrawingBatch() {
+    if (!open)
+        return;
+    Flush();
+    active = nullptr;
+}
+
+bool DrawingBatch::Add(const std::vector<DrawingStep>& steps, float angle) {
+    float matrix[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, matrix);
+    if (!IsAffine(matrix)) {
+        Flush();
+        return false;
+    }
+    if (angle != 0.0f)
+        Rotate(matrix, angle);
+    Colour start;
+    glGetFloatv(GL_CURRENT_COLOR, start.data());
+    Place(steps, matrix, start);
+    for (const Primitive& primitive : primitives)
+        Emit(primitive.kind, primitive.first, primitive.count);
+    return true;
+}
+
+// Walks the steps as the list would replay them: every vertex placed with the colour current at it, the
+// primitives noted, and the colour left current afterwards.
+void DrawingBatch::Place(const std::vector<DrawingStep>& steps, const float (&m)[16], Colour colour) {
+    placed.clear();
+    primitives.clear();
+    std::vector<Colour> saved;
+    const Colour start = colour;
+    for (const DrawingStep& step : steps) {
+        switch (step.kind) {
+        case DrawingStep::Kind::SetColour:
+            for (int i = 0; i < 4; ++i)
+                colour[i] = static_cast<float>(step.colour[i]) / 255.0f;
+            break;
+        case DrawingStep::Kind::PushColour:
+            saved.push_back(colour);
+            break;
+        case DrawingStep::Kind::PopColour:
+            // An unmatched pop changes nothing, as the driver refuses it.
+            if (!saved.empty()) {
+                colour = saved.back();
+                saved.pop_back();
+            }
+            break;
+        case DrawingStep::Kind::Begin:
+            primitives.push_back({step.primitive, placed.size(), 0});
+            break;
+        case DrawingStep::Kind::Vertex: {
+            const Placed at{static_cast<float>(m[0] * step.x + m[4] * step.y + m[12]),
+                            static_cast<float>(m[1] * step.x + m[5] * step.y + m[13]),
+                            static_cast<float>(m[2] * step.x + m[6] * step.y + m[14])};
+            placed.push_back({at, colour});
+            if (!primitives.empty())
+                ++primitives.back().count;
+            break;
+        }
+        case DrawingStep::Kind::End:
+            break;
+        }
+    }
+    if (colour != start)
+        glColor4fv(colour.data());
+}
+
+// The cells a primitive's vertices cover on the window, widened by the pad. Whatever lies off the window,
+// or is not finite, or cannot be placed on it, takes the border cells or all of them, which only makes
+// the order stricter.
+void DrawingBatch::CellBox(std::size_t first, std::size_t count, int& left, int& bottom, int& right,
+                           int& top) const {
+    float minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;
+    for (std::size_t i = first; i < first + count; ++i) {
+        const Placed& at = placed[i].at;
+        const float windowX = toWindow[0] * at.x + toWindow[1] * at.y + toWindow[2];
+        const float windowY = toWindow[3] * at.x + toWindow[4] * at.y + toWindow[5];
+        minX = std::min(minX, windowX);
+        maxX = std::max(maxX, windowX);
+        minY = std::min(minY, windowY);
+        maxY = std::max(maxY, windowY);
+    }
+    left = bottom = 0;
+    right = columns - 1;
+    top = rows - 1;
+    if (!screenKnown || !std::isfinite(minX) || !std::isfinite(minY) || !std::isfinite(maxX) ||
+        !std::isfinite(maxY))
+        return;
+    const auto cell = [](float pixels, int cellCount) {
+        const float index = std::floor(pixels / cellPixels);
+        return static_cast<int>(std::clamp(index, 0.0f, static_cast<float>(cellCount - 1)));
+    };
+    left = cell(minX - pad, columns);
+    right = cell(maxX + pad, columns);
+    bottom = cell(minY - pad, rows);
+    top = cell(maxY + pad, rows);
+}
+
+int DrawingBatch::LevelOf(int left, int bottom, int right, int top) const {
+    int level = 0;
+    for (int row = bottom; row <= top; ++row)
+        for (int column = left; column <= right; ++column)
+            level = std::max(level, cells[static_cast<std::size_t>(row * columns + column)]);
+    return level;
+}
+
+void DrawingBatch::Mark(int left, int bottom, int right, int top, int call) {
+    for (int row = bottom; row <= top; ++row)
+        for (int column = left; column <= right; ++column)
+            cells[static_cast<std::size_t>(row * columns + column)] = call;
+}
+
+// The first call of the mode at or after earliest, or a new one at the end.
+int DrawingBatch::CallFor(unsigned mode, int earliest) {
+    std::vector<int>& ofMode = mode == GL_LINES ? lineCalls : triangleCalls;
+    const auto found = std::lower_bound(ofMode.begin(), ofMode.end(), earliest);
+    if (found != ofMode.end())
+        return *found;
+    const int index = static_cast<int>(callsUsed++);
+    if (calls.size() < callsUsed)
+        calls.emplace_back();
+    Call& call = calls[static_cast<std::size_t>(index)];
+    call.mode = mode;
+    call.vertices.clear();
+    call.indices.clear();
+    ofMode.push_back(index);
+    return index;
+}
+
+namespace {
+
+bool IsLines(DrawingPrimitive kind) {
+    return kind == DrawingPrimitive::Lines || kind == DrawingPrimitive::LineStrip ||
+           kind == DrawingPrimitive::LineLoop;
+}
+
+// How many vertices the primitive needs before it draws anything.
+std::size_t Least(DrawingPrimitive kind) {
+    if (IsLines(kind))
+        return 2;
+    return kind == DrawingPrimitive::Quads || kind == DrawingPrimitive::QuadStrip ? 4 : 3;
+}
+
+} // namespace
+
+// Strips, loops, fans and quads become the separate lines and triangles the driver cuts them into. The
+// primitive goes into the first call of its mode after every call that drew where it draws.
+void DrawingBatch::Emit(DrawingPrimitive kind, std::size_t first, std::size_t count) {
+    if (count < Least(kind))
+        return;
+    int left = 0, bottom = 0, right = 0, top = 0;
+    CellBox(first, count, left, bottom, right, top);
+    const int call = CallFor(IsLines(kind) ? GL_LINES : GL_TRIANGLES, LevelOf(left, bottom, right, top));
+    Mark(left, bottom, right, top, call);
+    Call& into = calls[static_cast<std::size_t>(call)];
+    const auto base = static_cast<unsigned>(into.vertices.size());
+    into.vertices.insert(into.vertices.end(), placed.begin() + static_cast<std::ptrdiff_t>(first),
+                         placed.begin() + static_cast<std::ptrdiff_t>(first + count));
+    const auto put = [&](std::initializer_list<std::size_t> corners) {
+        for (const std::size_t corner : corners)
+            into.indices.push_back(base + static_cast<unsigned>(corner));
+    };
+    switch (kind) {
+    case DrawingPrimitive::Lines:
+        for (std::size_t i = 0; i + 1 < count; i += 2)
+            put({i, i + 1});
+        break;
+    case DrawingPrimitive::LineStrip:
+    case DrawingPrimitive::LineLoop:
+        for (std::size_t i = 0; i + 1 < count; ++i)
+            put({i, i + 1});
+        if (kind == DrawingPrimitive::LineLoop)
+            put({count - 1, 0});
+        break;
+    case DrawingPrimitive::Triangles:
+        for (std::size_t i = 0; i + 2 < count; i += 3)
+            put({i, i + 1, i + 2});
+        break;
+    case DrawingPrimitive::TriangleStrip:
+        for (std::size_t i = 0; i + 2 < count; ++i)
+            if (i % 2 == 0)
+                put({i, i + 1, i + 2});
+            else
+                put({i + 1, i, i + 2});
+        break;
+    case DrawingPrimitive::TriangleFan:
+        for (std::size_t i = 1; i + 1 < count; ++i)
+            put({i, i + 1, 0});
+        break;
+    case DrawingPrimitive::Quads:
+        for (std::size_t i = 0; i + 3 < count; i += 4)
+            put({i, i + 1, i + 3, i + 1, i + 2, i + 3});
+        break;
+    case DrawingPrimitive::QuadStrip:
+        for (std::size_t i = 0; i + 3 < count; i += 2)
+            put({i, i + 1, i + 2, i + 1, i + 3, i + 2});
+        break;
+    }
+}
+
+void DrawingBatch::Flush() {
+    callsFlushed = 0;
+    if (callsUsed == 0)
+        return;
+    Colour current;
+    glGetFloatv(GL_CURRENT_COLOR, current.data());
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    for (std::size_t i = 0; i < callsUsed; ++i) {
+        const Call& call = calls[i];
+        glVertexPointer(3, GL_FLOAT, sizeof(Vertex), &call.vertices.data()->at);
+        glColorPointer(4, GL_FLOAT, sizeof(Vertex), call.vertices.data()->colour.data());
+        glDrawElements(call.mode, static_cast<GLsizei>(call.indices.size()), GL_UNSIGNED_INT,
+                       call.indices.data());
+    }
+    glPopClientAttrib();
+    glPopMatrix();
+    glColor4fv(current.data());
+    callsFlushed = callsUsed;
+    callsUsed = 0;
+    lineCalls.clear();
+    triangleCalls.clear();
+    std::fill(cells.begin(), cells.end(), 0);
+}
+
+} // namespace Vorn
