@@ -29,7 +29,8 @@ public:
     void RevealFog(float x, float y, float r, int side);
     // True when some grid point around the box of half side r around (x, y) is less than nearly fogged.
     bool IsVisible(float x, float y, float r) const;
-    // Draws the fog over the box of half side r around the centre, one quad per grid square. Needs GL.
+    // Draws the fog over the box of half side r around the centre: a quad for every grid square with a
+    // fogged corner, as one vertex array. Needs GL.
     void Draw(float centreX, float centreY, float r) const;
 
     int Side() const { return side; }
@@ -43,7 +44,9 @@ private:
     // The grid index of a map coordinate along one axis, by truncation after adding the half size.
     int GridIndex(float coordinate, float halfSize) const;
     float FogAtOrFull(int column, int row) const;
-    void DrawSquare(int column, int row) const;
+    void AddQuad(int firstColumn, int firstRow, int lastColumn, int lastRow, const float (&alphas)[4]) const;
+    void AddSquare(int column, int row) const;
+    void AddFullFog(int firstColumn, int firstRow, int lastColumn, int lastRow) const;
 
     const Constants::FowData* record;
     float granularity;
