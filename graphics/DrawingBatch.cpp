@@ -101,7 +101,7 @@ bool DrawingBatch::Add(const std::vector<DrawingStep>& steps, float angle) {
 void DrawingBatch::Place(const std::vector<DrawingStep>& steps, const float (&m)[16], Colour colour) {
     placed.clear();
     primitives.clear();
-    std::vector<Colour> saved;
+    colourStack.clear();
     const Colour start = colour;
     for (const DrawingStep& step : steps) {
         switch (step.kind) {
@@ -110,13 +110,13 @@ void DrawingBatch::Place(const std::vector<DrawingStep>& steps, const float (&m)
                 colour[i] = static_cast<float>(step.colour[i]) / 255.0f;
             break;
         case DrawingStep::Kind::PushColour:
-            saved.push_back(colour);
+            colourStack.push_back(colour);
             break;
         case DrawingStep::Kind::PopColour:
             // An unmatched pop changes nothing, as the driver refuses it.
-            if (!saved.empty()) {
-                colour = saved.back();
-                saved.pop_back();
+            if (!colourStack.empty()) {
+                colour = colourStack.back();
+                colourStack.pop_back();
             }
             break;
         case DrawingStep::Kind::Begin:

@@ -102,6 +102,8 @@ private:
     // The drawing being added: its vertices placed, with the colour each was given.
     static inline std::vector<Vertex> placed;
     static inline std::vector<Primitive> primitives;
+    // The colours its PushColour steps saved.
+    static inline std::vector<Colour> colourStack;
 };
 
 } // namespace Vorn

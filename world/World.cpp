@@ -193,9 +193,8 @@ void World::UpdateObject(Object* object, ObjectKind kind, unsigned elapsedMs) {
         if (auto* corpse = dynamic_cast<Corpse*>(object))
             corpse->Update(*this, elapsedMs);
         break;
-    case KindTank:
-        if (auto* tank = dynamic_cast<Tank*>(object))
-            tank->Update(elapsedMs);
+    case KindTank: // UpdateTanks
+    case KindDebris:
         break;
     case KindTower:
         if (auto* tower = dynamic_cast<Tower*>(object))
@@ -205,8 +204,6 @@ void World::UpdateObject(Object* object, ObjectKind kind, unsigned elapsedMs) {
         if (auto* building = dynamic_cast<Building*>(object))
             building->Update(elapsedMs);
         break;
-    case KindDebris:
-        break;
     }
 }
 
@@ -214,30 +211,41 @@ void World::UpdateObject(Object* object, ObjectKind kind, unsigned elapsedMs) {
 void World::UpdateObjects(ObjectKind kind, unsigned elapsedMs) {
     for (int side = 0; side < sideCount; ++side) {
         TakeSnapshot(Objects(side, kind), objectSnapshot);
-        for (std::size_t i = 0; i < objectSnapshot.size(); ++i) {
-            if (kind == KindTank)
-                PrefetchTanksAhead(i);
-            UpdateObject(objectSnapshot[i], kind, elapsedMs);
+        if (kind == KindTank) {
+            UpdateTanks(elapsedMs);
+            continue;
         }
+        for (Object* object : objectSnapshot)
+            UpdateObject(object, kind, elapsedMs);
+    }
+}
+
+// The snapshot's tanks, each cast once: the walk then asks for what the next updates read, a few tanks
+// ahead, without casting every tank again at every stage.
+void World::UpdateTanks(unsigned elapsedMs) {
+    tankSnapshot.clear();
+    for (Object* object : objectSnapshot)
+        tankSnapshot.push_back(dynamic_cast<Tank*>(object));
+    for (std::size_t i = 0; i < tankSnapshot.size(); ++i) {
+        PrefetchTanksAhead(i);
+        if (Tank* tank = tankSnapshot[i])
+            tank->Update(elapsedMs);
     }
 }
 
 // A tank's update ends in moving its exhaust and dust, which lie elsewhere on the heap behind two pointers:
 // the tank, its lists of attached effects, the effects and their particle systems are asked for in stages,
 // one tank apart, so each has arrived by the time the next stage or the update reads it.
-void World::PrefetchTanksAhead(std::size_t next) {
-    const std::size_t count = objectSnapshot.size();
+void World::PrefetchTanksAhead(std::size_t next) const {
+    const std::size_t count = tankSnapshot.size();
     if (next + 4 < count)
-        __builtin_prefetch(objectSnapshot[next + 4]);
-    if (next + 3 < count)
-        if (const auto* tank = dynamic_cast<const Tank*>(objectSnapshot[next + 3]))
-            tank->PrefetchEffectLists();
-    if (next + 2 < count)
-        if (const auto* tank = dynamic_cast<const Tank*>(objectSnapshot[next + 2]))
-            tank->PrefetchEffects();
-    if (next + 1 < count)
-        if (const auto* tank = dynamic_cast<const Tank*>(objectSnapshot[next + 1]))
-            tank->PrefetchEffectSystems();
+        __builtin_prefetch(tankSnapshot[next + 4]);
+    if (next + 3 < count && tankSnapshot[next + 3] != nullptr)
+        tankSnapshot[next + 3]->PrefetchEffectLists();
+    if (next + 2 < count && tankSnapshot[next + 2] != nullptr)
+        tankSnapshot[next + 2]->PrefetchEffects();
+    if (next + 1 < count && tankSnapshot[next + 1] != nullptr)
+        tankSnapshot[next + 1]->PrefetchEffectSystems();
 }
 
 void World::UpdateBullets(unsigned elapsedMs) {

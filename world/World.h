@@ -24,6 +24,7 @@ class Bullet;
 class Effect;
 class LevelEvents;
 class Object;
+class Tank;
 class WorldCamera;
 class ICallsign;
 namespace Constants {
@@ -114,7 +115,8 @@ private:
     static void RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dispose);
     void UpdateObject(Object* object, ObjectKind kind, unsigned elapsedMs);
     void UpdateObjects(ObjectKind kind, unsigned elapsedMs);
-    void PrefetchTanksAhead(std::size_t next);
+    void UpdateTanks(unsigned elapsedMs);
+    void PrefetchTanksAhead(std::size_t next) const;
     void UpdateBullets(unsigned elapsedMs);
     void UpdateEffects(unsigned elapsedMs);
     void RemoveFinishedBullets();
@@ -143,6 +145,7 @@ private:
     float width = 0;
     float height = 0;
     std::vector<Object*> objectSnapshot;
+    std::vector<Tank*> tankSnapshot;
     std::vector<Bullet*> bulletSnapshot;
     std::vector<Effect*> effectSnapshot;
     // Serial of every object in the object containers, with how many containers hold it.
