@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <vector>
 
 namespace Vorn {
 
@@ -283,18 +284,46 @@ void World::UpdateEffects(unsigned elapsedMs) {
 void World::RemoveFinishedEffects(EffectMap& layer) {
     RemoveBackwards(
         layer, [](Effect* effect) { return !effect->held && effect->IsFinished(); },
-        [](Effect* effect) { delete effect; });
+        [](Effect* effect) { delete effect; }, [](const Effect* effect) { effect->PrefetchSystem(); });
 }
 
-// Walks every cell from its last entry to its first, so that taking entries out keeps the walk valid. The
-// condition reads each entry, so entries are asked for a few ahead of it.
-template <typename T, typename Condition, typename Dispose>
-void World::RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dispose) {
-    constexpr std::size_t entriesAhead = 8;
+namespace {
+// Whether any entry meets the condition. Most steps remove nothing, so the entries are first read in one
+// flat run, where each can be asked for well ahead of its test and what it points to a little later.
+template <typename T, typename Condition, typename PrefetchInner>
+bool AnyMeets(SpatialMap<T>& map, Condition& condition, PrefetchInner& prefetchInner) {
+    constexpr std::size_t innerAhead = 8;
+    constexpr std::size_t entriesAhead = 2 * innerAhead;
+    thread_local std::vector<T*> entries; // one per kind of entry and condition, kept for its capacity
+    entries.clear();
+    for (const auto* cell : map.CellsInOrder())
+        entries.insert(entries.end(), cell->begin(), cell->end());
+    const std::size_t count = entries.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + entriesAhead < count) {
+            const char* ahead = reinterpret_cast<const char*>(entries[i + entriesAhead]);
+            // A tank's armour pointer lies in its second or third line; an effect may straddle two, and its
+            // particle system usually follows it on the heap.
+            for (std::size_t line = 0; line < 3; ++line)
+                __builtin_prefetch(ahead + 64 * line);
+        }
+        if (i + innerAhead < count)
+            prefetchInner(entries[i + innerAhead]);
+        if (condition(entries[i]))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+// Walks every cell from its last entry to its first, so that taking entries out keeps the walk valid.
+template <typename T, typename Condition, typename Dispose, typename PrefetchInner>
+void World::RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dispose,
+                            PrefetchInner prefetchInner) {
+    if (!AnyMeets(map, condition, prefetchInner))
+        return;
     map.ForEachCellInOrder([&](typename SpatialMap<T>::Cell& cell) {
         for (std::size_t i = cell.size(); i-- > 0;) {
-            if (i >= entriesAhead && i < cell.size())
-                __builtin_prefetch(cell[i - entriesAhead]);
             if (i >= cell.size() || !condition(cell[i]))
                 continue;
             T* item = cell[i];
@@ -342,6 +371,10 @@ void World::RemoveDestroyed(int side) {
         [this](Object* object) {
             Die(object, ExplosionType::ExplosionTank,
                 static_cast<CorpseType>(static_cast<Tank*>(object)->type));
+        },
+        [](const Object* object) {
+            if (const auto* tank = dynamic_cast<const Tank*>(object))
+                __builtin_prefetch(tank->armor.get());
         });
     RemoveBackwards(
         Objects(side, KindTower),

@@ -111,8 +111,9 @@ private:
     // The table behind ContainsAnywhere follows every way an object enters or leaves a container.
     void NoteFiled(const Object* object);
     void NoteUnfiled(const Object* object);
-    template <typename T, typename Condition, typename Dispose>
-    static void RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dispose);
+    template <typename T, typename Condition, typename Dispose, typename PrefetchInner = void (*)(const T*)>
+    static void RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dispose,
+                                PrefetchInner prefetchInner = [](const T*) {});
     void UpdateObject(Object* object, ObjectKind kind, unsigned elapsedMs);
     void UpdateObjects(ObjectKind kind, unsigned elapsedMs);
     void UpdateTanks(unsigned elapsedMs);
