@@ -19,6 +19,22 @@ int SpatialCellIndex(float coordinate);
 std::uint32_t SpatialCellKey(int cx, int cy);
 std::uint32_t SpatialCellKeyOf(float x, float y);
 
+// The cells a square of half side r around (x, y) touches, as index bounds; empty for a negative or
+// not-a-number r. Queries over many maps with the same square work it out once.
+struct SpatialCellSpan {
+    int firstColumn = 0;
+    int lastColumn = -1;
+    int firstRow = 0;
+    int lastRow = -1;
+
+    static SpatialCellSpan Around(float x, float y, float r) {
+        if (!(r >= 0))
+            return {};
+        return {SpatialCellIndex(x - r), SpatialCellIndex(x + r), SpatialCellIndex(y - r),
+                SpatialCellIndex(y + r)};
+    }
+};
+
 // Cells keep their pointers in insertion order and are never removed once created. The map owns nothing.
 template <typename T> class SpatialMap {
 public:
@@ -68,12 +84,16 @@ public:
     // Visits the same cells as QueryRange, in the same order, without copying; visit(cell) must not add to
     // or remove from this map.
     template <typename Visit> void ForEachCellInRange(float x, float y, float r, Visit&& visit) const {
-        if (cells.empty() || !(r >= 0))
+        if (!cells.empty())
+            ForEachCellInSpan(SpatialCellSpan::Around(x, y, r), visit);
+    }
+    template <typename Visit> void ForEachCellInSpan(const SpatialCellSpan& span, Visit&& visit) const {
+        if (cells.empty())
             return;
-        const int firstColumn = std::max(SpatialCellIndex(x - r), minColumn);
-        const int lastColumn = std::min(SpatialCellIndex(x + r), maxColumn);
-        const int firstRow = std::max(SpatialCellIndex(y - r), minRow);
-        const int lastRow = std::min(SpatialCellIndex(y + r), maxRow);
+        const int firstColumn = std::max(span.firstColumn, minColumn);
+        const int lastColumn = std::min(span.lastColumn, maxColumn);
+        const int firstRow = std::max(span.firstRow, minRow);
+        const int lastRow = std::min(span.lastRow, maxRow);
         for (int cx = firstColumn; cx <= lastColumn; ++cx)
             for (int cy = firstRow; cy <= lastRow; ++cy) {
                 const Cell* cell = CellAt(cx, cy);

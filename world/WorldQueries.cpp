@@ -64,16 +64,16 @@ struct SearchDone {};
 } // namespace
 
 bool World::CanMoveTo(const Object* mover, float x, float y, float r) {
+    const auto span = SpatialCellSpan::Around(x, y, r + largestObjectRadius);
     for (ObjectKind kind : blockingKinds)
         for (int side = 0; side < sideCount; ++side) {
             bool blocked = false;
-            Objects(side, kind)
-                .ForEachCellInRange(x, y, r + largestObjectRadius, [&](const ObjectMap::Cell& cell) {
-                    for (const Object* other : cell)
-                        if (other != mover && other->size >= blockingSize &&
-                            BlocksSegment(*mover, x, y, r, *other))
-                            blocked = true;
-                });
+            Objects(side, kind).ForEachCellInSpan(span, [&](const ObjectMap::Cell& cell) {
+                for (const Object* other : cell)
+                    if (other != mover && other->size >= blockingSize &&
+                        BlocksSegment(*mover, x, y, r, *other))
+                        blocked = true;
+            });
             if (blocked)
                 return false;
         }
@@ -81,18 +81,18 @@ bool World::CanMoveTo(const Object* mover, float x, float y, float r) {
 }
 
 bool World::IsPlaceFree(float x, float y, float r, const Object* ignored) {
+    const auto span = SpatialCellSpan::Around(x, y, r + largestObjectRadius);
     for (ObjectKind kind : blockingKinds)
         for (int side = 0; side < sideCount; ++side) {
             bool occupied = false;
-            Objects(side, kind)
-                .ForEachCellInRange(x, y, r + largestObjectRadius, [&](const ObjectMap::Cell& cell) {
-                    for (const Object* other : cell) {
-                        const float reach = r + other->size;
-                        if (other != ignored && other->size >= blockingSize &&
-                            DistanceSquared(*other, x, y) <= reach * reach)
-                            occupied = true;
-                    }
-                });
+            Objects(side, kind).ForEachCellInSpan(span, [&](const ObjectMap::Cell& cell) {
+                for (const Object* other : cell) {
+                    const float reach = r + other->size;
+                    if (other != ignored && other->size >= blockingSize &&
+                        DistanceSquared(*other, x, y) <= reach * reach)
+                        occupied = true;
+                }
+            });
             if (occupied)
                 return false;
         }
@@ -120,19 +120,19 @@ Object* World::FirstHitOnSegment(float x1, float y1, float x2, float y2, float e
 Object* World::NearestOfKind(float x, float y, float range, ObjectKind kind, int excludedSide) {
     Object* nearest = nullptr;
     float nearestEdge = range;
+    const auto span = SpatialCellSpan::Around(x, y, range + largestObjectRadius);
     for (int side = 0; side < sideCount; ++side) {
         if (side == excludedSide)
             continue;
-        Objects(side, kind)
-            .ForEachCellInRange(x, y, range + largestObjectRadius, [&](const ObjectMap::Cell& cell) {
-                for (Object* other : cell) {
-                    const float edge = std::sqrt(DistanceSquared(*other, x, y)) - other->size;
-                    if (edge < nearestEdge) {
-                        nearestEdge = edge;
-                        nearest = other;
-                    }
+        Objects(side, kind).ForEachCellInSpan(span, [&](const ObjectMap::Cell& cell) {
+            for (Object* other : cell) {
+                const float edge = std::sqrt(DistanceSquared(*other, x, y)) - other->size;
+                if (edge < nearestEdge) {
+                    nearestEdge = edge;
+                    nearest = other;
                 }
-            });
+            }
+        });
     }
     return nearest;
 }
@@ -152,11 +152,12 @@ Object* World::FindNearestEnemy(float x, float y, float range, int ownSide) {
 bool World::ContainsNear(float x, float y, float r, const ObjectRef& object) {
     if (!object)
         return false;
+    const auto span = SpatialCellSpan::Around(x, y, r);
     for (int kind = 0; kind < objectKindCount; ++kind)
         for (int side = 0; side < sideCount; ++side) {
             bool found = false;
             Objects(side, static_cast<ObjectKind>(kind))
-                .ForEachCellInRange(x, y, r, [&](const ObjectMap::Cell& cell) {
+                .ForEachCellInSpan(span, [&](const ObjectMap::Cell& cell) {
                     for (const Object* candidate : cell)
                         if (object.Is(candidate))
                             found = true;
