@@ -84,9 +84,9 @@ public:
     // Visits the same cells as QueryRange, in the same order, without copying; visit(cell) must not add to
     // or remove from this map.
     template <typename Visit> void ForEachCellInRange(float x, float y, float r, Visit&& visit) const {
-        if (!cells.empty())
-            ForEachCellInSpan(SpatialCellSpan::Around(x, y, r), visit);
+        ForEachCellInSpan(SpatialCellSpan::Around(x, y, r), visit);
     }
+    // The same for a span worked out once for several maps.
     template <typename Visit> void ForEachCellInSpan(const SpatialCellSpan& span, Visit&& visit) const {
         if (cells.empty())
             return;

@@ -288,16 +288,18 @@ void World::RemoveFinishedEffects(EffectMap& layer) {
 }
 
 namespace {
-// Whether any entry meets the condition. Most steps remove nothing, so the entries are first read in one
-// flat run, where each can be asked for well ahead of its test and what it points to a little later.
+// The flat copy a removal walk tests first, one per kind of entry, kept for its capacity.
+template <typename T> std::vector<T*>& RemovalCandidates() {
+    thread_local std::vector<T*> entries;
+    return entries;
+}
+
+// Whether any entry meets the condition, each entry asked for well ahead of its test and what it points to
+// a little later.
 template <typename T, typename Condition, typename PrefetchInner>
-bool AnyMeets(SpatialMap<T>& map, Condition& condition, PrefetchInner& prefetchInner) {
+bool AnyMeets(const std::vector<T*>& entries, Condition& condition, PrefetchInner& prefetchInner) {
     constexpr std::size_t innerAhead = 8;
     constexpr std::size_t entriesAhead = 2 * innerAhead;
-    thread_local std::vector<T*> entries; // one per kind of entry and condition, kept for its capacity
-    entries.clear();
-    for (const auto* cell : map.CellsInOrder())
-        entries.insert(entries.end(), cell->begin(), cell->end());
     const std::size_t count = entries.size();
     for (std::size_t i = 0; i < count; ++i) {
         if (i + entriesAhead < count) {
@@ -316,11 +318,15 @@ bool AnyMeets(SpatialMap<T>& map, Condition& condition, PrefetchInner& prefetchI
 }
 } // namespace
 
-// Walks every cell from its last entry to its first, so that taking entries out keeps the walk valid.
+// Most steps remove nothing, so the entries are first tested in one flat copy, where asking ahead is not
+// cut short at every cell's end. Only when one is to go does the walk run: every cell from its last entry
+// to its first, so that taking entries out keeps the walk valid.
 template <typename T, typename Condition, typename Dispose, typename PrefetchInner>
 void World::RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dispose,
                             PrefetchInner prefetchInner) {
-    if (!AnyMeets(map, condition, prefetchInner))
+    std::vector<T*>& candidates = RemovalCandidates<T>();
+    TakeSnapshot(map, candidates);
+    if (!AnyMeets(candidates, condition, prefetchInner))
         return;
     map.ForEachCellInOrder([&](typename SpatialMap<T>::Cell& cell) {
         for (std::size_t i = cell.size(); i-- > 0;) {
