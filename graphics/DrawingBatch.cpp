@@ -139,20 +139,59 @@ void DrawingBatch::Place(const std::vector<DrawingStep>& steps, const float (&m)
         glColor4fv(colour.data());
 }
 
-// The cells a primitive's vertices cover on the window, widened by the pad. Whatever lies off the window,
-// or is not finite, or cannot be placed on it, takes the border cells or all of them, which only makes
-// the order stricter.
-void DrawingBatch::CellBox(std::size_t first, std::size_t count, int& left, int& bottom, int& right,
-                           int& top) const {
-    float minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;
+// The primitive's vertices in window pixels, counted from the viewport's corner.
+void DrawingBatch::PlaceOnWindow(std::size_t first, std::size_t count) {
+    onWindow.clear();
     for (std::size_t i = first; i < first + count; ++i) {
         const Placed& at = placed[i].at;
-        const float windowX = toWindow[0] * at.x + toWindow[1] * at.y + toWindow[2];
-        const float windowY = toWindow[3] * at.x + toWindow[4] * at.y + toWindow[5];
-        minX = std::min(minX, windowX);
-        maxX = std::max(maxX, windowX);
-        minY = std::min(minY, windowY);
-        maxY = std::max(maxY, windowY);
+        onWindow.push_back({toWindow[0] * at.x + toWindow[1] * at.y + toWindow[2],
+                            toWindow[3] * at.x + toWindow[4] * at.y + toWindow[5]});
+    }
+}
+
+namespace {
+
+// Whether a pixel centre (a whole number and a half) lies between low and high, or close enough that the
+// driver's own rounding of the corners could bring one in. Not finite counts as yes.
+bool HoldsACentre(float low, float high) {
+    constexpr float slack = 1.0f / 64;
+    return !(std::floor(high + slack - 0.5f) < std::ceil(low - slack - 0.5f));
+}
+
+} // namespace
+
+// Drops the triangles (of corners) whose box on the window holds no pixel centre. Only done when the
+// window is known; otherwise every triangle stays.
+void DrawingBatch::LeaveOutTrianglesBetweenCentres() {
+    if (!screenKnown || !leavingOut)
+        return;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i + 2 < corners.size(); i += 3) {
+        const WindowPoint& a = onWindow[corners[i]];
+        const WindowPoint& b = onWindow[corners[i + 1]];
+        const WindowPoint& c = onWindow[corners[i + 2]];
+        if (!HoldsACentre(std::min({a.x, b.x, c.x}), std::max({a.x, b.x, c.x})) ||
+            !HoldsACentre(std::min({a.y, b.y, c.y}), std::max({a.y, b.y, c.y}))) {
+            ++trianglesLeftOut;
+            continue;
+        }
+        std::copy_n(corners.begin() + static_cast<std::ptrdiff_t>(i), 3,
+                    corners.begin() + static_cast<std::ptrdiff_t>(kept));
+        kept += 3;
+    }
+    corners.resize(kept);
+}
+
+// The cells the primitive's vertices cover on the window, widened by the pad. Whatever lies off the window,
+// or is not finite, or cannot be placed on it, takes the border cells or all of them, which only makes
+// the order stricter.
+void DrawingBatch::CellBox(int& left, int& bottom, int& right, int& top) const {
+    float minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;
+    for (const WindowPoint& at : onWindow) {
+        minX = std::min(minX, at.x);
+        maxX = std::max(maxX, at.x);
+        minY = std::min(minY, at.y);
+        maxY = std::max(maxY, at.y);
     }
     left = bottom = 0;
     right = columns - 1;
@@ -215,24 +254,12 @@ std::size_t Least(DrawingPrimitive kind) {
     return kind == DrawingPrimitive::Quads || kind == DrawingPrimitive::QuadStrip ? 4 : 3;
 }
 
-} // namespace
-
-// Strips, loops, fans and quads become the separate lines and triangles the driver cuts them into. The
-// primitive goes into the first call of its mode after every call that drew where it draws.
-void DrawingBatch::Emit(DrawingPrimitive kind, std::size_t first, std::size_t count) {
-    if (count < Least(kind))
-        return;
-    int left = 0, bottom = 0, right = 0, top = 0;
-    CellBox(first, count, left, bottom, right, top);
-    const int call = CallFor(IsLines(kind) ? GL_LINES : GL_TRIANGLES, LevelOf(left, bottom, right, top));
-    Mark(left, bottom, right, top, call);
-    Call& into = calls[static_cast<std::size_t>(call)];
-    const auto base = static_cast<unsigned>(into.vertices.size());
-    into.vertices.insert(into.vertices.end(), placed.begin() + static_cast<std::ptrdiff_t>(first),
-                         placed.begin() + static_cast<std::ptrdiff_t>(first + count));
-    const auto put = [&](std::initializer_list<std::size_t> corners) {
-        for (const std::size_t corner : corners)
-            into.indices.push_back(base + static_cast<unsigned>(corner));
+// The separate lines or triangles the driver would cut a strip, loop, fan or quad into, as indices of
+// the primitive's count vertices.
+void CutInto(DrawingPrimitive kind, std::size_t count, std::vector<unsigned>& corners) {
+    const auto put = [&](std::initializer_list<std::size_t> those) {
+        for (const std::size_t corner : those)
+            corners.push_back(static_cast<unsigned>(corner));
     };
     switch (kind) {
     case DrawingPrimitive::Lines:
@@ -270,6 +297,33 @@ void DrawingBatch::Emit(DrawingPrimitive kind, std::size_t first, std::size_t co
             put({i, i + 1, i + 2, i + 1, i + 3, i + 2});
         break;
     }
+}
+
+} // namespace
+
+// The primitive's lines or triangles go into the first call of their mode after every call that drew
+// where they draw. A primitive that draws nothing takes no call and no cell.
+void DrawingBatch::Emit(DrawingPrimitive kind, std::size_t first, std::size_t count) {
+    if (count < Least(kind))
+        return;
+    corners.clear();
+    CutInto(kind, count, corners);
+    PlaceOnWindow(first, count);
+    const bool lines = IsLines(kind);
+    if (!lines)
+        LeaveOutTrianglesBetweenCentres();
+    if (corners.empty())
+        return;
+    int left = 0, bottom = 0, right = 0, top = 0;
+    CellBox(left, bottom, right, top);
+    const int call = CallFor(lines ? GL_LINES : GL_TRIANGLES, LevelOf(left, bottom, right, top));
+    Mark(left, bottom, right, top, call);
+    Call& into = calls[static_cast<std::size_t>(call)];
+    const auto base = static_cast<unsigned>(into.vertices.size());
+    into.vertices.insert(into.vertices.end(), placed.begin() + static_cast<std::ptrdiff_t>(first),
+                         placed.begin() + static_cast<std::ptrdiff_t>(first + count));
+    for (const unsigned corner : corners)
+        into.indices.push_back(base + corner);
 }
 
 void DrawingBatch::Flush() {

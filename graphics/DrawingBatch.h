@@ -12,6 +12,10 @@
 // the last call anything drawn there went into, and the primitive joins the first call of its mode from
 // there on, so what overlaps keeps its order and the blending stays the same.
 //
+// A triangle whose box holds no pixel centre gives no pixel (triangles are never smoothed), so the batch
+// leaves it out: on a zoomed-out map most of a unit's triangles are slivers between the centres, and each
+// costs the software driver as much as a visible one.
+//
 // Only the matrix and the colour may change while a batch is open; everything else (blending, smoothing,
 // line width, texturing) is the state the batch is drawn with.
 #pragma once
@@ -38,6 +42,8 @@ public:
     // Off, every drawing goes through its display list as before: the picture the batch must equal.
     static void SetEnabled(bool on) { enabled = on; }
     static bool Enabled() { return enabled; }
+    // Off, every triangle goes to the driver: the picture leaving out those between the centres must equal.
+    static void SetLeavingOut(bool on) { leavingOut = on; }
 
     // Places one drawing's steps with the current matrix, rotated clockwise by angle degrees, starting in
     // the current colour; the current colour afterwards is the one the steps leave, as after a list call.
@@ -49,11 +55,16 @@ public:
 
     // Draw calls made by the last Flush (what batching saved is visible in tests and benchmarks).
     std::size_t CallsFlushed() const { return callsFlushed; }
+    // Triangles left out since the batch opened because they cover no pixel centre.
+    std::size_t TrianglesLeftOut() const { return trianglesLeftOut; }
 
 private:
     using Colour = std::array<float, 4>;
     struct Placed {
         float x, y, z;
+    };
+    struct WindowPoint {
+        float x, y;
     };
     struct Vertex {
         Placed at;
@@ -76,12 +87,15 @@ private:
     void Place(const std::vector<DrawingStep>& steps, const float (&matrix)[16], Colour colour);
     int LevelOf(int left, int bottom, int right, int top) const;
     void Mark(int left, int bottom, int right, int top, int call);
-    void CellBox(std::size_t first, std::size_t count, int& left, int& bottom, int& right, int& top) const;
+    void PlaceOnWindow(std::size_t first, std::size_t count);
+    void LeaveOutTrianglesBetweenCentres();
+    void CellBox(int& left, int& bottom, int& right, int& top) const;
     int CallFor(unsigned mode, int earliest);
     void Emit(DrawingPrimitive kind, std::size_t first, std::size_t count);
 
     static inline DrawingBatch* active = nullptr;
     static inline bool enabled = true;
+    static inline bool leavingOut = true;
 
     bool open = false;
     // The drawing matrix's parts that take eye coordinates to window pixels, from the projection and the
@@ -93,6 +107,7 @@ private:
     int rows = 1;
     std::size_t callsUsed = 0;
     std::size_t callsFlushed = 0;
+    std::size_t trianglesLeftOut = 0;
     // Kept from batch to batch (only the open batch uses them): a zoomed-out battle fills megabytes of
     // vertices every frame, which would otherwise be allocated and faulted in anew each time.
     static inline std::vector<int> cells;
@@ -102,6 +117,10 @@ private:
     // The drawing being added: its vertices placed, with the colour each was given.
     static inline std::vector<Vertex> placed;
     static inline std::vector<Primitive> primitives;
+    // The primitive being emitted: its vertices on the window, and its lines or triangles as indices of
+    // its own vertices.
+    static inline std::vector<WindowPoint> onWindow;
+    static inline std::vector<unsigned> corners;
     // The colours its PushColour steps saved.
     static inline std::vector<Colour> colourStack;
 };

@@ -33,6 +33,7 @@ constexpr int height = 360;
 struct Picture {
     std::vector<std::uint8_t> rgba;
     std::size_t callsFlushed = 0;
+    std::size_t trianglesLeftOut = 0;
 };
 
 // How two pictures differ: pixels with any channel apart, and the largest channel difference.
@@ -78,6 +79,7 @@ protected:
     }
     void TearDown() override {
         DrawingBatch::SetEnabled(true);
+        DrawingBatch::SetLeavingOut(true);
         colourTable.Clear();
     }
 
@@ -101,6 +103,7 @@ protected:
             scene();
             batch.Flush();
             picture.callsFlushed = batch.CallsFlushed();
+            picture.trianglesLeftOut = batch.TrianglesLeftOut();
         }
         glLoadIdentity();
         glDisable(GL_LINE_SMOOTH);
@@ -142,6 +145,18 @@ protected:
                  {1, 1, 0, i % 3 ? 1.0f : 0.5f});
         for (int i = 0; i < 4; ++i)
             Unit("Scratch1", nullptr, -20.0f + 15 * i, 20, 45.0f * i, 0, {1, 1, 1, 0.6f});
+    }
+
+    // A zoomed-out field: rows of tanks a few pixels wide, turned every way.
+    void Crowd() {
+        constexpr int columns = 40;
+        constexpr int rows = 30;
+        constexpr float spacing = 70;
+        for (int row = 0; row < rows; ++row)
+            for (int column = 0; column < columns; ++column)
+                Unit(column % 2 ? "HeavyTank" : "LightTank", column % 2 ? "Cannon2" : "Gun1",
+                     spacing * (column - columns / 2.0f), spacing * (row - rows / 2.0f),
+                     13.0f * (row * columns + column), 29.0f * column, {1, row % 2 ? 1.0f : 0.5f, 0, 1});
     }
 
     GlTestWindow window{width, height};
@@ -207,4 +222,24 @@ TEST_F(DrawingBatchTest, OverlapsKeepTheirOrderAndTheColourLeftIsTheLists) {
     EXPECT_EQ(left[0], left[1]);
     EXPECT_FLOAT_EQ(left[1][1], 1.0f) << "the drawing leaves its last colour current";
     EXPECT_FLOAT_EQ(left[1][3], 128 / 255.0f);
+}
+
+// Far out, most of a unit's triangles fall between the pixel centres and give no pixel; the batch leaves
+// them out, and not one pixel changes.
+TEST_F(DrawingBatchTest, TinyUnitsLookTheSameWithoutTheTrianglesThatCoverNoPixel) {
+    for (const float zoom : {0.064f, 0.1f, 0.23f}) {
+        for (const float turn : {0.0f, 23.0f}) {
+            DrawingBatch::SetLeavingOut(false);
+            const Picture everything = Draw(true, zoom, turn, [&] { Crowd(); });
+            DrawingBatch::SetLeavingOut(true);
+            const Picture leftOut = Draw(true, zoom, turn, [&] { Crowd(); });
+            ASSERT_GT(LitPixels(everything), 10000) << "zoom " << zoom;
+            EXPECT_EQ(everything.trianglesLeftOut, 0u);
+            const Difference difference = Compare(everything, leftOut);
+            EXPECT_EQ(difference.pixels, 0) << "zoom " << zoom << ", turn " << turn;
+            // Over 70 of each tank's triangles are slivers at these zooms.
+            if (zoom < 0.2f)
+                EXPECT_GT(leftOut.trianglesLeftOut, 1200u * 60) << "zoom " << zoom << ", turn " << turn;
+        }
+    }
 }
