@@ -1,6 +1,7 @@
 // Drawings placed on the CPU and drawn together, in an order that keeps every overlap as it was.
 #include "graphics/DrawingBatch.h"
 
+#include "graphics/PixelCentres.h"
 #include "platform/GlContext.h"
 
 #include <GL/gl.h>
@@ -149,17 +150,6 @@ void DrawingBatch::PlaceOnWindow(std::size_t first, std::size_t count) {
     }
 }
 
-namespace {
-
-// Whether a pixel centre (a whole number and a half) lies between low and high, or close enough that the
-// driver's own rounding of the corners could bring one in. Not finite counts as yes.
-bool HoldsACentre(float low, float high) {
-    constexpr float slack = 1.0f / 64;
-    return !(std::floor(high + slack - 0.5f) < std::ceil(low - slack - 0.5f));
-}
-
-} // namespace
-
 // Drops the triangles (of corners) whose box on the window holds no pixel centre. Only done when the
 // window is known; otherwise every triangle stays.
 void DrawingBatch::LeaveOutTrianglesBetweenCentres() {
@@ -170,8 +160,8 @@ void DrawingBatch::LeaveOutTrianglesBetweenCentres() {
         const WindowPoint& a = onWindow[corners[i]];
         const WindowPoint& b = onWindow[corners[i + 1]];
         const WindowPoint& c = onWindow[corners[i + 2]];
-        if (!HoldsACentre(std::min({a.x, b.x, c.x}), std::max({a.x, b.x, c.x})) ||
-            !HoldsACentre(std::min({a.y, b.y, c.y}), std::max({a.y, b.y, c.y}))) {
+        if (!BoxHoldsAPixelCentre(std::min({a.x, b.x, c.x}), std::max({a.x, b.x, c.x}),
+                                  std::min({a.y, b.y, c.y}), std::max({a.y, b.y, c.y}))) {
             ++trianglesLeftOut;
             continue;
         }

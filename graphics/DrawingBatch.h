@@ -12,9 +12,7 @@
 // the last call anything drawn there went into, and the primitive joins the first call of its mode from
 // there on, so what overlaps keeps its order and the blending stays the same.
 //
-// A triangle whose box holds no pixel centre gives no pixel (triangles are never smoothed), so the batch
-// leaves it out: on a zoomed-out map most of a unit's triangles are slivers between the centres, and each
-// costs the software driver as much as a visible one.
+// Triangles whose box on the window holds no pixel centre are left out (see PixelCentres.h).
 //
 // Only the matrix and the colour may change while a batch is open; everything else (blending, smoothing,
 // line width, texturing) is the state the batch is drawn with.

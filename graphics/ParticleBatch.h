@@ -1,6 +1,7 @@
 // Collects the quads of many particles and draws them with one call per texture.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -8,7 +9,8 @@ namespace Vorn {
 
 // Drawing each particle with its own matrix push, translate and rotate costs far more in the driver than
 // the quad itself; sprites that can place their corners on the CPU add them here instead, and the quads
-// are drawn together, in order, whenever the texture changes or the system is done.
+// are drawn together, in order, whenever the texture changes or the batch is flushed. The world shares one
+// batch among all the effects of a layer, so a thousand small systems make a handful of calls.
 class ParticleBatch {
 public:
     struct Corner {
@@ -20,16 +22,40 @@ public:
     ParticleBatch& operator=(const ParticleBatch&) = delete;
     ~ParticleBatch() { Flush(); }
 
+    // From now on quads whose box on the window holds no pixel centre give no pixel and are left out,
+    // placed with the current matrices, which must be current again at every Flush. Without a GL context,
+    // or when the matrices are not a flat affine map, every quad stays.
+    void LeaveOutWhatCoversNoPixel();
+    // Off, every quad goes to the driver: the picture leaving out must equal.
+    static void SetLeavingOut(bool on) { leavingOut = on; }
+
     // One quad with its corners in the order (-h, -h), (h, -h), (h, h), (-h, h) of the sprite.
     void AddQuad(unsigned int texture, const Corner (&corners)[4], const std::uint8_t (&rgba)[4]);
-    // Draws what has been collected; the caller's matrix is the system's origin.
+    // Draws what has been collected under the current matrix, leaving the last quad's colour current.
     void Flush();
 
+    // Quads left out since the batch was made, and draw calls made.
+    std::size_t QuadsLeftOut() const { return quadsLeftOut; }
+    std::size_t CallsMade() const { return callsMade; }
+
 private:
+    bool Covers(const Corner (&corners)[4]) const;
+
+    static inline bool leavingOut = true;
+
     unsigned int texture = 0;
+    // Whether anything was added since the last flush, drawn or left out.
+    bool pending = false;
+    std::uint8_t lastColour[4] = {};
     std::vector<float> positions;
     std::vector<float> textureCoordinates;
     std::vector<std::uint8_t> colours;
+    // Window pixels from the quads' coordinates: x = toWindow[0] x + toWindow[1] y + toWindow[2], and y
+    // likewise from the next three.
+    bool windowKnown = false;
+    float toWindow[6] = {};
+    std::size_t quadsLeftOut = 0;
+    std::size_t callsMade = 0;
 };
 
 } // namespace Vorn

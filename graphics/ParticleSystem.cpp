@@ -240,26 +240,30 @@ void ParticleSystem::Move(float dx, float dy) {
 }
 
 void ParticleSystem::Draw() {
-    // One batch serves every system in turn: drawing happens on the main thread only, and each system
-    // empties it before its layers draw over it.
+    // One batch serves every system drawn on its own: drawing happens on the main thread only.
     static ParticleBatch batch;
-    for (const ParticleRecord& particle : particles) {
-        DrawParticle(particle, batch);
-    }
+    DrawInto(batch, 0, 0);
     batch.Flush();
+}
+
+void ParticleSystem::DrawInto(ParticleBatch& batch, float originX, float originY) {
+    for (const ParticleRecord& particle : particles) {
+        DrawParticle(particle, batch, originX, originY);
+    }
     for (const auto& layer : layers) {
-        layer->Draw();
+        layer->DrawInto(batch, originX, originY);
     }
 }
 
-void ParticleSystem::DrawParticle(const ParticleRecord& particle, ParticleBatch& batch) {
+void ParticleSystem::DrawParticle(const ParticleRecord& particle, ParticleBatch& batch, float originX,
+                                  float originY) {
     const float alpha = ParticleAlpha(behavior, particle.age);
     const float progress = ParticleProgress(behavior, particle.age);
     if (drawnParticleCounter != nullptr) {
         ++*drawnParticleCounter;
     }
-    const float x = XOf(particle);
-    const float y = YOf(particle);
+    const float x = originX + XOf(particle);
+    const float y = originY + YOf(particle);
     if (batchDrawing && particle.sprite->AddToBatch(batch, x, y, particle.heading, alpha, progress)) {
         return;
     }

@@ -51,6 +51,10 @@ public:
     // Draws every particle around the current origin; the caller has translated to the system and set
     // texturing and blending.
     void Draw();
+    // Adds every particle, and then its layers', moved by (originX, originY), to a batch the caller shares
+    // among systems and flushes. A sprite that needs its own matrix is drawn at once, after what the batch
+    // holds.
+    void DrawInto(ParticleBatch& batch, float originX, float originY);
     // Shifts every particle of the system and its layers: a tank's exhaust and dust follow it at every
     // step, so the shift goes into one offset instead of into each of thousands of particles. Only where
     // the drawing's rounding falls depends on it; no particle's age, motion or random draws do.
@@ -101,7 +105,7 @@ private:
     void EmitOne();
     void RemoveExpired();
     void MoveParticles(std::uint32_t elapsedMs);
-    void DrawParticle(const ParticleRecord& particle, ParticleBatch& batch);
+    void DrawParticle(const ParticleRecord& particle, ParticleBatch& batch, float originX, float originY);
 
     ParticleFactory* factory;
     ParticleBehavior behavior;

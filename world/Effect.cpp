@@ -64,9 +64,9 @@ void Effect::RunSystem(unsigned elapsedMs) {
         system->Update(elapsedMs);
 }
 
-void Effect::Draw() {
+void Effect::DrawInto(ParticleBatch& batch) {
     if (system)
-        system->Draw();
+        system->DrawInto(batch, x, y);
 }
 
 void Effect::SetDirection(float degrees) {

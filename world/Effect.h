@@ -6,6 +6,7 @@
 
 namespace Vorn {
 
+class ParticleBatch;
 class ParticleSystem;
 
 // An effect owns one running particle system and is owned by one of the world's two effect layers, which
@@ -23,8 +24,8 @@ public:
 
     // Does nothing while frozen: a frozen effect is advanced by its owner (a bullet's trail).
     virtual void Update(unsigned elapsedMs);
-    // Draws at the origin; the world has already translated to (x, y).
-    virtual void Draw();
+    // Adds its particles at (x, y) to a batch the world shares among the effects of a layer.
+    void DrawInto(ParticleBatch& batch);
     virtual void SetDirection(float degrees);
     virtual void MoveParticles(float dx, float dy);
     virtual void Pause();

@@ -2,6 +2,7 @@
 #include "world/World.h"
 
 #include "graphics/DrawingBatch.h"
+#include "graphics/ParticleBatch.h"
 #include "world/Bullet.h"
 #include "world/Effect.h"
 #include "world/WorldCamera.h"
@@ -49,16 +50,19 @@ void World::Draw(const WorldCamera& camera) {
     fog.Draw(centreX, centreY, visibleRadius);
 }
 
-// Effects in view and out of the fog, then every always-drawn effect wherever it is.
+// Effects in view and out of the fog, then every always-drawn effect wherever it is, all into one batch
+// under the camera's matrix.
 void World::DrawEffects(EffectMap& layer, float centreX, float centreY, float radius) {
+    ParticleBatch batch;
+    batch.LeaveOutWhatCoversNoPixel();
     for (Effect* effect : layer.QueryRange(centreX, centreY, radius))
         if (!effect->alwaysDrawn && WithinOf(*effect, centreX, centreY, radius) &&
             fog.IsVisible(effect->x, effect->y, effect->size))
-            DrawTranslated(*effect);
+            effect->DrawInto(batch);
     for (const auto& [key, cell] : layer.Cells())
         for (Effect* effect : cell)
             if (effect->alwaysDrawn)
-                DrawTranslated(*effect);
+                effect->DrawInto(batch);
 }
 
 // Kind by kind in draw order, side by side within a kind; other sides' landmines stay hidden.

@@ -238,8 +238,9 @@ TEST_F(DrawingBatchTest, TinyUnitsLookTheSameWithoutTheTrianglesThatCoverNoPixel
             const Difference difference = Compare(everything, leftOut);
             EXPECT_EQ(difference.pixels, 0) << "zoom " << zoom << ", turn " << turn;
             // Over 70 of each tank's triangles are slivers at these zooms.
-            if (zoom < 0.2f)
+            if (zoom < 0.2f) {
                 EXPECT_GT(leftOut.trianglesLeftOut, 1200u * 60) << "zoom " << zoom << ", turn " << turn;
+            }
         }
     }
 }

@@ -1,12 +1,14 @@
 // What a particle system puts on screen: sprite size over the move, spin, heading, fading and the count.
 #include "datafiles/ColourTable.h"
 #include "datafiles/Node.h"
+#include "graphics/ParticleBatch.h"
 #include "graphics/ParticleSystemFactory.h"
 #include "tests/support/GlTestWindow.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -146,6 +148,102 @@ TEST_F(ParticleDrawTest, BatchedDrawingMatchesDrawingOneByOne) {
     }
     EXPECT_GT(lit, 100);
     EXPECT_LE(differing, lit / 50) << "only edge pixels may round differently";
+}
+
+// A spray of spinning, growing particles that fly out in every direction.
+constexpr const char* sprayDocument = R"(<behavior><Spray><life_time value="10"/><emit_time value="10"/>
+    <emit_number value="6"/><particle_life_time value="1000"/><particle_move_time value="400"/>
+    <particle_speed value="120"/></Spray></behavior>
+    <system><Dot><behavior value="Spray"/><color value="white"/><particle_size value="3"/>
+    <particle_size_end value="9"/><rotation_speed value="70"/><scatter_angle value="360"/></Dot></system>)";
+
+std::vector<Pixel> ReadAll(const GlTestWindow& window) {
+    std::vector<Pixel> pixels;
+    for (int y = 0; y < 240; ++y)
+        for (int x = 0; x < 320; ++x)
+            pixels.push_back(window.ReadPixel(x, y));
+    return pixels;
+}
+
+struct Drawn {
+    std::vector<Pixel> pixels;
+    std::size_t quadsLeftOut = 0;
+    std::size_t calls = 0;
+};
+
+int LitIn(const std::vector<Pixel>& pixels) {
+    return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [](Pixel p) { return p != Pixel{0, 0, 0}; }));
+}
+
+int Differing(const std::vector<Pixel>& a, const std::vector<Pixel>& b) {
+    int differing = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        differing += a[i] != b[i];
+    return differing;
+}
+
+// Sixty sprays at their own places, far out: drawn into one shared batch, with the quads that cover no
+// pixel centre left out or not, and each under its own matrix as the world drew them before.
+TEST_F(ParticleDrawTest, SystemsSharingABatchLookAsDrawnOneByOne) {
+    SKIP_WITHOUT_GL(window);
+    constexpr int count = 60;
+    std::vector<std::unique_ptr<Vorn::ParticleSystem>> systems;
+    systems.push_back(Make(sprayDocument));
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            systems.push_back(factory.CreateSystem("Dot"));
+        systems.back()->Update(10);
+        systems.back()->Update(static_cast<std::uint32_t>(50 + 7 * i));
+    }
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    enum class How { Shared, SharedKeepingAll, OneByOne };
+    const auto draw = [&](float scale, How how) {
+        window.Clear();
+        glPushMatrix();
+        glTranslatef(160.0f, 120.0f, 0.0f);
+        glScalef(scale, scale, 1.0f);
+        Vorn::ParticleBatch::SetLeavingOut(how == How::Shared);
+        Drawn drawn;
+        {
+            Vorn::ParticleBatch batch;
+            batch.LeaveOutWhatCoversNoPixel();
+            for (int i = 0; i < count; ++i) {
+                const float x = -1400.0f + 290.0f * static_cast<float>(i % 10);
+                const float y = -900.0f + 330.0f * static_cast<float>(i / 10);
+                Vorn::ParticleSystem& system = *systems[static_cast<std::size_t>(i)];
+                if (how == How::OneByOne) {
+                    glPushMatrix();
+                    glTranslatef(x, y, 0.0f);
+                    system.Draw();
+                    glPopMatrix();
+                } else {
+                    system.DrawInto(batch, x, y);
+                }
+            }
+            batch.Flush();
+            drawn.quadsLeftOut = batch.QuadsLeftOut();
+            drawn.calls = batch.CallsMade();
+        }
+        glPopMatrix();
+        Vorn::ParticleBatch::SetLeavingOut(true);
+        drawn.pixels = ReadAll(window);
+        return drawn;
+    };
+    for (const float scale : {0.25f, 0.04f}) {
+        const Drawn shared = draw(scale, How::Shared);
+        const Drawn keepingAll = draw(scale, How::SharedKeepingAll);
+        const Drawn oneByOne = draw(scale, How::OneByOne);
+        ASSERT_GT(LitIn(oneByOne.pixels), 50) << "scale " << scale;
+        EXPECT_EQ(Differing(shared.pixels, keepingAll.pixels), 0) << "scale " << scale;
+        if (scale < 0.1f) {
+            EXPECT_GT(shared.quadsLeftOut, 100u) << "most sprites are smaller than a pixel";
+        }
+        EXPECT_EQ(keepingAll.quadsLeftOut, 0u);
+        EXPECT_EQ(shared.calls, 1u) << "one texture, one call";
+        EXPECT_LE(Differing(shared.pixels, oneByOne.pixels), LitIn(oneByOne.pixels) / 50)
+            << "only edge pixels may round differently, scale " << scale;
+    }
 }
 
 } // namespace
