@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <numbers>
+#include <numeric>
 
 namespace Vorn {
 
@@ -150,11 +150,11 @@ void DrawingBatch::PlaceOnWindow(std::size_t first, std::size_t count) {
     }
 }
 
-// Drops the triangles (of corners) whose box on the window holds no pixel centre. Only done when the
-// window is known; otherwise every triangle stays.
-void DrawingBatch::LeaveOutTrianglesBetweenCentres() {
+// Drops the triangles (of corners) whose box on the window holds no pixel centre, and says whether it
+// dropped any. Only done when the window is known; otherwise every triangle stays.
+bool DrawingBatch::LeaveOutTrianglesBetweenCentres() {
     if (!screenKnown || !leavingOut)
-        return;
+        return false;
     std::size_t kept = 0;
     for (std::size_t i = 0; i + 2 < corners.size(); i += 3) {
         const WindowPoint& a = onWindow[corners[i]];
@@ -169,7 +169,9 @@ void DrawingBatch::LeaveOutTrianglesBetweenCentres() {
                     corners.begin() + static_cast<std::ptrdiff_t>(kept));
         kept += 3;
     }
+    const bool any = kept < corners.size();
     corners.resize(kept);
+    return any;
 }
 
 // The cells the primitive's vertices cover on the window, widened by the pad. Whatever lies off the window,
@@ -246,45 +248,54 @@ std::size_t Least(DrawingPrimitive kind) {
 
 // The separate lines or triangles the driver would cut a strip, loop, fan or quad into, as indices of
 // the primitive's count vertices.
-void CutInto(DrawingPrimitive kind, std::size_t count, std::vector<unsigned>& corners) {
-    const auto put = [&](std::initializer_list<std::size_t> those) {
-        for (const std::size_t corner : those)
-            corners.push_back(static_cast<unsigned>(corner));
+void CutInto(DrawingPrimitive kind, unsigned count, std::vector<unsigned>& corners) {
+    const auto line = [&](unsigned a, unsigned b) {
+        corners.push_back(a);
+        corners.push_back(b);
+    };
+    const auto triangle = [&](unsigned a, unsigned b, unsigned c) {
+        corners.push_back(a);
+        corners.push_back(b);
+        corners.push_back(c);
     };
     switch (kind) {
     case DrawingPrimitive::Lines:
-        for (std::size_t i = 0; i + 1 < count; i += 2)
-            put({i, i + 1});
+        for (unsigned i = 0; i + 1 < count; i += 2)
+            line(i, i + 1);
         break;
     case DrawingPrimitive::LineStrip:
     case DrawingPrimitive::LineLoop:
-        for (std::size_t i = 0; i + 1 < count; ++i)
-            put({i, i + 1});
+        for (unsigned i = 0; i + 1 < count; ++i)
+            line(i, i + 1);
         if (kind == DrawingPrimitive::LineLoop)
-            put({count - 1, 0});
+            line(count - 1, 0);
         break;
     case DrawingPrimitive::Triangles:
-        for (std::size_t i = 0; i + 2 < count; i += 3)
-            put({i, i + 1, i + 2});
+        for (unsigned i = 0; i + 2 < count; i += 3)
+            triangle(i, i + 1, i + 2);
         break;
     case DrawingPrimitive::TriangleStrip:
-        for (std::size_t i = 0; i + 2 < count; ++i)
+        for (unsigned i = 0; i + 2 < count; ++i)
             if (i % 2 == 0)
-                put({i, i + 1, i + 2});
+                triangle(i, i + 1, i + 2);
             else
-                put({i + 1, i, i + 2});
+                triangle(i + 1, i, i + 2);
         break;
     case DrawingPrimitive::TriangleFan:
-        for (std::size_t i = 1; i + 1 < count; ++i)
-            put({i, i + 1, 0});
+        for (unsigned i = 1; i + 1 < count; ++i)
+            triangle(i, i + 1, 0);
         break;
     case DrawingPrimitive::Quads:
-        for (std::size_t i = 0; i + 3 < count; i += 4)
-            put({i, i + 1, i + 3, i + 1, i + 2, i + 3});
+        for (unsigned i = 0; i + 3 < count; i += 4) {
+            triangle(i, i + 1, i + 3);
+            triangle(i + 1, i + 2, i + 3);
+        }
         break;
     case DrawingPrimitive::QuadStrip:
-        for (std::size_t i = 0; i + 3 < count; i += 2)
-            put({i, i + 1, i + 2, i + 1, i + 3, i + 2});
+        for (unsigned i = 0; i + 3 < count; i += 2) {
+            triangle(i, i + 1, i + 2);
+            triangle(i + 1, i + 3, i + 2);
+        }
         break;
     }
 }
@@ -297,23 +308,46 @@ void DrawingBatch::Emit(DrawingPrimitive kind, std::size_t first, std::size_t co
     if (count < Least(kind))
         return;
     corners.clear();
-    CutInto(kind, count, corners);
+    CutInto(kind, static_cast<unsigned>(count), corners);
     PlaceOnWindow(first, count);
     const bool lines = IsLines(kind);
-    if (!lines)
-        LeaveOutTrianglesBetweenCentres();
-    if (corners.empty())
-        return;
+    if (!lines && LeaveOutTrianglesBetweenCentres()) {
+        if (corners.empty())
+            return;
+        KeepOnlyUsedVertices(first);
+    } else {
+        used.resize(count);
+        std::iota(used.begin(), used.end(), first);
+    }
     int left = 0, bottom = 0, right = 0, top = 0;
     CellBox(left, bottom, right, top);
     const int call = CallFor(lines ? GL_LINES : GL_TRIANGLES, LevelOf(left, bottom, right, top));
     Mark(left, bottom, right, top, call);
     Call& into = calls[static_cast<std::size_t>(call)];
     const auto base = static_cast<unsigned>(into.vertices.size());
-    into.vertices.insert(into.vertices.end(), placed.begin() + static_cast<std::ptrdiff_t>(first),
-                         placed.begin() + static_cast<std::ptrdiff_t>(first + count));
+    for (const std::size_t vertex : used)
+        into.vertices.push_back(placed[vertex]);
     for (const unsigned corner : corners)
         into.indices.push_back(base + corner);
+}
+
+// After triangles were left out: lists in used the vertices the rest still use, in their order, and
+// renumbers the corners and the window points to match, so the driver copies no vertex nothing draws.
+void DrawingBatch::KeepOnlyUsedVertices(std::size_t first) {
+    constexpr unsigned unused = ~0u;
+    renumbered.assign(onWindow.size(), unused);
+    for (const unsigned corner : corners)
+        renumbered[corner] = 0;
+    used.clear();
+    for (std::size_t vertex = 0; vertex < renumbered.size(); ++vertex)
+        if (renumbered[vertex] != unused) {
+            renumbered[vertex] = static_cast<unsigned>(used.size());
+            onWindow[used.size()] = onWindow[vertex];
+            used.push_back(first + vertex);
+        }
+    onWindow.resize(used.size());
+    for (unsigned& corner : corners)
+        corner = renumbered[corner];
 }
 
 void DrawingBatch::Flush() {

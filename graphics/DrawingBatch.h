@@ -86,7 +86,8 @@ private:
     int LevelOf(int left, int bottom, int right, int top) const;
     void Mark(int left, int bottom, int right, int top, int call);
     void PlaceOnWindow(std::size_t first, std::size_t count);
-    void LeaveOutTrianglesBetweenCentres();
+    bool LeaveOutTrianglesBetweenCentres();
+    void KeepOnlyUsedVertices(std::size_t first);
     void CellBox(int& left, int& bottom, int& right, int& top) const;
     int CallFor(unsigned mode, int earliest);
     void Emit(DrawingPrimitive kind, std::size_t first, std::size_t count);
@@ -119,6 +120,9 @@ private:
     // its own vertices.
     static inline std::vector<WindowPoint> onWindow;
     static inline std::vector<unsigned> corners;
+    // Which of the placed vertices the call receives, and the new number of each of the primitive's own.
+    static inline std::vector<std::size_t> used;
+    static inline std::vector<unsigned> renumbered;
     // The colours its PushColour steps saved.
     static inline std::vector<Colour> colourStack;
 };
