@@ -3,6 +3,7 @@
 
 #include "graphics/CursorSet.h"
 #include "platform/CursorClip.h"
+#include "platform/HeapReuse.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
 #include "shell/Configuration.h"
@@ -87,6 +88,7 @@ int EntryPoint() {
 } // namespace
 
 int RunProgram(const ProgramOptions& options) {
+    platform::KeepFreedMemoryForReuse();
     shell = ShellState{};
     shell.options = options;
     platform::SetClock(options.clock);
