@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <numeric>
+#include <span>
 
 namespace Vorn {
 
@@ -101,6 +101,7 @@ bool DrawingBatch::Add(const std::vector<DrawingStep>& steps, float angle) {
 // primitives noted, and the colour left current afterwards.
 void DrawingBatch::Place(const std::vector<DrawingStep>& steps, const float (&m)[16], Colour colour) {
     placed.clear();
+    windowPoints.clear();
     primitives.clear();
     colourStack.clear();
     const Colour start = colour;
@@ -128,6 +129,8 @@ void DrawingBatch::Place(const std::vector<DrawingStep>& steps, const float (&m)
                             static_cast<float>(m[1] * step.x + m[5] * step.y + m[13]),
                             static_cast<float>(m[2] * step.x + m[6] * step.y + m[14])};
             placed.push_back({at, colour});
+            windowPoints.push_back({toWindow[0] * at.x + toWindow[1] * at.y + toWindow[2],
+                                    toWindow[3] * at.x + toWindow[4] * at.y + toWindow[5]});
             if (!primitives.empty())
                 ++primitives.back().count;
             break;
@@ -140,26 +143,16 @@ void DrawingBatch::Place(const std::vector<DrawingStep>& steps, const float (&m)
         glColor4fv(colour.data());
 }
 
-// The primitive's vertices in window pixels, counted from the viewport's corner.
-void DrawingBatch::PlaceOnWindow(std::size_t first, std::size_t count) {
-    onWindow.clear();
-    for (std::size_t i = first; i < first + count; ++i) {
-        const Placed& at = placed[i].at;
-        onWindow.push_back({toWindow[0] * at.x + toWindow[1] * at.y + toWindow[2],
-                            toWindow[3] * at.x + toWindow[4] * at.y + toWindow[5]});
-    }
-}
-
 // Drops the triangles (of corners) whose box on the window holds no pixel centre, and says whether it
 // dropped any. Only done when the window is known; otherwise every triangle stays.
-bool DrawingBatch::LeaveOutTrianglesBetweenCentres() {
+bool DrawingBatch::LeaveOutTrianglesBetweenCentres(const WindowPoint* window) {
     if (!screenKnown || !leavingOut)
         return false;
     std::size_t kept = 0;
     for (std::size_t i = 0; i + 2 < corners.size(); i += 3) {
-        const WindowPoint& a = onWindow[corners[i]];
-        const WindowPoint& b = onWindow[corners[i + 1]];
-        const WindowPoint& c = onWindow[corners[i + 2]];
+        const WindowPoint& a = window[corners[i]];
+        const WindowPoint& b = window[corners[i + 1]];
+        const WindowPoint& c = window[corners[i + 2]];
         if (!BoxHoldsAPixelCentre(std::min({a.x, b.x, c.x}), std::max({a.x, b.x, c.x}),
                                   std::min({a.y, b.y, c.y}), std::max({a.y, b.y, c.y}))) {
             ++trianglesLeftOut;
@@ -177,9 +170,10 @@ bool DrawingBatch::LeaveOutTrianglesBetweenCentres() {
 // The cells the primitive's vertices cover on the window, widened by the pad. Whatever lies off the window,
 // or is not finite, or cannot be placed on it, takes the border cells or all of them, which only makes
 // the order stricter.
-void DrawingBatch::CellBox(int& left, int& bottom, int& right, int& top) const {
+void DrawingBatch::CellBox(std::span<const WindowPoint> window, int& left, int& bottom, int& right,
+                           int& top) const {
     float minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;
-    for (const WindowPoint& at : onWindow) {
+    for (const WindowPoint& at : window) {
         minX = std::min(minX, at.x);
         maxX = std::max(maxX, at.x);
         minY = std::min(minY, at.y);
@@ -309,43 +303,49 @@ void DrawingBatch::Emit(DrawingPrimitive kind, std::size_t first, std::size_t co
         return;
     corners.clear();
     CutInto(kind, static_cast<unsigned>(count), corners);
-    PlaceOnWindow(first, count);
+    const WindowPoint* window = windowPoints.data() + first;
     const bool lines = IsLines(kind);
-    if (!lines && LeaveOutTrianglesBetweenCentres()) {
-        if (corners.empty())
-            return;
-        KeepOnlyUsedVertices(first);
-    } else {
-        used.resize(count);
-        std::iota(used.begin(), used.end(), first);
-    }
+    const bool leftOut = !lines && LeaveOutTrianglesBetweenCentres(window);
+    if (leftOut && corners.empty())
+        return;
+    if (leftOut)
+        KeepOnlyUsedVertices(first, count);
     int left = 0, bottom = 0, right = 0, top = 0;
-    CellBox(left, bottom, right, top);
+    if (leftOut)
+        CellBox(onWindow, left, bottom, right, top);
+    else
+        CellBox({window, count}, left, bottom, right, top);
     const int call = CallFor(lines ? GL_LINES : GL_TRIANGLES, LevelOf(left, bottom, right, top));
     Mark(left, bottom, right, top, call);
     Call& into = calls[static_cast<std::size_t>(call)];
     const auto base = static_cast<unsigned>(into.vertices.size());
-    for (const std::size_t vertex : used)
-        into.vertices.push_back(placed[vertex]);
+    if (leftOut) {
+        for (const std::size_t vertex : used)
+            into.vertices.push_back(placed[vertex]);
+    } else {
+        into.vertices.insert(into.vertices.end(), placed.begin() + static_cast<std::ptrdiff_t>(first),
+                             placed.begin() + static_cast<std::ptrdiff_t>(first + count));
+    }
     for (const unsigned corner : corners)
         into.indices.push_back(base + corner);
 }
 
-// After triangles were left out: lists in used the vertices the rest still use, in their order, and
-// renumbers the corners and the window points to match, so the driver copies no vertex nothing draws.
-void DrawingBatch::KeepOnlyUsedVertices(std::size_t first) {
+// After triangles were left out: lists in used the vertices the rest still use, in their order, with
+// their window points in onWindow, and renumbers the corners to match, so the driver copies no vertex
+// nothing draws.
+void DrawingBatch::KeepOnlyUsedVertices(std::size_t first, std::size_t count) {
     constexpr unsigned unused = ~0u;
-    renumbered.assign(onWindow.size(), unused);
+    renumbered.assign(count, unused);
     for (const unsigned corner : corners)
         renumbered[corner] = 0;
     used.clear();
-    for (std::size_t vertex = 0; vertex < renumbered.size(); ++vertex)
+    onWindow.clear();
+    for (std::size_t vertex = 0; vertex < count; ++vertex)
         if (renumbered[vertex] != unused) {
             renumbered[vertex] = static_cast<unsigned>(used.size());
-            onWindow[used.size()] = onWindow[vertex];
             used.push_back(first + vertex);
+            onWindow.push_back(windowPoints[first + vertex]);
         }
-    onWindow.resize(used.size());
     for (unsigned& corner : corners)
         corner = renumbered[corner];
 }

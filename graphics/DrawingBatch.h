@@ -22,6 +22,7 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <vector>
 
 namespace Vorn {
@@ -85,10 +86,9 @@ private:
     void Place(const std::vector<DrawingStep>& steps, const float (&matrix)[16], Colour colour);
     int LevelOf(int left, int bottom, int right, int top) const;
     void Mark(int left, int bottom, int right, int top, int call);
-    void PlaceOnWindow(std::size_t first, std::size_t count);
-    bool LeaveOutTrianglesBetweenCentres();
-    void KeepOnlyUsedVertices(std::size_t first);
-    void CellBox(int& left, int& bottom, int& right, int& top) const;
+    bool LeaveOutTrianglesBetweenCentres(const WindowPoint* window);
+    void KeepOnlyUsedVertices(std::size_t first, std::size_t count);
+    void CellBox(std::span<const WindowPoint> window, int& left, int& bottom, int& right, int& top) const;
     int CallFor(unsigned mode, int earliest);
     void Emit(DrawingPrimitive kind, std::size_t first, std::size_t count);
 
@@ -113,15 +113,16 @@ private:
     static inline std::vector<Call> calls;
     static inline std::vector<int> lineCalls;
     static inline std::vector<int> triangleCalls;
-    // The drawing being added: its vertices placed, with the colour each was given.
+    // The drawing being added: its vertices placed, with the colour each was given, and on the window.
     static inline std::vector<Vertex> placed;
+    static inline std::vector<WindowPoint> windowPoints;
     static inline std::vector<Primitive> primitives;
-    // The primitive being emitted: its vertices on the window, and its lines or triangles as indices of
-    // its own vertices.
-    static inline std::vector<WindowPoint> onWindow;
+    // The primitive being emitted: its lines or triangles as indices of its own vertices; once triangles
+    // are left out, which of the placed vertices the call receives, their window points, and the new
+    // number of each of the primitive's own.
     static inline std::vector<unsigned> corners;
-    // Which of the placed vertices the call receives, and the new number of each of the primitive's own.
     static inline std::vector<std::size_t> used;
+    static inline std::vector<WindowPoint> onWindow;
     static inline std::vector<unsigned> renumbered;
     // The colours its PushColour steps saved.
     static inline std::vector<Colour> colourStack;
