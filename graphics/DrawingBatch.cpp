@@ -58,15 +58,7 @@ DrawingBatch::DrawingBatch() {
     columns = 1;
     rows = 1;
     if (screenKnown) {
-        const float halfWidth = static_cast<float>(viewport[2]) / 2;
-        const float halfHeight = static_cast<float>(viewport[3]) / 2;
-        // Window pixels counted from the viewport's corner.
-        toWindow[0] = projection[0] * halfWidth;
-        toWindow[1] = projection[4] * halfWidth;
-        toWindow[2] = (projection[12] + 1) * halfWidth;
-        toWindow[3] = projection[1] * halfHeight;
-        toWindow[4] = projection[5] * halfHeight;
-        toWindow[5] = (projection[13] + 1) * halfHeight;
+        MapToWindow(projection, viewport[2], viewport[3], toWindow);
         columns = (viewport[2] + cellPixels - 1) / cellPixels;
         rows = (viewport[3] + cellPixels - 1) / cellPixels;
     }

@@ -35,14 +35,7 @@ void ParticleBatch::LeaveOutWhatCoversNoPixel() {
         }
     if (combined[3] != 0 || combined[7] != 0 || combined[15] != 1 || viewport[2] <= 0 || viewport[3] <= 0)
         return;
-    const float halfWidth = static_cast<float>(viewport[2]) / 2;
-    const float halfHeight = static_cast<float>(viewport[3]) / 2;
-    toWindow[0] = combined[0] * halfWidth;
-    toWindow[1] = combined[4] * halfWidth;
-    toWindow[2] = (combined[12] + 1) * halfWidth;
-    toWindow[3] = combined[1] * halfHeight;
-    toWindow[4] = combined[5] * halfHeight;
-    toWindow[5] = (combined[13] + 1) * halfHeight;
+    MapToWindow(combined, viewport[2], viewport[3], toWindow);
     windowKnown = true;
 }
 

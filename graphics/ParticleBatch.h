@@ -50,8 +50,7 @@ private:
     std::vector<float> positions;
     std::vector<float> textureCoordinates;
     std::vector<std::uint8_t> colours;
-    // Window pixels from the quads' coordinates: x = toWindow[0] x + toWindow[1] y + toWindow[2], and y
-    // likewise from the next three.
+    // Window pixels from the quads' coordinates (see MapToWindow).
     bool windowKnown = false;
     float toWindow[6] = {};
     std::size_t quadsLeftOut = 0;

@@ -1,6 +1,7 @@
-// Whether a box on the window can hold a pixel centre. A triangle or quad (never smoothed) whose box holds
-// none gives no pixel at all, so the batches leave it out: far out, most of what a battle draws is smaller
-// than the gaps between the centres, and costs the software driver as much as what shows.
+// Where a point falls on the window, and whether a box there can hold a pixel centre. A triangle or quad
+// (never smoothed) whose box holds none gives no pixel at all, so the batches leave it out: far out, most
+// of what a battle draws is smaller than the gaps between the centres, and costs the software driver as
+// much as what shows.
 #pragma once
 
 #include <cmath>
@@ -16,6 +17,20 @@ inline bool HoldsAPixelCentre(float low, float high) {
 
 inline bool BoxHoldsAPixelCentre(float left, float right, float bottom, float top) {
     return HoldsAPixelCentre(left, right) && HoldsAPixelCentre(bottom, top);
+}
+
+// The window pixels (from the viewport's corner) of a point (x, y, 0) under a matrix that takes it to
+// clip coordinates with w = 1: x = toWindow[0] x + toWindow[1] y + toWindow[2], y likewise from the rest.
+inline void MapToWindow(const float (&toClip)[16], int viewportWidth, int viewportHeight,
+                        float (&toWindow)[6]) {
+    const float halfWidth = static_cast<float>(viewportWidth) / 2;
+    const float halfHeight = static_cast<float>(viewportHeight) / 2;
+    toWindow[0] = toClip[0] * halfWidth;
+    toWindow[1] = toClip[4] * halfWidth;
+    toWindow[2] = (toClip[12] + 1) * halfWidth;
+    toWindow[3] = toClip[1] * halfHeight;
+    toWindow[4] = toClip[5] * halfHeight;
+    toWindow[5] = (toClip[13] + 1) * halfHeight;
 }
 
 } // namespace Vorn

@@ -172,7 +172,9 @@ struct Drawn {
 };
 
 int LitIn(const std::vector<Pixel>& pixels) {
-    return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [](Pixel p) { return p != Pixel{0, 0, 0}; }));
+    return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [](Pixel p) {
+        return p != Pixel{0, 0, 0};
+    }));
 }
 
 int Differing(const std::vector<Pixel>& a, const std::vector<Pixel>& b) {
