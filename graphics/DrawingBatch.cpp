@@ -295,29 +295,36 @@ void DrawingBatch::Emit(DrawingPrimitive kind, std::size_t first, std::size_t co
         return;
     corners.clear();
     CutInto(kind, static_cast<unsigned>(count), corners);
-    const WindowPoint* window = windowPoints.data() + first;
     const bool lines = IsLines(kind);
-    const bool leftOut = !lines && LeaveOutTrianglesBetweenCentres(window);
-    if (leftOut && corners.empty())
-        return;
-    if (leftOut)
-        KeepOnlyUsedVertices(first, count);
-    int left = 0, bottom = 0, right = 0, top = 0;
-    if (leftOut)
-        CellBox(onWindow, left, bottom, right, top);
-    else
-        CellBox({window, count}, left, bottom, right, top);
-    const int call = CallFor(lines ? GL_LINES : GL_TRIANGLES, LevelOf(left, bottom, right, top));
-    Mark(left, bottom, right, top, call);
-    Call& into = calls[static_cast<std::size_t>(call)];
-    const auto base = static_cast<unsigned>(into.vertices.size());
-    if (leftOut) {
-        for (const std::size_t vertex : used)
-            into.vertices.push_back(placed[vertex]);
-    } else {
+    const WindowPoint* window = windowPoints.data() + first;
+    if (lines || !LeaveOutTrianglesBetweenCentres(window)) {
+        Call& into = CallCovering(lines ? GL_LINES : GL_TRIANGLES, {window, count});
+        const auto base = static_cast<unsigned>(into.vertices.size());
         into.vertices.insert(into.vertices.end(), placed.begin() + static_cast<std::ptrdiff_t>(first),
                              placed.begin() + static_cast<std::ptrdiff_t>(first + count));
+        AddCorners(into, base);
+        return;
     }
+    if (corners.empty())
+        return;
+    KeepOnlyUsedVertices(first, count);
+    Call& into = CallCovering(GL_TRIANGLES, onWindow);
+    const auto base = static_cast<unsigned>(into.vertices.size());
+    for (const std::size_t vertex : used)
+        into.vertices.push_back(placed[vertex]);
+    AddCorners(into, base);
+}
+
+// The call of the mode that something drawn over these window points joins, its cells marked for it.
+DrawingBatch::Call& DrawingBatch::CallCovering(unsigned mode, std::span<const WindowPoint> window) {
+    int left = 0, bottom = 0, right = 0, top = 0;
+    CellBox(window, left, bottom, right, top);
+    const int call = CallFor(mode, LevelOf(left, bottom, right, top));
+    Mark(left, bottom, right, top, call);
+    return calls[static_cast<std::size_t>(call)];
+}
+
+void DrawingBatch::AddCorners(Call& into, unsigned base) {
     for (const unsigned corner : corners)
         into.indices.push_back(base + corner);
 }

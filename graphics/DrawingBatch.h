@@ -90,6 +90,8 @@ private:
     void KeepOnlyUsedVertices(std::size_t first, std::size_t count);
     void CellBox(std::span<const WindowPoint> window, int& left, int& bottom, int& right, int& top) const;
     int CallFor(unsigned mode, int earliest);
+    Call& CallCovering(unsigned mode, std::span<const WindowPoint> window);
+    static void AddCorners(Call& into, unsigned base);
     void Emit(DrawingPrimitive kind, std::size_t first, std::size_t count);
 
     static inline DrawingBatch* active = nullptr;
