@@ -10,7 +10,7 @@ class ParticleBatch;
 class ParticleSystem;
 
 // An effect owns one running particle system and is owned by one of the world's two effect layers, which
-// update it each tick, draw it translated to (x, y) and delete it once IsFinished says so.
+// update it each tick, draw it at (x, y) and delete it once IsFinished says so.
 class Effect {
 public:
     // Creates the named system through the particle factory and adds directionOffset to its direction.
