@@ -33,8 +33,8 @@ float MinimapTravel(const InterfaceValues& values) {
 }
 
 PanelLayout LayoutOf(const InterfaceValues& values, int screenWidth, int screenHeight) {
-    return {screenWidth, screenHeight, values.ValueOf(InterfaceNames::minimapSize),
-            values.ValueOf(InterfaceNames::minimapOffset)};
+    return {screenWidth, screenHeight, UsableMinimapSize(values.ValueOf(InterfaceNames::minimapSize)),
+            UsableMinimapOffset(values.ValueOf(InterfaceNames::minimapOffset))};
 }
 
 BuildInfoPositions PositionsOf(const InterfaceValues& values) {

@@ -7,6 +7,7 @@
 #include "graphics/DrawingStore.h"
 #include "interface/Interface.h"
 #include "interface/InterfaceNames.h"
+#include "interface/PanelLayout.h"
 #include "platform/GlContext.h"
 #include "world/Object.h"
 #include "world/World.h"
@@ -117,13 +118,12 @@ bool Minimap::TexelOf(float x, float y, float width, float height, int textureSi
 }
 
 int Minimap::ScreenSize() const {
-    const double size = owner.Values().ValueOf(InterfaceNames::minimapSize);
-    return std::isfinite(size) ? static_cast<int>(std::lround(std::clamp(size, 0.0, 65536.0))) : 0;
+    return static_cast<int>(
+        std::lround(UsableMinimapSize(owner.Values().ValueOf(InterfaceNames::minimapSize))));
 }
 
 int Minimap::Offset() const {
-    const double offset = owner.Values().ValueOf(InterfaceNames::minimapOffset);
-    return std::isfinite(offset) ? static_cast<int>(std::clamp(offset, -65536.0, 65536.0)) : 0;
+    return static_cast<int>(UsableMinimapOffset(owner.Values().ValueOf(InterfaceNames::minimapOffset)));
 }
 
 bool Minimap::Click(int x, int y, int button) {

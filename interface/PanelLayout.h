@@ -6,6 +6,17 @@
 
 namespace Vorn {
 
+// The minimap's size and offset as the interface uses them. A layout file may give any number: one that is
+// not finite counts as 0, and none reaches beyond 65,536 pixels (a size none below 0), so every position
+// worked out from them stays a whole number of pixels.
+inline double UsableMinimapSize(double size) {
+    return std::isfinite(size) ? std::clamp(size, 0.0, 65536.0) : 0.0;
+}
+inline double UsableMinimapOffset(double offset) {
+    return std::isfinite(offset) ? std::clamp(offset, -65536.0, 65536.0) : 0.0;
+}
+
+// Made from usable measures only.
 struct PanelLayout {
     int screenWidth = 1280;
     int screenHeight = 720;

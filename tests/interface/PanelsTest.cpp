@@ -1,8 +1,10 @@
 // The sliding panels and the click test that tells panel clicks from map clicks.
+#include "interface/PanelLayout.h"
 #include "interface/SlidingPanel.h"
 #include "tests/interface/InterfaceTestSupport.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -100,6 +102,24 @@ TEST(InterfaceValues, EveryAttributeIsAKeyAndTheLastOneWins) {
     EXPECT_DOUBLE_EQ(values.ValueOf("infobox.title_x"), -192);
     EXPECT_DOUBLE_EQ(values.ValueOf("infobox.size"), 0);
     EXPECT_EQ(values.Values().size(), 3u);
+}
+
+// A layout file may give the minimap any number; the panel's strips still stand at whole pixels.
+TEST(PanelLayout, AnyMinimapMeasureGivesUsablePositions) {
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(Vorn::UsableMinimapSize(1e300), 65536);
+    EXPECT_EQ(Vorn::UsableMinimapSize(-5), 0);
+    EXPECT_EQ(Vorn::UsableMinimapSize(nan), 0);
+    EXPECT_EQ(Vorn::UsableMinimapOffset(-infinity), 0);
+    EXPECT_EQ(Vorn::UsableMinimapOffset(-1e300), -65536);
+    EXPECT_EQ(Vorn::UsableMinimapOffset(8.5), 8.5);
+    const Vorn::PanelLayout shipped{1280, 720, Vorn::UsableMinimapSize(200), Vorn::UsableMinimapOffset(8)};
+    EXPECT_EQ(shipped.ToolbarX(), 224);
+    EXPECT_EQ(shipped.ToolbarWidth(), 865);
+    const Vorn::PanelLayout huge{1280, 720, Vorn::UsableMinimapSize(1e300), Vorn::UsableMinimapOffset(1e300)};
+    EXPECT_EQ(huge.ToolbarX(), 65536 + 2 * 65536 + 8);
+    EXPECT_EQ(huge.ToolbarWidth(), 1280 - 2 * 65536 - 65536 - 199);
 }
 
 } // namespace
