@@ -21,6 +21,10 @@ for target in build-fuzz/bin/fuzz_*; do
   "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
     -artifact_prefix=build-fuzz/ "$scratch" "$corpus" >"$log" 2>&1 || status=$?
   grep -E "^(stat::number_of_executed_units|SUMMARY|Done)" "$log" || true
+  # Undefined behaviour is reported and the run goes on; it is a finding all the same.
+  if [ "$status" -eq 0 ] && grep -q "^SUMMARY: UndefinedBehaviorSanitizer" "$log"; then
+    status=1
+  fi
   if [ "$status" -ne 0 ]; then tail -40 "$log" >&2; fi
   rm -rf "$scratch" "$log"
   if [ "$status" -ne 0 ]; then
