@@ -53,7 +53,9 @@ void World::Draw(const WorldCamera& camera) {
 // Effects in view and out of the fog, then every always-drawn effect wherever it is, all into one batch
 // under the camera's matrix.
 void World::DrawEffects(EffectMap& layer, float centreX, float centreY, float radius) {
-    ParticleBatch batch;
+    // Kept from frame to frame (drawing happens on the main thread only): a zoomed-out battle fills it
+    // with thousands of quads, whose arrays would otherwise be grown anew every frame.
+    static ParticleBatch batch;
     batch.LeaveOutWhatCoversNoPixel();
     for (Effect* effect : layer.QueryRange(centreX, centreY, radius))
         if (!effect->alwaysDrawn && WithinOf(*effect, centreX, centreY, radius) &&
@@ -63,6 +65,7 @@ void World::DrawEffects(EffectMap& layer, float centreX, float centreY, float ra
         for (Effect* effect : cell)
             if (effect->alwaysDrawn)
                 effect->DrawInto(batch);
+    batch.Flush();
 }
 
 // Kind by kind in draw order, side by side within a kind; other sides' landmines stay hidden.
