@@ -30,6 +30,12 @@ public:
     // One step: steering, waypoints, speed, the local searches, the move, then the turret brain. Always
     // true.
     bool Process(unsigned elapsedMs) override;
+    // Asks for the waypoint the next step steers towards: the queue's blocks lie elsewhere on the heap, and
+    // the world's tank walk asks a few tanks ahead.
+    void PrefetchNextWaypoint() const {
+        if (!waypoints.empty())
+            __builtin_prefetch(&waypoints.front());
+    }
     // Switches the tank and its turret brain on (holding) or off (inactive).
     void SetActive(bool active) override;
 

@@ -67,8 +67,10 @@ void Tank::AttachEffects() {
         }
 }
 
-void Tank::PrefetchEffectLists() const {
+void Tank::PrefetchParts() const {
     __builtin_prefetch(brain.get());
+    __builtin_prefetch(turret.get());
+    __builtin_prefetch(armor.get());
     __builtin_prefetch(exhaust.data());
     __builtin_prefetch(dust.data());
 }
@@ -77,6 +79,9 @@ void Tank::PrefetchEffects() const {
     for (const std::vector<AttachedEffect>* list : {&exhaust, &dust})
         for (const AttachedEffect& attached : *list)
             __builtin_prefetch(attached.effect);
+    brain->PrefetchNextWaypoint();
+    if (turret)
+        __builtin_prefetch(turret->brain.Target());
 }
 
 void Tank::PrefetchEffectSystems() const {

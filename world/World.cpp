@@ -242,7 +242,7 @@ void World::PrefetchTanksAhead(std::size_t next) const {
     if (next + 4 < count)
         __builtin_prefetch(tankSnapshot[next + 4]);
     if (next + 3 < count && tankSnapshot[next + 3] != nullptr)
-        tankSnapshot[next + 3]->PrefetchEffectLists();
+        tankSnapshot[next + 3]->PrefetchParts();
     if (next + 2 < count && tankSnapshot[next + 2] != nullptr)
         tankSnapshot[next + 2]->PrefetchEffects();
     if (next + 1 < count && tankSnapshot[next + 1] != nullptr)
