@@ -8,6 +8,7 @@
 #include "rules/TypeCatalogue.h"
 #include "world/Angles.h"
 #include "world/Effect.h"
+#include "world/PrefetchWhole.h"
 #include "world/PlaceEffect.h"
 #include "world/Turret.h"
 #include "world/World.h"
@@ -67,9 +68,13 @@ void Tank::AttachEffects() {
         }
 }
 
+void Tank::PrefetchWholeTank() const {
+    PrefetchWhole(this);
+}
+
 void Tank::PrefetchParts() const {
-    __builtin_prefetch(brain.get());
-    __builtin_prefetch(turret.get());
+    PrefetchWhole(brain.get());
+    PrefetchWhole(turret.get());
     __builtin_prefetch(armor.get());
     __builtin_prefetch(exhaust.data());
     __builtin_prefetch(dust.data());

@@ -36,9 +36,10 @@ public:
     // the reference point.
     void PlaceEffects(float referenceX, float referenceY);
     // What an update touches lies behind up to three pointers; the world asks for it a few tanks ahead, a
-    // stage at a time, each once the one before has arrived: the brain, turret, armour and the lists of
-    // attached effects; the effects, the next waypoint and the turret's target; the effects' systems
-    // (PlaceEffects moves them).
+    // stage at a time, each once the one before has arrived: the tank's own lines; the brain, turret,
+    // armour and the lists of attached effects; the effects, the next waypoint and the turret's target;
+    // the effects' systems (PlaceEffects moves them).
+    void PrefetchWholeTank() const;
     void PrefetchParts() const;
     void PrefetchEffects() const;
     void PrefetchEffectSystems() const;

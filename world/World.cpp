@@ -239,8 +239,8 @@ void World::UpdateTanks(unsigned elapsedMs) {
 // one tank apart, so each has arrived by the time the next stage or the update reads it.
 void World::PrefetchTanksAhead(std::size_t next) const {
     const std::size_t count = tankSnapshot.size();
-    if (next + 4 < count)
-        __builtin_prefetch(tankSnapshot[next + 4]);
+    if (next + 4 < count && tankSnapshot[next + 4] != nullptr)
+        tankSnapshot[next + 4]->PrefetchWholeTank();
     if (next + 3 < count && tankSnapshot[next + 3] != nullptr)
         tankSnapshot[next + 3]->PrefetchParts();
     if (next + 2 < count && tankSnapshot[next + 2] != nullptr)
