@@ -6,6 +6,7 @@
 namespace Vorn {
 
 class Drawing;
+class Tank;
 
 // Objects are owned by the world container that holds them and are deleted through the virtual destructor.
 // Every object gets a serial number at construction that no other object of the run shares; remembered
@@ -19,6 +20,10 @@ public:
 
     // Draws in the side colour at the origin, rotated by the direction; the caller has translated to (x, y).
     virtual void Draw();
+    // The tank this object is, or null: the world's tank walks ask it of thousands of objects every step,
+    // and a dynamic_cast there costs more than the tank's own update steps around it.
+    virtual Tank* AsTank() { return nullptr; }
+    const Tank* AsTank() const { return const_cast<Object*>(this)->AsTank(); }
 
     std::uint64_t Serial() const { return serial; }
 

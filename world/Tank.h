@@ -28,6 +28,7 @@ public:
          TurretType turretType);
     // Leaves its exhaust and dust to fade in the world.
     ~Tank() override;
+    Tank* AsTank() override { return this; }
 
     // Runs the brain, which drives the tank and its turret; the first update also lights the exhaust and
     // raises the dust. Called by the world tick.

@@ -226,7 +226,7 @@ void World::UpdateObjects(ObjectKind kind, unsigned elapsedMs) {
 void World::UpdateTanks(unsigned elapsedMs) {
     tankSnapshot.clear();
     for (Object* object : objectSnapshot)
-        tankSnapshot.push_back(dynamic_cast<Tank*>(object));
+        tankSnapshot.push_back(object->AsTank());
     for (std::size_t i = 0; i < tankSnapshot.size(); ++i) {
         PrefetchTanksAhead(i);
         if (Tank* tank = tankSnapshot[i])
@@ -371,7 +371,7 @@ void World::RemoveDestroyed(int side) {
     RemoveBackwards(
         Objects(side, KindTank),
         [](Object* object) {
-            auto* tank = dynamic_cast<Tank*>(object);
+            auto* tank = object->AsTank();
             return tank && (tank->doomed || tank->IsDestroyed());
         },
         [this](Object* object) {
@@ -379,7 +379,7 @@ void World::RemoveDestroyed(int side) {
                 static_cast<CorpseType>(static_cast<Tank*>(object)->type));
         },
         [](const Object* object) {
-            if (const auto* tank = dynamic_cast<const Tank*>(object))
+            if (const Tank* tank = object->AsTank())
                 __builtin_prefetch(tank->armor.get());
         });
     RemoveBackwards(
