@@ -8,8 +8,8 @@
 #include "rules/TypeCatalogue.h"
 #include "world/Angles.h"
 #include "world/Effect.h"
-#include "world/PrefetchWhole.h"
 #include "world/PlaceEffect.h"
+#include "world/PrefetchWhole.h"
 #include "world/Turret.h"
 #include "world/World.h"
 
