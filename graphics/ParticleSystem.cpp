@@ -10,6 +10,8 @@
 
 namespace Vorn {
 
+static_assert(sizeof(ParticleSystem::ParticleRecord) == 32, "two particle records to a cache line");
+
 namespace {
 
 constexpr double degreesToRadians = 0.017453292519943295;
@@ -90,7 +92,7 @@ bool ParticleSystem::batchDrawing = true;
 
 ParticleSystem::ParticleSystem(ParticleFactory& factory, const ParticleBehavior& behavior, float direction,
                                float scatterAngle, bool focus)
-    : factory(&factory), behavior(behavior), direction(direction), scatterAngle(scatterAngle), focus(focus) {
+    : factory(&factory), behavior(&behavior), direction(direction), scatterAngle(scatterAngle), focus(focus) {
     particles.reserve(ReservedParticles(behavior));
 }
 
@@ -153,14 +155,14 @@ void ParticleSystem::AddDirection(float degrees) {
 }
 
 bool ParticleSystem::IsEmitting() const {
-    if (age < behavior.lifeTime && !ended && !paused) {
+    if (age < behavior->lifeTime && !ended && !paused) {
         return true;
     }
     return std::ranges::any_of(layers, [](const auto& layer) { return layer->IsEmitting(); });
 }
 
 bool ParticleSystem::IsFinished() const {
-    if (!((age >= behavior.lifeTime || ended) && particles.empty())) {
+    if (!((age >= behavior->lifeTime || ended) && particles.empty())) {
         return false;
     }
     return std::ranges::all_of(layers, [](const auto& layer) { return layer->IsFinished(); });
@@ -174,11 +176,11 @@ void ParticleSystem::Destroy() {
 }
 
 void ParticleSystem::Emit(std::uint32_t elapsedMs) {
-    if (age >= behavior.lifeTime && rounds > 0) {
+    if (age >= behavior->lifeTime && rounds > 0) {
         return;
     }
-    const std::uint32_t due = DueRounds(age + elapsedMs, behavior.emitTime, rounds);
-    for (std::uint64_t i = 0; i < std::uint64_t(due) * behavior.emitNumber; ++i) {
+    const std::uint32_t due = DueRounds(age + elapsedMs, behavior->emitTime, rounds);
+    for (std::uint64_t i = 0; i < std::uint64_t(due) * behavior->emitNumber; ++i) {
         EmitOne();
     }
     rounds += due;
@@ -195,12 +197,12 @@ void ParticleSystem::EmitOne() {
     particle.cosHeading = std::cos(particle.heading);
     particle.sprite = factory->Create();
     // The source is where it is now, so the particle starts that far before the offset moved so far.
-    particle.x = behavior.sourceOffsetX - offsetX;
-    particle.y = behavior.sourceOffsetY - offsetY;
+    particle.x = behavior->sourceOffsetX - offsetX;
+    particle.y = behavior->sourceOffsetY - offsetY;
     particle.moveTime =
-        behavior.particleMoveTime + std::uint32_t(randomGenerator.Next() * behavior.particleMoveTimeRandom);
-    if (behavior.sourceRadius > 0.1f) {
-        const double distance = randomGenerator.Next() * behavior.sourceRadius;
+        behavior->particleMoveTime + std::uint32_t(randomGenerator.Next() * behavior->particleMoveTimeRandom);
+    if (behavior->sourceRadius > 0.1f) {
+        const double distance = randomGenerator.Next() * behavior->sourceRadius;
         particle.x += static_cast<float>(distance * particle.sinHeading);
         particle.y += static_cast<float>(distance * particle.cosHeading);
     }
@@ -212,20 +214,20 @@ void ParticleSystem::EmitOne() {
 void ParticleSystem::RemoveExpired() {
     const auto firstAlive =
         std::find_if(particles.begin(), particles.end(), [this](const ParticleRecord& particle) {
-            return particle.age < behavior.particleLifeTime;
+            return particle.age < behavior->particleLifeTime;
         });
     particles.erase(particles.begin(), firstAlive);
 }
 
 void ParticleSystem::MoveParticles(std::uint32_t elapsedMs) {
-    const double baseStep = elapsedMs * double(behavior.particleSpeed) * 0.001;
+    const double baseStep = elapsedMs * double(behavior->particleSpeed) * 0.001;
     for (ParticleRecord& particle : particles) {
         particle.age += elapsedMs;
         if (particle.age >= particle.moveTime) {
             continue;
         }
         const float fraction = float(particle.age) / float(particle.moveTime);
-        const double step = baseStep * ParticleSlowDownFactor(behavior, fraction);
+        const double step = baseStep * ParticleSlowDownFactor(*behavior, fraction);
         particle.x += static_cast<float>(step * particle.sinHeading);
         particle.y += static_cast<float>(step * particle.cosHeading);
     }
@@ -257,21 +259,22 @@ void ParticleSystem::DrawInto(ParticleBatch& batch, float originX, float originY
 
 void ParticleSystem::DrawParticle(const ParticleRecord& particle, ParticleBatch& batch, float originX,
                                   float originY) {
-    const float alpha = ParticleAlpha(behavior, particle.age);
-    const float progress = ParticleProgress(behavior, particle.age);
+    const float alpha = ParticleAlpha(*behavior, particle.age);
+    const float progress = ParticleProgress(*behavior, particle.age);
     if (drawnParticleCounter != nullptr) {
         ++*drawnParticleCounter;
     }
     const float x = originX + XOf(particle);
     const float y = originY + YOf(particle);
-    if (batchDrawing && particle.sprite->AddToBatch(batch, x, y, particle.heading, alpha, progress)) {
+    if (batchDrawing &&
+        factory->AddToBatch(particle.sprite, batch, x, y, particle.heading, alpha, progress)) {
         return;
     }
     batch.Flush();
     glPushMatrix();
     glTranslatef(x, y, 0.0f);
     glRotatef(static_cast<float>(particle.heading * radiansToDegrees), 0.0f, 0.0f, -1.0f);
-    particle.sprite->Draw(alpha, progress);
+    factory->Draw(particle.sprite, alpha, progress);
     glPopMatrix();
 }
 

@@ -20,16 +20,17 @@ float ParticleProgress(const ParticleBehavior& behavior, std::uint32_t age);
 // The share of full speed a moving particle keeps at this fraction of its own move time, never negative.
 float ParticleSlowDownFactor(const ParticleBehavior& behavior, float moveFraction);
 
-// Owned by its Effect. The factory is the system's record in the ParticleSystemFactory, which must outlive
-// every system made from it.
+// Owned by its Effect. The factory and the behaviour are the system's records in the ParticleSystemFactory,
+// which must outlive every system made from it; a system keeps pointers to them, not copies, so that the
+// fields the world reads of thousands of systems at every step fit in two cache lines.
 //
 // A system may carry layers: further systems that start, move, pause and end with it and are drawn over
 // its own particles in order. One record has one texture and one colour, so an explosion's flash, fire,
 // smoke and ring are layers of one system.
 class ParticleSystem {
 public:
+    // Half a cache line: the world walks every live particle at every step.
     struct ParticleRecord {
-        std::unique_ptr<Particle> sprite;
         // Relative to the system's offset (OffsetX, OffsetY): the particle is drawn at the sum.
         float x = 0.0f;
         float y = 0.0f;
@@ -40,6 +41,7 @@ public:
         float cosHeading = 1.0f;
         std::uint32_t age = 0;
         std::uint32_t moveTime = 0;
+        Particle sprite;
     };
 
     ParticleSystem(ParticleFactory& factory, const ParticleBehavior& behavior, float direction,
@@ -80,7 +82,8 @@ public:
     void AddLayer(std::unique_ptr<ParticleSystem> layer) { layers.push_back(std::move(layer)); }
     const std::vector<std::unique_ptr<ParticleSystem>>& Layers() const { return layers; }
 
-    const ParticleBehavior& Behavior() const { return behavior; }
+    const ParticleBehavior& Behavior() const { return *behavior; }
+    const ParticleFactory& Factory() const { return *factory; }
     std::uint32_t Age() const { return age; }
     std::uint32_t Rounds() const { return rounds; }
     float Direction() const { return direction; }
@@ -108,7 +111,7 @@ private:
     void DrawParticle(const ParticleRecord& particle, ParticleBatch& batch, float originX, float originY);
 
     ParticleFactory* factory;
-    ParticleBehavior behavior;
+    const ParticleBehavior* behavior;
     std::uint32_t age = 0;
     std::uint32_t rounds = 0;
     float direction;

@@ -144,55 +144,80 @@ void ParticleSystemFactory::Release() {
     behaviors.clear();
 }
 
-// Before the textures are created (headless runs) the store answers texture 0; the sprite still draws
-// its spin factor, so a run consumes the same random values with or without a window.
-std::unique_ptr<Particle> ParticleSystemFactory::CommonParticleFactory::Create() {
-    return std::make_unique<CommonParticle>(*this, textureStore.FindTexture(textureName));
+// The spin factor is the sprite's only random draw, made whether or not a window exists, so a run consumes
+// the same random values with or without one.
+Particle ParticleSystemFactory::CommonParticleFactory::Create() {
+    return Particle{static_cast<float>(randomGenerator.Next() + 0.5)};
 }
 
-ParticleSystemFactory::CommonParticle::CommonParticle(const CommonParticleFactory& parameters,
-                                                      unsigned int texture)
-    : Particle(texture, parameters.particleSize), colour(&parameters.colour), parameters(&parameters),
-      spinFactor(static_cast<float>(randomGenerator.Next() + 0.5)) {}
+// Before the textures are created (headless runs) the store answers texture 0.
+unsigned int ParticleSystemFactory::CommonParticleFactory::Texture() const {
+    if (textureGeneration != textureStore.Generation()) {
+        texture = textureStore.FindTexture(textureName);
+        textureGeneration = textureStore.Generation();
+    }
+    return texture;
+}
 
-float ParticleSystemFactory::CommonParticle::Scale(float size, float sizeEnd, float progress) {
+float ParticleSystemFactory::CommonParticleFactory::Scale(float size, float sizeEnd, float progress) {
     return progress * (sizeEnd / size - 1.0f) + 1.0f;
+}
+
+// A sprite that starts with no size cannot be scaled up from it; it grows to the end size directly.
+float ParticleSystemFactory::CommonParticleFactory::HalfSide(float progress) const {
+    return particleSize != 0.0f ? particleSize * Scale(particleSize, particleSizeEnd, progress)
+                                : progress * particleSizeEnd;
 }
 
 // The same quad as Draw under the system's matrix: scaled, spun counter-clockwise, turned clockwise by the
 // heading and moved to the particle.
-bool ParticleSystemFactory::CommonParticle::AddToBatch(ParticleBatch& batch, float x, float y, float heading,
-                                                       float alpha, float progress) const {
-    const float halfSide = size != 0.0f ? size * Scale(size, parameters->particleSizeEnd, progress)
-                                        : progress * parameters->particleSizeEnd;
-    const double degrees = progress * parameters->rotationSpeed * spinFactor -
+bool ParticleSystemFactory::CommonParticleFactory::AddToBatch(const Particle& sprite, ParticleBatch& batch,
+                                                              float x, float y, float heading, float alpha,
+                                                              float progress) const {
+    const float halfSide = HalfSide(progress);
+    const double degrees = progress * rotationSpeed * sprite.spinFactor -
                            static_cast<float>(heading * 180.0 * 0.3183098861837907);
     const double radians = degrees * 0.017453292519943295;
     const float c = static_cast<float>(std::cos(radians)) * halfSide;
     const float s = static_cast<float>(std::sin(radians)) * halfSide;
     const ParticleBatch::Corner corners[4] = {
         {x - c + s, y - s - c}, {x + c + s, y + s - c}, {x + c - s, y + s + c}, {x - c - s, y - s + c}};
-    const std::array<std::uint8_t, 4>& rgba = *colour;
-    const std::uint8_t vertexColour[4] = {rgba[0], rgba[1], rgba[2],
+    const std::uint8_t vertexColour[4] = {colour[0], colour[1], colour[2],
                                           static_cast<std::uint8_t>(alpha * 255.0f)};
-    batch.AddQuad(texture, corners, vertexColour);
+    batch.AddQuad(Texture(), corners, vertexColour);
     return true;
 }
 
-void ParticleSystemFactory::CommonParticle::Draw(float alpha, float progress) {
-    const std::array<std::uint8_t, 4>& rgba = *colour;
-    glColor4ub(rgba[0], rgba[1], rgba[2], static_cast<GLubyte>(alpha * 255.0f));
-    const float spin = progress * parameters->rotationSpeed * spinFactor;
-    if (size != 0.0f) {
-        const float scale = Scale(size, parameters->particleSizeEnd, progress);
+namespace {
+// The square of half side h round the origin, texture corners (0, 1) bottom left to (0, 0) top left.
+void DrawQuad(unsigned int texture, float h) {
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex2f(-h, -h);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex2f(h, -h);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2f(h, h);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2f(-h, h);
+    glEnd();
+}
+} // namespace
+
+void ParticleSystemFactory::CommonParticleFactory::Draw(const Particle& sprite, float alpha,
+                                                        float progress) const {
+    glColor4ub(colour[0], colour[1], colour[2], static_cast<GLubyte>(alpha * 255.0f));
+    const float spin = progress * rotationSpeed * sprite.spinFactor;
+    if (particleSize != 0.0f) {
+        const float scale = Scale(particleSize, particleSizeEnd, progress);
         glScalef(scale, scale, 1.0f);
         glRotatef(spin, 0.0f, 0.0f, 1.0f);
-        Particle::Draw(alpha, progress);
+        DrawQuad(Texture(), particleSize);
         return;
     }
-    // A sprite that starts with no size cannot be scaled up from it; it grows to the end size directly.
     glRotatef(spin, 0.0f, 0.0f, 1.0f);
-    DrawQuad(progress * parameters->particleSizeEnd);
+    DrawQuad(Texture(), progress * particleSizeEnd);
 }
 
 } // namespace Vorn

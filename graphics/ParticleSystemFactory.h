@@ -22,29 +22,21 @@ namespace Vorn {
 // so it must be released only after the last system is gone.
 class ParticleSystemFactory {
 public:
-    class CommonParticleFactory;
-
-    // A sprite of a system record: the record's colour, size and spin, with its own spin factor in
-    // [0.5, 1.5) so that neighbouring sprites do not turn in step.
-    class CommonParticle : public Particle {
+    // One system record of particles.xml; it also makes and draws the record's sprites: each in the
+    // record's colour and texture, growing from the particle size to the end size over its move and
+    // spinning counter-clockwise up to the rotation speed times its own spin factor, drawn in [0.5, 1.5).
+    class CommonParticleFactory : public ParticleFactory {
     public:
-        CommonParticle(const CommonParticleFactory& parameters, unsigned int texture);
-        void Draw(float alpha, float progress) override;
-        bool AddToBatch(ParticleBatch& batch, float x, float y, float heading, float alpha,
-                        float progress) const override;
+        Particle Create() override;
+        float HalfSide(float progress) const override;
+        void Draw(const Particle& sprite, float alpha, float progress) const override;
+        bool AddToBatch(const Particle& sprite, ParticleBatch& batch, float x, float y, float heading,
+                        float alpha, float progress) const override;
+        // The record's texture, found by name in the texture store once for each set of textures it makes.
+        unsigned int Texture() const;
 
         // The uniform scale that grows the half side from the particle size to the end size over the move.
         static float Scale(float size, float sizeEnd, float progress);
-
-        const std::array<std::uint8_t, 4>* colour;
-        const CommonParticleFactory* parameters;
-        float spinFactor;
-    };
-
-    // One system record of particles.xml; it also makes the record's sprites.
-    class CommonParticleFactory : public ParticleFactory {
-    public:
-        std::unique_ptr<Particle> Create() override;
 
         float particleSize = 0.0f;
         float particleSizeEnd = 0.0f;
@@ -57,6 +49,10 @@ public:
         std::string textureName;
         // Systems drawn over this one's particles, from the record's "layer" elements in file order.
         std::vector<std::string> layerNames;
+
+    private:
+        mutable unsigned int texture = 0;
+        mutable std::uint64_t textureGeneration = 0;
     };
 
     // Fills both maps from the particles.xml document; later records replace earlier ones of the same name.

@@ -71,6 +71,7 @@ void TextureStore::Load(const Brisk::Node& document) {
 }
 
 void TextureStore::Create() {
+    ++generation;
     defaultTexture.Create(4);
     defaultTexture.Fill(255, 0, 255, 255);
     defaultTexture.Upload();
@@ -141,10 +142,12 @@ unsigned int TextureStore::FindTexture(const std::string& name) const {
 }
 
 void TextureStore::Adopt(const std::string& name, std::unique_ptr<PixelTexture> texture) {
+    ++generation;
     paintedTextures[name] = std::move(texture);
 }
 
 void TextureStore::Release() {
+    ++generation;
     if (platform::GlContext::IsAnyCurrent()) {
         for (auto& [name, texture] : fileTextures) {
             glDeleteTextures(1, &texture);

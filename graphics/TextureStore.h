@@ -4,6 +4,7 @@
 #include "datafiles/Node.h"
 #include "graphics/PixelTexture.h"
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -26,6 +27,9 @@ public:
     // Keeps a texture made by the game itself (the panel's icons) under the name, replacing one of that
     // name made earlier the same way. Released with the others.
     void Adopt(const std::string& name, std::unique_ptr<PixelTexture> texture);
+    // Changes whenever a texture is made, adopted or released, so that whoever keeps a name's answer knows
+    // when to ask again.
+    std::uint64_t Generation() const { return generation; }
 
     // Applies the painting commands of a painted description (a document whose first "texture" element
     // has a "size") to a fresh texture; false, painting nothing, when there is no such element or the
@@ -47,6 +51,7 @@ private:
     PixelTexture defaultTexture;
     std::map<std::string, unsigned int> fileTextures;
     std::map<std::string, std::unique_ptr<PixelTexture>> paintedTextures;
+    std::uint64_t generation = 1;
 };
 
 extern TextureStore textureStore;

@@ -154,8 +154,7 @@ TEST_F(ParticleSystemTest, EachParticleDrawsItsRandomValuesInAFixedOrder) {
     EXPECT_EQ(particle.moveTime, moveTime);
     EXPECT_NEAR(particle.x, 3.0 + distance * std::sin(heading), 1e-4);
     EXPECT_NEAR(particle.y, -2.0 + distance * std::cos(heading), 1e-4);
-    const auto& sprite = dynamic_cast<const ParticleSystemFactory::CommonParticle&>(*particle.sprite);
-    EXPECT_FLOAT_EQ(sprite.spinFactor, float(spin));
+    EXPECT_FLOAT_EQ(particle.sprite.spinFactor, float(spin));
     EXPECT_EQ(Vorn::randomGenerator.Next(), replay.Next()) << "no further draws were made";
 }
 

@@ -129,13 +129,7 @@ template <class Visit> void ForEachParticle(const Vorn::ParticleSystem& system, 
 // The half side a particle is drawn with at its age.
 float DrawnHalfSide(const Vorn::ParticleSystem& system,
                     const Vorn::ParticleSystem::ParticleRecord& particle) {
-    const auto* sprite =
-        dynamic_cast<const Vorn::ParticleSystemFactory::CommonParticle*>(particle.sprite.get());
-    if (sprite == nullptr) {
-        return particle.sprite->size;
-    }
-    const float progress = Vorn::ParticleProgress(system.Behavior(), particle.age);
-    return sprite->size + progress * (sprite->parameters->particleSizeEnd - sprite->size);
+    return system.Factory().HalfSide(Vorn::ParticleProgress(system.Behavior(), particle.age));
 }
 
 struct Footprint {
