@@ -88,6 +88,16 @@ public:
     }
     // The same for a span worked out once for several maps.
     template <typename Visit> void ForEachCellInSpan(const SpatialCellSpan& span, Visit&& visit) const {
+        ForEachExistingCellInSpan(span, [&](const Cell* cell) {
+            if (!cell->empty())
+                visit(*cell);
+        });
+    }
+
+    // Visits every cell the span touches that exists, empty or not, without reading it: a caller that
+    // looks through many maps asks for all their cells first and reads them once they have arrived.
+    template <typename Visit>
+    void ForEachExistingCellInSpan(const SpatialCellSpan& span, Visit&& visit) const {
         if (cells.empty())
             return;
         const int firstColumn = std::max(span.firstColumn, minColumn);
@@ -95,11 +105,9 @@ public:
         const int firstRow = std::max(span.firstRow, minRow);
         const int lastRow = std::min(span.lastRow, maxRow);
         for (int cx = firstColumn; cx <= lastColumn; ++cx)
-            for (int cy = firstRow; cy <= lastRow; ++cy) {
-                const Cell* cell = CellAt(cx, cy);
-                if (cell && !cell->empty())
-                    visit(*cell);
-            }
+            for (int cy = firstRow; cy <= lastRow; ++cy)
+                if (const Cell* cell = CellAt(cx, cy))
+                    visit(cell);
     }
 
     const Cell* FindCell(float x, float y) const { return CellAt(SpatialCellIndex(x), SpatialCellIndex(y)); }

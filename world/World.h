@@ -112,8 +112,9 @@ private:
     void NoteFiled(const Object* object);
     void NoteUnfiled(const Object* object);
     template <typename T, typename Condition, typename Dispose, typename PrefetchInner = void (*)(const T*)>
-    static void RemoveBackwards(SpatialMap<T>& map, Condition condition, Dispose dispose,
-                                PrefetchInner prefetchInner = [](const T*) {});
+    static void RemoveBackwards(
+        SpatialMap<T>& map, Condition condition, Dispose dispose,
+        PrefetchInner prefetchInner = [](const T*) {});
     void UpdateObject(Object* object, ObjectKind kind, unsigned elapsedMs);
     void UpdateObjects(ObjectKind kind, unsigned elapsedMs);
     void UpdateTanks(unsigned elapsedMs);
@@ -149,6 +150,8 @@ private:
     std::vector<Tank*> tankSnapshot;
     std::vector<Bullet*> bulletSnapshot;
     std::vector<Effect*> effectSnapshot;
+    // CanMoveTo's cells, kept for their capacity.
+    std::vector<const ObjectMap::Cell*> blockingCells;
     // Serial of every object in the object containers, with how many containers hold it.
     std::unordered_map<std::uint64_t, int> filedSerials;
 };

@@ -63,20 +63,28 @@ constexpr ObjectKind blockingKinds[] = {KindStatic, KindDebris, KindTank, KindTo
 struct SearchDone {};
 } // namespace
 
+// A tank asks this several times a step over 35 maps, and at scale each cell's array, its contents and the
+// objects they point to all wait on memory in turn. The cells of every map are asked for first, then their
+// contents, then the objects, so that the waits overlap; the answer does not depend on the order.
 bool World::CanMoveTo(const Object* mover, float x, float y, float r) {
     const auto span = SpatialCellSpan::Around(x, y, r + largestObjectRadius);
+    blockingCells.clear();
     for (ObjectKind kind : blockingKinds)
-        for (int side = 0; side < sideCount; ++side) {
-            bool blocked = false;
-            Objects(side, kind).ForEachCellInSpan(span, [&](const ObjectMap::Cell& cell) {
-                for (const Object* other : cell)
-                    if (other != mover && other->size >= blockingSize &&
-                        BlocksSegment(*mover, x, y, r, *other))
-                        blocked = true;
+        for (int side = 0; side < sideCount; ++side)
+            Objects(side, kind).ForEachExistingCellInSpan(span, [this](const ObjectMap::Cell* cell) {
+                __builtin_prefetch(cell);
+                blockingCells.push_back(cell);
             });
-            if (blocked)
+    for (const ObjectMap::Cell* cell : blockingCells)
+        if (!cell->empty())
+            __builtin_prefetch(cell->data());
+    for (const ObjectMap::Cell* cell : blockingCells)
+        for (const Object* other : *cell)
+            __builtin_prefetch(other);
+    for (const ObjectMap::Cell* cell : blockingCells)
+        for (const Object* other : *cell)
+            if (other != mover && other->size >= blockingSize && BlocksSegment(*mover, x, y, r, *other))
                 return false;
-        }
     return true;
 }
 
