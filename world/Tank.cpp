@@ -6,10 +6,10 @@
 #include "rules/ConstantsTable.h"
 #include "rules/TankData.h"
 #include "rules/TypeCatalogue.h"
+#include "shell/PrefetchWhole.h"
 #include "world/Angles.h"
 #include "world/Effect.h"
 #include "world/PlaceEffect.h"
-#include "world/PrefetchWhole.h"
 #include "world/Turret.h"
 #include "world/World.h"
 
@@ -83,7 +83,7 @@ void Tank::PrefetchParts() const {
 void Tank::PrefetchEffects() const {
     for (const std::vector<AttachedEffect>* list : {&exhaust, &dust})
         for (const AttachedEffect& attached : *list)
-            __builtin_prefetch(attached.effect);
+            PrefetchWhole(attached.effect);
     brain->PrefetchNextWaypoint();
     if (turret)
         __builtin_prefetch(turret->brain.Target());

@@ -8,6 +8,7 @@
 #include "rules/ExplosionData.h"
 #include "rules/FowData.h"
 #include "rules/RecyclerExtraData.h"
+#include "shell/PrefetchWhole.h"
 #include "world/Building.h"
 #include "world/Bullet.h"
 #include "world/Corpse.h"
@@ -271,7 +272,7 @@ void World::UpdateEffects(unsigned elapsedMs) {
         const std::size_t count = effectSnapshot.size();
         for (std::size_t i = 0; i < count; ++i) {
             if (i + effectsAhead < count)
-                __builtin_prefetch(effectSnapshot[i + effectsAhead]);
+                PrefetchWhole(effectSnapshot[i + effectsAhead]);
             if (i + systemsAhead < count)
                 effectSnapshot[i + systemsAhead]->PrefetchSystem();
             if (i + particlesAhead < count)
