@@ -99,13 +99,14 @@ ParticleSystem::ParticleSystem(ParticleFactory& factory, const ParticleBehavior&
 
 // Every line the system spans: it is 96 bytes at any alignment, so it may straddle three.
 void ParticleSystem::Prefetch() const {
-    PrefetchWhole(this);
+    Zelt::PrefetchWhole(this);
 }
 
 // A tank's exhaust or dust holds about ten particles, five or six lines; longer arrays are read on in
 // order, which the processor foresees by itself.
 void ParticleSystem::PrefetchParticles() const {
-    PrefetchBytes(particles.data(), std::min<std::size_t>(particles.size() * sizeof(ParticleRecord), 8 * 64));
+    Zelt::PrefetchBytes(particles.data(),
+                        std::min<std::size_t>(particles.size() * sizeof(ParticleRecord), 8 * 64));
 }
 
 void ParticleSystem::Update(std::uint32_t elapsedMs) {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace Vorn {
+namespace Zelt {
 
 inline constexpr std::size_t cacheLineBytes = 64;
 
@@ -34,4 +34,4 @@ template <typename T> void PrefetchWhole(const T* object) {
     __builtin_prefetch(reinterpret_cast<const void*>(address + sizeof(T) - 1));
 }
 
-} // namespace Vorn
+} // namespace Zelt

@@ -69,12 +69,12 @@ void Tank::AttachEffects() {
 }
 
 void Tank::PrefetchWholeTank() const {
-    PrefetchWhole(this);
+    Zelt::PrefetchWhole(this);
 }
 
 void Tank::PrefetchParts() const {
-    PrefetchWhole(brain.get());
-    PrefetchWhole(turret.get());
+    Zelt::PrefetchWhole(brain.get());
+    Zelt::PrefetchWhole(turret.get());
     __builtin_prefetch(armor.get());
     __builtin_prefetch(exhaust.data());
     __builtin_prefetch(dust.data());
@@ -83,7 +83,7 @@ void Tank::PrefetchParts() const {
 void Tank::PrefetchEffects() const {
     for (const std::vector<AttachedEffect>* list : {&exhaust, &dust})
         for (const AttachedEffect& attached : *list)
-            PrefetchWhole(attached.effect);
+            Zelt::PrefetchWhole(attached.effect);
     brain->PrefetchNextWaypoint();
     if (turret)
         __builtin_prefetch(turret->brain.Target());

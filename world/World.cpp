@@ -272,7 +272,7 @@ void World::UpdateEffects(unsigned elapsedMs) {
         const std::size_t count = effectSnapshot.size();
         for (std::size_t i = 0; i < count; ++i) {
             if (i + effectsAhead < count)
-                PrefetchWhole(effectSnapshot[i + effectsAhead]);
+                Zelt::PrefetchWhole(effectSnapshot[i + effectsAhead]);
             if (i + systemsAhead < count)
                 effectSnapshot[i + systemsAhead]->PrefetchSystem();
             if (i + particlesAhead < count)
