@@ -10,6 +10,7 @@
 #include "platform/ProcessMemory.h"
 #include "random/Random.h"
 #include "rules/ConstantsLoader.h"
+#include "shell/DurationQuantiles.h"
 #include "tools/sector-clash-simulate/Census.h"
 #include "world/World.h"
 
@@ -155,16 +156,10 @@ std::string StateJson(Vorn::World& world, const Vorn::Level& level, long long st
     return head + simulate::CensusJson(simulate::TakeCensus(world));
 }
 
-std::string TickJson(std::vector<double> tickMs) {
-    if (tickMs.empty())
-        tickMs.push_back(0);
-    std::sort(tickMs.begin(), tickMs.end());
-    const auto at = [&](double fraction) {
-        return tickMs[std::min(tickMs.size() - 1, static_cast<std::size_t>(fraction * tickMs.size()))];
-    };
+std::string TickJson(const Zelt::DurationQuantiles& tickMs) {
     char text[160];
-    std::snprintf(text, sizeof text, "\"tick_ms\": {\"median\": %.4f, \"p99\": %.4f, \"max\": %.4f}", at(0.5),
-                  at(0.99), tickMs.back());
+    std::snprintf(text, sizeof text, "\"tick_ms\": {\"median\": %.4f, \"p99\": %.4f, \"max\": %.4f}",
+                  tickMs.Quantile(0.5), tickMs.Quantile(0.99), tickMs.Max());
     return text;
 }
 
@@ -182,19 +177,21 @@ void Simulate(const Options& options, Brisk::Node document) {
         Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish, nullptr, options.skirmishTanks);
     Vorn::World& world = *battle.world;
     Vorn::Level& level = *battle.level;
-    std::vector<double> tickMs;
+    // Bounded, so that an hour's run measures the game's memory and not its own record.
+    Zelt::DurationQuantiles tickMs;
     long long steps = 0;
     while (!RunOver(options, world, level, steps)) {
         const unsigned secondBefore = world.Clock() / 1000;
         const auto start = std::chrono::steady_clock::now();
         world.Tick(options.stepMs);
-        tickMs.push_back(
+        tickMs.Add(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         ++steps;
         if (options.trace && world.Clock() / 1000 != secondBefore)
-            std::printf("%s, \"rss_kb\": %ld}\n", StateJson(world, level, steps).c_str(), platform::ResidentKb());
+            std::printf("%s, \"rss_kb\": %ld}\n", StateJson(world, level, steps).c_str(),
+                        platform::ResidentKb());
     }
-    std::printf("%s, %s}\n", StateJson(world, level, steps).c_str(), TickJson(std::move(tickMs)).c_str());
+    std::printf("%s, %s}\n", StateJson(world, level, steps).c_str(), TickJson(tickMs).c_str());
     battle.world.reset();
 }
 
