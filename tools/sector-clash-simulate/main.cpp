@@ -14,7 +14,6 @@
 #include "tools/sector-clash-simulate/Census.h"
 #include "world/World.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -22,7 +21,6 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace {
 
