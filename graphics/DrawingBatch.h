@@ -49,11 +49,16 @@ public:
     // False (after drawing what was collected, so the order holds) when the matrix is not one the batch
     // can place with: the caller draws the drawing itself.
     bool Add(const std::vector<DrawingStep>& steps, float angle);
-    // Draws what has been collected and empties the batch.
+    // Off, every call goes to the driver whole and unflushed: the picture drawing in parts must equal.
+    static void SetDrawnInParts(bool on) { inParts = on; }
+    // Draws what has been collected, in parts with a flush after each, and empties the batch.
     void Flush();
 
     // Draw calls made by the last Flush (what batching saved is visible in tests and benchmarks).
     std::size_t CallsFlushed() const { return callsFlushed; }
+    // Parts the last Flush handed to the driver with a flush of their own (the last part, if not full,
+    // goes with whatever follows).
+    std::size_t PartsFlushed() const { return partsFlushed; }
     // Triangles left out since the batch opened because they cover no pixel centre.
     std::size_t TrianglesLeftOut() const { return trianglesLeftOut; }
 
@@ -92,11 +97,13 @@ private:
     int CallFor(unsigned mode, int earliest);
     Call& CallCovering(unsigned mode, std::span<const WindowPoint> window);
     static void AddCorners(Call& into, unsigned base);
+    void DrawInParts(const Call& call, std::size_t& indicesSinceFlush);
     void Emit(DrawingPrimitive kind, std::size_t first, std::size_t count);
 
     static inline DrawingBatch* active = nullptr;
     static inline bool enabled = true;
     static inline bool leavingOut = true;
+    static inline bool inParts = true;
 
     bool open = false;
     // The drawing matrix's parts that take eye coordinates to window pixels, from the projection and the
@@ -108,6 +115,7 @@ private:
     int rows = 1;
     std::size_t callsUsed = 0;
     std::size_t callsFlushed = 0;
+    std::size_t partsFlushed = 0;
     std::size_t trianglesLeftOut = 0;
     // Kept from batch to batch (only the open batch uses them): a zoomed-out battle fills megabytes of
     // vertices every frame, which would otherwise be allocated and faulted in anew each time.

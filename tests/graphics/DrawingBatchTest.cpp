@@ -34,6 +34,7 @@ struct Picture {
     std::vector<std::uint8_t> rgba;
     std::size_t callsFlushed = 0;
     std::size_t trianglesLeftOut = 0;
+    std::size_t partsFlushed = 0;
 };
 
 // How two pictures differ: pixels with any channel apart, and the largest channel difference.
@@ -80,6 +81,7 @@ protected:
     void TearDown() override {
         DrawingBatch::SetEnabled(true);
         DrawingBatch::SetLeavingOut(true);
+        DrawingBatch::SetDrawnInParts(true);
         colourTable.Clear();
     }
 
@@ -104,6 +106,7 @@ protected:
             batch.Flush();
             picture.callsFlushed = batch.CallsFlushed();
             picture.trianglesLeftOut = batch.TrianglesLeftOut();
+            picture.partsFlushed = batch.PartsFlushed();
         }
         glLoadIdentity();
         glDisable(GL_LINE_SMOOTH);
@@ -242,5 +245,20 @@ TEST_F(DrawingBatchTest, TinyUnitsLookTheSameWithoutTheTrianglesThatCoverNoPixel
                 EXPECT_GT(leftOut.trianglesLeftOut, 1200u * 60) << "zoom " << zoom << ", turn " << turn;
             }
         }
+    }
+}
+
+// A crowd goes to the driver in many parts, cut between calls and inside them: every line and triangle
+// is drawn once, in its place in the order, and not one pixel changes.
+TEST_F(DrawingBatchTest, ACrowdDrawnInPartsLooksAsDrawnWhole) {
+    for (const float zoom : {0.064f, 0.23f, 1.0f}) {
+        DrawingBatch::SetDrawnInParts(false);
+        const Picture whole = Draw(true, zoom, 23.0f, [&] { Crowd(); });
+        DrawingBatch::SetDrawnInParts(true);
+        const Picture inParts = Draw(true, zoom, 23.0f, [&] { Crowd(); });
+        ASSERT_GT(LitPixels(whole), 10000) << "zoom " << zoom;
+        EXPECT_EQ(whole.partsFlushed, 0u);
+        EXPECT_GT(inParts.partsFlushed, 3u) << "zoom " << zoom;
+        EXPECT_EQ(Compare(whole, inParts).pixels, 0) << "zoom " << zoom;
     }
 }
