@@ -59,8 +59,6 @@ bool BlocksSegment(const Object& mover, float x, float y, float r, const Object&
 
 constexpr ObjectKind blockingKinds[] = {KindStatic, KindDebris, KindTank, KindTower, KindBuilding};
 
-// Ends a search from inside nested loops.
-struct SearchDone {};
 } // namespace
 
 // A tank asks this several times a step over 35 maps, and at scale each cell's array, its contents and the

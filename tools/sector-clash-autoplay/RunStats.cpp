@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <numeric>
 #include <sstream>
 
 namespace autoplay {
@@ -19,21 +18,6 @@ double NowSinceBootMs() {
     timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);
     return now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
-}
-
-struct Spread {
-    double median = 0;
-    double p99 = 0;
-};
-
-Spread SpreadOf(std::vector<double> values) {
-    if (values.empty())
-        return {};
-    std::sort(values.begin(), values.end());
-    const auto at = [&](double fraction) {
-        return values[std::min(values.size() - 1, static_cast<std::size_t>(fraction * values.size()))];
-    };
-    return {at(0.5), at(0.99)};
 }
 
 } // namespace
@@ -68,35 +52,31 @@ void RunStats::AfterFrame(bool gameFrame) {
     if (startupMs < 0) {
         startupMs = MsSinceProcessStart();
     } else {
-        frameMs.push_back(now - lastFrameAt);
-        settled.push_back(gameMs >= settledGameMs);
+        const double ms = now - lastFrameAt;
+        frameMs.Add(ms);
+        allMs += ms;
+        if (gameMs >= settledGameMs) {
+            settledMs += ms;
+            ++settledFrames;
+        }
     }
     lastFrameAt = now;
 }
 
 std::string RunStats::Json() const {
     // The rate counts the frames after the battle settled when the run reached that far, else all.
-    double settledMs = 0;
-    std::size_t settledFrames = 0;
-    for (std::size_t i = 0; i < frameMs.size(); ++i)
-        if (settled[i]) {
-            settledMs += frameMs[i];
-            ++settledFrames;
-        }
-    if (settledFrames == 0) {
-        settledMs = std::accumulate(frameMs.begin(), frameMs.end(), 0.0);
-        settledFrames = frameMs.size();
-    }
-    const double fps = settledMs > 0 ? settledFrames * 1000.0 / settledMs : 0;
-    const Spread frame = SpreadOf(frameMs);
-    const Spread tick = SpreadOf(tickMs);
+    const bool anySettled = settledFrames > 0;
+    const double countedMs = anySettled ? settledMs : allMs;
+    const double countedFrames = static_cast<double>(anySettled ? settledFrames : frameMs.Count());
+    const double fps = countedMs > 0 ? countedFrames * 1000.0 / countedMs : 0;
     char text[512];
     std::snprintf(
         text, sizeof text,
         "{\"frames\": %u, \"steps\": %llu, \"fps\": %.1f, \"frame_ms\": {\"median\": %.3f, \"p99\": %.3f}, "
         "\"tick_ms\": {\"median\": %.4f, \"p99\": %.4f}, \"startup_ms\": %.0f, \"rss_mb\": %.1f, "
         "\"digest\": \"%s\"}",
-        frames, static_cast<unsigned long long>(steps), fps, frame.median, frame.p99, tick.median, tick.p99,
+        frames, static_cast<unsigned long long>(steps), fps, frameMs.Quantile(0.5), frameMs.Quantile(0.99),
+        tickMs.Quantile(0.5), tickMs.Quantile(0.99),
         std::max(startupMs, 0.0), PeakResidentMb(), digest.c_str());
     return text;
 }

@@ -2,9 +2,10 @@
 // state digest of the last frame, printed as one JSON line.
 #pragma once
 
+#include "shell/DurationQuantiles.h"
+
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace autoplay {
 
@@ -15,8 +16,8 @@ public:
 
     std::uint32_t frames = 0;
     std::uint64_t steps = 0;
-    // Wall times of the game mode's World steps.
-    std::vector<double> tickMs;
+    // Wall times of the game mode's World steps, in fixed memory however long the run.
+    Zelt::DurationQuantiles tickMs;
     // The digest of the world after the last frame.
     std::string digest;
     // Frames after this much game time are the ones the frame rate counts (the battle has developed).
@@ -28,9 +29,12 @@ public:
 private:
     double startupMs = -1;
     double lastFrameAt = -1;
-    // Frame times (ms) of game frames, and whether each came after the battle settled.
-    std::vector<double> frameMs;
-    std::vector<bool> settled;
+    // Frame times (ms) of game frames; the sum and count of all of them and of those after the battle
+    // settled, for the frame rate.
+    Zelt::DurationQuantiles frameMs;
+    double allMs = 0;
+    double settledMs = 0;
+    std::uint64_t settledFrames = 0;
 };
 
 // Milliseconds since the process started, from the kernel's record of its start.

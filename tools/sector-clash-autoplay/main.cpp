@@ -151,7 +151,7 @@ void Measure(autoplay::RunStats& stats, std::uint32_t frame, std::uint32_t lastF
     Vorn::Mode::Game* game = GameMode();
     const bool gameFrame = game != nullptr && Zelt::modeManager.Current() == Zelt::gameModeIndex;
     if (gameFrame && game->StepsRun() > stats.steps) {
-        stats.tickMs.push_back(game->LastTickMs());
+        stats.tickMs.Add(game->LastTickMs());
     }
     stats.steps = game != nullptr ? game->StepsRun() : 0;
     stats.gameMs = Vorn::world != nullptr ? Vorn::world->Clock() : 0;
