@@ -155,10 +155,21 @@ void World::InsertBullet(Bullet* bullet) {
 
 // --- Tick
 
+// A cell's array lies behind its header, each elsewhere on the heap: the walk asks for the headers a few
+// cells ahead and for the arrays behind them a little later, so that copying a cell seldom waits on either.
 template <typename T> void World::TakeSnapshot(SpatialMap<T>& map, std::vector<T*>& into) {
+    constexpr std::size_t headersAhead = 8;
+    constexpr std::size_t arraysAhead = 4;
+    const auto& cells = map.CellsInOrder();
+    const std::size_t count = cells.size();
     into.clear();
-    for (const auto* cell : map.CellsInOrder())
-        into.insert(into.end(), cell->begin(), cell->end());
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + headersAhead < count)
+            __builtin_prefetch(cells[i + headersAhead]);
+        if (i + arraysAhead < count)
+            __builtin_prefetch(cells[i + arraysAhead]->data());
+        into.insert(into.end(), cells[i]->begin(), cells[i]->end());
+    }
 }
 
 void World::Tick(unsigned elapsedMs) {
