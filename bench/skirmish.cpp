@@ -5,15 +5,13 @@
 // mean: the median tick by the wall clock and by this thread's processor time (and the mean of the latter),
 // the processor time per tank, and the state digest at the end (the same seed and size must always give the
 // same digest).
+#include "bench/SimulationData.h"
 #include "datafiles/DataArchive.h"
 #include "game/Battle.h"
 #include "game/Level.h"
 #include "game/LevelObjects.h"
 #include "game/StateDigest.h"
-#include "graphics/DrawingStore.h"
-#include "graphics/ParticleSystemFactory.h"
 #include "random/Random.h"
-#include "rules/ConstantsLoader.h"
 #include "world/Tank.h"
 #include "world/World.h"
 
@@ -70,11 +68,7 @@ std::size_t TanksIn(World& world) {
 }
 
 void Skirmish(benchmark::State& state) {
-    Constants::LoadConstants();
-    ParticleSystemFactory factory;
-    factory.Load(dataArchive.ReadDocument("particles.xml"));
-    particleSystemFactory = &factory;
-    drawingStore.Load();
+    const Bench::SimulationData data;
     randomGenerator.Reseed(1);
     const int count = static_cast<int>(state.range(0));
     Battle battle =
@@ -108,10 +102,6 @@ void Skirmish(benchmark::State& state) {
     state.counters["effects"] =
         static_cast<double>(world.LowerEffects().Count() + world.UpperEffects().Count());
     state.SetLabel("digest " + DigestText(StateDigest(world, battle.level)));
-    battle.world.reset();
-    drawingStore.Release();
-    particleSystemFactory = nullptr;
-    Constants::ReleaseConstants();
 }
 
 } // namespace

@@ -5,11 +5,8 @@
 // once. One benchmark iteration is one World::Tick of 16 ms; the first second of game time is run before
 // timing starts, and the median tick is reported beside the mean.
 #include "ai/TankBrain.h"
-#include "datafiles/DataArchive.h"
-#include "graphics/DrawingStore.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "bench/SimulationData.h"
 #include "random/Random.h"
-#include "rules/ConstantsLoader.h"
 #include "world/Obstacle.h"
 #include "world/Tank.h"
 #include "world/Turret.h"
@@ -98,11 +95,7 @@ MovingArmy FieldFacingArmies(int tankCount) {
 
 // Runs the field the maker lays out with the shipped rules, drawings and particles.
 template <class Maker> void Drive(benchmark::State& state, Maker makeField) {
-    Constants::LoadConstants();
-    ParticleSystemFactory factory;
-    factory.Load(dataArchive.ReadDocument("particles.xml"));
-    particleSystemFactory = &factory;
-    drawingStore.Load();
+    const Bench::SimulationData data;
     MovingArmy army = makeField(static_cast<int>(state.range(0)));
     for (int i = 0; i < warmUpTicks; ++i)
         army.world->Tick(tickMs);
@@ -132,11 +125,6 @@ template <class Maker> void Drive(benchmark::State& state, Maker makeField) {
     state.counters["tanks_left"] = alive;
     state.counters["moving"] = moving;
     state.counters["with_route"] = routed;
-
-    army.world.reset();
-    drawingStore.Release();
-    particleSystemFactory = nullptr;
-    Constants::ReleaseConstants();
 }
 
 void TankMovement(benchmark::State& state) {

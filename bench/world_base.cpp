@@ -1,11 +1,9 @@
 // One world step with seven full bases: every side with 20 buildings, 40 towers and 100 landmines, and
 // 1,024 tanks fighting between the bases, on the shipped rules, drawings and particle systems.
 #include "ai/TankBrain.h"
-#include "datafiles/DataArchive.h"
+#include "bench/SimulationData.h"
 #include "graphics/DrawingStore.h"
-#include "graphics/ParticleSystemFactory.h"
 #include "random/Random.h"
-#include "rules/ConstantsLoader.h"
 #include "rules/ConstantsTable.h"
 #include "rules/FowData.h"
 #include "rules/LandmineData.h"
@@ -23,8 +21,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <filesystem>
 #include <memory>
-#include <unistd.h>
 
 using namespace Vorn;
 
@@ -65,14 +63,7 @@ void StartProduction(Building& building) {
 }
 
 struct Bases {
-    // Without the particle systems no effect is made, which leaves the simulation's own cost.
-    explicit Bases(bool withParticles) {
-        chdir(SECTOR_CLASH_SOURCE_DIR);
-        drawingStore.Load();
-        Constants::LoadConstants();
-        if (withParticles)
-            factory.Load(dataArchive.ReadDocument("particles.xml"));
-        particleSystemFactory = &factory;
+    explicit Bases(bool withParticles) : data(withParticles) {
         world = std::make_unique<World>(
             mapSize, mapSize, 1920, 1080,
             Constants::constantsTable.Find<Constants::FowData>(Constants::ConstantId::FOW));
@@ -82,12 +73,6 @@ struct Bases {
             AddBase(side, random);
         for (int i = 0; i < tankCount; ++i)
             AddTank(1 + i % 6, random, tankTurrets[i % 4]);
-    }
-    ~Bases() {
-        world.reset();
-        particleSystemFactory = nullptr;
-        Constants::ReleaseConstants();
-        drawingStore.Release();
     }
 
     void AddBase(int side, Random& random) {
@@ -133,7 +118,7 @@ struct Bases {
         world->InsertObject(tank, KindTank);
     }
 
-    ParticleSystemFactory factory;
+    const Bench::SimulationData data;
     std::unique_ptr<World> world;
 };
 
@@ -156,4 +141,10 @@ BENCHMARK(BaseTick)->ArgName("particles")->Arg(1)->Arg(0)->Unit(benchmark::kMill
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    std::filesystem::current_path(SECTOR_CLASH_SOURCE_DIR);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

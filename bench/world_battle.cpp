@@ -3,10 +3,7 @@
 // benchmark iteration is one World::Tick of 16 ms; the first second of game time is run before timing
 // starts, and the median tick is reported beside the mean.
 #include "ai/TankBrain.h"
-#include "datafiles/DataArchive.h"
-#include "graphics/DrawingStore.h"
-#include "graphics/ParticleSystemFactory.h"
-#include "rules/ConstantsLoader.h"
+#include "bench/SimulationData.h"
 #include "world/Tank.h"
 #include "world/Turret.h"
 #include "world/World.h"
@@ -54,11 +51,7 @@ std::unique_ptr<World> FieldArmies(int tankCount) {
 }
 
 void Battle(benchmark::State& state) {
-    Constants::LoadConstants();
-    ParticleSystemFactory factory;
-    factory.Load(dataArchive.ReadDocument("particles.xml"));
-    particleSystemFactory = &factory;
-    drawingStore.Load();
+    const Bench::SimulationData data;
     std::unique_ptr<World> world = FieldArmies(static_cast<int>(state.range(0)));
     for (int i = 0; i < warmUpTicks; ++i)
         world->Tick(tickMs);
@@ -78,11 +71,6 @@ void Battle(benchmark::State& state) {
     state.counters["bullets"] = static_cast<double>(world->Bullets().Count());
     state.counters["effects"] =
         static_cast<double>(world->LowerEffects().Count() + world->UpperEffects().Count());
-
-    world.reset();
-    drawingStore.Release();
-    particleSystemFactory = nullptr;
-    Constants::ReleaseConstants();
 }
 
 } // namespace

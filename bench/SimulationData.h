@@ -1,0 +1,35 @@
+// The data a simulated battle reads, for the benchmarks that run one.
+#pragma once
+
+#include "datafiles/DataArchive.h"
+#include "graphics/DrawingStore.h"
+#include "graphics/ParticleSystemFactory.h"
+#include "rules/ConstantsLoader.h"
+
+namespace Vorn::Bench {
+
+// The shipped rules, drawings and particle systems, loaded from the working folder for one benchmark run
+// and released at its end. The world must go first: declare this before the world it serves.
+class SimulationData {
+public:
+    // Without the particle systems no effect is made, which leaves the simulation's own cost.
+    explicit SimulationData(bool withParticles = true) {
+        Constants::LoadConstants();
+        drawingStore.Load();
+        if (withParticles)
+            factory.Load(dataArchive.ReadDocument("particles.xml"));
+        particleSystemFactory = &factory;
+    }
+    ~SimulationData() {
+        particleSystemFactory = nullptr;
+        drawingStore.Release();
+        Constants::ReleaseConstants();
+    }
+    SimulationData(const SimulationData&) = delete;
+    SimulationData& operator=(const SimulationData&) = delete;
+
+private:
+    ParticleSystemFactory factory;
+};
+
+} // namespace Vorn::Bench
