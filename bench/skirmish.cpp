@@ -20,7 +20,6 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <filesystem>
 #include <numeric>
 #include <vector>
 
@@ -110,10 +109,4 @@ void Skirmish(benchmark::State& state) {
 BENCHMARK(Skirmish)->Arg(256)->Arg(1024)->Arg(4096)->Arg(16384)->Iterations(500)->UseManualTime()->Unit(
     benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    std::filesystem::current_path(SECTOR_CLASH_SOURCE_DIR);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

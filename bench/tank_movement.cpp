@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -153,10 +152,4 @@ BENCHMARK(BattleAdvancing)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    std::filesystem::current_path(SECTOR_CLASH_SOURCE_DIR);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

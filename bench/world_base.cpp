@@ -21,7 +21,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <filesystem>
 #include <memory>
 
 using namespace Vorn;
@@ -141,10 +140,4 @@ BENCHMARK(BaseTick)->ArgName("particles")->Arg(1)->Arg(0)->Unit(benchmark::kMill
 
 } // namespace
 
-int main(int argc, char** argv) {
-    std::filesystem::current_path(SECTOR_CLASH_SOURCE_DIR);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

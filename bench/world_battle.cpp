@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -79,10 +78,4 @@ void Battle(benchmark::State& state) {
 BENCHMARK(Battle)->Arg(256)->Arg(1024)->Arg(4096)->Iterations(1500)->UseManualTime()->Unit(
     benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    std::filesystem::current_path(SECTOR_CLASH_SOURCE_DIR);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();
