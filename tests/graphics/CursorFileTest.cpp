@@ -23,8 +23,10 @@ void Put32(Bytes& bytes, std::uint32_t value) {
     Put16(bytes, value & 0xffff);
     Put16(bytes, value >> 16);
 }
+// Byte by byte: GCC 12 mistakes a range insert into an empty vector for an overflow.
 void PutTag(Bytes& bytes, const char* tag) {
-    bytes.insert(bytes.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
 // A one-image cursor file around a bitmap with the given bit count, palette, colour rows and mask rows
