@@ -54,12 +54,12 @@ MapOverlay::MapOverlay(Interface* interface, World* world, Camera* camera,
 MapOverlay::~MapOverlay() = default;
 
 void MapOverlay::LoadDrawings() {
-    infoFrame = drawingStore.FindDrawing(std::string(OverlayNames::infoFrame));
-    buildingShadow = drawingStore.FindDrawing(std::string(OverlayNames::buildingShadow));
-    waypoint = drawingStore.FindDrawing(std::string(OverlayNames::waypoint));
+    infoFrame = drawingStore.FindFirstDrawing(std::string(OverlayNames::infoFrame));
+    buildingShadow = drawingStore.FindFirstDrawing(std::string(OverlayNames::buildingShadow));
+    waypoint = drawingStore.FindFirstDrawing(std::string(OverlayNames::waypoint));
     for (int level = 0; level < 3; ++level) {
         experienceLevels[level] =
-            drawingStore.FindDrawing(std::string(OverlayNames::experienceLevels[level]));
+            drawingStore.FindFirstDrawing(std::string(OverlayNames::experienceLevels[level]));
     }
 }
 

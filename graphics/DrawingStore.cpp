@@ -54,6 +54,11 @@ const Drawing* DrawingStore::FindDrawing(const std::string& name) const {
     return variants[VariantIndex(randomGenerator.Next(), variants.size())].get();
 }
 
+const Drawing* DrawingStore::FindFirstDrawing(const std::string& name) const {
+    auto found = drawings.find(name);
+    return found == drawings.end() || found->second.empty() ? defaultDrawing : found->second.front().get();
+}
+
 void DrawingStore::Release() {
     for (auto& [name, variants] : drawings) {
         for (auto& drawing : variants) {

@@ -42,6 +42,10 @@ public:
     // drawing, without a random draw, for a name that has none. Never null; the pointer stays valid
     // until Release.
     const Drawing* FindDrawing(const std::string& name) const;
+    // The first variant of the name, or the default drawing, without taking a value from the random
+    // generator. For what the interface shows: the game and the headless simulator must draw the same
+    // random sequence, so nothing that exists only on screen may take from it.
+    const Drawing* FindFirstDrawing(const std::string& name) const;
     // Deletes every drawing and its display list; afterwards every lookup gives the built-in empty
     // drawing.
     void Release();

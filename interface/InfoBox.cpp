@@ -17,7 +17,7 @@ constexpr float clickBottom = 10.0f;
 } // namespace
 
 InfoBox::InfoBox(Interface& owner, World& world)
-    : owner(owner), world(world), drawing(drawingStore.FindDrawing(InterfaceNames::infoBoxDrawing)) {}
+    : owner(owner), world(world), drawing(drawingStore.FindFirstDrawing(InterfaceNames::infoBoxDrawing)) {}
 
 bool InfoBox::Click(int x, int y, float lift) const {
     const double width = owner.Values().ValueOf(InterfaceNames::minimapSize);

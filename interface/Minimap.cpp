@@ -32,7 +32,7 @@ int ColourByte(float component) {
 
 Minimap::Minimap(Interface& owner, World& world, Camera* camera)
     : owner(owner), world(world), camera(camera),
-      frame(drawingStore.FindDrawing(InterfaceNames::infoFrameDrawing)) {
+      frame(drawingStore.FindFirstDrawing(InterfaceNames::infoFrameDrawing)) {
     const double size = owner.Values().ValueOf(InterfaceNames::minimapTextureSize);
     // A size the texture refuses leaves an empty picture: nothing is painted, the square stays black.
     if (size >= 1 && size <= PixelTexture::MaxSize && picture.Create(static_cast<int>(size))) {
