@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <climits>
 #include <memory>
+#include <utility>
 
 namespace Vorn {
 
@@ -55,9 +56,12 @@ std::int32_t CountDown(std::int32_t delay, unsigned elapsedMs) {
 
 void Level::LevelTick(unsigned elapsedMs) {
     const std::uint32_t now = clock;
-    MoveToDelayed(std::stable_partition(requests.begin(), requests.end(), [now](const LevelRequest& request) {
-        return !(request.kind == RequestKind::Time && request.when <= now);
-    }));
+    // Had "start" run in this step, as events do, its requests would have come after this look.
+    if (!std::exchange(startRanAhead, false))
+        MoveToDelayed(
+            std::stable_partition(requests.begin(), requests.end(), [now](const LevelRequest& request) {
+                return !(request.kind == RequestKind::Time && request.when <= now);
+            }));
     for (LevelRequest& entry : delayed)
         entry.delay = CountDown(entry.delay, elapsedMs);
     // Entries that come due together run last-registered first.
@@ -101,6 +105,7 @@ void Level::RunStartEvent() {
     const std::string start(LevelNames::startEvent);
     std::erase(fireNow, start);
     RunEvent(start);
+    startRanAhead = true;
 }
 
 Level& AttachLevel(World& world) {

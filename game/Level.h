@@ -34,7 +34,8 @@ public:
     // Performs the actions of the first event of that name; nothing when there is none.
     void RunEvent(const std::string& name);
     // Runs "start" at once instead of in the first step, so that whatever is placed next (the skirmish)
-    // finds the level's own objects already on the map.
+    // finds the level's own objects already on the map. "start" still belongs to the first step: the
+    // requests it registers are first looked at in the second, and the first step's clock starts at 0.
     void RunStartEvent();
 
     // The map size as the world read it.
@@ -72,6 +73,8 @@ private:
 
     // The first event of each name, found once: the document never changes while the level runs.
     std::map<std::string, const Brisk::Node*> events;
+    // Set while "start" has run ahead of the first step, whose time conditions it would have missed.
+    bool startRanAhead = false;
 };
 
 // Builds the level from the world's level document, hands it to the world and answers it.

@@ -1,5 +1,6 @@
-// A new game: the level's own objects stand before the skirmish is placed, losses are counted by side,
-// the outcome reads them, and the level file is found under the data folder or by its path.
+// A new game: the level's own objects stand before the skirmish is placed, "start" keeps the first step's
+// timing, losses are counted by side, the outcome reads them, and the level file is found under the data
+// folder or by its path.
 #include "LevelTestSupport.h"
 
 #include "game/Battle.h"
@@ -57,6 +58,21 @@ TEST_F(BattleStart, TheLevelsObjectsStandBeforeTheSkirmishAndStartRunsOnce) {
     world.Tick(16);
     world.Tick(16);
     EXPECT_EQ(TanksOf(world, 1).size(), static_cast<std::size_t>(placed)) << "start ran a second time";
+}
+
+// "start" runs as the battle is built, but belongs to the first step as any event would: what it registers
+// is first looked at in the second step, whose clock starts at the first step's length.
+TEST_F(BattleStart, WhatStartRegistersWaitsForTheSecondStep) {
+    Brisk::Node document;
+    document.LoadText("<level width=\"4096\" height=\"4096\"/>"
+                      "<event name=\"start\"><request event=\"win\" when=\"time\" value=\"0\"/></event>"
+                      "<event name=\"win\"><quit status=\"true\"/></event>");
+    Battle battle = StartBattle(std::move(document), 800, 600, false, nullptr);
+    battle.world->Tick(16);
+    EXPECT_FALSE(battle.level->finished) << "the first step looked at the request";
+    EXPECT_EQ(battle.level->clock, 16u);
+    battle.world->Tick(16);
+    EXPECT_TRUE(battle.level->won);
 }
 
 TEST_F(BattleStart, LossesAreCountedBySideWithOrWithoutACallsign) {
