@@ -2,6 +2,7 @@
 // cancel, quit, destroy, order and beep.
 #include "LevelTestSupport.h"
 
+#include "ai/TankBrain.h"
 #include "game/LevelLimits.h"
 #include "game/LevelObjects.h"
 #include "world/Armor.h"
@@ -231,13 +232,26 @@ TEST_F(LevelScript, OrderSelectsTheTanksOfOneSideAndGroup) {
         "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"V\" number=\"2\" "
         "x=\"200\"/>"
         "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Blue\" group=\"W\" number=\"3\" "
-        "x=\"400\"/></new><order color=\"Red\" group=\"W\" x=\"5\" y=\"5\"/>",
+        "x=\"400\"/></new><order color=\"Red\" group=\"W\" x=\"-1500\" y=\"900\"/>",
         ""));
     Steps(1);
     const std::vector<Tank*> group = TanksOfGroup(*world, 1, 'W');
     ASSERT_EQ(group.size(), 1u);
     EXPECT_EQ(group[0]->number, 1);
     EXPECT_TRUE(TanksOfGroup(*world, 7, 'W').empty());
+    // The order replaced the Red W tank's route and reached no other tank.
+    const auto sentThere = [](const Tank& tank) {
+        return !tank.brain->waypoints.empty() && tank.brain->waypoints.back().x == -1500 &&
+               tank.brain->waypoints.back().y == 900;
+    };
+    EXPECT_TRUE(sentThere(*group[0]));
+    EXPECT_EQ(group[0]->brain->waypoints.size(), 1u);
+    const std::vector<Tank*> otherGroup = TanksOfGroup(*world, 1, 'V');
+    const std::vector<Tank*> otherSide = TanksOfGroup(*world, 3, 'W');
+    ASSERT_EQ(otherGroup.size(), 1u);
+    ASSERT_EQ(otherSide.size(), 1u);
+    EXPECT_FALSE(sentThere(*otherGroup[0]));
+    EXPECT_FALSE(sentThere(*otherSide[0]));
 }
 
 TEST_F(LevelScript, AnEventThatRequestsItselfTwiceDoesNotGrowWithoutBound) {

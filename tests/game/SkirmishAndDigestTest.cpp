@@ -64,12 +64,14 @@ TEST_F(Skirmish, EighthForThePlayerEastAndTheRestWest) {
         EXPECT_GE(tank->y, -2560);
         EXPECT_LT(tank->y, 2560);
     }
-    // No two tanks overlap: each was placed only where the place was free of twice its size.
+    // No two tanks overlap: each was placed only where no other body came within twice its size.
     auto all = blue;
     all.insert(all.end(), green.begin(), green.end());
     for (std::size_t i = 0; i < all.size(); ++i)
-        for (std::size_t j = i + 1; j < all.size(); ++j)
-            ASSERT_GT(DistanceSquared(*all[i], all[j]->x, all[j]->y), 0.0f);
+        for (std::size_t j = i + 1; j < all.size(); ++j) {
+            const float apart = 2 * all[j]->size + all[i]->size;
+            ASSERT_GT(DistanceSquared(*all[i], all[j]->x, all[j]->y), apart * apart);
+        }
 }
 
 TEST_F(Skirmish, TheFirstTankDrawsXThenY) {
