@@ -1,15 +1,16 @@
 // The game's own battle at scale: level0 with N skirmish tanks placed as the game places them (fields
-// widened beyond 256 tanks), each skirmish tank then ordered to the mirror of its place across the centre
-// line, so the armies drive into each other, fight, die and break up while the level's bases work on. One
-// benchmark iteration is one World::Tick of 16 ms after two seconds of game time. Reported beside the
-// mean: the median tick by the wall clock and by this thread's processor time (and the mean of the latter),
-// the processor time per tank, and the state digest at the end (the same seed and size must always give the
-// same digest).
+// widened beyond 256 tanks, on a map grown to hold them), each skirmish tank then ordered to the mirror of
+// its place across the centre line, so the armies drive into each other, fight, die and break up while the
+// level's bases work on. One benchmark iteration is one World::Tick of 16 ms after two seconds of game
+// time. Reported beside the mean: the median tick by the wall clock and by this thread's processor time
+// (and the mean of the latter), the processor time per tank, and the state digest at the end (the same
+// seed and size must always give the same digest).
 #include "bench/SimulationData.h"
 #include "datafiles/DataArchive.h"
 #include "game/Battle.h"
 #include "game/Level.h"
 #include "game/LevelObjects.h"
+#include "game/SkirmishForces.h"
 #include "game/StateDigest.h"
 #include "random/Random.h"
 #include "world/Tank.h"
@@ -21,6 +22,7 @@
 #include <chrono>
 #include <ctime>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 using namespace Vorn;
@@ -50,6 +52,18 @@ double Mean(const std::vector<double>& values) {
     return values.empty() ? 0 : std::accumulate(values.begin(), values.end(), 0.0) / double(values.size());
 }
 
+// Beyond 256 tanks the widened fields reach past level0's edges, where the game no longer places tanks;
+// the map grows to hold them, so every size fields the tanks it names where they always stood.
+Brisk::Node LevelHolding(int count) {
+    Brisk::Node document = dataArchive.ReadDocument("levels/level0.xml");
+    Brisk::Node* level = document.FindChild("level");
+    const MapSize needed = MapHoldingSkirmish(count);
+    for (const auto& [name, side] : {std::pair{"width", needed.width}, std::pair{"height", needed.height}})
+        if (Brisk::Attribute* attribute = level ? level->FindAttribute(name) : nullptr)
+            Brisk::SetFloat(*attribute, std::max(Brisk::ToFloat(*attribute), static_cast<double>(side)));
+    return document;
+}
+
 // The skirmish tanks are the ones without a group letter; the level's own tanks keep their orders.
 void SendAcross(World& world) {
     for (int side = 0; side < sideCount; ++side)
@@ -70,8 +84,7 @@ void Skirmish(benchmark::State& state) {
     const Bench::SimulationData data;
     randomGenerator.Reseed(1);
     const int count = static_cast<int>(state.range(0));
-    Battle battle =
-        StartBattle(dataArchive.ReadDocument("levels/level0.xml"), 1920, 1080, true, nullptr, count);
+    Battle battle = StartBattle(LevelHolding(count), 1920, 1080, true, nullptr, count);
     World& world = *battle.world;
     battle.level->beeper = nullptr;
     SendAcross(world);

@@ -7,7 +7,7 @@
 namespace Vorn {
 
 Battle StartBattle(Brisk::Node levelDocument, unsigned screenWidth, unsigned screenHeight, bool skirmish,
-                   Level::Beeper beeper, int skirmishTanks) {
+                   Level::Beeper beeper, std::optional<int> skirmishTanks) {
     Battle battle;
     battle.world = std::make_unique<World>(std::move(levelDocument), screenWidth, screenHeight);
     World& world = *battle.world;
@@ -15,7 +15,7 @@ Battle StartBattle(Brisk::Node levelDocument, unsigned screenWidth, unsigned scr
     battle.level->beeper = beeper;
     battle.level->RunStartEvent();
     if (skirmish)
-        FieldSkirmishTanks(world, skirmishTanks);
+        FieldSkirmishTanks(world, skirmishTanks.value_or(SkirmishCountOf(world.LevelDocument())));
     world.fog.Reset(playerSideOfBattle);
     world.sides[playerSideOfBattle].name = "Vendel";
     world.sides.playerSide = playerSideOfBattle;

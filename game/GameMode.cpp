@@ -28,7 +28,7 @@
 namespace Vorn::Mode {
 
 std::string Game::levelFileName = Game::defaultLevelFileName;
-int Game::skirmishTanks = skirmishTankCount;
+std::optional<int> Game::skirmishTanks;
 
 bool Game::Enter() {
     refusal.clear();

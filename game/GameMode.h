@@ -6,6 +6,7 @@
 #include "shell/Mode.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace Brisk {
@@ -36,8 +37,9 @@ public:
     static constexpr const char* defaultLevelFileName = "levels/level0.xml";
     // The level every game plays: a name under "data/" or any file path.
     static std::string levelFileName;
-    // How many skirmish tanks every game fields (the driver measures drawing with larger armies).
-    static int skirmishTanks;
+    // How many skirmish tanks every game fields instead of the level's own count (the driver's choice, to
+    // measure drawing with larger armies); empty: the level's.
+    static std::optional<int> skirmishTanks;
 
     const std::string& Refusal() const { return refusal; }
     Level* CurrentLevel() const { return level; }

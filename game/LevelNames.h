@@ -11,6 +11,8 @@ inline constexpr std::string_view level = "level";
 inline constexpr std::string_view event = "event";
 inline constexpr std::string_view width = "width";
 inline constexpr std::string_view height = "height";
+// How many skirmish tanks the level fields.
+inline constexpr std::string_view skirmish = "skirmish";
 inline constexpr std::string_view name = "name";
 inline constexpr std::string_view startEvent = "start";
 

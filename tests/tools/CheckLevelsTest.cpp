@@ -114,4 +114,22 @@ TEST(CheckLevels, BadMapSizesAreReported) {
     EXPECT_NE(run.output.find("level/width: must be a number above 0"), std::string::npos);
 }
 
+TEST(CheckLevels, TheSkirmishCountIsAWholeNumberUpToTheLargestSkirmish) {
+    for (const char* count : {"0", "65536"}) {
+        const CheckRun run = CheckLevelsIn(FolderWithLevel(
+            "check_levels_skirmish", std::string("<level width=\"4000\" height=\"4000\" skirmish=\"") +
+                                         count + "\"/><event name=\"start\"/>"));
+        EXPECT_EQ(run.output, "") << count;
+    }
+    for (const char* count : {"-1", "2.5", "65537", "many", ""}) {
+        const CheckRun run = CheckLevelsIn(FolderWithLevel(
+            "check_levels_skirmish", std::string("<level width=\"4000\" height=\"4000\" skirmish=\"") +
+                                         count + "\"/><event name=\"start\"/>"));
+        EXPECT_EQ(Lines(run.output), 1u) << count << ": " << run.output;
+        EXPECT_NE(run.output.find("level/skirmish: must be a whole number from 0 to 65536"),
+                  std::string::npos)
+            << count << ": " << run.output;
+    }
+}
+
 } // namespace

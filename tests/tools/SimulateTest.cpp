@@ -133,8 +133,7 @@ class ShippedLevels : public ::testing::TestWithParam<ShippedLevel> {};
 
 TEST_P(ShippedLevels, ThePlayerWhoDoesNothingLoses) {
     const ShippedLevel& level = GetParam();
-    const SimulatorRun run =
-        Simulate(std::string("data/levels/") + level.file + " --step 100 --seconds " +
+    const SimulatorRun run = Simulate(std::string("data/levels/") + level.file + " --step 100 --seconds " +
                                       std::to_string(level.limitSeconds + 60));
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(Member(run.Last(), "finished"), "true");
@@ -172,12 +171,26 @@ TEST(Simulate, SkirmishTakesAnOptionalTankCount) {
     const int level = tanks(none.Last());
     EXPECT_GT(tanks(few.Last()), level);
     EXPECT_LE(tanks(few.Last()), level + 16);
-    // The widened fields leave almost every one of the thousand a free place.
-    EXPECT_GT(tanks(many.Last()), level + 900);
+    // The fields, widened as far as level0's edges, leave most of the thousand a free place.
+    EXPECT_GT(tanks(many.Last()), level + 800);
     EXPECT_LE(tanks(many.Last()), level + 1024);
     EXPECT_EQ(Member(plain.Last(), "digest"), Member(counted.Last(), "digest"));
     EXPECT_EQ(Simulate("data/levels/level0.xml --skirmish 65537 --steps 1").status, 2)
         << "a count beyond the callsign numbers is taken for the level file";
+}
+
+TEST(Simulate, SkirmishWithoutACountFieldsTheLevelsOwn) {
+    const auto path = ScratchDir("simulate_level_skirmish") / "sixteen.xml";
+    std::ofstream(path) << "<level width=\"8192\" height=\"6144\" skirmish=\"16\"/><event name=\"start\"/>";
+    const auto tanks = [&](const std::string& options) {
+        const std::string summary = Simulate(path.string() + " --steps 1" + options).Last();
+        return std::stoi(SideMember(summary, "Green", "tanks")) +
+               std::stoi(SideMember(summary, "Blue", "tanks"));
+    };
+    EXPECT_EQ(tanks(""), 0);
+    EXPECT_GE(tanks(" --skirmish"), 14);
+    EXPECT_LE(tanks(" --skirmish"), 16);
+    EXPECT_GT(tanks(" --skirmish 40"), 30);
 }
 
 TEST(Simulate, PlayOnKeepsTheBattleGoingPastTheLevelsEndAndTracesMemory) {

@@ -12,7 +12,7 @@
 // sector-clash-simulate LEVEL --skirmish --seed N --step MS --steps K prints. --reveal clears the player's
 // fog over the whole map before every frame, so screenshots show every side (the fog only decides what is
 // drawn: the simulation and the digest never read it). --skirmish fields N skirmish tanks (0..65536) instead
-// of the game's 256, in the simulator's widened fields, to measure drawing with larger armies.
+// of the level's own count, in the simulator's widened fields, to measure drawing with larger armies.
 // --memory-every N prints, every N frames, one JSON line with the frame, the game clock and the resident
 // memory, for soak runs that watch it.
 //
@@ -51,7 +51,8 @@ struct DriverOptions {
     std::string inputFile;
     std::string level;
     std::optional<std::uint32_t> seed;
-    std::uint32_t skirmishTanks = Vorn::skirmishTankCount;
+    // Empty: the level's own count.
+    std::optional<std::uint32_t> skirmishTanks;
     bool stats = false;
     bool reveal = false;
     std::uint32_t memoryEvery = 0;
@@ -86,6 +87,15 @@ bool ParseShot(const std::string& text, DriverOptions& options) {
     return true;
 }
 
+bool ParseSkirmish(const char* text, DriverOptions& options) {
+    std::uint32_t count = 0;
+    if (!ParseCount(text, count) || count > static_cast<std::uint32_t>(Vorn::largestSkirmish)) {
+        return false;
+    }
+    options.skirmishTanks = count;
+    return true;
+}
+
 bool ParseArguments(int argc, char** argv, DriverOptions& options) {
     for (int i = 1; i < argc; ++i) {
         std::string argument = argv[i];
@@ -113,8 +123,7 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options) {
             }
             options.seed = seed;
         } else if (argument == "--skirmish" && hasValue) {
-            if (!ParseCount(argv[++i], options.skirmishTanks) ||
-                options.skirmishTanks > static_cast<std::uint32_t>(Vorn::largestSkirmish)) {
+            if (!ParseSkirmish(argv[++i], options)) {
                 return false;
             }
         } else if (argument == "--stats") {
@@ -192,7 +201,9 @@ int main(int argc, char** argv) {
                 : options.level;
     }
     Vorn::Mode::Loading::fixedSeed = options.seed;
-    Vorn::Mode::Game::skirmishTanks = static_cast<int>(options.skirmishTanks);
+    if (options.skirmishTanks) {
+        Vorn::Mode::Game::skirmishTanks = static_cast<int>(*options.skirmishTanks);
+    }
     autoplay::RunStats stats;
 
     bool checkFailed = false;

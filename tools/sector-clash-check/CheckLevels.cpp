@@ -5,6 +5,7 @@
 #include "datafiles/TypeKeywords.h"
 #include "game/LevelLimits.h"
 #include "game/LevelNames.h"
+#include "game/SkirmishForces.h"
 #include "rules/TypeCatalogue.h"
 #include "tools/sector-clash-check/CheckAreas.h"
 #include "tools/sector-clash-check/Text.h"
@@ -106,13 +107,25 @@ private:
             report(std::string(Names::level), "missing; the map is 0 by 0");
             return;
         }
-        CheckAttributes(*level, "level", {Names::width, Names::height});
+        CheckAttributes(*level, "level", {Names::width, Names::height, Names::skirmish});
         for (std::string_view side : {Names::width, Names::height}) {
             const Brisk::Attribute* attribute = Find(*level, side);
             const auto value = attribute ? NumberOf(attribute->value) : std::nullopt;
             if (!value || !(*value > 0 && *value <= 65536))
                 report(Text("level/", side), "must be a number above 0 and at most 65536");
         }
+        CheckSkirmish(*level);
+    }
+
+    // Without the attribute the game fields its 256.
+    void CheckSkirmish(const Brisk::Node& level) {
+        const Brisk::Attribute* attribute = Find(level, Names::skirmish);
+        if (!attribute)
+            return;
+        const auto value = NumberOf(attribute->value);
+        if (!value || !(*value >= 0 && *value <= Vorn::largestSkirmish) || *value != std::floor(*value))
+            report(Text("level/", Names::skirmish),
+                   Text("must be a whole number from 0 to ", Vorn::largestSkirmish));
     }
 
     void CollectEvents() {

@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace {
@@ -32,9 +33,10 @@ void PrintUsage() {
         "Runs the level file LEVEL headless with the rest of the data from DIR (default \"data\"), the\n"
         "random generator seeded with N (default 1), in steps of MS milliseconds (default 16, 1..1000),\n"
         "until the level quits or S seconds of game time (default 600) have passed, or for at most K\n"
-        "steps. --skirmish fields the game's 256 skirmish tanks, or N (0..65536) in fields widened to hold\n"
-        "them as densely; --trace prints a JSON line per game second with the resident memory;\n"
-        "--play-on keeps the battle going after the level has ended (for soak runs).\n"
+        "steps. --skirmish fields the skirmish tanks the level asks for (256 when it does not say), or N\n"
+        "(0..65536) in fields widened to hold them as densely, as far as the map reaches; --trace prints a\n"
+        "JSON line per game second with the resident memory; --play-on keeps the battle going after the\n"
+        "level has ended (for soak runs).\n"
         "The last line is the summary. Exit 0 when the run completes, 2 when LEVEL or the data cannot\n"
         "be read or on bad usage.\n");
 }
@@ -47,7 +49,8 @@ struct Options {
     long long steps = -1;
     unsigned stepMs = 16;
     bool skirmish = false;
-    int skirmishTanks = Vorn::skirmishTankCount;
+    // Empty: the level's own count.
+    std::optional<int> skirmishTanks;
     bool trace = false;
     bool playOn = false;
 };
