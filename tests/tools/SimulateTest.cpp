@@ -120,9 +120,10 @@ TEST(Simulate, AHostileLevelRunsToTheEnd) {
     EXPECT_EQ(Member(run.Last(), "finished"), "false");
 }
 
-// With no player input every shipped level is lost: where the enemy's waves attack, they take the player's
-// headquarters before the time limit; where they do not, the limit ends the level. Played in 100 ms steps,
-// fine enough for the fights to go as in the game and coarse enough for the sanitizer build.
+// With no player input every shipped level is lost, played as the game plays it, with the level's own
+// skirmish: where the enemy's waves attack, they take the player's headquarters before the time limit; where
+// they do not, the limit ends the level. Played in 100 ms steps, fine enough for the fights to go as in the
+// game and coarse enough for the sanitizer build.
 struct ShippedLevel {
     const char* file;
     double limitSeconds;
@@ -133,8 +134,9 @@ class ShippedLevels : public ::testing::TestWithParam<ShippedLevel> {};
 
 TEST_P(ShippedLevels, ThePlayerWhoDoesNothingLoses) {
     const ShippedLevel& level = GetParam();
-    const SimulatorRun run = Simulate(std::string("data/levels/") + level.file + " --step 100 --seconds " +
-                                      std::to_string(level.limitSeconds + 60));
+    const SimulatorRun run =
+        Simulate(std::string("data/levels/") + level.file + " --skirmish --step 100 --seconds " +
+                 std::to_string(level.limitSeconds + 60));
     ASSERT_EQ(run.status, 0);
     EXPECT_EQ(Member(run.Last(), "finished"), "true");
     EXPECT_EQ(Member(run.Last(), "won"), "false");
