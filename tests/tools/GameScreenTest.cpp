@@ -162,14 +162,18 @@ TEST(GameScreen, ASeededRunIsTheSimulatorsRunWhateverIsDrawn) {
         EXPECT_NE(Member(plain.last, member), "") << member;
 }
 
-// Whatever the interface shows takes no number from the simulation's random sequence. On a small map the
-// skirmish fights from the first seconds, so a number taken anywhere shows in the digest.
+// Whatever the interface shows takes no number from the simulation's random sequence. On the small map the
+// skirmish's Green tanks stand around a Red outpost and fight from the first second, so a number taken
+// anywhere shows in the digest.
 TEST(GameScreen, EveryShippedLevelAndASmallMapPlayAsInTheSimulator) {
     if (!HaveDisplay())
         GTEST_SKIP() << "needs an X display";
     const fs::path folder = ScratchDir("agreement");
     const std::string small =
-        WriteFile(folder, "small.xml", "<level width=\"2000\" height=\"2000\"/>").string();
+        WriteFile(folder, "small.xml",
+                  "<level width=\"2000\" height=\"2000\"/><event name=\"start\"><new>"
+                  "<building type=\"outpost\" color=\"Red\" x=\"-600\" y=\"0\"/></new></event>")
+            .string();
     for (const std::string& level :
          {std::string("data/levels/level0.xml"), std::string("data/levels/level1.xml"),
           std::string("data/levels/level2.xml"), small}) {
