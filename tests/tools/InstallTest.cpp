@@ -82,7 +82,10 @@ TEST_F(Install, TheInstalledToolsFindTheInstalledDataFromAnyFolder) {
     const CommandResult sheet = RunInstalled("sector-clash-gallery", "drawings.png");
     EXPECT_EQ(sheet.exitCode, 0) << sheet.output;
     EXPECT_TRUE(fs::exists(*prefix / "elsewhere/drawings.png"));
-    const CommandResult driven = RunInstalled("sector-clash-autoplay", "--frames 3 --shot 3:frame.png");
+    // A level file of the working folder is still found once the driver has entered the installed data.
+    std::ofstream(*prefix / "elsewhere/own.xml") << "<level width=\"2000\" height=\"2000\"/>";
+    const CommandResult driven =
+        RunInstalled("sector-clash-autoplay", "--frames 15 --level own.xml --shot 15:frame.png");
     EXPECT_EQ(driven.exitCode, 0) << driven.output;
     EXPECT_EQ(driven.output.find("cannot be read"), std::string::npos) << driven.output;
     EXPECT_TRUE(fs::exists(*prefix / "elsewhere/frame.png"));
