@@ -119,8 +119,9 @@ bool ParseShot(const std::string& text, DriverOptions& options, std::string& fau
 
 bool ParseValue(const std::string& option, const std::string& value, DriverOptions& options,
                 std::string& fault) {
-    if (option == "--shot")
+    if (option == "--shot") {
         return ParseShot(value, options, fault);
+    }
     if (option == "--input") {
         options.inputFile = value;
         return true;
@@ -134,8 +135,9 @@ bool ParseValue(const std::string& option, const std::string& value, DriverOptio
 
 // A screenshot of a frame the run never reaches would silently be missing.
 bool ShotsWithinRun(const DriverOptions& options, std::string& fault) {
-    if (options.shots.empty() || options.shots.rbegin()->first <= options.frames)
+    if (options.shots.empty() || options.shots.rbegin()->first <= options.frames) {
         return true;
+    }
     fault = "--shot " + std::to_string(options.shots.rbegin()->first) + ":" + options.shots.rbegin()->second +
             " is beyond the run's " + std::to_string(options.frames) + " frames (--frames)";
     return false;
@@ -165,10 +167,12 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
 // The files the driver was given keep naming the same files once it has entered the game's data folder.
 void NameFilesForTheDataFolder(DriverOptions& options) {
     std::error_code error;
-    for (auto& [frame, path] : options.shots)
+    for (auto& [frame, path] : options.shots) {
         path = std::filesystem::absolute(path, error).string();
-    if (!options.level.empty())
+    }
+    if (!options.level.empty()) {
         options.level = Zelt::NameAfterEnteringData(options.level);
+    }
 }
 
 void RevealWholeMap() {
