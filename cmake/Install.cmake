@@ -3,13 +3,9 @@
 # window icon.
 include(GNUInstallDirs)
 
-set(sc_installed_programs sector-clash sector-clash-autoplay sector-clash-check sector-clash-xml
-    sector-clash-bitmap sector-clash-gallery)
-foreach(program ${sc_installed_programs})
-  if(TARGET ${program})
-    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  endif()
-endforeach()
+# The game and every program of tools/: each finds the installed data the way the game does.
+get_property(sc_tool_programs GLOBAL PROPERTY sc_tool_programs)
+install(TARGETS sector-clash ${sc_tool_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/sector-clash/data)
 
@@ -23,3 +19,6 @@ add_custom_command(OUTPUT ${sc_icon}
 add_custom_target(sector-clash-desktop-icon ALL DEPENDS ${sc_icon})
 install(FILES ${sc_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps)
 install(FILES ${CMAKE_SOURCE_DIR}/cmake/sector-clash.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# The licence of the code and the guide; the data's own licence statement travels inside data/.
+install(FILES ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/sector-clash)

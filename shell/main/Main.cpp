@@ -9,28 +9,13 @@
 #include "shell/program/Program.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
-
-namespace {
-
-// A level file named from the working directory is made absolute before the program moves to its data.
-std::string LevelPath(const std::string& name) {
-    std::error_code error;
-    const std::filesystem::path given(name);
-    if (given.is_relative() && std::filesystem::is_regular_file(given, error) &&
-        !std::filesystem::exists(std::filesystem::path("data") / given, error))
-        return std::filesystem::absolute(given, error).string();
-    return name;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     for (int index = 1; index < argc; ++index) {
         const std::string argument = argv[index];
         if (argument == "--level" && index + 1 < argc) {
-            Vorn::Mode::Game::levelFileName = LevelPath(argv[++index]);
+            Vorn::Mode::Game::levelFileName = Zelt::NameAfterEnteringData(argv[++index]);
         } else {
             std::fprintf(stderr,
                          "usage: sector-clash [--level FILE]\n"

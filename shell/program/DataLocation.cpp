@@ -17,20 +17,59 @@ std::filesystem::path ExecutableDirectory() {
     return error ? std::filesystem::path{} : executable.parent_path();
 }
 
+// Without "bin/.." in it, so that a message names the folder a user would type.
+std::filesystem::path InstalledDataParent(const std::filesystem::path& executableDirectory) {
+    const std::filesystem::path installed = executableDirectory / ".." / "share" / "sector-clash";
+    std::error_code error;
+    std::filesystem::path canonical = std::filesystem::weakly_canonical(installed, error);
+    return error ? installed : canonical;
+}
+
 } // namespace
+
+std::vector<std::filesystem::path> DataParentCandidates(const std::filesystem::path& workingDirectory,
+                                                        const std::filesystem::path& executableDirectory) {
+    std::vector<std::filesystem::path> candidates{workingDirectory};
+    if (!executableDirectory.empty()) {
+        candidates.push_back(InstalledDataParent(executableDirectory));
+    }
+    return candidates;
+}
 
 std::filesystem::path ChooseDataParent(const std::filesystem::path& workingDirectory,
                                        const std::filesystem::path& executableDirectory) {
-    if (HoldsData(workingDirectory) || executableDirectory.empty()) {
-        return workingDirectory;
-    }
-    const std::filesystem::path installed = executableDirectory / ".." / "share" / "sector-clash";
-    if (HoldsData(installed)) {
-        std::error_code error;
-        std::filesystem::path canonical = std::filesystem::weakly_canonical(installed, error);
-        return error ? installed : canonical;
+    for (const std::filesystem::path& candidate :
+         DataParentCandidates(workingDirectory, executableDirectory)) {
+        if (HoldsData(candidate)) {
+            return candidate;
+        }
     }
     return workingDirectory;
+}
+
+std::vector<std::filesystem::path> DataParentCandidates() {
+    std::error_code error;
+    const std::filesystem::path working = std::filesystem::current_path(error);
+    return DataParentCandidates(error ? std::filesystem::path(".") : working, ExecutableDirectory());
+}
+
+std::optional<std::filesystem::path> FindDataParent() {
+    for (const std::filesystem::path& candidate : DataParentCandidates()) {
+        if (HoldsData(candidate)) {
+            return candidate;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string NameAfterEnteringData(const std::string& name) {
+    std::error_code error;
+    const std::filesystem::path given(name);
+    if (given.is_relative() && std::filesystem::is_regular_file(given, error) &&
+        !std::filesystem::exists(std::filesystem::path("data") / given, error)) {
+        return std::filesystem::absolute(given, error).string();
+    }
+    return name;
 }
 
 bool EnterDataParent() {

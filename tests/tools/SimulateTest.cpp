@@ -21,10 +21,11 @@ struct SimulatorRun {
     std::string Last() const { return lines.empty() ? "" : lines.back(); }
 };
 
-SimulatorRun Simulate(const std::string& arguments) {
+// Standard error is dropped unless asked for; then its lines come first.
+SimulatorRun Simulate(const std::string& arguments, bool withErrors = false) {
     const std::string command = "cd '" + SourceDir().string() + "' && '" +
                                 (BinDir() / "sector-clash-simulate").string() + "' " + arguments +
-                                " 2>/dev/null";
+                                (withErrors ? " 2>&1" : " 2>/dev/null");
     SimulatorRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -118,6 +119,114 @@ TEST(Simulate, AHostileLevelRunsToTheEnd) {
     const SimulatorRun run = Simulate(path.string() + " --seconds 3");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(Member(run.Last(), "finished"), "false");
+}
+
+TEST(Simulate, RefusesRunsBeyondTheGameClock) {
+    // The clock counts 32-bit milliseconds: 4294967 whole seconds of 1000 ms steps fit, a step more
+    // does not. Level1 ends long before, so a run that is let through ends too.
+    EXPECT_EQ(Simulate("data/levels/level1.xml --step 1000 --seconds 4294967").status, 0);
+    EXPECT_EQ(Simulate("data/levels/level1.xml --step 1000 --seconds 4294967.001").status, 2);
+    EXPECT_EQ(Simulate("data/levels/level1.xml --seconds 4294967.295").status, 2) << "in 16 ms steps";
+    EXPECT_EQ(Simulate("data/levels/level1.xml --step 1000 --steps 4294968").status, 2);
+    const SimulatorRun refused = Simulate("data/levels/level1.xml --seconds 1e7", true);
+    EXPECT_NE(refused.lines.at(0).find("--seconds"), std::string::npos) << refused.lines.at(0);
+}
+
+TEST(Simulate, RefusesFilesThatAreNoLevelAsTheGameDoes) {
+    const auto folder = ScratchDir("simulate_no_level");
+    std::ofstream(folder / "empty.xml");
+    std::ofstream(folder / "other.xml") << "<constants><Base/></constants>";
+    std::ofstream(folder / "text.xml") << "not XML at all";
+    for (const char* file : {"empty.xml", "other.xml", "text.xml"}) {
+        const SimulatorRun run = Simulate((folder / file).string(), true);
+        EXPECT_EQ(run.status, 2) << file;
+        EXPECT_NE(run.lines.back().find(file), std::string::npos) << run.lines.back();
+    }
+}
+
+TEST(Simulate, TakesTheGamesLevelNames) {
+    const SimulatorRun run = Simulate("levels/level1.xml --steps 1");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(Member(run.Last(), "digest"),
+              Member(Simulate("data/levels/level1.xml --steps 1").Last(), "digest"));
+}
+
+// A mod's level is played with the mod's constants, and the simulator says which data it reads.
+TEST(Simulate, PlaysALevelWithTheDataFolderItLiesIn) {
+    const auto mod = ScratchDir("simulate_mod") / "data";
+    std::filesystem::copy(SourceDir() / "data", mod, std::filesystem::copy_options::recursive);
+    std::ifstream constantsFile(mod / "constants.xml");
+    std::string constants((std::istreambuf_iterator<char>(constantsFile)), std::istreambuf_iterator<char>());
+    const std::string armourKey = "<max_armor value=\"";
+    const auto armour = constants.find(armourKey, constants.find("<Base>")) + armourKey.size();
+    constants.replace(armour, constants.find('"', armour) - armour, "1234");
+    std::ofstream(mod / "constants.xml", std::ios::trunc) << constants;
+    std::ofstream(mod / "levels/base.xml")
+        << "<level width=\"2000\" height=\"2000\"/><event name=\"start\"><new>"
+           "<building type=\"base\" color=\"Blue\"/></new></event>";
+
+    const SimulatorRun modded = Simulate((mod / "levels/base.xml").string() + " --steps 1", true);
+    ASSERT_EQ(modded.status, 0);
+    EXPECT_EQ(SideMember(modded.Last(), "Blue", "hp"), "1234.0");
+    EXPECT_EQ(modded.lines.at(0), "sector-clash-simulate: data folder " + mod.string());
+    const SimulatorRun repository = Simulate((mod / "levels/base.xml").string() + " --data data --steps 1");
+    EXPECT_NE(SideMember(repository.Last(), "Blue", "hp"), "1234.0") << "--data chooses otherwise";
+    std::filesystem::remove_all(mod.parent_path());
+}
+
+// Two blocks, a tank, a mine and two Red buildings: every kind the list covers.
+constexpr const char* listedLevel =
+    "<level width=\"2000\" height=\"2000\"/><event name=\"start\"><new>"
+    "<tank type=\"heavy\" turret=\"cannon2\" armor=\"light\" color=\"Blue\" group=\"A\" number=\"1\" "
+    "x=\"900\"/>"
+    "<obstacle type=\"atblock\" x=\"-300\" y=\"10\"/><obstacle type=\"atblock\" size=\"2.5\" x=\"-200\" "
+    "y=\"-90\"/>"
+    "<landmine type=\"small\" color=\"Red\" x=\"-900\" y=\"300\"/>"
+    "<building type=\"power\" color=\"Red\" group=\"P\" number=\"2\" x=\"-500\" y=\"-500\"/>"
+    "<tower type=\"support\" turret=\"gun1\" color=\"Red\" group=\"T\" number=\"3\" x=\"-700\" y=\"-500\"/>"
+    "</new></event>";
+
+// The JSON object of the listed object whose "kind" and "x" match, or empty.
+std::string ListedObject(const std::string& line, const std::string& kind, const std::string& x) {
+    for (auto start = line.find("{\"kind\": "); start != std::string::npos;
+         start = line.find("{\"kind\": ", start + 1)) {
+        const std::string object = line.substr(start, line.find('}', start) - start + 1);
+        if (Member(object, "kind") == "\"" + kind + "\"" && Member(object, "x") == x)
+            return object;
+    }
+    return "";
+}
+
+TEST(Simulate, ListsTheObjectsEveryIntervalAndAtTheEnd) {
+    const auto path = ScratchDir("simulate_objects") / "objects.xml";
+    std::ofstream(path) << listedLevel;
+    const SimulatorRun run = Simulate(path.string() + " --steps 70 --objects-every 500");
+    ASSERT_EQ(run.status, 0);
+    ASSERT_EQ(run.lines.size(), 4u) << "three lists and the summary";
+    EXPECT_EQ(Member(run.lines[0], "t"), "512");
+    EXPECT_EQ(Member(run.lines[1], "t"), "1008");
+    EXPECT_EQ(Member(run.lines[2], "t"), "1120") << "the end";
+    EXPECT_EQ(Member(run.lines[3], "steps"), "70");
+    EXPECT_EQ(Simulate(path.string() + " --steps 64 --objects-every 512").lines.size(), 3u)
+        << "an end on the interval is listed once";
+
+    const std::string& list = run.lines[2];
+    const std::string tank = ListedObject(list, "tank", "900.000");
+    EXPECT_EQ(Member(tank, "side"), "\"Blue\"");
+    EXPECT_EQ(Member(tank, "type"), "\"HeavyTank\"");
+    EXPECT_EQ(Member(tank, "callsign"), "\"A1\"");
+    EXPECT_GT(std::stod(Member(tank, "hp")), 0);
+    EXPECT_EQ(Member(ListedObject(list, "building", "-500.000"), "callsign"), "\"P2\"");
+    EXPECT_EQ(Member(ListedObject(list, "tower", "-700.000"), "side"), "\"Red\"");
+    const std::string mine = ListedObject(list, "landmine", "-900.000");
+    EXPECT_EQ(Member(mine, "type"), "\"SmallLandmine\"");
+    EXPECT_EQ(Member(mine, "hp"), "null");
+    // Obstacles are listed with the radius the world tests them with: the level's size times the type's.
+    const std::string block = ListedObject(list, "obstacle", "-300.000");
+    EXPECT_EQ(Member(block, "type"), "\"AntitankBlock\"");
+    EXPECT_EQ(Member(block, "callsign"), "null");
+    EXPECT_DOUBLE_EQ(std::stod(Member(ListedObject(list, "obstacle", "-200.000"), "radius")),
+                     2.5 * std::stod(Member(block, "radius")));
 }
 
 // With no player input every shipped level is lost, played as the game plays it, with the level's own

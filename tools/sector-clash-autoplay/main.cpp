@@ -5,7 +5,11 @@
 //                         [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]
 //                         [--memory-every N]
 //
-// --input plays a script of timed mouse and key events and checks (see InputScript.h). --level plays
+// It reads the data the game would read: "data/" in the working directory, else the installed data beside
+// the program, and enters that folder as the game does (the files it is given are named absolutely
+// first). --interval is at most the longest step the game takes in one frame, 100 ms; every --shot frame
+// lies within --frames.
+// --input plays a script of timed mouse and key events and checks (docs/autoplay.md). --level plays
 // another level (a name under "data/" or any path), --seed seeds the random generator with N instead of
 // the tick count, and --stats prints the run's measurements and the final state digest as the last line,
 // one JSON object; with the same level, seed, interval and step count the digest is the one
@@ -24,22 +28,25 @@
 #include "game/StateDigest.h"
 #include "platform/PngFile.h"
 #include "platform/ProcessMemory.h"
+#include "shell/FrameTimer.h"
 #include "shell/ModeManager.h"
+#include "shell/program/DataLocation.h"
 #include "shell/program/Program.h"
 #include "tools/sector-clash-autoplay/InputScript.h"
 #include "tools/sector-clash-autoplay/InputScriptClock.h"
 #include "tools/sector-clash-autoplay/RunStats.h"
+#include "tools/shared/CommandLine.h"
+#include "tools/shared/GameData.h"
 #include "world/World.h"
 
 #include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace {
@@ -58,87 +65,116 @@ struct DriverOptions {
     std::uint32_t memoryEvery = 0;
 };
 
-void Usage() {
-    std::fprintf(
-        stderr,
-        "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n"
-        "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]\n"
-        "                             [--memory-every N]\n");
-}
+constexpr const char* program = "sector-clash-autoplay";
 
-bool ParseCount(const char* text, std::uint32_t& value) {
-    char* end = nullptr;
-    unsigned long parsed = std::strtoul(text, &end, 10);
-    if (end == text || *end != '\0' || parsed > 100000000ul) {
+constexpr const char* usage =
+    "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n"
+    "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]\n"
+    "                             [--memory-every N]\n"
+    "Runs the game's start-up, loading and game modes for N frames (default 60) of MS milliseconds each\n"
+    "(default 16, 1..100, the longest step the game takes in one frame) under an X display, with the data\n"
+    "the game would read (data/ in the working directory, else the installed data).\n"
+    "--shot writes frame FRAME (1..N) to the PNG file PATH; --input plays the script FILE of timed mouse\n"
+    "and key events and checks (docs/autoplay.md); --level plays another level (a name under data/ or a\n"
+    "path); --seed seeds the random generator (0..4294967295) instead of the clock; --skirmish fields N\n"
+    "skirmish tanks (0..65536) instead of the level's own count; --stats prints the run's measurements\n"
+    "and state digest as a JSON line;\n"
+    "--reveal clears the player's fog before every frame; --memory-every prints the resident memory every\n"
+    "N frames. Exit 0 after the last frame, 1 when the run or a check fails, 2 on bad usage.\n";
+
+// The longest run and report interval in frames.
+constexpr std::uint64_t largestFrameCount = 100000000;
+
+constexpr toolkit::WholeOption<DriverOptions> wholeOptionTable[] = {
+    {"--frames", 1, largestFrameCount,
+     [](DriverOptions& options, std::uint64_t value) { options.frames = static_cast<std::uint32_t>(value); }},
+    // The game moves by at most this much in one frame: a longer interval would not be the run it names.
+    {"--interval", 1, Zelt::FrameTimer::maximumStep,
+     [](DriverOptions& options, std::uint64_t value) {
+         options.interval = static_cast<std::uint32_t>(value);
+     }},
+    {"--seed", 0, toolkit::largestSeed,
+     [](DriverOptions& options, std::uint64_t value) { options.seed = static_cast<std::uint32_t>(value); }},
+    {"--skirmish", 0, static_cast<std::uint64_t>(Vorn::largestSkirmish),
+     [](DriverOptions& options, std::uint64_t value) {
+         options.skirmishTanks = static_cast<std::uint32_t>(value);
+     }},
+    {"--memory-every", 0, largestFrameCount,
+     [](DriverOptions& options, std::uint64_t value) {
+         options.memoryEvery = static_cast<std::uint32_t>(value);
+     }},
+};
+constexpr std::span<const toolkit::WholeOption<DriverOptions>> wholeOptions = wholeOptionTable;
+
+bool ParseShot(const std::string& text, DriverOptions& options, std::string& fault) {
+    const std::size_t colon = text.find(':');
+    const std::optional<std::uint64_t> frame =
+        colon == std::string::npos ? std::nullopt
+                                   : toolkit::WholeNumber(text.substr(0, colon), 1, largestFrameCount);
+    if (!frame || colon + 1 == text.size()) {
+        fault = toolkit::WrongValue("--shot", text, "FRAME:PATH, a frame from 1 and a file");
         return false;
     }
-    value = static_cast<std::uint32_t>(parsed);
+    options.shots[static_cast<std::uint32_t>(*frame)] = text.substr(colon + 1);
     return true;
 }
 
-bool ParseShot(const std::string& text, DriverOptions& options) {
-    std::size_t colon = text.find(':');
-    std::uint32_t frame = 0;
-    if (colon == std::string::npos || colon + 1 == text.size() ||
-        !ParseCount(text.substr(0, colon).c_str(), frame) || frame == 0) {
-        return false;
+bool ParseValue(const std::string& option, const std::string& value, DriverOptions& options,
+                std::string& fault) {
+    if (option == "--shot") {
+        return ParseShot(value, options, fault);
     }
-    options.shots[frame] = text.substr(colon + 1);
-    return true;
+    if (option == "--input") {
+        options.inputFile = value;
+        return true;
+    }
+    if (option == "--level") {
+        options.level = value;
+        return true;
+    }
+    return toolkit::StoreWholeOption(*toolkit::FindWholeOption(wholeOptions, option), value, options, fault);
 }
 
-bool ParseSkirmish(const char* text, DriverOptions& options) {
-    std::uint32_t count = 0;
-    if (!ParseCount(text, count) || count > static_cast<std::uint32_t>(Vorn::largestSkirmish)) {
-        return false;
+// A screenshot of a frame the run never reaches would silently be missing.
+bool ShotsWithinRun(const DriverOptions& options, std::string& fault) {
+    if (options.shots.empty() || options.shots.rbegin()->first <= options.frames) {
+        return true;
     }
-    options.skirmishTanks = count;
-    return true;
+    fault = "--shot " + std::to_string(options.shots.rbegin()->first) + ":" + options.shots.rbegin()->second +
+            " is beyond the run's " + std::to_string(options.frames) + " frames (--frames)";
+    return false;
 }
 
-bool ParseArguments(int argc, char** argv, DriverOptions& options) {
-    for (int i = 1; i < argc; ++i) {
-        std::string argument = argv[i];
-        bool hasValue = i + 1 < argc;
-        if (argument == "--frames" && hasValue) {
-            if (!ParseCount(argv[++i], options.frames) || options.frames == 0) {
-                return false;
-            }
-        } else if (argument == "--interval" && hasValue) {
-            if (!ParseCount(argv[++i], options.interval)) {
-                return false;
-            }
-        } else if (argument == "--shot" && hasValue) {
-            if (!ParseShot(argv[++i], options)) {
-                return false;
-            }
-        } else if (argument == "--input" && hasValue) {
-            options.inputFile = argv[++i];
-        } else if (argument == "--level" && hasValue) {
-            options.level = argv[++i];
-        } else if (argument == "--seed" && hasValue) {
-            std::uint32_t seed = 0;
-            if (!ParseCount(argv[++i], seed)) {
-                return false;
-            }
-            options.seed = seed;
-        } else if (argument == "--skirmish" && hasValue) {
-            if (!ParseSkirmish(argv[++i], options)) {
-                return false;
-            }
-        } else if (argument == "--stats") {
+bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& fault) {
+    for (int index = 1; index < argc; ++index) {
+        const std::string argument = argv[index];
+        if (argument == "--stats") {
             options.stats = true;
         } else if (argument == "--reveal") {
             options.reveal = true;
-        } else if (argument == "--memory-every" && hasValue) {
-            if (!ParseCount(argv[++i], options.memoryEvery)) {
-                return false;
-            }
-        } else {
+        } else if (argument != "--shot" && argument != "--input" && argument != "--level" &&
+                   toolkit::FindWholeOption(wholeOptions, argument) == nullptr) {
+            fault = toolkit::UnknownOption(argument);
+            return false;
+        } else if (index + 1 >= argc) {
+            fault = toolkit::MissingValue(argument);
+            return false;
+        } else if (!ParseValue(argument, argv[++index], options, fault)) {
             return false;
         }
     }
-    return true;
+    return ShotsWithinRun(options, fault);
+}
+
+// The files the driver was given keep naming the same files once it has entered the game's data folder.
+void NameFilesForTheDataFolder(DriverOptions& options) {
+    std::error_code error;
+    for (auto& [frame, path] : options.shots) {
+        path = std::filesystem::absolute(path, error).string();
+    }
+    if (!options.level.empty()) {
+        options.level = Zelt::NameAfterEnteringData(options.level);
+    }
 }
 
 void RevealWholeMap() {
@@ -181,24 +217,24 @@ void PrintMemory(std::uint32_t frame) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (toolkit::AsksForHelp(argc, argv)) {
+        return toolkit::ShowUsage(usage);
+    }
     DriverOptions options;
-    if (!ParseArguments(argc, argv, options)) {
-        Usage();
-        return 2;
+    if (std::string fault; !ParseArguments(argc, argv, options, fault)) {
+        return toolkit::RefuseUsage(program, fault, usage);
     }
     autoplay::InputScript script;
     if (!options.inputFile.empty() && !script.Load(options.inputFile, stderr)) {
         return 2;
     }
+    NameFilesForTheDataFolder(options);
+    if (!toolkit::EnterGameData(program)) {
+        return 1;
+    }
 
     if (!options.level.empty()) {
-        std::error_code error;
-        const std::filesystem::path given(options.level);
-        // A file named from the working directory stays found whatever the program makes of its paths.
-        Vorn::Mode::Game::levelFileName =
-            std::filesystem::is_regular_file(given, error) && given.is_relative()
-                ? std::filesystem::absolute(given, error).string()
-                : options.level;
+        Vorn::Mode::Game::levelFileName = options.level;
     }
     Vorn::Mode::Loading::fixedSeed = options.seed;
     if (options.skirmishTanks) {

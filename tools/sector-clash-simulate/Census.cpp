@@ -2,13 +2,11 @@
 #include "tools/sector-clash-simulate/Census.h"
 
 #include "datafiles/SideNames.h"
-#include "world/Armor.h"
-#include "world/Building.h"
-#include "world/Tank.h"
-#include "world/Tower.h"
+#include "tools/sector-clash-simulate/HitPoints.h"
 #include "world/World.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace simulate {
 
@@ -24,21 +22,14 @@ SideCensus CensusOfSide(Vorn::World& world, int side) {
     SideCensus census;
     census.money = world.sides[side].money;
     census.landmines = world.Objects(side, Vorn::KindLandmine).Count();
-    ForEachObject(world, side, Vorn::KindTank, [&](Vorn::Object& object) {
-        ++census.tanks;
-        if (auto* tank = dynamic_cast<Vorn::Tank*>(&object); tank && tank->armor)
-            census.hitPoints += tank->armor->hitPoints;
-    });
-    ForEachObject(world, side, Vorn::KindTower, [&](Vorn::Object& object) {
-        ++census.towers;
-        if (auto* tower = dynamic_cast<Vorn::Tower*>(&object))
-            census.hitPoints += tower->hitPoints;
-    });
-    ForEachObject(world, side, Vorn::KindBuilding, [&](Vorn::Object& object) {
-        ++census.buildings;
-        if (auto* building = dynamic_cast<Vorn::Building*>(&object))
-            census.hitPoints += building->hitPoints;
-    });
+    for (const auto& [kind, count] :
+         {std::pair{Vorn::KindTank, &census.tanks}, std::pair{Vorn::KindTower, &census.towers},
+          std::pair{Vorn::KindBuilding, &census.buildings}}) {
+        ForEachObject(world, side, kind, [&](Vorn::Object& object) {
+            ++*count;
+            census.hitPoints += HitPointsOf(object).value_or(0);
+        });
+    }
     return census;
 }
 

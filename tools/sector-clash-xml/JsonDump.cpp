@@ -1,36 +1,13 @@
 // A document tree as JSON, one object per node.
 #include "tools/sector-clash-xml/JsonDump.h"
 
-#include <cstdio>
+#include "tools/shared/JsonText.h"
+
 #include <vector>
 
 namespace {
 
-void AppendJsonString(std::string& out, const std::string& text) {
-    out += '"';
-    for (char character : text) {
-        unsigned char byte = static_cast<unsigned char>(character);
-        if (byte == '"' || byte == '\\') {
-            out += '\\';
-            out += character;
-        } else if (byte == '\n') {
-            out += "\\n";
-        } else if (byte == '\t') {
-            out += "\\t";
-        } else if (byte < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-            out += escape;
-        } else if (byte < 0x80) {
-            out += character;
-        } else {
-            // The byte taken as a Latin-1 character, encoded as UTF-8.
-            out += static_cast<char>(0xC0 | (byte >> 6));
-            out += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
-    out += '"';
-}
+using toolkit::AppendJsonString;
 
 void AppendNodeHead(std::string& out, const Brisk::Node& node) {
     out += "{\"name\": ";

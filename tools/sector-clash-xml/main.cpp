@@ -6,15 +6,30 @@
 #include "datafiles/Node.h"
 #include "datafiles/Writer.h"
 #include "tools/sector-clash-xml/JsonDump.h"
+#include "tools/shared/CommandLine.h"
 
 #include <cstdio>
 #include <string>
 
 namespace {
 
-int Usage() {
-    std::fprintf(stderr, "usage: sector-clash-xml dump FILE | save FILE OUT | pretty FILE OUT\n");
-    return 2;
+constexpr const char* usage = "usage: sector-clash-xml dump FILE | save FILE OUT | pretty FILE OUT\n";
+
+// What is wrong with the command line, in one line.
+std::string UsageFault(int argc, char** argv) {
+    for (int index = 1; index < argc; ++index)
+        if (argv[index][0] == '-')
+            return toolkit::UnknownOption(argv[index]);
+    if (argc < 2)
+        return "a command is needed (dump, save or pretty)";
+    const std::string command = argv[1];
+    if (command != "dump" && command != "save" && command != "pretty")
+        return "unknown command \"" + command + "\" (dump, save or pretty)";
+    return command + (command == "dump" ? " takes FILE" : " takes FILE OUT");
+}
+
+int Usage(int argc, char** argv) {
+    return toolkit::RefuseUsage("sector-clash-xml", UsageFault(argc, argv), usage);
 }
 
 bool Load(Brisk::Node& document, const std::string& path) {
@@ -37,8 +52,11 @@ int Write(const Brisk::Node& document, const std::string& path, bool pretty) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (toolkit::AsksForHelp(argc, argv)) {
+        return toolkit::ShowUsage(usage);
+    }
     if (argc < 3) {
-        return Usage();
+        return Usage(argc, argv);
     }
     std::string command = argv[1];
     Brisk::Node document;
@@ -57,5 +75,5 @@ int main(int argc, char** argv) {
         }
         return Write(document, argv[3], command == "pretty");
     }
-    return Usage();
+    return Usage(argc, argv);
 }
