@@ -100,6 +100,17 @@ bool IsNamedUnit(const CommonAttributes& common) {
     return common.validSide && common.placement.number != 0 && common.hasGroup;
 }
 
+// "to_x" and "to_y" together give the tank a first waypoint. One that is not a finite number within the
+// coordinate limit is dropped: a tank driving towards it would stand or wander for the whole game.
+void SendToWaypoint(Tank& tank, const Brisk::Node& element) {
+    if (!Has(element, Names::toX) || !Has(element, Names::toY))
+        return;
+    const float toX = FloatOr(element, Names::toX, 0);
+    const float toY = FloatOr(element, Names::toY, 0);
+    if (std::abs(toX) <= LevelLimits::maxCoordinate && std::abs(toY) <= LevelLimits::maxCoordinate)
+        SendTank(tank, toX, toY);
+}
+
 bool CreateTank(World& world, const Brisk::Node& element, const CommonAttributes& common) {
     if (!Has(element, Names::type) || !Has(element, Names::turret) || !Has(element, Names::armor) ||
         !IsNamedUnit(common))
@@ -120,8 +131,7 @@ bool CreateTank(World& world, const Brisk::Node& element, const CommonAttributes
     if (!filed)
         return false;
     filed->brain->SetActive(true);
-    if (Has(element, Names::toX) && Has(element, Names::toY))
-        SendTank(*filed, FloatOr(element, Names::toX, 0), FloatOr(element, Names::toY, 0));
+    SendToWaypoint(*filed, element);
     return true;
 }
 

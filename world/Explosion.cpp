@@ -103,14 +103,16 @@ void Explosion::Push(Object& object) {
     const float w = (object.y - y) / range;
     const float pushX = force * (SignOf(u) - u);
     const float pushY = force * (SignOf(w) - w);
-    const float newX = object.x + pushX;
-    const float newY = object.y + pushY;
+    const float fromX = object.x;
+    const float fromY = object.y;
+    const float newX = fromX + pushX;
+    const float newY = fromY + pushY;
     if (!world->IsPlaceFree(newX, newY, object.size, &object))
         return;
     if (!world->RefileObject(&object, KindTank, newX, newY))
         return;
     if (auto* tank = dynamic_cast<Tank*>(&object))
-        tank->PlaceEffects(newX + pushX, newY + pushY);
+        tank->PlaceEffects(fromX, fromY);
 }
 
 } // namespace Vorn

@@ -21,8 +21,13 @@ public:
     // "size"; without a record it never blocks.
     Obstacle(Type type, const Constants::ObstacleData* record, float sizeFactor);
 
+    // Scaled by its size factor, so that what the player sees is what blocks: the drawing shows the
+    // record's size.
+    void Draw() override;
+
     const Constants::ObstacleData* record;
     Type type;
+    float sizeFactor = 1;
 };
 
 } // namespace Vorn

@@ -33,6 +33,14 @@ struct SpatialCellSpan {
         return {SpatialCellIndex(x - r), SpatialCellIndex(x + r), SpatialCellIndex(y - r),
                 SpatialCellIndex(y + r)};
     }
+    // The cells of the box around the segment from (x1, y1) to (x2, y2), widened by r on every side: what
+    // a sweep along the segment can meet lies there, wherever the segment crosses a cell border.
+    static SpatialCellSpan AroundSegment(float x1, float y1, float x2, float y2, float r) {
+        if (!(r >= 0))
+            return {};
+        return {SpatialCellIndex(std::min(x1, x2) - r), SpatialCellIndex(std::max(x1, x2) + r),
+                SpatialCellIndex(std::min(y1, y2) - r), SpatialCellIndex(std::max(y1, y2) + r)};
+    }
 };
 
 // Cells keep their pointers in insertion order and are never removed once created. The map owns nothing.

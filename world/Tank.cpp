@@ -95,11 +95,11 @@ void Tank::PrefetchEffectSystems() const {
             attached.effect->PrefetchSystem();
 }
 
-void Tank::PlaceEffects(float referenceX, float referenceY) {
+void Tank::PlaceEffects(float fromX, float fromY) {
     if (!world)
         return;
-    const float dx = x - referenceX;
-    const float dy = y - referenceY;
+    const float dx = fromX - x;
+    const float dy = fromY - y;
     const double a = -direction * radiansPerDegree;
     const float cosA = static_cast<float>(std::cos(a));
     const float sinA = static_cast<float>(std::sin(a));

@@ -33,9 +33,10 @@ public:
     // Runs the brain, which drives the tank and its turret; the first update also lights the exhaust and
     // raises the dust. Called by the world tick.
     virtual void Update(unsigned elapsedMs);
-    // Moves the attached effects after the tank moved; their particles shift by the tank's position less
-    // the reference point.
-    void PlaceEffects(float referenceX, float referenceY);
+    // Moves the attached effects along after the tank moved from (fromX, fromY). The particles already
+    // out shift back by the same way (from less the new position), so that they stay where they were let
+    // out while the effect goes on emitting at the tank.
+    void PlaceEffects(float fromX, float fromY);
     // What an update touches lies behind up to three pointers; the world asks for it a few tanks ahead, a
     // stage at a time, each once the one before has arrived: the tank's own lines; the brain, turret,
     // armour and the lists of attached effects; the effects, the next waypoint and the turret's target;

@@ -94,6 +94,7 @@ bool World::InsertObject(Object* object, ObjectKind kind) {
         return false;
     Objects(object->side, kind).Insert(object->x, object->y, object);
     NoteFiled(object);
+    NoteRadius(kind, object->size);
     return true;
 }
 
@@ -134,6 +135,7 @@ template <typename T> bool Refile(SpatialMap<T>& map, T* item, float newX, float
 bool World::RefileObject(Object* object, ObjectKind kind, float newX, float newY) {
     if (object->side < 0 || object->side >= sideCount)
         return false;
+    NoteRadius(kind, object->size);
     return Refile(Objects(object->side, kind), object, newX, newY);
 }
 

@@ -31,6 +31,11 @@ namespace Constants {
 struct FowData;
 }
 
+// The largest radius a record gives a unit, a building or a placeable. Every range query reaches at least
+// this much further than asked, so that an object whose centre lies in a neighbouring cell is still found;
+// a kind that holds something larger (a level's scaled obstacle) is searched further, by QueryReach.
+inline constexpr float largestObjectRadius = 64;
+
 class World {
 public:
     using ObjectMap = SpatialMap<Object>;
@@ -58,7 +63,8 @@ public:
     EffectMap& UpperEffects() { return upperEffects; }
 
     // Files the object at its own position in the container of its side and the kind. An object whose side
-    // is not 0..6 is refused (false) and stays the caller's.
+    // is not 0..6 is refused (false) and stays the caller's. Its size must be set before: the kind's
+    // QueryReach grows to it here (or at its next refile).
     bool InsertObject(Object* object, ObjectKind kind);
     // Takes the object out of the container of its side and the kind; false when it is not there.
     bool EraseObject(Object* object, ObjectKind kind);
@@ -71,6 +77,10 @@ public:
     void InsertBullet(Bullet* bullet);
 
     // --- Queries. Positions are centres; an object's radius is its size.
+    // How far beyond its own radius a query over the kind's containers looks, so that every object whose
+    // body reaches into the searched circle is met: the largest size ever filed under the kind, and at
+    // least largestObjectRadius. It never shrinks, so the cells a query visits only ever grow.
+    float QueryReach(ObjectKind kind) const { return queryReach[kind]; }
     bool CanMoveTo(const Object* mover, float x, float y, float r);
     bool IsPlaceFree(float x, float y, float r, const Object* ignored);
     Object* FirstHitOnSegment(float x1, float y1, float x2, float y2, float extraRadius, int side,
@@ -110,6 +120,10 @@ private:
     template <typename T, typename Unfile> static void DeleteAll(SpatialMap<T>& map, Unfile unfile);
     // The table behind ContainsAnywhere follows every way an object enters or leaves a container.
     void NoteFiled(const Object* object);
+    void NoteRadius(ObjectKind kind, float radius) {
+        if (radius > queryReach[kind])
+            queryReach[kind] = radius;
+    }
     void NoteUnfiled(const Object* object);
     template <typename T, typename Condition, typename Dispose, typename PrefetchInner = void (*)(const T*)>
     static void RemoveBackwards(
@@ -150,15 +164,16 @@ private:
     std::vector<Tank*> tankSnapshot;
     std::vector<Bullet*> bulletSnapshot;
     std::vector<Effect*> effectSnapshot;
+    std::array<float, objectKindCount> queryReach = [] {
+        std::array<float, objectKindCount> reach;
+        reach.fill(largestObjectRadius);
+        return reach;
+    }();
     // CanMoveTo's cells, kept for their capacity.
     std::vector<const ObjectMap::Cell*> blockingCells;
     // Serial of every object in the object containers, with how many containers hold it.
     std::unordered_map<std::uint64_t, int> filedSerials;
 };
-
-// No object may be larger than this: every range query reaches this much further than asked, so that an
-// object whose centre lies in a neighbouring cell is still found.
-inline constexpr float largestObjectRadius = 64;
 
 // The one world of the running game; set by the game mode while a game runs, null otherwise.
 extern World* world;

@@ -68,19 +68,23 @@ void World::DrawEffects(EffectMap& layer, float centreX, float centreY, float ra
     batch.Flush();
 }
 
-// Kind by kind in draw order, side by side within a kind; other sides' landmines stay hidden.
+// Kind by kind in draw order, side by side within a kind; other sides' landmines stay hidden. An object
+// is drawn while any of its body reaches into view: a large stone whose centre is off the screen still
+// shows its edge.
 void World::DrawObjects(float centreX, float centreY, float radius) {
     DrawingBatch batch;
-    for (int kind = 0; kind < objectKindCount; ++kind)
+    for (int kind = 0; kind < objectKindCount; ++kind) {
+        const float reach = radius + QueryReach(static_cast<ObjectKind>(kind));
         for (int side = 0; side < sideCount; ++side) {
             if (kind == KindLandmine && side != sides.playerSide)
                 continue;
             for (Object* object :
-                 Objects(side, static_cast<ObjectKind>(kind)).QueryRange(centreX, centreY, radius))
-                if (WithinOf(*object, centreX, centreY, radius) &&
+                 Objects(side, static_cast<ObjectKind>(kind)).QueryRange(centreX, centreY, reach))
+                if (WithinOf(*object, centreX, centreY, radius + (object->size > 0 ? object->size : 0)) &&
                     fog.IsVisible(object->x, object->y, object->size))
                     DrawTranslated(*object);
         }
+    }
 }
 
 // The fog never hides bullets.

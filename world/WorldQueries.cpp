@@ -6,6 +6,7 @@
 #include "world/Building.h"
 #include "world/ICallsign.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Vorn {
@@ -64,15 +65,24 @@ constexpr ObjectKind blockingKinds[] = {KindStatic, KindDebris, KindTank, KindTo
 // A tank asks this several times a step over 35 maps, and at scale each cell's array, its contents and the
 // objects they point to all wait on memory in turn. The cells of every map are asked for first, then their
 // contents, then the objects, so that the waits overlap; the answer does not depend on the order.
+// The cells are those along the whole way, not only around its end: a blocker just behind a cell border
+// the way crosses lies in neither end's cells.
 bool World::CanMoveTo(const Object* mover, float x, float y, float r) {
-    const auto span = SpatialCellSpan::Around(x, y, r + largestObjectRadius);
     blockingCells.clear();
-    for (ObjectKind kind : blockingKinds)
+    float spanReach = -1;
+    SpatialCellSpan span;
+    for (ObjectKind kind : blockingKinds) {
+        // The kinds mostly share one reach, and the span costs four roundings.
+        if (QueryReach(kind) != spanReach) {
+            spanReach = QueryReach(kind);
+            span = SpatialCellSpan::AroundSegment(mover->x, mover->y, x, y, r + spanReach);
+        }
         for (int side = 0; side < sideCount; ++side)
             Objects(side, kind).ForEachExistingCellInSpan(span, [this](const ObjectMap::Cell* cell) {
                 __builtin_prefetch(cell);
                 blockingCells.push_back(cell);
             });
+    }
     for (const ObjectMap::Cell* cell : blockingCells)
         if (!cell->empty())
             __builtin_prefetch(cell->data());
@@ -87,8 +97,8 @@ bool World::CanMoveTo(const Object* mover, float x, float y, float r) {
 }
 
 bool World::IsPlaceFree(float x, float y, float r, const Object* ignored) {
-    const auto span = SpatialCellSpan::Around(x, y, r + largestObjectRadius);
-    for (ObjectKind kind : blockingKinds)
+    for (ObjectKind kind : blockingKinds) {
+        const auto span = SpatialCellSpan::Around(x, y, r + QueryReach(kind));
         for (int side = 0; side < sideCount; ++side) {
             bool occupied = false;
             Objects(side, kind).ForEachCellInSpan(span, [&](const ObjectMap::Cell& cell) {
@@ -102,6 +112,7 @@ bool World::IsPlaceFree(float x, float y, float r, const Object* ignored) {
             if (occupied)
                 return false;
         }
+    }
     return true;
 }
 
@@ -110,8 +121,9 @@ Object* World::FirstHitOnSegment(float x1, float y1, float x2, float y2, float e
     if (side < 0 || side >= sideCount)
         return nullptr;
     const float halfLength = 0.5f * std::hypot(x2 - x1, y2 - y1);
+    const float reachBeyond = QueryReach(kind) + std::max(extraRadius, 0.0f);
     for (Object* other :
-         Objects(side, kind).QueryRange((x1 + x2) / 2, (y1 + y2) / 2, halfLength + largestObjectRadius)) {
+         Objects(side, kind).QueryRange((x1 + x2) / 2, (y1 + y2) / 2, halfLength + reachBeyond)) {
         if (other == ignored)
             continue;
         const float reach = extraRadius + other->size;
@@ -126,7 +138,7 @@ Object* World::FirstHitOnSegment(float x1, float y1, float x2, float y2, float e
 Object* World::NearestOfKind(float x, float y, float range, ObjectKind kind, int excludedSide) {
     Object* nearest = nullptr;
     float nearestEdge = range;
-    const auto span = SpatialCellSpan::Around(x, y, range + largestObjectRadius);
+    const auto span = SpatialCellSpan::Around(x, y, range + QueryReach(kind));
     for (int side = 0; side < sideCount; ++side) {
         if (side == excludedSide)
             continue;
@@ -245,7 +257,7 @@ bool World::IsPowered(const Building& building) {
     const PowerPlantFindProcessor processor(building.x, building.y, range);
     try {
         Objects(building.side, KindBuilding)
-            .ForEachCellInRange(building.x, building.y, range + largestObjectRadius,
+            .ForEachCellInRange(building.x, building.y, range + QueryReach(KindBuilding),
                                 [&](const ObjectMap::Cell& cell) {
                                     for (const Object* object : cell)
                                         processor.Process(object);

@@ -37,8 +37,8 @@ TEST_F(MovementScenario, GroupSqueezesThroughAGapOneAndAHalfTanksWide) {
     std::printf("[ figures  ] through the gap: %d by 30 s, %d by 60 s, %d by 120 s, %d stuck\n",
                 figures.arrivedBy30s, figures.arrivedBy60s, figures.arrivedBy120s, figures.stuckAt120s);
     // Only tanks whose line leads through the gap find it: the local search has no plan for a narrow way.
-    EXPECT_GE(figures.arrivedBy120s, 4);
-    EXPECT_LE(figures.stuckAt120s, 16);
+    EXPECT_GE(figures.arrivedBy120s, 3);
+    EXPECT_LE(figures.stuckAt120s, 17);
 }
 
 TEST_F(MovementScenario, CrowdSentToOnePointComesToRest) {

@@ -1,6 +1,7 @@
 // The object elements of a level: required attributes, defaults, keywords, random draws and bounds.
 #include "LevelTestSupport.h"
 
+#include "ai/TankBrain.h"
 #include "game/LevelLimits.h"
 #include "rules/ArmorData.h"
 #include "rules/ConstantsTable.h"
@@ -159,6 +160,24 @@ TEST_F(LevelObjects, PositionsThatAreNotFiniteOrFarOutCreateNothing) {
           "<building type=\"base\" color=\"Red\" x=\"999999\" y=\"-999999\"/>");
     EXPECT_EQ(Count(1, KindBuilding), 1u);
     EXPECT_EQ(Count(0, KindStatic), 0u);
+}
+
+TEST_F(LevelObjects, AWaypointThatIsNotFiniteIsDroppedButTheTankIsMade) {
+    Start("<tank " + fullTank + " number=\"1\" x=\"0\" to_x=\"300\" to_y=\"-20\"/>" + "<tank " + fullTank +
+          " number=\"2\" x=\"500\" to_x=\"nan\" to_y=\"0\"/>" + "<tank " + fullTank +
+          " number=\"3\" x=\"1000\" to_x=\"0\" to_y=\"-inf\"/>" + "<tank " + fullTank +
+          " number=\"4\" x=\"1500\" to_x=\"1e30\" to_y=\"0\"/>");
+    ASSERT_EQ(Count(1, KindTank), 4u);
+    for (const auto& [key, cell] : world->Objects(1, KindTank).Cells())
+        for (Object* object : cell) {
+            const auto* tank = static_cast<Tank*>(object);
+            if (tank->number == 1) {
+                ASSERT_EQ(tank->brain->waypoints.size(), 1u);
+                EXPECT_FLOAT_EQ(tank->brain->waypoints.front().x, 300);
+            } else {
+                EXPECT_TRUE(tank->brain->waypoints.empty()) << "tank " << tank->number;
+            }
+        }
 }
 
 TEST_F(LevelObjects, OneLevelCreatesABoundedNumberOfObjects) {

@@ -102,6 +102,15 @@ INSTANTIATE_TEST_SUITE_P(
         Mistake{"coordinate",
                 "<event name=\"start\"><new><building type=\"base\" color=\"Red\" x=\"nan\"/></new></event>",
                 "building/x: must be a number within 1000000"},
+        Mistake{
+            "waypoint",
+            "<event name=\"start\"><new><tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" "
+            "group=\"A\" number=\"1\" to_x=\"nan\" to_y=\"0\"/></new></event>",
+            "tank/to_x: must be a finite number within 1000000 of 0; the tank gets no waypoint"},
+        Mistake{"wide_obstacle",
+                "<event name=\"start\"><new><obstacle type=\"stone\" size=\"33\"/>"
+                "<obstacle type=\"stone\" size=\"32\"/></new></event>",
+                "obstacle/size: makes a radius of 528, wider than a map cell (512)"},
         Mistake{"duplicate", "<event name=\"start\"/><event name=\"start\"/>", "only the first ever runs"},
         Mistake{"when", "<event name=\"start\"><request event=\"start\" when=\"soon\"/></event>",
                 "\"soon\" is neither"}),

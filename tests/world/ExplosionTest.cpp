@@ -75,20 +75,26 @@ TEST_F(Blast, APushIntoAnOccupiedPlaceLeavesTheTankWhereItWas) {
     EXPECT_FLOAT_EQ(tank->y, 0);
 }
 
+// Distance and side are varied apart: a mine just inside and one just outside on the same side, and one
+// inside on another side.
 TEST_F(Blast, SetsOffLandminesWithinAThirdOfItsRangeOnly) {
     Constants::LandmineData mineRecord;
     mineRecord.countdown = 100;
-    auto* close = new Landmine(LandmineType::SmallLandmine, &mineRecord);
-    close->x = 33;
-    auto* outside = new Landmine(LandmineType::SmallLandmine, &mineRecord);
-    outside->x = -34;
-    outside->side = 2;
-    world->InsertObject(close, KindLandmine);
-    world->InsertObject(outside, KindLandmine);
+    const auto mine = [&](float x, int side) {
+        auto* landmine = new Landmine(LandmineType::SmallLandmine, &mineRecord);
+        landmine->x = x;
+        landmine->side = side;
+        world->InsertObject(landmine, KindLandmine);
+        return landmine;
+    };
+    Landmine* close = mine(33, 2);
+    Landmine* outside = mine(-34, 2);
+    Landmine* otherSide = mine(0, 5);
     record.damageLevel = 0;
     Explode(0, 0)->Update(1);
     EXPECT_TRUE(close->triggered);
     EXPECT_FALSE(outside->triggered);
+    EXPECT_TRUE(otherSide->triggered);
 }
 
 TEST_F(Blast, DebrisExpiredEarlyByABlastLeavesItsWreck) {

@@ -1,6 +1,8 @@
 // A tank's assembly and the effects it drags along.
 #include "CombatWorld.h"
 #include "ai/TankBrain.h"
+#include "graphics/ParticleSystem.h"
+#include "rules/TankAIData.h"
 #include "world/Effect.h"
 
 #include <gtest/gtest.h>
@@ -49,12 +51,47 @@ TEST_F(TankAssembly, TheFirstUpdateLightsExhaustsAndDustSkippingUnknownSystems) 
     EXPECT_FALSE(light->dust[0].effect->IsEmitting()) << "dust only while the tank moves";
     EXPECT_TRUE(heavy->dust.empty()) << "a chassis without mouths raises no dust";
 
-    // Turned to 90 and moved, the effects follow rotated by the heading.
-    world->RefileObject(light, KindTank, 200, 100);
+    // Turned to 90 and moved, the effects follow rotated by the heading, and the particles already out
+    // shift back by the way the tank went.
+    const ParticleSystem* system = light->exhaust[0].effect->System();
+    const float offsetX = system->OffsetX();
+    const float offsetY = system->OffsetY();
+    world->RefileObject(light, KindTank, 200, 150);
     light->direction = 90;
-    light->PlaceEffects(200, 100);
+    light->PlaceEffects(100, 100);
     EXPECT_NEAR(light->exhaust[0].effect->x, 200 - 8, 1e-4);
-    EXPECT_NEAR(light->exhaust[0].effect->y, 100 - 3, 1e-4);
+    EXPECT_NEAR(light->exhaust[0].effect->y, 150 - 3, 1e-4);
+    EXPECT_FLOAT_EQ(system->OffsetX(), offsetX - 100);
+    EXPECT_FLOAT_EQ(system->OffsetY(), offsetY - 50);
+}
+
+// Exhaust let out stays where it was let out while the tank drives on.
+TEST_F(TankAssembly, ParticlesLetOutStayBehindADrivingTank) {
+    Brisk::Node still;
+    still.LoadText(R"(<behavior><Still><life_time value="10000"/><emit_time value="10"/>
+        <emit_number value="1"/><particle_life_time value="1000"/><particle_speed value="0"/></Still>
+        </behavior><system><Exhaust><behavior value="Still"/></Exhaust></system>)");
+    factory.Load(still);
+    UseDrawings({{"LightTank", R"(<particle_system x="0" y="-8" name="Exhaust"/>)"}});
+    auto& chassis = records.Add<Constants::TankData>(TankType::LightTank);
+    chassis.maxSpeed = 100;
+    chassis.rotationSpeed = 90;
+    chassis.maxLoad = 40;
+    records.Add<Constants::TankAIData>(Constants::ConstantId::TankAI).gasOnAngle = 35;
+    Tank* tank = AddTank(0, 0, 2);
+    tank->brain->SetActive(true);
+    world->Tick(16);
+    const Effect* exhaust = tank->exhaust.at(0).effect;
+    const ParticleSystem& system = *exhaust->System();
+    ASSERT_FALSE(system.Particles().empty());
+    const auto firstPuffY = [&] { return exhaust->y + system.YOf(system.Particles().front()); };
+    const float letOutAt = firstPuffY();
+
+    tank->brain->SetWaypoint(0, 1000);
+    for (int step = 0; step < 20; ++step)
+        world->Tick(16);
+    ASSERT_GT(tank->y, 5) << "the tank drove off";
+    EXPECT_NEAR(firstPuffY(), letOutAt, 1e-3);
 }
 
 TEST_F(TankAssembly, ADestroyedTanksEffectsAreLeftToFade) {

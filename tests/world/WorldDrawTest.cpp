@@ -1,9 +1,13 @@
 // Drawing the world: what is drawn, what the fog hides, and the fog overlay itself.
 #include "world/World.h"
 
+#include "datafiles/Node.h"
+#include "graphics/Drawing.h"
 #include "rules/FowData.h"
+#include "rules/ObstacleData.h"
 #include "tests/support/GlTestWindow.h"
 #include "world/Bullet.h"
+#include "world/Obstacle.h"
 #include "world/WorldCamera.h"
 
 #include <GL/gl.h>
@@ -81,6 +85,40 @@ TEST_F(WorldDraw, DrawsWhatIsInViewAndOutOfTheFog) {
     EXPECT_EQ(seen->draws, 1);
     EXPECT_EQ(fogged->draws, 0);
     EXPECT_EQ(away->draws, 0);
+}
+
+TEST_F(WorldDraw, ABodyReachingIntoViewIsDrawnThoughItsCentreIsFarOut) {
+    SKIP_WITHOUT_GL(window);
+    world.fog.RevealFog(250, 0, 100, 3);
+    auto* hill = new CountedObject(1000, 0, 0);
+    hill->size = 800; // its edge lies 200 from the view's centre
+    Add(hill, KindStatic);
+    auto* beyond = Add(new CountedObject(1500, 0, 0), KindStatic);
+    world.Draw(camera);
+    EXPECT_EQ(hill->draws, 1);
+    EXPECT_EQ(beyond->draws, 0);
+}
+
+// What blocks is what the player sees: a stone scaled three times is drawn three times as wide.
+TEST_F(WorldDraw, AnObstacleIsDrawnAtItsScaledSize) {
+    SKIP_WITHOUT_GL(window);
+    Brisk::Node square;
+    square.LoadText(R"(<triangle fan="1"><vertex x="-10" y="-10"/><vertex x="10" y="-10"/>
+                       <vertex x="10" y="10"/><vertex x="-10" y="10"/></triangle>)");
+    Drawing drawing;
+    drawing.Compile(square);
+    Constants::ObstacleData record;
+    record.size = 10;
+    Add(new Obstacle(ObstacleType::Stone, &record, 3), KindStatic)->drawing = &drawing;
+    window.Clear();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glPushMatrix();
+    world.Draw(camera);
+    glPopMatrix();
+    glDisable(GL_BLEND);
+    EXPECT_GT(window.ReadPixel(160 + 25, 120 - 25).g, 200);
+    EXPECT_LT(window.ReadPixel(160 + 35, 120).g, 30);
 }
 
 TEST_F(WorldDraw, OnlyThePlayersLandminesAreDrawn) {

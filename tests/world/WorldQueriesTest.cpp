@@ -176,3 +176,37 @@ TEST_F(WorldQueries, BlockersAcrossACellBorderAreSeenByEveryQuery) {
     EXPECT_TRUE(world.IsPlaceFree(209, 0, 10, nullptr));
     EXPECT_TRUE(world.CanMoveTo(mover, 150, 0, 10));
 }
+
+// The way from the mover to the point crosses a cell border, and the blocker stands just behind it, in a
+// cell that neither end's own surroundings reach: it blocks all the same, whichever way the tank drives.
+TEST_F(WorldQueries, MovingIsBlockedAlongTheWholeWayAcrossCellBordersInEveryDirection) {
+    const std::pair<float, float> directions[] = {{0, 1}, {0, -1}, {1, 0},  {-1, 0},
+                                                  {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
+    for (const auto& [dx, dy] : directions) {
+        World field{4096, 4096, 800, 600};
+        Tank* mover = MakeTank(200 * dx, 200 * dy, 3, 18);
+        field.InsertObject(mover, KindTank);
+        auto* block = new Obstacle(ObstacleType::ConcreteBlock, nullptr);
+        block->x = 240 * dx;
+        block->y = 240 * dy;
+        block->size = 16;
+        field.InsertObject(block, KindStatic);
+        EXPECT_FALSE(field.CanMoveTo(mover, 400 * dx, 400 * dy, 18)) << "towards " << dx << ", " << dy;
+        EXPECT_TRUE(field.CanMoveTo(mover, 0, 0, 18)) << "away from " << dx << ", " << dy;
+    }
+}
+
+// A level may scale a stone far beyond any unit: every query searches as far as the largest body it holds.
+TEST_F(WorldQueries, AHugeObstacleIsMetFromBeyondItsOwnCell) {
+    auto* stone = new Obstacle(ObstacleType::Stone, nullptr);
+    stone->size = 400;
+    world.InsertObject(stone, KindStatic);
+    Tank* tank = MakeTank(0, 440, 3, 18);
+    world.InsertObject(tank, KindTank);
+    EXPECT_FALSE(world.CanMoveTo(tank, 0, 410, 18)) << "driven into";
+    EXPECT_TRUE(world.CanMoveTo(tank, 0, 460, 18));
+    EXPECT_FALSE(world.IsPlaceFree(420, 0, 30, nullptr)) << "built on";
+    EXPECT_TRUE(world.IsPlaceFree(431, 0, 30, nullptr));
+    EXPECT_EQ(world.FirstHitOnSegment(0, -600, 0, -380, 0, 0, KindStatic, nullptr), stone) << "shot through";
+    EXPECT_EQ(world.NearestOfKind(-450, 0, 100, KindStatic, noSide), stone);
+}

@@ -6,9 +6,11 @@
 #include "game/LevelLimits.h"
 #include "game/LevelNames.h"
 #include "game/SkirmishForces.h"
+#include "rules/ConstantNames.h"
 #include "rules/TypeCatalogue.h"
 #include "tools/sector-clash-check/CheckAreas.h"
 #include "tools/sector-clash-check/Text.h"
+#include "world/SpatialMap.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -29,6 +31,8 @@ using Attributes = std::set<std::string_view>;
 
 // The radius the game keeps free around a level's tank.
 constexpr double tankPlaceRadius = 32;
+// The side of a cell of the world's spatial grids.
+constexpr double cellSize = Vorn::SpatialMap<void>::cellSize;
 
 // The attributes each element may carry.
 const Attributes commonAttributes = {Names::x,     Names::y,      Names::direction, Names::randomScatter,
@@ -207,8 +211,12 @@ private:
             CheckGroup(path, object, true);
             CheckCallsignNumber(path, object, true);
         }
-        for (std::string_view coordinate : {Names::x, Names::y, Names::toX, Names::toY, Names::randomScatter})
+        for (std::string_view coordinate : {Names::x, Names::y, Names::randomScatter})
             CheckCoordinate(path, object, coordinate);
+        if (kind == Names::tank)
+            CheckTankWaypoint(path, object);
+        if (kind == Names::obstacle)
+            CheckObstacleRadius(path, object);
         if (const Brisk::Attribute* direction = Find(object, Names::direction);
             direction && direction->value != Names::randomDirection) {
             const auto value = NumberOf(direction->value);
@@ -226,6 +234,35 @@ private:
         if (kind == Names::tank &&
             (Find(object, Names::toX) != nullptr) != (Find(object, Names::toY) != nullptr))
             report(path, "\"to_x\" and \"to_y\" go together; the tank gets no waypoint");
+    }
+
+    // A waypoint the game cannot drive to is dropped; the tank is still created and stands where it is.
+    void CheckTankWaypoint(const std::string& path, const Brisk::Node& tank) {
+        for (std::string_view name : {Names::toX, Names::toY}) {
+            const Brisk::Attribute* attribute = Find(tank, name);
+            if (!attribute)
+                continue;
+            const auto value = NumberOf(attribute->value);
+            if (!value)
+                report(Text(path, "/", name), Text("\"", attribute->value, "\" is not a number"));
+            else if (!(std::abs(*value) <= Vorn::LevelLimits::maxCoordinate))
+                report(Text(path, "/", name),
+                       "must be a finite number within 1000000 of 0; the tank gets no waypoint");
+        }
+    }
+
+    // The game handles an obstacle of any radius, but one wider than a map cell makes every movement,
+    // placement and hit test of the map look that much further.
+    void CheckObstacleRadius(const std::string& path, const Brisk::Node& obstacle) {
+        const Brisk::Attribute* size = Find(obstacle, Names::size);
+        const auto factor = size ? NumberOf(size->value) : std::optional<double>(1);
+        if (!factor || !(*factor >= 0 && *factor <= Vorn::LevelLimits::maxObstacleSizeFactor))
+            return;
+        const double radius = *factor * ObstacleTypeSize(obstacle);
+        if (radius > cellSize)
+            report(Text(path, "/", Names::size),
+                   Text("makes a radius of ", radius, ", wider than a map cell (", cellSize,
+                        "); every query near it looks that far"));
     }
 
     void CheckKeywords(const std::string& path, const Brisk::Node& object) {
@@ -267,10 +304,22 @@ private:
     double ChassisSize(const Brisk::Node& tank) {
         const Brisk::Attribute* type = Find(tank, Names::type);
         const int chassis = TypeOfKeyword(tankTypeKeywords, type ? type->value : "", levelTankTypeFallback);
-        const std::string record = Vorn::TypeNameOf(static_cast<Vorn::TankType>(chassis));
+        return RecordSize(Vorn::TypeNameOf(static_cast<Vorn::TankType>(chassis)));
+    }
+
+    double ObstacleTypeSize(const Brisk::Node& obstacle) {
+        const Brisk::Attribute* type = Find(obstacle, Names::type);
+        const int obstacleType =
+            TypeOfKeyword(obstacleTypeKeywords, type ? type->value : "", levelObstacleTypeFallback);
+        return RecordSize(
+            Vorn::Constants::ConstantName(Vorn::ConstantIdOf(static_cast<Vorn::ObstacleType>(obstacleType))));
+    }
+
+    // The "size" of a record of "constants.xml", 0 when there is none.
+    double RecordSize(std::string_view record) {
         if (!constants)
             constants = context.ReadDocument("constants.xml");
-        const Brisk::Node* entry = constants ? constants->FindChild(record) : nullptr;
+        const Brisk::Node* entry = constants ? constants->FindChild(std::string(record)) : nullptr;
         const Brisk::Node* size = entry ? entry->FindChild("size") : nullptr;
         const Brisk::Attribute* value = size ? size->FindAttribute("value") : nullptr;
         return value ? NumberOf(value->value).value_or(0) : 0;
