@@ -18,6 +18,7 @@ struct Comment {
     unsigned position = 0;
     // How many of the node's children came before it.
     std::size_t childrenBefore = 0;
+    // Never holds "-->" when read; one set by hand would end the written comment early.
     std::string body;
 };
 
