@@ -80,6 +80,22 @@ void ReadClosingTag(Parser& parser, const std::string& openName) {
     parser.StepBack(2);
 }
 
+// Comments the reader has passed belong where the node's content has got to: after its text so far and
+// its children so far. Two at the same place are one, as the writers would write them.
+void PlaceComments(Parser& parser, Node& node) {
+    for (std::string& body : parser.keptComments) {
+        const auto position = static_cast<unsigned>(node.text.size());
+        const std::size_t childrenBefore = node.children.size();
+        Comment* last = node.comments.empty() ? nullptr : &node.comments.back();
+        if (last != nullptr && last->position == position && last->childrenBefore == childrenBefore) {
+            last->body += ' ' + body;
+        } else {
+            node.comments.push_back({position, childrenBefore, std::move(body)});
+        }
+    }
+    parser.keptComments.clear();
+}
+
 // Ends the element on top of the stack; false when that is the document itself.
 bool CloseTop(std::vector<Node>& open) {
     if (open.size() == 1) {
@@ -104,6 +120,7 @@ void ReadContent(Parser& parser, Node& document) {
             continue;
         }
         int character = parser.Read();
+        PlaceComments(parser, open.back());
         if (character != '<') {
             ReadText(parser, open.back(), character);
             continue;
@@ -128,6 +145,8 @@ void ReadContent(Parser& parser, Node& document) {
             break;
         }
     }
+    // What a tag cut off by the end of the input held.
+    PlaceComments(parser, open.front());
     document = std::move(open.front());
 }
 

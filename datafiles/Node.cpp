@@ -4,6 +4,7 @@
 #include "datafiles/ContentReader.h"
 #include "datafiles/Parser.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace Brisk {
@@ -18,6 +19,7 @@ Node CopyWithoutChildren(const Node& source) {
     copy.closeKind = source.closeKind;
     copy.positions = source.positions;
     copy.attributes = source.attributes;
+    copy.comments = source.comments;
     return copy;
 }
 
@@ -33,7 +35,7 @@ void PrepareForLoad(Node& node, std::string name) {
 
 Node::Node(const Node& other)
     : name(other.name), text(other.text), openKind(other.openKind), closeKind(other.closeKind),
-      positions(other.positions), attributes(other.attributes) {
+      positions(other.positions), attributes(other.attributes), comments(other.comments) {
     // Each copied level is reserved to its final size before its children are filled, so the
     // destinations on the work list stay put.
     std::vector<std::pair<const Node*, Node*>> work{{&other, this}};
@@ -69,6 +71,7 @@ Node& Node::operator=(Node&& other) noexcept {
         children = std::move(taken.children);
         positions = std::move(taken.positions);
         attributes = std::move(taken.attributes);
+        comments = std::move(taken.comments);
     }
     return *this;
 }
@@ -94,10 +97,11 @@ void Node::ReleaseChildren() noexcept {
     }
 }
 
-int Node::LoadFile(const std::string& path) {
+int Node::LoadFile(const std::string& path, CommentHandling handling) {
     try {
         Parser parser(path);
         parser.skipComments = true;
+        parser.keepComments = handling == CommentHandling::keep;
         PrepareForLoad(*this, path);
         ReadContent(parser, *this);
     } catch (const Parser::FileOpenError&) {
@@ -106,9 +110,10 @@ int Node::LoadFile(const std::string& path) {
     return 0;
 }
 
-int Node::LoadText(const char* source) {
+int Node::LoadText(const char* source, CommentHandling handling) {
     Parser parser(source);
     parser.skipComments = true;
+    parser.keepComments = handling == CommentHandling::keep;
     PrepareForLoad(*this, "mem");
     ReadContent(parser, *this);
     return 0;
@@ -159,10 +164,18 @@ bool SameAttributes(const std::vector<Attribute>& left, const std::vector<Attrib
     return true;
 }
 
+bool SameComments(const std::vector<Comment>& left, const std::vector<Comment>& right) {
+    return std::equal(
+        left.begin(), left.end(), right.begin(), right.end(), [](const Comment& a, const Comment& b) {
+            return a.position == b.position && a.childrenBefore == b.childrenBefore && a.body == b.body;
+        });
+}
+
 bool SameElement(const Node& left, const Node& right) {
     return left.name == right.name && left.text == right.text && left.openKind == right.openKind &&
            left.closeKind == right.closeKind && left.positions == right.positions &&
-           left.children.size() == right.children.size() && SameAttributes(left.attributes, right.attributes);
+           left.children.size() == right.children.size() &&
+           SameAttributes(left.attributes, right.attributes) && SameComments(left.comments, right.comments);
 }
 
 } // namespace

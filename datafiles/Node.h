@@ -9,6 +9,7 @@
 #pragma once
 
 #include "datafiles/Attribute.h"
+#include "datafiles/Comment.h"
 #include "datafiles/NodeKind.h"
 
 #include <string>
@@ -28,6 +29,8 @@ public:
     // One per child: how many characters of text came before it. Same length as children.
     std::vector<unsigned> positions;
     std::vector<Attribute> attributes;
+    // Only a load that keeps comments fills this, in the order they were read; only the writers read it.
+    std::vector<Comment> comments;
 
     Node() = default;
     // Deep copies and destruction work without recursion, so a file of deeply nested elements is
@@ -40,9 +43,9 @@ public:
 
     // Parses the file at path into this node (named after the path). 0 after parsing; 1 when the file
     // cannot be opened, leaving the node untouched.
-    int LoadFile(const std::string& path);
+    int LoadFile(const std::string& path, CommentHandling handling = CommentHandling::drop);
     // Parses a NUL-terminated text into this node (named "mem"). Always 0.
-    int LoadText(const char* text);
+    int LoadText(const char* text, CommentHandling handling = CommentHandling::drop);
 
     // The first child or attribute with exactly this name, or null.
     const Node* FindChild(const std::string& childName) const;
@@ -57,7 +60,7 @@ private:
     void ReleaseChildren() noexcept;
 };
 
-// Structural equality of whole trees (names, texts, kinds, attributes, positions, children).
+// Structural equality of whole trees (names, texts, kinds, attributes, positions, children, comments).
 bool SameTree(const Node& left, const Node& right);
 
 } // namespace Brisk

@@ -53,7 +53,9 @@ int Parser::Read() {
         int second = ReadRaw();
         int third = ReadRaw();
         if (first == '!' && second == '-' && third == '-') {
+            const std::size_t start = position - 4;
             SkipComment(first, second, third);
+            KeepComment(start);
             // The byte after a comment is taken as it is: a comment right behind it stays text.
             character = ReadRaw();
         } else {
@@ -77,6 +79,21 @@ void Parser::SkipComment(int first, int second, int third) {
             return;
         }
     }
+}
+
+void Parser::KeepComment(std::size_t start) {
+    if (!keepComments || start < keptUpTo) {
+        return;
+    }
+    const std::size_t end = position < bytes.size() ? position : bytes.size();
+    keptUpTo = end;
+    std::size_t bodyEnd = end;
+    if (end - start >= 5 && bytes.compare(end - 3, 3, "-->") == 0) {
+        bodyEnd = end - 3;
+    }
+    const std::size_t bodyStart = start + 4;
+    keptComments.push_back(bodyEnd > bodyStart ? bytes.substr(bodyStart, bodyEnd - bodyStart)
+                                               : std::string());
 }
 
 std::string Parser::ReadName() {

@@ -27,6 +27,10 @@ public:
 
     bool fromMemory = false;
     bool skipComments = false;
+    // With skipComments: the body of every comment skipped is also added to keptComments, once each
+    // however often the reader steps back over it, for the tree builder to place.
+    bool keepComments = false;
+    std::vector<std::string> keptComments;
 
     // One character: carriage returns skipped, comments dropped when skipComments is on, bytes that
     // are not kept characters read as a space. endOfInput once the input is exhausted.
@@ -57,12 +61,15 @@ public:
 
 private:
     void SkipComment(int first, int second, int third);
+    void KeepComment(std::size_t start);
     bool ReadNumericReference(int base, char& result);
 
     std::string bytes;
     // May run past the end by the number of reads made there, so that stepping back is exact.
     std::size_t position = 0;
     std::vector<std::size_t> marks;
+    // Comments that start before this offset have been kept already.
+    std::size_t keptUpTo = 0;
 };
 
 } // namespace Brisk

@@ -2,9 +2,9 @@
 #include "datafiles/Writer.h"
 
 #include "datafiles/Escaping.h"
+#include "datafiles/ReplaceFile.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 namespace Brisk {
@@ -12,7 +12,22 @@ namespace Brisk {
 namespace {
 
 bool HasContent(const Node& element) {
-    return !element.children.empty() || !element.text.empty();
+    return !element.children.empty() || !element.text.empty() || !element.comments.empty();
+}
+
+// Two comments with nothing between them would read back as one comment and an element named after the
+// second ("<!--a--><!--b-->": the byte after a comment is never taken for the start of another), so the
+// second joins the first. commentEnd is where the last comment written ends in out.
+void WriteComment(std::string& out, const Comment& comment, std::size_t& commentEnd) {
+    if (commentEnd == out.size()) {
+        out.resize(out.size() - 3);
+        out += ' ';
+    } else {
+        out += "<!--";
+    }
+    out += comment.body;
+    out += "-->";
+    commentEnd = out.size();
 }
 
 char OpenMarker(const Node& element, bool pretty) {
@@ -61,6 +76,7 @@ std::size_t ChildPosition(const Node& node, std::size_t index, std::size_t writt
 struct ExactFrame {
     const Node* node;
     std::size_t nextChild = 0;
+    std::size_t nextComment = 0;
     std::size_t written = 0;
 };
 
@@ -70,24 +86,60 @@ void WriteTextUpTo(std::string& out, ExactFrame& frame, std::size_t end) {
     }
 }
 
+// The comments that stand before child `child` (every one left, for the number of children), each after
+// the text up to its position, which goes no further than `limit`.
+void WriteCommentsBefore(std::string& out, ExactFrame& frame, std::size_t child, std::size_t limit,
+                         std::size_t& commentEnd) {
+    const std::vector<Comment>& comments = frame.node->comments;
+    while (frame.nextComment < comments.size() && comments[frame.nextComment].childrenBefore <= child) {
+        const Comment& comment = comments[frame.nextComment++];
+        WriteTextUpTo(out, frame, std::clamp<std::size_t>(comment.position, frame.written, limit));
+        WriteComment(out, comment, commentEnd);
+    }
+}
+
 struct PrettyFrame {
     const Node* node;
     std::size_t nextChild = 0;
+    std::size_t nextComment = 0;
     std::size_t depth = 0;
 };
 
+// An element without children keeps its text, with its comments where they stood in it.
+void WriteLeafContent(std::string& out, const Node& element, std::size_t& commentEnd) {
+    std::size_t written = 0;
+    for (const Comment& comment : element.comments) {
+        const std::size_t at = std::clamp<std::size_t>(comment.position, written, element.text.size());
+        AppendEscaped(out, element.text.substr(written, at - written));
+        written = at;
+        WriteComment(out, comment, commentEnd);
+    }
+    AppendEscaped(out, element.text.substr(written));
+}
+
+// Between elements, a comment takes a line of its own at their depth.
+void WriteCommentLinesBefore(std::string& out, PrettyFrame& frame, std::size_t child,
+                             std::size_t& commentEnd) {
+    const std::vector<Comment>& comments = frame.node->comments;
+    while (frame.nextComment < comments.size() && comments[frame.nextComment].childrenBefore <= child) {
+        out.append(frame.depth, '\t');
+        WriteComment(out, comments[frame.nextComment++], commentEnd);
+        out += '\n';
+    }
+}
+
 void WritePrettyElement(std::string& out, const Node& element, std::size_t depth,
-                        std::vector<PrettyFrame>& frames) {
+                        std::vector<PrettyFrame>& frames, std::size_t& commentEnd) {
     out.append(depth, '\t');
     WriteStartTag(out, element, true);
     if (!element.children.empty()) {
         out += ">\n";
-        frames.push_back({&element, 0, depth + 1});
+        frames.push_back({&element, 0, 0, depth + 1});
         return;
     }
-    if (!element.text.empty()) {
+    if (HasContent(element)) {
         out += '>';
-        AppendEscaped(out, element.text);
+        WriteLeafContent(out, element, commentEnd);
         WriteEndTag(out, element);
     } else {
         WriteEmptyEnd(out, element);
@@ -95,26 +147,19 @@ void WritePrettyElement(std::string& out, const Node& element, std::size_t depth
     out += '\n';
 }
 
-int WriteToFile(const std::string& content, const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (file == nullptr) {
-        return 1;
-    }
-    std::fwrite(content.data(), 1, content.size(), file);
-    std::fclose(file);
-    return 0;
-}
-
 } // namespace
 
 std::string WriteExact(const Node& node) {
     std::string out;
+    std::size_t commentEnd = std::string::npos;
     std::vector<ExactFrame> frames{{&node}};
     while (!frames.empty()) {
         ExactFrame& frame = frames.back();
         const Node& current = *frame.node;
         if (frame.nextChild < current.children.size()) {
-            WriteTextUpTo(out, frame, ChildPosition(current, frame.nextChild, frame.written));
+            const std::size_t position = ChildPosition(current, frame.nextChild, frame.written);
+            WriteCommentsBefore(out, frame, frame.nextChild, position, commentEnd);
+            WriteTextUpTo(out, frame, position);
             const Node& child = current.children[frame.nextChild++];
             WriteStartTag(out, child, false);
             if (HasContent(child)) {
@@ -125,6 +170,7 @@ std::string WriteExact(const Node& node) {
             }
             continue;
         }
+        WriteCommentsBefore(out, frame, current.children.size(), current.text.size(), commentEnd);
         WriteTextUpTo(out, frame, current.text.size());
         frames.pop_back();
         if (!frames.empty()) {
@@ -136,16 +182,19 @@ std::string WriteExact(const Node& node) {
 
 std::string WritePretty(const Node& node) {
     std::string out;
-    std::vector<PrettyFrame> frames{{&node, 0, 0}};
+    std::size_t commentEnd = std::string::npos;
+    std::vector<PrettyFrame> frames{{&node, 0, 0, 0}};
     while (!frames.empty()) {
         PrettyFrame& frame = frames.back();
         const Node& current = *frame.node;
         if (frame.nextChild < current.children.size()) {
+            WriteCommentLinesBefore(out, frame, frame.nextChild, commentEnd);
             std::size_t depth = frame.depth;
             const Node& child = current.children[frame.nextChild++];
-            WritePrettyElement(out, child, depth, frames);
+            WritePrettyElement(out, child, depth, frames, commentEnd);
             continue;
         }
+        WriteCommentLinesBefore(out, frame, current.children.size(), commentEnd);
         std::size_t depth = frame.depth;
         frames.pop_back();
         if (!frames.empty()) {
@@ -158,11 +207,11 @@ std::string WritePretty(const Node& node) {
 }
 
 int SaveFile(const Node& node, const std::string& path) {
-    return WriteToFile(WriteExact(node), path);
+    return ReplaceFile(path, WriteExact(node)) ? 0 : 1;
 }
 
 int SavePretty(const Node& node, const std::string& path) {
-    return WriteToFile(WritePretty(node), path);
+    return ReplaceFile(path, WritePretty(node)) ? 0 : 1;
 }
 
 void MakeDeclaration(Node& node) {

@@ -5,13 +5,11 @@
 #include "game/LevelNames.h"
 #include "game/LevelObjectReader.h"
 #include "game/LevelObjects.h"
-#include "world/Armor.h"
-#include "world/Building.h"
+#include "world/DestroyAtEndOfStep.h"
 #include "world/ICallsign.h"
 #include "world/Obstacle.h"
 #include "world/SideTable.h"
 #include "world/Tank.h"
-#include "world/Tower.h"
 #include "world/World.h"
 
 #include <algorithm>
@@ -42,18 +40,6 @@ struct SearchCallsign : ICallsign {
         this->number = number;
     }
 };
-
-// Its hit points go to 0, and the mark keeps them from counting again when something repairs it before
-// the world removes it at the end of the step.
-void Doom(Object& object) {
-    object.doomed = true;
-    if (auto* building = dynamic_cast<Building*>(&object))
-        building->hitPoints = 0;
-    else if (auto* tank = dynamic_cast<Tank*>(&object); tank && tank->armor)
-        tank->armor->hitPoints = 0;
-    else if (auto* tower = dynamic_cast<Tower*>(&object))
-        tower->hitPoints = 0;
-}
 
 } // namespace
 
@@ -109,7 +95,7 @@ void Level::DestroyObject(const Brisk::Node& object) {
     const SearchCallsign callsign(LetterOf(*group), NumberOf(*number));
     for (ObjectKind kind : {KindBuilding, KindTank, KindTower}) {
         if (Object* found = world->FindByCallsign(callsign, kind)) {
-            Doom(*found);
+            DestroyAtEndOfStep(*found);
             return;
         }
     }

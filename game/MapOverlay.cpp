@@ -414,7 +414,7 @@ void MapOverlay::UpdateDrag(float worldX, float worldY, const PointerState& poin
     }
 }
 
-// Tanks, then towers, of the player inside the rectangle on the screen; never buildings.
+// Every tank, then every tower, of the player inside the rectangle on the screen; never buildings.
 void MapOverlay::SelectInDrag() {
     if (camera == nullptr || !IsSide(playerSide)) {
         return;
@@ -428,7 +428,7 @@ void MapOverlay::SelectInDrag() {
     const int right = std::max(start.x, end.x);
     const int top = std::min(start.y, end.y);
     const int bottom = std::max(start.y, end.y);
-    selection.Clear();
+    std::vector<Object*> inside;
     for (ObjectKind kind : {KindTank, KindTower}) {
         world->Objects(playerSide, kind)
             .ForEachCellInRange(middleX, middleY, half, [&](const World::ObjectMap::Cell& cell) {
@@ -438,11 +438,12 @@ void MapOverlay::SelectInDrag() {
                     }
                     const ScreenPoint at = camera->WorldToScreen(object->x, object->y);
                     if (at.x >= left && at.x <= right && at.y >= top && at.y <= bottom) {
-                        selection.Add(object);
+                        inside.push_back(object);
                     }
                 }
             });
     }
+    selection.Assign(inside);
 }
 
 bool MapOverlay::OnScreen(const Object& object) const {

@@ -4,21 +4,26 @@
 #include "world/World.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace Vorn {
 
 SelectionList::SelectionList() {
-    references.reserve(capacity);
-    pointers.reserve(capacity);
+    references.reserve(reserved);
+    pointers.reserve(reserved);
 }
 
 bool SelectionList::Add(Object* object) {
-    if (object == nullptr || references.size() >= capacity || Contains(object)) {
+    if (object == nullptr || Contains(object)) {
         return false;
     }
+    Append(object);
+    return true;
+}
+
+void SelectionList::Append(Object* object) {
     references.emplace_back(object);
     pointers.push_back(object);
-    return true;
 }
 
 void SelectionList::Remove(const Object* object) {
@@ -40,10 +45,16 @@ void SelectionList::Clear() {
     pointers.clear();
 }
 
+// A drag over a large army hands over thousands of units in every frame it lasts, so repeats are found
+// by a set rather than by searching the list for each one.
 void SelectionList::Assign(const std::vector<Object*>& objects) {
     Clear();
+    std::unordered_set<const Object*> taken;
+    taken.reserve(objects.size());
     for (Object* object : objects) {
-        Add(object);
+        if (object != nullptr && taken.insert(object).second) {
+            Append(object);
+        }
     }
 }
 

@@ -12,19 +12,20 @@ namespace Vorn {
 class Object;
 class World;
 
+// There is no limit to its size: a drag or a group takes every unit it covers.
 class SelectionList {
 public:
-    // The most objects a selection holds; what a drag or a group would add beyond it is left out.
-    static constexpr std::size_t capacity = 128;
+    // Room kept from the start, so that ordinary selections never grow the lists.
+    static constexpr std::size_t reserved = 128;
 
     SelectionList();
 
-    // False when the object is already selected or the list is full.
+    // False when the object is already selected.
     bool Add(Object* object);
     void Remove(const Object* object);
     bool Contains(const Object* object) const;
     void Clear();
-    // Replaces the list with the objects, up to the capacity, skipping repeats.
+    // Replaces the list with the objects in their order, skipping repeats.
     void Assign(const std::vector<Object*>& objects);
     // Drops every object the world no longer holds, keeping the order of the rest.
     void DropMissing(World& world);
@@ -36,6 +37,8 @@ public:
     bool Empty() const { return references.empty(); }
 
 private:
+    void Append(Object* object);
+
     std::vector<ObjectRef> references;
     std::vector<Object*> pointers;
 };

@@ -6,10 +6,7 @@
 #include "interface/MessageLine.h"
 #include "interface/PanelOverlay.h"
 #include "interface/Toolbar.h"
-#include "world/Armor.h"
-#include "world/Building.h"
-#include "world/Tank.h"
-#include "world/Tower.h"
+#include "world/DestroyAtEndOfStep.h"
 #include "world/World.h"
 
 #include <GL/gl.h>
@@ -18,12 +15,17 @@ namespace Vorn {
 
 namespace {
 
-constexpr int side = 38;
+// The buttons are squares of this many pixels.
+constexpr int buttonSize = 38;
+// Each button's left edge, counted from the screen's right edge.
+constexpr int firstFromRight = 184;
+constexpr int destroyFromRight = 138;
+constexpr int thirdFromRight = 46;
 
 ToolbarButton SmallButton(unsigned int texture, ButtonState state) {
     ToolbarButton button;
-    button.width = side;
-    button.height = side;
+    button.width = buttonSize;
+    button.height = buttonSize;
     button.texture = texture;
     button.iconX = 3;
     button.iconY = 3;
@@ -43,28 +45,28 @@ StatusStrip::StatusStrip(World& world, PanelOverlay& overlay, MessageLine& messa
 
 // [left, left + 38) x (7, 45]: the rectangles the strip has always used, one pixel above the drawn squares.
 bool StatusStrip::Over(int left, int px, int py) const {
-    return px >= left && px < left + side && py > 7 && py <= 45;
+    return px >= left && px < left + buttonSize && py > 7 && py <= 45;
 }
 
 void StatusStrip::Update(unsigned elapsedMs, const PanelPointer& pointer) {
     armedMs = elapsedMs >= armedMs ? 0 : armedMs - elapsedMs;
-    first.Point(Over(screenWidth - 184, pointer.x, pointer.y), pointer.leftDown);
+    first.Point(Over(screenWidth - firstFromRight, pointer.x, pointer.y), pointer.leftDown);
     if (overlay.Selection().empty()) {
         second.state = ButtonState::Disabled;
         armedMs = 0;
     } else {
         second.state = ButtonState::Normal;
-        second.Point(Over(screenWidth - 138, pointer.x, pointer.y), pointer.leftDown);
+        second.Point(Over(screenWidth - destroyFromRight, pointer.x, pointer.y), pointer.leftDown);
     }
-    third.Point(Over(screenWidth - 46, pointer.x, pointer.y), pointer.leftDown);
+    third.Point(Over(screenWidth - thirdFromRight, pointer.x, pointer.y), pointer.leftDown);
 }
 
 bool StatusStrip::Click(int x, int y, int refuse) {
     if (refuse != 0)
         return false;
-    if (Over(screenWidth - 184, x, y) || Over(screenWidth - 46, x, y))
+    if (Over(screenWidth - firstFromRight, x, y) || Over(screenWidth - thirdFromRight, x, y))
         return true;
-    if (second.Disabled() || !Over(screenWidth - 138, x, y))
+    if (second.Disabled() || !Over(screenWidth - destroyFromRight, x, y))
         return false;
     if (armedMs == 0) {
         armedMs = confirmMs;
@@ -79,24 +81,18 @@ bool StatusStrip::Click(int x, int y, int refuse) {
 void StatusStrip::DestroySelection() {
     const int player = world.sides.playerSide;
     for (Object* object : overlay.Selection()) {
-        if (object->side != player)
-            continue;
-        if (auto* building = dynamic_cast<Building*>(object))
-            building->hitPoints = 0;
-        else if (auto* tank = dynamic_cast<Tank*>(object); tank != nullptr && tank->armor)
-            tank->armor->hitPoints = 0;
-        else if (auto* tower = dynamic_cast<Tower*>(object))
-            tower->hitPoints = 0;
+        if (object->side == player)
+            DestroyAtEndOfStep(*object);
     }
 }
 
 void StatusStrip::Draw() const {
     glPushMatrix();
-    glTranslatef(static_cast<float>(screenWidth - 184), 8, 0);
+    glTranslatef(static_cast<float>(screenWidth - firstFromRight), 8, 0);
     first.Draw();
-    glTranslatef(46, 0, 0);
+    glTranslatef(static_cast<float>(firstFromRight - destroyFromRight), 0, 0);
     second.Draw();
-    glTranslatef(46 + 46, 0, 0);
+    glTranslatef(static_cast<float>(destroyFromRight - thirdFromRight), 0, 0);
     third.Draw();
     glPopMatrix();
 }

@@ -31,7 +31,8 @@ public:
     bool Armed() const { return armedMs > 0; }
 
 private:
-    // Sets every selected unit of the player's side to no hit points; each dies in its own next update.
+    // Every selected tank, tower and building of the player's side dies at the end of the world's next
+    // step, even one that a repairer heals in that step.
     void DestroySelection();
     bool Over(int left, int px, int py) const;
 

@@ -34,8 +34,8 @@ public:
     float size = 0;
     float direction = 0;
     int side = 0;
-    // Marked for death by a level's "destroy": the world removes it at the end of the step, whatever
-    // repairs it in between.
+    // Set by DestroyAtEndOfStep: the world removes it at the end of the step, whatever repairs it in
+    // between.
     bool doomed = false;
 
 private:

@@ -54,22 +54,27 @@ TEST(XmlTool, DumpGivesOneObjectPerNodeWithBytesAsLatin1) {
             "\"children\": []}]}]}\n");
 }
 
-TEST(XmlTool, SaveAndPrettyWriteTheParsedDocument) {
+TEST(XmlTool, SaveAndPrettyWriteTheParsedDocumentWithItsComments) {
     if (!std::filesystem::exists(Tool())) {
         GTEST_SKIP() << "sector-clash-xml is not built";
     }
-    std::filesystem::path input = WriteInput("<a>x<!-- gone --><b k=v/></a>");
+    std::filesystem::path input = WriteInput("<a>x<!-- kept --><b k=v/></a>");
     std::filesystem::path output = input.parent_path() / "out.xml";
     int status = 0;
     RunTool("save " + input.string() + " " + output.string(), status);
     EXPECT_EQ(status, 0);
     std::stringstream saved;
     saved << std::ifstream(output).rdbuf();
-    EXPECT_EQ(saved.str(), "<a>x<b k=\"v\" /></a>");
-    RunTool("pretty " + input.string() + " " + output.string(), status);
+    EXPECT_EQ(saved.str(), "<a>x<!-- kept --><b k=\"v\" /></a>");
+    RunTool("pretty " + input.string() + " " + input.string(), status);
+    EXPECT_EQ(status, 0);
     std::stringstream pretty;
-    pretty << std::ifstream(output).rdbuf();
-    EXPECT_EQ(pretty.str(), "<a>\n\t<b k=\"v\" />\n</a>\n");
+    pretty << std::ifstream(input).rdbuf();
+    EXPECT_EQ(pretty.str(), "<a>\n\t<!-- kept -->\n\t<b k=\"v\" />\n</a>\n") << "a file rewritten in place";
     RunTool("dump /no/such/file.xml 2>/dev/null", status);
     EXPECT_NE(status, 0);
+    std::string message =
+        RunTool("save " + input.string() + " " + input.parent_path().string() + " 2>&1", status);
+    EXPECT_NE(status, 0);
+    EXPECT_EQ(message, input.parent_path().string() + ": cannot be written (Is a directory)\n");
 }

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -63,6 +66,57 @@ TEST(XmlWriter, PrettyWriterIndentsElementsAndKeepsLeafTexts) {
 TEST(XmlWriter, UnwritablePathAnswersOne) {
     EXPECT_EQ(Brisk::SaveFile(Parse("<a/>"), "/no/such/folder/out.xml"), 1);
     EXPECT_EQ(Brisk::SavePretty(Parse("<a/>"), "/no/such/folder/out.xml"), 1);
+}
+
+namespace {
+
+// Holds the size of the files this process may write, as a full disk would; writes beyond it fail.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+
+private:
+    rlimit saved{};
+    void (*previousHandler)(int) = nullptr;
+};
+
+} // namespace
+
+// A file is replaced in one step: a save that cannot be finished leaves the old file and nothing else,
+// and a link or a file's permissions survive a save through them.
+TEST(XmlWriter, SavingReplacesTheFileWholeOrNotAtAllKeepingItsPermissionsAndLinks) {
+    namespace fs = std::filesystem;
+    const fs::path folder = testing_support::ScratchDir("xml_replace");
+    const fs::path real = folder / "real.xml";
+    std::ofstream(real) << "<old/>";
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(real, folder / "link.xml");
+    fs::create_directory(folder / "folder.xml");
+
+    ASSERT_EQ(Brisk::SaveFile(Parse("<new/>"), (folder / "link.xml").string()), 0);
+    EXPECT_TRUE(fs::is_symlink(folder / "link.xml"));
+    EXPECT_EQ(ReadWhole(real), "<new/>");
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    EXPECT_EQ(Brisk::SavePretty(Parse("<new/>"), (folder / "folder.xml").string()), 1);
+    {
+        const FileSizeLimit diskFull(4096);
+        EXPECT_EQ(Brisk::SaveFile(Parse("<big>" + std::string(100000, 'x') + "</big>"), real.string()), 1);
+    }
+    EXPECT_EQ(ReadWhole(real), "<new/>");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3)
+        << "no temporary file is left behind";
 }
 
 TEST(XmlWriter, ChildrenWithPositionsPastTheTextAreStillWritten) {

@@ -1,6 +1,6 @@
 // The map overlay: presses become selections and orders, moves keep the group's shape, attacks split by
 // range, drags select the player's units, places are judged and confirmed, and the selection never holds
-// the dead or more than its capacity.
+// the dead.
 #include "game/MapOverlay.h"
 #include "ai/TankBrain.h"
 #include "game/Camera.h"
@@ -169,17 +169,26 @@ TEST_F(MapOverlayTest, DragSelectsThePlayersTanksThenTowersInsideButAShortDragKe
     EXPECT_EQ(overlay->SelectionCount(), 2u) << "once the button is up the drag is over";
 }
 
-TEST_F(MapOverlayTest, TheSelectionNeverHoldsMoreThanItsCapacity) {
+TEST_F(MapOverlayTest, DragsAndGroupsTakeEveryUnitTheyCover) {
     std::vector<Object*> many;
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 300; ++i) {
         many.push_back(AddTank(static_cast<float>(i % 20) * 15, static_cast<float>(i / 20) * 15));
     }
-    overlay->Select(many);
-    EXPECT_EQ(overlay->SelectionCount(), SelectionList::capacity);
     LeftPress(-10, -10);
-    PointAt(320, 160, true);
+    PointAt(320, 230, true);
     overlay->Update(16);
-    EXPECT_EQ(overlay->SelectionCount(), SelectionList::capacity);
+    EXPECT_EQ(overlay->SelectionCount(), many.size());
+    PointAt(320, 230, false);
+    overlay->Update(16);
+
+    controls->held = {"group_store_mod"};
+    controls->presses["group_1"] = 1;
+    overlay->Update(16);
+    controls->held.clear();
+    overlay->Select({});
+    controls->presses["group_1"] = 1;
+    overlay->Update(16);
+    EXPECT_EQ(overlay->SelectionCount(), many.size());
 }
 
 TEST_F(MapOverlayTest, ADestroyedUnitLeavesTheSelectionAtTheNextUpdateEvenWhilePlacing) {

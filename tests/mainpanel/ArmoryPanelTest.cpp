@@ -38,11 +38,20 @@ TEST_F(ArmoryPanel, EachClickFlipsItsLineOnly) {
     EXPECT_FALSE(armory->IsProducing(BulletType::GunBullet)) << "two clicks flip it twice";
 }
 
+// A line the side cannot pay for is the one the player most wants to switch off.
 TEST_F(ArmoryPanel, AnArmoryButtonIsNeverDisabled) {
-    base.Money(PanelWorld::side) = 0;
+    for (int i = 0; i < ArmoryToolbar::buttonCount; ++i) {
+        armory->price[i] = 50;
+        base.Press(i);
+    }
+    base.Money(PanelWorld::side) = 10;
     base.Update();
-    for (int i = 0; i < ArmoryToolbar::buttonCount; ++i)
-        EXPECT_TRUE(base.panel.armoryToolbar.IsEnabled(i));
+    for (int i = 0; i < ArmoryToolbar::buttonCount; ++i) {
+        ASSERT_EQ(base.panel.armoryToolbar.StockText(i), "0 ...") << "line " << i << " waits for money";
+        EXPECT_TRUE(base.panel.armoryToolbar.IsEnabled(i)) << "line " << i;
+        base.Press(i);
+        EXPECT_FALSE(armory->IsProducing(ArmoryToolbar::KindOf(i))) << "line " << i << " is switched off";
+    }
 }
 
 TEST_F(ArmoryPanel, TheStockTextShowsDotsWhileALineWaitsForMoney) {

@@ -3,6 +3,7 @@
 #include "PanelWorld.h"
 #include "world/Armor.h"
 #include "world/Tank.h"
+#include "world/Tower.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,14 @@ class StatusButtons : public ::testing::Test {
 protected:
     void Update(unsigned elapsedMs = 16) { strip.Update(elapsedMs, {}); }
     bool ClickDestroy() { return strip.Click(destroyX, destroyY, 0); }
+    Tower* AddTower(float x, float y) {
+        auto* tower =
+            new Tower(base.world.get(), TowerType::DefenseTower, PanelWorld::side, TurretType::Gun1, 1);
+        tower->x = x;
+        tower->y = y;
+        base.world->InsertObject(tower, KindTower);
+        return tower;
+    }
 
     PanelWorld base;
     StatusStrip strip{*base.world, base.overlay, base.messages, screenWidth};
@@ -60,18 +69,31 @@ TEST_F(StatusButtons, DestroyingNeedsASecondClickWithinTwoSeconds) {
 TEST_F(StatusButtons, EverySelectedBuildingTankAndTowerOfThePlayerIsDestroyedButNoEnemy) {
     Tank* tank = base.AddTank(0, 0, PanelWorld::side);
     Building* building = base.AddBuilding(BuildingType::PowerPlant, 300, 0, PanelWorld::side);
+    Tower* tower = AddTower(0, 300);
     Tank* enemy = base.AddTank(600, 0, 2);
-    base.overlay.selection = {tank, building, enemy};
+    base.overlay.selection = {tank, building, tower, enemy};
     Update();
     ClickDestroy();
     ClickDestroy();
-    EXPECT_LE(tank->armor->hitPoints, 0);
-    EXPECT_LE(building->hitPoints, 0);
     EXPECT_GT(enemy->armor->hitPoints, 0);
     base.world->Tick(16);
     EXPECT_EQ(base.Count(KindTank), 0u);
     EXPECT_EQ(base.Count(KindBuilding), 0u);
+    EXPECT_EQ(base.Count(KindTower), 0u);
     EXPECT_EQ(base.Count(KindTank, 2), 1u);
+}
+
+// A repairer mends every tank near it, itself included, before the world takes out the dead.
+TEST_F(StatusButtons, ADestroyedRepairerDiesThoughItHealsItselfInTheSameStep) {
+    auto& repairer = base.Turret(TurretType::Repairer, BulletType::GunBullet);
+    repairer.repairEffect = 100000;
+    repairer.repairRange = 100;
+    base.Select(base.AddTank(0, 0, PanelWorld::side, TurretType::Repairer));
+    Update();
+    ClickDestroy();
+    ClickDestroy();
+    base.world->Tick(16);
+    EXPECT_EQ(base.Count(KindTank), 0u);
 }
 
 TEST_F(StatusButtons, ClicksAreRefusedForOtherButtonsAndTakenOnTheFirstAndThird) {

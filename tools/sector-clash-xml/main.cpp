@@ -1,14 +1,17 @@
 // sector-clash-xml: shows how the game reads an XML data file and writes it back.
 //
-//   sector-clash-xml dump FILE         the parsed document as JSON, one object per node
-//   sector-clash-xml save FILE OUT     the parsed document written back exactly
-//   sector-clash-xml pretty FILE OUT   the parsed document written one element per line
+//   sector-clash-xml dump FILE         the parsed document as JSON, one object per node, as the game reads
+//                                      it (without comments)
+//   sector-clash-xml save FILE OUT     the parsed document written back exactly, comments kept
+//   sector-clash-xml pretty FILE OUT   the parsed document written one element per line, comments kept
 #include "datafiles/Node.h"
 #include "datafiles/Writer.h"
 #include "tools/sector-clash-xml/JsonDump.h"
 #include "tools/shared/CommandLine.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -32,8 +35,8 @@ int Usage(int argc, char** argv) {
     return toolkit::RefuseUsage("sector-clash-xml", UsageFault(argc, argv), usage);
 }
 
-bool Load(Brisk::Node& document, const std::string& path) {
-    if (document.LoadFile(path) != 0) {
+bool Load(Brisk::Node& document, const std::string& path, Brisk::CommentHandling comments) {
+    if (document.LoadFile(path, comments) != 0) {
         std::fprintf(stderr, "%s: cannot be opened\n", path.c_str());
         return false;
     }
@@ -43,7 +46,7 @@ bool Load(Brisk::Node& document, const std::string& path) {
 int Write(const Brisk::Node& document, const std::string& path, bool pretty) {
     int status = pretty ? Brisk::SavePretty(document, path) : Brisk::SaveFile(document, path);
     if (status != 0) {
-        std::fprintf(stderr, "%s: cannot be written\n", path.c_str());
+        std::fprintf(stderr, "%s: cannot be written (%s)\n", path.c_str(), std::strerror(errno));
         return 1;
     }
     return 0;
@@ -61,7 +64,7 @@ int main(int argc, char** argv) {
     std::string command = argv[1];
     Brisk::Node document;
     if (command == "dump" && argc == 3) {
-        if (!Load(document, argv[2])) {
+        if (!Load(document, argv[2], Brisk::CommentHandling::drop)) {
             return 1;
         }
         std::string json = DumpJson(document);
@@ -70,7 +73,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if ((command == "save" || command == "pretty") && argc == 4) {
-        if (!Load(document, argv[2])) {
+        if (!Load(document, argv[2], Brisk::CommentHandling::keep)) {
             return 1;
         }
         return Write(document, argv[3], command == "pretty");
