@@ -29,6 +29,26 @@ void PrepareForLoad(Node& node, std::string name) {
     node = std::move(emptied);
 }
 
+int LoadFileInto(Node& node, const std::string& path, std::vector<NestingRepair>* repairs) {
+    try {
+        Parser parser(path);
+        parser.skipComments = true;
+        PrepareForLoad(node, path);
+        ReadContent(parser, node, repairs);
+    } catch (const Parser::FileOpenError&) {
+        return 1;
+    }
+    return 0;
+}
+
+int LoadTextInto(Node& node, const char* source, std::vector<NestingRepair>* repairs) {
+    Parser parser(source);
+    parser.skipComments = true;
+    PrepareForLoad(node, "mem");
+    ReadContent(parser, node, repairs);
+    return 0;
+}
+
 } // namespace
 
 Node::Node(const Node& other)
@@ -95,23 +115,19 @@ void Node::ReleaseChildren() noexcept {
 }
 
 int Node::LoadFile(const std::string& path) {
-    try {
-        Parser parser(path);
-        parser.skipComments = true;
-        PrepareForLoad(*this, path);
-        ReadContent(parser, *this);
-    } catch (const Parser::FileOpenError&) {
-        return 1;
-    }
-    return 0;
+    return LoadFileInto(*this, path, nullptr);
+}
+
+int Node::LoadFile(const std::string& path, std::vector<NestingRepair>& repairs) {
+    return LoadFileInto(*this, path, &repairs);
 }
 
 int Node::LoadText(const char* source) {
-    Parser parser(source);
-    parser.skipComments = true;
-    PrepareForLoad(*this, "mem");
-    ReadContent(parser, *this);
-    return 0;
+    return LoadTextInto(*this, source, nullptr);
+}
+
+int Node::LoadText(const char* source, std::vector<NestingRepair>& repairs) {
+    return LoadTextInto(*this, source, &repairs);
 }
 
 const Node* Node::FindChild(const std::string& childName) const {

@@ -18,8 +18,13 @@ void PrintUsage() {
         "The files are read straight from DATA_FOLDER, which may be any copy (for example one in /tmp);\n"
         "the working directory does not matter.\n"
         "Areas:");
-    for (const check::Area& area : check::areaChecks)
-        std::fprintf(stderr, " %s", area.name);
+    // An area may have several checks, one after the other in the list.
+    const char* previous = "";
+    for (const check::Area& area : check::areaChecks) {
+        if (std::strcmp(area.name, previous) != 0)
+            std::fprintf(stderr, " %s", area.name);
+        previous = area.name;
+    }
     std::fprintf(stderr, "\n");
 }
 
@@ -61,8 +66,8 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    check::CheckContext context(options.folder);
     check::Problems problems;
+    check::CheckContext context(options.folder, problems);
     for (const check::Area& area : check::areaChecks) {
         if (options.onlyArea.empty() || options.onlyArea == area.name)
             area.run(context, problems);
