@@ -1,5 +1,6 @@
 // Every area the data checker looks at. To add an area: write Check<Area>.cpp in this folder defining
-// `void Check<Area>(const CheckContext&, Problems&)`, declare it below, and add one line to areaChecks.
+// `void Check<Area>(const CheckContext&, Problems&)`, declare it below, and add one line to areaChecks. An
+// area may run several checks: give each its line under the area's name, next to each other.
 #pragma once
 
 #include "tools/sector-clash-check/CheckContext.h"
@@ -28,8 +29,11 @@ void CheckParticles(const CheckContext& context, Problems& problems);
 
 // "fonts.xml" and the font files: fonts skipped, faces missing, names the game asks for undefined.
 void CheckFonts(const CheckContext& context, Problems& problems);
-// "levels/*.xml": elements, attributes, keywords, colours, callsigns, events nothing reaches, overlapping tanks.
+// "levels/*.xml": elements, attributes, keywords, colours, callsigns, events nothing reaches, overlapping
+// tanks.
 void CheckLevels(const CheckContext& context, Problems& problems);
+// "levels/*.xml": every tank's armour and turret within what its chassis carries.
+void CheckTankLoads(const CheckContext& context, Problems& problems);
 // "config.xml": the camera's zoom limits present, positive and in order.
 void CheckConfiguration(const CheckContext& context, Problems& problems);
 
@@ -45,6 +49,7 @@ inline constexpr Area areaChecks[] = {
     {"particles", CheckParticles},
     {"fonts", CheckFonts},
     {"levels", CheckLevels},
+    {"levels", CheckTankLoads},
     {"configuration", CheckConfiguration},
     {"interface", CheckInterface},
 };
