@@ -29,13 +29,17 @@ void CheckParticles(const CheckContext& context, Problems& problems);
 
 // "fonts.xml" and the font files: fonts skipped, faces missing, names the game asks for undefined.
 void CheckFonts(const CheckContext& context, Problems& problems);
-// "levels/*.xml": elements, attributes, keywords, colours, callsigns, events nothing reaches, overlapping
-// tanks.
+// "levels/*.xml": elements, attributes, keywords, colours, callsigns, events nothing reaches, overlapping tanks.
 void CheckLevels(const CheckContext& context, Problems& problems);
 // "levels/*.xml": every tank's armour and turret within what its chassis carries.
 void CheckTankLoads(const CheckContext& context, Problems& problems);
 // "config.xml": the camera's zoom limits present, positive and in order.
 void CheckConfiguration(const CheckContext& context, Problems& problems);
+
+// "config.xml" against "texts.xml": the chosen language has texts of its own.
+void CheckLanguage(const CheckContext& context, Problems& problems);
+// "keydef.xml": every binding names an action the game asks for and a key that exists.
+void CheckKeys(const CheckContext& context, Problems& problems);
 
 // "interface.xml": every key present and known, sizes that agree with the panel drawings; the interface's
 // formatted texts in "texts.xml" take the game's arguments.
@@ -51,6 +55,8 @@ inline constexpr Area areaChecks[] = {
     {"levels", CheckLevels},
     {"levels", CheckTankLoads},
     {"configuration", CheckConfiguration},
+    {"configuration", CheckLanguage},
+    {"keys", CheckKeys},
     {"interface", CheckInterface},
 };
 
