@@ -17,34 +17,58 @@ std::filesystem::path ExecutableDirectory() {
     return error ? std::filesystem::path{} : executable.parent_path();
 }
 
+std::filesystem::path Tidy(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::path canonical = std::filesystem::weakly_canonical(folder, error);
+    return error ? folder : canonical;
+}
+
+std::string Searched(const std::vector<std::filesystem::path>& candidates) {
+    std::string list;
+    for (const std::filesystem::path& candidate : candidates) {
+        list += (list.empty() ? "" : " and ") + (candidate / "data").string();
+    }
+    return list;
+}
+
 } // namespace
+
+std::vector<std::filesystem::path> DataParentCandidates(const std::filesystem::path& workingDirectory,
+                                                        const std::filesystem::path& executableDirectory) {
+    std::vector<std::filesystem::path> candidates = {workingDirectory};
+    if (!executableDirectory.empty()) {
+        candidates.push_back(Tidy(executableDirectory / ".." / "share" / "sector-clash"));
+    }
+    return candidates;
+}
 
 std::filesystem::path ChooseDataParent(const std::filesystem::path& workingDirectory,
                                        const std::filesystem::path& executableDirectory) {
-    if (HoldsData(workingDirectory) || executableDirectory.empty()) {
-        return workingDirectory;
-    }
-    const std::filesystem::path installed = executableDirectory / ".." / "share" / "sector-clash";
-    if (HoldsData(installed)) {
-        std::error_code error;
-        std::filesystem::path canonical = std::filesystem::weakly_canonical(installed, error);
-        return error ? installed : canonical;
+    for (const std::filesystem::path& candidate :
+         DataParentCandidates(workingDirectory, executableDirectory)) {
+        if (HoldsData(candidate)) {
+            return candidate;
+        }
     }
     return workingDirectory;
 }
 
-bool EnterDataParent() {
+DataSearch EnterDataParent() {
     std::error_code error;
     const std::filesystem::path working = std::filesystem::current_path(error);
     if (error) {
-        return false;
+        return {false, "cannot read the working directory: " + error.message()};
     }
-    const std::filesystem::path chosen = ChooseDataParent(working, ExecutableDirectory());
-    if (chosen == working) {
-        return true;
+    const std::filesystem::path executable = ExecutableDirectory();
+    const std::filesystem::path chosen = ChooseDataParent(working, executable);
+    if (!HoldsData(chosen)) {
+        return {false, "no data folder: looked for " + Searched(DataParentCandidates(working, executable))};
     }
     std::filesystem::current_path(chosen, error);
-    return !error;
+    if (error) {
+        return {false, "cannot enter " + chosen.string() + ": " + error.message()};
+    }
+    return {true, {}};
 }
 
 } // namespace Zelt
