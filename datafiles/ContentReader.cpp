@@ -65,19 +65,22 @@ StartTag ReadStartTag(Parser& parser, Node& element) {
 }
 
 // The reader stands right after "</". A tag naming the open element closes it; any other tag is left
-// for the enclosing elements, so it closes every open element up to the one it names.
-void ReadClosingTag(Parser& parser, const std::string& openName) {
+// for the enclosing elements, so it closes every open element up to the one it names. Answers whether
+// the tag named the open element; `name` is the name it gives.
+bool ReadClosingTag(Parser& parser, const std::string& openName, std::string& name) {
     parser.Mark();
-    if (parser.ReadName() == openName) {
+    name = parser.ReadName();
+    if (name == openName) {
         int character = parser.Read();
         while (character != '>' && character != Parser::endOfInput) {
             character = parser.Read();
         }
         parser.DropMark();
-        return;
+        return true;
     }
     parser.ResetToMark();
     parser.StepBack(2);
+    return false;
 }
 
 // Comments the reader has passed belong where the node's content has got to: after its text so far and
@@ -96,38 +99,87 @@ void PlaceComments(Parser& parser, Node& node) {
     parser.keptComments.clear();
 }
 
-// Ends the element on top of the stack; false when that is the document itself.
-bool CloseTop(std::vector<Node>& open) {
-    if (open.size() == 1) {
-        return false;
+// The elements not yet closed, the document first, each with the offset of its start tag's "<".
+struct OpenElements {
+    std::vector<Node> nodes;
+    std::vector<std::size_t> starts;
+
+    bool AtTopLevel() const { return nodes.size() == 1; }
+    void Push(Node element, std::size_t start) {
+        nodes.push_back(std::move(element));
+        starts.push_back(start);
     }
-    Node closed = std::move(open.back());
-    open.pop_back();
-    open.back().AppendChild(std::move(closed));
-    return true;
+    // Ends the element on top; false when that is the document itself.
+    bool CloseTop() {
+        if (AtTopLevel()) {
+            return false;
+        }
+        Node closed = std::move(nodes.back());
+        nodes.pop_back();
+        starts.pop_back();
+        nodes.back().AppendChild(std::move(closed));
+        return true;
+    }
+};
+
+// Notes repairs with their lines when the caller asked for them; lines are only counted then.
+class RepairNotes {
+public:
+    RepairNotes(const Parser& parser, std::vector<NestingRepair>* repairs)
+        : parser(parser), repairs(repairs) {}
+
+    void Note(NestingRepair::Kind kind, const std::string& element, std::size_t start,
+              const std::string& closer = {}, std::size_t closerStart = 0) const {
+        if (repairs == nullptr) {
+            return;
+        }
+        const bool closed = kind == NestingRepair::Kind::closedByOuterTag;
+        repairs->push_back(
+            {kind, element, parser.LineOf(start), closer, closed ? parser.LineOf(closerStart) : 0});
+    }
+
+private:
+    const Parser& parser;
+    std::vector<NestingRepair>* repairs;
+};
+
+// The reader stands right after "</", which begins at `start`. Answers false when the reading ends.
+bool CloseElement(Parser& parser, OpenElements& open, std::size_t start, const RepairNotes& notes) {
+    std::string name;
+    const bool named = ReadClosingTag(parser, open.nodes.back().name, name);
+    if (open.AtTopLevel()) {
+        notes.Note(NestingRepair::Kind::strayClosingTag, name, start);
+    } else if (!named) {
+        notes.Note(NestingRepair::Kind::closedByOuterTag, open.nodes.back().name, open.starts.back(), name,
+                   start);
+    }
+    return open.CloseTop();
 }
 
 } // namespace
 
-void ReadContent(Parser& parser, Node& document) {
-    std::vector<Node> open;
-    open.push_back(std::move(document));
+void ReadContent(Parser& parser, Node& document, std::vector<NestingRepair>* repairs) {
+    const RepairNotes notes(parser, repairs);
+    OpenElements open;
+    open.Push(std::move(document), 0);
     for (;;) {
         if (parser.AtEnd()) {
-            if (!CloseTop(open)) {
+            if (open.AtTopLevel()) {
                 break;
             }
+            notes.Note(NestingRepair::Kind::closedByEnd, open.nodes.back().name, open.starts.back());
+            open.CloseTop();
             continue;
         }
         int character = parser.Read();
-        PlaceComments(parser, open.back());
+        PlaceComments(parser, open.nodes.back());
         if (character != '<') {
-            ReadText(parser, open.back(), character);
+            ReadText(parser, open.nodes.back(), character);
             continue;
         }
+        const std::size_t start = parser.Position() - 1;
         if (parser.Read() == '/') {
-            ReadClosingTag(parser, open.back().name);
-            if (!CloseTop(open)) {
+            if (!CloseElement(parser, open, start, notes)) {
                 break;
             }
             continue;
@@ -136,18 +188,19 @@ void ReadContent(Parser& parser, Node& document) {
         Node element;
         switch (ReadStartTag(parser, element)) {
         case StartTag::discarded:
+            notes.Note(NestingRepair::Kind::unfinishedTag, element.name, start);
             break;
         case StartTag::empty:
-            open.back().AppendChild(std::move(element));
+            open.nodes.back().AppendChild(std::move(element));
             break;
         case StartTag::open:
-            open.push_back(std::move(element));
+            open.Push(std::move(element), start);
             break;
         }
     }
     // What a tag cut off by the end of the input held.
-    PlaceComments(parser, open.front());
-    document = std::move(open.front());
+    PlaceComments(parser, open.nodes.front());
+    document = std::move(open.nodes.front());
 }
 
 } // namespace Brisk

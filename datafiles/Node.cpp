@@ -31,6 +31,30 @@ void PrepareForLoad(Node& node, std::string name) {
     node = std::move(emptied);
 }
 
+int LoadFileInto(Node& node, const std::string& path, std::vector<NestingRepair>* repairs,
+                 CommentHandling handling) {
+    try {
+        Parser parser(path);
+        parser.skipComments = true;
+        parser.keepComments = handling == CommentHandling::keep;
+        PrepareForLoad(node, path);
+        ReadContent(parser, node, repairs);
+    } catch (const Parser::FileOpenError&) {
+        return 1;
+    }
+    return 0;
+}
+
+int LoadTextInto(Node& node, const char* source, std::vector<NestingRepair>* repairs,
+                 CommentHandling handling) {
+    Parser parser(source);
+    parser.skipComments = true;
+    parser.keepComments = handling == CommentHandling::keep;
+    PrepareForLoad(node, "mem");
+    ReadContent(parser, node, repairs);
+    return 0;
+}
+
 } // namespace
 
 Node::Node(const Node& other)
@@ -98,25 +122,19 @@ void Node::ReleaseChildren() noexcept {
 }
 
 int Node::LoadFile(const std::string& path, CommentHandling handling) {
-    try {
-        Parser parser(path);
-        parser.skipComments = true;
-        parser.keepComments = handling == CommentHandling::keep;
-        PrepareForLoad(*this, path);
-        ReadContent(parser, *this);
-    } catch (const Parser::FileOpenError&) {
-        return 1;
-    }
-    return 0;
+    return LoadFileInto(*this, path, nullptr, handling);
+}
+
+int Node::LoadFile(const std::string& path, std::vector<NestingRepair>& repairs) {
+    return LoadFileInto(*this, path, &repairs, CommentHandling::drop);
 }
 
 int Node::LoadText(const char* source, CommentHandling handling) {
-    Parser parser(source);
-    parser.skipComments = true;
-    parser.keepComments = handling == CommentHandling::keep;
-    PrepareForLoad(*this, "mem");
-    ReadContent(parser, *this);
-    return 0;
+    return LoadTextInto(*this, source, nullptr, handling);
+}
+
+int Node::LoadText(const char* source, std::vector<NestingRepair>& repairs) {
+    return LoadTextInto(*this, source, &repairs, CommentHandling::drop);
 }
 
 const Node* Node::FindChild(const std::string& childName) const {

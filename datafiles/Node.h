@@ -10,6 +10,7 @@
 
 #include "datafiles/Attribute.h"
 #include "datafiles/Comment.h"
+#include "datafiles/NestingRepair.h"
 #include "datafiles/NodeKind.h"
 
 #include <string>
@@ -46,6 +47,9 @@ public:
     int LoadFile(const std::string& path, CommentHandling handling = CommentHandling::drop);
     // Parses a NUL-terminated text into this node (named "mem"). Always 0.
     int LoadText(const char* text, CommentHandling handling = CommentHandling::drop);
+    // The same, appending every repair of the nesting the reader made (for the data checker).
+    int LoadFile(const std::string& path, std::vector<NestingRepair>& repairs);
+    int LoadText(const char* text, std::vector<NestingRepair>& repairs);
 
     // The first child or attribute with exactly this name, or null.
     const Node* FindChild(const std::string& childName) const;

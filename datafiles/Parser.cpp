@@ -3,6 +3,7 @@
 
 #include "datafiles/EntityTable.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -36,6 +37,17 @@ int Parser::ReadRaw() {
 
 void Parser::StepBack(std::size_t count) {
     position -= count < position ? count : position;
+}
+
+unsigned Parser::LineOf(std::size_t offset) const {
+    if (!linesFound) {
+        for (std::size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 1)) {
+            lineEnds.push_back(at);
+        }
+        linesFound = true;
+    }
+    const auto before = std::lower_bound(lineEnds.begin(), lineEnds.end(), offset);
+    return static_cast<unsigned>(before - lineEnds.begin()) + 1;
 }
 
 void Parser::ResetToMark() {

@@ -43,6 +43,11 @@ public:
     // True once a read has gone past the last byte (and was not stepped back).
     bool AtEnd() const { return position > bytes.size(); }
 
+    // Where the next read starts, as a byte offset into the input.
+    std::size_t Position() const { return position; }
+    // The line (from 1) of the byte at the offset.
+    unsigned LineOf(std::size_t offset) const;
+
     void Mark() { marks.push_back(position); }
     void ResetToMark();
     void DropMark() { marks.pop_back(); }
@@ -70,6 +75,9 @@ private:
     std::vector<std::size_t> marks;
     // Comments that start before this offset have been kept already.
     std::size_t keptUpTo = 0;
+    // The offsets of the input's line feeds, found on the first LineOf.
+    mutable std::vector<std::size_t> lineEnds;
+    mutable bool linesFound = false;
 };
 
 } // namespace Brisk

@@ -3,9 +3,12 @@
 #include "game/CameraControl.h"
 
 #include "game/Camera.h"
+#include "game/KeyActions.h"
 #include "shell/Configuration.h"
 #include "shell/Keyboard.h"
 #include "shell/Mouse.h"
+
+#include <string>
 
 namespace Vorn {
 
@@ -13,8 +16,12 @@ namespace {
 constexpr int middleButton = 2;
 // Zoom steps per millisecond a zoom key is held.
 constexpr float zoomPerHeldMs = 0.015625f;
-const char* const scrollActions[] = {"up", "left", "down", "right"};
 const float scrollDirections[] = {0, 90, 180, 270};
+
+// Every key bound to a camera action moves the camera: the keypad's "+" zooms like the main row's.
+float HeldMs(Zelt::C::Keyboard& keyboard, std::string_view action) {
+    return static_cast<float>(keyboard.ActionHeldMsOfEveryKey(std::string(action), Zelt::C::takeAll));
+}
 } // namespace
 
 void CameraControl::Update(Camera& camera, Zelt::C::Mouse& mouse, Zelt::C::Keyboard& keyboard, int cursorX,
@@ -31,8 +38,8 @@ void CameraControl::Update(Camera& camera, Zelt::C::Mouse& mouse, Zelt::C::Keybo
 
 void CameraControl::Zoom(Camera& camera, Zelt::C::Mouse& mouse, Zelt::C::Keyboard& keyboard) {
     camera.Zoom(mouse.TakeWheel());
-    camera.Zoom(static_cast<float>(keyboard.ActionHeldMs("zoom_in", Zelt::C::takeAll)) * zoomPerHeldMs);
-    camera.Zoom(-static_cast<float>(keyboard.ActionHeldMs("zoom_out", Zelt::C::takeAll)) * zoomPerHeldMs);
+    camera.Zoom(HeldMs(keyboard, KeyActions::zoomIn) * zoomPerHeldMs);
+    camera.Zoom(-HeldMs(keyboard, KeyActions::zoomOut) * zoomPerHeldMs);
 }
 
 // The first frame of a drag only centres the cursor, so the turn starts from the middle of the screen.
@@ -47,9 +54,9 @@ void CameraControl::Turn(Camera& camera, Zelt::C::Mouse& mouse, std::uint32_t el
 // With scroll lock on, the held times are still taken, so releasing the lock does not jump the view.
 void CameraControl::Scroll(Camera& camera, Zelt::C::Keyboard& keyboard, int cursorX, int cursorY,
                            std::uint32_t elapsedMs) {
-    if (keyboard.ActionToggled("scroll_lock")) {
-        for (const char* action : scrollActions) {
-            keyboard.ActionHeldMs(action, Zelt::C::takeAll);
+    if (keyboard.ActionToggled(std::string(KeyActions::scrollLock))) {
+        for (std::string_view action : KeyActions::scrolls) {
+            HeldMs(keyboard, action);
         }
         return;
     }
@@ -67,16 +74,15 @@ void CameraControl::Scroll(Camera& camera, Zelt::C::Keyboard& keyboard, int curs
         camera.Scroll(270, ms);
     }
     for (int index = 0; index < 4; ++index) {
-        camera.Scroll(scrollDirections[index],
-                      static_cast<float>(keyboard.ActionHeldMs(scrollActions[index], Zelt::C::takeAll)));
+        camera.Scroll(scrollDirections[index], HeldMs(keyboard, KeyActions::scrolls[index]));
     }
 }
 
 void CameraControl::Reset(Camera& camera, Zelt::C::Keyboard& keyboard) {
-    if (keyboard.ActionPresses("reset_zoom", Zelt::C::takeAll) > 0) {
+    if (keyboard.ActionPresses(std::string(KeyActions::resetZoom), Zelt::C::takeAll) > 0) {
         camera.ResetZoom();
     }
-    if (keyboard.ActionPresses("reset_rotation", Zelt::C::takeAll) > 0) {
+    if (keyboard.ActionPresses(std::string(KeyActions::resetRotation), Zelt::C::takeAll) > 0) {
         camera.ResetRotation();
     }
 }

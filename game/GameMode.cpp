@@ -3,6 +3,7 @@
 
 #include "game/Battle.h"
 #include "game/Camera.h"
+#include "game/KeyActions.h"
 #include "game/LevelFile.h"
 #include "game/Outcome.h"
 #include "game/OutcomeScreen.h"
@@ -24,6 +25,7 @@
 
 #include <chrono>
 #include <stdexcept>
+#include <string>
 
 namespace Vorn::Mode {
 
@@ -85,7 +87,7 @@ int Game::Frame(std::uint32_t elapsedMs) {
         const bool overPanel = interface->Click(cursorX, cursorY, -1);
         TakeButtons(cursorX, cursorY, cursor.x, cursor.y, overPanel);
         // A finished level stands still: its outcome is what the player sees.
-        if (!finished && !Zelt::keyboard->ActionToggled("pause"))
+        if (!finished && !Zelt::keyboard->ActionToggled(std::string(KeyActions::pause)))
             Step(elapsedMs);
         interface->Update(elapsedMs);
         cameraControl.Update(*camera, *Zelt::mouse, *Zelt::keyboard, cursorX, cursorY, overPanel, elapsedMs);
@@ -150,8 +152,9 @@ void Game::DrawOverlay() {
 int Game::TakeOutcomeKeys(bool finished) {
     if (Zelt::keyboard == nullptr)
         return 0;
-    const bool restart = Zelt::keyboard->ActionPresses("restart", Zelt::C::takeAll) > 0;
-    const bool quit = Zelt::keyboard->ActionPresses("quit", Zelt::C::takeAll) > 0;
+    const bool restart =
+        Zelt::keyboard->ActionPresses(std::string(KeyActions::restart), Zelt::C::takeAll) > 0;
+    const bool quit = Zelt::keyboard->ActionPresses(std::string(KeyActions::quit), Zelt::C::takeAll) > 0;
     if (!finished)
         return 0;
     if (quit)

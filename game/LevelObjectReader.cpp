@@ -118,11 +118,9 @@ bool CreateTank(World& world, const Brisk::Node& element, const CommonAttributes
     const Placement& placement = common.placement;
     if (!world.IsPlaceFree(placement.x, placement.y, tankPlaceRadius, nullptr))
         return false;
+    const TankDesign design = TankDesignOf(element);
     auto tank =
-        MakeTank(world, KeywordOf<TankType>(element, tankTypeKeywords, levelTankTypeFallback), placement.side,
-                 placement.number,
-                 KeywordOf<ArmorType>(element, Names::armor, armorTypeKeywords, levelArmorTypeFallback),
-                 KeywordOf<TurretType>(element, Names::turret, turretTypeKeywords, levelTurretTypeFallback));
+        MakeTank(world, design.chassis, placement.side, placement.number, design.armor, design.turret);
     tank->x = placement.x;
     tank->y = placement.y;
     tank->direction = placement.direction;
@@ -134,6 +132,16 @@ bool CreateTank(World& world, const Brisk::Node& element, const CommonAttributes
     SendToWaypoint(*filed, element);
     return true;
 }
+
+} // namespace
+
+TankDesign TankDesignOf(const Brisk::Node& element) {
+    return {KeywordOf<TankType>(element, tankTypeKeywords, levelTankTypeFallback),
+            KeywordOf<ArmorType>(element, Names::armor, armorTypeKeywords, levelArmorTypeFallback),
+            KeywordOf<TurretType>(element, Names::turret, turretTypeKeywords, levelTurretTypeFallback)};
+}
+
+namespace {
 
 bool CreateTower(World& world, const Brisk::Node& element, const CommonAttributes& common) {
     if (!Has(element, Names::type) || !Has(element, Names::turret) || !IsNamedUnit(common))

@@ -37,6 +37,9 @@ TextQuads& SharedQuads() {
 constexpr unsigned char tab = 9;
 constexpr unsigned char underscore = 95;
 constexpr unsigned char noBreakSpace = 160;
+// Wider than any screen even at a pixel a stroke; a face with huge advances and a tiny "_" would otherwise
+// lay millions of quads under one line.
+constexpr double maxUnderlineStrokes = 8192;
 
 // Grey levels 0 to 64 onto alpha: full ink stays full, the rest is stretched by four.
 std::uint8_t AlphaOf(std::uint8_t grey) {
@@ -183,18 +186,27 @@ void TextFont::DrawQuad(unsigned char code, double x, double y, TextQuads* quads
     glEnd();
 }
 
-void TextFont::DrawUnderline(double x, double y, const char* text, TextQuads* quads) const {
-    double length = 0;
+double TextFont::Advance(const char* text) const {
+    double advance = 0;
     for (const char* c = text; *c != '\0'; ++c) {
-        length += metrics[static_cast<unsigned char>(*c)].cellIncX;
-    }
-    const double step = metrics[underscore].cellIncX;
-    for (double at = x; at <= x + length; at += step) {
-        DrawQuad(underscore, at, y, quads, colour);
-        // A face whose "_" does not advance would never leave the start: one stroke is all it gets.
-        if (step <= 0) {
-            break;
+        const auto code = static_cast<unsigned char>(*c);
+        if (Advances(code)) {
+            advance += metrics[code].cellIncX;
         }
+    }
+    return advance;
+}
+
+// The strokes are counted, not stepped: from a pen far out (or at infinity) one more step would not move
+// it, and the underline would never end. A face whose "_" does not advance gets one stroke.
+void TextFont::DrawUnderline(double x, double y, const char* text, TextQuads* quads) const {
+    const double length = Advance(text);
+    const double step = metrics[underscore].cellIncX;
+    const double strokes = length < 0  ? 0
+                           : step <= 0 ? 1
+                                       : std::min(std::floor(length / step) + 1, maxUnderlineStrokes);
+    for (double stroke = 0; stroke < strokes; ++stroke) {
+        DrawQuad(underscore, x + stroke * step, y, quads, colour);
     }
 }
 

@@ -49,12 +49,20 @@ public:
 
     bool Created() const { return created; }
     unsigned int Side() const { return side; }
-    const platform::GlyphMetrics& Metrics(unsigned char code) const { return metrics[code]; }
-    // Replaces what the face said about one character (to tighten or widen its spacing).
-    void SetMetrics(unsigned char code, const platform::GlyphMetrics& replacement) {
-        metrics[code] = replacement;
+    // Code 255 has no glyph: empty metrics and no texture.
+    const platform::GlyphMetrics& Metrics(unsigned char code) const {
+        return code < GlyphCount ? metrics[code] : noGlyph;
     }
-    unsigned int Texture(unsigned char code) const { return textures[code]; }
+    // Replaces what the face said about one character (to tighten or widen its spacing); code 255 keeps
+    // its empty metrics.
+    void SetMetrics(unsigned char code, const platform::GlyphMetrics& replacement) {
+        if (code < GlyphCount)
+            metrics[code] = replacement;
+    }
+    unsigned int Texture(unsigned char code) const { return code < GlyphCount ? textures[code] : 0; }
+    // How far DrawText moves the pen to the right over the text, tabs left out (they depend on where the
+    // pen stands).
+    double Advance(const char* text) const;
     // Zero when the glyphs are too large for one atlas (then they are drawn one by one).
     unsigned int AtlasTexture() const { return atlas.Texture(); }
 
@@ -88,6 +96,7 @@ private:
     void DrawQuads(const TextQuads& quads) const;
 
     static inline bool oneCallPerText = true;
+    static inline const platform::GlyphMetrics noGlyph{};
 
     std::array<unsigned int, GlyphCount> textures{};
     std::array<platform::GlyphMetrics, GlyphCount> metrics{};

@@ -1,6 +1,7 @@
 // Checked printf formats from the data.
 #include "interface/TextFormat.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 
@@ -8,11 +9,37 @@ namespace Vorn {
 
 namespace {
 
+// One conversion from its "%" on: the digits of its width and of its precision (empty when absent) and
+// the place of its conversion character, which is the format's end when the text stops short.
+struct Conversion {
+    std::string_view width;
+    std::string_view precision;
+    std::size_t end = 0;
+};
+
 std::size_t SkipDigits(std::string_view format, std::size_t at) {
     while (at < format.size() && std::isdigit(static_cast<unsigned char>(format[at]))) {
         ++at;
     }
     return at;
+}
+
+Conversion ReadConversion(std::string_view format, std::size_t percent) {
+    Conversion conversion;
+    std::size_t at = percent + 1;
+    while (at < format.size() && format[at] != '\0' && std::strchr("-+ #0", format[at]) != nullptr) {
+        ++at;
+    }
+    std::size_t digitsEnd = SkipDigits(format, at);
+    conversion.width = format.substr(at, digitsEnd - at);
+    at = digitsEnd;
+    if (at < format.size() && format[at] == '.') {
+        digitsEnd = SkipDigits(format, at + 1);
+        conversion.precision = format.substr(at + 1, digitsEnd - at - 1);
+        at = digitsEnd;
+    }
+    conversion.end = at;
+    return conversion;
 }
 
 // The kind letter a conversion takes, '%' for "%%", or 0 for one the interface never passes.
@@ -32,6 +59,21 @@ char KindOfConversion(char conversion) {
     return conversion == 's' ? 's' : 0;
 }
 
+bool ExceedsFieldLimit(std::string_view digits) {
+    int value = 0;
+    for (const char digit : digits) {
+        value = value * 10 + (digit - '0');
+        if (value > maxFieldSize) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void AppendCapped(std::string& out, std::string_view digits) {
+    out += ExceedsFieldLimit(digits) ? std::to_string(maxFieldSize) : std::string(digits);
+}
+
 } // namespace
 
 bool FormatTakes(std::string_view format, std::string_view kinds) {
@@ -40,14 +82,7 @@ bool FormatTakes(std::string_view format, std::string_view kinds) {
         if (format[at] != '%') {
             continue;
         }
-        ++at;
-        while (at < format.size() && std::strchr("-+ #0", format[at]) != nullptr && format[at] != '\0') {
-            ++at;
-        }
-        at = SkipDigits(format, at);
-        if (at < format.size() && format[at] == '.') {
-            at = SkipDigits(format, at + 1);
-        }
+        at = ReadConversion(format, at).end;
         if (at >= format.size()) {
             return false;
         }
@@ -63,8 +98,38 @@ bool FormatTakes(std::string_view format, std::string_view kinds) {
     return next == kinds.size();
 }
 
+std::string CapFieldSizes(std::string_view format) {
+    std::string capped;
+    capped.reserve(format.size());
+    std::size_t copied = 0;
+    for (std::size_t at = 0; at < format.size(); ++at) {
+        if (format[at] != '%') {
+            continue;
+        }
+        const Conversion conversion = ReadConversion(format, at);
+        const auto offset = [&](std::string_view part) {
+            return static_cast<std::size_t>(part.data() - format.data());
+        };
+        capped.append(format.substr(copied, offset(conversion.width) - copied));
+        AppendCapped(capped, conversion.width);
+        copied = offset(conversion.width) + conversion.width.size();
+        if (conversion.precision.data() != nullptr) {
+            capped.append(format.substr(copied, offset(conversion.precision) - copied));
+            AppendCapped(capped, conversion.precision);
+            copied = offset(conversion.precision) + conversion.precision.size();
+        }
+        at = conversion.end;
+    }
+    capped.append(format.substr(std::min(copied, format.size())));
+    return capped;
+}
+
+bool HasOversizedField(std::string_view format) {
+    return CapFieldSizes(format) != format;
+}
+
 TextFormat::TextFormat(std::string text, std::string kinds)
-    : text(std::move(text)), kinds(std::move(kinds)), valid(FormatTakes(this->text, this->kinds)) {}
+    : text(CapFieldSizes(text)), kinds(std::move(kinds)), valid(FormatTakes(this->text, this->kinds)) {}
 
 std::string TextFormat::Cut(std::string_view text, std::size_t limit) {
     return std::string(text.substr(0, limit));

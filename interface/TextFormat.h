@@ -19,6 +19,14 @@ namespace Vorn {
 // Anything else (length modifiers, "*", "%n", a lone "%" at the end) does not match.
 bool FormatTakes(std::string_view format, std::string_view kinds);
 
+// The widest field and the longest precision a text may ask for: nothing shown is longer than 255
+// characters, and a field of two billion columns would keep the formatter busy for seconds every frame.
+inline constexpr int maxFieldSize = 255;
+// The format with every width and precision above maxFieldSize written as maxFieldSize.
+std::string CapFieldSizes(std::string_view format);
+// Whether CapFieldSizes changes the format (the data checker reports such texts).
+bool HasOversizedField(std::string_view format);
+
 // The letter of an argument's kind for FormatTakes.
 template <class T> constexpr char ArgumentKind() {
     using U = std::decay_t<T>;
@@ -35,7 +43,8 @@ template <class T> constexpr char ArgumentKind() {
 class TextFormat {
 public:
     TextFormat() = default;
-    // Checks the text once against the kinds of the arguments it will be given.
+    // Checks the text once against the kinds of the arguments it will be given; widths and precisions
+    // are capped first (CapFieldSizes).
     TextFormat(std::string text, std::string kinds);
 
     // The formatted text cut to `limit` characters. A text that does not take the arguments it is given

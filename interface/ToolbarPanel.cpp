@@ -5,9 +5,9 @@
 #include "game/OverlayNames.h"
 #include "graphics/FontStore.h"
 #include "interface/BuildInfoPanel.h"
-#include "interface/MainPanel/CarrierLoad.h"
 #include "interface/MessageLine.h"
 #include "interface/PanelOverlay.h"
+#include "rules/CarrierLoad.h"
 #include "rules/ConstantsTable.h"
 #include "rules/PlaceableData.h"
 #include "rules/TypeCatalogue.h"
@@ -549,9 +549,7 @@ void ToolbarPanel::DrawTooltip() const {
         return;
     const TextFont& font = fontStore.FindFont("info_text");
     // Glyph advances give the box its width, so the text never runs off its backing.
-    double width = 0;
-    for (unsigned char code : tip)
-        width += font.Metrics(code).cellIncX;
+    const double width = font.Advance(tip.c_str());
     const double x = std::clamp(static_cast<double>(pointer.x) - width / 2, 4.0,
                                 std::max(4.0, layout.screenWidth - width - 8));
     const double y = 81 + 8;

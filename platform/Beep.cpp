@@ -11,8 +11,10 @@ namespace {
 
 constexpr int sampleRate = 22050;
 constexpr std::int16_t amplitude = 6000;
-// Longer tones are cut, so a level cannot queue minutes of sound with one beep.
-constexpr int maxDurationMs = 5000;
+// Longer tones are cut, so that every tone fits an empty queue.
+constexpr int maxDurationMs = maxQueuedBeepMs;
+constexpr std::size_t bytesPerSecond = sampleRate * sizeof(std::int16_t);
+constexpr std::size_t maxQueuedBytes = bytesPerSecond * maxQueuedBeepMs / 1000;
 
 // Opened on the first beep; 0 when there is no device, and then nothing is tried again.
 SDL_AudioDeviceID OpenDevice() {
@@ -56,7 +58,15 @@ void Beep(int frequencyHz, int durationMs) {
     const SDL_AudioDeviceID device = OpenDevice();
     if (device == 0)
         return;
-    SDL_QueueAudio(device, samples.data(), static_cast<Uint32>(samples.size() * sizeof(std::int16_t)));
+    const std::size_t bytes = samples.size() * sizeof(std::int16_t);
+    if (SDL_GetQueuedAudioSize(device) + bytes > maxQueuedBytes)
+        return;
+    SDL_QueueAudio(device, samples.data(), static_cast<Uint32>(bytes));
+}
+
+int QueuedBeepMs() {
+    const SDL_AudioDeviceID device = OpenDevice();
+    return device == 0 ? 0 : static_cast<int>(SDL_GetQueuedAudioSize(device) * 1000 / bytesPerSecond);
 }
 
 } // namespace platform

@@ -6,6 +6,7 @@
 #include <SDL.h>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace platform {
 
@@ -26,6 +27,37 @@ bool EnsureVideo() {
     started = true;
     std::atexit([] { SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS); });
     return true;
+}
+
+namespace {
+
+// The display the environment names, for messages: "DISPLAY=:99", or that none is named.
+std::string DisplayAskedFor() {
+    std::string asked;
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (const char* value = std::getenv(variable)) {
+            asked += (asked.empty() ? "" : ", ") + std::string(variable) + "=" + value;
+        }
+    }
+    return asked.empty() ? "DISPLAY and WAYLAND_DISPLAY are not set" : asked;
+}
+
+bool DrawsIntoMemoryOnly(const char* driver) {
+    return driver != nullptr && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+}
+
+} // namespace
+
+bool HasVisibleDisplay(std::string& reason) {
+    if (!EnsureVideo()) {
+        reason = std::string(SDL_GetError()) + " (" + DisplayAskedFor() + ")";
+        return false;
+    }
+    if (!DrawsIntoMemoryOnly(SDL_GetCurrentVideoDriver()) || std::getenv("SDL_VIDEODRIVER") != nullptr) {
+        return true;
+    }
+    reason = "no display can be reached (" + DisplayAskedFor() + ")";
+    return false;
 }
 
 ScreenSize DesktopSize() {

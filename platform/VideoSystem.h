@@ -1,10 +1,18 @@
 // The display system: started once on first use, shut down at process exit.
 #pragma once
 
+#include <string>
+
 namespace platform {
 
 // Starts the video and event system; answers false (LastError set) when there is no display.
 bool EnsureVideo();
+
+// Whether a window opened now would be seen. With no display to reach, the system falls back to a driver
+// that draws into memory only (SDL's "offscreen"), where a game would run unseen until killed; that
+// counts as no display unless SDL_VIDEODRIVER asked for it by name. When false, `reason` says why in a
+// few words, naming the display asked for.
+bool HasVisibleDisplay(std::string& reason);
 
 struct ScreenSize {
     int width = 0;

@@ -158,6 +158,14 @@ std::uint32_t Keyboard::ActionHeldMs(const std::string& name, std::uint32_t n) {
     return keys.empty() ? 0 : TakeKeyHeldMs(keys.front(), n);
 }
 
+std::uint32_t Keyboard::ActionHeldMsOfEveryKey(const std::string& name, std::uint32_t n) {
+    std::uint32_t held = 0;
+    for (std::uint8_t code : KeysOf(name)) {
+        held += TakeKeyHeldMs(code, n);
+    }
+    return held;
+}
+
 std::uint32_t Keyboard::ActionIdleMs(const std::string& name, std::uint32_t n) {
     const auto& keys = KeysOf(name);
     return keys.empty() ? 0 : TakeKeyIdleMs(keys.front(), n);

@@ -64,6 +64,9 @@ public:
     std::uint32_t ActionPresses(const std::string& name, std::uint32_t n);
     std::uint32_t ActionHeldMs(const std::string& name, std::uint32_t n);
     std::uint32_t ActionIdleMs(const std::string& name, std::uint32_t n);
+    // The held times of every key bound to the action, up to n taken from each, summed: for actions whose
+    // keys are alternatives, such as the main-row and the keypad "+".
+    std::uint32_t ActionHeldMsOfEveryKey(const std::string& name, std::uint32_t n);
 
     // Unbinds every action (the shell does so before deleting the keyboard).
     void ClearBindings();

@@ -4,7 +4,7 @@
 #include "graphics/TextureStore.h"
 #include "interface/ButtonIcons.h"
 #include "interface/MainPanel/ButtonTips.h"
-#include "interface/MainPanel/CarrierLoad.h"
+#include "rules/CarrierLoad.h"
 #include "rules/TypeCatalogue.h"
 #include "world/ProductCatalogue.h"
 

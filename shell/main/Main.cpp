@@ -23,6 +23,10 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    Zelt::EnterDataParent();
+    // Without its data the game would only print a fault per file and stop at the constants.
+    if (const Zelt::DataSearch search = Zelt::EnterDataParent(); !search.entered) {
+        std::fprintf(stderr, "sector-clash: %s\n", search.refusal.c_str());
+        return 1;
+    }
     return Zelt::RunProgram({});
 }

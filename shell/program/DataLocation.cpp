@@ -72,18 +72,29 @@ std::string NameAfterEnteringData(const std::string& name) {
     return name;
 }
 
-bool EnterDataParent() {
+std::string NoDataFolderMessage() {
+    std::string searched;
+    for (const std::filesystem::path& candidate : DataParentCandidates()) {
+        searched += (searched.empty() ? "" : " and ") + (candidate / "data").string();
+    }
+    return "no data folder: looked for " + searched;
+}
+
+DataSearch EnterDataParent() {
     std::error_code error;
-    const std::filesystem::path working = std::filesystem::current_path(error);
+    std::filesystem::current_path(error);
     if (error) {
-        return false;
+        return {false, "cannot read the working directory: " + error.message()};
     }
-    const std::filesystem::path chosen = ChooseDataParent(working, ExecutableDirectory());
-    if (chosen == working) {
-        return true;
+    const std::optional<std::filesystem::path> chosen = FindDataParent();
+    if (!chosen) {
+        return {false, NoDataFolderMessage()};
     }
-    std::filesystem::current_path(chosen, error);
-    return !error;
+    std::filesystem::current_path(*chosen, error);
+    if (error) {
+        return {false, "cannot enter " + chosen->string() + ": " + error.message()};
+    }
+    return {true, {}};
 }
 
 } // namespace Zelt

@@ -32,8 +32,17 @@ std::optional<std::filesystem::path> FindDataParent();
 // ("levels/level1.xml" stays a name under "data/").
 std::string NameAfterEnteringData(const std::string& name);
 
-// Makes the chosen folder the working directory (every data path is relative to it). False when the
-// program's own location cannot be found or the directory cannot be changed; nothing changes then.
-bool EnterDataParent();
+// Why no data folder was found, in one line naming the folders searched.
+std::string NoDataFolderMessage();
+
+struct DataSearch {
+    bool entered = false;
+    // Why not, in one line, when not entered.
+    std::string refusal;
+};
+
+// Makes the folder holding "data/" the working directory (every data path is relative to it). Refuses
+// when no candidate has a data folder or the directory cannot be changed; nothing changes then.
+DataSearch EnterDataParent();
 
 } // namespace Zelt

@@ -5,6 +5,7 @@
 #include "platform/CursorClip.h"
 #include "platform/HeapReuse.h"
 #include "platform/Timer.h"
+#include "platform/VideoSystem.h"
 #include "platform/Window.h"
 #include "shell/Configuration.h"
 #include "shell/DisplayMode.h"
@@ -13,6 +14,7 @@
 #include "shell/program/WindowProcedure.h"
 
 #include <cstdio>
+#include <string>
 
 namespace Zelt {
 
@@ -53,6 +55,11 @@ int EntryPoint() {
     // The game would run with settings nobody chose: say so and fail instead.
     if (!shell.configLoaded) {
         std::fprintf(stderr, "sector-clash: cannot load the configuration (data/config.xml)\n");
+        return 1;
+    }
+    // Unseen, the game would run until killed: say why there is no window and fail instead.
+    if (std::string reason; !shell.options.acceptsInvisibleDisplay && !platform::HasVisibleDisplay(reason)) {
+        std::fprintf(stderr, "sector-clash: cannot open the game window: %s\n", reason.c_str());
         return 1;
     }
     shell.clipSaved = platform::GetClipCursor(shell.savedClip);

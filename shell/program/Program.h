@@ -21,6 +21,8 @@ struct ProgramOptions {
     std::function<bool(std::uint32_t frame)> afterFrame;
     // The headless driver ignores focus changes of the desktop it runs on.
     bool ignoreActivation = false;
+    // The headless driver may draw where nobody sees it (a display in memory); the game refuses to.
+    bool acceptsInvisibleDisplay = false;
 };
 
 // Runs the program and answers its exit code.

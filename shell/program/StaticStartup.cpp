@@ -14,6 +14,7 @@
 #include "shell/DisplayMode.h"
 #include "shell/ModeManager.h"
 #include "shell/program/ShellState.h"
+#include "shell/program/StartupReports.h"
 
 #include <cstdio>
 
@@ -62,7 +63,11 @@ void LoadStartupData(ExitReleases& releases) {
     ReportDataFaults(releases);
     LoadCallsigns(callsignTable, dataArchive.ReadDocument("callsigns.xml"), configuration.language);
     releases.Register("callsigns", [] { callsignTable.Clear(); });
-    LoadTexts(textTable, dataArchive.ReadDocument("texts.xml"), configuration.language);
+    {
+        const Brisk::Node texts = dataArchive.ReadDocument("texts.xml");
+        LoadTexts(textTable, texts, configuration.language);
+        ReportMissingLanguage(texts, configuration.language);
+    }
     releases.Register("texts", [] { textTable.Clear(); });
     LoadColours(colourTable, dataArchive.ReadDocument("colordef.xml"));
     releases.Register("colours", [] { colourTable.Clear(); });

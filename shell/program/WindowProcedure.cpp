@@ -2,6 +2,7 @@
 #include "shell/program/WindowProcedure.h"
 
 #include "datafiles/DataArchive.h"
+#include "game/KeyActions.h"
 #include "graphics/CursorSet.h"
 #include "graphics/FontStore.h"
 #include "platform/Timer.h"
@@ -13,11 +14,13 @@
 #include "shell/Mouse.h"
 #include "shell/WindowReleases.h"
 #include "shell/program/ShellState.h"
+#include "shell/program/StartupReports.h"
 
 #include <GL/gl.h>
 
 #include <cstdio>
 #include <exception>
+#include <string>
 
 namespace Zelt {
 
@@ -34,7 +37,9 @@ platform::LParam OnCreate(platform::Window& window) {
     shell.timerCapabilities = platform::GetTimerCapabilities();
     platform::TimeBeginPeriod(shell.timerCapabilities.minimumPeriod);
     shell.frameTimer.Restart(platform::TimeGetTime());
-    keyboard = std::make_unique<C::Keyboard>(dataArchive.ReadDocument("keydef.xml"));
+    const Brisk::Node keyDefinitions = dataArchive.ReadDocument("keydef.xml");
+    keyboard = std::make_unique<C::Keyboard>(keyDefinitions);
+    ReportKeyDefinitions(keyDefinitions);
     modeManager.Activate(static_cast<std::uint32_t>(loadingModeIndex));
     return 0;
 }
@@ -77,7 +82,7 @@ void OnActivateApp(platform::Window& window, bool active) {
 
 // The overlay the "switch_fps" action shows: the frame rate and the running time.
 void DrawFrameRateOverlay() {
-    if (keyboard == nullptr || !keyboard->ActionToggled("switch_fps")) {
+    if (keyboard == nullptr || !keyboard->ActionToggled(std::string(Vorn::KeyActions::switchFps))) {
         return;
     }
     glLoadIdentity();

@@ -145,6 +145,48 @@ TEST(XmlNesting, AnUnmatchedClosingTagAtTheTopEndsTheParse) {
     EXPECT_EQ(document.children.size(), 1u);
 }
 
+namespace {
+
+using Kind = Brisk::NestingRepair::Kind;
+
+// The repairs reading the text needs, as "kind element line closer closerLine" each; the tree read
+// must be the one read without asking for them.
+std::vector<std::string> RepairsOf(const std::string& text) {
+    std::vector<Brisk::NestingRepair> repairs;
+    Brisk::Node document;
+    document.LoadText(text.c_str(), repairs);
+    EXPECT_TRUE(Brisk::SameTree(document, Parse(text))) << text;
+    std::vector<std::string> lines;
+    for (const Brisk::NestingRepair& repair : repairs) {
+        lines.push_back(std::to_string(static_cast<int>(repair.kind)) + " " + repair.element + " " +
+                        std::to_string(repair.line) + " " + repair.closer + " " +
+                        std::to_string(repair.closerLine));
+    }
+    return lines;
+}
+
+std::string Repair(Kind kind, const std::string& element, unsigned line, const std::string& closer = "",
+                   unsigned closerLine = 0) {
+    return std::to_string(static_cast<int>(kind)) + " " + element + " " + std::to_string(line) + " " +
+           closer + " " + std::to_string(closerLine);
+}
+
+} // namespace
+
+TEST(XmlNesting, EveryRepairIsReportedWithItsLines) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(RepairsOf("<?xml version=\"1.0\"?>\r\n<a x=\"1\"><b/><!-- </c> --></a>\n<d>t</d>"), Lines{});
+    // One "/>" written as ">": the closing tag further out ends the element, two lines down.
+    EXPECT_EQ(RepairsOf("<new>\r\n  <tank x=\"1\">\n  <tank/>\n</new>"),
+              Lines{Repair(Kind::closedByOuterTag, "tank", 2, "new", 4)});
+    EXPECT_EQ(RepairsOf("<x>\n<y>\n<z>\n</x>"), (Lines{Repair(Kind::closedByOuterTag, "z", 3, "x", 4),
+                                                       Repair(Kind::closedByOuterTag, "y", 2, "x", 4)}));
+    EXPECT_EQ(RepairsOf("<a>\n<b>text"),
+              (Lines{Repair(Kind::closedByEnd, "b", 2), Repair(Kind::closedByEnd, "a", 1)}));
+    EXPECT_EQ(RepairsOf("<a/>\n\n</q><b/>"), Lines{Repair(Kind::strayClosingTag, "q", 3)});
+    EXPECT_EQ(RepairsOf("<a/>\n<b x=\"1"), Lines{Repair(Kind::unfinishedTag, "b", 2)});
+}
+
 TEST(XmlTermination, AnUnterminatedTagAtTheEndIsDiscarded) {
     for (const char* text : {"<a", "<a ", "<a x", "<a x=", "<a x=\"1", "<a/", "<", "text<", "<a></"}) {
         Brisk::Node document = Parse(text);

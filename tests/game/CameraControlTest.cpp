@@ -32,7 +32,8 @@ Brisk::Node KeyDefinitions() {
     Brisk::Node document;
     document.LoadText("<?xml version=\"1.0\"?><up key=\"VK_UP\"/><left key=\"VK_LEFT\"/>"
                       "<down key=\"VK_DOWN\"/><right key=\"VK_RIGHT\"/><scroll_lock key=\"L\"/>"
-                      "<reset_zoom key=\"Z\"/><reset_rotation key=\"R\"/><zoom_in key=\"I\"/>");
+                      "<reset_zoom key=\"Z\"/><reset_rotation key=\"R\"/><zoom_in key=\"I\"/>"
+                      "<zoom_in key=\"VK_ADD\"/>");
     return document;
 }
 
@@ -154,6 +155,14 @@ TEST_F(CameraControlTest, ResetKeysAndZoomKeys) {
     Frame(400, 300);
     EXPECT_EQ(camera->ZoomLevel(), 1);
     EXPECT_EQ(camera->Rotation(), 0);
+}
+
+TEST_F(CameraControlTest, EveryKeyBoundToZoomZooms) {
+    Key(vk::Add, true);
+    clock->StepMs(64);
+    Frame(400, 300);
+    EXPECT_NEAR(camera->ZoomLevel(), 1.06f, 1e-3) << "the keypad's + zooms as the main row's";
+    Key(vk::Add, false);
 }
 
 } // namespace

@@ -210,7 +210,8 @@ TEST_F(LevelScript, OnlyTheFirstQuitCounts) {
 TEST_F(LevelScript, BeepSoundsTwoTones) {
     Load(Battle("<beep/>", ""));
     Steps(1);
-    EXPECT_EQ(LevelTest::beeps, 2);
+    const std::vector<std::pair<int, int>> expected = {{1000, 200}, {40, 50}};
+    EXPECT_EQ(LevelTest::tones, expected);
 }
 
 TEST_F(LevelScript, DestroyObstaclesRemovesThoseWhoseCentresLieInTheCircle) {

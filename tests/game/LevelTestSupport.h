@@ -2,21 +2,24 @@
 #pragma once
 
 #include "game/Level.h"
+#include "random/Random.h"
 #include "rules/ConstantsLoader.h"
 #include "world/ObjectKind.h"
-#include "random/Random.h"
 #include "world/World.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace LevelTest {
 
-inline int beeps = 0;
-inline void CountBeep(int, int) {
-    ++beeps;
+// The tones the level asked for, as (frequency in Hz, duration in ms), in order.
+inline std::vector<std::pair<int, int>> tones;
+inline void RecordTone(int frequencyHz, int durationMs) {
+    tones.emplace_back(frequencyHz, durationMs);
 }
 
 class LevelFixture : public ::testing::Test {
@@ -24,7 +27,7 @@ protected:
     void SetUp() override {
         Vorn::Constants::LoadConstants();
         Vorn::randomGenerator.Reseed(7);
-        beeps = 0;
+        tones.clear();
     }
     void TearDown() override {
         world.reset();
@@ -37,7 +40,7 @@ protected:
         document.LoadText(text.c_str());
         world = std::make_unique<Vorn::World>(std::move(document), 800, 600);
         Vorn::Level& level = Vorn::AttachLevel(*world);
-        level.beeper = CountBeep;
+        level.beeper = RecordTone;
         return level;
     }
     // A level whose "start" creates the objects of the text and runs once.

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -167,6 +169,32 @@ TEST_F(TextFontTest, UnderlineEndsWhenTheUnderscoreDoesNotAdvance) {
     EXPECT_EQ(window.ReadPixel(21, 30), white);
 }
 
+TEST_F(TextFontTest, UnderlineEndsFromAPenFarOutOrAtInfinity) {
+    font.underline = true;
+    EXPECT_DOUBLE_EQ(font.DrawText(1e18, 30, "long text"), 1e18 + font.Advance("long text"));
+    EXPECT_EQ(font.DrawText(std::numeric_limits<double>::infinity(), 30, "text"),
+              std::numeric_limits<double>::infinity());
+    EXPECT_TRUE(std::isnan(font.DrawText(std::nan(""), 30, "text")));
+}
+
+// 255 is the one byte past the glyphs: it must read as nothing wherever a text is measured or drawn.
+TEST_F(TextFontTest, Code255HasNoGlyphNoWidthAndNoUnderline) {
+    const platform::GlyphMetrics& none = font.Metrics(0xFF);
+    EXPECT_EQ(none.blackBoxX, 0);
+    EXPECT_EQ(none.blackBoxY, 0);
+    EXPECT_EQ(none.cellIncX, 0);
+    EXPECT_EQ(font.Texture(0xFF), 0u);
+    EXPECT_DOUBLE_EQ(font.Advance("A\xff\x01"
+                                  "B"),
+                     font.Advance("AB"));
+    EXPECT_GT(font.Advance("AB"), 0);
+    PaintMarkerGlyph('_');
+    font.underline = true;
+    font.DrawText(20, 30, "\xff\xff\xff");
+    EXPECT_EQ(window.ReadPixel(21, 30), white);
+    EXPECT_EQ(InkIn(36, 30, 40, 16), 0) << "the underline ran on past the empty text";
+}
+
 TEST_F(TextFontTest, ShadowIsDrawnBehindAtItsOffset) {
     PaintMarkerGlyph('X');
     font.shadow = true;
@@ -226,7 +254,11 @@ TEST_F(TextFontTest, OneCallPerTextGivesTheSamePixelsAsOneCallPerCharacter) {
         font.colour = {250, 210, 90, 200};
         font.DrawText(3 + fraction, 80 + fraction / 2, "Vendel (Blue)\tMoney: 0");
         font.underline = true;
-        font.DrawText(-4, 60, "\xc4rger \xfc" "ber gro\xdf" "e Stra\xdf" "en");
+        font.DrawText(-4, 60,
+                      "\xc4rger \xfc"
+                      "ber gro\xdf"
+                      "e Stra\xdf"
+                      "en");
         large.colour = {90, 255, 120, 160};
         large.shadow = true;
         large.DrawText(10 + fraction, 20 - fraction, "Headquarters");

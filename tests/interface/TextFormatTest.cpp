@@ -49,6 +49,19 @@ TEST(TextFormat, FormatsOnlyWhatItWasCheckedFor) {
     EXPECT_EQ(broken.Format(63, 5), "Money: %s");
 }
 
+TEST(TextFormat, WidthsAndPrecisionsAboveTheLimitAreCapped) {
+    EXPECT_EQ(Vorn::CapFieldSizes("%2000000000d|%.999999999f|%-0300.0400e|%99999999999999999999s|%.000256G"),
+              "%255d|%.255f|%-0255.255e|%255s|%.255G");
+    const std::string_view modest = "%255d %.255f %5.2f %% %.f %.0007f 100%";
+    EXPECT_EQ(Vorn::CapFieldSizes(modest), modest);
+    EXPECT_FALSE(Vorn::HasOversizedField(modest));
+    EXPECT_TRUE(Vorn::HasOversizedField("Energy: %.999999999f"));
+    const TextFormat money("Money: %2000000000d", "d");
+    EXPECT_TRUE(money.Valid());
+    EXPECT_EQ(money.Text(), "Money: %255d");
+    EXPECT_EQ(money.Format(300, 5), "Money: " + std::string(248, ' ')) << "cut at the 255-character buffer";
+}
+
 TEST(FormattedTexts, EveryShippedLanguageTakesTheInfoBoxsArguments) {
     const Brisk::Node texts = dataArchive.ReadDocument("texts.xml");
     for (const char* language : {"en", "de"}) {

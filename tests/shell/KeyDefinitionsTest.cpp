@@ -81,6 +81,9 @@ TEST(KeyDefinitions, ScrollingAndPauseUseTheKeysPlayersExpect) {
     EXPECT_EQ(keyboard.Bindings().at("down").front(), vk::Down);
     EXPECT_EQ(keyboard.Bindings().at("right").front(), vk::Right);
     EXPECT_EQ(keyboard.Bindings().at("pause").front(), 'P');
+    // The main row's and the keypad's + and - both zoom.
+    EXPECT_EQ(keyboard.Bindings().at("zoom_in"), (std::vector<std::uint8_t>{vk::OemPlus, vk::Add}));
+    EXPECT_EQ(keyboard.Bindings().at("zoom_out"), (std::vector<std::uint8_t>{vk::OemMinus, vk::Subtract}));
 }
 
 } // namespace

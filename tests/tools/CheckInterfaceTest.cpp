@@ -1,5 +1,6 @@
 // sector-clash-check on "interface.xml" and the interface's formatted texts: the shipped data passes,
-// missing keys, sizes that disagree with the drawings and formats that take other arguments are reported.
+// missing keys, sizes that disagree with the drawings, formats that take other arguments and oversized
+// fields are reported.
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -82,11 +83,17 @@ TEST(CheckInterface, ReportsFormatsThatTakeOtherArguments) {
     texts = std::regex_replace(texts, std::regex("Geld: %d"), "Geld: %s");
     texts =
         std::regex_replace(texts, std::regex("<infobox_group_group>Group"), "<infobox_group_group>Group %d");
+    texts = std::regex_replace(texts, std::regex("Energie: %.0f"), "Energie: %.999999999f");
     const InterfaceCheck check = CheckCopy("texts.xml", texts);
     EXPECT_EQ(check.exitCode, 1);
     EXPECT_TRUE(check.Says("de/infobox_global_money: \"Geld: %s\" does not take")) << check.output;
     EXPECT_TRUE(check.Says("en/infobox_group_group")) << check.output;
     EXPECT_FALSE(check.Says("en/infobox_global_money")) << check.output;
+    EXPECT_TRUE(
+        check.Says("de/infobox_global_energy: \"Energie: %.999999999f%%\" asks for a width or precision "
+                   "above 255"))
+        << check.output;
+    EXPECT_FALSE(check.Says("en/infobox_global_energy")) << check.output;
 }
 
 } // namespace

@@ -22,7 +22,7 @@ TEST(Gallery, WithoutADataFolderSaysWhereItLooked) {
     const fs::path folder = ScratchDir("gallery_no_data");
     const CommandResult run = RunGallery(folder, "sheet.png");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.output.find("no data folder found (looked for " + (folder / "data").string()),
+    EXPECT_NE(run.output.find("no data folder: looked for " + (folder / "data").string()),
               std::string::npos)
         << run.output;
     fs::remove_all(folder);

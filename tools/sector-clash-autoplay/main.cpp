@@ -247,6 +247,7 @@ int main(int argc, char** argv) {
     bool shotFailed = false;
     Zelt::ProgramOptions program;
     program.ignoreActivation = true;
+    program.acceptsInvisibleDisplay = true;
     // One time for the frames and the devices' held and idle clocks, moved by the fixed interval, so
     // held keys are exact.
     auto frameTime = std::make_shared<autoplay::FrameTime>();

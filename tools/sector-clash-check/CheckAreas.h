@@ -1,5 +1,6 @@
 // Every area the data checker looks at. To add an area: write Check<Area>.cpp in this folder defining
-// `void Check<Area>(const CheckContext&, Problems&)`, declare it below, and add one line to areaChecks.
+// `void Check<Area>(const CheckContext&, Problems&)`, declare it below, and add one line to areaChecks. An
+// area may run several checks: give each its line under the area's name, next to each other.
 #pragma once
 
 #include "tools/sector-clash-check/CheckContext.h"
@@ -30,8 +31,15 @@ void CheckParticles(const CheckContext& context, Problems& problems);
 void CheckFonts(const CheckContext& context, Problems& problems);
 // "levels/*.xml": elements, attributes, keywords, colours, callsigns, events nothing reaches, overlapping tanks.
 void CheckLevels(const CheckContext& context, Problems& problems);
+// "levels/*.xml": every tank's armour and turret within what its chassis carries.
+void CheckTankLoads(const CheckContext& context, Problems& problems);
 // "config.xml": the camera's zoom limits present, positive and in order.
 void CheckConfiguration(const CheckContext& context, Problems& problems);
+
+// "config.xml" against "texts.xml": the chosen language has texts of its own.
+void CheckLanguage(const CheckContext& context, Problems& problems);
+// "keydef.xml": every binding names an action the game asks for and a key that exists.
+void CheckKeys(const CheckContext& context, Problems& problems);
 
 // "interface.xml": every key present and known, sizes that agree with the panel drawings; the interface's
 // formatted texts in "texts.xml" take the game's arguments.
@@ -45,7 +53,10 @@ inline constexpr Area areaChecks[] = {
     {"particles", CheckParticles},
     {"fonts", CheckFonts},
     {"levels", CheckLevels},
+    {"levels", CheckTankLoads},
     {"configuration", CheckConfiguration},
+    {"configuration", CheckLanguage},
+    {"keys", CheckKeys},
     {"interface", CheckInterface},
 };
 

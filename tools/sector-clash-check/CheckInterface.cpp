@@ -139,6 +139,18 @@ void CheckBuildInfo(const Vorn::InterfaceValues& values, Bounds box, const FileP
     }
 }
 
+void CheckFormat(const FileProblems& report, const std::string& path, const std::string& format,
+                 std::string_view kinds) {
+    if (!Vorn::FormatTakes(format, kinds)) {
+        report(path, Text("\"", format, "\" does not take the arguments the game passes (",
+                          kinds.empty() ? std::string_view("none") : kinds, "): it is shown as written"));
+    }
+    if (Vorn::HasOversizedField(format)) {
+        report(path, Text("\"", format, "\" asks for a width or precision above ", Vorn::maxFieldSize,
+                          ": the game cuts it to ", Vorn::maxFieldSize));
+    }
+}
+
 void CheckFormats(const CheckContext& context, Problems& problems) {
     const FileProblems report(context.FileLabel("texts.xml"), problems);
     const std::optional<Brisk::Node> texts = context.ReadDocument("texts.xml");
@@ -153,12 +165,8 @@ void CheckFormats(const CheckContext& context, Problems& problems) {
         LoadTexts(table, *texts, language.name);
         for (const Vorn::FormattedText& text : Vorn::FormattedTexts()) {
             const std::string key(text.key);
-            const std::string format = table.TextOf(key);
-            if (language.FindChild(key) != nullptr && !Vorn::FormatTakes(format, text.kinds)) {
-                report(language.name + "/" + key,
-                       Text("\"", format, "\" does not take the arguments the game passes (",
-                            text.kinds.empty() ? std::string_view("none") : text.kinds,
-                            "): it is shown as written"));
+            if (language.FindChild(key) != nullptr) {
+                CheckFormat(report, language.name + "/" + key, table.TextOf(key), text.kinds);
             }
         }
     }

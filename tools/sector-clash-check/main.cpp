@@ -20,9 +20,15 @@ std::string Usage() {
         "The files are read straight from DATA_FOLDER, which may be any copy (for example one in /tmp);\n"
         "the working directory does not matter.\n"
         "Areas:";
-    for (const check::Area& area : check::areaChecks)
-        usage += std::string(" ") + area.name;
-    return usage + "\n";
+    // An area may have several checks, one after the other in the list.
+    std::string previous;
+    for (const check::Area& area : check::areaChecks) {
+        if (area.name != previous)
+            usage += std::string(" ") + area.name;
+        previous = area.name;
+    }
+    return usage + "
+";
 }
 
 struct Options {
@@ -74,8 +80,8 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    check::CheckContext context(options.folder);
     check::Problems problems;
+    check::CheckContext context(options.folder, problems);
     for (const check::Area& area : check::areaChecks) {
         if (options.onlyArea.empty() || options.onlyArea == area.name)
             area.run(context, problems);

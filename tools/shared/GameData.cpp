@@ -13,26 +13,14 @@ std::optional<std::filesystem::path> FindGameData() {
 }
 
 std::string NoGameDataFault() {
-    std::string searched;
-    for (const std::filesystem::path& candidate : Zelt::DataParentCandidates())
-        searched += (searched.empty() ? "" : " or ") + (candidate / "data").string();
-    return "no data folder found (looked for " + searched + ")";
+    return Zelt::NoDataFolderMessage();
 }
 
 bool EnterGameData(const char* program) {
-    const std::optional<std::filesystem::path> parent = Zelt::FindDataParent();
-    if (!parent) {
-        std::fprintf(stderr, "%s: %s\n", program, NoGameDataFault().c_str());
-        return false;
-    }
-    std::error_code error;
-    std::filesystem::current_path(*parent, error);
-    if (error) {
-        std::fprintf(stderr, "%s: cannot enter %s: %s\n", program, parent->string().c_str(),
-                     error.message().c_str());
-        return false;
-    }
-    return true;
+    const Zelt::DataSearch search = Zelt::EnterDataParent();
+    if (!search.entered)
+        std::fprintf(stderr, "%s: %s\n", program, search.refusal.c_str());
+    return search.entered;
 }
 
 } // namespace toolkit

@@ -1,0 +1,29 @@
+// Every action the game asks the keyboard for, by the name "keydef.xml" binds it under. A binding to any
+// other name does nothing, so the start-up and the data checker report such names from this list.
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace Vorn::KeyActions {
+
+// Toggles.
+inline constexpr std::string_view switchFps = "switch_fps";
+inline constexpr std::string_view pause = "pause";
+inline constexpr std::string_view scrollLock = "scroll_lock";
+// The camera: held keys scroll and zoom, one press resets.
+inline constexpr std::string_view zoomIn = "zoom_in";
+inline constexpr std::string_view zoomOut = "zoom_out";
+inline constexpr std::array<std::string_view, 4> scrolls = {"up", "left", "down", "right"};
+inline constexpr std::string_view resetZoom = "reset_zoom";
+inline constexpr std::string_view resetRotation = "reset_rotation";
+// A finished level.
+inline constexpr std::string_view restart = "restart";
+inline constexpr std::string_view quit = "quit";
+
+// These, the interface's panel switches and the map overlay's keys.
+std::span<const std::string_view> All();
+bool IsAction(std::string_view name);
+
+} // namespace Vorn::KeyActions

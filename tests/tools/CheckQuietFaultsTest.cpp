@@ -1,0 +1,105 @@
+// sector-clash-check on what the game reads without complaint but not as its author meant: nesting the
+// tolerant reader repaired, a level tank heavier than its chassis carries, key bindings that bind nothing
+// and a language without texts.
+#include "tests/support/ProgramRun.h"
+#include "tests/support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <regex>
+#include <sstream>
+
+namespace {
+
+using namespace testing_support;
+
+std::string ShippedText(const std::string& name) {
+    std::ifstream in(SourceDir() / "data" / name);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A folder with the shipped files given, each replaced by its text when one is given.
+std::filesystem::path FolderWith(const std::string& name, const std::map<std::string, std::string>& files) {
+    const std::filesystem::path folder = ScratchDir(name);
+    for (const auto& [file, text] : files) {
+        std::filesystem::create_directories((folder / file).parent_path());
+        std::ofstream(folder / file) << (text.empty() ? ShippedText(file) : text);
+    }
+    return folder;
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// Line 10 of level1 places the tank Blue A2; line 30 closes the "new" it stands in.
+TEST(CheckQuietFaults, NestingTheReaderRepairedIsNamedOnceWithItsLines) {
+    std::string level = ShippedText("levels/level1.xml");
+    level = std::regex_replace(level, std::regex("(number=\"2\" x=\"780\" y=\"-800\" direction=\"315\")/>"),
+                               "$1>");
+    const auto folder = FolderWith("check-nesting", {{"constants.xml", ""}, {"levels/level1.xml", level}});
+    const CommandResult run = RunCheckArea(folder, "levels");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(Occurrences(run.output,
+                          "levels/level1.xml: tank: opened on line 10 and never closed; the closing "
+                          "tag of \"new\" on line 30 ends it"),
+              1u)
+        << run.output;
+    std::filesystem::remove_all(folder);
+}
+
+TEST(CheckQuietFaults, ALevelTankHeavierThanItsChassisCarriesIsNamed) {
+    std::string level = ShippedText("levels/level1.xml");
+    level = std::regex_replace(
+        level, std::regex("turret=\"gun1\" armor=\"light\" color=\"Blue\" group=\"A\" number=\"3\""),
+        "turret=\"gauss\" armor=\"heavy\" color=\"Blue\" group=\"A\" number=\"3\"");
+    const auto folder = FolderWith("check-loads", {{"constants.xml", ""}, {"levels/level1.xml", level}});
+    const CommandResult run = RunCheckArea(folder, "levels");
+    EXPECT_TRUE(run.output.find("event start/new/tank Blue A3: HeavyArmor (") != std::string::npos)
+        << run.output;
+    EXPECT_TRUE(run.output.find("more than LightTank carries (") != std::string::npos) << run.output;
+    EXPECT_EQ(Occurrences(run.output, "carries ("), 1u) << "only the overloaded tank: " << run.output;
+    std::filesystem::remove_all(folder);
+}
+
+TEST(CheckQuietFaults, KeyBindingsThatBindNothingAreNamed) {
+    const CommandResult shipped = RunCheckArea(SourceDir() / "data", "keys");
+    EXPECT_EQ(shipped.exitCode, 0) << shipped.output;
+    const auto folder = FolderWith(
+        "check-keys", {{"keydef.xml", "<?xml version=\"1.0\"?><pasue key=\"P\"/><pause key=\"VK_PAUS\"/>"
+                                      "<pause key=\"P\"/><zoom_in/><zoom_in key=\"VK_ADD\"/>"}});
+    const CommandResult run = RunCheckArea(folder, "keys");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(Occurrences(run.output, "\n"), 3u) << run.output;
+    EXPECT_TRUE(run.output.find("keydef.xml: pasue: not an action the game asks for") != std::string::npos)
+        << run.output;
+    EXPECT_TRUE(run.output.find("keydef.xml: pause: \"VK_PAUS\" is not a key name") != std::string::npos)
+        << run.output;
+    EXPECT_TRUE(run.output.find("keydef.xml: zoom_in: has no \"key\"") != std::string::npos) << run.output;
+    std::filesystem::remove_all(folder);
+}
+
+TEST(CheckQuietFaults, ALanguageTheTextsLackIsNamed) {
+    std::string configuration = ShippedText("config.xml");
+    const auto withLanguage = [&](const std::string& language) {
+        return std::regex_replace(configuration, std::regex("<language>en</language>"),
+                                  "<language>" + language + "</language>");
+    };
+    const auto folder = FolderWith("check-language", {{"config.xml", withLanguage("de")}, {"texts.xml", ""}});
+    EXPECT_EQ(RunCheckArea(folder, "configuration").output, "");
+    std::ofstream(folder / "config.xml") << withLanguage("fr");
+    const CommandResult run = RunCheckArea(folder, "configuration");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.output.find("texts.xml: fr: no section for the language \"fr\"") != std::string::npos)
+        << run.output;
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
