@@ -81,15 +81,11 @@ std::string NoDataFolderMessage() {
 }
 
 DataSearch EnterDataParent() {
-    std::error_code error;
-    std::filesystem::current_path(error);
-    if (error) {
-        return {false, "cannot read the working directory: " + error.message()};
-    }
     const std::optional<std::filesystem::path> chosen = FindDataParent();
     if (!chosen) {
         return {false, NoDataFolderMessage()};
     }
+    std::error_code error;
     std::filesystem::current_path(*chosen, error);
     if (error) {
         return {false, "cannot enter " + chosen->string() + ": " + error.message()};

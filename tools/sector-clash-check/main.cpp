@@ -27,8 +27,7 @@ std::string Usage() {
             usage += std::string(" ") + area.name;
         previous = area.name;
     }
-    return usage + "
-";
+    return usage + "\n";
 }
 
 struct Options {
