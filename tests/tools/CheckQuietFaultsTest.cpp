@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <regex>
@@ -39,17 +40,26 @@ std::size_t Occurrences(const std::string& text, const std::string& part) {
     return count;
 }
 
-// Line 10 of level1 places the tank Blue A2; line 30 closes the "new" it stands in.
+// The 1-based line of the text on which `part` first stands.
+std::size_t LineOf(const std::string& text, const std::string& part) {
+    const std::size_t at = text.find(part);
+    return at == std::string::npos ? 0 : 1 + std::count(text.begin(), text.begin() + at, '\n');
+}
+
+// Blue A2 of level1, its "/>" turned into ">", stays open until the "new" it stands in closes.
 TEST(CheckQuietFaults, NestingTheReaderRepairedIsNamedOnceWithItsLines) {
+    const std::string tank = "number=\"2\" x=\"780\" y=\"-800\" direction=\"315\"";
     std::string level = ShippedText("levels/level1.xml");
-    level = std::regex_replace(level, std::regex("(number=\"2\" x=\"780\" y=\"-800\" direction=\"315\")/>"),
-                               "$1>");
+    level = std::regex_replace(level, std::regex("(" + tank + ")/>"), "$1>");
+    const std::size_t opened = LineOf(level, tank);
+    const std::size_t closed = LineOf(level.substr(level.find(tank)), "</new>") + opened - 1;
+    ASSERT_GT(opened, 0u);
     const auto folder = FolderWith("check-nesting", {{"constants.xml", ""}, {"levels/level1.xml", level}});
     const CommandResult run = RunCheckArea(folder, "levels");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(Occurrences(run.output,
-                          "levels/level1.xml: tank: opened on line 10 and never closed; the closing "
-                          "tag of \"new\" on line 30 ends it"),
+    EXPECT_EQ(Occurrences(run.output, "levels/level1.xml: tank: opened on line " + std::to_string(opened) +
+                                          " and never closed; the closing tag of \"new\" on line " +
+                                          std::to_string(closed) + " ends it"),
               1u)
         << run.output;
     std::filesystem::remove_all(folder);
