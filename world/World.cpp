@@ -175,6 +175,7 @@ template <typename T> void World::TakeSnapshot(SpatialMap<T>& map, std::vector<T
 }
 
 void World::Tick(unsigned elapsedMs) {
+    events.clear();
     const unsigned oldClock = clock;
     clock += elapsedMs;
     if (levelEvents)

@@ -10,6 +10,7 @@
 #include "world/SharedEffects.h"
 #include "world/SideTable.h"
 #include "world/SpatialMap.h"
+#include "world/WorldEvent.h"
 
 #include <array>
 #include <memory>
@@ -101,6 +102,11 @@ public:
     // Draws the map's layers through the camera. Needs a GL context.
     void Draw(const WorldCamera& camera);
 
+    // --- The door out: what happened in the last step that a player would notice, for the presentation
+    // only. Cleared when a step begins; Report adds to it during the step.
+    const WorldEvents& StepEvents() const { return events; }
+    void Report(const WorldEvent& event) { events.push_back(event); }
+
     // --- State.
     unsigned Clock() const { return clock; }
     float Width() const { return width; }
@@ -156,6 +162,7 @@ private:
     EffectMap lowerEffects;
     EffectMap upperEffects;
     unsigned clock = 0;
+    WorldEvents events;
     std::unique_ptr<LevelEvents> levelEvents;
     Brisk::Node levelDocument;
     float width = 0;

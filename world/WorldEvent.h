@@ -1,0 +1,47 @@
+// What happened in a step that a player would notice: the simulation's one door out. The presentation
+// (the message line, the minimap, sounds, scars on the ground) reads the step's events after the step;
+// nothing in the simulation ever reads them, so what is shown or heard cannot change the battle.
+//
+//   world.Tick(16);
+//   for (const WorldEvent& event : world.StepEvents()) ... event.kind, event.side, event.x, event.y ...
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace Vorn {
+
+enum class WorldEventKind : std::uint8_t {
+    Shot,               // a turret fired; detail: its TurretType
+    Impact,             // a bullet hit; detail: the ImpactTarget it hit
+    Explosion,          // detail: its ExplosionType
+    UnitDestroyed,      // a tank or tower; detail: 0 for a tank, 1 for a tower
+    BuildingDestroyed,  // detail: its BuildingType
+    ProductionFinished, // a tank left its factory, or ammunition was stocked; detail: what was made
+    ReadyToPlace,       // an order of a headquarters or defence works is complete; detail: what was made
+    PlacementRefused,   // detail: the placement status that refused it
+    OrderRefused,       // a command the side could not carry out; detail: why
+    MoneyRunningOut,    // a side's production stalls for want of money
+    UnderAttack,        // a unit or building of the side was hit by an enemy
+    Beep,               // the level's "beep"
+};
+
+// What a bullet struck, for an impact's sound and mark.
+enum class ImpactTarget : std::uint8_t { Ground, Armour, Building };
+
+struct WorldEvent {
+    WorldEventKind kind = WorldEventKind::Beep;
+    // The side the event concerns (the shooter's, the victim's, the producer's), or 7 for none.
+    int side = 7;
+    float x = 0;
+    float y = 0;
+    // What kind of shot, explosion, product or refusal: see the kind above.
+    int detail = 0;
+    // The serial of the object concerned, or 0.
+    std::uint64_t subject = 0;
+};
+
+// The events of the last step, in the order they happened. The world clears it when a step begins.
+using WorldEvents = std::vector<WorldEvent>;
+
+} // namespace Vorn
