@@ -22,9 +22,10 @@ SideCensus CensusOfSide(Vorn::World& world, int side) {
     SideCensus census;
     census.money = world.sides[side].money;
     census.landmines = world.Objects(side, Vorn::KindLandmine).Count();
-    for (const auto& [kind, count] :
+    for (const auto& [kind, tally] :
          {std::pair{Vorn::KindTank, &census.tanks}, std::pair{Vorn::KindTower, &census.towers},
           std::pair{Vorn::KindBuilding, &census.buildings}}) {
+        auto* count = tally; // clang 14 cannot capture a structured binding in a lambda
         ForEachObject(world, side, kind, [&](Vorn::Object& object) {
             ++*count;
             census.hitPoints += HitPointsOf(object).value_or(0);
