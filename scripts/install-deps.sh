@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth icoutils xdotool
   clang libclang-rt-14-dev
+  dpkg-dev file lintian appstream man-db mandoc
 )
 
 missing=()

@@ -7,25 +7,51 @@
 #include "game/GameMode.h"
 #include "shell/program/DataLocation.h"
 #include "shell/program/Program.h"
+#include "tools/shared/CommandLine.h"
 
 #include <cstdio>
 #include <string>
 
-int main(int argc, char** argv) {
+namespace {
+
+constexpr const char* program = "sector-clash";
+
+constexpr const char* usage =
+    "usage: sector-clash [--level FILE]\n"
+    "Plays levels/level0.xml, or the level FILE: a level under data/ (levels/level1.xml) or the path of a\n"
+    "level file. The data is data/ in the working directory, else the installed data. Exit 0 when the game\n"
+    "is closed, 2 on bad usage, another code when it cannot start (no data folder, no display, a level\n"
+    "that cannot be read).\n";
+
+// Stores the options in the game; a fault names the argument at fault.
+bool ReadOptions(int argc, char** argv, std::string& fault) {
     for (int index = 1; index < argc; ++index) {
         const std::string argument = argv[index];
-        if (argument == "--level" && index + 1 < argc) {
-            Vorn::Mode::Game::levelFileName = Zelt::NameAfterEnteringData(argv[++index]);
-        } else {
-            std::fprintf(stderr,
-                         "usage: sector-clash [--level FILE]\n"
-                         "FILE is a level under data/ (levels/level1.xml) or the path of a level file.\n");
-            return 2;
+        if (argument != "--level") {
+            fault = toolkit::UnknownOption(argument);
+            return false;
         }
+        if (index + 1 == argc) {
+            fault = toolkit::MissingValue(argument);
+            return false;
+        }
+        Vorn::Mode::Game::levelFileName = Zelt::NameAfterEnteringData(argv[++index]);
     }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (toolkit::AsksForHelp(argc, argv))
+        return toolkit::ShowUsage(usage);
+    if (toolkit::AsksForVersion(argc, argv))
+        return toolkit::ShowVersion(program);
+    if (std::string fault; !ReadOptions(argc, argv, fault))
+        return toolkit::RefuseUsage(program, fault, usage);
     // Without its data the game would only print a fault per file and stop at the constants.
     if (const Zelt::DataSearch search = Zelt::EnterDataParent(); !search.entered) {
-        std::fprintf(stderr, "sector-clash: %s\n", search.refusal.c_str());
+        std::fprintf(stderr, "%s: %s\n", program, search.refusal.c_str());
         return 1;
     }
     return Zelt::RunProgram({});

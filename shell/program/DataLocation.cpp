@@ -1,6 +1,10 @@
 // Where the game finds its "data/" folder: the working directory first, then the installed data.
 #include "shell/program/DataLocation.h"
 
+#ifndef SECTOR_CLASH_DATA_FROM_PROGRAMS
+#error "SECTOR_CLASH_DATA_FROM_PROGRAMS is the CMake setting of cmake/InstallLayout.cmake"
+#endif
+
 namespace Zelt {
 
 namespace {
@@ -19,13 +23,17 @@ std::filesystem::path ExecutableDirectory() {
 
 // Without "bin/.." in it, so that a message names the folder a user would type.
 std::filesystem::path InstalledDataParent(const std::filesystem::path& executableDirectory) {
-    const std::filesystem::path installed = executableDirectory / ".." / "share" / "sector-clash";
+    const std::filesystem::path installed = executableDirectory / InstalledDataFromPrograms();
     std::error_code error;
     std::filesystem::path canonical = std::filesystem::weakly_canonical(installed, error);
     return error ? installed : canonical;
 }
 
 } // namespace
+
+std::filesystem::path InstalledDataFromPrograms() {
+    return SECTOR_CLASH_DATA_FROM_PROGRAMS;
+}
 
 std::vector<std::filesystem::path> DataParentCandidates(const std::filesystem::path& workingDirectory,
                                                         const std::filesystem::path& executableDirectory) {

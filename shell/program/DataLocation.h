@@ -1,6 +1,7 @@
 // Where the game finds its "data/" folder: the working directory first, so a modder's copy wins, then the
-// installed data beside the program (PREFIX/share/sector-clash/data for PREFIX/bin/sector-clash). The game
-// and every tool search the same way, through these functions.
+// installed data at a fixed path from the program's own folder (PREFIX/share/games/sector-clash/data for
+// PREFIX/bin/sector-clash or /usr/games/sector-clash). The game and every tool search the same way,
+// through these functions.
 #pragma once
 
 #include <filesystem>
@@ -9,6 +10,10 @@
 #include <vector>
 
 namespace Zelt {
+
+// The installed folder holding "data/", relative to the installed programs' folder: the CMake setting
+// SECTOR_CLASH_DATA_FROM_PROGRAMS, which the install rules follow too.
+std::filesystem::path InstalledDataFromPrograms();
 
 // The folders that may hold "data/", in the order they are tried: the working directory, then the
 // installed data's folder beside the program (left out when the program's own folder is unknown).

@@ -13,7 +13,7 @@ protected:
     void SetUp() override {
         root = testing_support::ScratchDir("data-location");
         fs::create_directories(root / "prefix/bin");
-        fs::create_directories(root / "prefix/share/sector-clash/data");
+        fs::create_directories(root / "prefix/bin" / Zelt::InstalledDataFromPrograms() / "data");
         fs::create_directories(root / "elsewhere");
         fs::create_directories(root / "mod/data");
     }
@@ -23,7 +23,7 @@ protected:
 
 TEST_F(DataLocationTest, AnInstalledGameFindsItsDataFromAnyWorkingDirectory) {
     EXPECT_EQ(Zelt::ChooseDataParent(root / "elsewhere", root / "prefix/bin"),
-              fs::weakly_canonical(root / "prefix/share/sector-clash"));
+              fs::weakly_canonical(root / "prefix/bin" / Zelt::InstalledDataFromPrograms()));
 }
 
 TEST_F(DataLocationTest, ADataFolderInTheWorkingDirectoryWins) {

@@ -22,6 +22,16 @@ CommandResult RunCommand(const std::string& command) {
     return result;
 }
 
+std::vector<std::string> BuiltPrograms() {
+    std::vector<std::string> programs{"sector-clash"};
+    for (const auto& entry : std::filesystem::directory_iterator(SourceDir() / "tools")) {
+        const std::string program = entry.path().filename().string();
+        if (entry.is_directory() && std::filesystem::exists(BinDir() / program))
+            programs.push_back(program);
+    }
+    return programs;
+}
+
 CommandResult RunCheckArea(const std::filesystem::path& folder, const std::string& area) {
     return RunCommand((BinDir() / "sector-clash-check").string() + " --only " + area + " '" + folder.string() +
                       "' 2>/dev/null");

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -13,6 +14,9 @@ struct CommandResult {
 
 // Runs the shell command and waits for it.
 CommandResult RunCommand(const std::string& command);
+
+// The game and the programs of tools/ that this build made: what an installation installs.
+std::vector<std::string> BuiltPrograms();
 
 // sector-clash-check on the folder, limited to one area, its standard error dropped.
 CommandResult RunCheckArea(const std::filesystem::path& folder, const std::string& area);

@@ -1,5 +1,6 @@
 // The game's first run where it cannot run: no display or no data folder is one line and a failure code,
 // and the data faults it goes on with are named once at start.
+#include "shell/program/DataLocation.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
 
@@ -43,7 +44,8 @@ TEST(FirstRun, WithoutADataFolderTheGameNamesWhereItLookedAndFails) {
     const std::filesystem::path empty = ScratchDir("first-run-no-data");
     const CommandResult run = Errors(empty.string(), "", "sector-clash");
     EXPECT_EQ(run.exitCode, 1) << run.output;
-    const std::string installed = (BinDir().parent_path() / "share/sector-clash/data").string();
+    const std::string installed =
+        (std::filesystem::weakly_canonical(BinDir() / Zelt::InstalledDataFromPrograms()) / "data").string();
     EXPECT_EQ(run.output, "sector-clash: no data folder: looked for " + (empty / "data").string() + " and " +
                               installed + "\n");
     std::filesystem::remove_all(empty);

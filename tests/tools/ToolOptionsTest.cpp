@@ -1,5 +1,6 @@
-// Every program of tools/ answers --help with its usage and names a wrong option; the driver refuses a run
-// the game would not play as asked, and takes any seed the simulator takes.
+// The game and every program of tools/ answer --help with their usage and --version with the project's
+// version, and name a wrong option; the driver refuses a run the game would not play as asked, and takes
+// any seed the simulator takes.
 #include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
 
@@ -7,8 +8,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,13 +25,21 @@ CommandResult RunTool(const std::string& program, const std::string& arguments,
                       arguments + errors);
 }
 
-TEST(ToolOptions, EveryToolPrintsItsUsageOnHelpAndNamesAWrongOption) {
-    int tools = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(SourceDir() / "tools")) {
-        const std::string program = entry.path().filename().string();
-        if (!entry.is_directory() || !std::filesystem::exists(BinDir() / program))
-            continue;
-        ++tools;
+// The version the top-level CMakeLists.txt gives the project.
+std::string ProjectVersion() {
+    std::ifstream file(SourceDir() / "CMakeLists.txt");
+    std::stringstream text;
+    text << file.rdbuf();
+    std::smatch match;
+    const std::string content = text.str();
+    return std::regex_search(content, match, std::regex(R"(project\(SectorClash VERSION ([0-9.]+))"))
+               ? match[1].str()
+               : "";
+}
+
+TEST(ToolOptions, EveryProgramPrintsItsUsageOnHelpAndNamesAWrongOption) {
+    const std::vector<std::string> programs = BuiltPrograms();
+    for (const std::string& program : programs) {
         const CommandResult help = RunTool(program, "--help", " 2>/dev/null");
         EXPECT_EQ(help.exitCode, 0) << program;
         EXPECT_EQ(help.output.rfind("usage: " + program, 0), 0u) << program << ": " << help.output;
@@ -35,7 +48,18 @@ TEST(ToolOptions, EveryToolPrintsItsUsageOnHelpAndNamesAWrongOption) {
         EXPECT_EQ(wrong.output.rfind(program + ": unknown option \"--no-such-option\"\n", 0), 0u)
             << program << ": " << wrong.output;
     }
-    EXPECT_EQ(tools, 7);
+    EXPECT_EQ(programs.size(), 8u);
+}
+
+TEST(ToolOptions, EveryProgramPrintsTheProjectsVersion) {
+    const std::string version = ProjectVersion();
+    ASSERT_NE(version, "");
+    for (const std::string& program : BuiltPrograms()) {
+        const CommandResult shown = RunTool(program, "--version", " 2>/dev/null");
+        EXPECT_EQ(shown.exitCode, 0) << program;
+        EXPECT_EQ(shown.output.substr(0, shown.output.find('\n')), program + " (Sector Clash) " + version)
+            << shown.output;
+    }
 }
 
 TEST(ToolOptions, TheDriverRefusesFramesAndIntervalsTheGameWouldNotPlay) {

@@ -220,6 +220,9 @@ int main(int argc, char** argv) {
     if (toolkit::AsksForHelp(argc, argv)) {
         return toolkit::ShowUsage(usage);
     }
+    if (toolkit::AsksForVersion(argc, argv)) {
+        return toolkit::ShowVersion(program);
+    }
     DriverOptions options;
     if (std::string fault; !ParseArguments(argc, argv, options, fault)) {
         return toolkit::RefuseUsage(program, fault, usage);

@@ -70,6 +70,9 @@ int main(int argc, char** argv) {
     if (toolkit::AsksForHelp(argc, argv)) {
         return toolkit::ShowUsage(usage);
     }
+    if (toolkit::AsksForVersion(argc, argv)) {
+        return toolkit::ShowVersion(program);
+    }
     const std::vector<std::string> args(argv + 1, argv + argc);
     if ((args.size() == 3 || args.size() == 4) && args[0] == "encode") {
         const bool stored = args.size() == 4 && args[3] == "--stored";

@@ -71,6 +71,8 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& fault) {
 int main(int argc, char** argv) {
     if (toolkit::AsksForHelp(argc, argv))
         return toolkit::ShowUsage(Usage().c_str());
+    if (toolkit::AsksForVersion(argc, argv))
+        return toolkit::ShowVersion(program);
     Options options;
     if (std::string fault; !ParseOptions(argc, argv, options, fault))
         return toolkit::RefuseUsage(program, fault, Usage().c_str());

@@ -125,6 +125,8 @@ std::string MakeSheet(gallery::GalleryWindow& window, const GalleryOptions& opti
 int main(int argc, char** argv) {
     if (toolkit::AsksForHelp(argc, argv))
         return toolkit::ShowUsage(usage);
+    if (toolkit::AsksForVersion(argc, argv))
+        return toolkit::ShowVersion(program);
     GalleryOptions options;
     if (std::string fault; !ParseArguments(argc, argv, options, fault))
         return toolkit::RefuseUsage(program, fault, usage);

@@ -19,6 +19,8 @@ constexpr const char* usage = "usage: sector-clash-icon SIZE OUT.png\n"
 int main(int argc, char** argv) {
     if (toolkit::AsksForHelp(argc, argv))
         return toolkit::ShowUsage(usage);
+    if (toolkit::AsksForVersion(argc, argv))
+        return toolkit::ShowVersion(program);
     for (int index = 1; index < argc; ++index)
         if (argv[index][0] == '-')
             return toolkit::RefuseUsage(program, toolkit::UnknownOption(argv[index]), usage);

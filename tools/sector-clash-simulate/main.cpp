@@ -298,6 +298,8 @@ bool ReadLevel(const Options& options, Brisk::Node& document) {
 int main(int argc, char** argv) {
     if (toolkit::AsksForHelp(argc, argv))
         return toolkit::ShowUsage(usage);
+    if (toolkit::AsksForVersion(argc, argv))
+        return toolkit::ShowVersion(program);
     Options options;
     if (std::string fault; !ParseOptions(argc, argv, options, fault))
         return toolkit::RefuseUsage(program, fault, usage);

@@ -58,6 +58,9 @@ int main(int argc, char** argv) {
     if (toolkit::AsksForHelp(argc, argv)) {
         return toolkit::ShowUsage(usage);
     }
+    if (toolkit::AsksForVersion(argc, argv)) {
+        return toolkit::ShowVersion("sector-clash-xml");
+    }
     if (argc < 3) {
         return Usage(argc, argv);
     }

@@ -1,24 +1,49 @@
 // The tools' shared reading of their command lines.
 #include "tools/shared/CommandLine.h"
 
+#include "shell/GameVersion.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 
 namespace toolkit {
 
-bool AsksForHelp(int argc, char** argv) {
-    for (int index = 1; index < argc; ++index) {
-        const std::string_view argument = argv[index];
-        if (argument == "--help" || argument == "-h")
-            return true;
-    }
+namespace {
+
+bool HasArgument(int argc, char** argv, std::initializer_list<std::string_view> names) {
+    for (int index = 1; index < argc; ++index)
+        for (const std::string_view name : names)
+            if (argv[index] == name)
+                return true;
     return false;
+}
+
+} // namespace
+
+bool AsksForHelp(int argc, char** argv) {
+    return HasArgument(argc, argv, {"--help", "-h"});
+}
+
+bool AsksForVersion(int argc, char** argv) {
+    return HasArgument(argc, argv, {"--version"});
 }
 
 int ShowUsage(const char* usage) {
     std::fputs(usage, stdout);
+    std::fputs("--help prints this, --version the version.\n", stdout);
+    return 0;
+}
+
+int ShowVersion(const char* program) {
+    const std::string_view version = Zelt::GameVersion();
+    std::printf(
+        "%s (Sector Clash) %.*s\n"
+        "The code is free software under the GNU GPL version 3 or later, the data under CC BY-SA 4.0;\n"
+        "there is NO WARRANTY, to the extent permitted by law.\n",
+        program, static_cast<int>(version.size()), version.data());
     return 0;
 }
 

@@ -1,5 +1,6 @@
-// What every tool of the project does with its command line alike: "--help" prints the usage and
-// succeeds, a wrong argument is named in one line before the usage, and numbers are read strictly.
+// What every program of the project does with its command line alike: "--help" prints the usage and
+// "--version" the version, both succeeding; a wrong argument is named in one line before the usage, and
+// numbers are read strictly.
 #pragma once
 
 #include <cstdint>
@@ -16,8 +17,14 @@ inline constexpr std::uint64_t largestSeed = 4294967295u;
 // Whether any argument asks for the usage ("--help" or "-h").
 bool AsksForHelp(int argc, char** argv);
 
-// The usage on standard output for "--help"; answers the exit code 0.
+// Whether any argument asks for the version ("--version").
+bool AsksForVersion(int argc, char** argv);
+
+// The usage on standard output for "--help", with a line on --help and --version; answers the exit code 0.
 int ShowUsage(const char* usage);
+// "PROGRAM (Sector Clash) VERSION" and the licences in brief on standard output, for "--version"; answers
+// the exit code 0.
+int ShowVersion(const char* program);
 // "PROGRAM: FAULT" and the usage on standard error; answers the exit code of bad usage, 2.
 int RefuseUsage(const char* program, const std::string& fault, const char* usage);
 
