@@ -2,27 +2,77 @@
 # Installs what is missing, builds, and runs every test headless under Xvfb: the unit and screen tests,
 # the data checker on data/, the determinism check across two builds, a
 # two-minute soak, and each fuzzer for a short run.
+# Every phase ends with a line of its wall time and the processor time of all it ran, so a slow run's log
+# shows where the time went.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-scripts/build.sh build
 
-export SDL_AUDIODRIVER=dummy
+times_file=$(mktemp)
+trap 'rm -f "$times_file"' EXIT
+# Sets cpu_ms to the processor time, in milliseconds, of every finished process this shell has waited
+# for. Not in a $(...): a subshell starts from nothing.
+cpu_ms=0
+count_cpu_ms() {
+  times >"$times_file"
+  local user system
+  { read -r _ _ && read -r user system; } <"$times_file"
+  cpu_ms=$(($(seconds_to_ms "$user") + $(seconds_to_ms "$system")))
+}
+# "1m2.345s" as 62345.
+seconds_to_ms() {
+  local minutes=${1%%m*} rest=${1#*m}
+  rest=${rest%s}
+  echo $((10#$minutes * 60000 + 10#${rest%.*} * 1000 + 10#${rest#*.}))
+}
+# report NAME START_TIME CPU_MS: one line of a phase's wall and processor time.
+report() {
+  local wall_ms=$(((${EPOCHREALTIME/./} - ${2/./}) / 1000))
+  printf 'time: %-12s wall %5d.%d s, processor %5d.%d s\n' "$1" \
+    $((wall_ms / 1000)) $((wall_ms % 1000 / 100)) $(($3 / 1000)) $(($3 % 1000 / 100))
+}
+# timed NAME COMMAND...: runs the command as its own job, so that a failure inside a shell function still
+# stops it as set -e would, and prints the phase's times whether it passed or failed.
+timed() {
+  local name=$1 status=0
+  shift
+  local start=$EPOCHREALTIME cpu_before
+  count_cpu_ms
+  cpu_before=$cpu_ms
+  "$@" &
+  wait $! || status=$?
+  count_cpu_ms
+  report "$name" "$start" $((cpu_ms - cpu_before))
+  return "$status"
+}
+
 ctest_log=$(mktemp)
-xvfb-run -a -s "-screen 0 1920x1080x24" \
-  ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 600 | tee "$ctest_log"
+run_tests() {
+  xvfb-run -a -s "-screen 0 1920x1080x24" \
+    ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 600 | tee "$ctest_log"
+}
+check_data() {
+  if [ -x build/bin/sector-clash-check ]; then
+    build/bin/sector-clash-check data
+  fi
+}
+fuzz() {
+  if [ "${SKIP_FUZZ:-0}" != "1" ] && ls fuzz/*.cpp >/dev/null 2>&1; then
+    scripts/fuzz.sh "${FUZZ_SECONDS:-30}"
+  fi
+}
 
-if [ -x build/bin/sector-clash-check ]; then
-  build/bin/sector-clash-check data
-fi
-
+total_start=$EPOCHREALTIME
+timed dependencies scripts/install-deps.sh
+timed build scripts/build.sh build
+export SDL_AUDIODRIVER=dummy
+timed tests run_tests
+timed data-check check_data
 # The same game in a Release build must end in the same state; two minutes of it must not grow in memory.
-scripts/determinism.sh
-SOAK_BUILD=build-release scripts/soak.sh 2
-
-if [ "${SKIP_FUZZ:-0}" != "1" ] && ls fuzz/*.cpp >/dev/null 2>&1; then
-  scripts/fuzz.sh "${FUZZ_SECONDS:-30}"
-fi
+timed determinism scripts/determinism.sh
+timed soak env SOAK_BUILD=build-release scripts/soak.sh 2
+timed fuzzers fuzz
+count_cpu_ms
+report total "$total_start" "$cpu_ms"
 
 # The tests' count again as the last line, after the checker's and the fuzzers' output.
 summary=$(grep -E "tests passed, [0-9]+ tests failed out of [0-9]+" "$ctest_log" | tail -1)
