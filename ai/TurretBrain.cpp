@@ -120,11 +120,9 @@ void TurretBrain::Repair(float dt) {
     const float reachSquared = record.repairRange * record.repairRange;
     for (Object* object : world->Objects(carrier.side, KindTank)
                               .QueryRange(carrier.x, carrier.y, record.repairRange + largestObjectRadius)) {
-        auto* tank = dynamic_cast<Tank*>(object);
-        if (!tank || !tank->armor || DistanceSquared(*tank, carrier.x, carrier.y) >= reachSquared)
-            continue;
-        Armor& armor = *tank->armor;
-        armor.hitPoints = std::min(armor.maxHitPoints, armor.hitPoints + record.repairEffect * 0.001f * dt);
+        Tank* tank = object->AsTank();
+        if (tank && DistanceSquared(*tank, carrier.x, carrier.y) < reachSquared)
+            Vorn::Repair(*tank, record.repairEffect * 0.001f * dt);
     }
 }
 

@@ -9,7 +9,6 @@
 #include "rules/TypeCatalogue.h"
 #include "world/Angles.h"
 #include "world/ArmedObject.h"
-#include "world/Building.h"
 #include "world/Effect.h"
 #include "world/PlaceEffect.h"
 #include "world/Tank.h"
@@ -136,29 +135,28 @@ bool Bullet::HitAlong(float fromX, float fromY, float toX, float toY, float stre
     return first(KindDebris, false) || first(KindStatic, false);
 }
 
+// A tank hit turns on the shooter, or counts as the shooter's kill; a tower hit is provoked.
 void Bullet::Damage(Object& hit, ObjectKind kind, float damage, float strength) {
+    const std::optional<HitPoints> before = hit.Health();
+    if (!before)
+        return;
+    hit.SetHealth(before->current - damage);
+    const bool alive = hit.Health()->current > 0;
     if (kind == KindTank) {
-        auto* tank = dynamic_cast<Tank*>(&hit);
-        if (!tank || !tank->armor)
+        Tank* tank = hit.AsTank();
+        if (!tank)
             return;
-        const bool wasAlive = tank->armor->hitPoints > 0;
-        tank->armor->hitPoints -= damage;
-        if (tank->armor->hitPoints > 0) {
+        if (alive) {
             tank->brain->OnHit(direction + 180, strength * effectMultiplier);
             return;
         }
         // A kill counts once, when the hit points cross 0, and only for a shooter that still exists.
-        if (wasAlive && world->ContainsAnywhere(shooter))
+        if (before->current > 0 && world->ContainsAnywhere(shooter))
             if (auto* armed = dynamic_cast<ArmedObject*>(shooter.Get()); armed && armed->turret)
                 armed->turret->brain.CountKill();
     } else if (kind == KindTower) {
-        if (auto* tower = dynamic_cast<Tower*>(&hit)) {
-            tower->hitPoints -= damage;
-            if (tower->turret)
-                tower->turret->brain.Provoke();
-        }
-    } else if (auto* building = dynamic_cast<Building*>(&hit)) {
-        building->hitPoints -= damage;
+        if (auto* tower = dynamic_cast<Tower*>(&hit); tower && tower->turret)
+            tower->turret->brain.Provoke();
     }
 }
 

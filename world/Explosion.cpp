@@ -4,7 +4,6 @@
 #include "rules/ConstantsTable.h"
 #include "rules/ExplosionData.h"
 #include "rules/TypeCatalogue.h"
-#include "world/Building.h"
 #include "world/Debris.h"
 #include "world/Landmine.h"
 #include "world/PlaceEffect.h"
@@ -78,18 +77,13 @@ void Explosion::BlastSide(int side) {
         for (Object* object : Within(*world, side, KindDebris, x, y, range))
             if (auto* piece = dynamic_cast<Debris*>(object))
                 piece->remainingTime -= static_cast<int>(falloff(*piece) * strength * 20);
-        for (Object* object : Within(*world, side, KindTank, x, y, range))
-            if (auto* tank = dynamic_cast<Tank*>(object); tank && tank->armor)
-                tank->armor->hitPoints -= falloff(*tank) * strength;
-        for (Object* object : Within(*world, side, KindTower, x, y, range))
-            if (auto* tower = dynamic_cast<Tower*>(object)) {
-                tower->hitPoints -= falloff(*tower) * strength;
-                if (tower->turret)
-                    tower->turret->brain.Provoke();
+        for (ObjectKind kind : {KindTank, KindTower, KindBuilding})
+            for (Object* object : Within(*world, side, kind, x, y, range)) {
+                Harm(*object, falloff(*object) * strength);
+                if (kind == KindTower)
+                    if (auto* tower = dynamic_cast<Tower*>(object); tower && tower->turret)
+                        tower->turret->brain.Provoke();
             }
-        for (Object* object : Within(*world, side, KindBuilding, x, y, range))
-            if (auto* building = dynamic_cast<Building*>(object))
-                building->hitPoints -= falloff(*building) * strength;
     }
     for (Object* object : Within(*world, side, KindTank, x, y, range))
         Push(*object);

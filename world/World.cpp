@@ -458,7 +458,7 @@ int World::MineIncome(int side) {
         for (Object* object : cell) {
             auto* building = dynamic_cast<Building*>(object);
             if (building && building->record && IsPowered(*building))
-                income += static_cast<int>(building->HitPointFraction() * building->record->moneyGenerated);
+                income += static_cast<int>(HitPointFraction(*building) * building->record->moneyGenerated);
         }
     return income;
 }

@@ -136,3 +136,19 @@ TEST_F(Digest, EveryPartOfTheStateChangesIt) {
     EXPECT_TRUE(changed()) << "the clocks";
     EXPECT_EQ(DigestText(0x0123456789abcdefull), "0123456789abcdef");
 }
+
+// The digest reads hit points where the census does: a tank without its armour has none, which is not
+// the same state as armour shot down to 0.
+TEST_F(Digest, ATankWithoutArmourHasNoHitPointsRatherThanZero) {
+    Start("<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"1\"/>");
+    auto* tank = First<Tank>(1, KindTank);
+    const auto digestOf = [&] {
+        DigestWriter digest;
+        AddObjectState(digest, KindTank, *tank);
+        return digest.Value();
+    };
+    tank->armor->hitPoints = 0;
+    const std::uint64_t shotDown = digestOf();
+    tank->armor.reset();
+    EXPECT_NE(digestOf(), shotDown);
+}

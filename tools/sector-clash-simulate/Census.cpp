@@ -2,10 +2,11 @@
 #include "tools/sector-clash-simulate/Census.h"
 
 #include "datafiles/SideNames.h"
-#include "tools/sector-clash-simulate/HitPoints.h"
+#include "world/Object.h"
 #include "world/World.h"
 
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 namespace simulate {
@@ -27,7 +28,8 @@ SideCensus CensusOfSide(Vorn::World& world, int side) {
           std::pair{Vorn::KindBuilding, &census.buildings}}) {
         ForEachObject(world, side, kind, [&](Vorn::Object& object) {
             ++*count;
-            census.hitPoints += HitPointsOf(object).value_or(0);
+            if (const std::optional<Vorn::HitPoints> health = object.Health())
+                census.hitPoints += health->current;
         });
     }
     return census;
