@@ -6,6 +6,7 @@
 #include "world/Angles.h"
 #include "world/ArmedObject.h"
 #include "world/Bullet.h"
+#include "world/CombatEvents.h"
 #include "world/Tank.h"
 #include "world/Turret.h"
 #include "world/World.h"
@@ -220,6 +221,7 @@ void TurretBrain::Fire(float dt) {
     const int step = ExperienceStep();
     const float accuracy = step > 0 ? record.experienceAccuracyMul[step - 1] : 1.0f;
     const float effect = step > 0 ? record.experienceEffectMul[step - 1] : 1.0f;
+    ReportShot(*world, Carrier(), turret->type);
     if (record.maxAmmo / 8 == turret->ammunition)
         Carrier().OnAmmoLow();
     for (int i = 0; i < record.nBullets; ++i)

@@ -391,7 +391,8 @@ void World::RemoveDestroyed(int side) {
         },
         [this](Object* object) {
             Die(object, ExplosionType::ExplosionTank,
-                static_cast<CorpseType>(static_cast<Tank*>(object)->type));
+                static_cast<CorpseType>(static_cast<Tank*>(object)->type),
+                {WorldEventKind::UnitDestroyed, unitDestroyedTank});
         },
         [](const Object* object) {
             if (const Tank* tank = object->AsTank())
@@ -406,7 +407,8 @@ void World::RemoveDestroyed(int side) {
         [this](Object* object) {
             const int type = static_cast<int>(static_cast<Tower*>(object)->type);
             Die(object, ExplosionType::ExplosionTower,
-                static_cast<CorpseType>(static_cast<int>(CorpseType::SurveilanceTowerCorpse) + type));
+                static_cast<CorpseType>(static_cast<int>(CorpseType::SurveilanceTowerCorpse) + type),
+                {WorldEventKind::UnitDestroyed, unitDestroyedTower});
         });
     RemoveBackwards(
         Objects(side, KindBuilding),
@@ -417,15 +419,17 @@ void World::RemoveDestroyed(int side) {
         [this](Object* object) {
             const int type = static_cast<int>(static_cast<Building*>(object)->type);
             Die(object, ExplosionType::ExplosionBuilding,
-                static_cast<CorpseType>(static_cast<int>(CorpseType::BaseCorpse) + type));
+                static_cast<CorpseType>(static_cast<int>(CorpseType::BaseCorpse) + type),
+                {WorldEventKind::BuildingDestroyed, type});
         });
 }
 
-// A destroyed unit leaves an explosion above and a wreck under side 0, and the level hears of it before
-// it is deleted.
-void World::Die(Object* object, ExplosionType explosionType, CorpseType corpseType) {
+// A destroyed unit leaves an explosion above and a wreck under side 0, and the level and the presentation
+// hear of it before it is deleted. The wreck's explosion is nobody's weapon.
+void World::Die(Object* object, ExplosionType explosionType, CorpseType corpseType, Loss loss) {
     NoteUnfiled(object);
-    PlaceExplosion(*this, explosionType, object->x, object->y);
+    Report({loss.kind, object->side, object->x, object->y, loss.detail, object->Serial()});
+    PlaceExplosion(*this, explosionType, object->x, object->y, noSide);
     auto* corpse = new Corpse(corpseType, object->size);
     corpse->x = object->x;
     corpse->y = object->y;
