@@ -94,7 +94,7 @@ TEST_F(Skirmish, TheFirstTankDrawsXThenY) {
 TEST_F(Skirmish, TheBattleMakesSideThreeThePlayers) {
     Brisk::Node document;
     document.LoadText(emptyLevel);
-    Battle battle = StartBattle(std::move(document), 800, 600, true, nullptr);
+    Battle battle = StartBattle(std::move(document), 800, 600, true);
     EXPECT_EQ(battle.world->sides.playerSide, 3);
     EXPECT_EQ(battle.world->sides[3].name, "Vendel");
     EXPECT_EQ(battle.world->fog.Side(), 3);
