@@ -105,8 +105,9 @@ void Game::Step(std::uint32_t elapsedMs) {
     const auto start = std::chrono::steady_clock::now();
     world->Tick(elapsedMs);
     lastTickMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    // Read once, right after the step that raised them: a paused game sounds no beep twice.
+    // Read once, right after the step that raised them: a paused game shows no news twice.
     SoundBeeps(world->StepEvents(), platform::Beep);
+    interface->TakeEvents(world->StepEvents());
     ++steps;
 }
 
