@@ -6,6 +6,7 @@
 #include "world/Angles.h"
 #include "world/ArmedObject.h"
 #include "world/Bullet.h"
+#include "world/CombatEvents.h"
 #include "world/Tank.h"
 #include "world/Turret.h"
 #include "world/World.h"
@@ -120,11 +121,9 @@ void TurretBrain::Repair(float dt) {
     const float reachSquared = record.repairRange * record.repairRange;
     for (Object* object : world->Objects(carrier.side, KindTank)
                               .QueryRange(carrier.x, carrier.y, record.repairRange + largestObjectRadius)) {
-        auto* tank = dynamic_cast<Tank*>(object);
-        if (!tank || !tank->armor || DistanceSquared(*tank, carrier.x, carrier.y) >= reachSquared)
-            continue;
-        Armor& armor = *tank->armor;
-        armor.hitPoints = std::min(armor.maxHitPoints, armor.hitPoints + record.repairEffect * 0.001f * dt);
+        Tank* tank = object->AsTank();
+        if (tank && DistanceSquared(*tank, carrier.x, carrier.y) < reachSquared)
+            Vorn::Repair(*tank, record.repairEffect * 0.001f * dt);
     }
 }
 
@@ -222,6 +221,7 @@ void TurretBrain::Fire(float dt) {
     const int step = ExperienceStep();
     const float accuracy = step > 0 ? record.experienceAccuracyMul[step - 1] : 1.0f;
     const float effect = step > 0 ? record.experienceEffectMul[step - 1] : 1.0f;
+    ReportShot(*world, Carrier(), turret->type);
     if (record.maxAmmo / 8 == turret->ammunition)
         Carrier().OnAmmoLow();
     for (int i = 0; i < record.nBullets; ++i)

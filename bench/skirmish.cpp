@@ -84,9 +84,8 @@ void Skirmish(benchmark::State& state) {
     const Bench::SimulationData data;
     randomGenerator.Reseed(1);
     const int count = static_cast<int>(state.range(0));
-    Battle battle = StartBattle(LevelHolding(count), 1920, 1080, true, nullptr, count);
+    Battle battle = StartBattle(LevelHolding(count), 1920, 1080, true, count);
     World& world = *battle.world;
-    battle.level->beeper = nullptr;
     SendAcross(world);
     const std::size_t fielded = TanksIn(world);
     for (int i = 0; i < warmUpTicks; ++i)

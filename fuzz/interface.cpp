@@ -32,7 +32,7 @@ Vorn::Battle& ShippedBattle() {
         LoadCallsigns(callsignTable, dataArchive.ReadDocument("callsigns.xml"), "en");
         Vorn::randomGenerator.Reseed(1);
         return Vorn::StartBattle(dataArchive.ReadDocument("levels/level0.xml"), screenWidth, screenHeight,
-                                 false, nullptr);
+                                 false);
     }();
     return battle;
 }

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool loaded = (loader_fuzz::LoadShippedRules(), true);
     (void)loaded;
     Vorn::randomGenerator.Reseed(1);
-    Vorn::Battle battle = Vorn::StartBattle(loader_fuzz::Document(data, size), 1280, 720, false, nullptr);
+    Vorn::Battle battle = Vorn::StartBattle(loader_fuzz::Document(data, size), 1280, 720, false);
     for (int step = 0; step < steps && !battle.level->finished; ++step)
         battle.world->Tick(stepMs);
     battle.world.reset();

@@ -7,12 +7,11 @@
 namespace Vorn {
 
 Battle StartBattle(Brisk::Node levelDocument, unsigned screenWidth, unsigned screenHeight, bool skirmish,
-                   Level::Beeper beeper, std::optional<int> skirmishTanks) {
+                   std::optional<int> skirmishTanks) {
     Battle battle;
     battle.world = std::make_unique<World>(std::move(levelDocument), screenWidth, screenHeight);
     World& world = *battle.world;
     battle.level = &AttachLevel(world);
-    battle.level->beeper = beeper;
     battle.level->RunStartEvent();
     if (skirmish)
         FieldSkirmishTanks(world, skirmishTanks.value_or(SkirmishCountOf(world.LevelDocument())));

@@ -20,14 +20,13 @@ struct Battle {
     Level* level = nullptr;
 };
 
-// Builds the world from the level document and attaches the level's events, beeping with `beeper` (null:
-// silent); runs the level's "start" event at once, so its objects stand before anything else; with
+// Builds the world from the level document and attaches the level's events; runs the level's "start" event at once, so its objects stand before anything else; with
 // `skirmish` then fields the skirmish tanks (FieldSkirmishTanks), whose free-place test so keeps them off
 // the level's tanks and buildings: `skirmishTanks` of them when given (a choice on the command line or in
 // a menu), else as many as the level asks for (SkirmishCountOf). Last makes side 3 the player's, named
 // "Vendel", with its fog reset. The constants (and, for the same random sequence as the game, the
 // drawings) must be loaded before.
 Battle StartBattle(Brisk::Node levelDocument, unsigned screenWidth, unsigned screenHeight, bool skirmish,
-                   Level::Beeper beeper, std::optional<int> skirmishTanks = std::nullopt);
+                   std::optional<int> skirmishTanks = std::nullopt);
 
 } // namespace Vorn

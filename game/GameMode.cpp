@@ -4,6 +4,7 @@
 #include "game/Battle.h"
 #include "game/Camera.h"
 #include "game/KeyActions.h"
+#include "game/LevelBeep.h"
 #include "game/LevelFile.h"
 #include "game/Outcome.h"
 #include "game/OutcomeScreen.h"
@@ -61,8 +62,7 @@ bool Game::Refuse(const std::string& reason) {
 void Game::BuildGame(Brisk::Node document) {
     const Zelt::Configuration& settings = Zelt::configuration;
     Battle battle = StartBattle(std::move(document), static_cast<unsigned>(settings.screenWidth),
-                                static_cast<unsigned>(settings.screenHeight), true, platform::Beep,
-                                skirmishTanks);
+                                static_cast<unsigned>(settings.screenHeight), true, skirmishTanks);
     level = battle.level;
     world = battle.world.release();
     camera = new Camera(world->Width(), world->Height());
@@ -105,6 +105,9 @@ void Game::Step(std::uint32_t elapsedMs) {
     const auto start = std::chrono::steady_clock::now();
     world->Tick(elapsedMs);
     lastTickMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    // Read once, right after the step that raised them: a paused game shows no news twice.
+    SoundBeeps(world->StepEvents(), platform::Beep);
+    interface->TakeEvents(world->StepEvents());
     ++steps;
 }
 

@@ -2,7 +2,6 @@
 #include "game/Level.h"
 
 #include "game/LevelNames.h"
-#include "platform/Beep.h"
 #include "world/ICallsign.h"
 #include "world/Object.h"
 #include "world/World.h"
@@ -15,8 +14,7 @@
 namespace Vorn {
 
 Level::Level(World* world, Brisk::Node document)
-    : world(world), document(std::move(document)), fireNow{std::string(LevelNames::startEvent)},
-      beeper(platform::Beep) {
+    : world(world), document(std::move(document)), fireNow{std::string(LevelNames::startEvent)} {
     for (const Brisk::Node& element : this->document.children) {
         if (element.name != LevelNames::event)
             continue;
@@ -57,6 +55,8 @@ std::int32_t CountDown(std::int32_t delay, unsigned elapsedMs) {
 void Level::LevelTick(unsigned elapsedMs) {
     const std::uint32_t now = clock;
     // Had "start" run in this step, as events do, its requests would have come after this look.
+    for (; beepsAhead > 0; --beepsAhead)
+        world->Report({WorldEventKind::Beep});
     if (!std::exchange(startRanAhead, false))
         MoveToDelayed(
             std::stable_partition(requests.begin(), requests.end(), [now](const LevelRequest& request) {
@@ -104,7 +104,9 @@ void Level::RunEvent(const std::string& name) {
 void Level::RunStartEvent() {
     const std::string start(LevelNames::startEvent);
     std::erase(fireNow, start);
+    runningAhead = true;
     RunEvent(start);
+    runningAhead = false;
     startRanAhead = true;
 }
 

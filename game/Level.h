@@ -22,8 +22,6 @@ class World;
 
 class Level : public LevelEvents {
 public:
-    using Beeper = void (*)(int frequencyHz, int durationMs);
-
     // "start" is due in the first step.
     Level(World* world, Brisk::Node document);
 
@@ -50,8 +48,6 @@ public:
     std::vector<LevelRequest> requests;
     bool finished = false;
     bool won = false;
-    // What "beep" sounds with; tools and tests put in their own.
-    Beeper beeper;
     // Tanks, towers and buildings destroyed so far, by the side they belonged to.
     std::array<int, 7> losses{};
     // Objects the level has created so far, bounded by LevelLimits::maxCreatedObjects.
@@ -75,6 +71,10 @@ private:
     std::map<std::string, const Brisk::Node*> events;
     // Set while "start" has run ahead of the first step, whose time conditions it would have missed.
     bool startRanAhead = false;
+    // Set while "start" runs ahead: the world's list of a step's events is cleared when the step begins,
+    // so its beeps wait for the first step.
+    bool runningAhead = false;
+    int beepsAhead = 0;
 };
 
 // Builds the level from the world's level document, hands it to the world and answers it.

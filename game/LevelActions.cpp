@@ -61,11 +61,12 @@ void Level::PerformAction(const Brisk::Node& action) {
         Order(action);
 }
 
+// The beep is news for the presentation, which sounds it; the simulation makes no sound.
 void Level::Beep() {
-    if (!beeper)
-        return;
-    beeper(1000, 200);
-    beeper(40, 50);
+    if (runningAhead)
+        ++beepsAhead;
+    else
+        world->Report({WorldEventKind::Beep});
 }
 
 void Level::CreateObjects(const Brisk::Node& action) {

@@ -37,13 +37,8 @@ constexpr int bulletKind = objectKindCount;
 
 // Objects without hit points add a fixed value, so that a field never shifts into the next object's.
 float HitPointsOf(const Object& object) {
-    if (const auto* tank = dynamic_cast<const Tank*>(&object))
-        return tank->armor ? tank->armor->hitPoints : 0;
-    if (const auto* tower = dynamic_cast<const Tower*>(&object))
-        return tower->hitPoints;
-    if (const auto* building = dynamic_cast<const Building*>(&object))
-        return building->hitPoints;
-    return -1;
+    const std::optional<HitPoints> health = object.Health();
+    return health ? health->current : -1;
 }
 
 int AmmunitionOf(const Object& object) {

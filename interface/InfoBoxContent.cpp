@@ -5,7 +5,6 @@
 #include "datafiles/SideNames.h"
 #include "datafiles/TextTable.h"
 #include "rules/BuildingData.h"
-#include "rules/TowerData.h"
 #include "rules/TurretData.h"
 #include "world/Armory.h"
 #include "world/Building.h"
@@ -32,23 +31,6 @@ double Percent(float current, float maximum) {
     return maximum > 0 ? 100.0 * current / maximum : 0.0;
 }
 
-struct HitPoints {
-    float current = 0;
-    float maximum = 0;
-};
-
-HitPoints HitPointsOf(const Object& object) {
-    if (const auto* tank = dynamic_cast<const Tank*>(&object)) {
-        return tank->armor ? HitPoints{tank->armor->hitPoints, tank->armor->maxHitPoints} : HitPoints{};
-    }
-    if (const auto* tower = dynamic_cast<const Tower*>(&object)) {
-        return {tower->hitPoints, tower->record ? static_cast<float>(tower->record->armor) : 0.0f};
-    }
-    if (const auto* building = dynamic_cast<const Building*>(&object)) {
-        return {building->hitPoints, static_cast<float>(building->maxHitPoints)};
-    }
-    return {};
-}
 
 bool NeedsPower(const Building& building) {
     return building.record && building.record->powerPlantRange > 0.1f;
@@ -130,7 +112,7 @@ void InfoBoxContent::CountTotals(World& world, int side) {
 InfoBoxTexts InfoBoxContent::ComposeUnit(World& world, const Object& object) const {
     InfoBoxTexts texts;
     texts.title = CallsignText(&object).substr(0, textLimit);
-    const HitPoints hitPoints = HitPointsOf(object);
+    const HitPoints hitPoints = object.Health().value_or(HitPoints{});
     texts.lines[0] = FormatOf(InfoText::UnitArmor)
                          .Format(textLimit, Percent(hitPoints.current, hitPoints.maximum),
                                  WholeNumber(hitPoints.current), WholeNumber(hitPoints.maximum));

@@ -106,7 +106,7 @@ void Interface::Update(unsigned elapsedMs, const PanelSwitches& switches) {
     overlay.Update(elapsedMs);
     buildInfo.Update(elapsedMs);
     messages.Update(elapsedMs);
-    losses.Update(*world, playerSide, messages);
+    minimap.Age(elapsedMs);
     if (MainPanelShown()) {
         PanelPointer pointer;
         if (Zelt::mouse != nullptr) {
@@ -121,6 +121,11 @@ void Interface::Update(unsigned elapsedMs, const PanelSwitches& switches) {
     if (minimapPanel.Position() < MinimapTravel(values)) {
         minimap.Update();
     }
+}
+
+void Interface::TakeEvents(const WorldEvents& events) {
+    losses.Take(events, playerSide, messages);
+    minimap.NoteAttacks(events, playerSide);
 }
 
 bool Interface::MainPanelShown() const {

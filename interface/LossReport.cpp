@@ -3,20 +3,20 @@
 
 #include "interface/MessageLine.h"
 #include "interface/Toolbar.h"
-#include "world/World.h"
+
+#include <string>
 
 namespace Vorn {
 
-void LossReport::Update(World& world, int side, MessageLine& messages) {
-    if (side < 0 || side >= sideCount)
-        return;
-    int count = 0;
-    for (ObjectKind kind : {KindTank, KindTower, KindBuilding})
-        count += static_cast<int>(world.Objects(side, kind).Count());
-    // A unit made in the same step hides a loss from this count; a message for each clear loss is enough.
-    if (lastCount >= 0 && count < lastCount)
-        messages.Post(std::to_string(lastCount - count) + " " + Text("msg_units_lost"));
-    lastCount = count;
+void LossReport::Take(const WorldEvents& events, int side, MessageLine& messages) {
+    int lost = 0;
+    for (const WorldEvent& event : events)
+        if ((event.kind == WorldEventKind::UnitDestroyed ||
+             event.kind == WorldEventKind::BuildingDestroyed) &&
+            event.side == side)
+            ++lost;
+    if (lost > 0)
+        messages.Post(std::to_string(lost) + " " + Text("msg_units_lost"));
 }
 
 } // namespace Vorn

@@ -1,20 +1,17 @@
-// Tells the player when units of theirs are lost: counts the side's tanks, towers and buildings each
-// update and posts a message when the count falls.
+// Tells the player when units of theirs are lost: the tanks, towers and buildings of the side destroyed in
+// a step, as the step's events report them, make one message.
 #pragma once
+
+#include "world/WorldEvent.h"
 
 namespace Vorn {
 
 class MessageLine;
-class World;
 
 class LossReport {
 public:
-    void Update(World& world, int side, MessageLine& messages);
-    int LastCount() const { return lastCount; }
-
-private:
-    // -1 before the first count, so the units a game starts with are not news.
-    int lastCount = -1;
+    // Posts "N units lost" when the step destroyed N of the side's units and buildings; nothing otherwise.
+    void Take(const WorldEvents& events, int side, MessageLine& messages);
 };
 
 } // namespace Vorn

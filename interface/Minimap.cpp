@@ -14,6 +14,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Vorn {
@@ -56,6 +57,7 @@ void Minimap::Update() {
         PaintKind(KindBuilding, InterfaceNames::minimapBuildingSize);
         break;
     default:
+        PaintMarks();
         picture.Upload();
         break;
     }
@@ -97,6 +99,41 @@ void Minimap::Paint(const Object& object, int squareSize) {
                     ColourByte(colour.green), ColourByte(colour.blue), 255);
     ++paintedCount;
     ++drawCounters[minimapObjectsCounter];
+}
+
+void Minimap::NoteAttacks(const WorldEvents& events, int side) {
+    for (const WorldEvent& event : events) {
+        if (event.kind != WorldEventKind::UnderAttack || event.side != side ||
+            sinceLastMarkMs < markIntervalMs)
+            continue;
+        marks.push_back({event.x, event.y, markShowMs});
+        sinceLastMarkMs = 0;
+    }
+}
+
+void Minimap::Age(unsigned elapsedMs) {
+    sinceLastMarkMs = std::min(markIntervalMs, sinceLastMarkMs + elapsedMs);
+    for (AttackMark& mark : marks)
+        mark.remainingMs -= std::min(mark.remainingMs, elapsedMs);
+    std::erase_if(marks, [](const AttackMark& mark) { return mark.remainingMs == 0; });
+}
+
+// An outline, so the attacked unit's own square still shows inside it.
+void Minimap::PaintMarks() {
+    const int width = 2 * markReach + 1;
+    for (const AttackMark& mark : marks) {
+        int texelX = 0;
+        int texelY = 0;
+        if ((mark.remainingMs / markBlinkMs) % 2 == 1 ||
+            !TexelOf(mark.x, mark.y, world.Width(), world.Height(), picture.size, texelX, texelY))
+            continue;
+        const int left = texelX - markReach;
+        const int bottom = texelY - markReach;
+        picture.FillBox(left, bottom, width, 1, 255, 255, 255, 255);
+        picture.FillBox(left, texelY + markReach, width, 1, 255, 255, 255, 255);
+        picture.FillBox(left, bottom, 1, width, 255, 255, 255, 255);
+        picture.FillBox(texelX + markReach, bottom, 1, width, 255, 255, 255, 255);
+    }
 }
 
 bool Minimap::TexelOf(float x, float y, float width, float height, int textureSize, int& texelX,

@@ -30,7 +30,7 @@ public:
     bool ShowsAmmo() const override;
     // Ammunition over the turret's maximum; 0 without a turret or for a turret that carries none.
     float AmmoFraction() const override;
-    float ArmorFraction() const override = 0;
+    float ArmorFraction() const override { return HitPointFraction(*this); }
 
     std::unique_ptr<Turret> turret;
 };

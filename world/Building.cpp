@@ -63,15 +63,14 @@ void Building::RepairTanks() {
         static_cast<float>(brain.aiData ? brain.aiData->thinkTimeout : 0) * record->repairEffect * 0.001f;
     const float range = record->repairRange;
     for (Object* object : world->Objects(side, KindTank).QueryRange(x, y, range + largestObjectRadius)) {
-        auto* tank = dynamic_cast<Tank*>(object);
-        if (!tank || !tank->armor || DistanceSquared(*tank, x, y) >= range * range)
-            continue;
-        tank->armor->hitPoints = std::min(tank->armor->maxHitPoints, tank->armor->hitPoints + gain);
+        Tank* tank = object->AsTank();
+        if (tank && DistanceSquared(*tank, x, y) < range * range)
+            Repair(*tank, gain);
     }
 }
 
-float Building::HitPointFraction() const {
-    return maxHitPoints == 0 ? 0 : hitPoints / maxHitPoints;
+std::optional<HitPoints> Building::Health() const {
+    return HitPoints{hitPoints, static_cast<float>(maxHitPoints)};
 }
 
 } // namespace Vorn

@@ -30,9 +30,10 @@ public:
     // Lights its effects on the first update, then repairs own tanks around it at its thinks and reveals
     // the fog at its slow thinks, at half its sight when it has no power. Called by the world tick.
     virtual void Update(unsigned elapsedMs);
-    // Current over maximum hit points; 0 for a building without hit points.
-    virtual float HitPointFraction() const;
-    float ArmorFraction() const override { return HitPointFraction(); }
+    // Its own, measured against the record's "max_armor".
+    std::optional<HitPoints> Health() const override;
+    void SetHealth(float current) override { hitPoints = current; }
+    float ArmorFraction() const override { return HitPointFraction(*this); }
     bool IsDestroyed() const { return hitPoints <= 0; }
 
     Type type;

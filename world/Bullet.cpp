@@ -9,7 +9,7 @@
 #include "rules/TypeCatalogue.h"
 #include "world/Angles.h"
 #include "world/ArmedObject.h"
-#include "world/Building.h"
+#include "world/CombatEvents.h"
 #include "world/Effect.h"
 #include "world/PlaceEffect.h"
 #include "world/Tank.h"
@@ -77,16 +77,23 @@ void Bullet::Update(unsigned elapsedMs) {
     Steer(elapsedMs);
     const float newX = x + static_cast<float>(std::sin(heading)) * step;
     const float newY = y + static_cast<float>(std::cos(heading)) * step;
-    if (HitAlong(x, y, newX, newY, strength)) {
+    if (const std::optional<Stop> stop = HitAlong(x, y, newX, newY, strength)) {
         finished = true;
-        ShowImpact((x + newX) / 2, (y + newY) / 2);
+        const float impactX = (x + newX) / 2;
+        const float impactY = (y + newY) / 2;
+        ReportImpact(*world, shooterSide, impactX, impactY, stop->target, stop->subject);
+        ShowImpact(impactX, impactY);
     }
     MoveTrail(x - newX, y - newY, elapsedMs);
     world->RefileBullet(this, newX, newY);
     if (finished)
         return;
     finished = static_cast<float>(record->range) <= distanceFlown;
-    if (finished && !record->deathPs.empty())
+    if (!finished)
+        return;
+    // Spent, it comes down where it is.
+    ReportImpact(*world, shooterSide, newX, newY, ImpactTarget::Ground, 0);
+    if (!record->deathPs.empty())
         PlaceEffect(*world, world->LowerEffects(), record->deathPs, direction, true, newX, newY);
 }
 
@@ -116,7 +123,7 @@ void Bullet::Steer(unsigned elapsedMs) {
 
 // Units and buildings count only beyond "range_begin"; debris, obstacles and wrecks stop the bullet even
 // before. The shooter's own tanks and towers are never hit, its buildings are.
-bool Bullet::HitAlong(float fromX, float fromY, float toX, float toY, float strength) {
+std::optional<Bullet::Stop> Bullet::HitAlong(float fromX, float fromY, float toX, float toY, float strength) {
     const float damage = static_cast<float>(record->effectivity) * effectMultiplier * strength;
     const auto first = [&](ObjectKind kind, bool skipShooterSide) -> Object* {
         for (int side = 0; side < sideCount; ++side) {
@@ -131,34 +138,38 @@ bool Bullet::HitAlong(float fromX, float fromY, float toX, float toY, float stre
         for (auto [kind, skipOwn] : {std::pair{KindTank, true}, {KindTower, true}, {KindBuilding, false}})
             if (Object* hit = first(kind, skipOwn)) {
                 Damage(*hit, kind, damage, strength);
-                return true;
+                return Stop{kind == KindBuilding ? ImpactTarget::Building : ImpactTarget::Armour,
+                            hit->Serial()};
             }
-    return first(KindDebris, false) || first(KindStatic, false);
+    for (ObjectKind kind : {KindDebris, KindStatic})
+        if (Object* hit = first(kind, false))
+            return Stop{ImpactTarget::Ground, hit->Serial()};
+    return std::nullopt;
 }
 
+// A tank hit turns on the shooter, or counts as the shooter's kill; a tower hit is provoked.
 void Bullet::Damage(Object& hit, ObjectKind kind, float damage, float strength) {
+    const std::optional<HitPoints> before = hit.Health();
+    if (!before)
+        return;
+    hit.SetHealth(before->current - damage);
+    ReportHarm(*world, hit, kind, shooterSide);
+    const bool alive = hit.Health()->current > 0;
     if (kind == KindTank) {
-        auto* tank = dynamic_cast<Tank*>(&hit);
-        if (!tank || !tank->armor)
+        Tank* tank = hit.AsTank();
+        if (!tank)
             return;
-        const bool wasAlive = tank->armor->hitPoints > 0;
-        tank->armor->hitPoints -= damage;
-        if (tank->armor->hitPoints > 0) {
+        if (alive) {
             tank->brain->OnHit(direction + 180, strength * effectMultiplier);
             return;
         }
         // A kill counts once, when the hit points cross 0, and only for a shooter that still exists.
-        if (wasAlive && world->ContainsAnywhere(shooter))
+        if (before->current > 0 && world->ContainsAnywhere(shooter))
             if (auto* armed = dynamic_cast<ArmedObject*>(shooter.Get()); armed && armed->turret)
                 armed->turret->brain.CountKill();
     } else if (kind == KindTower) {
-        if (auto* tower = dynamic_cast<Tower*>(&hit)) {
-            tower->hitPoints -= damage;
-            if (tower->turret)
-                tower->turret->brain.Provoke();
-        }
-    } else if (auto* building = dynamic_cast<Building*>(&hit)) {
-        building->hitPoints -= damage;
+        if (auto* tower = dynamic_cast<Tower*>(&hit); tower && tower->turret)
+            tower->turret->brain.Provoke();
     }
 }
 
@@ -182,20 +193,20 @@ void Bullet::ShowImpact(float x, float y) {
         break;
     case BulletType::TankBullet:
         dust();
-        PlaceExplosion(*world, ExplosionType::ExplosionCannon, x, y);
+        PlaceExplosion(*world, ExplosionType::ExplosionCannon, x, y, shooterSide);
         if (DrawBelow(2) == 0)
             world->shared.EmitFragments(*world, x, y);
         break;
     case BulletType::Rocket:
-        PlaceExplosion(*world, ExplosionType::ExplosionRocket, x, y);
+        PlaceExplosion(*world, ExplosionType::ExplosionRocket, x, y, shooterSide);
         world->shared.EmitFragments(*world, x, y);
         break;
     case BulletType::RocketL:
-        PlaceExplosion(*world, ExplosionType::ExplosionLargeRocket, x, y);
+        PlaceExplosion(*world, ExplosionType::ExplosionLargeRocket, x, y, shooterSide);
         world->shared.EmitFragments(*world, x, y);
         break;
     case BulletType::GrenadeBullet:
-        PlaceExplosion(*world, ExplosionType::ExplosionGrenade, x, y);
+        PlaceExplosion(*world, ExplosionType::ExplosionGrenade, x, y, shooterSide);
         world->shared.EmitFragments(*world, x, y);
         break;
     }

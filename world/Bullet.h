@@ -6,7 +6,10 @@
 #include "world/Object.h"
 #include "world/ObjectKind.h"
 #include "world/ObjectRef.h"
+#include "world/WorldEvent.h"
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace Vorn {
@@ -49,11 +52,17 @@ public:
     std::vector<AttachedEffect> trail;
 
 private:
+    // What stopped a bullet: the kind of thing it struck and that object's serial.
+    struct Stop {
+        ImpactTarget target;
+        std::uint64_t subject;
+    };
+
     float Speed() const;
     void AttachTrail();
     void Steer(unsigned elapsedMs);
-    // Whether something between the two points stops the bullet; deals the damage when it does.
-    bool HitAlong(float fromX, float fromY, float toX, float toY, float strength);
+    // What between the two points stops the bullet, if anything; deals the damage when it does.
+    std::optional<Stop> HitAlong(float fromX, float fromY, float toX, float toY, float strength);
     void Damage(Object& hit, ObjectKind kind, float damage, float strength);
     void ShowImpact(float x, float y);
     void MoveTrail(float dx, float dy, unsigned elapsedMs);

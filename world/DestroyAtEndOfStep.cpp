@@ -1,24 +1,17 @@
 // Destroying a tank, tower or building on purpose.
 #include "world/DestroyAtEndOfStep.h"
 
-#include "world/Armor.h"
-#include "world/Building.h"
-#include "world/Tank.h"
-#include "world/Tower.h"
+#include "world/Object.h"
 
 namespace Vorn {
 
+// Only what the world removes when destroyed is marked: tanks, towers and buildings, which are the
+// objects with hit points, and a tank that lost its armour, which the world removes already.
 void DestroyAtEndOfStep(Object& object) {
-    if (auto* building = dynamic_cast<Building*>(&object)) {
-        building->hitPoints = 0;
-    } else if (auto* tank = dynamic_cast<Tank*>(&object)) {
-        if (tank->armor)
-            tank->armor->hitPoints = 0;
-    } else if (auto* tower = dynamic_cast<Tower*>(&object)) {
-        tower->hitPoints = 0;
-    } else {
+    if (object.Health())
+        object.SetHealth(0);
+    else if (!object.AsTank())
         return;
-    }
     object.doomed = true;
 }
 

@@ -4,7 +4,7 @@
 #include "rules/ConstantsTable.h"
 #include "rules/ExplosionData.h"
 #include "rules/TypeCatalogue.h"
-#include "world/Building.h"
+#include "world/CombatEvents.h"
 #include "world/Debris.h"
 #include "world/Landmine.h"
 #include "world/PlaceEffect.h"
@@ -38,7 +38,7 @@ std::vector<Object*> Within(World& world, int side, ObjectKind kind, float x, fl
 } // namespace
 
 Explosion::Explosion(World* world, Type type, float ammunition)
-    : Effect(TypeNameOf(type), 0, false), world(world),
+    : Effect(TypeNameOf(type), 0, false), world(world), type(type),
       record(Constants::constantsTable.Find<Constants::ExplosionData>(ConstantIdOf(type))),
       shockwaveDone(!record || record->shockwave == 0) {
     if (record)
@@ -53,6 +53,8 @@ void Explosion::Update(unsigned elapsedMs) {
     }
     if (!damageDone) {
         damageDone = true;
+        if (world)
+            world->Report({WorldEventKind::Explosion, side, x, y, static_cast<int>(type), 0});
         if (world && record && record->effectRange > 0)
             Blast();
     }
@@ -61,37 +63,33 @@ void Explosion::Update(unsigned elapsedMs) {
 
 // Every side suffers, the exploding unit's own included.
 void Explosion::Blast() {
-    for (int side = 0; side < sideCount; ++side)
-        BlastSide(side);
+    for (int victims = 0; victims < sideCount; ++victims)
+        BlastSide(victims);
 }
 
-void Explosion::BlastSide(int side) {
+void Explosion::BlastSide(int victims) {
     const float range = record->effectRange;
     const auto falloff = [&](const Object& object) {
         return 1 - std::sqrt(DistanceSquared(object, x, y)) / range;
     };
-    for (Object* object : Within(*world, side, KindLandmine, x, y, range * landmineReach))
+    for (Object* object : Within(*world, victims, KindLandmine, x, y, range * landmineReach))
         if (auto* landmine = dynamic_cast<Landmine*>(object))
             landmine->SetOff();
     if (record->damageLevel != 0) {
         const float strength = record->damageLevel * damageMultiplier;
-        for (Object* object : Within(*world, side, KindDebris, x, y, range))
+        for (Object* object : Within(*world, victims, KindDebris, x, y, range))
             if (auto* piece = dynamic_cast<Debris*>(object))
                 piece->remainingTime -= static_cast<int>(falloff(*piece) * strength * 20);
-        for (Object* object : Within(*world, side, KindTank, x, y, range))
-            if (auto* tank = dynamic_cast<Tank*>(object); tank && tank->armor)
-                tank->armor->hitPoints -= falloff(*tank) * strength;
-        for (Object* object : Within(*world, side, KindTower, x, y, range))
-            if (auto* tower = dynamic_cast<Tower*>(object)) {
-                tower->hitPoints -= falloff(*tower) * strength;
-                if (tower->turret)
-                    tower->turret->brain.Provoke();
+        for (ObjectKind kind : {KindTank, KindTower, KindBuilding})
+            for (Object* object : Within(*world, victims, kind, x, y, range)) {
+                Harm(*object, falloff(*object) * strength);
+                ReportHarm(*world, *object, kind, side);
+                if (kind == KindTower)
+                    if (auto* tower = dynamic_cast<Tower*>(object); tower && tower->turret)
+                        tower->turret->brain.Provoke();
             }
-        for (Object* object : Within(*world, side, KindBuilding, x, y, range))
-            if (auto* building = dynamic_cast<Building*>(object))
-                building->hitPoints -= falloff(*building) * strength;
     }
-    for (Object* object : Within(*world, side, KindTank, x, y, range))
+    for (Object* object : Within(*world, victims, KindTank, x, y, range))
         Push(*object);
 }
 

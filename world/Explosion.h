@@ -3,6 +3,7 @@
 
 #include "rules/ObjectTypes.h"
 #include "world/Effect.h"
+#include "world/ObjectKind.h"
 
 namespace Vorn {
 
@@ -25,6 +26,10 @@ public:
     void Update(unsigned elapsedMs) override;
 
     World* world;
+    Type type;
+    // The side whose weapon it is (a shell's shooter, a mine's layer), or noSide for a wreck's: its blast
+    // attacks the other sides.
+    int side = noSide;
     const Constants::ExplosionData* record;
     bool shockwaveDone;
     bool damageDone = false;
@@ -32,7 +37,9 @@ public:
 
 private:
     void Blast();
-    void BlastSide(int side);
+    // Harms the objects of the victims' side in range; the harm attacks them when this is another side's
+    // weapon.
+    void BlastSide(int victims);
     void Push(Object& tank);
 };
 

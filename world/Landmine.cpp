@@ -46,6 +46,7 @@ void Landmine::Detonate(World& world) {
         }
         explosion->x = blastX;
         explosion->y = blastY;
+        explosion->side = side;
         world.InsertEffect(world.LowerEffects(), explosion.release());
     }
 }

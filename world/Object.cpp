@@ -3,6 +3,8 @@
 
 #include "graphics/Drawing.h"
 
+#include <algorithm>
+
 #include <GL/gl.h>
 
 namespace Vorn {
@@ -22,6 +24,21 @@ Object::~Object() = default;
 void Object::Draw() {
     SetSideColour(side);
     DrawRotated(drawing, direction);
+}
+
+void Harm(Object& object, float amount) {
+    if (const std::optional<HitPoints> health = object.Health())
+        object.SetHealth(health->current - amount);
+}
+
+void Repair(Object& object, float amount) {
+    if (const std::optional<HitPoints> health = object.Health())
+        object.SetHealth(std::min(health->maximum, health->current + amount));
+}
+
+float HitPointFraction(const Object& object) {
+    const std::optional<HitPoints> health = object.Health();
+    return health ? health->Fraction() : 0;
 }
 
 SideColour SideColourOf(int side) {

@@ -1,7 +1,10 @@
 // The root of everything on the map: position, size, heading, side and the drawing it is shown with.
 #pragma once
 
+#include "world/HitPoints.h"
+
 #include <cstdint>
+#include <optional>
 
 namespace Vorn {
 
@@ -25,6 +28,13 @@ public:
     virtual Tank* AsTank() { return nullptr; }
     const Tank* AsTank() const { return const_cast<Object*>(this)->AsTank(); }
 
+    // The hit points of a tank (its armour's), a tower or a building; nothing for an object that has none
+    // (obstacles, wrecks, landmines, bullets, a tank that lost its armour). The one place that knows where
+    // each kind keeps them: damage, destruction, the digest, the info box and the bars all go through it.
+    virtual std::optional<HitPoints> Health() const { return std::nullopt; }
+    // Sets the current hit points of an object that has them; an object without any is left alone.
+    virtual void SetHealth(float /*current*/) {}
+
     std::uint64_t Serial() const { return serial; }
 
     const Drawing* drawing = nullptr;
@@ -41,6 +51,13 @@ public:
 private:
     std::uint64_t serial;
 };
+
+// Takes the amount off the object's hit points, if it has any.
+void Harm(Object& object, float amount);
+// Adds the amount to the object's hit points, if it has any, never beyond their maximum.
+void Repair(Object& object, float amount);
+// Current over maximum hit points; 0 for an object without any.
+float HitPointFraction(const Object& object);
 
 // Objects of size below this never block movement or placement.
 constexpr float blockingSize = 0.01f;

@@ -29,9 +29,12 @@ Effect* PlaceEffect(World& world, World::EffectMap& layer, const std::string& sy
                  [&] { return std::make_unique<Effect>(systemName, directionOffset, stepMode); });
 }
 
-Explosion* PlaceExplosion(World& world, ExplosionType type, float x, float y) {
-    return static_cast<Explosion*>(Place(world, world.UpperEffects(), x, y,
-                                         [&] { return std::make_unique<Explosion>(&world, type, 0.0f); }));
+Explosion* PlaceExplosion(World& world, ExplosionType type, float x, float y, int side) {
+    return static_cast<Explosion*>(Place(world, world.UpperEffects(), x, y, [&] {
+        auto explosion = std::make_unique<Explosion>(&world, type, 0.0f);
+        explosion->side = side;
+        return explosion;
+    }));
 }
 
 } // namespace Vorn

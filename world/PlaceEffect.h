@@ -14,7 +14,8 @@ class Explosion;
 // Creates the named effect at (x, y) in the layer and returns it, or null when the name is unknown.
 Effect* PlaceEffect(World& world, World::EffectMap& layer, const std::string& systemName,
                     float directionOffset, bool stepMode, float x, float y);
-// Creates the explosion with ammunition 0 at (x, y) in the upper effects; null when its system is unknown.
-Explosion* PlaceExplosion(World& world, ExplosionType type, float x, float y);
+// Creates the explosion with ammunition 0 at (x, y) in the upper effects, as the side's (noSide for none);
+// null when its system is unknown.
+Explosion* PlaceExplosion(World& world, ExplosionType type, float x, float y, int side);
 
 } // namespace Vorn

@@ -128,10 +128,20 @@ void Tank::OnTargetLost() {
 
 void Tank::OnTargetOutOfRange() {}
 
-float Tank::ArmorFraction() const {
-    if (!armor || armor->maxHitPoints <= 0)
-        return 0;
-    return armor->hitPoints / armor->maxHitPoints;
+std::optional<HitPoints> Tank::Health() const {
+    if (!armor)
+        return std::nullopt;
+    return HitPoints{armor->hitPoints, armor->maxHitPoints};
+}
+
+void Tank::SetHealth(float current) {
+    if (armor)
+        armor->hitPoints = current;
+}
+
+bool Tank::IsDestroyed() const {
+    const std::optional<HitPoints> health = Health();
+    return !health || health->current <= 0;
 }
 
 } // namespace Vorn

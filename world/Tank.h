@@ -50,10 +50,11 @@ public:
     void OnLineOfFireBlocked(float targetX, float targetY) override;
     void OnTargetLost() override;
     void OnTargetOutOfRange() override;
-    // Armour's current over maximum hit points.
-    float ArmorFraction() const override;
-    // Dies at the end of the tick once this holds.
-    bool IsDestroyed() const { return !armor || armor->hitPoints <= 0; }
+    // Its armour's; none once the armour is gone.
+    std::optional<HitPoints> Health() const override;
+    void SetHealth(float current) override;
+    // Dies at the end of the tick once this holds; a tank without armour has nothing left to lose.
+    bool IsDestroyed() const;
 
     const Constants::TankData* record;
     World* world;

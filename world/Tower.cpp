@@ -52,10 +52,8 @@ bool Tower::IsPowered() const {
     return false;
 }
 
-float Tower::ArmorFraction() const {
-    if (!record || record->armor <= 0)
-        return 0;
-    return hitPoints / static_cast<float>(record->armor);
+std::optional<HitPoints> Tower::Health() const {
+    return HitPoints{hitPoints, record ? static_cast<float>(record->armor) : 0.0f};
 }
 
 void Tower::OnLineOfFireBlocked(float targetX, float targetY) {

@@ -29,8 +29,9 @@ public:
     // A power plant of its side stands within "power_plant_range". A tower whose range is 0.1 or less is
     // never powered.
     bool IsPowered() const;
-    // Hit points over "armor".
-    float ArmorFraction() const override;
+    // Its own, measured against the record's "armor".
+    std::optional<HitPoints> Health() const override;
+    void SetHealth(float current) override { hitPoints = current; }
     bool IsDestroyed() const { return hitPoints <= 0; }
 
     void OnLineOfFireBlocked(float targetX, float targetY) override;

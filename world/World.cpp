@@ -175,6 +175,7 @@ template <typename T> void World::TakeSnapshot(SpatialMap<T>& map, std::vector<T
 }
 
 void World::Tick(unsigned elapsedMs) {
+    // Clearing keeps the list's capacity: a big battle's many events a step are not allocated anew.
     events.clear();
     const unsigned oldClock = clock;
     clock += elapsedMs;
@@ -391,7 +392,8 @@ void World::RemoveDestroyed(int side) {
         },
         [this](Object* object) {
             Die(object, ExplosionType::ExplosionTank,
-                static_cast<CorpseType>(static_cast<Tank*>(object)->type));
+                static_cast<CorpseType>(static_cast<Tank*>(object)->type),
+                {WorldEventKind::UnitDestroyed, unitDestroyedTank});
         },
         [](const Object* object) {
             if (const Tank* tank = object->AsTank())
@@ -406,7 +408,8 @@ void World::RemoveDestroyed(int side) {
         [this](Object* object) {
             const int type = static_cast<int>(static_cast<Tower*>(object)->type);
             Die(object, ExplosionType::ExplosionTower,
-                static_cast<CorpseType>(static_cast<int>(CorpseType::SurveilanceTowerCorpse) + type));
+                static_cast<CorpseType>(static_cast<int>(CorpseType::SurveilanceTowerCorpse) + type),
+                {WorldEventKind::UnitDestroyed, unitDestroyedTower});
         });
     RemoveBackwards(
         Objects(side, KindBuilding),
@@ -417,15 +420,17 @@ void World::RemoveDestroyed(int side) {
         [this](Object* object) {
             const int type = static_cast<int>(static_cast<Building*>(object)->type);
             Die(object, ExplosionType::ExplosionBuilding,
-                static_cast<CorpseType>(static_cast<int>(CorpseType::BaseCorpse) + type));
+                static_cast<CorpseType>(static_cast<int>(CorpseType::BaseCorpse) + type),
+                {WorldEventKind::BuildingDestroyed, type});
         });
 }
 
-// A destroyed unit leaves an explosion above and a wreck under side 0, and the level hears of it before
-// it is deleted.
-void World::Die(Object* object, ExplosionType explosionType, CorpseType corpseType) {
+// A destroyed unit leaves an explosion above and a wreck under side 0, and the level and the presentation
+// hear of it before it is deleted. The wreck's explosion is nobody's weapon.
+void World::Die(Object* object, ExplosionType explosionType, CorpseType corpseType, Loss loss) {
     NoteUnfiled(object);
-    PlaceExplosion(*this, explosionType, object->x, object->y);
+    Report({loss.kind, object->side, object->x, object->y, loss.detail, object->Serial()});
+    PlaceExplosion(*this, explosionType, object->x, object->y, noSide);
     auto* corpse = new Corpse(corpseType, object->size);
     corpse->x = object->x;
     corpse->y = object->y;
@@ -458,7 +463,7 @@ int World::MineIncome(int side) {
         for (Object* object : cell) {
             auto* building = dynamic_cast<Building*>(object);
             if (building && building->record && IsPowered(*building))
-                income += static_cast<int>(building->HitPointFraction() * building->record->moneyGenerated);
+                income += static_cast<int>(HitPointFraction(*building) * building->record->moneyGenerated);
         }
     return income;
 }

@@ -145,7 +145,12 @@ private:
     void RemoveExpired(int side);
     void RemoveDestroyed(int side);
     void RemoveFinishedEffects(EffectMap& layer);
-    void Die(Object* object, ExplosionType explosionType, CorpseType corpseType);
+    // How a loss is reported: as a unit or a building, with its detail.
+    struct Loss {
+        WorldEventKind kind;
+        int detail;
+    };
+    void Die(Object* object, ExplosionType explosionType, CorpseType corpseType, Loss loss);
     void PayIncome(unsigned oldClock, unsigned newClock);
     int MineIncome(int side);
     int RecyclerIncome(int side);

@@ -77,6 +77,23 @@ TEST_F(TurretBrainTest, ANewTurretFindsAnEnemyInItsFirstStepAndLocksOnIt) {
     EXPECT_EQ(world->Bullets().Count(), 1u) << "fires once locked";
 }
 
+// One event per firing, however many bullets it spawns, at the carrier and under its side.
+TEST_F(TurretBrainTest, EachFiringIsReportedOnceAsAShotOfItsTurretKind) {
+    record.nBullets = 3;
+    Post& post = AddPost(TurretType::Gun1, 40, -20);
+    AddTank(40, 130, 2);
+    Run(post, 2);
+    ASSERT_EQ(world->Bullets().Count(), 3u);
+    ASSERT_EQ(world->StepEvents().size(), 1u);
+    const WorldEvent& shot = world->StepEvents()[0];
+    EXPECT_EQ(shot.kind, WorldEventKind::Shot);
+    EXPECT_EQ(shot.side, 1);
+    EXPECT_FLOAT_EQ(shot.x, 40);
+    EXPECT_FLOAT_EQ(shot.y, -20);
+    EXPECT_EQ(shot.detail, static_cast<int>(TurretType::Gun1));
+    EXPECT_EQ(shot.subject, post.Serial());
+}
+
 TEST_F(TurretBrainTest, ATowerWinsATieWithATank) {
     Post& post = AddPost();
     Tank* tank = AddTank(100, 0, 2);

@@ -48,7 +48,7 @@ TEST_F(BattleStart, TheLevelsObjectsStandBeforeTheSkirmishAndStartRunsOnce) {
     int placed = 0;
     Brisk::Node document;
     document.LoadText(LevelFillingThePlayersField(placed).c_str());
-    Battle battle = StartBattle(std::move(document), 800, 600, true, nullptr);
+    Battle battle = StartBattle(std::move(document), 800, 600, true);
     World& world = *battle.world;
     // Every level tank stands: none was dropped for a skirmish tank already there.
     EXPECT_EQ(TanksOf(world, 1).size(), static_cast<std::size_t>(placed));
@@ -67,7 +67,7 @@ TEST_F(BattleStart, WhatStartRegistersWaitsForTheSecondStep) {
     document.LoadText("<level width=\"4096\" height=\"4096\"/>"
                       "<event name=\"start\"><request event=\"win\" when=\"time\" value=\"0\"/></event>"
                       "<event name=\"win\"><quit status=\"true\"/></event>");
-    Battle battle = StartBattle(std::move(document), 800, 600, false, nullptr);
+    Battle battle = StartBattle(std::move(document), 800, 600, false);
     battle.world->Tick(16);
     EXPECT_FALSE(battle.level->finished) << "the first step looked at the request";
     EXPECT_EQ(battle.level->clock, 16u);

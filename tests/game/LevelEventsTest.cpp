@@ -3,11 +3,14 @@
 #include "LevelTestSupport.h"
 
 #include "ai/TankBrain.h"
+#include "game/LevelBeep.h"
 #include "game/LevelLimits.h"
 #include "game/LevelObjects.h"
 #include "world/Armor.h"
 #include "world/Building.h"
 #include "world/Tank.h"
+
+#include <algorithm>
 
 using namespace Vorn;
 using LevelTest::LevelFixture;
@@ -207,11 +210,29 @@ TEST_F(LevelScript, OnlyTheFirstQuitCounts) {
     EXPECT_FALSE(level.won);
 }
 
-TEST_F(LevelScript, BeepSoundsTwoTones) {
-    Load(Battle("<beep/>", ""));
+// The level makes no sound itself: each "beep" is a Beep event of its step, and the game sounds each as a
+// high tone and a low one. A beep of "start", which runs before the first step, waits for that step.
+TEST_F(LevelScript, ABeepIsAnEventOfItsStepThatTheGameSounds) {
+    Level& level =
+        Load("<event name=\"start\"><beep/><request event=\"twice\" when=\"time\" value=\"20\"/></event>"
+             "<event name=\"twice\"><beep/><beep/></event>");
+    level.RunStartEvent();
+    const auto beeps = [&] {
+        return std::count_if(world->StepEvents().begin(), world->StepEvents().end(),
+                             [](const WorldEvent& event) { return event.kind == WorldEventKind::Beep; });
+    };
     Steps(1);
-    const std::vector<std::pair<int, int>> expected = {{1000, 200}, {40, 50}};
-    EXPECT_EQ(LevelTest::tones, expected);
+    EXPECT_EQ(beeps(), 1);
+    Steps(1);
+    EXPECT_EQ(beeps(), 0);
+    Steps(1);
+    EXPECT_EQ(beeps(), 2);
+
+    static std::vector<std::pair<int, int>> tones;
+    SoundBeeps(world->StepEvents(),
+               [](int frequencyHz, int durationMs) { tones.emplace_back(frequencyHz, durationMs); });
+    const std::vector<std::pair<int, int>> expected = {{1000, 200}, {40, 50}, {1000, 200}, {40, 50}};
+    EXPECT_EQ(tones, expected);
 }
 
 TEST_F(LevelScript, DestroyObstaclesRemovesThoseWhoseCentresLieInTheCircle) {

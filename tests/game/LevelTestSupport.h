@@ -16,18 +16,11 @@
 
 namespace LevelTest {
 
-// The tones the level asked for, as (frequency in Hz, duration in ms), in order.
-inline std::vector<std::pair<int, int>> tones;
-inline void RecordTone(int frequencyHz, int durationMs) {
-    tones.emplace_back(frequencyHz, durationMs);
-}
-
 class LevelFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         Vorn::Constants::LoadConstants();
         Vorn::randomGenerator.Reseed(7);
-        tones.clear();
     }
     void TearDown() override {
         world.reset();
@@ -39,9 +32,7 @@ protected:
         Brisk::Node document;
         document.LoadText(text.c_str());
         world = std::make_unique<Vorn::World>(std::move(document), 800, 600);
-        Vorn::Level& level = Vorn::AttachLevel(*world);
-        level.beeper = RecordTone;
-        return level;
+        return Vorn::AttachLevel(*world);
     }
     // A level whose "start" creates the objects of the text and runs once.
     Vorn::Level& Start(const std::string& objects) {

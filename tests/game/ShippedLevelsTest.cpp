@@ -43,7 +43,7 @@ int DepositsForAMine(World& world) {
 // level2's two other deposits lie far out in the field, to be reached with outposts.
 TEST_F(ShippedLevelStart, EachGivesThePlayerOneDepositForAMineFromTheStart) {
     for (const char* file : {"levels/level0.xml", "levels/level1.xml", "levels/level2.xml"}) {
-        Battle battle = StartBattle(dataArchive.ReadDocument(file), 800, 600, false, nullptr);
+        Battle battle = StartBattle(dataArchive.ReadDocument(file), 800, 600, false);
         EXPECT_EQ(DepositsForAMine(*battle.world), 1) << file;
     }
 }

@@ -94,7 +94,7 @@ TEST_F(Skirmish, TheFirstTankDrawsXThenY) {
 TEST_F(Skirmish, TheBattleMakesSideThreeThePlayers) {
     Brisk::Node document;
     document.LoadText(emptyLevel);
-    Battle battle = StartBattle(std::move(document), 800, 600, true, nullptr);
+    Battle battle = StartBattle(std::move(document), 800, 600, true);
     EXPECT_EQ(battle.world->sides.playerSide, 3);
     EXPECT_EQ(battle.world->sides[3].name, "Vendel");
     EXPECT_EQ(battle.world->fog.Side(), 3);
@@ -135,4 +135,20 @@ TEST_F(Digest, EveryPartOfTheStateChangesIt) {
     world->Tick(16);
     EXPECT_TRUE(changed()) << "the clocks";
     EXPECT_EQ(DigestText(0x0123456789abcdefull), "0123456789abcdef");
+}
+
+// The digest reads hit points where the census does: a tank without its armour has none, which is not
+// the same state as armour shot down to 0.
+TEST_F(Digest, ATankWithoutArmourHasNoHitPointsRatherThanZero) {
+    Start("<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"1\"/>");
+    auto* tank = First<Tank>(1, KindTank);
+    const auto digestOf = [&] {
+        DigestWriter digest;
+        AddObjectState(digest, KindTank, *tank);
+        return digest.Value();
+    };
+    tank->armor->hitPoints = 0;
+    const std::uint64_t shotDown = digestOf();
+    tank->armor.reset();
+    EXPECT_NE(digestOf(), shotDown);
 }

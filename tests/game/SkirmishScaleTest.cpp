@@ -115,7 +115,7 @@ TEST_F(SkirmishScale, ALevelSaysHowManyItFieldsAndAChoiceOverridesIt) {
     const auto start = [](const char* text, std::optional<int> chosen) {
         Brisk::Node document;
         document.LoadText(text);
-        return StartBattle(std::move(document), 800, 600, true, nullptr, chosen);
+        return StartBattle(std::move(document), 800, 600, true, chosen);
     };
     const char* const sixteen = "<level width=\"8192\" height=\"6144\" skirmish=\"16\"/>";
     const std::size_t own = tanks(start(sixteen, std::nullopt));

@@ -67,6 +67,33 @@ TEST_F(MinimapTest, PaintsWhatThePlayerSeesInItsSidesColour) {
     EXPECT_EQ(Vorn::drawCounters[Vorn::minimapObjectsCounter], 2u);
 }
 
+// An attack on the player's units flashes an outline there for a while; attacks on other sides do not,
+// and one within the interval after a mark is dropped.
+TEST_F(MinimapTest, AnAttackOnThePlayersUnitsFlashesAMarkAtMostOncePerInterval) {
+    Minimap& minimap = ui->GetMinimap();
+    const auto attack = [](float x, float y, int side) {
+        return Vorn::WorldEvent{Vorn::WorldEventKind::UnderAttack, side, x, y, Vorn::KindTank, 1};
+    };
+    const std::uint32_t white = PixelTexture::Pack(255, 255, 255, 255);
+    ui->TakeEvents({attack(0, 0, 2), attack(1024, -1024, 3), attack(-1024, 1024, 3)});
+    PaintMinimap();
+    // Around texel (192, 64), 5 texels out.
+    EXPECT_EQ(PixelAt(192 - 5, 64), white);
+    EXPECT_EQ(PixelAt(192 + 5, 64 + 5), white);
+    EXPECT_EQ(PixelAt(192 + 6, 64), Black());
+    EXPECT_EQ(PixelAt(128 - 5, 128), Black()) << "another side's unit";
+    EXPECT_EQ(PixelAt(64 - 5, 192), Black()) << "within the interval";
+
+    minimap.Age(Minimap::markBlinkMs);
+    PaintMinimap();
+    EXPECT_EQ(PixelAt(192 - 5, 64), Black()) << "blinked off";
+    minimap.Age(Minimap::markShowMs);
+    EXPECT_EQ(minimap.MarkCount(), 0u);
+    ui->TakeEvents({attack(-1024, 1024, 3)});
+    PaintMinimap();
+    EXPECT_EQ(PixelAt(64 - 5, 192), white);
+}
+
 TEST_F(MinimapTest, WhatTheFogHidesNeverAppears) {
     Place(1500, 1500, 1, Vorn::KindTank);
     Place(1400, 1500, 4, Vorn::KindTower);

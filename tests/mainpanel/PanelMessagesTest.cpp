@@ -20,17 +20,27 @@ TEST(MessageLine, AMessageShowsForItsTimeAndANewerOneReplacesIt) {
     EXPECT_TRUE(line.Text().empty());
 }
 
-TEST(LossReport, TheUnitsAGameStartsWithAreNotNewsButEachLossIs) {
+// Losses come from the step's destroyed events of the player's side only, counted once in their step.
+TEST(LossReport, EachStepsLossesOfThePlayersSideAreOneMessage) {
     PanelWorld base;
     Tank* first = base.AddTank(0, 0, PanelWorld::side);
-    base.AddTank(100, 0, PanelWorld::side);
+    Tank* second = base.AddTank(100, 0, PanelWorld::side);
+    base.AddTank(200, 0, PanelWorld::side);
+    Tank* enemy = base.AddTank(300, 0, PanelWorld::side + 1);
     LossReport report;
-    report.Update(*base.world, PanelWorld::side, base.messages);
+    base.world->Tick(16);
+    report.Take(base.world->StepEvents(), PanelWorld::side, base.messages);
     EXPECT_TRUE(base.messages.Text().empty());
     first->armor->hitPoints = 0;
+    second->armor->hitPoints = 0;
+    enemy->armor->hitPoints = 0;
     base.world->Tick(16);
-    report.Update(*base.world, PanelWorld::side, base.messages);
-    EXPECT_EQ(base.messages.Text(), "1 " + Text("msg_units_lost"));
+    report.Take(base.world->StepEvents(), PanelWorld::side, base.messages);
+    EXPECT_EQ(base.messages.Text(), "2 " + Text("msg_units_lost"));
+    base.messages.Update(MessageLine::showMs);
+    base.world->Tick(16);
+    report.Take(base.world->StepEvents(), PanelWorld::side, base.messages);
+    EXPECT_TRUE(base.messages.Text().empty()) << "a loss is news once";
 }
 
 TEST(PlacementMessages, ARefusedPlaceIsToldOnceWhenItsReasonChangesButNotBeforeItIsJudged) {

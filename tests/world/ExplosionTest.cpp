@@ -29,7 +29,7 @@ protected:
         Turret(TurretType::Gun1, BulletType::GunBullet);
     }
     Explosion* Explode(float x, float y) {
-        return PlaceExplosion(*world, ExplosionType::ExplosionRocket, x, y);
+        return PlaceExplosion(*world, ExplosionType::ExplosionRocket, x, y, noSide);
     }
     Constants::ExplosionData& record;
 };

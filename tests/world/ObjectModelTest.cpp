@@ -2,10 +2,14 @@
 #include "TestRecords.h"
 #include "WorldTestObjects.h"
 #include "rules/ArmorData.h"
+#include "rules/TowerData.h"
 #include "rules/TurretData.h"
 #include "world/Debris.h"
+#include "world/DestroyAtEndOfStep.h"
 #include "world/Object.h"
+#include "world/Obstacle.h"
 #include "world/StatusBar.h"
+#include "world/Tower.h"
 #include "world/Turret.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +22,45 @@ TEST(HitPoints, BareChassisArmourStillCountsWithoutArmourPlating) {
     const Armor armor(ArmorType::NoArmor, 150);
     EXPECT_EQ(armor.maxHitPoints, 150);
     EXPECT_EQ(armor.hitPoints, 150);
+}
+
+// Every reader asks the object: a tank without its armour has no hit points at all, not 0 of them, so it
+// is destroyed, shows an empty bar and takes no damage, and destroying it on purpose still marks it.
+TEST(HitPoints, ATankThatLostItsArmourHasNoneForEveryReader) {
+    Tank* tank = WorldTest::MakeTank(0, 0, 1, 10, 80);
+    tank->armor->hitPoints = 20;
+    EXPECT_EQ(tank->Health()->current, 20);
+    EXPECT_EQ(tank->Health()->maximum, 80);
+    tank->armor.reset();
+    EXPECT_FALSE(tank->Health().has_value());
+    EXPECT_TRUE(tank->IsDestroyed());
+    EXPECT_EQ(tank->ArmorFraction(), 0);
+    Harm(*tank, 5);
+    Repair(*tank, 5);
+    EXPECT_FALSE(tank->Health().has_value());
+    DestroyAtEndOfStep(*tank);
+    EXPECT_TRUE(tank->doomed);
+    delete tank;
+}
+
+// A tower measures its hit points against its record's "armor", a building against "max_armor"; harm and
+// repair change what the rules read, and a repair stops at the maximum.
+TEST(HitPoints, TowersAndBuildingsMeasureAgainstTheirRecords) {
+    Constants::TowerData towerRecord;
+    towerRecord.armor = 400;
+    Tower tower(nullptr, TowerType::SurveilanceTower, 1, 0, &towerRecord);
+    Harm(tower, 100);
+    EXPECT_EQ(tower.hitPoints, 300);
+    EXPECT_FLOAT_EQ(tower.ArmorFraction(), 0.75f);
+    const auto record = WorldTest::BuildingRecord(200, 0, 0);
+    Building building(nullptr, BuildingType::Armory, 1, 0, &record);
+    Harm(building, 150);
+    Repair(building, 100);
+    EXPECT_EQ(building.Health()->current, 150);
+    Repair(building, 100);
+    EXPECT_EQ(building.hitPoints, 200);
+    Obstacle stone(ObstacleType::Stone, nullptr);
+    EXPECT_FALSE(stone.Health().has_value());
 }
 
 TEST(InfoBars, BuildingsShowNoAmmunition) {

@@ -2,10 +2,11 @@
 #include "tools/sector-clash-simulate/Census.h"
 
 #include "datafiles/SideNames.h"
-#include "tools/sector-clash-simulate/HitPoints.h"
+#include "world/Object.h"
 #include "world/World.h"
 
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 namespace simulate {
@@ -28,7 +29,8 @@ SideCensus CensusOfSide(Vorn::World& world, int side) {
         auto* count = tally; // clang 14 cannot capture a structured binding in a lambda
         ForEachObject(world, side, kind, [&](Vorn::Object& object) {
             ++*count;
-            census.hitPoints += HitPointsOf(object).value_or(0);
+            if (const std::optional<Vorn::HitPoints> health = object.Health())
+                census.hitPoints += health->current;
         });
     }
     return census;

@@ -3,7 +3,6 @@
 
 #include "datafiles/SideNames.h"
 #include "rules/TypeCatalogue.h"
-#include "tools/sector-clash-simulate/HitPoints.h"
 #include "tools/shared/JsonText.h"
 #include "world/Building.h"
 #include "world/ICallsign.h"
@@ -75,7 +74,8 @@ void AppendObject(std::string& out, int side, const Vorn::Object& object, const 
     out += ", \"radius\": ";
     AppendNumber(out, object.size);
     out += ", \"hp\": ";
-    AppendNumber(out, HitPointsOf(object));
+    const std::optional<Vorn::HitPoints> health = object.Health();
+    AppendNumber(out, health ? std::optional<double>(health->current) : std::nullopt);
     out += '}';
 }
 

@@ -218,9 +218,9 @@ bool RunOver(const Options& options, const Vorn::World& world, const Vorn::Level
 }
 
 void Simulate(const Options& options, Brisk::Node document) {
-    // Headless runs stay silent whatever audio the machine has.
+    // Headless runs never read the steps' events, so the level's beeps stay silent.
     Vorn::Battle battle =
-        Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish, nullptr, options.skirmishTanks);
+        Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish, options.skirmishTanks);
     Vorn::World& world = *battle.world;
     Vorn::Level& level = *battle.level;
     // Bounded, so that an hour's run measures the game's memory and not its own record.
