@@ -94,7 +94,9 @@ int Game::Frame(std::uint32_t elapsedMs) {
     }
     DrawMap();
     interface->Draw(world->sides);
-    DrawOverlay();
+    if (CountersShown())
+        DrawOverlay();
+    drawCounters.fill(0);
     if (finished)
         DrawOutcome(ReadOutcome(*world, *level), world->sides.playerSide, Zelt::configuration.screenWidth,
                     Zelt::configuration.screenHeight);
@@ -134,7 +136,14 @@ void Game::DrawMap() {
     glLineWidth(1.0f);
 }
 
-// The counters count what was drawn since they were last shown.
+// The settings say whether the developers' counters show; their key switches them the other way.
+bool Game::CountersShown() const {
+    const bool switched = Zelt::keyboard != nullptr &&
+                          Zelt::keyboard->ActionToggled(std::string(KeyActions::switchCounters));
+    return Zelt::configuration.countersShown != switched;
+}
+
+// The drawing counters count what the frame drew.
 void Game::DrawOverlay() {
     std::size_t units = 0;
     for (int side = 0; side < sideCount; ++side)
@@ -148,7 +157,6 @@ void Game::DrawOverlay() {
     const auto& c = drawCounters;
     font.PrintText(24, top - 100, "%08u %08u %08u %08u %08u %08u %08u %08u", c[0], c[1], c[2], c[3], c[4],
                    c[5], c[6], c[7]);
-    drawCounters.fill(0);
 }
 
 // The keys are taken every frame, so a press made while the battle runs does not act once it has ended.

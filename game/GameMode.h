@@ -56,6 +56,7 @@ private:
     void Step(std::uint32_t elapsedMs);
     void TakeButtons(int cursorX, int cursorY, float worldX, float worldY, bool overPanel);
     void DrawMap();
+    bool CountersShown() const;
     void DrawOverlay();
     int TakeOutcomeKeys(bool finished);
 

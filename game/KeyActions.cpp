@@ -14,6 +14,7 @@ namespace {
 std::vector<std::string_view> Gather() {
     namespace Overlay = OverlayNames;
     std::vector<std::string_view> actions = {switchFps,
+                                             switchCounters,
                                              pause,
                                              scrollLock,
                                              zoomIn,

@@ -10,6 +10,8 @@ namespace Vorn::KeyActions {
 
 // Toggles.
 inline constexpr std::string_view switchFps = "switch_fps";
+// The two lines of counters over the map (units, bullets, effects; what was drawn): for developers.
+inline constexpr std::string_view switchCounters = "switch_counters";
 inline constexpr std::string_view pause = "pause";
 inline constexpr std::string_view scrollLock = "scroll_lock";
 // The camera: held keys scroll and zoom, one press resets.

@@ -82,6 +82,8 @@ void ReadGame(const Brisk::Node& game) {
 
 void ReadInterface(const Brisk::Node& interface) {
     ReadFloat(interface.FindChild("scrolling_speed"), "horizontal", configuration.interfaceScrollX);
+    if (const Brisk::Node* counters = interface.FindChild("counters"))
+        ReadBool(*counters, "shown", configuration.countersShown);
 }
 
 } // namespace

@@ -25,6 +25,8 @@ struct Configuration {
     float zoomMax = 0.0f;
     std::string language;
     float interfaceScrollX = 0.0f;
+    // The developers' counters over the map, until their key switches them.
+    bool countersShown = false;
 };
 
 extern Configuration configuration;
