@@ -351,7 +351,7 @@ void MapOverlay::TakeKeyCommands() {
     if (stop) {
         for (Object* object : selection.Objects()) {
             if (auto* tank = dynamic_cast<Tank*>(object); tank != nullptr && tank->brain) {
-                tank->brain->waypoints.clear();
+                tank->brain->ClearWaypoints();
             }
         }
     }

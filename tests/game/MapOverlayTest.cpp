@@ -68,7 +68,7 @@ protected:
         overlay->PressAt(x, y, 0);
     }
     void Reveal(float x, float y, float r) { base.world->fog.RevealFog(x, y, r, player); }
-    static TankBrain::Waypoint Last(const Tank& tank) { return tank.brain->waypoints.back(); }
+    static TankBrain::Waypoint Last(const Tank& tank) { return tank.brain->Waypoints().back(); }
 
     WorldTest::BaseWorld base;
     Constants::FowData fow;
@@ -82,7 +82,7 @@ TEST_F(MapOverlayTest, GroundPressMovesTheSelectedTanksKeepingTheirShapeAsTheMod
     Tank* left = AddTank(-20, 0);
     Tank* right = AddTank(20, 10);
     LeftPress(500, 500);
-    EXPECT_TRUE(left->brain->waypoints.empty()) << "nothing selected: a press on the ground does nothing";
+    EXPECT_TRUE(left->brain->Waypoints().empty()) << "nothing selected: a press on the ground does nothing";
 
     overlay->Select({left, right});
     const struct {
@@ -100,7 +100,7 @@ TEST_F(MapOverlayTest, GroundPressMovesTheSelectedTanksKeepingTheirShapeAsTheMod
         EXPECT_FLOAT_EQ(Last(*left).y, 2000 - 5 * modifiers.spread);
         EXPECT_FLOAT_EQ(Last(*right).x, 1000 + 20 * modifiers.spread);
         EXPECT_FLOAT_EQ(Last(*right).y, 2000 + 5 * modifiers.spread);
-        EXPECT_EQ(left->brain->waypoints.size(), 1u) << "a plain move replaces the route";
+        EXPECT_EQ(left->brain->Waypoints().size(), 1u) << "a plain move replaces the route";
     }
 }
 
@@ -110,13 +110,13 @@ TEST_F(MapOverlayTest, QueuedMovesAppendAndMergeWithANearLastWaypoint) {
     LeftPress(1000, 0);
     controls->held = {"next_waypoint_mod"};
     LeftPress(1000, 1000);
-    ASSERT_EQ(tank->brain->waypoints.size(), 2u);
+    ASSERT_EQ(tank->brain->Waypoints().size(), 2u);
     LeftPress(1010, 1010);
-    ASSERT_EQ(tank->brain->waypoints.size(), 2u) << "within the collapse distance the last point is replaced";
+    ASSERT_EQ(tank->brain->Waypoints().size(), 2u) << "within the collapse distance the last point is replaced";
     EXPECT_FLOAT_EQ(Last(*tank).x, 1010);
     controls->held.clear();
     LeftPress(-500, 0);
-    EXPECT_EQ(tank->brain->waypoints.size(), 1u);
+    EXPECT_EQ(tank->brain->Waypoints().size(), 1u);
 }
 
 TEST_F(MapOverlayTest, AttackFiresInRangeDrivesOutOfRangeTanksAroundTheTargetAndLeavesFarTowers) {
@@ -131,7 +131,7 @@ TEST_F(MapOverlayTest, AttackFiresInRangeDrivesOutOfRangeTanksAroundTheTargetAnd
 
     EXPECT_EQ(near->turret->brain.Target(), target);
     EXPECT_EQ(far->turret->brain.Target(), nullptr);
-    ASSERT_EQ(far->brain->waypoints.size(), 1u);
+    ASSERT_EQ(far->brain->Waypoints().size(), 1u);
     const float offsetX = far->x - centreX;
     const float offsetY = far->y - centreY;
     const float ratio = far->turret->brain.range / std::hypot(offsetX, offsetY);
@@ -353,10 +353,10 @@ TEST_F(MapOverlayTest, GroupsStopAndRallyPointsFollowTheirKeys) {
     EXPECT_FLOAT_EQ(camera->CentreX(), 1000) << "a second recall in quick succession centres the view";
 
     LeftPress(-500, 0);
-    ASSERT_FALSE(a->brain->waypoints.empty());
+    ASSERT_FALSE(a->brain->Waypoints().empty());
     controls->presses["stop"] = 1;
     overlay->Update(16);
-    EXPECT_TRUE(a->brain->waypoints.empty());
+    EXPECT_TRUE(a->brain->Waypoints().empty());
 
     base.BuildingType(BuildingType::TankFactory);
     auto* factory = base.AddBuilding<TankFactory>(BuildingType::TankFactory, -200, -200, player);

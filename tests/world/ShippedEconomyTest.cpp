@@ -58,9 +58,9 @@ private:
             for (Object* object : cell)
                 tanks.push_back(static_cast<Tank*>(object));
         for (Tank* tank : tanks)
-            if (!tank->brain->waypoints.empty()) {
-                const auto point = tank->brain->waypoints.front();
-                tank->brain->waypoints.clear();
+            if (!tank->brain->Waypoints().empty()) {
+                const auto point = tank->brain->Waypoints().front();
+                tank->brain->ClearWaypoints();
                 world.RefileObject(tank, KindTank, point.x, point.y);
             }
     }

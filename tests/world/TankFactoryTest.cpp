@@ -106,9 +106,9 @@ TEST_F(Factory, TheNewTankLeavesAtTheMouthReadyAndHeadsForAFreeRallyPoint) {
     EXPECT_GT(tank->turret->brain.rangeMultiplier, 0.7f) << "and provoked";
     EXPECT_TRUE(factory->orders.empty());
     // With no enemy in sight it still clears the exit, straight ahead of it.
-    ASSERT_EQ(tank->brain->waypoints.size(), 1u);
-    EXPECT_GT(tank->brain->waypoints.front().x, 60 + 2 * tank->size);
-    EXPECT_NEAR(tank->brain->waypoints.front().y, 0, 1e-3);
+    ASSERT_EQ(tank->brain->Waypoints().size(), 1u);
+    EXPECT_GT(tank->brain->Waypoints().front().x, 60 + 2 * tank->size);
+    EXPECT_NEAR(tank->brain->Waypoints().front().y, 0, 1e-3);
 }
 
 TEST_F(Factory, ATankStoppingShortOfItsRallyPointStillLeavesTheExitFree) {
@@ -116,8 +116,8 @@ TEST_F(Factory, ATankStoppingShortOfItsRallyPointStillLeavesTheExitFree) {
     base.world->Tick(16);
     Tank* tank = FirstTankOnMap();
     ASSERT_NE(tank, nullptr);
-    ASSERT_EQ(tank->brain->waypoints.size(), 1u);
-    const auto& point = tank->brain->waypoints.front();
+    ASSERT_EQ(tank->brain->Waypoints().size(), 1u);
+    const auto& point = tank->brain->Waypoints().front();
     // Its brain drops the waypoint within its size; the next tank needs the exit clear by two sizes.
     const float stopsAt = std::hypot(point.x - 60, point.y) - tank->size;
     EXPECT_GE(stopsAt, 2 * tank->size);
@@ -132,7 +132,7 @@ TEST_F(Factory, TheRallyPointAvoidsWhatStandsAheadOfTheExit) {
     base.world->Tick(16);
     Tank* tank = FirstTankOnMap();
     ASSERT_NE(tank, nullptr);
-    const auto& point = tank->brain->waypoints.front();
+    const auto& point = tank->brain->Waypoints().front();
     EXPECT_TRUE(base.world->IsPlaceFree(point.x, point.y, tank->size, tank));
     EXPECT_GT(point.x, 60);
 }
@@ -143,9 +143,9 @@ TEST_F(Factory, APlayersRallyPointTakesNewTanksThereInsteadOfAheadOfTheExit) {
     base.world->Tick(16);
     Tank* tank = FirstTankOnMap();
     ASSERT_NE(tank, nullptr);
-    ASSERT_EQ(tank->brain->waypoints.size(), 1u);
-    EXPECT_FLOAT_EQ(tank->brain->waypoints.front().x, -400);
-    EXPECT_FLOAT_EQ(tank->brain->waypoints.front().y, 250);
+    ASSERT_EQ(tank->brain->Waypoints().size(), 1u);
+    EXPECT_FLOAT_EQ(tank->brain->Waypoints().front().x, -400);
+    EXPECT_FLOAT_EQ(tank->brain->Waypoints().front().y, 250);
 }
 
 TEST_F(Factory, ANewTankWithAnEnemyInSightHeadsForAPointAroundItself) {
@@ -159,9 +159,9 @@ TEST_F(Factory, ANewTankWithAnEnemyInSightHeadsForAPointAroundItself) {
     expected.Next(); // the share of the way to the enemy, for the waypoint that is replaced
     const double angle = 6.283185307179586 * expected.Next();
     const double distance = 300 * (0.25 * expected.Next() + 1.0 / 6.0);
-    ASSERT_EQ(tank->brain->waypoints.size(), 1u);
-    EXPECT_NEAR(tank->brain->waypoints.front().x, 60 + distance * std::sin(angle), 1e-3);
-    EXPECT_NEAR(tank->brain->waypoints.front().y, distance * std::cos(angle), 1e-3);
+    ASSERT_EQ(tank->brain->Waypoints().size(), 1u);
+    EXPECT_NEAR(tank->brain->Waypoints().front().x, 60 + distance * std::sin(angle), 1e-3);
+    EXPECT_NEAR(tank->brain->Waypoints().front().y, distance * std::cos(angle), 1e-3);
 }
 
 TEST_F(Factory, ABlockedExitHoldsTheTanksInOrderAndLetsOneOutPerStep) {
