@@ -343,12 +343,10 @@ void ToolbarPanel::FactoryClicks(TankFactory& factory) {
         panel.step = 2;
     } else if (Clicked(factoryToolbar, FactoryToolbar::setGroupButton)) {
         panel.step = 1;
-    } else if (Clicked(factoryToolbar, FactoryToolbar::cancelButton) && !factory.orders.empty()) {
-        // The tick may have finished the order the click was meant for; then the queue is checked anew.
-        factory.orders.pop_front();
-        factory.CancelProduction();
-    } else if (Clicked(factoryToolbar, FactoryToolbar::emptyButton) && factory.orders.size() > 1) {
-        factory.orders.erase(factory.orders.begin() + 1, factory.orders.end());
+    } else if (Clicked(factoryToolbar, FactoryToolbar::cancelButton)) {
+        factory.CancelRunningOrder();
+    } else if (Clicked(factoryToolbar, FactoryToolbar::emptyButton)) {
+        factory.EmptyQueueBehindFirst();
     }
 }
 
@@ -417,7 +415,7 @@ void ToolbarPanel::DesignClicks(TankFactory& factory) {
             if (Clicked(countToolbar, k)) {
                 const TankOrder design{chassis, static_cast<TurretType>(panel.turret), armor,
                                        panel.groupLetter};
-                factory.orders.insert(factory.orders.end(), CountToolbar::CountOf(k), design);
+                factory.QueueOrders(design, static_cast<std::size_t>(CountToolbar::CountOf(k)));
                 panel.step = 0;
                 return;
             }
@@ -433,8 +431,8 @@ void ToolbarPanel::EnableDesignButtons(const TankFactory& factory) {
     const FactoryPanelState& panel = factory.panelState;
     const auto chassis = static_cast<TankType>(panel.chassis);
     const auto armor = static_cast<ArmorType>(panel.armor);
-    factoryToolbar.SetEnabled(FactoryToolbar::cancelButton, !factory.orders.empty());
-    factoryToolbar.SetEnabled(FactoryToolbar::emptyButton, factory.orders.size() > 1);
+    factoryToolbar.SetEnabled(FactoryToolbar::cancelButton, !factory.Orders().empty());
+    factoryToolbar.SetEnabled(FactoryToolbar::emptyButton, factory.Orders().size() > 1);
     for (int k = 1; k < ArmorToolbar::buttonCount; ++k)
         armorToolbar.SetEnabled(k, Fits(chassis, ArmorToolbar::TypeOf(k)));
     armorToolbar.SetLoadLeft(MaxLoadOf(chassis));

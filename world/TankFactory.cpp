@@ -65,6 +65,22 @@ void TankFactory::StartNextOrder() {
     TurretSlot().StartProduction(order.turret);
 }
 
+void TankFactory::QueueOrders(const TankOrder& design, std::size_t count) {
+    orders.insert(orders.end(), count, design);
+}
+
+void TankFactory::CancelRunningOrder() {
+    if (orders.empty())
+        return;
+    orders.pop_front();
+    CancelProduction();
+}
+
+void TankFactory::EmptyQueueBehindFirst() {
+    if (orders.size() > 1)
+        orders.erase(orders.begin() + 1, orders.end());
+}
+
 void TankFactory::CancelProduction() {
     ChassisSlot().CancelProduction();
     ArmorSlot().CancelProduction();

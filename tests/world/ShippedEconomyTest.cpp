@@ -79,8 +79,7 @@ private:
             timeline.factory = world.Clock();
             factory = static_cast<TankFactory*>(building);
             for (int i = 0; i < 3; ++i)
-                factory->orders.push_back(
-                    {TankType::LightTank, TurretType::Gun1, ArmorType::LightArmor, 'a'});
+                factory->QueueOrders({TankType::LightTank, TurretType::Gun1, ArmorType::LightArmor, 'a'}, 1);
         }
     }
 
