@@ -5,7 +5,7 @@
 
 #include "game/ControlGroups.h"
 #include "game/OverlayControls.h"
-#include "game/PlacementCheck.h"
+#include "world/PlacementCheck.h"
 #include "game/SelectionList.h"
 #include "world/ObjectRef.h"
 

@@ -1,7 +1,7 @@
 // The main panel's controller.
 #include "interface/ToolbarPanel.h"
 
-#include "game/LevelObjects.h"
+#include "world/PlaceObjects.h"
 #include "game/OverlayNames.h"
 #include "graphics/FontStore.h"
 #include "interface/BuildInfoPanel.h"
