@@ -7,6 +7,7 @@
 #include "rules/BuildingData.h"
 #include "world/Angles.h"
 #include "world/ProductCatalogue.h"
+#include "world/ProductFamily.h"
 #include "world/Tank.h"
 #include "world/Turret.h"
 
@@ -134,6 +135,8 @@ void TankFactory::LetNextTankOut() {
         delete tank;
         return;
     }
+    world->Report({WorldEventKind::ProductionFinished, side, tank->x, tank->y,
+                   ProductDetail(ProductFamily::Tank, static_cast<int>(tank->type)), tank->Serial()});
     if (tank->turret)
         tank->turret->brain.Provoke();
     const float sight = record ? record->seeRange : 0;

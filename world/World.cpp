@@ -203,6 +203,7 @@ void World::Tick(unsigned elapsedMs) {
     RemoveFinishedEffects(lowerEffects);
     RemoveFinishedEffects(upperEffects);
     PayIncome(oldClock, clock);
+    sides.EndStep();
 }
 
 void World::UpdateObject(Object* object, ObjectKind kind, unsigned elapsedMs) {
