@@ -32,4 +32,10 @@ void CommandQueue::ApplyDue(World& world) {
     ++nextStep;
 }
 
+bool CommandQueue::IsWaitingFor(std::uint64_t serial) const {
+    return std::any_of(waiting.begin(), waiting.end(), [serial](const Command& command) {
+        return !command.units.empty() && command.units.front() == serial;
+    });
+}
+
 } // namespace Vorn

@@ -34,6 +34,9 @@ public:
     const std::vector<Command>& Applied() const { return applied; }
     // The commands waiting for their step.
     const std::deque<Command>& Waiting() const { return waiting; }
+    // Whether a waiting command names this object first (the producer of a production order): the panel
+    // showing that producer waits for it rather than ordering twice.
+    bool IsWaitingFor(std::uint64_t serial) const;
 
 private:
     std::uint32_t nextStep = 0;

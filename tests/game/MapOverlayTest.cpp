@@ -5,6 +5,7 @@
 #include "ai/TankBrain.h"
 #include "game/Camera.h"
 #include "game/OverlayNames.h"
+#include "interface/OrderIssuer.h"
 #include "rules/FowData.h"
 #include "rules/TankAIData.h"
 #include "shell/Configuration.h"
@@ -43,7 +44,7 @@ protected:
         camera = std::make_unique<Camera>(8192.0f, 8192.0f);
         auto fake = std::make_unique<FakeControls>();
         controls = fake.get();
-        overlay = std::make_unique<MapOverlay>(nullptr, base.world.get(), camera.get(), std::move(fake));
+        overlay = std::make_unique<MapOverlay>(nullptr, base.world.get(), camera.get(), orders, std::move(fake));
         overlay->SetPlayerSide(player);
     }
 
@@ -63,9 +64,11 @@ protected:
     void PointAt(float x, float y, bool leftDown = false) {
         controls->pointer = {static_cast<int>(400 + x), static_cast<int>(300 - y), leftDown, false};
     }
+    // A left press, and the start of the next step, which applies the orders it gave.
     void LeftPress(float x, float y) {
         PointAt(x, y, true);
         overlay->PressAt(x, y, 0);
+        commands.ApplyDue(*base.world);
     }
     void Reveal(float x, float y, float r) { base.world->fog.RevealFog(x, y, r, player); }
     static TankBrain::Waypoint Last(const Tank& tank) { return tank.brain->Waypoints().back(); }
@@ -75,6 +78,8 @@ protected:
     Constants::TankAIData& tankAI = base.records.Add<Constants::TankAIData>(Constants::ConstantId::TankAI);
     std::unique_ptr<Camera> camera;
     FakeControls* controls = nullptr;
+    CommandQueue commands;
+    OrderIssuer orders{commands};
     std::unique_ptr<MapOverlay> overlay;
 };
 
@@ -356,6 +361,7 @@ TEST_F(MapOverlayTest, GroupsStopAndRallyPointsFollowTheirKeys) {
     ASSERT_FALSE(a->brain->Waypoints().empty());
     controls->presses["stop"] = 1;
     overlay->Update(16);
+    commands.ApplyDue(*base.world);
     EXPECT_TRUE(a->brain->Waypoints().empty());
 
     base.BuildingType(BuildingType::TankFactory);
