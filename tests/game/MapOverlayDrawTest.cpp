@@ -34,7 +34,8 @@ protected:
         camera = std::make_unique<Camera>(4096.0f, 4096.0f);
         auto fake = std::make_unique<GameTest::FakeOverlayControls>();
         controls = fake.get();
-        overlay = std::make_unique<MapOverlay>(nullptr, base.world.get(), camera.get(), orders, std::move(fake));
+        overlay =
+            std::make_unique<MapOverlay>(nullptr, base.world.get(), camera.get(), orders, std::move(fake));
     }
     ~MapOverlayDraw() override { colourTable.Clear(); }
 

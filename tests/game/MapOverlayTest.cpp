@@ -44,7 +44,8 @@ protected:
         camera = std::make_unique<Camera>(8192.0f, 8192.0f);
         auto fake = std::make_unique<FakeControls>();
         controls = fake.get();
-        overlay = std::make_unique<MapOverlay>(nullptr, base.world.get(), camera.get(), orders, std::move(fake));
+        overlay =
+            std::make_unique<MapOverlay>(nullptr, base.world.get(), camera.get(), orders, std::move(fake));
         overlay->SetPlayerSide(player);
     }
 
@@ -117,7 +118,8 @@ TEST_F(MapOverlayTest, QueuedMovesAppendAndMergeWithANearLastWaypoint) {
     LeftPress(1000, 1000);
     ASSERT_EQ(tank->brain->Waypoints().size(), 2u);
     LeftPress(1010, 1010);
-    ASSERT_EQ(tank->brain->Waypoints().size(), 2u) << "within the collapse distance the last point is replaced";
+    ASSERT_EQ(tank->brain->Waypoints().size(), 2u)
+        << "within the collapse distance the last point is replaced";
     EXPECT_FLOAT_EQ(Last(*tank).x, 1010);
     controls->held.clear();
     LeftPress(-500, 0);
@@ -374,6 +376,39 @@ TEST_F(MapOverlayTest, GroupsStopAndRallyPointsFollowTheirKeys) {
     ASSERT_TRUE(factory->HasRallyPoint());
     EXPECT_FLOAT_EQ(factory->RallyX(), -300);
     EXPECT_FLOAT_EQ(factory->RallyY(), -100);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MapOverlayTest, APressIssuesItsOrderForTheNextStepAndChangesNothingBeforeThen) {
+    Tank* tank = AddTank(0, 0);
+    Tank* target = AddTank(0, 50, enemy);
+    overlay->Select({tank});
+    controls->held = {"next_waypoint_mod", "move_disperse_mod"};
+    PointAt(700, 0, true);
+    overlay->PressAt(700, 0, 0);
+    EXPECT_TRUE(tank->brain->Waypoints().empty()) << "input never edits a route itself";
+    ASSERT_EQ(commands.Waiting().size(), 1u);
+    const Command& move = commands.Waiting().front();
+    EXPECT_EQ(move.kind, CommandKind::Move);
+    EXPECT_EQ(move.side, player);
+    EXPECT_EQ(move.step, commands.NextStep());
+    EXPECT_EQ(move.units, std::vector<std::uint64_t>{tank->Serial()});
+    EXPECT_TRUE(move.queued);
+    EXPECT_FLOAT_EQ(move.spread, 2);
+
+    controls->held.clear();
+    PointAt(0, 50, true);
+    overlay->PressAt(0, 50, 0);
+    EXPECT_EQ(tank->turret->brain.Target(), nullptr);
+    ASSERT_EQ(commands.Waiting().size(), 2u);
+    EXPECT_EQ(commands.Waiting().back().kind, CommandKind::Attack);
+    EXPECT_EQ(commands.Waiting().back().target, target->Serial());
+    commands.ApplyDue(*base.world);
+    EXPECT_EQ(tank->turret->brain.Target(), target) << "the attack follows the move in the same step";
+    EXPECT_EQ(tank->brain->Waypoints().size(), 1u);
 }
 
 } // namespace
