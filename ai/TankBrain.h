@@ -8,6 +8,7 @@
 #include "ai/TankState.h"
 
 #include <deque>
+#include <utility>
 
 namespace Vorn {
 
@@ -45,6 +46,12 @@ public:
     void SetWaypoint(float x, float y);
     void AppendWaypoint(float x, float y);
     void PushFrontWaypoint(float x, float y);
+    // Drops the whole route: the tank brakes and holds where it comes to rest.
+    void ClearWaypoints() { waypoints.clear(); }
+    // The route becomes exactly these points, front first, none merged: a route taken up as it stood.
+    void RestoreRoute(std::deque<Waypoint> route) { waypoints = std::move(route); }
+    // The route, front first.
+    const std::deque<Waypoint>& Waypoints() const { return waypoints; }
     // The route as a line from the tank through every waypoint, with a dot at each. Needs GL; keeps the
     // caller's drawing state.
     void DrawWaypoints() const;
@@ -68,7 +75,6 @@ public:
     Tank* tank;
     TankState state = TankState::Inactive;
     const Constants::TankAIData* tankAIData;
-    std::deque<Waypoint> waypoints;
     float speedFraction = 0;
     // Whether the tank moved in this step at more than a crawl; its dust runs only then.
     bool movedFlag = false;
@@ -76,6 +82,9 @@ public:
     float sightBase;
 
 private:
+    // Only the operations above change it, so every order and reaction keeps the merging rule.
+    std::deque<Waypoint> waypoints;
+
     void RevealFog();
     // Turns the hull towards the next waypoint; true when it is near enough in line to accelerate.
     bool Steer(float dt);

@@ -27,6 +27,7 @@ namespace {
 struct Battle {
     Constants::FowData fow;
     std::unique_ptr<World> world;
+    CommandQueue commands;
     std::unique_ptr<Interface> ui;
 
     Battle() {
@@ -45,7 +46,7 @@ struct Battle {
                   static_cast<float>((index * 389) % 5000 - 2500), index % 8 == 0 ? 3 : 2, KindTank, 12);
         for (int index = 0; index < 40; ++index)
             Place(static_cast<float>(index * 150 - 3000), 2000, index % 2 == 0 ? 3 : 1, KindBuilding, 40);
-        ui = std::make_unique<Interface>(world.get(), nullptr);
+        ui = std::make_unique<Interface>(world.get(), nullptr, commands);
     }
     void Place(float x, float y, int side, ObjectKind kind, float size) {
         auto* object = new Object;

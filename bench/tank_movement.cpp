@@ -119,7 +119,7 @@ template <class Maker> void Drive(benchmark::State& state, Maker makeField) {
                 const auto* tank = static_cast<const Tank*>(object);
                 ++alive;
                 moving += tank->brain->movedFlag ? 1 : 0;
-                routed += tank->brain->waypoints.empty() ? 0 : 1;
+                routed += tank->brain->Waypoints().empty() ? 0 : 1;
             }
     state.counters["tanks_left"] = alive;
     state.counters["moving"] = moving;

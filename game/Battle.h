@@ -1,7 +1,8 @@
 // A new game's world: the level with its events, the skirmish tanks, and the player's side, set up the
-// same way for the game mode and for the headless simulator.
+// same way for the game mode and for the headless simulator, with the commands the game is given.
 #pragma once
 
+#include "command/CommandQueue.h"
 #include "datafiles/Node.h"
 #include "game/Level.h"
 
@@ -18,6 +19,8 @@ struct Battle {
     std::unique_ptr<World> world;
     // Owned by the world.
     Level* level = nullptr;
+    // Held apart so that the interface's order issuer can keep pointing at it while the battle moves.
+    std::unique_ptr<CommandQueue> commands = std::make_unique<CommandQueue>();
 };
 
 // Builds the world from the level document and attaches the level's events; runs the level's "start" event at once, so its objects stand before anything else; with

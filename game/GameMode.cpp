@@ -1,6 +1,7 @@
 // The game: builds a battle from the level, advances it every frame and draws it.
 #include "game/GameMode.h"
 
+#include "command/SimulationStep.h"
 #include "game/Battle.h"
 #include "game/Camera.h"
 #include "game/KeyActions.h"
@@ -65,9 +66,10 @@ void Game::BuildGame(Brisk::Node document) {
                                 static_cast<unsigned>(settings.screenHeight), true, skirmishTanks);
     level = battle.level;
     world = battle.world.release();
+    commands = std::move(battle.commands);
     camera = new Camera(world->Width(), world->Height());
     CentreOnHeadquarters(*camera, *world, playerSideOfBattle);
-    interface = new Interface(world, camera);
+    interface = new Interface(world, camera, *commands);
     interface->SetPlayerSide(playerSideOfBattle);
     cameraControl = CameraControl{};
     drawCounters.fill(0);
@@ -88,7 +90,10 @@ int Game::Frame(std::uint32_t elapsedMs) {
         TakeButtons(cursorX, cursorY, cursor.x, cursor.y, overPanel);
         // A finished level stands still: its outcome is what the player sees.
         if (!finished && !Zelt::keyboard->ActionToggled(std::string(KeyActions::pause)))
+        {
             Step(elapsedMs);
+            interface->AfterStep();
+        }
         interface->Update(elapsedMs);
         cameraControl.Update(*camera, *Zelt::mouse, *Zelt::keyboard, cursorX, cursorY, overPanel, elapsedMs);
     }
@@ -105,7 +110,7 @@ int Game::Frame(std::uint32_t elapsedMs) {
 
 void Game::Step(std::uint32_t elapsedMs) {
     const auto start = std::chrono::steady_clock::now();
-    world->Tick(elapsedMs);
+    StepSimulation(*world, *commands, elapsedMs);
     lastTickMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     // Read once, right after the step that raised them: a paused game shows no news twice.
     SoundBeeps(world->StepEvents(), platform::Beep);
@@ -196,6 +201,7 @@ void Game::TearDown() {
     camera = nullptr;
     delete world;
     world = nullptr;
+    commands.reset();
     level = nullptr;
     Constants::ReleaseConstants();
     drawingStore.Release();

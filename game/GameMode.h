@@ -2,10 +2,12 @@
 // finished, shows how it ended and plays it again or quits at the player's word.
 #pragma once
 
+#include "command/CommandQueue.h"
 #include "game/CameraControl.h"
 #include "shell/Mode.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -48,6 +50,8 @@ public:
     double LastTickMs() const { return lastTickMs; }
     // How many times the game was built since the program started.
     unsigned GamesBuilt() const { return gamesBuilt; }
+    // The running game's commands: those applied so far, in order, and those waiting for the next step.
+    const CommandQueue* Commands() const { return commands.get(); }
 
 private:
     bool Refuse(const std::string& reason);
@@ -62,6 +66,7 @@ private:
 
     CameraControl cameraControl;
     Level* level = nullptr;
+    std::unique_ptr<CommandQueue> commands;
     bool running = false;
     std::string refusal;
     std::uint64_t steps = 0;

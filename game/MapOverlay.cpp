@@ -1,13 +1,11 @@
 // The player's selection and orders on the map.
 #include "game/MapOverlay.h"
 
-#include "ai/TankBrain.h"
-#include "ai/TurretBrain.h"
 #include "game/Camera.h"
 #include "game/OverlayNames.h"
 #include "graphics/CursorSet.h"
 #include "graphics/DrawingStore.h"
-#include "random/Random.h"
+#include "interface/OrderIssuer.h"
 #include "shell/Configuration.h"
 #include "world/Building.h"
 #include "world/Tank.h"
@@ -41,12 +39,12 @@ bool SameUnitType(const Object& object, const Object& like) {
 
 } // namespace
 
-MapOverlay::MapOverlay(Interface* interface, World* world, Camera* camera)
-    : MapOverlay(interface, world, camera, std::make_unique<DeviceControls>(interface)) {}
+MapOverlay::MapOverlay(Interface* interface, World* world, Camera* camera, OrderIssuer& orders)
+    : MapOverlay(interface, world, camera, orders, std::make_unique<DeviceControls>(interface)) {}
 
-MapOverlay::MapOverlay(Interface* interface, World* world, Camera* camera,
+MapOverlay::MapOverlay(Interface* interface, World* world, Camera* camera, OrderIssuer& orders,
                        std::unique_ptr<OverlayControls> controls)
-    : interface(interface), world(world), camera(camera), controls(std::move(controls)),
+    : interface(interface), world(world), camera(camera), orders(orders), controls(std::move(controls)),
       screenWidth(Zelt::configuration.screenWidth), screenHeight(Zelt::configuration.screenHeight) {
     LoadDrawings();
 }
@@ -190,12 +188,12 @@ void MapOverlay::SelectSameTypeOnScreen(const Object& like) {
 }
 
 void MapOverlay::SetRallyPoints(float x, float y) {
-    for (Object* object : selection.Objects()) {
-        if (auto* factory = dynamic_cast<TankFactory*>(object);
-            factory != nullptr && factory->side == playerSide) {
-            factory->SetRallyPoint(x, y);
-        }
-    }
+    std::vector<Object*> factories;
+    for (Object* object : selection.Objects())
+        if (dynamic_cast<TankFactory*>(object) != nullptr && object->side == playerSide)
+            factories.push_back(object);
+    if (!factories.empty())
+        orders.Issue(RallyPointCommand(SerialsOf(factories), x, y));
 }
 
 // --- Queries.
@@ -252,58 +250,16 @@ void MapOverlay::MoveOrder(float x, float y, bool queue, float spread) {
     if (selection.Empty()) {
         return;
     }
-    float centreX = 0;
-    float centreY = 0;
-    SelectionCentre(centreX, centreY);
-    for (Object* object : selection.Objects()) {
-        auto* tank = dynamic_cast<Tank*>(object);
-        if (tank == nullptr || !tank->brain) {
-            continue;
-        }
-        const float pointX = x + spread * (tank->x - centreX);
-        const float pointY = y + spread * (tank->y - centreY);
-        if (queue) {
-            tank->brain->AppendWaypoint(pointX, pointY);
-        } else {
-            tank->brain->SetWaypoint(pointX, pointY);
-        }
-    }
+    orders.Issue(MoveCommand(SerialsOf(selection.Objects()), x, y, queue, spread));
 }
 
-// Units in range fire at once; tanks out of range close in to a ring around the target whose size is a
-// random share of their range over their distance from the group's centre, so the group surrounds it.
+// Who fires at once and who closes in is decided when the command is applied.
 void MapOverlay::AttackOrder(Object& target) {
     if (selection.Empty()) {
         return;
     }
     lastTarget = ObjectRef(&target);
-    float centreX = 0;
-    float centreY = 0;
-    SelectionCentre(centreX, centreY);
-    for (Object* object : selection.Objects()) {
-        auto* armed = dynamic_cast<ArmedObject*>(object);
-        if (armed == nullptr || !armed->turret) {
-            continue;
-        }
-        TurretBrain& brain = armed->turret->brain;
-        if (brain.IsInRange(target)) {
-            brain.Provoke();
-            brain.SetTarget(&target);
-            continue;
-        }
-        auto* tank = dynamic_cast<Tank*>(armed);
-        if (tank == nullptr || !tank->brain) {
-            continue;
-        }
-        const float offsetX = tank->x - centreX;
-        const float offsetY = tank->y - centreY;
-        const float distance = std::hypot(offsetX, offsetY);
-        const float range = brain.range;
-        const float share = distance > range
-                                ? static_cast<float>(randomGenerator.Next() * 0.5 + 0.25) * (range / distance)
-                                : 1.0f;
-        tank->brain->SetWaypoint(target.x + share * offsetX, target.y + share * offsetY);
-    }
+    orders.Issue(AttackCommand(SerialsOf(selection.Objects()), target.Serial()));
 }
 
 // --- Every frame.
@@ -348,12 +304,8 @@ void MapOverlay::TakeKeyCommands() {
     if (placing) {
         return;
     }
-    if (stop) {
-        for (Object* object : selection.Objects()) {
-            if (auto* tank = dynamic_cast<Tank*>(object); tank != nullptr && tank->brain) {
-                tank->brain->waypoints.clear();
-            }
-        }
+    if (stop && SelectionHasTank()) {
+        orders.Issue(StopCommand(SerialsOf(selection.Objects())));
     }
     if (stored >= 0) {
         groups.Store(stored, selection.References());

@@ -5,7 +5,7 @@
 
 #include "game/ControlGroups.h"
 #include "game/OverlayControls.h"
-#include "game/PlacementCheck.h"
+#include "world/PlacementCheck.h"
 #include "game/SelectionList.h"
 #include "world/ObjectRef.h"
 
@@ -20,6 +20,7 @@ class Camera;
 class Drawing;
 class Interface;
 class Object;
+class OrderIssuer;
 class Tank;
 class World;
 
@@ -31,8 +32,10 @@ public:
     static constexpr float dragThreshold = 4;
 
     // Reads the real devices; the drawings are looked up now, so the drawing store should be loaded.
-    MapOverlay(Interface* interface, World* world, Camera* camera);
-    MapOverlay(Interface* interface, World* world, Camera* camera, std::unique_ptr<OverlayControls> controls);
+    // The player's orders go out through `orders` as commands for the battle's next step.
+    MapOverlay(Interface* interface, World* world, Camera* camera, OrderIssuer& orders);
+    MapOverlay(Interface* interface, World* world, Camera* camera, OrderIssuer& orders,
+               std::unique_ptr<OverlayControls> controls);
     ~MapOverlay();
     MapOverlay(const MapOverlay&) = delete;
     MapOverlay& operator=(const MapOverlay&) = delete;
@@ -72,7 +75,7 @@ public:
     // The tank, else the tower, else the building whose circle widened by 1 holds the point.
     Object* PickObject(float x, float y) const;
 
-    // --- Orders to the selection.
+    // --- Orders to the selection, issued as commands.
     void MoveOrder(float x, float y, bool queue, float spread);
     void AttackOrder(Object& target);
 
@@ -116,6 +119,7 @@ private:
     Interface* interface;
     World* world;
     Camera* camera;
+    OrderIssuer& orders;
     int playerSide = 3;
     const Drawing* infoFrame = nullptr;
     const Drawing* buildingShadow = nullptr;

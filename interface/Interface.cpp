@@ -1,5 +1,6 @@
 // Everything drawn over the map: which panel is shown, updated, drawn and clicked.
 #include "interface/Interface.h"
+#include "interface/ProductionNews.h"
 
 #include "datafiles/DataArchive.h"
 #include "interface/ButtonIcons.h"
@@ -68,18 +69,18 @@ void StartAtPixelCentres() {
 
 } // namespace
 
-Interface::Interface(World* world, Camera* camera)
-    : Interface(world, camera, dataArchive.ReadDocument(InterfaceNames::interfaceFile)) {}
+Interface::Interface(World* world, Camera* camera, CommandQueue& commands)
+    : Interface(world, camera, commands, dataArchive.ReadDocument(InterfaceNames::interfaceFile)) {}
 
-Interface::Interface(World* world, Camera* camera, const Brisk::Node& layout)
+Interface::Interface(World* world, Camera* camera, CommandQueue& commands, const Brisk::Node& layout)
     : world(world), camera(camera), screenWidth(Zelt::configuration.screenWidth),
       screenHeight(Zelt::configuration.screenHeight), values(ValuesOf(layout)), mainPanel(mainPanelHeight),
       minimapPanel(MinimapTravel(values)),
       infoBoxPanel(static_cast<float>(values.ValueOf(InterfaceNames::infoboxSize))),
-      overlay(this, world, camera), panelLink(overlay), minimap(*this, *world, camera),
+      orders(commands), overlay(this, world, camera, orders), panelLink(overlay), minimap(*this, *world, camera),
       infoBox(*this, *world), iconsRendered(RenderIconsWhenWindowed(world->sides.playerSide)),
-      toolbars(*world, panelLink, messages, LayoutOf(values, screenWidth, screenHeight)),
-      statusStrip(*world, panelLink, messages, screenWidth), buildInfo(PositionsOf(values)) {
+      toolbars(*world, panelLink, messages, orders, LayoutOf(values, screenWidth, screenHeight)),
+      statusStrip(panelLink, messages, orders, screenWidth), buildInfo(PositionsOf(values)) {
     if (platform::GlContext::IsAnyCurrent()) {
         panelBand = std::make_unique<PanelBand>(screenWidth, static_cast<int>(mainPanelHeight));
         font.CreateDefault();
@@ -87,6 +88,10 @@ Interface::Interface(World* world, Camera* camera, const Brisk::Node& layout)
 }
 
 Interface::~Interface() = default;
+
+void Interface::AfterStep() {
+    TellProductionNews(world->StepEvents(), playerSide, messages);
+}
 
 void Interface::Update(unsigned elapsedMs) {
     PanelSwitches switches;

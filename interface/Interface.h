@@ -11,6 +11,7 @@
 #include "interface/LossReport.h"
 #include "interface/MessageLine.h"
 #include "interface/Minimap.h"
+#include "interface/OrderIssuer.h"
 #include "interface/OverlayPanelLink.h"
 #include "interface/PanelBand.h"
 #include "interface/SlidingPanel.h"
@@ -42,10 +43,11 @@ public:
     static constexpr float mainPanelHeight = 81.0f;
 
     // Reads "interface.xml" through the data archive. The screen size is the configuration's. The panel
-    // band, the default font and the minimap's texture are made only with a current GL context.
-    Interface(World* world, Camera* camera);
+    // band, the default font and the minimap's texture are made only with a current GL context. The
+    // player's orders become commands in `commands`, which must outlive the interface.
+    Interface(World* world, Camera* camera, CommandQueue& commands);
     // The same with the layout given as a document.
-    Interface(World* world, Camera* camera, const Brisk::Node& layout);
+    Interface(World* world, Camera* camera, CommandQueue& commands, const Brisk::Node& layout);
     ~Interface();
     Interface(const Interface&) = delete;
     Interface& operator=(const Interface&) = delete;
@@ -66,10 +68,13 @@ public:
     void MapPress(int x, int y, float worldX, float worldY, int button);
     // A click at a world point, as the minimap gives one.
     void MapClick(float worldX, float worldY, int button);
+    // After each step of the world: tells the player what the step reported about their production.
+    void AfterStep();
 
     int PlayerSide() const { return playerSide; }
     void SetPlayerSide(int side) {
         playerSide = side;
+        orders.SetSide(side);
         overlay.SetPlayerSide(side);
     }
     // Presses that reached the map, from the game mode or the minimap.
@@ -88,6 +93,7 @@ public:
     ToolbarPanel& Toolbars() { return toolbars; }
     StatusStrip& Status() { return statusStrip; }
     MessageLine& Messages() { return messages; }
+    OrderIssuer& Orders() { return orders; }
     // The player's energy and ammunition as the info box last worked them out.
     const SideTotals& Totals() const { return infoBox.Content().Totals(); }
 
@@ -106,6 +112,7 @@ private:
     SlidingPanel mainPanel;
     SlidingPanel minimapPanel;
     SlidingPanel infoBoxPanel;
+    OrderIssuer orders;
     MapOverlay overlay;
     OverlayPanelLink panelLink;
     MessageLine messages;

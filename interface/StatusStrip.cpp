@@ -6,8 +6,8 @@
 #include "interface/MessageLine.h"
 #include "interface/PanelOverlay.h"
 #include "interface/Toolbar.h"
-#include "world/DestroyAtEndOfStep.h"
-#include "world/World.h"
+#include "interface/OrderIssuer.h"
+#include "world/Object.h"
 
 #include <GL/gl.h>
 
@@ -37,8 +37,8 @@ ToolbarButton SmallButton(unsigned int texture, ButtonState state) {
 
 } // namespace
 
-StatusStrip::StatusStrip(World& world, PanelOverlay& overlay, MessageLine& messages, int screenWidth)
-    : world(world), overlay(overlay), messages(messages), screenWidth(screenWidth),
+StatusStrip::StatusStrip(PanelOverlay& overlay, MessageLine& messages, OrderIssuer& orders, int screenWidth)
+    : orders(orders), overlay(overlay), messages(messages), screenWidth(screenWidth),
       first(SmallButton(textureStore.FindTexture("particle"), ButtonState::Disabled)),
       second(SmallButton(IconTexture("destroy"), ButtonState::Disabled)),
       third(SmallButton(textureStore.FindTexture("particle"), ButtonState::Normal)) {}
@@ -79,11 +79,12 @@ bool StatusStrip::Click(int x, int y, int refuse) {
 }
 
 void StatusStrip::DestroySelection() {
-    const int player = world.sides.playerSide;
-    for (Object* object : overlay.Selection()) {
-        if (object->side == player)
-            DestroyAtEndOfStep(*object);
-    }
+    std::vector<Object*> own;
+    for (Object* object : overlay.Selection())
+        if (object->side == orders.Side())
+            own.push_back(object);
+    if (!own.empty())
+        orders.Issue(DestroyCommand(SerialsOf(own)));
 }
 
 void StatusStrip::Draw() const {

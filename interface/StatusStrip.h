@@ -8,15 +8,15 @@
 namespace Vorn {
 
 class MessageLine;
+class OrderIssuer;
 class PanelOverlay;
-class World;
 
 class StatusStrip {
 public:
     // How long the first click on "destroy" waits for the second.
     static constexpr unsigned confirmMs = 2000;
 
-    StatusStrip(World& world, PanelOverlay& overlay, MessageLine& messages, int screenWidth);
+    StatusStrip(PanelOverlay& overlay, MessageLine& messages, OrderIssuer& orders, int screenWidth);
 
     void Update(unsigned elapsedMs, const PanelPointer& pointer);
     // Needs a GL context.
@@ -31,12 +31,12 @@ public:
     bool Armed() const { return armedMs > 0; }
 
 private:
-    // Every selected tank, tower and building of the player's side dies at the end of the world's next
-    // step, even one that a repairer heals in that step.
+    // Every selected tank, tower and building of the player's side is ordered to die at the end of the
+    // world's next step, even one that a repairer heals in that step.
     void DestroySelection();
     bool Over(int left, int px, int py) const;
 
-    World& world;
+    OrderIssuer& orders;
     PanelOverlay& overlay;
     MessageLine& messages;
     int screenWidth;

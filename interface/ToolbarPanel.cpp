@@ -1,18 +1,17 @@
 // The main panel's controller.
 #include "interface/ToolbarPanel.h"
 
-#include "game/LevelObjects.h"
 #include "game/OverlayNames.h"
 #include "graphics/FontStore.h"
 #include "interface/BuildInfoPanel.h"
 #include "interface/MessageLine.h"
+#include "interface/OrderIssuer.h"
 #include "interface/PanelOverlay.h"
 #include "rules/CarrierLoad.h"
 #include "rules/ConstantsTable.h"
 #include "rules/PlaceableData.h"
 #include "rules/TypeCatalogue.h"
 #include "world/Armory.h"
-#include "world/CreateBuilding.h"
 #include "world/Defence.h"
 #include "world/HQ.h"
 #include "world/TankFactory.h"
@@ -79,7 +78,7 @@ bool IsTowerState(int state) {
 
 } // namespace
 
-ToolbarPanel::ToolbarPanel(World& world, PanelOverlay& overlay, MessageLine& messages,
+ToolbarPanel::ToolbarPanel(World& world, PanelOverlay& overlay, MessageLine& messages, OrderIssuer& orders,
                            const PanelLayout& layout)
     : hqToolbar(layout.ToolbarWidth(), layout.ToolbarX(), layout.ToolbarY()),
       placeToolbar(layout.ToolbarWidth(), layout.ToolbarX(), layout.ToolbarY()),
@@ -92,7 +91,7 @@ ToolbarPanel::ToolbarPanel(World& world, PanelOverlay& overlay, MessageLine& mes
       armorToolbar(layout.ToolbarWidth(), layout.ToolbarX(), layout.ToolbarY()),
       tankTurretToolbar(layout.ToolbarWidth(), layout.ToolbarX(), layout.ToolbarY()),
       countToolbar(layout.ToolbarWidth(), layout.ToolbarX(), layout.ToolbarY()), world(world),
-      overlay(overlay), messages(messages), layout(layout) {}
+      overlay(overlay), messages(messages), orders(orders), layout(layout) {}
 
 Building* ToolbarPanel::FirstSelectedBuilding() const {
     for (Object* object : overlay.Selection())
@@ -108,6 +107,13 @@ void ToolbarPanel::Update(unsigned elapsedMs, const PanelPointer& pointer) {
     // longer the one shown, nobody could receive the placed object.
     if (placingFor && (building == nullptr || !placingFor.Is(building)))
         StopPlacing();
+    // Until the building's last order is applied the panel shows it as it was, so that no click orders
+    // twice from a state the order is about to change.
+    if (building != nullptr && shown != nullptr && shown->Subject() == building &&
+        orders.Waits(building->Serial())) {
+        UpdateShown(elapsedMs, pointer);
+        return;
+    }
     shown = nullptr;
     order = OrderView{};
     if (auto* hq = dynamic_cast<HQ*>(building))
@@ -153,7 +159,7 @@ void ToolbarPanel::UpdateHq(HQ& hq) {
     auto& slot = hq.Slot();
     if (slot.active) {
         if (Clicked(placeToolbar, PlaceToolbar::cancelButton)) {
-            slot.CancelProduction();
+            orders.Issue(CancelOrderCommand(hq.Serial(), ProductFamily::Building));
             StopPlacing();
         } else if (Clicked(placeToolbar, PlaceToolbar::placeButton) && slot.IsComplete()) {
             const auto* rules = PlaceableOf(slot.type);
@@ -177,18 +183,13 @@ void ToolbarPanel::PlaceHqOrder(HQ& hq) {
     float y = 0;
     if (!hq.Slot().active || !TakePlacement(hq, x, y))
         return;
-    Building* building = CreateBuilding(&world, hq.Slot().type, hq.side, nextCallsign);
-    building->x = x;
-    building->y = y;
-    if (!world.InsertObject(building, KindBuilding))
-        delete building;
-    hq.Slot().Clear();
+    orders.Issue(PlaceCommand(hq.Serial(), ProductFamily::Building, x, y));
 }
 
 void ToolbarPanel::StartHqOrder(HQ& hq) {
     for (int i = 0; i < HqToolbar::buttonCount; ++i) {
         if (Clicked(hqToolbar, i)) {
-            hq.Slot().StartProduction(HqToolbar::TypeOf(i));
+            orders.Issue(BuildCommand(hq.Serial(), HqToolbar::TypeOf(i)));
             placeToolbar.SetEnabled(PlaceToolbar::placeButton, false);
             return;
         }
@@ -230,10 +231,10 @@ void ToolbarPanel::DefenceChoice(Defence& defence) {
         if (!Clicked(defencesToolbar, i))
             continue;
         if (i >= DefencesToolbar::firstObstacle)
-            defence.ObstacleSlot().StartProduction(static_cast<ObstacleType>(i - 4));
+            orders.Issue(BuildCommand(defence.Serial(), static_cast<ObstacleType>(i - 4)));
         else if (i >= DefencesToolbar::firstLandmine)
-            defence.LandmineSlot().StartProduction(
-                static_cast<LandmineType>(i - DefencesToolbar::firstLandmine));
+            orders.Issue(BuildCommand(defence.Serial(),
+                                      static_cast<LandmineType>(i - DefencesToolbar::firstLandmine)));
         defence.defenceState = i + 1;
         return;
     }
@@ -250,8 +251,7 @@ void ToolbarPanel::TowerTurretChoice(Defence& defence) {
         // Checked again here: the click was counted before the last tick.
         if (!Clicked(towerTurretToolbar, k) || !Fits(tower, TurretToolbar::TypeOf(k)))
             continue;
-        defence.TowerSlot().StartProduction(tower);
-        defence.TurretSlot().StartProduction(TurretToolbar::TypeOf(k));
+        orders.Issue(BuildCommand(defence.Serial(), tower, TurretToolbar::TypeOf(k)));
         state = 100 * state + k - 1;
         return;
     }
@@ -271,12 +271,10 @@ void ToolbarPanel::DefenceOrder(Defence& defence) {
         return;
     }
     if (Clicked(placeToolbar, PlaceToolbar::cancelButton)) {
-        if (tower)
-            defence.CancelTower();
-        else if (landmine)
-            defence.CancelLandmine();
-        else
-            defence.CancelObstacle();
+        const ProductFamily family = tower      ? ProductFamily::Tower
+                                     : landmine ? ProductFamily::Landmine
+                                                : ProductFamily::Obstacle;
+        orders.Issue(CancelOrderCommand(defence.Serial(), family));
         state /= 100;
         StopPlacing();
         return;
@@ -302,22 +300,10 @@ void ToolbarPanel::PlaceDefenceOrder(Defence& defence) {
     if (!TakePlacement(defence, x, y))
         return;
     int& state = defence.defenceState;
-    Placement placement;
-    placement.x = x;
-    placement.y = y;
-    placement.side = defence.side;
-    if (state == 4 || state == 5) {
-        PlaceLandmine(world, placement, defence.LandmineSlot().type);
-        defence.LandmineSlot().Clear();
-    } else if (state == 6 || state == 7) {
-        PlaceObstacle(world, placement, defence.ObstacleSlot().type, 1.0f);
-        defence.ObstacleSlot().Clear();
-    } else {
-        placement.number = static_cast<std::uint16_t>(world.sides[defence.side].nextTowerCallsign++);
-        PlaceTower(world, placement, defence.TowerSlot().type, defence.TurretSlot().type);
-        defence.TowerSlot().Clear();
-        defence.TurretSlot().Clear();
-    }
+    const ProductFamily family = state == 4 || state == 5   ? ProductFamily::Landmine
+                                 : state == 6 || state == 7 ? ProductFamily::Obstacle
+                                                            : ProductFamily::Tower;
+    orders.Issue(PlaceCommand(defence.Serial(), family, x, y));
     state = 0;
 }
 
@@ -343,12 +329,10 @@ void ToolbarPanel::FactoryClicks(TankFactory& factory) {
         panel.step = 2;
     } else if (Clicked(factoryToolbar, FactoryToolbar::setGroupButton)) {
         panel.step = 1;
-    } else if (Clicked(factoryToolbar, FactoryToolbar::cancelButton) && !factory.orders.empty()) {
-        // The tick may have finished the order the click was meant for; then the queue is checked anew.
-        factory.orders.pop_front();
-        factory.CancelProduction();
-    } else if (Clicked(factoryToolbar, FactoryToolbar::emptyButton) && factory.orders.size() > 1) {
-        factory.orders.erase(factory.orders.begin() + 1, factory.orders.end());
+    } else if (Clicked(factoryToolbar, FactoryToolbar::cancelButton)) {
+        orders.Issue(CancelOrderCommand(factory.Serial(), ProductFamily::Tank));
+    } else if (Clicked(factoryToolbar, FactoryToolbar::emptyButton)) {
+        orders.Issue(EmptyQueueCommand(factory.Serial()));
     }
 }
 
@@ -417,7 +401,7 @@ void ToolbarPanel::DesignClicks(TankFactory& factory) {
             if (Clicked(countToolbar, k)) {
                 const TankOrder design{chassis, static_cast<TurretType>(panel.turret), armor,
                                        panel.groupLetter};
-                factory.orders.insert(factory.orders.end(), CountToolbar::CountOf(k), design);
+                orders.Issue(OrderTanksCommand(factory.Serial(), design, CountToolbar::CountOf(k)));
                 panel.step = 0;
                 return;
             }
@@ -433,8 +417,8 @@ void ToolbarPanel::EnableDesignButtons(const TankFactory& factory) {
     const FactoryPanelState& panel = factory.panelState;
     const auto chassis = static_cast<TankType>(panel.chassis);
     const auto armor = static_cast<ArmorType>(panel.armor);
-    factoryToolbar.SetEnabled(FactoryToolbar::cancelButton, !factory.orders.empty());
-    factoryToolbar.SetEnabled(FactoryToolbar::emptyButton, factory.orders.size() > 1);
+    factoryToolbar.SetEnabled(FactoryToolbar::cancelButton, !factory.Orders().empty());
+    factoryToolbar.SetEnabled(FactoryToolbar::emptyButton, factory.Orders().size() > 1);
     for (int k = 1; k < ArmorToolbar::buttonCount; ++k)
         armorToolbar.SetEnabled(k, Fits(chassis, ArmorToolbar::TypeOf(k)));
     armorToolbar.SetLoadLeft(MaxLoadOf(chassis));
@@ -453,7 +437,7 @@ void ToolbarPanel::UpdateArmory(Armory& armory) {
         const BulletType kind = ArmoryToolbar::KindOf(i);
         // Every click flips the line once.
         if (armoryToolbar.TakeClicks(i) % 2 == 1)
-            armory.SetProduction(kind, !armory.IsProducing(kind));
+            orders.Issue(ArmoryLineCommand(armory.Serial(), kind, !armory.IsProducing(kind)));
     }
     Show(armoryToolbar, armory);
 }
@@ -466,14 +450,6 @@ void ToolbarPanel::ShowOrder(Building& building, const OrderView& view) {
                            view.buildTimeMs);
     placeToolbar.SetEnabled(PlaceToolbar::placeButton, view.complete);
     Show(placeToolbar, building);
-    ReportMoney(building, !view.complete);
-    if (!reportedFor.Is(&building)) {
-        reportedFor = ObjectRef(&building);
-        completeReported = view.complete;
-    }
-    if (view.complete && !completeReported)
-        messages.Post(view.name + ": " + Text("msg_ready"));
-    completeReported = view.complete;
 }
 
 bool ToolbarPanel::StartPlacing(Building& building, float maxBaseDistance, float minEnemyDistance, float size,
@@ -520,13 +496,6 @@ void ToolbarPanel::ReportPlacement() {
         messages.Post(Text("msg_cannot_place") + ": " +
                       Text(std::string(reasons[static_cast<std::size_t>(status - 1)])));
     lastPlacementStatus = status;
-}
-
-void ToolbarPanel::ReportMoney(const Building& building, bool productionRunning) {
-    const bool broke = productionRunning && world.sides[building.side].money <= 9;
-    if (broke && !moneyReported)
-        messages.Post(Text("msg_no_money"));
-    moneyReported = broke;
 }
 
 // --- Drawing and clicks.

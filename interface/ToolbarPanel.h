@@ -1,6 +1,6 @@
 // The main panel's controller: shows the toolbar of the first selected building in the state that
-// building's panel was left in, turns the clicks its toolbars counted into orders on the building, hands
-// finished products to the map overlay for placing and creates what the player places.
+// building's panel was left in, turns the clicks its toolbars counted into commands for the building, hands
+// finished products to the map overlay for placing and orders what the player places to be placed.
 #pragma once
 
 #include "interface/MainPanel/ArmorToolbar.h"
@@ -26,6 +26,7 @@ class Building;
 class Defence;
 class HQ;
 class MessageLine;
+class OrderIssuer;
 class PanelOverlay;
 class TankFactory;
 class World;
@@ -35,7 +36,9 @@ public:
     // A defence building's state above this shows nothing.
     static constexpr int defenceStateLimit = 1000;
 
-    ToolbarPanel(World& world, PanelOverlay& overlay, MessageLine& messages, const PanelLayout& layout);
+    // The panel's orders go out through `orders` as commands for the battle's next step.
+    ToolbarPanel(World& world, PanelOverlay& overlay, MessageLine& messages, OrderIssuer& orders,
+                 const PanelLayout& layout);
 
     // The per-building logic for the first selected building, then the hover and scrolling of the
     // toolbars concerned.
@@ -93,13 +96,13 @@ private:
     bool TakePlacement(Building& building, float& x, float& y);
     void StopPlacing();
     void ReportPlacement();
-    void ReportMoney(const Building& building, bool productionRunning);
     void Show(Toolbar& toolbar, Building& building);
     void UpdateShown(unsigned elapsedMs, const PanelPointer& pointer);
 
     World& world;
     PanelOverlay& overlay;
     MessageLine& messages;
+    OrderIssuer& orders;
     PanelLayout layout;
     Toolbar* shown = nullptr;
     OrderView order;
@@ -108,9 +111,6 @@ private:
     ObjectRef placingFor;
     static constexpr int placementJustStarted = -2;
     int lastPlacementStatus = 0;
-    bool moneyReported = false;
-    bool completeReported = false;
-    ObjectRef reportedFor;
 };
 
 } // namespace Vorn

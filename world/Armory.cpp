@@ -1,5 +1,6 @@
 // An armory: ammunition production and the rearming of tanks.
 #include "world/Armory.h"
+#include "world/ProductFamily.h"
 
 #include "rules/ArmoryExtraData.h"
 #include "rules/BulletData.h"
@@ -89,6 +90,8 @@ void Armory::Produce(unsigned elapsedMs) {
         if (account.money >= price[kind]) {
             account.money -= price[kind];
             ++stock[kind];
+            world->Report({WorldEventKind::ProductionFinished, side, x, y,
+                           ProductDetail(ProductFamily::Ammunition, kind), Serial()});
         }
     }
 }

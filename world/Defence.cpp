@@ -2,6 +2,7 @@
 #include "world/Defence.h"
 
 #include "world/ProductCatalogue.h"
+#include "world/ProductFamily.h"
 
 namespace Vorn {
 
@@ -11,8 +12,14 @@ Defence::Defence(World* world, int side, std::uint16_t callsignNumber, const Con
       IBuildProgress<LandmineType>(world, side), IBuildProgress<ObstacleType>(world, side) {}
 
 void Defence::Update(unsigned elapsedMs) {
-    if (!world || !CheckPower())
+    if (!world)
         return;
+    if (CheckPower())
+        PayForOrders(elapsedMs);
+    AnnounceFinishedOrders();
+}
+
+void Defence::PayForOrders(unsigned elapsedMs) {
     // Read before the tower pays, so that the turret starts together with the tower.
     const bool turretMayAdvance = TowerSlot().LetsNextPartAdvance();
     if (TowerSlot().active)
@@ -23,6 +30,19 @@ void Defence::Update(unsigned elapsedMs) {
         LandmineSlot().PaymentStep(elapsedMs);
     if (ObstacleSlot().active)
         ObstacleSlot().PaymentStep(elapsedMs);
+}
+
+// A tower order is finished once its turret is too.
+void Defence::AnnounceFinishedOrders() {
+    const auto ready = [this](ProductFamily family, int type) {
+        TowerSlot().ReportAtProducer(WorldEventKind::ReadyToPlace, ProductDetail(family, type));
+    };
+    if (TurretSlot().IsComplete() && TowerSlot().TakeReady())
+        ready(ProductFamily::Tower, static_cast<int>(TowerSlot().type));
+    if (LandmineSlot().TakeReady())
+        ready(ProductFamily::Landmine, static_cast<int>(LandmineSlot().type));
+    if (ObstacleSlot().TakeReady())
+        ready(ProductFamily::Obstacle, static_cast<int>(ObstacleSlot().type));
 }
 
 void Defence::CancelTower() {

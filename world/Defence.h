@@ -15,8 +15,8 @@ public:
     Defence(World* world, int side, std::uint16_t callsignNumber, const Constants::BuildingData* record);
 
     // No smoke, no repair and no sight of its own: while powered it only pays for what it builds. A
-    // tower's turret waits for the tower once the tower is under way. Finished products wait in their
-    // slots until the main panel places them.
+    // tower's turret waits for the tower once the tower is under way. Finished products are announced
+    // (ReadyToPlace) and wait in their slots until they are placed.
     void Update(unsigned elapsedMs) override;
     // Cancelling an order gives back what it paid: a tower order is the tower and its turret.
     void CancelTower();
@@ -48,6 +48,10 @@ public:
 
     // What the defence's build panel has chosen; the panel gives the values their meaning.
     int defenceState = 0;
+
+private:
+    void PayForOrders(unsigned elapsedMs);
+    void AnnounceFinishedOrders();
 };
 
 } // namespace Vorn

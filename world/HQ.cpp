@@ -4,6 +4,7 @@
 #include "rules/ConstantsTable.h"
 #include "rules/HqExtraData.h"
 #include "world/ProductCatalogue.h"
+#include "world/ProductFamily.h"
 
 namespace Vorn {
 
@@ -13,8 +14,13 @@ HQ::HQ(World* world, Type type, int side, std::uint16_t callsignNumber, const Co
 
 void HQ::Update(unsigned elapsedMs) {
     Building::Update(elapsedMs);
-    if (world && powered && active)
+    if (!world)
+        return;
+    if (powered && active)
         PaymentStep(elapsedMs);
+    if (TakeReady())
+        ReportAtProducer(WorldEventKind::ReadyToPlace,
+                         ProductDetail(ProductFamily::Building, static_cast<int>(IBuildProgress::type)));
 }
 
 int HQ::Price(BuildingType product) const {

@@ -15,8 +15,8 @@ public:
     HQ(World* world, Type type, int side, std::uint16_t callsignNumber,
        const Constants::BuildingData* record);
 
-    // The base update, then, while powered, pays for the building under way. A finished building waits
-    // in its slot until the main panel places it and clears the slot.
+    // The base update, then, while powered, pays for the building under way. A finished building is
+    // announced (ReadyToPlace) and waits in its slot until it is placed.
     void Update(unsigned elapsedMs) override;
 
     int Price(BuildingType product) const override;

@@ -32,13 +32,17 @@ public:
         paid = 0;
         price = Price(product);
         buildTime = BuildTime(product);
+        readyTaken = false;
     }
 
     // Pays for dt more milliseconds of production when the side can afford the instalment. The price is
     // multiplied by the time in 64 bits and the time is capped at the build time: after a long stall for
-    // money the product never costs more than its price, and never less than what was already paid.
+    // money the product never costs more than its price, and never less than what was already paid. An
+    // instalment refused to a side at 9 or less reports that its money ran out, once until it recovers.
     void PaymentStep(unsigned dt) {
         SideRecord& account = world->sides[side];
+        if (!IsComplete())
+            account.productionWanting = true;
         std::uint64_t t = std::uint64_t{elapsed} + pending + dt;
         if (buildTime > 0)
             t = std::min<std::uint64_t>(t, static_cast<std::uint64_t>(buildTime));
@@ -49,15 +53,21 @@ public:
         pending = static_cast<unsigned>(
             std::min<std::uint64_t>(std::uint64_t{pending} + dt, std::numeric_limits<unsigned>::max()));
         const std::int64_t amount = target - paid;
-        if (amount != 0 && account.money >= amount) {
+        const bool refused = amount != 0 && account.money < amount;
+        if (amount != 0 && !refused) {
             account.money -= static_cast<int>(amount);
             paid = static_cast<int>(target);
             elapsed = static_cast<unsigned>(t);
             pending = 0;
         }
         // A side this poor forgets the time it waited.
-        if (account.money <= 9)
+        if (account.money <= 9) {
             pending = 0;
+            if (refused && !account.outOfMoney) {
+                account.outOfMoney = true;
+                ReportAtProducer(WorldEventKind::MoneyRunningOut, 0);
+            }
+        }
     }
 
     float Progress() const { return buildTime <= 0 ? 1.0f : static_cast<float>(elapsed) / buildTime; }
@@ -78,6 +88,27 @@ public:
         elapsed = 0;
         pending = 0;
         paid = 0;
+        readyTaken = false;
+    }
+    // True once per product: the first time it is asked while the slot holds its product finished.
+    bool TakeReady() {
+        if (!active || !IsComplete() || readyTaken)
+            return false;
+        readyTaken = true;
+        return true;
+    }
+    // Reports the event at the building the slot belongs to (every slot is a base of its building).
+    void ReportAtProducer(WorldEventKind kind, int detail) const {
+        WorldEvent event;
+        event.kind = kind;
+        event.side = side;
+        event.detail = detail;
+        if (const auto* producer = dynamic_cast<const Object*>(this)) {
+            event.x = producer->x;
+            event.y = producer->y;
+            event.subject = producer->Serial();
+        }
+        world->Report(event);
     }
 
     World* world;
@@ -91,6 +122,8 @@ public:
     int paid = 0;
     int price = 0;
     int buildTime = 1;
+    // Whether the finished product was announced.
+    bool readyTaken = false;
 };
 
 } // namespace Vorn

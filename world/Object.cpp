@@ -10,14 +10,11 @@
 namespace Vorn {
 
 namespace {
-// Serial 0 is never given out, so a default reference matches nothing.
-std::uint64_t nextSerial = 1;
-
 constexpr SideColour sideColours[7] = {{1, 1, 1}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1},
                                        {1, 1, 0}, {0, 1, 1}, {1, 0, 1}};
 } // namespace
 
-Object::Object() : serial(nextSerial++) {}
+Object::Object() = default;
 
 Object::~Object() = default;
 

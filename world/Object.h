@@ -12,8 +12,10 @@ class Drawing;
 class Tank;
 
 // Objects are owned by the world container that holds them and are deleted through the virtual destructor.
-// Every object gets a serial number at construction that no other object of the run shares; remembered
-// references compare it so that a new object at a freed object's address is never taken for the old one.
+// The world gives every object a serial number when it first files it, counting from 1 in each world, so
+// the same game played again gives every object the same serial: commands name units by it, and
+// remembered references compare it so that a new object at a freed object's address is never taken for
+// the old one. An object never filed keeps serial 0, which no reference of a filed object matches.
 class Object {
 public:
     Object();
@@ -49,7 +51,8 @@ public:
     bool doomed = false;
 
 private:
-    std::uint64_t serial;
+    friend class World;
+    std::uint64_t serial = 0;
 };
 
 // Takes the amount off the object's hit points, if it has any.

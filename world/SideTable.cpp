@@ -36,6 +36,14 @@ const SideRecord& SideTable::operator[](int side) const {
     return records[side];
 }
 
+void SideTable::EndStep() {
+    for (SideRecord& record : records) {
+        if (!record.productionWanting || record.money > 9)
+            record.outOfMoney = false;
+        record.productionWanting = false;
+    }
+}
+
 int SideOfName(const std::string& name) {
     for (int side = 0; side < sideCount; ++side)
         if (SameIgnoringCase(name, sideColourNames[side]))

@@ -18,6 +18,11 @@ struct SideRecord {
     int nextTankCallsign = 1;
     int nextTowerCallsign = 1;
     std::array<int, buildingTypeCount> nextBuildingCallsign{1, 1, 1, 1, 1, 1, 1, 1, 1};
+    // Production found waiting for money with the side at 9 or less, which is reported once: it clears at
+    // the end of a step in which the side has more or nothing of its production wanted money.
+    bool outOfMoney = false;
+    // Some unfinished production of the side wanted money in the current step.
+    bool productionWanting = false;
 };
 
 class SideTable {
@@ -28,6 +33,8 @@ public:
     // number cannot write outside the table.
     SideRecord& operator[](int side);
     const SideRecord& operator[](int side) const;
+    // At the end of a step: whether the sides are still out of money, for the next report.
+    void EndStep();
 
     World* world;
     int playerSide = 3;

@@ -7,6 +7,7 @@
 #include "rules/BuildingData.h"
 #include "world/Angles.h"
 #include "world/ProductCatalogue.h"
+#include "world/ProductFamily.h"
 #include "world/Tank.h"
 #include "world/Turret.h"
 
@@ -65,6 +66,22 @@ void TankFactory::StartNextOrder() {
     TurretSlot().StartProduction(order.turret);
 }
 
+void TankFactory::QueueOrders(const TankOrder& design, std::size_t count) {
+    orders.insert(orders.end(), count, design);
+}
+
+void TankFactory::CancelRunningOrder() {
+    if (orders.empty())
+        return;
+    orders.pop_front();
+    CancelProduction();
+}
+
+void TankFactory::EmptyQueueBehindFirst() {
+    if (orders.size() > 1)
+        orders.erase(orders.begin() + 1, orders.end());
+}
+
 void TankFactory::CancelProduction() {
     ChassisSlot().CancelProduction();
     ArmorSlot().CancelProduction();
@@ -118,6 +135,8 @@ void TankFactory::LetNextTankOut() {
         delete tank;
         return;
     }
+    world->Report({WorldEventKind::ProductionFinished, side, tank->x, tank->y,
+                   ProductDetail(ProductFamily::Tank, static_cast<int>(tank->type)), tank->Serial()});
     if (tank->turret)
         tank->turret->brain.Provoke();
     const float sight = record ? record->seeRange : 0;

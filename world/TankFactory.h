@@ -34,9 +34,16 @@ public:
     // The base update; while powered, pays for the parts, starts the next order and assembles a tank once
     // all three parts are done; powered or not, lets the first waiting tank out when its place is free.
     void Update(unsigned elapsedMs) override;
-    // Gives back what the running order's parts have paid and stops them. The order stays queued; the
-    // panel removes it.
-    void CancelProduction();
+
+    // --- The order queue; its front is the order under way.
+    const std::deque<TankOrder>& Orders() const { return orders; }
+    void QueueOrders(const TankOrder& design, std::size_t count);
+    // Drops the order under way and gives back what its parts have paid; nothing without an order.
+    void CancelRunningOrder();
+    // Drops every order behind the one under way.
+    void EmptyQueueBehindFirst();
+    // The finished tanks waiting for the exit to be free, the next one out first.
+    const std::deque<std::unique_ptr<Tank>>& WaitingAtExit() const { return exitQueue; }
 
     int Price(TankType product) const override;
     int BuildTime(TankType product) const override;
@@ -64,14 +71,16 @@ public:
     float RallyY() const { return rallyY; }
 
     FactoryPanelState panelState;
-    std::deque<TankOrder> orders;
-    std::deque<std::unique_ptr<Tank>> exitQueue;
 
 private:
+    std::deque<TankOrder> orders;
+    std::deque<std::unique_ptr<Tank>> exitQueue;
     bool hasRallyPoint = false;
     float rallyX = 0;
     float rallyY = 0;
 
+    // Gives back what the running order's parts have paid and stops them.
+    void CancelProduction();
     void PayForParts(unsigned elapsedMs);
     void StartNextOrder();
     void AssembleTank();

@@ -107,13 +107,16 @@ bool World::EraseObject(Object* object, ObjectKind kind) {
     return true;
 }
 
-void World::NoteFiled(const Object* object) {
-    ++filedSerials[object->Serial()];
+void World::NoteFiled(Object* object) {
+    if (object->serial == 0)
+        object->serial = nextSerial++;
+    Filed& filed = filedSerials.try_emplace(object->serial, Filed{object, 0}).first->second;
+    ++filed.count;
 }
 
 void World::NoteUnfiled(const Object* object) {
     const auto entry = filedSerials.find(object->Serial());
-    if (entry != filedSerials.end() && --entry->second <= 0)
+    if (entry != filedSerials.end() && --entry->second.count <= 0)
         filedSerials.erase(entry);
 }
 
@@ -174,9 +177,16 @@ template <typename T> void World::TakeSnapshot(SpatialMap<T>& map, std::vector<T
     }
 }
 
-void World::Tick(unsigned elapsedMs) {
+void World::BeginStep() {
     // Clearing keeps the list's capacity: a big battle's many events a step are not allocated anew.
     events.clear();
+    stepBegun = true;
+}
+
+void World::Tick(unsigned elapsedMs) {
+    if (!stepBegun)
+        events.clear();
+    stepBegun = false;
     const unsigned oldClock = clock;
     clock += elapsedMs;
     if (levelEvents)
@@ -194,6 +204,7 @@ void World::Tick(unsigned elapsedMs) {
     RemoveFinishedEffects(lowerEffects);
     RemoveFinishedEffects(upperEffects);
     PayIncome(oldClock, clock);
+    sides.EndStep();
 }
 
 void World::UpdateObject(Object* object, ObjectKind kind, unsigned elapsedMs) {

@@ -63,9 +63,10 @@ public:
     EffectMap& LowerEffects() { return lowerEffects; }
     EffectMap& UpperEffects() { return upperEffects; }
 
-    // Files the object at its own position in the container of its side and the kind. An object whose side
-    // is not 0..6 is refused (false) and stays the caller's. Its size must be set before: the kind's
-    // QueryReach grows to it here (or at its next refile).
+    // Files the object at its own position in the container of its side and the kind, giving it the
+    // world's next serial when it has none yet. An object whose side is not 0..6 is refused (false) and
+    // stays the caller's. Its size must be set before: the kind's QueryReach grows to it here (or at its
+    // next refile).
     bool InsertObject(Object* object, ObjectKind kind);
     // Takes the object out of the container of its side and the kind; false when it is not there.
     bool EraseObject(Object* object, ObjectKind kind);
@@ -93,11 +94,17 @@ public:
     // Whether the remembered object is still filed anywhere in the object containers; answered from the
     // table of filed serials, at once.
     bool ContainsAnywhere(const ObjectRef& object);
+    // The object of that serial while it is filed in an object container, else null; at once.
+    Object* FindBySerial(std::uint64_t serial) const;
     // The first object of the kind over all sides whose callsign has this letter and number.
     Object* FindByCallsign(const ICallsign& callsign, ObjectKind kind);
     bool IsPowered(const Building& building);
 
     // --- Per frame.
+    // Starts a step: the last step's events are dropped. What is done to the world between this and the
+    // Tick (the step's commands) reports into the step's events.
+    void BeginStep();
+    // Advances the world by one step; begins the step itself unless BeginStep has.
     void Tick(unsigned elapsedMs);
     // Draws the map's layers through the camera. Needs a GL context.
     void Draw(const WorldCamera& camera);
@@ -125,7 +132,7 @@ public:
 private:
     template <typename T, typename Unfile> static void DeleteAll(SpatialMap<T>& map, Unfile unfile);
     // The table behind ContainsAnywhere follows every way an object enters or leaves a container.
-    void NoteFiled(const Object* object);
+    void NoteFiled(Object* object);
     void NoteRadius(ObjectKind kind, float radius) {
         if (radius > queryReach[kind])
             queryReach[kind] = radius;
@@ -183,8 +190,16 @@ private:
     }();
     // CanMoveTo's cells, kept for their capacity.
     std::vector<const ObjectMap::Cell*> blockingCells;
-    // Serial of every object in the object containers, with how many containers hold it.
-    std::unordered_map<std::uint64_t, int> filedSerials;
+    struct Filed {
+        Object* object;
+        // How many containers hold it.
+        int count;
+    };
+    // Every object in the object containers by its serial.
+    std::unordered_map<std::uint64_t, Filed> filedSerials;
+    // The serial the next object filed for the first time gets; 0 is never given.
+    std::uint64_t nextSerial = 1;
+    bool stepBegun = false;
 };
 
 // The one world of the running game; set by the game mode while a game runs, null otherwise.

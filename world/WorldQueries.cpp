@@ -186,9 +186,15 @@ bool World::ContainsNear(float x, float y, float r, const ObjectRef& object) {
     return false;
 }
 
-// A serial names one object for the whole run, so a filed serial vouches for the remembered address too.
+// A serial names one object for the whole life of the world, so a filed serial vouches for the remembered
+// address too.
 bool World::ContainsAnywhere(const ObjectRef& object) {
     return object && filedSerials.contains(object.Serial());
+}
+
+Object* World::FindBySerial(std::uint64_t serial) const {
+    const auto entry = filedSerials.find(serial);
+    return entry == filedSerials.end() ? nullptr : entry->second.object;
 }
 
 namespace {

@@ -27,7 +27,7 @@ std::string FactoryToolbar::Tooltip(int index) const {
     const auto* factory = dynamic_cast<const TankFactory*>(subject);
     char queue[96] = "";
     if (factory != nullptr) {
-        std::snprintf(queue, sizeof queue, " (%zu %s, %s %c)", factory->orders.size(),
+        std::snprintf(queue, sizeof queue, " (%zu %s, %s %c)", factory->Orders().size(),
                       Text("tip_queued").c_str(), Text("tip_group").c_str(),
                       factory->panelState.groupLetter ? factory->panelState.groupLetter - 'a' + 'A' : '-');
     }

@@ -67,7 +67,7 @@ struct Order {
     Vorn::Tank* tank;
     float x, y;
     bool Arrived(float radius) const {
-        return tank->brain->waypoints.empty() && std::hypot(tank->x - x, tank->y - y) < radius;
+        return tank->brain->Waypoints().empty() && std::hypot(tank->x - x, tank->y - y) < radius;
     }
 };
 

@@ -119,7 +119,7 @@ TEST_F(TankDriving, RollsOutAfterTheLastWaypointAndHoldsOnlyOnceStopped) {
     tank->brain->SetWaypoint(0, 5); // reached at once
     tank->brain->speedFraction = 0.25f;
     tank->brain->Process(100);
-    EXPECT_TRUE(tank->brain->waypoints.empty());
+    EXPECT_TRUE(tank->brain->Waypoints().empty());
     EXPECT_EQ(tank->brain->state, TankState::Moving);
     EXPECT_GT(tank->y, 0);
     int steps = 0;
@@ -135,10 +135,10 @@ TEST_F(TankDriving, RollsOutAfterTheLastWaypointAndHoldsOnlyOnceStopped) {
 
 TEST_F(TankDriving, DropsEveryWaypointWithinItsSizeInOneStep) {
     Tank* tank = AddTank(0, 0);
-    tank->brain->waypoints = {{3, 0}, {0, 6}, {0, -9}, {0, 900}};
+    tank->brain->RestoreRoute({{3, 0}, {0, 6}, {0, -9}, {0, 900}});
     QuietStep(tank);
-    ASSERT_EQ(tank->brain->waypoints.size(), 1u);
-    EXPECT_EQ(tank->brain->waypoints.front().y, 900);
+    ASSERT_EQ(tank->brain->Waypoints().size(), 1u);
+    EXPECT_EQ(tank->brain->Waypoints().front().y, 900);
 }
 
 TEST_F(TankDriving, OccupiedWaypointIsDroppedOnlyOnceTheTankIsNearIt) {
@@ -146,37 +146,37 @@ TEST_F(TankDriving, OccupiedWaypointIsDroppedOnlyOnceTheTankIsNearIt) {
     Tank* far = AddTank(0, -100); // 200 away, beyond 4 sizes
     far->brain->SetWaypoint(0, 100);
     far->brain->Process(16);
-    EXPECT_EQ(far->brain->waypoints.size(), 1u);
+    EXPECT_EQ(far->brain->Waypoints().size(), 1u);
 
     Tank* near = AddTank(0, 65); // 35 away
     near->brain->SetWaypoint(0, 100);
     near->brain->Process(16);
-    EXPECT_TRUE(near->brain->waypoints.empty());
+    EXPECT_TRUE(near->brain->Waypoints().empty());
 
     Tank* free = AddTank(300, 65); // its waypoint is free
     free->brain->SetWaypoint(300, 100);
     free->brain->Process(16);
-    EXPECT_EQ(free->brain->waypoints.size(), 1u);
+    EXPECT_EQ(free->brain->Waypoints().size(), 1u);
 }
 
 TEST_F(TankDriving, RouteDoublingBackOnTheDrivenLegLosesTheWaypointsBeforeTheCrossing) {
     Tank* tank = AddTank(0, 0, 45);
-    auto& route = tank->brain->waypoints;
-    route = {{100, 100}, {100, 300}, {50, -50}, {50, -400}};
+    tank->brain->RestoreRoute({{100, 100}, {100, 300}, {50, -50}, {50, -400}});
+    const auto& route = tank->brain->Waypoints();
     tank->brain->Process(16);
     ASSERT_EQ(route.size(), 2u);
     EXPECT_EQ(route[0].x, 50);
     EXPECT_EQ(route[0].y, -50);
 
     Tank* onward = AddTank(1000, 0, 45);
-    onward->brain->waypoints = {{1100, 100}, {1100, 300}, {1300, 400}, {1300, 700}};
+    onward->brain->RestoreRoute({{1100, 100}, {1100, 300}, {1300, 400}, {1300, 700}});
     onward->brain->Process(16);
-    EXPECT_EQ(onward->brain->waypoints.size(), 4u);
+    EXPECT_EQ(onward->brain->Waypoints().size(), 4u);
 
     Tank* quiet = AddTank(2000, 0, 45); // shortening waits for a think
-    quiet->brain->waypoints = {{2100, 100}, {2100, 300}, {2050, -50}};
+    quiet->brain->RestoreRoute({{2100, 100}, {2100, 300}, {2050, -50}});
     QuietStep(quiet);
-    EXPECT_EQ(quiet->brain->waypoints.size(), 3u);
+    EXPECT_EQ(quiet->brain->Waypoints().size(), 3u);
 }
 
 TEST_F(TankDriving, WaypointsWithinCollapseDistanceMergeWithTheirNeighbour) {
@@ -184,22 +184,22 @@ TEST_F(TankDriving, WaypointsWithinCollapseDistanceMergeWithTheirNeighbour) {
     TankBrain& brain = *tank->brain;
     brain.AppendWaypoint(100, 100); // an empty queue takes it
     brain.AppendWaypoint(124, 100); // exactly the collapse distance: replaces
-    ASSERT_EQ(brain.waypoints.size(), 1u);
-    EXPECT_EQ(brain.waypoints.back().x, 124);
+    ASSERT_EQ(brain.Waypoints().size(), 1u);
+    EXPECT_EQ(brain.Waypoints().back().x, 124);
     brain.AppendWaypoint(149, 100);
-    ASSERT_EQ(brain.waypoints.size(), 2u);
+    ASSERT_EQ(brain.Waypoints().size(), 2u);
 
     brain.PushFrontWaypoint(110, 110); // near the front: replaces it
-    ASSERT_EQ(brain.waypoints.size(), 2u);
-    EXPECT_EQ(brain.waypoints.front().x, 110);
+    ASSERT_EQ(brain.Waypoints().size(), 2u);
+    EXPECT_EQ(brain.Waypoints().front().x, 110);
     brain.PushFrontWaypoint(0, 100);
-    ASSERT_EQ(brain.waypoints.size(), 3u);
-    EXPECT_EQ(brain.waypoints.front().x, 0);
-    EXPECT_EQ(brain.waypoints.back().x, 149);
+    ASSERT_EQ(brain.Waypoints().size(), 3u);
+    EXPECT_EQ(brain.Waypoints().front().x, 0);
+    EXPECT_EQ(brain.Waypoints().back().x, 149);
 
     brain.SetWaypoint(7, 8);
-    ASSERT_EQ(brain.waypoints.size(), 1u);
-    EXPECT_EQ(brain.waypoints.front().y, 8);
+    ASSERT_EQ(brain.Waypoints().size(), 1u);
+    EXPECT_EQ(brain.Waypoints().front().y, 8);
 }
 
 TEST_F(TankDriving, SlowThinksUncoverTheFogAroundTheTank) {

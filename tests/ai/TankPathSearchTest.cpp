@@ -46,16 +46,16 @@ TEST_F(TankPathSearch, BlockedTankStopsDeadAndGetsAFreeDetourAtItsNextThink) {
     Step(tank, 16, false);
     EXPECT_EQ(tank->brain->speedFraction, 0);
     EXPECT_EQ(tank->y, 0);
-    EXPECT_EQ(tank->brain->waypoints.size(), 1u);
+    EXPECT_EQ(tank->brain->Waypoints().size(), 1u);
 
     Step(tank, 100, true);
-    ASSERT_EQ(tank->brain->waypoints.size(), 2u);
-    const TankBrain::Waypoint detour = tank->brain->waypoints.front();
+    ASSERT_EQ(tank->brain->Waypoints().size(), 2u);
+    const TankBrain::Waypoint detour = tank->brain->Waypoints().front();
     EXPECT_TRUE(CanReach(tank, detour));
     const float distance = std::hypot(detour.x, detour.y);
     EXPECT_GE(distance, 30 - 0.01f); // 3 to 6 tank sizes
     EXPECT_LE(distance, 60 + 0.01f);
-    EXPECT_EQ(tank->brain->waypoints.back().y, 1000);
+    EXPECT_EQ(tank->brain->Waypoints().back().y, 1000);
 }
 
 TEST_F(TankPathSearch, StepCountsOfOneOrLessOrThatCannotBeMeantSearchNothing) {
@@ -70,7 +70,7 @@ TEST_F(TankPathSearch, StepCountsOfOneOrLessOrThatCannotBeMeantSearchNothing) {
         tank->brain->slowThinkCountdown = 1000;
         tank->brain->Process(100);
         EXPECT_EQ(tank->brain->speedFraction, 0) << steps;
-        EXPECT_EQ(tank->brain->waypoints.size(), 1u) << steps;
+        EXPECT_EQ(tank->brain->Waypoints().size(), 1u) << steps;
         EXPECT_EQ(DrawsSince(before), 0) << steps;
     }
 }
@@ -79,7 +79,7 @@ TEST_F(TankPathSearch, FruitlessSearchTriesEachAngleOnBothSidesAndHugeStepCounts
     Tank* tank = BoxedTank();
     Random before = randomGenerator;
     Step(tank, 16, true);
-    EXPECT_EQ(tank->brain->waypoints.size(), 1u);
+    EXPECT_EQ(tank->brain->Waypoints().size(), 1u);
     EXPECT_EQ(DrawsSince(before), 7 * 2 * 2); // 7 angles below a half turn, 2 sides, 2 draws each
 
     for (const float steps : {1e30f, std::numeric_limits<float>::infinity()}) {
@@ -89,7 +89,7 @@ TEST_F(TankPathSearch, FruitlessSearchTriesEachAngleOnBothSidesAndHugeStepCounts
         boxed->brain->SetWaypoint(2000, 1000);
         before = randomGenerator;
         Step(boxed, 16, true);
-        EXPECT_EQ(boxed->brain->waypoints.size(), 1u);
+        EXPECT_EQ(boxed->brain->Waypoints().size(), 1u);
         EXPECT_EQ(DrawsSince(before), (static_cast<int>(Constants::maxPathSearchSteps) - 1) * 2 * 2) << steps;
     }
 }
@@ -98,8 +98,8 @@ TEST_F(TankPathSearch, DetourNearTheFrontWaypointReplacesIt) {
     tankAI.waypointCollapseDst = 2000;
     Tank* tank = BlockedTank();
     Step(tank, 100, true);
-    ASSERT_EQ(tank->brain->waypoints.size(), 1u);
-    EXPECT_LT(tank->brain->waypoints.front().y, 100);
+    ASSERT_EQ(tank->brain->Waypoints().size(), 1u);
+    EXPECT_LT(tank->brain->Waypoints().front().y, 100);
 }
 
 TEST_F(TankPathSearch, FarWaypointBehindAnObstacleGetsADetourWhenTheTankSlowThinks) {
@@ -107,8 +107,8 @@ TEST_F(TankPathSearch, FarWaypointBehindAnObstacleGetsADetourWhenTheTankSlowThin
     AddObstacle(0, 80); // on the probe, half the search distance out
     tank->brain->SetWaypoint(0, 1000);
     tank->brain->Process(16);
-    ASSERT_EQ(tank->brain->waypoints.size(), 2u);
-    const TankBrain::Waypoint detour = tank->brain->waypoints.front();
+    ASSERT_EQ(tank->brain->Waypoints().size(), 2u);
+    const TankBrain::Waypoint detour = tank->brain->Waypoints().front();
     EXPECT_TRUE(CanReach(tank, detour));
     const float distance = std::hypot(detour.x, detour.y);
     EXPECT_GE(distance, 160.0f / 3 - 0.01f);
@@ -121,26 +121,26 @@ TEST_F(TankPathSearch, FarSearchSkipsNearWaypointsFreeWaysAndTanksNotUnderGas) {
     near->brain->SetWaypoint(0, 150); // within the search distance
     Random before = randomGenerator;
     near->brain->Process(16);
-    EXPECT_EQ(near->brain->waypoints.size(), 1u);
+    EXPECT_EQ(near->brain->Waypoints().size(), 1u);
 
     Tank* turning = AddTank(1000, 0, 180); // facing away from its waypoint
     AddObstacle(1000, 80);
     turning->brain->SetWaypoint(1000, 1000);
     turning->brain->Process(16);
-    EXPECT_EQ(turning->brain->waypoints.size(), 1u);
+    EXPECT_EQ(turning->brain->Waypoints().size(), 1u);
 
     Tank* free = AddTank(2000, 0, 0);
     free->brain->SetWaypoint(2000, 1000);
     free->brain->Process(16);
-    EXPECT_EQ(free->brain->waypoints.size(), 1u);
+    EXPECT_EQ(free->brain->Waypoints().size(), 1u);
     EXPECT_EQ(DrawsSince(before), 0);
 }
 
 TEST_F(TankPathSearch, ReachingAWaypointLooksAtTheWayToTheNextInTheSameStep) {
     Tank* tank = AddTank(0, 0, 0);
     AddObstacle(0, 80);
-    tank->brain->waypoints = {{0, 5}, {0, 1000}};
+    tank->brain->RestoreRoute({{0, 5}, {0, 1000}});
     Step(tank, 16, false); // neither a think nor a slow think of its own
-    ASSERT_EQ(tank->brain->waypoints.size(), 2u);
-    EXPECT_NE(tank->brain->waypoints.front().y, 1000);
+    ASSERT_EQ(tank->brain->Waypoints().size(), 2u);
+    EXPECT_NE(tank->brain->Waypoints().front().y, 1000);
 }

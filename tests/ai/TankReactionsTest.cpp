@@ -13,9 +13,9 @@ namespace {
 class TankReactions : public ::testing::Test, public DrivingWorld {
 protected:
     static TankBrain::Waypoint Only(const Tank* tank) {
-        EXPECT_EQ(tank->brain->waypoints.size(), 1u);
-        return tank->brain->waypoints.empty() ? TankBrain::Waypoint{NAN, NAN}
-                                              : tank->brain->waypoints.front();
+        EXPECT_EQ(tank->brain->Waypoints().size(), 1u);
+        return tank->brain->Waypoints().empty() ? TankBrain::Waypoint{NAN, NAN}
+                                              : tank->brain->Waypoints().front();
     }
     void Arm(Tank* tank) {
         turret.canShoot = 1;
@@ -95,8 +95,8 @@ TEST_F(TankReactions, LostTargetHuntsTheNearestOfFourPointsAroundAnEnemyBeyondCl
     const Random before = randomGenerator;
     close->brain->OnTargetLost();
     alone->brain->OnTargetLost();
-    EXPECT_TRUE(close->brain->waypoints.empty());
-    EXPECT_TRUE(alone->brain->waypoints.empty());
+    EXPECT_TRUE(close->brain->Waypoints().empty());
+    EXPECT_TRUE(alone->brain->Waypoints().empty());
     EXPECT_EQ(DrawsSince(before), 0);
 }
 

@@ -30,7 +30,7 @@ constexpr Pixel black{0, 0, 0};
 TEST_F(WaypointDrawing, LineRunsFromTheTankThroughEveryWaypointWithADotAtEach) {
     SKIP_WITHOUT_GL(window);
     Tank* tank = AddTank(40.5f, 60.5f);
-    tank->brain->waypoints = {{160.5f, 60.5f}, {160.5f, 180.5f}};
+    tank->brain->RestoreRoute({{160.5f, 60.5f}, {160.5f, 180.5f}});
     window.Clear();
     glColor3f(0, 0, 1);
     tank->brain->DrawWaypoints();

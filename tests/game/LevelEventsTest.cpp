@@ -263,11 +263,11 @@ TEST_F(LevelScript, OrderSelectsTheTanksOfOneSideAndGroup) {
     EXPECT_TRUE(TanksOfGroup(*world, 7, 'W').empty());
     // The order replaced the Red W tank's route and reached no other tank.
     const auto sentThere = [](const Tank& tank) {
-        return !tank.brain->waypoints.empty() && tank.brain->waypoints.back().x == -1500 &&
-               tank.brain->waypoints.back().y == 900;
+        return !tank.brain->Waypoints().empty() && tank.brain->Waypoints().back().x == -1500 &&
+               tank.brain->Waypoints().back().y == 900;
     };
     EXPECT_TRUE(sentThere(*group[0]));
-    EXPECT_EQ(group[0]->brain->waypoints.size(), 1u);
+    EXPECT_EQ(group[0]->brain->Waypoints().size(), 1u);
     const std::vector<Tank*> otherGroup = TanksOfGroup(*world, 1, 'V');
     const std::vector<Tank*> otherSide = TanksOfGroup(*world, 3, 'W');
     ASSERT_EQ(otherGroup.size(), 1u);

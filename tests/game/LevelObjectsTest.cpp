@@ -172,10 +172,10 @@ TEST_F(LevelObjects, AWaypointThatIsNotFiniteIsDroppedButTheTankIsMade) {
         for (Object* object : cell) {
             const auto* tank = static_cast<Tank*>(object);
             if (tank->number == 1) {
-                ASSERT_EQ(tank->brain->waypoints.size(), 1u);
-                EXPECT_FLOAT_EQ(tank->brain->waypoints.front().x, 300);
+                ASSERT_EQ(tank->brain->Waypoints().size(), 1u);
+                EXPECT_FLOAT_EQ(tank->brain->Waypoints().front().x, 300);
             } else {
-                EXPECT_TRUE(tank->brain->waypoints.empty()) << "tank " << tank->number;
+                EXPECT_TRUE(tank->brain->Waypoints().empty()) << "tank " << tank->number;
             }
         }
 }

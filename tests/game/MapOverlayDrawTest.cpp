@@ -2,6 +2,7 @@
 #include "datafiles/ColourTable.h"
 #include "game/Camera.h"
 #include "game/MapOverlay.h"
+#include "interface/OrderIssuer.h"
 #include "shell/Configuration.h"
 #include "tests/game/FakeOverlayControls.h"
 #include "tests/support/GlTestWindow.h"
@@ -33,7 +34,8 @@ protected:
         camera = std::make_unique<Camera>(4096.0f, 4096.0f);
         auto fake = std::make_unique<GameTest::FakeOverlayControls>();
         controls = fake.get();
-        overlay = std::make_unique<MapOverlay>(nullptr, base.world.get(), camera.get(), std::move(fake));
+        overlay =
+            std::make_unique<MapOverlay>(nullptr, base.world.get(), camera.get(), orders, std::move(fake));
     }
     ~MapOverlayDraw() override { colourTable.Clear(); }
 
@@ -52,6 +54,8 @@ protected:
     WorldTest::CombatWorld base;
     std::unique_ptr<Camera> camera;
     GameTest::FakeOverlayControls* controls = nullptr;
+    CommandQueue commands;
+    OrderIssuer orders{commands};
     std::unique_ptr<MapOverlay> overlay;
 };
 

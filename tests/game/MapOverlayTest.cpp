@@ -5,6 +5,7 @@
 #include "ai/TankBrain.h"
 #include "game/Camera.h"
 #include "game/OverlayNames.h"
+#include "interface/OrderIssuer.h"
 #include "rules/FowData.h"
 #include "rules/TankAIData.h"
 #include "shell/Configuration.h"
@@ -43,7 +44,8 @@ protected:
         camera = std::make_unique<Camera>(8192.0f, 8192.0f);
         auto fake = std::make_unique<FakeControls>();
         controls = fake.get();
-        overlay = std::make_unique<MapOverlay>(nullptr, base.world.get(), camera.get(), std::move(fake));
+        overlay =
+            std::make_unique<MapOverlay>(nullptr, base.world.get(), camera.get(), orders, std::move(fake));
         overlay->SetPlayerSide(player);
     }
 
@@ -63,18 +65,22 @@ protected:
     void PointAt(float x, float y, bool leftDown = false) {
         controls->pointer = {static_cast<int>(400 + x), static_cast<int>(300 - y), leftDown, false};
     }
+    // A left press, and the start of the next step, which applies the orders it gave.
     void LeftPress(float x, float y) {
         PointAt(x, y, true);
         overlay->PressAt(x, y, 0);
+        commands.ApplyDue(*base.world);
     }
     void Reveal(float x, float y, float r) { base.world->fog.RevealFog(x, y, r, player); }
-    static TankBrain::Waypoint Last(const Tank& tank) { return tank.brain->waypoints.back(); }
+    static TankBrain::Waypoint Last(const Tank& tank) { return tank.brain->Waypoints().back(); }
 
     WorldTest::BaseWorld base;
     Constants::FowData fow;
     Constants::TankAIData& tankAI = base.records.Add<Constants::TankAIData>(Constants::ConstantId::TankAI);
     std::unique_ptr<Camera> camera;
     FakeControls* controls = nullptr;
+    CommandQueue commands;
+    OrderIssuer orders{commands};
     std::unique_ptr<MapOverlay> overlay;
 };
 
@@ -82,7 +88,7 @@ TEST_F(MapOverlayTest, GroundPressMovesTheSelectedTanksKeepingTheirShapeAsTheMod
     Tank* left = AddTank(-20, 0);
     Tank* right = AddTank(20, 10);
     LeftPress(500, 500);
-    EXPECT_TRUE(left->brain->waypoints.empty()) << "nothing selected: a press on the ground does nothing";
+    EXPECT_TRUE(left->brain->Waypoints().empty()) << "nothing selected: a press on the ground does nothing";
 
     overlay->Select({left, right});
     const struct {
@@ -100,7 +106,7 @@ TEST_F(MapOverlayTest, GroundPressMovesTheSelectedTanksKeepingTheirShapeAsTheMod
         EXPECT_FLOAT_EQ(Last(*left).y, 2000 - 5 * modifiers.spread);
         EXPECT_FLOAT_EQ(Last(*right).x, 1000 + 20 * modifiers.spread);
         EXPECT_FLOAT_EQ(Last(*right).y, 2000 + 5 * modifiers.spread);
-        EXPECT_EQ(left->brain->waypoints.size(), 1u) << "a plain move replaces the route";
+        EXPECT_EQ(left->brain->Waypoints().size(), 1u) << "a plain move replaces the route";
     }
 }
 
@@ -110,13 +116,14 @@ TEST_F(MapOverlayTest, QueuedMovesAppendAndMergeWithANearLastWaypoint) {
     LeftPress(1000, 0);
     controls->held = {"next_waypoint_mod"};
     LeftPress(1000, 1000);
-    ASSERT_EQ(tank->brain->waypoints.size(), 2u);
+    ASSERT_EQ(tank->brain->Waypoints().size(), 2u);
     LeftPress(1010, 1010);
-    ASSERT_EQ(tank->brain->waypoints.size(), 2u) << "within the collapse distance the last point is replaced";
+    ASSERT_EQ(tank->brain->Waypoints().size(), 2u)
+        << "within the collapse distance the last point is replaced";
     EXPECT_FLOAT_EQ(Last(*tank).x, 1010);
     controls->held.clear();
     LeftPress(-500, 0);
-    EXPECT_EQ(tank->brain->waypoints.size(), 1u);
+    EXPECT_EQ(tank->brain->Waypoints().size(), 1u);
 }
 
 TEST_F(MapOverlayTest, AttackFiresInRangeDrivesOutOfRangeTanksAroundTheTargetAndLeavesFarTowers) {
@@ -131,7 +138,7 @@ TEST_F(MapOverlayTest, AttackFiresInRangeDrivesOutOfRangeTanksAroundTheTargetAnd
 
     EXPECT_EQ(near->turret->brain.Target(), target);
     EXPECT_EQ(far->turret->brain.Target(), nullptr);
-    ASSERT_EQ(far->brain->waypoints.size(), 1u);
+    ASSERT_EQ(far->brain->Waypoints().size(), 1u);
     const float offsetX = far->x - centreX;
     const float offsetY = far->y - centreY;
     const float ratio = far->turret->brain.range / std::hypot(offsetX, offsetY);
@@ -353,10 +360,11 @@ TEST_F(MapOverlayTest, GroupsStopAndRallyPointsFollowTheirKeys) {
     EXPECT_FLOAT_EQ(camera->CentreX(), 1000) << "a second recall in quick succession centres the view";
 
     LeftPress(-500, 0);
-    ASSERT_FALSE(a->brain->waypoints.empty());
+    ASSERT_FALSE(a->brain->Waypoints().empty());
     controls->presses["stop"] = 1;
     overlay->Update(16);
-    EXPECT_TRUE(a->brain->waypoints.empty());
+    commands.ApplyDue(*base.world);
+    EXPECT_TRUE(a->brain->Waypoints().empty());
 
     base.BuildingType(BuildingType::TankFactory);
     auto* factory = base.AddBuilding<TankFactory>(BuildingType::TankFactory, -200, -200, player);
@@ -368,6 +376,39 @@ TEST_F(MapOverlayTest, GroupsStopAndRallyPointsFollowTheirKeys) {
     ASSERT_TRUE(factory->HasRallyPoint());
     EXPECT_FLOAT_EQ(factory->RallyX(), -300);
     EXPECT_FLOAT_EQ(factory->RallyY(), -100);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MapOverlayTest, APressIssuesItsOrderForTheNextStepAndChangesNothingBeforeThen) {
+    Tank* tank = AddTank(0, 0);
+    Tank* target = AddTank(0, 50, enemy);
+    overlay->Select({tank});
+    controls->held = {"next_waypoint_mod", "move_disperse_mod"};
+    PointAt(700, 0, true);
+    overlay->PressAt(700, 0, 0);
+    EXPECT_TRUE(tank->brain->Waypoints().empty()) << "input never edits a route itself";
+    ASSERT_EQ(commands.Waiting().size(), 1u);
+    const Command& move = commands.Waiting().front();
+    EXPECT_EQ(move.kind, CommandKind::Move);
+    EXPECT_EQ(move.side, player);
+    EXPECT_EQ(move.step, commands.NextStep());
+    EXPECT_EQ(move.units, std::vector<std::uint64_t>{tank->Serial()});
+    EXPECT_TRUE(move.queued);
+    EXPECT_FLOAT_EQ(move.spread, 2);
+
+    controls->held.clear();
+    PointAt(0, 50, true);
+    overlay->PressAt(0, 50, 0);
+    EXPECT_EQ(tank->turret->brain.Target(), nullptr);
+    ASSERT_EQ(commands.Waiting().size(), 2u);
+    EXPECT_EQ(commands.Waiting().back().kind, CommandKind::Attack);
+    EXPECT_EQ(commands.Waiting().back().target, target->Serial());
+    commands.ApplyDue(*base.world);
+    EXPECT_EQ(tank->turret->brain.Target(), target) << "the attack follows the move in the same step";
+    EXPECT_EQ(tank->brain->Waypoints().size(), 1u);
 }
 
 } // namespace

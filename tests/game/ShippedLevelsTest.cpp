@@ -3,7 +3,7 @@
 
 #include "datafiles/DataArchive.h"
 #include "game/Battle.h"
-#include "game/PlacementCheck.h"
+#include "world/PlacementCheck.h"
 #include "rules/BuildingData.h"
 #include "rules/ConstantsTable.h"
 #include "rules/TypeCatalogue.h"

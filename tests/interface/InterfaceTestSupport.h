@@ -57,7 +57,7 @@ protected:
     }
     void MakeInterface(const std::string& layout) {
         ui.reset();
-        ui = std::make_unique<Vorn::Interface>(world.get(), camera.get(), Document(layout));
+        ui = std::make_unique<Vorn::Interface>(world.get(), camera.get(), commands, Document(layout));
     }
     // Files a plain object (one the world's tick leaves alone) of the kind and side.
     Vorn::Object* Place(float x, float y, int side, Vorn::ObjectKind kind, float size = 10) {
@@ -77,6 +77,7 @@ protected:
 
     Vorn::Constants::FowData fowRecord;
     std::unique_ptr<Vorn::World> world;
+    Vorn::CommandQueue commands;
     std::unique_ptr<Vorn::Camera> camera;
     std::unique_ptr<Vorn::Interface> ui;
 };

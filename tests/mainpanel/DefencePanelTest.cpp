@@ -2,6 +2,7 @@
 // that return to the choice before, and placing what is finished.
 #include "PanelWorld.h"
 #include "world/Defence.h"
+#include "world/HQ.h"
 #include "world/Landmine.h"
 #include "world/Obstacle.h"
 #include "world/Tower.h"
@@ -22,6 +23,8 @@ class DefencePanel : public ::testing::Test {
 protected:
     DefencePanel() {
         defence = base.AddBuilding<Defence>(BuildingType::Defense, 0, 0, PanelWorld::side);
+        // Products are put down within reach of a headquarters.
+        base.AddBuilding<HQ>(BuildingType::Base, -250, -250, PanelWorld::side);
         base.Select(defence);
         base.Update();
     }

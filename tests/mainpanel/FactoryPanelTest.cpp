@@ -35,7 +35,7 @@ protected:
     }
     void Queue(std::size_t n) {
         for (std::size_t i = 0; i < n; ++i)
-            factory->orders.push_back({TankType::ScoutTank, TurretType::Gun1, ArmorType::NoArmor, 0});
+            factory->QueueOrders({TankType::ScoutTank, TurretType::Gun1, ArmorType::NoArmor, 0}, 1);
     }
 
     PanelWorld base;
@@ -54,8 +54,8 @@ TEST_F(FactoryPanel, ChassisArmourTurretAndCountAppendThatManyOrdersOfTheDesign)
     EXPECT_EQ(factory->panelState.step, 5);
     EXPECT_EQ(base.panel.Shown(), &base.panel.countToolbar);
     base.Press(3); // three tanks
-    ASSERT_EQ(factory->orders.size(), 3u);
-    for (const TankOrder& order : factory->orders) {
+    ASSERT_EQ(factory->Orders().size(), 3u);
+    for (const TankOrder& order : factory->Orders()) {
         EXPECT_EQ(order.chassis, TankType::ScoutTank);
         EXPECT_EQ(order.armor, ArmorType::LightArmor);
         EXPECT_EQ(order.turret, TurretType::Gun1);
@@ -68,7 +68,7 @@ TEST_F(FactoryPanel, ChassisArmourTurretAndCountAppendThatManyOrdersOfTheDesign)
 TEST_F(FactoryPanel, ChoosingAThousandAppendsAThousandOrdersAtOnce) {
     Design(scout, noArmor, gun1);
     base.Press(count1000);
-    EXPECT_EQ(factory->orders.size(), 1000u);
+    EXPECT_EQ(factory->Orders().size(), 1000u);
 }
 
 TEST_F(FactoryPanel, BackButtonsStepBackOneChoice) {
@@ -81,7 +81,7 @@ TEST_F(FactoryPanel, BackButtonsStepBackOneChoice) {
     EXPECT_EQ(factory->panelState.step, 2);
     base.Press(ChasisToolbar::backButton);
     EXPECT_EQ(factory->panelState.step, 0);
-    EXPECT_TRUE(factory->orders.empty());
+    EXPECT_TRUE(factory->Orders().empty());
 }
 
 TEST_F(FactoryPanel, PartsTooHeavyForTheChassisAreDisabledAndCannotBeChosen) {
@@ -125,7 +125,7 @@ TEST_F(FactoryPanel, CancelAndEmptyAreEnabledByTheQueue) {
     Queue(2);
     base.Update();
     base.Press(FactoryToolbar::emptyButton);
-    ASSERT_EQ(factory->orders.size(), 1u);
+    ASSERT_EQ(factory->Orders().size(), 1u);
 }
 
 TEST_F(FactoryPanel, CancelRemovesTheRunningOrderAndRefundsItsParts) {
@@ -134,7 +134,7 @@ TEST_F(FactoryPanel, CancelRemovesTheRunningOrderAndRefundsItsParts) {
     medium.buildTime = 10000;
     medium.maxLoad = 50;
     medium.size = 10;
-    factory->orders.push_back({TankType::MediumTank, TurretType::Gun1, ArmorType::NoArmor, 0});
+    factory->QueueOrders({TankType::MediumTank, TurretType::Gun1, ArmorType::NoArmor, 0}, 1);
     Queue(1);
     const int money = base.Money(PanelWorld::side);
     base.world->Tick(1000);
@@ -145,8 +145,8 @@ TEST_F(FactoryPanel, CancelRemovesTheRunningOrderAndRefundsItsParts) {
     base.ClickButton(FactoryToolbar::cancelButton);
     base.Update();
     EXPECT_EQ(base.Money(PanelWorld::side), money) << "every part's payments came back, once";
-    ASSERT_EQ(factory->orders.size(), 1u) << "two clicks in one frame cancel one order";
-    EXPECT_EQ(factory->orders.front().chassis, TankType::ScoutTank);
+    ASSERT_EQ(factory->Orders().size(), 1u) << "two clicks in one frame cancel one order";
+    EXPECT_EQ(factory->Orders().front().chassis, TankType::ScoutTank);
     EXPECT_FALSE(factory->ChassisSlot().active);
 }
 
@@ -154,10 +154,10 @@ TEST_F(FactoryPanel, ACancelForAnOrderTheTickFinishedFindsTheQueueEmptyAndDoesNo
     Queue(1);
     base.Update();
     base.ClickButton(FactoryToolbar::cancelButton);
-    factory->orders.clear(); // the tick delivered the tank before the panel's update
+    factory->CancelRunningOrder(); // the tick delivered the tank before the panel's update
     const int money = base.Money(PanelWorld::side);
     base.Update();
-    EXPECT_TRUE(factory->orders.empty());
+    EXPECT_TRUE(factory->Orders().empty());
     EXPECT_EQ(base.Money(PanelWorld::side), money);
     EXPECT_FALSE(base.panel.factoryToolbar.IsEnabled(FactoryToolbar::cancelButton));
 }

@@ -154,9 +154,11 @@ TEST_F(HeadquartersPanel, ANonLeftButtonIsRefusedAndNothingIsCounted) {
 TEST_F(HeadquartersPanel, RunningOutOfMoneyIsReported) {
     OrderPowerPlant();
     base.Money(PanelWorld::side) = 5;
-    base.world->Tick(100);
-    base.Update();
+    base.Tick(100);
     EXPECT_NE(base.messages.Text().find(Text("msg_no_money")), std::string::npos);
+    base.messages.Post("");
+    base.Tick(100);
+    EXPECT_TRUE(base.messages.Text().empty()) << "told once until the side has money again";
 }
 
 TEST_F(HeadquartersPanel, TheTooltipTellsThePriceAndWhyProductionWaits) {

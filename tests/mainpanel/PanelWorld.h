@@ -3,8 +3,11 @@
 #pragma once
 
 #include "../world/BaseWorld.h"
+#include "command/CommandQueue.h"
 #include "interface/MessageLine.h"
+#include "interface/OrderIssuer.h"
 #include "interface/PanelOverlay.h"
+#include "interface/ProductionNews.h"
 #include "interface/ToolbarPanel.h"
 #include "rules/ObstacleData.h"
 #include "world/Object.h"
@@ -93,12 +96,14 @@ public:
         for (auto type : {Vorn::LandmineType::SmallLandmine, Vorn::LandmineType::LargeLandmine}) {
             auto& mine = records.Add<Vorn::Constants::LandmineData>(type);
             mine.size = 8;
+            mine.maxBaseDistance = 700;
             mine.price = 30;
             mine.buildTime = 300;
         }
         for (auto type : {Vorn::ObstacleType::ConcreteBlock, Vorn::ObstacleType::AntitankBlock}) {
             auto& block = records.Add<Vorn::Constants::ObstacleData>(type);
             block.size = 10;
+            block.maxBaseDistance = 700;
             block.price = 20;
             block.buildTime = 200;
         }
@@ -112,10 +117,20 @@ public:
         records.Add<Vorn::Constants::ArmorData>(Vorn::ArmorType::HeavyArmor).weight = 30;
         world->sides.playerSide = side;
         Money(side) = 10000;
+        // The simulation judges a put-down again: the ground around the buildings is explored.
+        world->fog.Reset(side);
+        world->fog.RevealFog(0, 0, 12000, side);
     }
 
-    // One update of the panel, as the interface gives it after the world's tick.
-    void Update(unsigned elapsedMs = 16) { panel.Update(elapsedMs, {}); }
+    // One update of the panel, as the interface gives it after the world's tick; the commands it issued are
+    // applied as the next step begins, and the panel's next update shows what they did.
+    void Update(unsigned elapsedMs = 16) {
+        panel.Update(elapsedMs, {});
+        if (commands.Waiting().empty())
+            return;
+        commands.ApplyDue(*world);
+        panel.Update(0, {});
+    }
     // A left click at the centre of button index of the toolbar shown.
     bool ClickButton(int index) {
         Vorn::Toolbar* toolbar = panel.Shown();
@@ -131,10 +146,15 @@ public:
         Update();
     }
     void Select(Vorn::Object* object) { overlay.selection = {object}; }
+    // One step of the world, whose production news reach the message line as the interface passes them.
+    void Tick(unsigned elapsedMs) {
+        world->Tick(elapsedMs);
+        Vorn::TellProductionNews(world->StepEvents(), side, messages);
+    }
     // Ticks the world until the condition holds, at most the given time.
     template <class Condition> void TickUntil(Condition condition, unsigned limitMs = 20000) {
         for (unsigned t = 0; t < limitMs && !condition(); t += 100) {
-            world->Tick(100);
+            Tick(100);
             Update(100);
         }
     }
@@ -144,9 +164,11 @@ public:
 
     FakeOverlay overlay;
     Vorn::MessageLine messages;
+    Vorn::CommandQueue commands;
+    Vorn::OrderIssuer orders{commands};
     // A 1280-pixel screen with the shipped minimap: toolbars 865 wide from x 224.
     Vorn::PanelLayout layout{1280, 720, 200, 8};
-    Vorn::ToolbarPanel panel{*world, overlay, messages, layout};
+    Vorn::ToolbarPanel panel{*world, overlay, messages, orders, layout};
 };
 
 } // namespace PanelTest

@@ -1,6 +1,7 @@
 // The status strip: the destroy button's states, its two-click confirmation, and what it destroys.
 #include "interface/StatusStrip.h"
 #include "PanelWorld.h"
+#include "command/SimulationStep.h"
 #include "world/Armor.h"
 #include "world/Tank.h"
 #include "world/Tower.h"
@@ -32,7 +33,7 @@ protected:
     }
 
     PanelWorld base;
-    StatusStrip strip{*base.world, base.overlay, base.messages, screenWidth};
+    StatusStrip strip{base.overlay, base.messages, base.orders, screenWidth};
 };
 
 } // namespace
@@ -63,6 +64,7 @@ TEST_F(StatusButtons, DestroyingNeedsASecondClickWithinTwoSeconds) {
     EXPECT_GT(tank->armor->hitPoints, 0) << "too late: that click only asks again";
     Update(1000);
     ClickDestroy();
+    base.commands.ApplyDue(*base.world);
     EXPECT_LE(tank->armor->hitPoints, 0);
 }
 
@@ -76,7 +78,7 @@ TEST_F(StatusButtons, EverySelectedBuildingTankAndTowerOfThePlayerIsDestroyedBut
     ClickDestroy();
     ClickDestroy();
     EXPECT_GT(enemy->armor->hitPoints, 0);
-    base.world->Tick(16);
+    StepSimulation(*base.world, base.commands, 16);
     EXPECT_EQ(base.Count(KindTank), 0u);
     EXPECT_EQ(base.Count(KindBuilding), 0u);
     EXPECT_EQ(base.Count(KindTower), 0u);
@@ -92,7 +94,7 @@ TEST_F(StatusButtons, ADestroyedRepairerDiesThoughItHealsItselfInTheSameStep) {
     Update();
     ClickDestroy();
     ClickDestroy();
-    base.world->Tick(16);
+    StepSimulation(*base.world, base.commands, 16);
     EXPECT_EQ(base.Count(KindTank), 0u);
 }
 

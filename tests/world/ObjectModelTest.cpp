@@ -11,6 +11,7 @@
 #include "world/StatusBar.h"
 #include "world/Tower.h"
 #include "world/Turret.h"
+#include "world/World.h"
 
 #include <gtest/gtest.h>
 
@@ -110,8 +111,26 @@ TEST(SideColours, FollowTheSidesAndFallBackToWhite) {
     EXPECT_EQ(SideColourOf(7).green, 1);
 }
 
-TEST(Serials, EveryObjectGetsItsOwn) {
-    Debris first(1), second(1);
-    EXPECT_NE(first.Serial(), second.Serial());
-    EXPECT_NE(first.Serial(), 0u);
+// A game played again must name its units as before, whatever ran earlier in the process.
+TEST(Serials, EachWorldNumbersItsObjectsInTheOrderItFilesThem) {
+    const auto fileTwo = [](World& world) {
+        auto* first = new Debris(1);
+        auto* second = new Debris(1);
+        EXPECT_EQ(first->Serial(), 0u) << "not filed yet";
+        world.InsertObject(first, KindDebris);
+        world.InsertObject(second, KindDebris);
+        return std::pair{first, second};
+    };
+    World one(1000, 1000, 800, 600);
+    World two(1000, 1000, 800, 600);
+    const auto [a, b] = fileTwo(one);
+    const auto [c, d] = fileTwo(two);
+    EXPECT_NE(a->Serial(), b->Serial());
+    EXPECT_EQ(a->Serial(), c->Serial());
+    EXPECT_EQ(b->Serial(), d->Serial());
+    EXPECT_EQ(one.FindBySerial(b->Serial()), b);
+    one.EraseObject(b, KindDebris);
+    EXPECT_EQ(one.FindBySerial(b->Serial()), nullptr);
+    one.InsertObject(b, KindDebris);
+    EXPECT_EQ(one.FindBySerial(b->Serial()), b) << "filed again under its own serial";
 }

@@ -58,9 +58,9 @@ private:
             for (Object* object : cell)
                 tanks.push_back(static_cast<Tank*>(object));
         for (Tank* tank : tanks)
-            if (!tank->brain->waypoints.empty()) {
-                const auto point = tank->brain->waypoints.front();
-                tank->brain->waypoints.clear();
+            if (!tank->brain->Waypoints().empty()) {
+                const auto point = tank->brain->Waypoints().front();
+                tank->brain->ClearWaypoints();
                 world.RefileObject(tank, KindTank, point.x, point.y);
             }
     }
@@ -79,8 +79,7 @@ private:
             timeline.factory = world.Clock();
             factory = static_cast<TankFactory*>(building);
             for (int i = 0; i < 3; ++i)
-                factory->orders.push_back(
-                    {TankType::LightTank, TurretType::Gun1, ArmorType::LightArmor, 'a'});
+                factory->QueueOrders({TankType::LightTank, TurretType::Gun1, ArmorType::LightArmor, 'a'}, 1);
         }
     }
 

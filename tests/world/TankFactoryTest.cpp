@@ -45,10 +45,10 @@ protected:
     }
 
     void OrderLightTank(char letter = 0) {
-        factory->orders.push_back({TankType::LightTank, TurretType::Gun1, ArmorType::LightArmor, letter});
+        factory->QueueOrders({TankType::LightTank, TurretType::Gun1, ArmorType::LightArmor, letter}, 1);
     }
     void OrderFreeTank() {
-        factory->orders.push_back({TankType::ScoutTank, TurretType::Radar, ArmorType::NoArmor, 0});
+        factory->QueueOrders({TankType::ScoutTank, TurretType::Radar, ArmorType::NoArmor, 0}, 1);
     }
     std::size_t TanksOnMap() { return base.world->Objects(side, KindTank).Count(); }
     Tank* FirstTankOnMap() {
@@ -104,11 +104,11 @@ TEST_F(Factory, TheNewTankLeavesAtTheMouthReadyAndHeadsForAFreeRallyPoint) {
     EXPECT_EQ(base.world->sides[side].nextTankCallsign, 8);
     EXPECT_NE(tank->turret->brain.state, TurretState::Idle) << "its brain is on";
     EXPECT_GT(tank->turret->brain.rangeMultiplier, 0.7f) << "and provoked";
-    EXPECT_TRUE(factory->orders.empty());
+    EXPECT_TRUE(factory->Orders().empty());
     // With no enemy in sight it still clears the exit, straight ahead of it.
-    ASSERT_EQ(tank->brain->waypoints.size(), 1u);
-    EXPECT_GT(tank->brain->waypoints.front().x, 60 + 2 * tank->size);
-    EXPECT_NEAR(tank->brain->waypoints.front().y, 0, 1e-3);
+    ASSERT_EQ(tank->brain->Waypoints().size(), 1u);
+    EXPECT_GT(tank->brain->Waypoints().front().x, 60 + 2 * tank->size);
+    EXPECT_NEAR(tank->brain->Waypoints().front().y, 0, 1e-3);
 }
 
 TEST_F(Factory, ATankStoppingShortOfItsRallyPointStillLeavesTheExitFree) {
@@ -116,8 +116,8 @@ TEST_F(Factory, ATankStoppingShortOfItsRallyPointStillLeavesTheExitFree) {
     base.world->Tick(16);
     Tank* tank = FirstTankOnMap();
     ASSERT_NE(tank, nullptr);
-    ASSERT_EQ(tank->brain->waypoints.size(), 1u);
-    const auto& point = tank->brain->waypoints.front();
+    ASSERT_EQ(tank->brain->Waypoints().size(), 1u);
+    const auto& point = tank->brain->Waypoints().front();
     // Its brain drops the waypoint within its size; the next tank needs the exit clear by two sizes.
     const float stopsAt = std::hypot(point.x - 60, point.y) - tank->size;
     EXPECT_GE(stopsAt, 2 * tank->size);
@@ -132,7 +132,7 @@ TEST_F(Factory, TheRallyPointAvoidsWhatStandsAheadOfTheExit) {
     base.world->Tick(16);
     Tank* tank = FirstTankOnMap();
     ASSERT_NE(tank, nullptr);
-    const auto& point = tank->brain->waypoints.front();
+    const auto& point = tank->brain->Waypoints().front();
     EXPECT_TRUE(base.world->IsPlaceFree(point.x, point.y, tank->size, tank));
     EXPECT_GT(point.x, 60);
 }
@@ -143,9 +143,9 @@ TEST_F(Factory, APlayersRallyPointTakesNewTanksThereInsteadOfAheadOfTheExit) {
     base.world->Tick(16);
     Tank* tank = FirstTankOnMap();
     ASSERT_NE(tank, nullptr);
-    ASSERT_EQ(tank->brain->waypoints.size(), 1u);
-    EXPECT_FLOAT_EQ(tank->brain->waypoints.front().x, -400);
-    EXPECT_FLOAT_EQ(tank->brain->waypoints.front().y, 250);
+    ASSERT_EQ(tank->brain->Waypoints().size(), 1u);
+    EXPECT_FLOAT_EQ(tank->brain->Waypoints().front().x, -400);
+    EXPECT_FLOAT_EQ(tank->brain->Waypoints().front().y, 250);
 }
 
 TEST_F(Factory, ANewTankWithAnEnemyInSightHeadsForAPointAroundItself) {
@@ -159,9 +159,9 @@ TEST_F(Factory, ANewTankWithAnEnemyInSightHeadsForAPointAroundItself) {
     expected.Next(); // the share of the way to the enemy, for the waypoint that is replaced
     const double angle = 6.283185307179586 * expected.Next();
     const double distance = 300 * (0.25 * expected.Next() + 1.0 / 6.0);
-    ASSERT_EQ(tank->brain->waypoints.size(), 1u);
-    EXPECT_NEAR(tank->brain->waypoints.front().x, 60 + distance * std::sin(angle), 1e-3);
-    EXPECT_NEAR(tank->brain->waypoints.front().y, distance * std::cos(angle), 1e-3);
+    ASSERT_EQ(tank->brain->Waypoints().size(), 1u);
+    EXPECT_NEAR(tank->brain->Waypoints().front().x, 60 + distance * std::sin(angle), 1e-3);
+    EXPECT_NEAR(tank->brain->Waypoints().front().y, distance * std::cos(angle), 1e-3);
 }
 
 TEST_F(Factory, ABlockedExitHoldsTheTanksInOrderAndLetsOneOutPerStep) {
@@ -173,19 +173,19 @@ TEST_F(Factory, ABlockedExitHoldsTheTanksInOrderAndLetsOneOutPerStep) {
     OrderFreeTank();
     for (int step = 0; step < 4; ++step)
         base.world->Tick(16);
-    ASSERT_EQ(factory->exitQueue.size(), 2u);
+    ASSERT_EQ(factory->WaitingAtExit().size(), 2u);
     EXPECT_EQ(TanksOnMap(), 0u);
-    const Tank* first = factory->exitQueue.front().get();
+    const Tank* first = factory->WaitingAtExit().front().get();
     ASSERT_TRUE(base.world->EraseObject(rock, KindStatic));
     delete rock;
     base.world->Tick(16);
     EXPECT_EQ(TanksOnMap(), 1u);
     EXPECT_EQ(FirstTankOnMap(), first);
     base.world->Tick(16);
-    EXPECT_EQ(factory->exitQueue.size(), 1u) << "the second waits for the first to clear the exit";
+    EXPECT_EQ(factory->WaitingAtExit().size(), 1u) << "the second waits for the first to clear the exit";
     ASSERT_TRUE(base.world->RefileObject(FirstTankOnMap(), KindTank, 200, 200));
     base.world->Tick(16);
-    EXPECT_TRUE(factory->exitQueue.empty());
+    EXPECT_TRUE(factory->WaitingAtExit().empty());
     EXPECT_EQ(TanksOnMap(), 2u);
 }
 
@@ -194,19 +194,19 @@ TEST_F(Factory, CancellingRefundsWhatTheRunningOrderPaidAndNothingOfADeliveredOn
     for (int step = 0; step < 4; ++step)
         base.world->Tick(1000);
     ASSERT_EQ(base.Money(side), 10000 - 30 - 10 - 10);
-    factory->CancelProduction();
+    factory->CancelRunningOrder();
     EXPECT_EQ(base.Money(side), 10000);
     EXPECT_FALSE(factory->ChassisSlot().active || factory->ArmorSlot().active ||
                  factory->TurretSlot().active);
     EXPECT_EQ(factory->ChassisSlot().elapsed + factory->ArmorSlot().pending, 0u);
+    EXPECT_TRUE(factory->Orders().empty());
 
-    factory->orders.clear();
     OrderLightTank();
     for (int step = 0; step < 17; ++step)
         base.world->Tick(1000);
     ASSERT_EQ(TanksOnMap(), 1u);
     ASSERT_EQ(base.Money(side), 10000 - 180);
-    factory->CancelProduction();
+    factory->CancelRunningOrder();
     EXPECT_EQ(base.Money(side), 10000 - 180) << "the delivered tank's parts are paid for good";
 }
 
@@ -215,21 +215,28 @@ TEST_F(Factory, IdleInstantPartsMakeNoTank) {
     for (int step = 0; step < 10; ++step)
         base.world->Tick(100);
     EXPECT_EQ(TanksOnMap(), 1u);
-    EXPECT_TRUE(factory->exitQueue.empty());
+    EXPECT_TRUE(factory->WaitingAtExit().empty());
 }
 
 TEST_F(Factory, AnUnpoweredFactoryBuildsNothingButStillLetsTanksOut) {
+    // A rock at the exit keeps the first tank waiting while the factory still has power.
+    auto* rock = new Obstacle(ObstacleType::Stone, nullptr);
+    rock->x = 60;
+    rock->size = 10;
+    base.world->InsertObject(rock, KindStatic);
+    OrderFreeTank();
+    base.world->Tick(16);
+    base.world->Tick(16);
+    ASSERT_EQ(factory->WaitingAtExit().size(), 1u);
+    // No power plant stands within the range the factory now needs.
     base.BuildingType(BuildingType::TankFactory).powerPlantRange = 300;
-    auto* unpowered = base.AddBuilding<TankFactory>(BuildingType::TankFactory, 2000, 0, side);
-    unpowered->orders.push_back({TankType::LightTank, TurretType::Gun1, ArmorType::LightArmor, 0});
-    unpowered->exitQueue.push_back(std::make_unique<Tank>(base.world.get(), TankType::ScoutTank, side, 1,
-                                                          ArmorType::NoArmor, TurretType::Radar));
-    unpowered->exitQueue.back()->x = 2000;
-    unpowered->exitQueue.back()->y = 100;
+    OrderLightTank();
+    ASSERT_TRUE(base.world->EraseObject(rock, KindStatic));
+    delete rock;
     base.world->Tick(1000);
     base.world->Tick(1000);
-    EXPECT_FALSE(unpowered->ChassisSlot().active);
-    EXPECT_TRUE(unpowered->exitQueue.empty());
+    EXPECT_FALSE(factory->ChassisSlot().active);
+    EXPECT_TRUE(factory->WaitingAtExit().empty());
     EXPECT_EQ(TanksOnMap(), 1u);
 }
 
@@ -244,7 +251,7 @@ TEST_F(Factory, TanksWaitingAtTheExitDieWithTheFactory) {
     OrderFreeTank();
     base.world->Tick(16);
     base.world->Tick(16);
-    ASSERT_EQ(factory->exitQueue.size(), 2u);
+    ASSERT_EQ(factory->WaitingAtExit().size(), 2u);
     factory->hitPoints = 0;
     base.world->Tick(16);
     EXPECT_EQ(base.world->Objects(side, KindBuilding).Count(), 0u);

@@ -32,9 +32,9 @@ protected:
 
 TEST_F(WorldMembership, FilingErasingAndMovingKeepTheAnswer) {
     Tank* tank = MakeTank(100, 100, 2);
-    const ObjectRef ref(tank);
-    EXPECT_FALSE(world.ContainsAnywhere(ref)) << "made but not filed";
+    EXPECT_FALSE(world.ContainsAnywhere(ObjectRef(tank))) << "made but not filed";
     ASSERT_TRUE(world.InsertObject(tank, KindTank));
+    const ObjectRef ref(tank);
     EXPECT_TRUE(world.ContainsAnywhere(ref));
     ASSERT_TRUE(world.RefileObject(tank, KindTank, 3000, -2000));
     EXPECT_TRUE(world.ContainsAnywhere(ref)) << "moved to another cell";
@@ -54,12 +54,12 @@ TEST_F(WorldMembership, FilingErasingAndMovingKeepTheAnswer) {
 
 TEST_F(WorldMembership, TheTickForgetsTheDeadAndFilesTheirWrecks) {
     Tank* tank = MakeTank(100, 100, 2, 10, 0);
-    const ObjectRef ref(tank);
     auto* piece = new Debris(-1);
     piece->x = 700;
-    const ObjectRef pieceRef(piece);
     world.InsertObject(tank, KindTank);
     world.InsertObject(piece, KindDebris);
+    const ObjectRef ref(tank);
+    const ObjectRef pieceRef(piece);
     world.Tick(16);
     EXPECT_FALSE(world.ContainsAnywhere(ref)) << "destroyed";
     EXPECT_FALSE(world.ContainsAnywhere(pieceRef)) << "expired";

@@ -1,6 +1,7 @@
 // sector-clash-simulate: plays a level headless, in fixed steps of the real world, and prints what became of
 // it as one JSON line.
 #include "datafiles/DataArchive.h"
+#include "command/SimulationStep.h"
 #include "game/Battle.h"
 #include "game/Level.h"
 #include "game/LevelFile.h"
@@ -231,7 +232,7 @@ void Simulate(const Options& options, Brisk::Node document) {
         const unsigned clockBefore = world.Clock();
         const unsigned secondBefore = world.Clock() / 1000;
         const auto start = std::chrono::steady_clock::now();
-        world.Tick(options.stepMs);
+        Vorn::StepSimulation(world, *battle.commands, options.stepMs);
         tickMs.Add(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         ++steps;

@@ -1,6 +1,9 @@
 // The rules of a place for a new building or defence.
-#include "game/PlacementCheck.h"
+#include "world/PlacementCheck.h"
 
+#include "rules/ConstantsTable.h"
+#include "rules/PlaceableData.h"
+#include "rules/TypeCatalogue.h"
 #include "world/HQ.h"
 #include "world/Landmark.h"
 #include "world/World.h"
@@ -52,7 +55,31 @@ bool DepositWithin(World& world, int side, float x, float y, float r) {
 // More than this many own tanks around the place secure it.
 constexpr int securingTanks = 3;
 
+template <class Type> std::optional<PlacementRules> RulesOfRecord(Type type, int depositRequirement) {
+    const auto* record = Constants::constantsTable.Find<Constants::PlaceableData>(ConstantIdOf(type));
+    if (record == nullptr)
+        return std::nullopt;
+    return PlacementRules{record->maxBaseDistance, record->minEnemyDistance, record->size,
+                          record->areaMustBeSecured, depositRequirement};
+}
+
 } // namespace
+
+std::optional<PlacementRules> PlacementRulesOf(BuildingType type) {
+    return RulesOfRecord(type, type == BuildingType::Mine ? 0 : -1);
+}
+
+std::optional<PlacementRules> PlacementRulesOf(TowerType type) {
+    return RulesOfRecord(type, -1);
+}
+
+std::optional<PlacementRules> PlacementRulesOf(LandmineType type) {
+    return RulesOfRecord(type, -1);
+}
+
+std::optional<PlacementRules> PlacementRulesOf(ObstacleType type) {
+    return RulesOfRecord(type, -1);
+}
 
 PlacementStatus CheckPlacement(World& world, const PlacementRules& rules, int side, float x, float y) {
     PlacementStatus status = placementAllowed;

@@ -1,6 +1,10 @@
 // Whether a building or a defence may be placed at a point, and if not, why.
 #pragma once
 
+#include "rules/ObjectTypes.h"
+
+#include <optional>
+
 namespace Vorn {
 
 class World;
@@ -25,6 +29,13 @@ struct PlacementRules {
     // 0: a deposit must lie under the centre (mines); -1: none needed.
     int depositRequirement = -1;
 };
+
+// The rules of a product's own constants record: where it may stand and how large it is. A mine must
+// stand on a deposit. Nothing without a record: such a product cannot be placed.
+std::optional<PlacementRules> PlacementRulesOf(BuildingType type);
+std::optional<PlacementRules> PlacementRulesOf(TowerType type);
+std::optional<PlacementRules> PlacementRulesOf(LandmineType type);
+std::optional<PlacementRules> PlacementRulesOf(ObstacleType type);
 
 // The status of placing at (x, y) for the side. The first of fog, room, enemies and headquarters that
 // fails gives the status; a required secured area and a required deposit are judged after them and win.
