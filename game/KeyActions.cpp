@@ -16,6 +16,7 @@ std::vector<std::string_view> Gather() {
     std::vector<std::string_view> actions = {switchFps,
                                              pause,
                                              scrollLock,
+                                             mute,
                                              zoomIn,
                                              zoomOut,
                                              resetZoom,
