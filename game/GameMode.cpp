@@ -3,6 +3,7 @@
 
 #include "game/Battle.h"
 #include "game/Camera.h"
+#include "game/GameSounds.h"
 #include "game/KeyActions.h"
 #include "game/LevelFile.h"
 #include "game/Outcome.h"
@@ -92,6 +93,7 @@ int Game::Frame(std::uint32_t elapsedMs) {
         interface->Update(elapsedMs);
         cameraControl.Update(*camera, *Zelt::mouse, *Zelt::keyboard, cursorX, cursorY, overPanel, elapsedMs);
     }
+    HearFrame(*camera, *level, elapsedMs);
     DrawMap();
     interface->Draw(world->sides);
     DrawOverlay();
@@ -106,6 +108,7 @@ void Game::Step(std::uint32_t elapsedMs) {
     world->Tick(elapsedMs);
     lastTickMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     ++steps;
+    HearStep(*world);
 }
 
 // Over a panel the interface takes finished clicks; on the map every press counts at once.
@@ -178,6 +181,7 @@ void Game::TearDown() {
     if (!running)
         return;
     running = false;
+    StopHearing();
     ParticleSystem::drawnParticleCounter = nullptr;
     delete interface;
     interface = nullptr;
