@@ -49,6 +49,9 @@ void Loading::StartGame() {
 // The sound opens the audio device and renders "sounds.xml"; without a device the game goes on silently
 // and says so once. The game mode is gone by the time the window's releases run, so no voice outlives it.
 void Loading::StartSound() {
+    // A later game keeps the sound the first one opened: rendering it again would only delay the loading.
+    if (soundSystem)
+        return;
     std::string reason;
     soundSystem = SoundSystem::Start(soundStartOptions, reason);
     if (!soundSystem) {
