@@ -50,6 +50,7 @@ void SoundPlayer::Hear(int cue, bool placed, float x, float y) {
 
 void SoundPlayer::HearEvents(std::span<const WorldEvent> events, int playerSide,
                              const VisibilityTest& visible) {
+    eventsOffered += events.size();
     for (const WorldEvent& event : events) {
         if (event.kind == WorldEventKind::Beep)
             continue;

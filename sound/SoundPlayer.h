@@ -18,6 +18,7 @@
 #include "sound/SoundPlacement.h"
 #include "world/WorldEvent.h"
 
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <vector>
@@ -69,6 +70,9 @@ public:
     // The sum over the playing voices of volume times the peak still to come: what the limiter keeps below
     // the ceiling.
     float MixLoad() const;
+    // How many world events were handed to HearEvents since the player was made, heard or not: what the
+    // driver reports beside its recording, so a silent recording can tell a quiet battle from no events.
+    std::uint64_t EventsOffered() const { return eventsOffered; }
 
 private:
     struct Heard {
@@ -123,6 +127,7 @@ private:
     std::vector<double> lastPlayed;
     double clockMs = 0;
     float limiterGain = 1;
+    std::uint64_t eventsOffered = 0;
 };
 
 } // namespace Vorn
