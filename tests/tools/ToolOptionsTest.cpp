@@ -35,7 +35,7 @@ TEST(ToolOptions, EveryToolPrintsItsUsageOnHelpAndNamesAWrongOption) {
         EXPECT_EQ(wrong.output.rfind(program + ": unknown option \"--no-such-option\"\n", 0), 0u)
             << program << ": " << wrong.output;
     }
-    EXPECT_EQ(tools, 7);
+    EXPECT_EQ(tools, 8);
 }
 
 TEST(ToolOptions, TheDriverRefusesFramesAndIntervalsTheGameWouldNotPlay) {
