@@ -23,6 +23,8 @@ public:
     // Reads from another folder instead of "data/" (tools that are given a data folder); the game never
     // calls it.
     void SetFolder(const std::string& folder);
+    // The folder documents are read from, ending in "/" ("data/" for the game).
+    const std::string& Folder() const { return folder; }
 
     // What ReadDocument tells, once per file, when a file cannot be opened, or holds no element and no markup
     // at all (a file of comments alone is meant so): the loaders then keep their defaults, and the game says

@@ -4,6 +4,7 @@
 #include "command/SimulationStep.h"
 #include "game/Battle.h"
 #include "game/Camera.h"
+#include "game/GameSounds.h"
 #include "game/KeyActions.h"
 #include "game/LevelBeep.h"
 #include "game/LevelFile.h"
@@ -97,6 +98,7 @@ int Game::Frame(std::uint32_t elapsedMs) {
         interface->Update(elapsedMs);
         cameraControl.Update(*camera, *Zelt::mouse, *Zelt::keyboard, cursorX, cursorY, overPanel, elapsedMs);
     }
+    HearFrame(*camera, *level, elapsedMs);
     DrawMap();
     interface->Draw(world->sides);
     if (CountersShown())
@@ -116,6 +118,7 @@ void Game::Step(std::uint32_t elapsedMs) {
     SoundBeeps(world->StepEvents(), platform::Beep);
     interface->TakeEvents(world->StepEvents());
     ++steps;
+    HearStep(*world);
 }
 
 // Over a panel the interface takes finished clicks; on the map every press counts at once.
@@ -194,6 +197,7 @@ void Game::TearDown() {
     if (!running)
         return;
     running = false;
+    StopHearing();
     ParticleSystem::drawnParticleCounter = nullptr;
     delete interface;
     interface = nullptr;

@@ -17,6 +17,7 @@ std::vector<std::string_view> Gather() {
                                              switchCounters,
                                              pause,
                                              scrollLock,
+                                             mute,
                                              zoomIn,
                                              zoomOut,
                                              resetZoom,

@@ -14,6 +14,8 @@ inline constexpr std::string_view switchFps = "switch_fps";
 inline constexpr std::string_view switchCounters = "switch_counters";
 inline constexpr std::string_view pause = "pause";
 inline constexpr std::string_view scrollLock = "scroll_lock";
+// Silences every sound while toggled on.
+inline constexpr std::string_view mute = "mute";
 // The camera: held keys scroll and zoom, one press resets.
 inline constexpr std::string_view zoomIn = "zoom_in";
 inline constexpr std::string_view zoomOut = "zoom_out";

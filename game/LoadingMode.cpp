@@ -13,7 +13,9 @@
 #include "shell/ModeManager.h"
 #include "shell/Mouse.h"
 #include "shell/WindowReleases.h"
+#include "sound/SoundSystem.h"
 
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -44,6 +46,21 @@ void Loading::StartGame() {
                              (game != nullptr ? game->Refusal() : std::string("the game mode refused")));
 }
 
+// The sound opens the audio device and renders "sounds.xml"; without a device the game goes on silently
+// and says so once. The game mode is gone by the time the window's releases run, so no voice outlives it.
+void Loading::StartSound() {
+    // A later game keeps the sound the first one opened: rendering it again would only delay the loading.
+    if (soundSystem)
+        return;
+    std::string reason;
+    soundSystem = SoundSystem::Start(soundStartOptions, reason);
+    if (!soundSystem) {
+        std::fprintf(stderr, "sector-clash: no sound (%s); the game goes on without it\n", reason.c_str());
+        return;
+    }
+    Zelt::windowReleases.Register("sound", [] { soundSystem.reset(); });
+}
+
 int Loading::Frame(std::uint32_t) {
     DoStep(loadingStep);
     DrawLoadingBar(loadingStep);
@@ -54,6 +71,7 @@ int Loading::Frame(std::uint32_t) {
 void Loading::DoStep(int step) {
     switch (step) {
     case 0:
+        StartSound();
         platform::Sleep(50);
         break;
     case 1:

@@ -23,6 +23,7 @@ public:
 
 private:
     void DoStep(int step);
+    void StartSound();
     void EnsureFontFamilies(int index);
     void StartGame();
 

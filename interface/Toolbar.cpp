@@ -5,6 +5,7 @@
 #include "graphics/FontStore.h"
 #include "graphics/TextureStore.h"
 #include "shell/Configuration.h"
+#include "sound/SoundSystem.h"
 
 #include <GL/gl.h>
 
@@ -118,7 +119,12 @@ void Toolbar::UpdateButtons(const PanelPointer& pointer) {
     const bool inBand = InButtonBand(pointer.x, pointer.y, buttonSide + 1);
     for (int i = 0; i < ButtonCount(); ++i) {
         const bool over = inBand && Inside(pointer.x, pointer.y, ButtonLeft(i), y, buttonSide, buttonSide);
-        buttons[static_cast<std::size_t>(i)].Point(over, pointer.leftDown);
+        ToolbarButton& button = buttons[static_cast<std::size_t>(i)];
+        const bool wasPointed = button.state == ButtonState::Hover || button.state == ButtonState::Pressed;
+        button.Point(over, pointer.leftDown);
+        // A tick as the pointer comes onto an enabled button, not while it rests there.
+        if (!wasPointed && button.state == ButtonState::Hover)
+            PlayInterfaceSound(InterfaceCue::Hover);
     }
 }
 
@@ -127,8 +133,10 @@ bool Toolbar::Click(int cx, int cy) {
         return false;
     for (int i = 0; i < ButtonCount(); ++i) {
         ToolbarButton& button = buttons[static_cast<std::size_t>(i)];
-        if (!button.Disabled() && Inside(cx, cy, ButtonLeft(i), y, buttonSide, buttonSide))
+        if (!button.Disabled() && Inside(cx, cy, ButtonLeft(i), y, buttonSide, buttonSide)) {
             ++button.clicks;
+            PlayInterfaceSound(InterfaceCue::Click);
+        }
     }
     return true;
 }

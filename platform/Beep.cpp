@@ -1,5 +1,9 @@
-// Tones through SDL's queued audio, so that a beep never holds up the frame.
+// Tones through SDL's queued audio, or the mixer's tone stream while the mixer is open, so that a beep
+// never holds up the frame.
 #include "platform/Beep.h"
+
+#include "platform/AudioMixer.h"
+#include "platform/MixerTones.h"
 
 #include <SDL.h>
 
@@ -51,7 +55,12 @@ std::vector<std::int16_t> BeepSamples(int frequencyHz, int durationMs, int rate)
     return samples;
 }
 
+// While the mixer owns the device the tones join its mix instead of opening a device of their own.
 void Beep(int frequencyHz, int durationMs) {
+    if (MixerIsOpen()) {
+        QueueMixerTone(BeepSamples(frequencyHz, durationMs, mixerSampleRate), maxQueuedBeepMs);
+        return;
+    }
     const std::vector<std::int16_t> samples = BeepSamples(frequencyHz, durationMs, sampleRate);
     if (samples.empty())
         return;
@@ -65,6 +74,8 @@ void Beep(int frequencyHz, int durationMs) {
 }
 
 int QueuedBeepMs() {
+    if (MixerIsOpen())
+        return QueuedMixerToneMs();
     const SDL_AudioDeviceID device = OpenDevice();
     return device == 0 ? 0 : static_cast<int>(SDL_GetQueuedAudioSize(device) * 1000 / bytesPerSecond);
 }

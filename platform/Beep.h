@@ -10,7 +10,8 @@ namespace platform {
 // dropped, so a level that beeps every step keeps a few beeps queued instead of growing without end.
 inline constexpr int maxQueuedBeepMs = 1000;
 
-// Queues a square tone of the frequency for the duration (cut to maxQueuedBeepMs) and returns at once;
+// Queues a square tone of the frequency for the duration (cut to maxQueuedBeepMs) and returns at once,
+// into the mixer while it is open (platform/AudioMixer.h), else on a device of its own;
 // tones queued one after the other play one after the other. Silent, and still immediate, when there is no
 // audio device (under Xvfb or in CI), for a frequency or duration of 0 or less, and when the queue is full.
 void Beep(int frequencyHz, int durationMs);

@@ -4,6 +4,7 @@
 #include "datafiles/DataArchive.h"
 #include "platform/VideoSystem.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Zelt {
@@ -86,6 +87,20 @@ void ReadInterface(const Brisk::Node& interface) {
         ReadBool(*counters, "shown", configuration.countersShown);
 }
 
+// Percent in the file, as players think of volume; a value beyond 0 to 100 is brought to the nearer end.
+void ReadVolume(const Brisk::Node* volume, const char* name, float& field) {
+    float percent = field * 100.0f;
+    ReadFloat(volume, name, percent);
+    field = std::clamp(percent, 0.0f, 100.0f) / 100.0f;
+}
+
+void ReadSound(const Brisk::Node& sound) {
+    const Brisk::Node* volume = sound.FindChild("volume");
+    ReadVolume(volume, "master", configuration.soundMaster);
+    ReadVolume(volume, "effects", configuration.soundEffects);
+    ReadVolume(volume, "interface", configuration.soundInterface);
+}
+
 } // namespace
 
 // A missing file means the defaults; a file that is there but gives nothing (unreadable, or no element
@@ -115,6 +130,9 @@ void ReadConfiguration(const Brisk::Node& document, int desktopWidth, int deskto
     }
     if (const Brisk::Node* interface = document.FindChild("interface")) {
         ReadInterface(*interface);
+    }
+    if (const Brisk::Node* sound = document.FindChild("sound")) {
+        ReadSound(*sound);
     }
 }
 

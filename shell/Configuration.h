@@ -1,4 +1,5 @@
-// The user's settings from "config.xml": screen, window, camera, language and interface scrolling.
+// The user's settings from "config.xml": screen, window, camera, language, interface scrolling and sound
+// volumes.
 #pragma once
 
 #include <string>
@@ -27,6 +28,10 @@ struct Configuration {
     float interfaceScrollX = 0.0f;
     // The developers' counters over the map, until their key switches them.
     bool countersShown = false;
+    // Sound volumes, 0 (silent) to 1 (full): everything, then the battle's sounds and the interface's.
+    float soundMaster = 1.0f;
+    float soundEffects = 1.0f;
+    float soundInterface = 1.0f;
 };
 
 extern Configuration configuration;

@@ -89,3 +89,13 @@ TEST(Configuration, NumbersThatAreNotFiniteKeepTheDefaults) {
     EXPECT_EQ(configuration.zoomMin, 0.0f);
     EXPECT_EQ(configuration.zoomMax, 0.5f);
 }
+
+TEST(Configuration, VolumesAreReadInPercentAndKeptWithinSilenceAndFull) {
+    Read("<sound><volume master=\"40\" effects=\"250\" interface=\"-10\"/></sound>");
+    EXPECT_FLOAT_EQ(configuration.soundMaster, 0.4f);
+    EXPECT_FLOAT_EQ(configuration.soundEffects, 1.0f);
+    EXPECT_FLOAT_EQ(configuration.soundInterface, 0.0f);
+    Read("<sound><volume effects=\"nan\"/></sound>");
+    EXPECT_FLOAT_EQ(configuration.soundMaster, 1.0f) << "a volume not given is full";
+    EXPECT_FLOAT_EQ(configuration.soundEffects, 1.0f);
+}

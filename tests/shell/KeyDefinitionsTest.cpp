@@ -49,11 +49,27 @@ TEST(KeyDefinitions, EveryActionTheGameAsksForIsBound) {
     Zelt::C::Keyboard keyboard(dataArchive.ReadDocument("keydef.xml"), true,
                                std::make_shared<testing_support::SteppedInputClock>());
     const auto& bindings = keyboard.Bindings();
-    for (const char* action :
-         {"switch_fps", "pause", "scroll_lock", "switch_interface", "switch_minimap", "switch_infobox",
-          "zoom_in", "zoom_out", "up", "left", "down", "right", "reset_zoom", "reset_rotation",
-          "move_disperse_mod", "move_gather_mod", "next_waypoint_mod", "show_track_modifier", "restart",
-          "quit"}) {
+    for (const char* action : {"switch_fps",
+                               "pause",
+                               "scroll_lock",
+                               "mute",
+                               "switch_interface",
+                               "switch_minimap",
+                               "switch_infobox",
+                               "zoom_in",
+                               "zoom_out",
+                               "up",
+                               "left",
+                               "down",
+                               "right",
+                               "reset_zoom",
+                               "reset_rotation",
+                               "move_disperse_mod",
+                               "move_gather_mod",
+                               "next_waypoint_mod",
+                               "show_track_modifier",
+                               "restart",
+                               "quit"}) {
         auto found = bindings.find(action);
         ASSERT_NE(found, bindings.end()) << action;
         for (std::uint8_t code : found->second) {
@@ -70,7 +86,7 @@ TEST(KeyDefinitions, EveryActionTheGameAsksForIsBound) {
         EXPECT_NE(found->second.front(), 0) << action;
     }
     // Every binding in the file is one the game asks for: a misspelt action would silently do nothing.
-    EXPECT_EQ(bindings.size(), 33u);
+    EXPECT_EQ(bindings.size(), 34u);
 }
 
 TEST(KeyDefinitions, ScrollingAndPauseUseTheKeysPlayersExpect) {

@@ -48,7 +48,7 @@ TEST(ToolOptions, EveryProgramPrintsItsUsageOnHelpAndNamesAWrongOption) {
         EXPECT_EQ(wrong.output.rfind(program + ": unknown option \"--no-such-option\"\n", 0), 0u)
             << program << ": " << wrong.output;
     }
-    EXPECT_EQ(programs.size(), 8u);
+    EXPECT_EQ(programs.size(), 9u);
 }
 
 TEST(ToolOptions, EveryProgramPrintsTheProjectsVersion) {

@@ -3,7 +3,7 @@
 //
 //   sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]
 //                         [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]
-//                         [--memory-every N]
+//                         [--memory-every N] [--audio-out FILE.wav]
 //
 // It reads the data the game would read: "data/" in the working directory, else the installed data beside
 // the program, and enters that folder as the game does (the files it is given are named absolutely
@@ -18,7 +18,10 @@
 // drawn: the simulation and the digest never read it). --skirmish fields N skirmish tanks (0..65536) instead
 // of the level's own count, in the simulator's widened fields, to measure drawing with larger armies.
 // --memory-every N prints, every N frames, one JSON line with the frame, the game clock and the resident
-// memory, for soak runs that watch it.
+// memory, for soak runs that watch it. --audio-out records everything the game's mixer played during the
+// run (on SDL's "dummy" driver when there is no audio device) into a stereo WAV file and prints its length,
+// peak and loudness and how many world events the sound player was offered; the simulation never waits for
+// the sound, so the digest is the same with and without it.
 //
 // It needs an X display (Xvfb in tests). Exit 0 after the last frame; non-zero with a message when the
 // window or its GL context cannot be made, a screenshot cannot be written, or the run ends early.
@@ -26,12 +29,17 @@
 #include "game/LoadingMode.h"
 #include "game/SkirmishForces.h"
 #include "game/StateDigest.h"
+#include "platform/AudioMixer.h"
+#include "platform/MixerCapture.h"
 #include "platform/PngFile.h"
 #include "platform/ProcessMemory.h"
 #include "shell/FrameTimer.h"
 #include "shell/ModeManager.h"
 #include "shell/program/DataLocation.h"
 #include "shell/program/Program.h"
+#include "sound/SoundStatistics.h"
+#include "sound/SoundSystem.h"
+#include "sound/WavFile.h"
 #include "tools/sector-clash-autoplay/InputScript.h"
 #include "tools/sector-clash-autoplay/InputScriptClock.h"
 #include "tools/sector-clash-autoplay/RunStats.h"
@@ -39,6 +47,7 @@
 #include "tools/shared/GameData.h"
 #include "world/World.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -63,6 +72,7 @@ struct DriverOptions {
     bool stats = false;
     bool reveal = false;
     std::uint32_t memoryEvery = 0;
+    std::string audioOut;
 };
 
 constexpr const char* program = "sector-clash-autoplay";
@@ -70,7 +80,7 @@ constexpr const char* program = "sector-clash-autoplay";
 constexpr const char* usage =
     "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n"
     "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]\n"
-    "                             [--memory-every N]\n"
+    "                             [--memory-every N] [--audio-out FILE.wav]\n"
     "Runs the game's start-up, loading and game modes for N frames (default 60) of MS milliseconds each\n"
     "(default 16, 1..100, the longest step the game takes in one frame) under an X display, with the data\n"
     "the game would read (data/ in the working directory, else the installed data).\n"
@@ -80,7 +90,12 @@ constexpr const char* usage =
     "skirmish tanks (0..65536) instead of the level's own count; --stats prints the run's measurements\n"
     "and state digest as a JSON line;\n"
     "--reveal clears the player's fog before every frame; --memory-every prints the resident memory every\n"
-    "N frames. Exit 0 after the last frame, 1 when the run or a check fails, 2 on bad usage.\n";
+    "N frames; --audio-out records what the mixer played into FILE.wav and prints its statistics.\n"
+    "Exit 0 after the last frame, 1 when the run or a check fails or the recording cannot be written,\n"
+    "2 on bad usage.\n";
+
+// The longest recording --audio-out keeps (the mixer plays by the wall clock): 10 minutes, 110 MB.
+constexpr int maxRecordedSeconds = 600;
 
 // The longest run and report interval in frames.
 constexpr std::uint64_t largestFrameCount = 100000000;
@@ -132,6 +147,10 @@ bool ParseValue(const std::string& option, const std::string& value, DriverOptio
         options.level = value;
         return true;
     }
+    if (option == "--audio-out") {
+        options.audioOut = value;
+        return true;
+    }
     return toolkit::StoreWholeOption(*toolkit::FindWholeOption(wholeOptions, option), value, options, fault);
 }
 
@@ -153,7 +172,7 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
         } else if (argument == "--reveal") {
             options.reveal = true;
         } else if (argument != "--shot" && argument != "--input" && argument != "--level" &&
-                   toolkit::FindWholeOption(wholeOptions, argument) == nullptr) {
+                   argument != "--audio-out" && toolkit::FindWholeOption(wholeOptions, argument) == nullptr) {
             fault = toolkit::UnknownOption(argument);
             return false;
         } else if (index + 1 >= argc) {
@@ -174,6 +193,9 @@ void NameFilesForTheDataFolder(DriverOptions& options) {
     }
     if (!options.level.empty()) {
         options.level = Zelt::NameAfterEnteringData(options.level);
+    }
+    if (!options.audioOut.empty()) {
+        options.audioOut = std::filesystem::absolute(options.audioOut, error).string();
     }
 }
 
@@ -205,6 +227,37 @@ void Measure(autoplay::RunStats& stats, std::uint32_t frame, std::uint32_t lastF
         stats.digest =
             Vorn::DigestText(Vorn::StateDigest(*Vorn::world, gameFrame ? game->CurrentLevel() : nullptr));
     }
+}
+
+// The sound player goes with the window, so what it was offered is read while the frames run.
+std::uint64_t WorldEventsOffered() {
+    return Vorn::soundSystem ? Vorn::soundSystem->Player().EventsOffered() : 0;
+}
+
+void RecordAudio() {
+    Vorn::soundStartOptions.record = true;
+    Vorn::soundStartOptions.recordLimitFrames =
+        static_cast<std::size_t>(maxRecordedSeconds) * platform::mixerSampleRate;
+}
+
+// Writes what the mixer played and one line of what it holds; false when the file cannot be written.
+bool WriteRecording(const std::string& path, std::uint64_t eventsOffered) {
+    Vorn::PcmRecording recording{platform::mixerSampleRate, platform::mixerChannels,
+                                 platform::TakeMixerCapture()};
+    if (std::string fault = Vorn::WriteWav(path, recording); !fault.empty()) {
+        std::fprintf(stderr, "sector-clash-autoplay: %s\n", fault.c_str());
+        return false;
+    }
+    if (platform::MixerCaptureTruncated()) {
+        std::fprintf(stderr, "sector-clash-autoplay: the recording stops after its %d seconds\n",
+                     maxRecordedSeconds);
+    }
+    const Vorn::SoundStatistics statistics =
+        Vorn::MeasureSound(Vorn::MonoFromStereo(recording.samples), recording.sampleRate);
+    std::printf("audio: %.0f ms, peak %.1f dBFS, rms %.1f dBFS, %llu world events offered\n",
+                statistics.lengthMs, Vorn::ToDecibels(statistics.peak), Vorn::ToDecibels(statistics.rms),
+                static_cast<unsigned long long>(eventsOffered));
+    return true;
 }
 
 void PrintMemory(std::uint32_t frame) {
@@ -244,6 +297,10 @@ int main(int argc, char** argv) {
         Vorn::Mode::Game::skirmishTanks = static_cast<int>(*options.skirmishTanks);
     }
     autoplay::RunStats stats;
+    if (!options.audioOut.empty()) {
+        RecordAudio();
+    }
+    std::uint64_t eventsOffered = 0;
 
     bool checkFailed = false;
     std::uint32_t framesDone = 0;
@@ -264,6 +321,7 @@ int main(int argc, char** argv) {
     };
     program.afterFrame = [&](std::uint32_t frame) {
         framesDone = frame;
+        eventsOffered = std::max(eventsOffered, WorldEventsOffered());
         if (options.stats) {
             Measure(stats, frame, options.frames);
         }
@@ -289,6 +347,9 @@ int main(int argc, char** argv) {
 
     if (exitCode != 0) {
         std::fprintf(stderr, "sector-clash-autoplay: the program ended with code %d\n", exitCode);
+        return 1;
+    }
+    if (!options.audioOut.empty() && !WriteRecording(options.audioOut, eventsOffered)) {
         return 1;
     }
     if (shotFailed || !script.Finish(framesDone, stderr) || checkFailed) {

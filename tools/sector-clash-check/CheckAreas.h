@@ -45,6 +45,10 @@ void CheckKeys(const CheckContext& context, Problems& problems);
 // formatted texts in "texts.xml" take the game's arguments.
 void CheckInterface(const CheckContext& context, Problems& problems);
 
+// "sounds.xml" and the sound files: every fault of the reader, missing files and their licences, sounds that
+// are silent or clip, moments of the game with no sound, sounds no cue plays.
+void CheckSounds(const CheckContext& context, Problems& problems);
+
 // Run in this order.
 inline constexpr Area areaChecks[] = {
     {"constants", CheckConstants},
@@ -58,6 +62,7 @@ inline constexpr Area areaChecks[] = {
     {"configuration", CheckLanguage},
     {"keys", CheckKeys},
     {"interface", CheckInterface},
+    {"sounds", CheckSounds},
 };
 
 } // namespace check
