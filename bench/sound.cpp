@@ -140,9 +140,8 @@ void SoundInSkirmish(benchmark::State& state) {
     }
     randomGenerator.Reseed(1);
     Battle battle =
-        StartBattle(dataArchive.ReadDocument("levels/level0.xml"), 1920, 1080, true, nullptr, 256);
+        StartBattle(dataArchive.ReadDocument("levels/level0.xml"), 1920, 1080, true, 256);
     World& world = *battle.world;
-    battle.level->beeper = nullptr;
     SendAcross(world);
     BattleEvents battleEvents;
     for (int i = 0; i < warmUpTicks; ++i) {

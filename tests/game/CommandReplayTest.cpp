@@ -36,7 +36,7 @@ Battle NewBattle() {
     randomGenerator.Reseed(7);
     Brisk::Node document;
     document.LoadText(duelLevel);
-    return StartBattle(std::move(document), 800, 600, false, nullptr);
+    return StartBattle(std::move(document), 800, 600, false);
 }
 
 std::vector<std::uint64_t> SerialsOfSide(World& world, int side) {
