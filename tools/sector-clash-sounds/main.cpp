@@ -199,6 +199,8 @@ int PrintStatistics(const Options& options) {
 int main(int argc, char** argv) {
     if (toolkit::AsksForHelp(argc, argv))
         return toolkit::ShowUsage(usage);
+    if (toolkit::AsksForVersion(argc, argv))
+        return toolkit::ShowVersion(program);
     Options options;
     if (std::string fault; !ParseOptions(argc, argv, options, fault))
         return toolkit::RefuseUsage(program, fault, usage);
