@@ -109,16 +109,16 @@ TEST_F(AudioOut, TheLevelsBeepAndTheOutcomeAreHeardAndAQuietLevelIsSilent) {
     EXPECT_LT(PeakDb(silent), -60) << "nothing happens, nothing is heard";
 }
 
-// Two armies in sight of each other. Heard only once the world raises its combat events; until then the
-// driver says it offered none and the loudness cannot be judged.
+// Two armies in sight of each other: their shots and explosions are heard, loud but never clipping.
 TEST_F(AudioOut, ABattleIsLoudWithoutClippingAndItsDigestIgnoresTheSound) {
     std::string level = "<level width=\"4096\" height=\"4096\"/><event name=\"start\"><new>";
     for (int index = 0; index < 6; ++index) {
         const std::string y = std::to_string(-300 + index * 120);
-        level += "<tank type=\"medium\" turret=\"cannon1\" armor=\"light\" color=\"Blue\" x=\"-250\" y=\"" +
-                 y + "\" direction=\"0\"/>";
-        level += "<tank type=\"medium\" turret=\"gun2\" armor=\"light\" color=\"Red\" x=\"250\" y=\"" + y +
-                 "\" direction=\"180\"/>";
+        const std::string number = " group=\"A\" number=\"" + std::to_string(index + 1) + "\"";
+        level += "<tank type=\"medium\" turret=\"cannon1\" armor=\"light\" color=\"Blue\"" + number +
+                 " x=\"-250\" y=\"" + y + "\" direction=\"0\"/>";
+        level += "<tank type=\"medium\" turret=\"gun2\" armor=\"light\" color=\"Red\"" + number +
+                 " x=\"250\" y=\"" + y + "\" direction=\"180\"/>";
     }
     level += "</new></event>";
     const fs::path battle = WriteLevel(folder, level);
@@ -129,10 +129,7 @@ TEST_F(AudioOut, ABattleIsLoudWithoutClippingAndItsDigestIgnoresTheSound) {
     ASSERT_NE(Digest(plain.output), "");
     EXPECT_EQ(Digest(loud.output), Digest(plain.output)) << "what is heard never changes the battle";
     EXPECT_FALSE(Clipped(loud));
-    const long offered = EventsOffered(loud.output);
-    ASSERT_GE(offered, 0) << loud.output;
-    if (offered == 0)
-        GTEST_SKIP() << "the world raises no events yet, so the battle cannot be heard";
+    EXPECT_GT(EventsOffered(loud.output), 0) << loud.output;
     const std::vector<double> windows = Vorn::WindowRms(loud.mono, 48000, 100);
     const auto loudWindows =
         std::count_if(windows.begin(), windows.end(), [](double rms) { return Vorn::ToDecibels(rms) > -40; });
