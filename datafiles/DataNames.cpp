@@ -45,7 +45,7 @@ constexpr std::string_view textKeys[] = {
     "tip_no_power", "tip_no_money", "tip_turret", "tip_too_heavy", "tip_back", "tip_cancel_order",
     "tip_place", "tip_line_on", "tip_line_off", "tip_queued", "tip_group", "tip_no_group", "tip_load",
     "tip_NewTank", "tip_BuildSetGroup", "tip_BuildCancel", "tip_BuildEmpty", "msg_ready", "msg_no_money",
-    "msg_destroy_confirm", "msg_units_lost", "msg_cannot_place", "buildinfo_price", "buildinfo_progress",
+    "msg_destroy_confirm", "msg_units_lost", "msg_unit_lost", "msg_cannot_place", "buildinfo_price", "buildinfo_progress",
     "buildinfo_time_left", "buildinfo_ready",
     // why a place is refused
     "placement_unexplored", "placement_occupied", "placement_enemy_near", "placement_no_headquarters",

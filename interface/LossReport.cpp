@@ -16,7 +16,13 @@ void LossReport::Take(const WorldEvents& events, int side, MessageLine& messages
             event.side == side)
             ++lost;
     if (lost > 0)
-        messages.Post(std::to_string(lost) + " " + Text("msg_units_lost"));
+        messages.Post(std::to_string(lost) + " " + LostText(lost));
+}
+
+// One loss reads in the singular; texts that have no singular (an older modded texts.xml) keep the plural.
+std::string LossReport::LostText(int lost) {
+    const std::string singular = Text("msg_unit_lost");
+    return lost == 1 && singular != "msg_unit_lost" ? singular : Text("msg_units_lost");
 }
 
 } // namespace Vorn

@@ -4,6 +4,8 @@
 
 #include "world/WorldEvent.h"
 
+#include <string>
+
 namespace Vorn {
 
 class MessageLine;
@@ -12,6 +14,9 @@ class LossReport {
 public:
     // Posts "N units lost" when the step destroyed N of the side's units and buildings; nothing otherwise.
     void Take(const WorldEvents& events, int side, MessageLine& messages);
+
+private:
+    static std::string LostText(int lost);
 };
 
 } // namespace Vorn

@@ -1,5 +1,6 @@
 // The message line and what posts to it: lost units and refused placements.
 #include "PanelWorld.h"
+#include "datafiles/TextTable.h"
 #include "interface/LossReport.h"
 #include "world/HQ.h"
 
@@ -41,6 +42,13 @@ TEST(LossReport, EachStepsLossesOfThePlayersSideAreOneMessage) {
     base.world->Tick(16);
     report.Take(base.world->StepEvents(), PanelWorld::side, base.messages);
     EXPECT_TRUE(base.messages.Text().empty()) << "a loss is news once";
+    base.messages.Update(MessageLine::showMs);
+    textTable.Store("msg_unit_lost", "unit lost");
+    base.AddTank(400, 0, PanelWorld::side)->armor->hitPoints = 0;
+    base.world->Tick(16);
+    report.Take(base.world->StepEvents(), PanelWorld::side, base.messages);
+    EXPECT_EQ(base.messages.Text(), "1 unit lost") << "one loss reads in the singular";
+    textTable.Clear();
 }
 
 TEST(PlacementMessages, ARefusedPlaceIsToldOnceWhenItsReasonChangesButNotBeforeItIsJudged) {
