@@ -3,8 +3,7 @@
 // one iteration per 16 ms frame: the step's events heard and the frame's voices set, on an output that
 // only counts (the player's own cost) or on the mixer with SDL's "dummy" driver, paced to the wall clock
 // so the audio thread mixes as it would in the game (reported beside it: the audio thread's mixing time
-// per frame). The world raises its own events where it does; where it does not yet, the bench makes them
-// from what the world did: a new bullet is a shot, a bullet gone an impact, a tank gone an explosion.
+// per frame), with the events the world reports.
 // SoundInHeavyFire: the same with a storm of made-up events every frame, the worst case.
 #include "bench/SimulationData.h"
 #include "datafiles/DataArchive.h"
@@ -25,7 +24,6 @@
 #include <chrono>
 #include <map>
 #include <thread>
-#include <unordered_map>
 
 using namespace Vorn;
 
@@ -72,47 +70,6 @@ private:
     std::map<int, int> playing;
 };
 
-// The events of a step as the world reports them, or, while it reports none, as the bench reads them off
-// the world's bullets and tanks.
-class BattleEvents {
-public:
-    WorldEvents Of(World& world) {
-        if (!world.StepEvents().empty())
-            return world.StepEvents();
-        WorldEvents events;
-        std::unordered_map<const void*, std::pair<float, float>> bullets;
-        for (const auto& [key, cell] : world.Bullets().Cells())
-            for (Bullet* bullet : cell) {
-                bullets[bullet] = {bullet->x, bullet->y};
-                if (!lastBullets.contains(bullet))
-                    events.push_back({WorldEventKind::Shot, 2, bullet->x, bullet->y,
-                                      static_cast<int>(TurretType::Cannon2)});
-            }
-        for (const auto& [bullet, place] : lastBullets)
-            if (!bullets.contains(bullet))
-                events.push_back({WorldEventKind::Impact, 2, place.first, place.second,
-                                  static_cast<int>(ImpactTarget::Armour)});
-        std::unordered_map<const void*, std::pair<float, float>> tanks;
-        for (int side = 0; side < sideCount; ++side)
-            for (const auto& [key, cell] : world.Objects(side, KindTank).Cells())
-                for (Object* tank : cell)
-                    tanks[tank] = {tank->x, tank->y};
-        for (const auto& [tank, place] : lastTanks)
-            if (!tanks.contains(tank)) {
-                events.push_back({WorldEventKind::Explosion, 2, place.first, place.second,
-                                  static_cast<int>(ExplosionType::ExplosionTank)});
-                events.push_back({WorldEventKind::UnitDestroyed, 2, place.first, place.second, 0});
-            }
-        lastBullets.swap(bullets);
-        lastTanks.swap(tanks);
-        return events;
-    }
-
-private:
-    std::unordered_map<const void*, std::pair<float, float>> lastBullets;
-    std::unordered_map<const void*, std::pair<float, float>> lastTanks;
-};
-
 void SendAcross(World& world) {
     for (int side = 0; side < sideCount; ++side)
         for (const auto& [key, cell] : world.Objects(side, KindTank).Cells())
@@ -143,10 +100,8 @@ void SoundInSkirmish(benchmark::State& state) {
         StartBattle(dataArchive.ReadDocument("levels/level0.xml"), 1920, 1080, true, 256);
     World& world = *battle.world;
     SendAcross(world);
-    BattleEvents battleEvents;
     for (int i = 0; i < warmUpTicks; ++i) {
         world.Tick(frameMs);
-        battleEvents.Of(world);
     }
     const SoundBank bank(ShippedCatalogue(), NoFiles());
     CountingOutput counting;
@@ -160,7 +115,7 @@ void SoundInSkirmish(benchmark::State& state) {
         const auto frameStart = std::chrono::steady_clock::now();
         state.PauseTiming();
         world.Tick(frameMs);
-        const WorldEvents stepEvents = battleEvents.Of(world);
+        const WorldEvents& stepEvents = world.StepEvents();
         events += stepEvents.size();
         counting.Age();
         state.ResumeTiming();

@@ -4,6 +4,7 @@
 #include "command/CommandLimits.h"
 #include "command/CommandRules.h"
 #include "random/Random.h"
+#include "world/BoxCentre.h"
 #include "world/Building.h"
 #include "world/DestroyAtEndOfStep.h"
 #include "world/Tank.h"
@@ -17,26 +18,6 @@
 namespace Vorn {
 
 namespace {
-
-struct Centre {
-    float x = 0;
-    float y = 0;
-};
-
-// The centre of the box around the units' positions: the point the group keeps its shape around.
-Centre BoxCentre(const std::vector<Object*>& units) {
-    float left = units.front()->x;
-    float right = left;
-    float bottom = units.front()->y;
-    float top = bottom;
-    for (const Object* unit : units) {
-        left = std::min(left, unit->x);
-        right = std::max(right, unit->x);
-        bottom = std::min(bottom, unit->y);
-        top = std::max(top, unit->y);
-    }
-    return {(left + right) / 2, (bottom + top) / 2};
-}
 
 TankBrain* BrainOf(Object* unit) {
     Tank* tank = unit->AsTank();
@@ -63,7 +44,7 @@ void ApplyMove(World& world, const Command& command) {
     const std::vector<Object*> units = OwnUnits(world, command);
     if (units.empty())
         return;
-    const Centre centre = BoxCentre(units);
+    const BoxPoint centre = BoxCentre(units);
     for (Object* unit : units) {
         TankBrain* brain = BrainOf(unit);
         if (brain == nullptr)
@@ -87,7 +68,7 @@ void ApplyAttack(World& world, const Command& command) {
     const std::vector<Object*> units = OwnUnits(world, command);
     if (units.empty())
         return;
-    const Centre centre = BoxCentre(units);
+    const BoxPoint centre = BoxCentre(units);
     for (Object* unit : units) {
         auto* armed = dynamic_cast<ArmedObject*>(unit);
         if (armed == nullptr || !armed->turret)

@@ -7,6 +7,7 @@
 #include "graphics/DrawingStore.h"
 #include "interface/OrderIssuer.h"
 #include "shell/Configuration.h"
+#include "world/BoxCentre.h"
 #include "world/Building.h"
 #include "world/Tank.h"
 #include "world/TankFactory.h"
@@ -221,18 +222,9 @@ void MapOverlay::SelectionCentre(float& x, float& y) const {
     if (objects.empty()) {
         return;
     }
-    float left = objects.front()->x;
-    float right = left;
-    float bottom = objects.front()->y;
-    float top = bottom;
-    for (const Object* object : objects) {
-        left = std::min(left, object->x);
-        right = std::max(right, object->x);
-        bottom = std::min(bottom, object->y);
-        top = std::max(top, object->y);
-    }
-    x = (left + right) / 2;
-    y = (bottom + top) / 2;
+    const BoxPoint centre = BoxCentre(objects);
+    x = centre.x;
+    y = centre.y;
 }
 
 Object* MapOverlay::PickObject(float x, float y) const {
