@@ -42,7 +42,7 @@ Vorn::Battle& ShippedBattle() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Vorn::Battle& battle = ShippedBattle();
     Vorn::Camera camera(battle.world->Width(), battle.world->Height());
-    Vorn::Interface ui(battle.world.get(), &camera, loader_fuzz::Document(data, size));
+    Vorn::Interface ui(battle.world.get(), &camera, *battle.commands, loader_fuzz::Document(data, size));
     ui.SetPlayerSide(battle.world->sides.playerSide);
     for (int step = 0; step < updates; ++step) {
         ui.Update(stepMs, Vorn::PanelSwitches{step % 5 == 4, step % 7 == 6, step % 3 == 2});
