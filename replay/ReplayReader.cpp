@@ -253,12 +253,12 @@ bool ParseReplay(std::string_view text, const std::string& name, Replay& replay,
     std::size_t lineNumber = 0;
     try {
         while (!text.empty()) {
+            ++lineNumber;
             const std::size_t end = text.find('\n');
             if (end == std::string_view::npos)
                 throw LineFault{"the last line has no line end (the file is cut short)"};
             const std::string_view line = text.substr(0, end);
             text.remove_prefix(end + 1);
-            ++lineNumber;
             if (line.size() > ReplayLimits::maxLineBytes)
                 throw LineFault{"a line longer than " + std::to_string(ReplayLimits::maxLineBytes) +
                                 " bytes"};
