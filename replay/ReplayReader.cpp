@@ -23,6 +23,12 @@ struct LineFault {
     std::string reason;
 };
 
+// A word of the file as a fault quotes it: cut short, so that a fault stays one readable line.
+std::string Quoted(std::string_view word) {
+    constexpr std::size_t longest = 40;
+    return "\"" + std::string(word.substr(0, longest)) + (word.size() > longest ? "...\"" : "\"");
+}
+
 // The words of one line, taken in turn.
 class Words {
 public:
@@ -58,9 +64,10 @@ std::uint64_t Whole(Words& words, const char* what, std::uint64_t high) {
     std::uint64_t value = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
     if (error != std::errc{} || end != word.data() + word.size())
-        throw LineFault{std::string(what) + " \"" + std::string(word) + "\" is not a whole number"};
+        throw LineFault{std::string(what) + " " + Quoted(word) + " is not a whole number"};
     if (value > high)
-        throw LineFault{std::string(what) + " " + std::string(word) + " is beyond " + std::to_string(high)};
+        throw LineFault{std::string(what) + " " + std::to_string(value) + " is beyond " +
+                        std::to_string(high)};
     return value;
 }
 
@@ -69,7 +76,7 @@ std::uint64_t Hex(Words& words, const char* what) {
     std::uint64_t value = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value, 16);
     if (word.size() != 16 || error != std::errc{} || end != word.data() + word.size())
-        throw LineFault{std::string(what) + " \"" + std::string(word) + "\" is not 16 hexadecimal digits"};
+        throw LineFault{std::string(what) + " " + Quoted(word) + " is not 16 hexadecimal digits"};
     return value;
 }
 
@@ -78,10 +85,10 @@ float Real(Words& words, const char* what, float low, float high) {
     char* end = nullptr;
     const float value = std::strtof(word.c_str(), &end);
     if (end != word.c_str() + word.size() || word.empty() || !std::isfinite(value))
-        throw LineFault{std::string(what) + " \"" + word + "\" is not a finite number"};
+        throw LineFault{std::string(what) + " " + Quoted(word) + " is not a finite number"};
     if (value < low || value > high)
-        throw LineFault{std::string(what) + " " + word + " is outside " + std::to_string(low) + " to " +
-                        std::to_string(high)};
+        throw LineFault{std::string(what) + " " + Quoted(word) + " is outside " + std::to_string(low) +
+                        " to " + std::to_string(high)};
     return value;
 }
 
@@ -92,7 +99,7 @@ bool Flag(Words& words, const char* what) {
 void ExpectKeyword(Words& words, std::string_view keyword) {
     const std::string_view word = words.Next("keyword");
     if (word != keyword)
-        throw LineFault{"\"" + std::string(word) + "\" where \"" + std::string(keyword) + "\" belongs"};
+        throw LineFault{Quoted(word) + " where \"" + std::string(keyword) + "\" belongs"};
 }
 
 // The line's text, checked for the characters a replay may hold.
@@ -124,7 +131,7 @@ Command ReadCommand(Words& words, std::uint32_t lastStep) {
     const std::string_view kindName = words.Next("kind");
     const std::optional<CommandKind> kind = CommandKindNamed(kindName);
     if (!kind)
-        throw LineFault{"unknown command \"" + std::string(kindName) + "\""};
+        throw LineFault{"unknown command " + Quoted(kindName)};
     command.kind = *kind;
     const std::size_t units = Whole(words, "unit count", ReplayLimits::maxUnits);
     command.units.reserve(units);
@@ -206,7 +213,7 @@ public:
         else if (keyword == "end")
             ReadEnd(words);
         else
-            throw LineFault{"unknown line \"" + std::string(keyword) + "\""};
+            throw LineFault{"unknown line " + Quoted(keyword)};
     }
     bool Ended() const { return ended; }
 
