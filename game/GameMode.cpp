@@ -11,14 +11,17 @@
 #include "game/Outcome.h"
 #include "game/OutcomeScreen.h"
 #include "game/StartView.h"
+#include "game/StateDigest.h"
 #include "graphics/DrawCounters.h"
 #include "graphics/DrawingStore.h"
 #include "graphics/FontStore.h"
 #include "graphics/ParticleSystem.h"
 #include "interface/Interface.h"
 #include "platform/Beep.h"
+#include "replay/ReplayInputs.h"
 #include "rules/ConstantsLoader.h"
 #include "shell/Configuration.h"
+#include "shell/GameVersion.h"
 #include "shell/InputDeviceWorker.h"
 #include "shell/Keyboard.h"
 #include "shell/Mouse.h"
@@ -34,6 +37,7 @@ namespace Vorn::Mode {
 
 std::string Game::levelFileName = Game::defaultLevelFileName;
 std::optional<int> Game::skirmishTanks;
+std::shared_ptr<const Replay> Game::replayed;
 
 bool Game::Enter() {
     refusal.clear();
@@ -68,6 +72,14 @@ void Game::BuildGame(Brisk::Node document) {
     level = battle.level;
     world = battle.world.release();
     commands = std::move(battle.commands);
+    if (replayed != nullptr)
+        for (const Command& command : replayed->commands)
+            commands->Schedule(command);
+    trail = ReplayTrail{};
+    levelHash = HashOfFile(LevelFilePath(levelFileName)).value_or(0);
+    dataHash = SimulationDataHash();
+    stepMs = 0;
+    stepsAlike = true;
     camera = new Camera(world->Width(), world->Height());
     CentreOnHeadquarters(*camera, *world, playerSideOfBattle);
     interface = new Interface(world, camera, *commands);
@@ -90,8 +102,7 @@ int Game::Frame(std::uint32_t elapsedMs) {
         const bool overPanel = interface->Click(cursorX, cursorY, -1);
         TakeButtons(cursorX, cursorY, cursor.x, cursor.y, overPanel);
         // A finished level stands still: its outcome is what the player sees.
-        if (!finished && !Zelt::keyboard->ActionToggled(std::string(KeyActions::pause)))
-        {
+        if (!finished && !Zelt::keyboard->ActionToggled(std::string(KeyActions::pause))) {
             Step(elapsedMs);
             interface->AfterStep();
         }
@@ -112,8 +123,12 @@ int Game::Frame(std::uint32_t elapsedMs) {
 
 void Game::Step(std::uint32_t elapsedMs) {
     const auto start = std::chrono::steady_clock::now();
+    const unsigned clockBefore = world->Clock();
     StepSimulation(*world, *commands, elapsedMs);
+    trail.AfterStep(*world, level, clockBefore, commands->NextStep());
     lastTickMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    stepsAlike = stepsAlike && (stepMs == 0 || stepMs == elapsedMs);
+    stepMs = elapsedMs;
     // Read once, right after the step that raised them: a paused game shows no news twice.
     SoundBeeps(world->StepEvents(), platform::Beep);
     interface->TakeEvents(world->StepEvents());
@@ -146,8 +161,8 @@ void Game::DrawMap() {
 
 // The settings say whether the developers' counters show; their key switches them the other way.
 bool Game::CountersShown() const {
-    const bool switched = Zelt::keyboard != nullptr &&
-                          Zelt::keyboard->ActionToggled(std::string(KeyActions::switchCounters));
+    const bool switched =
+        Zelt::keyboard != nullptr && Zelt::keyboard->ActionToggled(std::string(KeyActions::switchCounters));
     return Zelt::configuration.countersShown != switched;
 }
 
@@ -181,6 +196,26 @@ int Game::TakeOutcomeKeys(bool finished) {
     if (restart && !Restart())
         throw std::runtime_error("the game cannot start again: " + refusal);
     return 0;
+}
+
+std::optional<Replay> Game::RecordedReplay(std::uint32_t seed) const {
+    // A game built again goes on with the generator where the last one left it, which no seed gives back.
+    if (!running || !stepsAlike || gamesBuilt != 1)
+        return std::nullopt;
+    Replay replay;
+    replay.gameVersion = std::string(Zelt::GameVersion());
+    replay.levelPath = levelFileName;
+    replay.levelHash = levelHash;
+    replay.dataHash = dataHash;
+    replay.seed = seed;
+    replay.skirmish = true;
+    replay.skirmishTanks = skirmishTanks;
+    replay.stepMs = stepMs == 0 ? 16 : stepMs;
+    replay.commands = commands->Applied();
+    replay.seconds = trail.Seconds();
+    replay.steps = commands->NextStep();
+    replay.finalDigest = StateDigest(*world, level);
+    return replay;
 }
 
 bool Game::Restart() {

@@ -4,6 +4,8 @@
 
 #include "command/CommandQueue.h"
 #include "game/CameraControl.h"
+#include "game/ReplayTrail.h"
+#include "replay/Replay.h"
 #include "shell/Mode.h"
 
 #include <cstdint>
@@ -42,6 +44,9 @@ public:
     // How many skirmish tanks every game fields instead of the level's own count (the driver's choice, to
     // measure drawing with larger armies); empty: the level's.
     static std::optional<int> skirmishTanks;
+    // A replay every game plays: its commands are scheduled when the game is built. Null for a game the
+    // player plays.
+    static std::shared_ptr<const Replay> replayed;
 
     const std::string& Refusal() const { return refusal; }
     Level* CurrentLevel() const { return level; }
@@ -52,6 +57,11 @@ public:
     unsigned GamesBuilt() const { return gamesBuilt; }
     // The running game's commands: those applied so far, in order, and those waiting for the next step.
     const CommandQueue* Commands() const { return commands.get(); }
+    // The running game's digest per game second so far.
+    const ReplayTrail& Trail() const { return trail; }
+    // The running game as a replay, seeded with `seed`; nothing while no game runs, when its steps were
+    // not all of one length (a replay keeps one step length), or for a game played again after the first.
+    std::optional<Replay> RecordedReplay(std::uint32_t seed) const;
 
 private:
     bool Refuse(const std::string& reason);
@@ -72,6 +82,13 @@ private:
     std::uint64_t steps = 0;
     double lastTickMs = 0;
     unsigned gamesBuilt = 0;
+    ReplayTrail trail;
+    // What a replay of the running game is bound to, taken when it was built.
+    std::uint64_t levelHash = 0;
+    std::uint64_t dataHash = 0;
+    // The length of the game's steps while they were all alike; 0 before the first.
+    std::uint32_t stepMs = 0;
+    bool stepsAlike = true;
 };
 
 } // namespace Vorn::Mode

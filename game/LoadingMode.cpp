@@ -22,6 +22,7 @@
 namespace Vorn::Mode {
 
 std::optional<std::uint32_t> Loading::fixedSeed;
+std::uint32_t Loading::seedUsed = 0;
 
 // Steps 2 to 4 make the families "fonts.xml" names known, one each; the last of them takes any beyond the
 // third, so a fourth family in the data is not silently left to substitution.
@@ -86,7 +87,8 @@ void Loading::DoStep(int step) {
         fontStore.Create();
         break;
     case 6:
-        randomGenerator.Reseed(fixedSeed ? *fixedSeed : platform::TickCount());
+        seedUsed = fixedSeed ? *fixedSeed : static_cast<std::uint32_t>(platform::TickCount());
+        randomGenerator.Reseed(seedUsed);
         Zelt::mouse = std::make_unique<Zelt::C::Mouse>(true);
         Zelt::windowReleases.Register("mouse", [] { Zelt::mouse.reset(); });
         break;

@@ -20,6 +20,8 @@ public:
 
     // Seeds the random generator in step 6 instead of the tick count, for repeatable runs.
     static std::optional<std::uint32_t> fixedSeed;
+    // The seed step 6 gave the generator, for a replay of the game.
+    static std::uint32_t seedUsed;
 
 private:
     void DoStep(int step);

@@ -40,6 +40,7 @@
 #include "sound/SoundStatistics.h"
 #include "sound/SoundSystem.h"
 #include "sound/WavFile.h"
+#include "tools/sector-clash-autoplay/DriverReplay.h"
 #include "tools/sector-clash-autoplay/InputScript.h"
 #include "tools/sector-clash-autoplay/InputScriptClock.h"
 #include "tools/sector-clash-autoplay/RunStats.h"
@@ -54,6 +55,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -73,6 +75,13 @@ struct DriverOptions {
     bool reveal = false;
     std::uint32_t memoryEvery = 0;
     std::string audioOut;
+    // Empty for none.
+    std::string record;
+    std::string replay;
+    bool force = false;
+    // An option that sets up the game (level, seed, skirmish, interval, frames, input) was given: a
+    // replay takes these from its file.
+    bool setupGiven = false;
 };
 
 constexpr const char* program = "sector-clash-autoplay";
@@ -80,7 +89,8 @@ constexpr const char* program = "sector-clash-autoplay";
 constexpr const char* usage =
     "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n"
     "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]\n"
-    "                             [--memory-every N] [--audio-out FILE.wav]\n"
+    "                             [--memory-every N] [--audio-out FILE.wav] [--record FILE]\n"
+    "       sector-clash-autoplay --replay FILE [--force] [--shot FRAME:PATH]... [--stats] [--reveal]\n"
     "Runs the game's start-up, loading and game modes for N frames (default 60) of MS milliseconds each\n"
     "(default 16, 1..100, the longest step the game takes in one frame) under an X display, with the data\n"
     "the game would read (data/ in the working directory, else the installed data).\n"
@@ -91,8 +101,13 @@ constexpr const char* usage =
     "and state digest as a JSON line;\n"
     "--reveal clears the player's fog before every frame; --memory-every prints the resident memory every\n"
     "N frames; --audio-out records what the mixer played into FILE.wav and prints its statistics.\n"
-    "Exit 0 after the last frame, 1 when the run or a check fails or the recording cannot be written,\n"
-    "2 on bad usage.\n";
+    "--record FILE writes the game the run played (the script's orders included) as a replay to FILE;\n"
+    "--replay FILE plays a replay in the game (its level, seed, skirmish and step length from the file)\n"
+    "until its last step, refusing one whose level or data files differ from those at hand unless\n"
+    "--force is given.\n"
+    "Exit 0 after the last frame (a replay: ending in the recorded digest), 1 when the run or a check\n"
+    "fails or the recording or replay cannot be written, 2 on bad usage or a replay that cannot be read,\n"
+    "3 when a replay goes astray (the step of the first second whose digest differs is named).\n";
 
 // The longest recording --audio-out keeps (the mixer plays by the wall clock): 10 minutes, 110 MB.
 constexpr int maxRecordedSeconds = 600;
@@ -139,6 +154,8 @@ bool ParseValue(const std::string& option, const std::string& value, DriverOptio
     if (option == "--shot") {
         return ParseShot(value, options, fault);
     }
+    options.setupGiven |= option == "--input" || option == "--level" || option == "--seed" ||
+                          option == "--skirmish" || option == "--interval" || option == "--frames";
     if (option == "--input") {
         options.inputFile = value;
         return true;
@@ -149,6 +166,10 @@ bool ParseValue(const std::string& option, const std::string& value, DriverOptio
     }
     if (option == "--audio-out") {
         options.audioOut = value;
+        return true;
+    }
+    if (option == "--record" || option == "--replay") {
+        (option == "--record" ? options.record : options.replay) = value;
         return true;
     }
     return toolkit::StoreWholeOption(*toolkit::FindWholeOption(wholeOptions, option), value, options, fault);
@@ -171,8 +192,11 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
             options.stats = true;
         } else if (argument == "--reveal") {
             options.reveal = true;
+        } else if (argument == "--force") {
+            options.force = true;
         } else if (argument != "--shot" && argument != "--input" && argument != "--level" &&
-                   argument != "--audio-out" && toolkit::FindWholeOption(wholeOptions, argument) == nullptr) {
+                   argument != "--audio-out" && argument != "--record" && argument != "--replay" &&
+                   toolkit::FindWholeOption(wholeOptions, argument) == nullptr) {
             fault = toolkit::UnknownOption(argument);
             return false;
         } else if (index + 1 >= argc) {
@@ -182,7 +206,12 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
             return false;
         }
     }
-    return ShotsWithinRun(options, fault);
+    if (!options.replay.empty() && options.setupGiven)
+        fault = "--replay takes the level, seed, skirmish, step length and length of its file, and no "
+                "--input";
+    else if (options.replay.empty() && options.force)
+        fault = "--force goes with --replay only";
+    return fault.empty() && ShotsWithinRun(options, fault);
 }
 
 // The files the driver was given keep naming the same files once it has entered the game's data folder.
@@ -197,6 +226,22 @@ void NameFilesForTheDataFolder(DriverOptions& options) {
     if (!options.audioOut.empty()) {
         options.audioOut = std::filesystem::absolute(options.audioOut, error).string();
     }
+    if (!options.record.empty()) {
+        options.record = std::filesystem::absolute(options.record, error).string();
+    }
+}
+
+// The run a replay asks for: its level, seed, skirmish and steps, with frames enough for the loading
+// mode and every step; the watch ends it at the last step.
+void TakeReplaySetup(const Vorn::Replay& replay, DriverOptions& options) {
+    options.level = replay.levelPath;
+    options.seed = replay.seed;
+    if (replay.skirmishTanks)
+        options.skirmishTanks = static_cast<std::uint32_t>(*replay.skirmishTanks);
+    options.interval = replay.stepMs;
+    constexpr std::uint64_t loadingFrames = 1000;
+    options.frames = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(largestFrameCount, static_cast<std::uint64_t>(replay.steps) + loadingFrames));
 }
 
 void RevealWholeMap() {
@@ -284,9 +329,23 @@ int main(int argc, char** argv) {
     if (!options.inputFile.empty() && !script.Load(options.inputFile, stderr)) {
         return 2;
     }
+    auto replay = std::make_shared<Vorn::Replay>();
+    if (!options.replay.empty()) {
+        if (!autoplay::ReadDriverReplay(options.replay, Zelt::FrameTimer::maximumStep, *replay)) {
+            return 2;
+        }
+        TakeReplaySetup(*replay, options);
+        Vorn::Mode::Game::replayed = replay;
+    }
+    autoplay::ReplayWatch watch(options.replay, replay);
+    std::optional<Vorn::Replay> recorded;
     NameFilesForTheDataFolder(options);
     if (!toolkit::EnterGameData(program)) {
         return 1;
+    }
+    if (!options.replay.empty() &&
+        !autoplay::DriverReplayInputsMatch(options.replay, *replay, options.force)) {
+        return 2;
     }
 
     if (!options.level.empty()) {
@@ -338,6 +397,20 @@ int main(int argc, char** argv) {
                 return false;
             }
         }
+        if (!options.record.empty() && frame >= options.frames) {
+            recorded = autoplay::RecordDriverGame(GameMode(), Vorn::Mode::Loading::seedUsed);
+        }
+        if (!options.replay.empty() && Zelt::modeManager.Current() == Zelt::gameModeIndex &&
+            !watch.AfterFrame(GameMode())) {
+            // A replay is written again as it ends, not when its frame budget would.
+            if (!options.record.empty()) {
+                recorded = autoplay::RecordDriverGame(GameMode(), Vorn::Mode::Loading::seedUsed);
+            }
+            if (options.stats && Vorn::world != nullptr) {
+                stats.digest = Vorn::DigestText(Vorn::StateDigest(*Vorn::world, GameMode()->CurrentLevel()));
+            }
+            return false;
+        }
         return frame < options.frames;
     };
 
@@ -352,8 +425,19 @@ int main(int argc, char** argv) {
     if (!options.audioOut.empty() && !WriteRecording(options.audioOut, eventsOffered)) {
         return 1;
     }
+    if (!options.record.empty() && !autoplay::WriteDriverRecord(options.record, recorded)) {
+        return 1;
+    }
     if (shotFailed || !script.Finish(framesDone, stderr) || checkFailed) {
         return 1;
+    }
+    if (!options.replay.empty()) {
+        std::printf("frames: %u, seconds: %.3f, frames per second: %.1f\n", framesDone, seconds,
+                    seconds > 0 ? framesDone / seconds : 0.0);
+        if (options.stats) {
+            std::printf("%s\n", stats.Json().c_str());
+        }
+        return watch.Verdict();
     }
     if (framesDone < options.frames) {
         std::fprintf(stderr, "sector-clash-autoplay: the run ended after %u of %u frames\n", framesDone,

@@ -1,27 +1,35 @@
 // sector-clash-simulate: plays a level headless, in fixed steps of the real world, and prints what became of
 // it as one JSON line.
-#include "datafiles/DataArchive.h"
+#include "command/CommandQueue.h"
 #include "command/SimulationStep.h"
+#include "datafiles/DataArchive.h"
 #include "game/Battle.h"
 #include "game/Level.h"
 #include "game/LevelFile.h"
+#include "game/ReplayTrail.h"
 #include "game/SkirmishForces.h"
 #include "game/StateDigest.h"
 #include "graphics/DrawingStore.h"
 #include "graphics/ParticleSystemFactory.h"
 #include "platform/ProcessMemory.h"
 #include "random/Random.h"
+#include "replay/ReplayInputs.h"
+#include "replay/ReplayReader.h"
+#include "replay/ReplayWriter.h"
 #include "rules/ConstantsLoader.h"
 #include "shell/DurationQuantiles.h"
+#include "shell/GameVersion.h"
 #include "tools/sector-clash-simulate/Census.h"
 #include "tools/sector-clash-simulate/ObjectTrace.h"
 #include "tools/shared/CommandLine.h"
 #include "tools/shared/GameData.h"
 #include "world/World.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -35,6 +43,8 @@ constexpr const char* program = "sector-clash-simulate";
 constexpr const char* usage =
     "usage: sector-clash-simulate LEVEL [--data DIR] [--seed N] [--seconds S | --steps K] [--step MS]\n"
     "                             [--skirmish [N]] [--trace] [--objects-every MS] [--play-on]\n"
+    "                             [--record FILE]\n"
+    "       sector-clash-simulate --replay FILE [--data DIR] [--force] [--trace] [--objects-every MS]\n"
     "Runs the level LEVEL headless, the random generator seeded with N (0..4294967295, default 1), in\n"
     "steps of MS milliseconds (default 16, 1..1000), until the level quits or S seconds of game time\n"
     "(default 600) have passed, or for at most K steps; the game time must stay within the game clock's\n"
@@ -43,11 +53,17 @@ constexpr const char* usage =
     "levels/ folder), else from the one the game would read (data/ in the working directory, else the\n"
     "installed data); standard error names the folder used.\n"
     "--skirmish fields the skirmish tanks the level asks for (256 when it does not say), or N (0..65536)\n"
-    "in fields widened to hold them as densely, as far as the map reaches; --trace prints a JSON line per game second with the resident memory; --objects-every MS\n"
+    "in fields widened to hold them as densely, as far as the map reaches; --trace prints a JSON line per "
+    "game second with the resident memory; --objects-every MS\n"
     "prints every MS of game time and at the end a JSON line with every tank, tower, building, obstacle\n"
     "and landmine; --play-on keeps the battle going after the level has ended (for soak runs).\n"
-    "The last line is the summary. Exit 0 when the run completes, 2 when LEVEL is no level or the data\n"
-    "cannot be read, or on bad usage.\n";
+    "--record FILE writes the run's replay to FILE: its level, data, seed, commands and a digest per game\n"
+    "second. --replay FILE runs a replay again (its level, seed, skirmish and steps come from the file)\n"
+    "and compares its digests; a replay whose level or data files differ from those at hand is refused\n"
+    "unless --force is given.\n"
+    "The last line is the summary. Exit 0 when the run completes (a replay: ends in the recorded digest),\n"
+    "2 when LEVEL is no level, the data or the replay cannot be read, or on bad usage, 3 when a replay\n"
+    "goes astray (the step of the first second whose digest differs is named).\n";
 
 // The game clock's range: the longest run in milliseconds.
 constexpr std::uint64_t largestRunMs = 4294967295u;
@@ -67,6 +83,13 @@ struct Options {
     // Game milliseconds between object lists; 0 for none.
     std::uint32_t objectsEveryMs = 0;
     bool playOn = false;
+    // Empty for none.
+    std::string record;
+    std::string replay;
+    bool force = false;
+    // An option that sets up the game (seed, length, skirmish) was given: a replay takes these from
+    // its file.
+    bool setupGiven = false;
 };
 
 bool ParseNumber(const char* text, double low, double high, double& value) {
@@ -79,6 +102,7 @@ bool ParseNumber(const char* text, double low, double high, double& value) {
 // the level.
 bool ParseSkirmish(int argc, char** argv, int& index, Options& options) {
     options.skirmish = true;
+    options.setupGiven = true;
     double number = 0;
     if (index + 1 < argc && ParseNumber(argv[index + 1], 0, Vorn::largestSkirmish, number) &&
         number == std::floor(number)) {
@@ -108,6 +132,11 @@ bool ParseValueOption(const std::string& option, const char* value, Options& opt
         options.data = value;
         return true;
     }
+    if (option == "--record" || option == "--replay") {
+        (option == "--record" ? options.record : options.replay) = value;
+        return true;
+    }
+    options.setupGiven |= option != "--objects-every";
     if (option == "--seconds") {
         if (!ParseNumber(value, 0, largestRunMs / 1000.0, options.seconds))
             fault = toolkit::WrongValue(option, value, "a number of seconds from 0 to 4294967.295");
@@ -124,7 +153,9 @@ bool ParseOption(int argc, char** argv, int& index, Options& options, std::strin
         return options.trace = true;
     if (option == "--play-on")
         return options.playOn = true;
-    if (option != "--data" && option != "--seconds" &&
+    if (option == "--force")
+        return options.force = true;
+    if (option != "--data" && option != "--seconds" && option != "--record" && option != "--replay" &&
         toolkit::FindWholeOption(wholeOptions, option) == nullptr) {
         fault = toolkit::UnknownOption(option);
         return false;
@@ -151,6 +182,17 @@ bool RunFitsTheClock(const Options& options, std::string& fault) {
     return false;
 }
 
+// A replay is its own level, seed, skirmish and length.
+bool ReplayOptionsFit(const Options& options, std::string& fault) {
+    if (!options.level.empty())
+        fault = "--replay plays the level of its file, not \"" + options.level + "\"";
+    else if (options.setupGiven)
+        fault = "--replay takes the seed, skirmish, step and length from its file";
+    else if (options.playOn)
+        fault = "--replay plays the recorded steps, with or without --play-on";
+    return fault.empty();
+}
+
 bool ParseOptions(int argc, char** argv, Options& options, std::string& fault) {
     for (int index = 1; index < argc; ++index) {
         if (argv[index][0] != '-') {
@@ -163,9 +205,13 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& fault) {
             return false;
         }
     }
+    if (!options.replay.empty())
+        return ReplayOptionsFit(options, fault);
     if (options.level.empty())
         fault = "no LEVEL given";
-    return !options.level.empty() && RunFitsTheClock(options, fault);
+    if (options.force)
+        fault = "--force goes with --replay only";
+    return fault.empty() && RunFitsTheClock(options, fault);
 }
 
 void ReleaseData() {
@@ -218,32 +264,84 @@ bool RunOver(const Options& options, const Vorn::World& world, const Vorn::Level
     return world.Clock() >= options.seconds * 1000.0;
 }
 
-void Simulate(const Options& options, Brisk::Node document) {
+// What a run checks against (a replay played again) and what it records (--record).
+struct ReplayRun {
+    const Vorn::Replay* recorded = nullptr;
+    Vorn::Replay* record = nullptr;
+    Vorn::ReplayTrail trail;
+};
+
+// The step at which a replay played again first differs from its file; nothing while it agrees.
+std::optional<std::uint32_t> Divergence(const ReplayRun& run) {
+    return Vorn::FirstDivergence(run.recorded->seconds, run.trail.Seconds());
+}
+
+std::optional<std::uint32_t> FinalDivergence(const ReplayRun& run, std::uint64_t digest, long long steps) {
+    if (std::optional<std::uint32_t> step = Divergence(run))
+        return step;
+    if (digest != run.recorded->finalDigest || steps != run.recorded->steps ||
+        run.trail.Seconds().size() != run.recorded->seconds.size())
+        return static_cast<std::uint32_t>(steps);
+    return std::nullopt;
+}
+
+void ScheduleRecorded(const ReplayRun& run, Vorn::CommandQueue& commands) {
+    if (run.recorded == nullptr)
+        return;
+    // The reader keeps the commands in step order from step 0 on, so every one is accepted.
+    for (const Vorn::Command& command : run.recorded->commands)
+        commands.Schedule(command);
+}
+
+// Plays the level; answers the exit code (3 when a replay goes astray, at the first second that does).
+int Simulate(const Options& options, Brisk::Node document, ReplayRun& run) {
     // Headless runs never read the steps' events, so the level's beeps stay silent.
     Vorn::Battle battle =
         Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish, options.skirmishTanks);
     Vorn::World& world = *battle.world;
     Vorn::Level& level = *battle.level;
+    ScheduleRecorded(run, *battle.commands);
+    const bool keepTrail = run.recorded != nullptr || run.record != nullptr;
     // Bounded, so that an hour's run measures the game's memory and not its own record.
     Zelt::DurationQuantiles tickMs;
     simulate::ObjectTrace objectTrace(options.objectsEveryMs);
     long long steps = 0;
-    while (!RunOver(options, world, level, steps)) {
+    std::optional<std::uint32_t> divergence;
+    while (!divergence && !RunOver(options, world, level, steps)) {
         const unsigned clockBefore = world.Clock();
         const unsigned secondBefore = world.Clock() / 1000;
         const auto start = std::chrono::steady_clock::now();
         Vorn::StepSimulation(world, *battle.commands, options.stepMs);
+        ++steps;
+        if (keepTrail)
+            run.trail.AfterStep(world, &level, clockBefore, static_cast<std::uint32_t>(steps));
         tickMs.Add(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-        ++steps;
         if (options.trace && world.Clock() / 1000 != secondBefore)
             std::printf("%s, \"rss_kb\": %ld}\n", StateJson(world, level, steps).c_str(),
                         platform::ResidentKb());
         objectTrace.AfterStep(world, clockBefore);
+        if (run.recorded != nullptr)
+            divergence = Divergence(run);
     }
     objectTrace.AtEnd(world);
     std::printf("%s, %s}\n", StateJson(world, level, steps).c_str(), TickJson(tickMs).c_str());
+    const std::uint64_t digest = Vorn::StateDigest(world, &level);
+    if (run.record != nullptr) {
+        run.record->commands = battle.commands->Applied();
+        run.record->seconds = run.trail.Seconds();
+        run.record->steps = static_cast<std::uint32_t>(steps);
+        run.record->finalDigest = digest;
+    }
     battle.world.reset();
+    if (run.recorded != nullptr)
+        divergence = FinalDivergence(run, digest, steps);
+    if (!divergence)
+        return 0;
+    std::fprintf(stderr,
+                 "%s: %s: the game goes astray at step %u (its digest differs from the recorded one)\n",
+                 program, options.replay.c_str(), static_cast<unsigned>(*divergence));
+    return 3;
 }
 
 // The data folder of a level file that lies in the "levels" folder of one (beside its constants), so a
@@ -294,6 +392,64 @@ bool ReadLevel(const Options& options, Brisk::Node& document) {
     return false;
 }
 
+// Takes the level and the game's setup from the replay file.
+bool ReadReplay(Options& options, Vorn::Replay& replay) {
+    if (std::string fault; !Vorn::ReadReplayFile(options.replay, replay, fault)) {
+        std::fprintf(stderr, "%s: %s\n", program, fault.c_str());
+        return false;
+    }
+    options.level = replay.levelPath;
+    options.seed = replay.seed;
+    options.skirmish = replay.skirmish;
+    options.skirmishTanks = replay.skirmishTanks;
+    options.stepMs = replay.stepMs;
+    options.steps = replay.steps;
+    // The recorded run's length is the replay's, whether or not its level ended first.
+    options.playOn = true;
+    if (std::string fault; !RunFitsTheClock(options, fault)) {
+        std::fprintf(stderr, "%s: %s: %s\n", program, options.replay.c_str(), fault.c_str());
+        return false;
+    }
+    return true;
+}
+
+// A replay played on another level or other rules would give another game: refused, naming what
+// differs, unless --force.
+bool ReplayInputsMatch(const Options& options, const Vorn::Replay& replay) {
+    std::string differs;
+    if (Vorn::HashOfFile(Vorn::LevelFilePath(options.level)) != replay.levelHash)
+        differs = "the level " + options.level + " differs from the one recorded";
+    else if (Vorn::SimulationDataHash() != replay.dataHash)
+        differs = "the data files of " + options.data + " differ from those recorded";
+    if (differs.empty())
+        return true;
+    std::fprintf(stderr, "%s: %s: %s%s\n", program, options.replay.c_str(), differs.c_str(),
+                 options.force ? " (played anyway: --force)" : " (--force plays it anyway)");
+    return options.force;
+}
+
+// The setup of a run to record, taken before it starts, so that the hashes are of the files it read.
+Vorn::Replay ReplayHeader(const Options& options) {
+    Vorn::Replay replay;
+    replay.gameVersion = std::string(Zelt::GameVersion());
+    replay.levelPath = options.level;
+    replay.levelHash = Vorn::HashOfFile(Vorn::LevelFilePath(options.level)).value_or(0);
+    replay.dataHash = Vorn::SimulationDataHash();
+    replay.seed = options.seed;
+    replay.skirmish = options.skirmish;
+    replay.skirmishTanks = options.skirmishTanks;
+    replay.stepMs = options.stepMs;
+    return replay;
+}
+
+bool WriteRecord(const Options& options, const Vorn::Replay& replay) {
+    if (Vorn::WriteReplayFile(options.record, replay))
+        return true;
+    std::fprintf(stderr, "%s: cannot write the replay %s: %s\n", program, options.record.c_str(),
+                 std::strerror(errno));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -304,12 +460,27 @@ int main(int argc, char** argv) {
     Options options;
     if (std::string fault; !ParseOptions(argc, argv, options, fault))
         return toolkit::RefuseUsage(program, fault, usage);
+    Vorn::Replay recorded;
+    if (!options.replay.empty() && !ReadReplay(options, recorded))
+        return 2;
     Brisk::Node document;
     if (!ChooseDataFolder(options) || !ReadLevel(options, document))
         return 2;
+    if (!options.replay.empty() && !ReplayInputsMatch(options, recorded))
+        return 2;
     if (!LoadData(options))
         return 2;
-    Simulate(options, std::move(document));
+    ReplayRun run;
+    Vorn::Replay record;
+    if (!options.replay.empty())
+        run.recorded = &recorded;
+    if (!options.record.empty()) {
+        record = ReplayHeader(options);
+        run.record = &record;
+    }
+    const int code = Simulate(options, std::move(document), run);
     ReleaseData();
-    return 0;
+    if (!options.record.empty() && !WriteRecord(options, record))
+        return 2;
+    return code;
 }

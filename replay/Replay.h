@@ -1,0 +1,47 @@
+// A recorded game: what it was played on (version, level, data), how it was set up (seed, skirmish, step
+// length), every command applied with its step, and the digests that let a second run say whether, and
+// from which step, it played the same game.
+#pragma once
+
+#include "command/Command.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Vorn {
+
+// The format this build writes and the only one it reads.
+inline constexpr int replayFormatVersion = 1;
+
+// The state digest after a step that ended a game second.
+struct SecondDigest {
+    std::uint32_t step = 0;
+    std::uint64_t digest = 0;
+
+    bool operator==(const SecondDigest&) const = default;
+};
+
+struct Replay {
+    std::string gameVersion;
+    // The level as it was named to the game: a name under the data folder or a path.
+    std::string levelPath;
+    std::uint64_t levelHash = 0;
+    std::uint64_t dataHash = 0;
+    std::uint32_t seed = 1;
+    bool skirmish = false;
+    // With skirmish: the tanks asked for; empty for the level's own count.
+    std::optional<int> skirmishTanks;
+    unsigned stepMs = 16;
+    // In the order applied: by step (the step at whose start each applies), then as issued.
+    std::vector<Command> commands;
+    // One per game second, in step order: the digest once that many steps have run.
+    std::vector<SecondDigest> seconds;
+    std::uint32_t steps = 0;
+    std::uint64_t finalDigest = 0;
+
+    bool operator==(const Replay&) const = default;
+};
+
+} // namespace Vorn

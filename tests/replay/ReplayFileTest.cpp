@@ -1,0 +1,151 @@
+// The replay file: what the writer writes reads back as the same replay, and a damaged or hostile file is
+// refused with one line naming the file, the line where it applies, and why.
+#include "replay/ReplayLimits.h"
+#include "replay/ReplayReader.h"
+#include "replay/ReplayWriter.h"
+#include "tests/support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+using namespace Vorn;
+
+namespace {
+
+Replay SampleReplay() {
+    Replay replay;
+    replay.gameVersion = "1.2.3";
+    replay.levelPath = "/home/someone/my levels/arena.xml";
+    replay.levelHash = 0x0123456789abcdefull;
+    replay.dataHash = 0xfedcba9876543210ull;
+    replay.seed = 4294967295u;
+    replay.skirmish = true;
+    replay.skirmishTanks = 300;
+    replay.stepMs = 20;
+    Command move = MoveCommand({5, 18446744073709551615ull}, 0.1f, -123456.789f, true, 1.7f);
+    move.step = 0;
+    move.side = 3;
+    Command order = OrderTanksCommand(9, TankOrder{}, 12);
+    order.letter = 'Q';
+    order.armor = 2;
+    order.step = 60;
+    order.side = 1;
+    Command armory = ArmoryLineCommand(11, BulletType{}, true);
+    armory.step = 60;
+    armory.side = 2;
+    replay.commands = {move, order, armory};
+    replay.seconds = {{50, 1}, {60, 0xffffffffffffffffull}, {100, 42}};
+    replay.steps = 120;
+    replay.finalDigest = 0x8000000000000001ull;
+    return replay;
+}
+
+std::string SampleText() {
+    return ReplayText(SampleReplay());
+}
+
+// The sample with its line `number` (from 1) replaced.
+std::string WithLine(int number, const std::string& line) {
+    std::string text = SampleText();
+    std::size_t start = 0;
+    for (int index = 1; index < number; ++index)
+        start = text.find('\n', start) + 1;
+    const std::size_t end = text.find('\n', start);
+    return text.replace(start, end - start, line);
+}
+
+} // namespace
+
+TEST(ReplayFile, WhatIsWrittenReadsBackExactly) {
+    const Replay sample = SampleReplay();
+    for (const auto& [skirmish, tanks] :
+         {std::pair{true, std::optional<int>{300}}, std::pair{true, std::optional<int>{}},
+          std::pair{false, std::optional<int>{}}}) {
+        Replay replay = sample;
+        replay.skirmish = skirmish;
+        replay.skirmishTanks = tanks;
+        Replay read;
+        std::string fault;
+        ASSERT_TRUE(ParseReplay(ReplayText(replay), "sample.replay", read, fault)) << fault;
+        EXPECT_EQ(read, replay) << ReplayText(replay);
+    }
+    // A second's digest comes before a command of its step: the command applies after that many steps.
+    const std::string text = SampleText();
+    EXPECT_LT(text.find("second 60 "), text.find("command 60 ")) << text;
+}
+
+TEST(ReplayFile, DamagedLinesAreRefusedWithTheirLineAndReason) {
+    const struct {
+        std::string text;
+        std::string fault;
+    } cases[] = {
+        {WithLine(1, "sector-clash-replay 2"), "sample.replay:1: format version 2"},
+        {WithLine(2, "level 0000000000000000 x.xml"),
+         "sample.replay:2: \"level\" where \"game-version\" belongs"},
+        {WithLine(3, "level 0123 x.xml"),
+         "sample.replay:3: level hash \"0123\" is not 16 hexadecimal digits"},
+        {WithLine(3, "level 0123456789abcdef a\tb.xml"), "sample.replay:3: the level path holds a control"},
+        {WithLine(7, "step-ms 0"), "sample.replay:7: a step length of 0 ms"},
+        {WithLine(8, "command 0 3 teleport 0 0 0 0 1 0 0 0 0 0 0 0 0"),
+         "sample.replay:8: unknown command \"teleport\""},
+        {WithLine(8, "command 2147483648 3 stop 0 0 0 0 1 0 0 0 0 0 0 0 0"),
+         "sample.replay:8: step 2147483648 is beyond 2147483647"},
+        {WithLine(8, "command 0 3 stop 4097 0 0 0 1 0 0 0 0 0 0 0 0"),
+         "sample.replay:8: unit count 4097 is beyond 4096"},
+        {WithLine(8, "command 0 3 stop 0 0 nan 0 1 0 0 0 0 0 0 0 0"),
+         "sample.replay:8: x \"nan\" is not a finite"},
+        {WithLine(8, "command 0 3 stop 0 0 2e6 0 1 0 0 0 0 0 0 0 0"),
+         "sample.replay:8: x \"2e6\" is outside"},
+        {WithLine(8, "command 0 9 stop 0 0 0 0 1 0 0 0 0 0 0 0 0"), "sample.replay:8: side 9 is beyond 6"},
+        {WithLine(8, "command 0 3 stop 2 7"), "sample.replay:8: the line ends before its unit serial"},
+        {WithLine(8, "command 0 3 stop 0 0 0 0 1 0 0 0 0 0 0 0 0 0"), "sample.replay:8: more on the line"},
+        {WithLine(13, "command 1 1 stop 0 0 0 0 1 0 0 0 0 0 0 0 0"),
+         "sample.replay:13: command of step 1 after one of step 60"},
+        {WithLine(11, "second 50 0000000000000000"),
+         "sample.replay:11: second digest of step 50 after one of step 60"},
+        {WithLine(14, "end 60 0000000000000000"),
+         "sample.replay:14: a command of step 60 in a game of 60 steps"},
+        {WithLine(14, "<replay><a><a><a>"), "sample.replay:14: unknown line \"<replay><a><a><a>\""},
+        {SampleText() + "second 200 0000000000000000\n", "sample.replay:15: a line after the \"end\" line"},
+        {SampleText().substr(0, SampleText().size() - 5), "sample.replay:14: the last line has no line end"},
+        {SampleText().substr(0, SampleText().find("end ")),
+         "sample.replay: the file ends before its \"end\" line"},
+        {WithLine(8, "command 0 3 stop 1 " + std::string(ReplayLimits::maxLineBytes, '7')),
+         "sample.replay:8: a line longer than"},
+        {"", "sample.replay: the file ends before its \"end\" line"},
+    };
+    for (const auto& [text, expected] : cases) {
+        Replay replay = SampleReplay();
+        std::string fault;
+        EXPECT_FALSE(ParseReplay(text, "sample.replay", replay, fault)) << expected;
+        EXPECT_EQ(fault.rfind(expected, 0), 0u) << "expected \"" << expected << "\", got \"" << fault << "\"";
+        EXPECT_EQ(fault.find('\n'), std::string::npos) << fault;
+        EXPECT_EQ(replay, Replay{}) << "nothing of a refused file is kept: " << expected;
+    }
+}
+
+TEST(ReplayFile, AFileTooLargeIsRefusedBeforeItIsRead) {
+    const std::filesystem::path folder = testing_support::ScratchDir("replay_file_size");
+    const std::filesystem::path huge = folder / "huge.replay";
+    std::ofstream(huge) << SampleText();
+    // Sparse: no disk is spent on the bytes the reader must never read.
+    std::filesystem::resize_file(huge, ReplayLimits::maxFileBytes + 1);
+    Replay replay;
+    std::string fault;
+    EXPECT_FALSE(ReadReplayFile(huge.string(), replay, fault));
+    EXPECT_NE(fault.find(huge.string() + ": a replay of " + std::to_string(ReplayLimits::maxFileBytes + 1)),
+              std::string::npos)
+        << fault;
+    EXPECT_FALSE(ReadReplayFile((folder / "missing.replay").string(), replay, fault));
+    EXPECT_NE(fault.find("missing.replay: cannot read the replay"), std::string::npos) << fault;
+
+    std::filesystem::resize_file(huge, 0);
+    std::ofstream(huge) << SampleText();
+    EXPECT_TRUE(ReadReplayFile(huge.string(), replay, fault)) << fault;
+    EXPECT_EQ(replay, SampleReplay());
+    std::filesystem::remove_all(folder);
+}
