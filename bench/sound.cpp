@@ -87,6 +87,16 @@ SoundListener BattleView() {
     return listener;
 }
 
+// The audio thread's mixing time per frame since `before`, then the mixer closed for the next benchmark.
+void ReportMixingAndClose(benchmark::State& state, SoundPlayer& player, const platform::MixerLoad& before) {
+    const platform::MixerLoad after = platform::MeasuredMixerLoad();
+    const double mixedFrames = static_cast<double>(after.framesMixed - before.framesMixed) * 1000.0 /
+                               platform::mixerSampleRate / frameMs;
+    state.counters["mix_ms_per_frame"] = mixedFrames > 0 ? (after.busyMs - before.busyMs) / mixedFrames : 0;
+    player.StopAll();
+    platform::CloseMixer();
+}
+
 void SoundInSkirmish(benchmark::State& state) {
     const bool onMixer = state.range(0) != 0;
     const Bench::SimulationData data;
@@ -130,15 +140,8 @@ void SoundInSkirmish(benchmark::State& state) {
     state.counters["events_per_frame"] =
         static_cast<double>(events) / static_cast<double>(state.iterations());
     state.counters["voices"] = static_cast<double>(player.Voices().size());
-    if (onMixer) {
-        const platform::MixerLoad after = platform::MeasuredMixerLoad();
-        const double mixedFrames = static_cast<double>(after.framesMixed - before.framesMixed) * 1000.0 /
-                                   platform::mixerSampleRate / frameMs;
-        state.counters["mix_ms_per_frame"] =
-            mixedFrames > 0 ? (after.busyMs - before.busyMs) / mixedFrames : 0;
-        player.StopAll();
-        platform::CloseMixer();
-    }
+    if (onMixer)
+        ReportMixingAndClose(state, player, before);
 }
 
 // Far more than any battle yet raises: 500 shots of every turret kind, 40 impacts and 8 explosions in every
@@ -196,15 +199,8 @@ void SoundInHeavyFire(benchmark::State& state) {
     }
     state.counters["voices"] = static_cast<double>(player.Voices().size());
     state.counters["limiter"] = player.LimiterGain();
-    if (onMixer) {
-        const platform::MixerLoad after = platform::MeasuredMixerLoad();
-        const double mixedFrames = static_cast<double>(after.framesMixed - before.framesMixed) * 1000.0 /
-                                   platform::mixerSampleRate / frameMs;
-        state.counters["mix_ms_per_frame"] =
-            mixedFrames > 0 ? (after.busyMs - before.busyMs) / mixedFrames : 0;
-        player.StopAll();
-        platform::CloseMixer();
-    }
+    if (onMixer)
+        ReportMixingAndClose(state, player, before);
 }
 
 } // namespace
