@@ -16,6 +16,13 @@ inline constexpr std::string_view skirmish = "skirmish";
 inline constexpr std::string_view name = "name";
 inline constexpr std::string_view startEvent = "start";
 
+// The level's own description for the start screen and the campaign: "info" with its texts, each either a
+// key of texts.xml or the literal text.
+inline constexpr std::string_view info = "info";
+inline constexpr std::string_view title = "title";
+inline constexpr std::string_view description = "description";
+inline constexpr std::string_view briefing = "briefing";
+
 // Actions, the children of an event.
 inline constexpr std::string_view beep = "beep";
 inline constexpr std::string_view newObjects = "new";

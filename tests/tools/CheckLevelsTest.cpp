@@ -71,6 +71,13 @@ INSTANTIATE_TEST_SUITE_P(
     Levels, CheckLevelMistakes,
     ::testing::Values(
         Mistake{"element", "<event name=\"start\"/><evnet name=\"x\"/>", "evnet: unknown element"},
+        Mistake{"info_twice",
+                "<info title=\"A\"/><info title=\"B\"/><event name=\"start\"/>",
+                "info: a second info element"},
+        Mistake{"info_attribute", "<info title=\"A\" titel=\"B\"/><event name=\"start\"/>",
+                "info/titel: unknown attribute"},
+        Mistake{"info_empty_title", "<info title=\" \" description=\"d\"/><event name=\"start\"/>",
+                "info/title: empty"},
         Mistake{
             "attribute",
             "<event name=\"start\"><new><building type=\"base\" color=\"Red\" colour=\"x\"/></new></event>",

@@ -136,6 +136,10 @@ private:
         for (const Brisk::Node& element : document.children) {
             if (element.name == Names::level)
                 continue;
+            if (element.name == Names::info) {
+                CheckInfo(element);
+                continue;
+            }
             if (element.name != Names::event) {
                 report(element.name, "unknown element; ignored");
                 continue;
@@ -149,6 +153,19 @@ private:
         }
         if (!events.count(std::string(Names::startEvent)))
             report(Text("event ", Names::startEvent), "missing; the level places nothing");
+    }
+
+    // The start screen shows the first "info" only; an empty title would leave a blank line in its list.
+    void CheckInfo(const Brisk::Node& info) {
+        if (seenInfo) {
+            report(std::string(Names::info), "a second info element; only the first is shown");
+            return;
+        }
+        seenInfo = true;
+        CheckAttributes(info, "info", {Names::title, Names::description, Names::briefing});
+        const Brisk::Attribute* title = Find(info, Names::title);
+        if (title && title->value.find_first_not_of(" \t") == std::string::npos)
+            report(Text("info/", Names::title), "empty; the file's name is shown instead");
     }
 
     void CheckEvent(const std::string& name, const Brisk::Node& event) {
@@ -464,6 +481,7 @@ private:
     std::map<std::string, std::set<std::string>> edges;
     std::optional<Brisk::Node> constants;
     std::size_t created = 0;
+    bool seenInfo = false;
 };
 
 } // namespace
