@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace Vorn {
 
@@ -45,6 +46,10 @@ SpriteBatch::SpriteBatch() {
     if (!flat || !(across > 0) || !SameLength(across, up))
         return;
     pixelsPerUnit = across;
+    windowOrigin[0] =
+        (projection[12] + 1) / 2 * static_cast<float>(viewport[2]) + static_cast<float>(viewport[0]);
+    windowOrigin[1] =
+        (projection[13] + 1) / 2 * static_cast<float>(viewport[3]) + static_cast<float>(viewport[1]);
     open = true;
     active = this;
     corners.clear();
@@ -90,14 +95,25 @@ bool SpriteBatch::Add(const Drawing& drawing, float angle) {
                              {h, -h, sprite->right, sprite->bottom},
                              {h, h, sprite->right, sprite->top},
                              {-h, h, sprite->left, sprite->top}};
+    const auto [originX, originY] = OnPixelCentre(m[12], m[13]);
     for (const Corner& corner : local) {
         const float x = corner.x * c + corner.y * s;
         const float y = -corner.x * s + corner.y * c;
-        corners.push_back({m[0] * x + m[4] * y + m[12], m[1] * x + m[5] * y + m[13], corner.u, corner.v});
+        corners.push_back({m[0] * x + m[4] * y + originX, m[1] * x + m[5] * y + originY, corner.u, corner.v});
     }
     glColor4fv(sprite->colourAfter.data());
     ++spritesAdded;
     return true;
+}
+
+// The picture's origin is a texel's centre: put on a pixel's centre, an unturned picture shows its texels
+// as they are, where anywhere else the filter would blur it by the fraction. The drawing moves by at most
+// half a pixel, as its edges do where the triangles take or leave a pixel.
+std::pair<float, float> SpriteBatch::OnPixelCentre(float eyeX, float eyeY) const {
+    const float windowX = eyeX * pixelsPerUnit + windowOrigin[0];
+    const float windowY = eyeY * pixelsPerUnit + windowOrigin[1];
+    return {(std::floor(windowX) + 0.5f - windowOrigin[0]) / pixelsPerUnit,
+            (std::floor(windowY) + 0.5f - windowOrigin[1]) / pixelsPerUnit};
 }
 
 // A picture not yet made is rendered; when the atlas is full, what was collected is drawn first, since

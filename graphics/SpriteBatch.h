@@ -20,6 +20,7 @@
 #include "graphics/SpriteAtlas.h"
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 namespace Vorn {
@@ -62,6 +63,7 @@ private:
         float x, y, u, v;
     };
 
+    std::pair<float, float> OnPixelCentre(float eyeX, float eyeY) const;
     const SpriteAtlas::Sprite* SpriteFor(const Drawing& drawing, SpriteAtlas::ColourBytes colour);
 
     static inline SpriteBatch* active = nullptr;
@@ -73,6 +75,8 @@ private:
     bool open = false;
     // Window pixels per eye unit, from the projection and the viewport when the batch opened.
     float pixelsPerUnit = 0;
+    // Where eye (0, 0) lies on the window, in pixels.
+    float windowOrigin[2] = {};
     std::size_t spritesAdded = 0;
 };
 
