@@ -43,7 +43,7 @@ public:
     // off and draws every drawing as before.
     static void SetThreshold(float pixels) { threshold = pixels; }
     static float Threshold() { return threshold; }
-    static constexpr float defaultThreshold = 32;
+    static constexpr float defaultThreshold = 20;
 
     // Adds the drawing as a quad with the current matrix, turned clockwise by angle degrees, in the
     // current colour, and leaves current the colour its list would leave. False when the drawing is to
