@@ -58,6 +58,14 @@ bool SpriteAtlas::Prepare(float newScale) {
     return true;
 }
 
+bool SpriteAtlas::MadeInCurrentContext() const {
+    return texture != 0 && contextSerial == platform::GlContext::Serial();
+}
+
+bool SpriteAtlas::UnavailableInCurrentContext() const {
+    return unavailable && contextSerial == platform::GlContext::Serial();
+}
+
 bool SpriteAtlas::Make() {
     contextSerial = platform::GlContext::Serial();
     if (unavailable || !HasFramebuffers()) {

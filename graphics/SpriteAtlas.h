@@ -45,6 +45,10 @@ public:
     // pictures must be drawn before.
     bool Prepare(float scale);
     float Scale() const { return scale; }
+    // Whether the texture was made in the context current now: one made in a destroyed context is gone.
+    bool MadeInCurrentContext() const;
+    // The current context offers no framebuffer objects: no picture can be made in it.
+    bool UnavailableInCurrentContext() const;
     // The picture already rendered, or null.
     const Sprite* Find(const Drawing& drawing, ColourBytes colour) const;
     // Renders the picture; null when the drawing has no display list or no room is left for it.

@@ -77,7 +77,9 @@ bool SpriteBatch::Add(const Drawing& drawing, float angle) {
         return false;
     float current[4];
     glGetFloatv(GL_CURRENT_COLOR, current);
-    if (!SameLength(scale, atlas.Scale()) || atlas.Texture() == 0) {
+    if (atlas.UnavailableInCurrentContext())
+        return false;
+    if (!SameLength(scale, atlas.Scale()) || !atlas.MadeInCurrentContext()) {
         Flush();
         if (!atlas.Prepare(scale))
             return false;
