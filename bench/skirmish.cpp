@@ -6,6 +6,7 @@
 // (and the mean of the latter), the processor time per tank, and the state digest at the end (the same
 // seed and size must always give the same digest).
 #include "bench/SimulationData.h"
+#include "bench/TickTimes.h"
 #include "datafiles/DataArchive.h"
 #include "game/Battle.h"
 #include "game/Level.h"
@@ -20,37 +21,18 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
-#include <numeric>
 #include <utility>
 #include <vector>
 
 using namespace Vorn;
+using Vorn::Bench::Mean;
+using Vorn::Bench::Median;
+using Vorn::Bench::ThreadMs;
 
 namespace {
 
 constexpr unsigned tickMs = 16;
 constexpr int warmUpTicks = 2000 / tickMs;
-
-// The machine is shared, so each tick is also timed by the processor time this thread spent on it, which
-// other programs' load does not inflate the way it inflates the wall clock.
-double ThreadMs() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) * 1e-6;
-}
-
-double Median(std::vector<double> values) {
-    if (values.empty())
-        return 0;
-    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2),
-                     values.end());
-    return values[values.size() / 2];
-}
-
-double Mean(const std::vector<double>& values) {
-    return values.empty() ? 0 : std::accumulate(values.begin(), values.end(), 0.0) / double(values.size());
-}
 
 // Beyond 256 tanks the widened fields reach past level0's edges, where the game no longer places tanks;
 // the map grows to hold them, so every size fields the tanks it names where they always stood.

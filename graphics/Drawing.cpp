@@ -2,8 +2,9 @@
 #include "graphics/Drawing.h"
 
 #include "datafiles/ColourTable.h"
-#include "graphics/DrawingBatch.h"
 #include "datafiles/Node.h"
+#include "graphics/DrawingBatch.h"
+#include "graphics/SpriteBatch.h"
 #include "platform/GlContext.h"
 
 #include <GL/gl.h>
@@ -74,7 +75,7 @@ Drawing::Drawing(Drawing&& other) noexcept
     : list(std::exchange(other.list, 0u)), steps(std::move(other.steps)), mouths(std::move(other.mouths)),
       mouthParticleSystems(std::move(other.mouthParticleSystems)),
       particleSystemPoints(std::move(other.particleSystemPoints)),
-      particleSystemNames(std::move(other.particleSystemNames)) {}
+      particleSystemNames(std::move(other.particleSystemNames)), serial(other.serial), reach(other.reach) {}
 
 Drawing& Drawing::operator=(Drawing&& other) noexcept {
     if (this != &other) {
@@ -85,6 +86,8 @@ Drawing& Drawing::operator=(Drawing&& other) noexcept {
         mouthParticleSystems = std::move(other.mouthParticleSystems);
         particleSystemPoints = std::move(other.particleSystemPoints);
         particleSystemNames = std::move(other.particleSystemNames);
+        serial = other.serial;
+        reach = other.reach;
     }
     return *this;
 }
@@ -97,6 +100,11 @@ void Drawing::Compile(const Brisk::Node& document) {
     particleSystemPoints.clear();
     particleSystemNames.clear();
     Record(document);
+    serial = ++compiledCount;
+    reach = 0;
+    for (const DrawingStep& step : steps)
+        if (step.kind == DrawingStep::Kind::Vertex)
+            reach = std::max(reach, static_cast<float>(std::hypot(step.x, step.y)));
     if (platform::GlContext::IsAnyCurrent()) {
         CompileList();
     }
@@ -247,7 +255,11 @@ void Drawing::Replay() const {
 }
 
 void Drawing::Draw(float angle) const {
-    // An open batch places the vertices itself; the list is what it must look like.
+    // Small on screen, a drawing is a textured quad of its own picture; an open batch places the
+    // vertices itself; the list is what both must look like.
+    if (SpriteBatch* sprites = SpriteBatch::Active(); sprites != nullptr && sprites->Add(*this, angle)) {
+        return;
+    }
     if (DrawingBatch* batch = DrawingBatch::Active(); batch != nullptr && batch->Add(steps, angle)) {
         return;
     }

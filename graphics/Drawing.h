@@ -9,6 +9,7 @@
 
 #include "graphics/DrawingStep.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,11 @@ public:
     void Release();
 
     unsigned List() const { return list; }
+    // Different for every compiled drawing (and kept when one moves), so a picture made of one is never
+    // taken for another's, whatever addresses and list names are reused.
+    std::uint64_t Serial() const { return serial; }
+    // How far the drawing's furthest vertex lies from its origin, in its own units.
+    float Reach() const { return reach; }
     const std::vector<DrawingStep>& Steps() const { return steps; }
     const std::vector<Point>& Mouths() const { return mouths; }
     // Parallel to Mouths(): the particle system shown at each mouth when it fires, or "".
@@ -74,6 +80,9 @@ private:
     std::vector<std::string> mouthParticleSystems;
     std::vector<Point> particleSystemPoints;
     std::vector<std::string> particleSystemNames;
+    std::uint64_t serial = 0;
+    float reach = 0;
+    static inline std::uint64_t compiledCount = 0;
 };
 
 } // namespace Vorn

@@ -3,6 +3,7 @@
 
 #include "datafiles/DataArchive.h"
 #include "datafiles/Node.h"
+#include "graphics/SpriteBatch.h"
 #include "random/Random.h"
 
 namespace Vorn {
@@ -67,6 +68,8 @@ void DrawingStore::Release() {
     }
     drawings.clear();
     defaultDrawing = &nothing;
+    // The drawings' pictures go with them.
+    SpriteBatch::Atlas().Release();
 }
 
 } // namespace Vorn

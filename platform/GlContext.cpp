@@ -23,6 +23,7 @@ std::unique_ptr<GlContext> GlContext::Create(Window& window) {
     std::unique_ptr<GlContext> context(new GlContext);
     context->context = native;
     context->window = &window;
+    ++serial;
     return context;
 }
 
@@ -39,6 +40,10 @@ void GlContext::SwapBuffers() {
 
 bool GlContext::IsAnyCurrent() {
     return SDL_WasInit(SDL_INIT_VIDEO) != 0 && SDL_GL_GetCurrentContext() != nullptr;
+}
+
+unsigned long long GlContext::Serial() {
+    return serial;
 }
 
 } // namespace platform

@@ -19,9 +19,13 @@ public:
     void SwapBuffers();
     // Whether a context exists on this thread: GL objects are only made when one does.
     static bool IsAnyCurrent();
+    // Which context was made last, counting from 1 (0 before any): GL objects kept across frames remember
+    // it, so that those made in a context since destroyed are made anew rather than used by a stale name.
+    static unsigned long long Serial();
 
 private:
     GlContext() = default;
+    static inline unsigned long long serial = 0;
     void* context = nullptr;
     Window* window = nullptr;
 };

@@ -3,6 +3,7 @@
 
 #include "graphics/DrawingBatch.h"
 #include "graphics/ParticleBatch.h"
+#include "graphics/SpriteBatch.h"
 #include "world/Bullet.h"
 #include "world/Effect.h"
 #include "world/WorldCamera.h"
@@ -10,6 +11,7 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <optional>
 
 namespace Vorn {
 
@@ -74,6 +76,10 @@ void World::DrawEffects(EffectMap& layer, float centreX, float centreY, float ra
 void World::DrawObjects(float centreX, float centreY, float radius) {
     DrawingBatch batch;
     for (int kind = 0; kind < objectKindCount; ++kind) {
+        // Tanks far away are the crowd of a battle: drawn as quads of their pictures.
+        std::optional<SpriteBatch> sprites;
+        if (kind == KindTank)
+            sprites.emplace();
         const float reach = radius + QueryReach(static_cast<ObjectKind>(kind));
         for (int side = 0; side < sideCount; ++side) {
             if (kind == KindLandmine && side != sides.playerSide)

@@ -2,7 +2,8 @@
 # Frame figures of the drawing at scale: the driver under Xvfb at 1280 x 720 in four views. Run from the
 # repository's top folder after building sector-clash-autoplay; FRAMES (default 1500) sets the run length,
 # DRIVER another build's driver (to compare with an earlier commit).
-# WRAP a command to run it under (a profiler: WRAP="perf record -g -o /tmp/frame.data --").
+# WRAP a command to run it under (a profiler: WRAP="perf record -g -o /tmp/frame.data --"), OPTIONS more
+# options for the driver (OPTIONS="--sprites-below 0" draws every tank with its lines and triangles).
 #   bash bench/render/run.sh [start|zoomed|hq|thousand]...
 set -euo pipefail
 top=$(pwd)
@@ -17,7 +18,7 @@ run() {
     echo "== $1 (load: $(cut -d' ' -f1-3 /proc/loadavg))"
     shift
     local TIMEFORMAT="processor: %U s user, %S s system, %R s wall"
-    time (${WRAP:-} xvfb-run -a -s "-screen 0 1280x720x24" "$driver" --frames "$frames" --seed 3 --stats "$@" | tail -1)
+    time (${WRAP:-} xvfb-run -a -s "-screen 0 1280x720x24" "$driver" --frames "$frames" --seed 3 --stats ${OPTIONS:-} "$@" | tail -1)
 }
 
 # The configuration's lowest zoom cannot show a thousand tanks at the skirmish's density: a copy of the

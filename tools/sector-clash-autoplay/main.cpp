@@ -29,6 +29,7 @@
 #include "game/LoadingMode.h"
 #include "game/SkirmishForces.h"
 #include "game/StateDigest.h"
+#include "graphics/SpriteBatch.h"
 #include "platform/AudioMixer.h"
 #include "platform/MixerCapture.h"
 #include "platform/PngFile.h"
@@ -74,6 +75,8 @@ struct DriverOptions {
     bool stats = false;
     bool reveal = false;
     std::uint32_t memoryEvery = 0;
+    // Empty: the game's own threshold for drawing small tanks as sprites.
+    std::optional<std::uint32_t> spritesBelow;
     std::string audioOut;
     // Empty for none.
     std::string record;
@@ -90,6 +93,7 @@ constexpr const char* usage =
     "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n"
     "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]\n"
     "                             [--memory-every N] [--audio-out FILE.wav] [--record FILE]\n"
+    "                             [--sprites-below PIXELS]\n"
     "       sector-clash-autoplay --replay FILE [--force] [--shot FRAME:PATH]... [--stats] [--reveal]\n"
     "Runs the game's start-up, loading and game modes for N frames (default 60) of MS milliseconds each\n"
     "(default 16, 1..100, the longest step the game takes in one frame) under an X display, with the data\n"
@@ -101,6 +105,8 @@ constexpr const char* usage =
     "and state digest as a JSON line;\n"
     "--reveal clears the player's fog before every frame; --memory-every prints the resident memory every\n"
     "N frames; --audio-out records what the mixer played into FILE.wav and prints its statistics.\n"
+    "--sprites-below draws tanks at most PIXELS across as textured quads of their pictures (0 never,\n"
+    "a large number always) instead of the game's own threshold, to compare the two ways.\n"
     "--record FILE writes the game the run played (the script's orders included) as a replay to FILE;\n"
     "--replay FILE plays a replay in the game (its level, seed, skirmish and step length from the file)\n"
     "until its last step, refusing one whose level or data files differ from those at hand unless\n"
@@ -111,6 +117,9 @@ constexpr const char* usage =
 
 // The longest recording --audio-out keeps (the mixer plays by the wall clock): 10 minutes, 110 MB.
 constexpr int maxRecordedSeconds = 600;
+
+// A threshold beyond any window's size: every tank a sprite.
+constexpr std::uint64_t largestSpriteThreshold = 100000;
 
 // The longest run and report interval in frames.
 constexpr std::uint64_t largestFrameCount = 100000000;
@@ -128,6 +137,10 @@ constexpr toolkit::WholeOption<DriverOptions> wholeOptionTable[] = {
     {"--skirmish", 0, static_cast<std::uint64_t>(Vorn::largestSkirmish),
      [](DriverOptions& options, std::uint64_t value) {
          options.skirmishTanks = static_cast<std::uint32_t>(value);
+     }},
+    {"--sprites-below", 0, largestSpriteThreshold,
+     [](DriverOptions& options, std::uint64_t value) {
+         options.spritesBelow = static_cast<std::uint32_t>(value);
      }},
     {"--memory-every", 0, largestFrameCount,
      [](DriverOptions& options, std::uint64_t value) {
@@ -325,6 +338,8 @@ int main(int argc, char** argv) {
     if (std::string fault; !ParseArguments(argc, argv, options, fault)) {
         return toolkit::RefuseUsage(program, fault, usage);
     }
+    if (options.spritesBelow)
+        Vorn::SpriteBatch::SetThreshold(static_cast<float>(*options.spritesBelow));
     autoplay::InputScript script;
     if (!options.inputFile.empty() && !script.Load(options.inputFile, stderr)) {
         return 2;

@@ -1,0 +1,191 @@
+// Tanks small on screen drawn as quads of their pictures look as their lines and triangles do: a crowd
+// of the shipped tank drawings in two colours, turned every way, drawn both ways and compared.
+#include "graphics/SpriteBatch.h"
+
+#include "datafiles/ColourTable.h"
+#include "datafiles/DataArchive.h"
+#include "graphics/Drawing.h"
+#include "graphics/DrawingBatch.h"
+#include "tests/support/GlTestWindow.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+using testing_support::GlTestWindow;
+using Vorn::Drawing;
+using Vorn::DrawingBatch;
+using Vorn::SpriteBatch;
+
+namespace {
+
+constexpr int width = 480;
+constexpr int height = 360;
+constexpr float always = 100000;
+
+struct Picture {
+    std::vector<std::uint8_t> rgba;
+    std::size_t sprites = 0;
+};
+
+// The mean of every channel's difference over the pixels either picture lights, in levels of 255.
+double MeanDifferenceWhereLit(const Picture& a, const Picture& b) {
+    long total = 0;
+    long lit = 0;
+    for (std::size_t i = 0; i < a.rgba.size(); i += 4) {
+        int apart = 0;
+        int light = 0;
+        for (std::size_t c = 0; c < 3; ++c) {
+            apart += std::abs(int(a.rgba[i + c]) - int(b.rgba[i + c]));
+            light += a.rgba[i + c] + b.rgba[i + c];
+        }
+        if (light > 0) {
+            total += apart;
+            lit += 3;
+        }
+    }
+    return lit == 0 ? 255.0 : static_cast<double>(total) / static_cast<double>(lit);
+}
+
+int LitPixels(const Picture& picture) {
+    int lit = 0;
+    for (std::size_t i = 0; i < picture.rgba.size(); i += 4)
+        lit += picture.rgba[i] + picture.rgba[i + 1] + picture.rgba[i + 2] > 0 ? 1 : 0;
+    return lit;
+}
+
+class SpriteBatchTest : public testing::Test {
+protected:
+    void SetUp() override {
+        SKIP_WITHOUT_GL(window);
+        LoadColours(colourTable, dataArchive.ReadDocument("colordef.xml"));
+        for (const char* name : {"HeavyTank", "Cannon2", "LightTank", "Gun1"})
+            drawings[name].Compile(
+                dataArchive.ReadDocument(std::string("graphics/drawings/") + name + ".xml"));
+    }
+    void TearDown() override {
+        SpriteBatch::SetThreshold(SpriteBatch::defaultThreshold);
+        colourTable.Clear();
+    }
+
+    // The game's map state and camera; the units inside a drawing batch with a sprite batch open, as the
+    // world draws its tanks.
+    Picture Draw(float threshold, float zoom, float turn) {
+        SpriteBatch::SetThreshold(threshold);
+        window.Clear();
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glEnable(GL_LINE_SMOOTH);
+        glLineWidth(zoom);
+        glLoadIdentity();
+        glTranslatef(0.375f, 0.375f, 0.0f);
+        glTranslatef(width / 2.0f, height / 2.0f, 0);
+        glRotatef(turn, 0, 0, 1);
+        glScalef(zoom, zoom, 1);
+        Picture picture;
+        {
+            DrawingBatch batch;
+            SpriteBatch sprites;
+            Crowd(zoom);
+            picture.sprites = sprites.SpritesAdded();
+        }
+        glLoadIdentity();
+        glDisable(GL_LINE_SMOOTH);
+        glLineWidth(1);
+        picture.rgba.resize(std::size_t{width} * height * 4);
+        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, picture.rgba.data());
+        return picture;
+    }
+
+    // Rows of tanks filling the window at any zoom, two sides' colours, bodies and turrets turned.
+    void Crowd(float zoom) {
+        const float spacing = 60 / std::sqrt(zoom);
+        const int columns = static_cast<int>(width / zoom / spacing);
+        const int rows = static_cast<int>(height / zoom / spacing);
+        units = 0;
+        for (int row = 0; row < rows; ++row)
+            for (int column = 0; column < columns; ++column) {
+                const bool heavy = (row + column) % 2 == 1;
+                glPushMatrix();
+                glTranslatef(spacing * (column - (columns - 1) / 2.0f), spacing * (row - (rows - 1) / 2.0f),
+                             0);
+                const std::array<float, 4> side =
+                    row % 2 ? std::array{1.0f, 0.0f, 0.0f, 1.0f} : std::array{0.0f, 0.0f, 1.0f, 1.0f};
+                glColor4fv(side.data());
+                drawings[heavy ? "HeavyTank" : "LightTank"].Draw(13.0f * (row * columns + column));
+                glColor4fv(side.data());
+                drawings[heavy ? "Cannon2" : "Gun1"].Draw(29.0f * column - 7.0f * row);
+                glPopMatrix();
+                ++units;
+            }
+    }
+
+    GlTestWindow window{width, height};
+    std::map<std::string, Drawing> drawings;
+    int units = 0;
+};
+
+} // namespace
+
+// Where sprites take over, the picture must not jump: each tank's quad shows what its lines and
+// triangles show, in its own colour, at its place and heading, filtered but not moved or resized.
+TEST_F(SpriteBatchTest, SmallTanksAsSpritesLookAsTheirLinesAndTriangles) {
+    for (const float zoom : {0.25f, 0.5f, 0.8f}) {
+        for (const float turn : {0.0f, 23.0f}) {
+            const Picture triangles = Draw(0, zoom, turn);
+            const Picture sprites = Draw(always, zoom, turn);
+            ASSERT_GT(LitPixels(triangles), width * height / 50) << "zoom " << zoom;
+            EXPECT_EQ(triangles.sprites, 0u);
+            EXPECT_EQ(sprites.sprites, static_cast<std::size_t>(2 * units)) << "zoom " << zoom;
+            EXPECT_LT(MeanDifferenceWhereLit(triangles, sprites), 12.0)
+                << "zoom " << zoom << ", turn " << turn;
+            EXPECT_NEAR(LitPixels(sprites), LitPixels(triangles), LitPixels(triangles) / 3)
+                << "zoom " << zoom;
+        }
+    }
+}
+
+// Only drawings at most the threshold across on the window become sprites; the rest draw themselves.
+TEST_F(SpriteBatchTest, OnlyDrawingsWithinTheThresholdBecomeSprites) {
+    constexpr float zoom = 0.5f;
+    const float threshold = 2 * drawings["Gun1"].Reach() * zoom + 0.5f;
+    ASSERT_LT(threshold, 2 * drawings["HeavyTank"].Reach() * zoom) << "the test needs drawings either side";
+    const Picture mixed = Draw(threshold, zoom, 0);
+    std::size_t expected = 0;
+    {
+        // Counted the way the crowd draws: each unit's body and turret.
+        const float spacing = 60 / std::sqrt(zoom);
+        const int columns = static_cast<int>(width / zoom / spacing);
+        const int rows = static_cast<int>(height / zoom / spacing);
+        for (int row = 0; row < rows; ++row)
+            for (int column = 0; column < columns; ++column) {
+                const bool heavy = (row + column) % 2 == 1;
+                for (const char* name : {heavy ? "HeavyTank" : "LightTank", heavy ? "Cannon2" : "Gun1"})
+                    expected += 2 * drawings[name].Reach() * zoom <= threshold ? 1 : 0;
+            }
+    }
+    EXPECT_GT(expected, 0u);
+    EXPECT_LT(expected, static_cast<std::size_t>(2 * units));
+    EXPECT_EQ(mixed.sprites, expected);
+}
+
+// Pictures are made once per drawing and colour, and made anew when the zoom changes: a picture kept
+// from another zoom would show every tank at the wrong size.
+TEST_F(SpriteBatchTest, PicturesAreMadeOncePerDrawingAndColourAndAgainAtANewZoom) {
+    Draw(always, 0.5f, 0);
+    const std::size_t before = SpriteBatch::Atlas().RenderedCount();
+    Draw(always, 0.5f, 0);
+    EXPECT_EQ(SpriteBatch::Atlas().RenderedCount(), before) << "the same zoom reuses every picture";
+
+    const Picture sprites = Draw(always, 0.3f, 0);
+    EXPECT_EQ(SpriteBatch::Atlas().RenderedCount(), before + 8) << "four drawings in two colours";
+    const Picture triangles = Draw(0, 0.3f, 0);
+    EXPECT_LT(MeanDifferenceWhereLit(triangles, sprites), 12.0);
+}
