@@ -15,6 +15,11 @@ inline constexpr std::string_view height = "height";
 inline constexpr std::string_view skirmish = "skirmish";
 inline constexpr std::string_view name = "name";
 inline constexpr std::string_view startEvent = "start";
+// The ground the level is drawn on, and its attributes.
+inline constexpr std::string_view ground = "ground";
+inline constexpr std::string_view groundTexture = "texture";
+inline constexpr std::string_view groundTint = "tint";
+inline constexpr std::string_view groundDetail = "detail";
 
 // Actions, the children of an event.
 inline constexpr std::string_view beep = "beep";
