@@ -134,6 +134,7 @@ void Game::Step(std::uint32_t elapsedMs) {
     // Read once, right after the step that raised them: a paused game shows no news twice.
     SoundBeeps(world->StepEvents(), platform::Beep);
     interface->TakeEvents(world->StepEvents());
+    scenery.AfterStep(*world, elapsedMs);
     ++steps;
     HearStep(*world);
 }

@@ -10,6 +10,7 @@ out=$root/data/graphics/textures
 mkdir -p "$out"
 python3 "$here/make_sprites.py" "$here/png"
 python3 "$here/make_ground.py" "$here/png"
+python3 "$here/make_scars.py" "$here/png"
 for png in "$here"/png/*.png; do
   name=$(basename "$png" .png)
   "$tool" encode "$png" "$out/$name.aBitmap"
