@@ -190,7 +190,9 @@ std::vector<std::uint32_t> GroundLayer::MinimapPicture(int size) const {
                     colour[c] = texel[c];
             }
             const float tint[3] = {look.red, look.green, look.blue};
-            const float shade = detail.rgba.empty() ? 1.0f : TexelAt(detail, x, y, detailTile)[0] / 127.5f;
+            // Half the detail's strength: on a picture this small its blotches would read as a pattern.
+            const float shade =
+                detail.rgba.empty() ? 1.0f : 0.5f + 0.5f * TexelAt(detail, x, y, detailTile)[0] / 127.5f;
             for (int c = 0; c < 3; ++c)
                 colour[c] *= tint[c] * shade;
             picture[static_cast<std::size_t>(row * size + column)] =

@@ -19,7 +19,9 @@ def periodic_noise(seed, period):
         iy %= period
         h = (ix * 374761393 + iy * 668265263 + seed * 2147483647) & 0xFFFFFFFF
         h = ((h ^ (h >> 13)) * 1274126177) & 0xFFFFFFFF
-        return (h & 0xFFFF) / 65536.0
+        # The high bits: the low ones barely change with the row, which would draw stripes.
+        h = ((h ^ (h >> 16)) * 2246822519) & 0xFFFFFFFF
+        return (h >> 16) / 65536.0
 
     def noise(x, y):
         ix, iy = math.floor(x), math.floor(y)
@@ -92,7 +94,7 @@ def earth():
         if pebbles(u, v) > 0.8:
             k *= 1.18
         # Thin dark lines where the crack noise crosses its middle.
-        k *= 1 - 0.35 * (1 - smoothstep(0.0, 0.025, abs(cracks(u, v) - 0.5)))
+        k *= 1 - 0.2 * (1 - smoothstep(0.0, 0.025, abs(cracks(u, v) - 0.5)))
         return tuple(c * k for c in base)
     return shade
 
