@@ -23,8 +23,9 @@ constexpr int largestReadSide = 4096;
 // The colour of a ground whose texture cannot be read.
 constexpr int plainGround[3] = {70, 96, 44};
 
-// The texture bound with repeating wrap: image textures are made clamped, and the ground tiles.
-void BindRepeating(unsigned int texture) {
+// Image textures are made clamped, and the ground tiles. Set once: changing a texture's state every
+// frame costs the software renderer a fresh look at the whole texture.
+void MakeRepeating(unsigned int texture) {
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
@@ -86,6 +87,8 @@ void GroundLayer::Choose(const GroundLook& chosen, float halfMapWidth, float hal
     groundTexture = textureStore.FindTexture(look.texture);
     detailTexture = textureStore.FindTexture(look.detail);
     beyondTexture = textureStore.FindTexture(beyondTextureName);
+    for (unsigned int texture : {groundTexture, detailTexture, beyondTexture})
+        MakeRepeating(texture);
 }
 
 GroundLayer::Box GroundLayer::MapPart(Box view, float halfMapWidth, float halfMapHeight) {
@@ -116,8 +119,11 @@ void GroundLayer::DrawGround(float centreX, float centreY, float radius) const {
     if (map.Empty())
         return;
     glEnable(GL_TEXTURE_2D);
+    // The ground is opaque: without blending the renderer need not read what lies under it.
+    glDisable(GL_BLEND);
     glColor4f(look.red, look.green, look.blue, 1);
     DrawTiled(groundTexture, map, groundTile);
+    glEnable(GL_BLEND);
     // Twice the product of the two: mid-grey in the detail leaves the ground as it is.
     glBlendFunc(GL_DST_COLOR, GL_SRC_COLOR);
     glColor4f(1, 1, 1, 1);
@@ -137,7 +143,7 @@ void GroundLayer::DrawBeyond(float centreX, float centreY, float radius) const {
 }
 
 void GroundLayer::DrawTiled(unsigned int texture, const Box& box, float tile) const {
-    BindRepeating(texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
     glBegin(GL_QUADS);
     glTexCoord2f(box.left / tile, box.bottom / tile);
     glVertex2f(box.left, box.bottom);
