@@ -67,6 +67,7 @@ bool Game::Refuse(const std::string& reason) {
 // it up, so a seeded game and a seeded simulation are the same game.
 void Game::BuildGame(Brisk::Node document) {
     const Zelt::Configuration& settings = Zelt::configuration;
+    const LevelGround ground = ReadLevelGround(document);
     Battle battle = StartBattle(std::move(document), static_cast<unsigned>(settings.screenWidth),
                                 static_cast<unsigned>(settings.screenHeight), true, skirmishTanks);
     level = battle.level;
@@ -84,6 +85,7 @@ void Game::BuildGame(Brisk::Node document) {
     CentreOnHeadquarters(*camera, *world, playerSideOfBattle);
     interface = new Interface(world, camera, *commands);
     interface->SetPlayerSide(playerSideOfBattle);
+    scenery.Start(ground, *world, interface->GetMinimap());
     cameraControl = CameraControl{};
     drawCounters.fill(0);
     ParticleSystem::drawnParticleCounter = &drawCounters[particlesDrawnCounter];
@@ -132,6 +134,7 @@ void Game::Step(std::uint32_t elapsedMs) {
     // Read once, right after the step that raised them: a paused game shows no news twice.
     SoundBeeps(world->StepEvents(), platform::Beep);
     interface->TakeEvents(world->StepEvents());
+    scenery.AfterStep(*world, elapsedMs);
     ++steps;
     HearStep(*world);
 }
@@ -154,7 +157,13 @@ void Game::DrawMap() {
     glLineWidth(camera->Scale());
     glLoadIdentity();
     glTranslatef(0.375f, 0.375f, 0.0f);
+    const auto screenWidth = static_cast<float>(Zelt::configuration.screenWidth);
+    const auto screenHeight = static_cast<float>(Zelt::configuration.screenHeight);
+    scenery.DrawUnder(*camera, screenWidth, screenHeight);
+    glPushMatrix();
     world->Draw(*camera);
+    glPopMatrix();
+    scenery.DrawOver(*camera, screenWidth, screenHeight);
     glDisable(GL_LINE_SMOOTH);
     glLineWidth(1.0f);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "command/CommandQueue.h"
+#include "game/BattleScenery.h"
 #include "game/CameraControl.h"
 #include "game/ReplayTrail.h"
 #include "replay/Replay.h"
@@ -75,6 +76,7 @@ private:
     int TakeOutcomeKeys(bool finished);
 
     CameraControl cameraControl;
+    BattleScenery scenery;
     Level* level = nullptr;
     std::unique_ptr<CommandQueue> commands;
     bool running = false;

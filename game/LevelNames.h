@@ -15,6 +15,11 @@ inline constexpr std::string_view height = "height";
 inline constexpr std::string_view skirmish = "skirmish";
 inline constexpr std::string_view name = "name";
 inline constexpr std::string_view startEvent = "start";
+// The ground the level is drawn on, and its attributes.
+inline constexpr std::string_view ground = "ground";
+inline constexpr std::string_view groundTexture = "texture";
+inline constexpr std::string_view groundTint = "tint";
+inline constexpr std::string_view groundDetail = "detail";
 
 // The level's own description for the start screen and the campaign: "info" with its texts, each either a
 // key of texts.xml or the literal text.

@@ -76,8 +76,8 @@ Interface::Interface(World* world, Camera* camera, CommandQueue& commands, const
     : world(world), camera(camera), screenWidth(Zelt::configuration.screenWidth),
       screenHeight(Zelt::configuration.screenHeight), values(ValuesOf(layout)), mainPanel(mainPanelHeight),
       minimapPanel(MinimapTravel(values)),
-      infoBoxPanel(static_cast<float>(values.ValueOf(InterfaceNames::infoboxSize))),
-      orders(commands), overlay(this, world, camera, orders), panelLink(overlay), minimap(*this, *world, camera),
+      infoBoxPanel(static_cast<float>(values.ValueOf(InterfaceNames::infoboxSize))), orders(commands),
+      overlay(this, world, camera, orders), panelLink(overlay), minimap(*this, *world, camera),
       infoBox(*this, *world), iconsRendered(RenderIconsWhenWindowed(world->sides.playerSide)),
       toolbars(*world, panelLink, messages, orders, LayoutOf(values, screenWidth, screenHeight)),
       statusStrip(panelLink, messages, orders, screenWidth), buildInfo(PositionsOf(values)) {
@@ -112,6 +112,7 @@ void Interface::Update(unsigned elapsedMs, const PanelSwitches& switches) {
     buildInfo.Update(elapsedMs);
     messages.Update(elapsedMs);
     minimap.Age(elapsedMs);
+    healthBars.Age(elapsedMs);
     if (MainPanelShown()) {
         PanelPointer pointer;
         if (Zelt::mouse != nullptr) {
@@ -131,6 +132,7 @@ void Interface::Update(unsigned elapsedMs, const PanelSwitches& switches) {
 void Interface::TakeEvents(const WorldEvents& events) {
     losses.Take(events, playerSide, messages);
     minimap.NoteAttacks(events, playerSide);
+    healthBars.TakeEvents(events);
 }
 
 bool Interface::MainPanelShown() const {
@@ -139,6 +141,9 @@ bool Interface::MainPanelShown() const {
 
 void Interface::Draw(const SideTable& sides) {
     StartAtPixelCentres();
+    const bool allBars =
+        Zelt::keyboard != nullptr && Zelt::keyboard->ActionDown(InterfaceNames::showHealthBars);
+    healthBars.Draw(*world, *camera, allBars, screenWidth, screenHeight);
     overlay.Draw();
     if (MainPanelShown()) {
         DrawMainPanel();

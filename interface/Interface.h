@@ -10,6 +10,7 @@
 #include "interface/InterfaceValues.h"
 #include "interface/LossReport.h"
 #include "interface/MessageLine.h"
+#include "interface/HealthBars.h"
 #include "interface/Minimap.h"
 #include "interface/OrderIssuer.h"
 #include "interface/OverlayPanelLink.h"
@@ -118,6 +119,7 @@ private:
     MessageLine messages;
     LossReport losses;
     Minimap minimap;
+    HealthBars healthBars;
     InfoBox infoBox;
     // Made before the toolbars, which take their icons from the texture store.
     bool iconsRendered;

@@ -36,6 +36,8 @@ inline constexpr const char* buildinfoLineY[3] = {"buildinfo.line1_y", "buildinf
 inline constexpr const char* switchInterface = "switch_interface";
 inline constexpr const char* switchMinimap = "switch_minimap";
 inline constexpr const char* switchInfobox = "switch_infobox";
+// Held: a health bar over every unit in sight, not only the damaged ones.
+inline constexpr const char* showHealthBars = "show_health_bars";
 
 // The drawings the interface shows.
 inline constexpr const char* infoFrameDrawing = "InfoFrame";

@@ -45,7 +45,10 @@ Minimap::Minimap(Interface& owner, World& world, Camera* camera)
 void Minimap::Update() {
     switch (phase) {
     case Clear:
-        picture.Fill(0, 0, 0, 255);
+        if (ground.size() == picture.pixels.size())
+            picture.pixels = ground;
+        else
+            picture.Fill(0, 0, 0, 255);
         break;
     case PaintTanks:
         PaintKind(KindTank, InterfaceNames::minimapTankSize);

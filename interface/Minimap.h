@@ -50,6 +50,10 @@ public:
     // the camera there, buttons 0, 2, 3 and 4 go to the map at that point, others do nothing.
     bool Click(int x, int y, int button);
 
+    // The ground each cycle starts from, texel words as the picture's; anything but a whole picture's
+    // worth leaves the picture cleared to black.
+    void SetGround(std::vector<std::uint32_t> texels) { ground = std::move(texels); }
+
     int CurrentPhase() const { return phase; }
     const PixelTexture& Picture() const { return picture; }
     // Objects painted since the counter was last taken (the game's draw statistics).
@@ -76,6 +80,7 @@ private:
     Camera* camera;
     const Drawing* frame;
     PixelTexture picture;
+    std::vector<std::uint32_t> ground;
     int phase = Clear;
     unsigned paintedCount = 0;
 

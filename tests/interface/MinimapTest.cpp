@@ -116,6 +116,21 @@ TEST_F(MinimapTest, EachCycleStartsFromBlack) {
     EXPECT_EQ(ui->GetMinimap().CurrentPhase(), Minimap::PaintTanks);
 }
 
+TEST_F(MinimapTest, EachCycleStartsFromTheGroundOfAWholePicture) {
+    Place(0, 0, 1, Vorn::KindTank);
+    world->fog.RevealFog(0, 0, 300, 3);
+    Minimap& minimap = ui->GetMinimap();
+    const std::uint32_t grass = PixelTexture::Pack(60, 90, 40, 255);
+    minimap.SetGround(std::vector<std::uint32_t>(minimap.Picture().pixels.size(), grass));
+    PaintMinimap();
+    EXPECT_EQ(PixelAt(10, 200), grass);
+    EXPECT_EQ(PixelAt(128, 128), PixelTexture::Pack(255, 0, 0, 255)) << "units stand on the ground";
+    // A picture of another size is no ground for this one.
+    minimap.SetGround(std::vector<std::uint32_t>(16, grass));
+    PaintMinimap();
+    EXPECT_EQ(PixelAt(10, 200), Black());
+}
+
 TEST_F(MinimapTest, UnitsAtTheMapsEdgeAreCutAtThePicturesEdge) {
     Place(2040, 0, 1, Vorn::KindTank);
     world->fog.RevealFog(2040, 0, 300, 3);

@@ -120,7 +120,14 @@ INSTANTIATE_TEST_SUITE_P(
                 "obstacle/size: makes a radius of 528, wider than a map cell (512)"},
         Mistake{"duplicate", "<event name=\"start\"/><event name=\"start\"/>", "only the first ever runs"},
         Mistake{"when", "<event name=\"start\"><request event=\"start\" when=\"soon\"/></event>",
-                "\"soon\" is neither"}),
+                "\"soon\" is neither"},
+        Mistake{"ground_tint", "<ground texture=\"ground_snow\" tint=\"#12345g\"/><event name=\"start\"/>",
+                "ground/tint: must be written #rrggbb"},
+        Mistake{"ground_texture",
+                "<ground texture=\"../snow\" detail=\"ground_detail\"/><event name=\"start\"/>",
+                "ground/texture: not a texture name"},
+        Mistake{"ground_twice", "<ground texture=\"ground_snow\"/><ground/><event name=\"start\"/>",
+                "ground: a second element"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckLevels, BadMapSizesAreReported) {

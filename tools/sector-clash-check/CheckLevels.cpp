@@ -3,6 +3,7 @@
 #include "datafiles/Node.h"
 #include "datafiles/SideNames.h"
 #include "datafiles/TypeKeywords.h"
+#include "game/LevelGround.h"
 #include "game/LevelLimits.h"
 #include "game/LevelNames.h"
 #include "game/SkirmishForces.h"
@@ -138,6 +139,10 @@ private:
                 continue;
             if (element.name == Names::info) {
                 CheckInfo(element);
+                continue;
+            }
+            if (element.name == Names::ground) {
+                CheckGround(element);
                 continue;
             }
             if (element.name != Names::event) {
@@ -424,6 +429,25 @@ private:
         for (const auto& [name, event] : events)
             if (!reached.count(name))
                 report(Text("event ", name), "nothing requests it; it never runs");
+    }
+
+    // Only the first element counts; what it cannot read keeps the default ground.
+    void CheckGround(const Brisk::Node& ground) {
+        if (&ground != document.FindChild(std::string(Names::ground))) {
+            report(std::string(Names::ground), "a second element; only the first counts");
+            return;
+        }
+        CheckAttributes(ground, std::string(Names::ground),
+                        {Names::groundTexture, Names::groundTint, Names::groundDetail});
+        for (std::string_view name : {Names::groundTexture, Names::groundDetail})
+            if (const Brisk::Attribute* attribute = Find(ground, name);
+                attribute && !Vorn::IsGroundTextureName(attribute->value))
+                report(Text(Names::ground, "/", name),
+                       "not a texture name (letters, digits and \"_\", at most 64); the default is used");
+        if (const Brisk::Attribute* tint = Find(ground, Names::groundTint);
+            tint && !Vorn::ReadGroundTint(tint->value))
+            report(Text(Names::ground, "/", Names::groundTint),
+                   "must be written #rrggbb; the ground is not tinted");
     }
 
     void CheckAttributes(const Brisk::Node& element, const std::string& path, const Attributes& allowed) {

@@ -1,0 +1,56 @@
+// What the battle is drawn on and what it leaves there: the level's ground and edge under everything on
+// the map, the same ground on the minimap, and the scars the fighting leaves on it. Decoration only: it
+// reads the world and its step events and never changes them, nor draws from the battle's generator.
+//
+//   scenery.Start(ReadLevelGround(levelDocument), world, minimap);   // once the textures exist
+//   scenery.AfterStep(world, stepMs);                                // after every step
+//   scenery.DrawUnder(camera, screenWidth, screenHeight);   // before World::Draw
+//   scenery.DrawOver(camera, screenWidth, screenHeight);    // after it, over the fog
+#pragma once
+
+#include "game/LevelGround.h"
+#include "graphics/BattleScars.h"
+#include "graphics/GroundLayer.h"
+
+#include <cstdint>
+#include <unordered_map>
+
+namespace Vorn {
+
+class Minimap;
+class World;
+class WorldCamera;
+
+class BattleScenery {
+public:
+    // Chooses the ground for the world's map and gives the minimap its picture of it. Needs GL.
+    void Start(const LevelGround& ground, const World& world, Minimap& minimap);
+    // Both under the camera's transform, as the world draws, leaving the current matrix as it was; need GL.
+    // The ground, under everything on the map:
+    void DrawUnder(const WorldCamera& camera, float screenWidth, float screenHeight) const;
+    // What lies beyond the map's edge, over the fog:
+    void DrawOver(const WorldCamera& camera, float screenWidth, float screenHeight) const;
+
+    // Scars for the step's explosions and destroyed buildings, tracks where tanks drove, and the older scars
+    // fade by the step's time, so a paused battle keeps its look.
+    void AfterStep(World& world, unsigned stepMs);
+    const BattleScars& Scars() const { return scars; }
+
+    // Half the side of the square the world's drawing covers around the view's centre.
+    static float ViewRadius(float zoom, float screenWidth, float screenHeight);
+
+private:
+    void TakeEvents(const World& world);
+    void LayTracks(World& world);
+
+    GroundLayer ground;
+    BattleScars scars;
+    struct TrackEnd {
+        float x, y;
+    };
+    // Where each tank's last track mark ended, by serial.
+    std::unordered_map<std::uint64_t, TrackEnd> trackEnds;
+    std::unordered_map<std::uint64_t, TrackEnd> nextTrackEnds;
+};
+
+} // namespace Vorn

@@ -1,0 +1,220 @@
+// Drawing the ground, its edge and what lies beyond, and painting it for the minimap.
+#include "graphics/GroundLayer.h"
+
+#include "graphics/TextureStore.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Vorn {
+
+namespace {
+
+constexpr const char* beyondTextureName = "ground_beyond";
+// The edge line, pale so it reads on grass, earth and rock alike, with a dark rim beyond it for snow.
+constexpr float edgeColour[3] = {0.92f, 0.86f, 0.62f};
+constexpr float edgeRimColour[3] = {0.05f, 0.05f, 0.06f};
+constexpr float edgeWidthPixels = 2;
+constexpr float edgeRimWidthPixels = 5;
+// The largest mipmap side read back for the minimap: the ground textures are far smaller.
+constexpr int largestReadSide = 4096;
+// The colour of a ground whose texture cannot be read.
+constexpr int plainGround[3] = {70, 96, 44};
+
+// Image textures are made clamped, and the ground tiles. Set once: changing a texture's state every
+// frame costs the software renderer a fresh look at the whole texture.
+void MakeRepeating(unsigned int texture) {
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+}
+
+struct LevelImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgba;
+};
+
+// The mipmap level of the texture whose texels come nearest to `texelsPerTile` across one repeat.
+LevelImage ReadMipmap(unsigned int texture, float texelsPerTile) {
+    LevelImage image;
+    if (texture == 0)
+        return image;
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLint width = 0;
+    GLint height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    int level = 0;
+    while ((width >> level) > 1 && (height >> level) > 1 && (width >> (level + 1)) >= texelsPerTile)
+        ++level;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &height);
+    if (width < 1 || height < 1 || width > largestReadSide || height > largestReadSide)
+        return image;
+    image.width = width;
+    image.height = height;
+    image.rgba.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, level, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
+    return image;
+}
+
+// The texel under a world coordinate pair, the image repeating every `tile` units.
+const std::uint8_t* TexelAt(const LevelImage& image, float x, float y, float tile) {
+    const float u = x / tile - std::floor(x / tile);
+    const float v = y / tile - std::floor(y / tile);
+    const int column = std::min(image.width - 1, static_cast<int>(u * static_cast<float>(image.width)));
+    const int row = std::min(image.height - 1, static_cast<int>(v * static_cast<float>(image.height)));
+    return &image.rgba[(static_cast<std::size_t>(row) * static_cast<std::size_t>(image.width) +
+                        static_cast<std::size_t>(column)) *
+                       4];
+}
+
+std::uint32_t Word(int red, int green, int blue) {
+    const auto byte = [](int value) { return static_cast<std::uint32_t>(std::clamp(value, 0, 255)); };
+    return byte(blue) | byte(green) << 8 | byte(red) << 16 | 0xFF000000u;
+}
+
+} // namespace
+
+void GroundLayer::Choose(const GroundLook& chosen, float halfMapWidth, float halfMapHeight) {
+    look = chosen;
+    halfWidth = halfMapWidth;
+    halfHeight = halfMapHeight;
+    groundTexture = textureStore.FindTexture(look.texture);
+    detailTexture = textureStore.FindTexture(look.detail);
+    beyondTexture = textureStore.FindTexture(beyondTextureName);
+    for (unsigned int texture : {groundTexture, detailTexture, beyondTexture})
+        MakeRepeating(texture);
+}
+
+GroundLayer::Box GroundLayer::MapPart(Box view, float halfMapWidth, float halfMapHeight) {
+    return {std::max(view.left, -halfMapWidth), std::max(view.bottom, -halfMapHeight),
+            std::min(view.right, halfMapWidth), std::min(view.top, halfMapHeight)};
+}
+
+// A band below and above the map across the whole view, then the strips left and right of it.
+std::vector<GroundLayer::Box> GroundLayer::BeyondParts(Box view, float halfMapWidth, float halfMapHeight) {
+    const Box map = MapPart(view, halfMapWidth, halfMapHeight);
+    if (map.Empty())
+        return {view};
+    std::vector<Box> parts;
+    const auto add = [&parts](Box box) {
+        if (!box.Empty())
+            parts.push_back(box);
+    };
+    add({view.left, view.bottom, view.right, map.bottom});
+    add({view.left, map.top, view.right, view.top});
+    add({view.left, map.bottom, map.left, map.top});
+    add({map.right, map.bottom, view.right, map.top});
+    return parts;
+}
+
+void GroundLayer::DrawGround(float centreX, float centreY, float radius) const {
+    const Box map = MapPart({centreX - radius, centreY - radius, centreX + radius, centreY + radius},
+                            halfWidth, halfHeight);
+    if (map.Empty())
+        return;
+    glEnable(GL_TEXTURE_2D);
+    // The ground is opaque: without blending the renderer need not read what lies under it.
+    glDisable(GL_BLEND);
+    glColor4f(look.red, look.green, look.blue, 1);
+    DrawTiled(groundTexture, map, groundTile);
+    glEnable(GL_BLEND);
+    // Twice the product of the two: mid-grey in the detail leaves the ground as it is.
+    glBlendFunc(GL_DST_COLOR, GL_SRC_COLOR);
+    glColor4f(1, 1, 1, 1);
+    DrawTiled(detailTexture, map, detailTile);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_TEXTURE_2D);
+}
+
+void GroundLayer::DrawBeyond(float centreX, float centreY, float radius) const {
+    const Box view{centreX - radius, centreY - radius, centreX + radius, centreY + radius};
+    glEnable(GL_TEXTURE_2D);
+    glColor4f(1, 1, 1, 1);
+    for (const Box& part : BeyondParts(view, halfWidth, halfHeight))
+        DrawTiled(beyondTexture, part, beyondTile);
+    glDisable(GL_TEXTURE_2D);
+    DrawEdge();
+}
+
+void GroundLayer::DrawTiled(unsigned int texture, const Box& box, float tile) const {
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_QUADS);
+    glTexCoord2f(box.left / tile, box.bottom / tile);
+    glVertex2f(box.left, box.bottom);
+    glTexCoord2f(box.right / tile, box.bottom / tile);
+    glVertex2f(box.right, box.bottom);
+    glTexCoord2f(box.right / tile, box.top / tile);
+    glVertex2f(box.right, box.top);
+    glTexCoord2f(box.left / tile, box.top / tile);
+    glVertex2f(box.left, box.top);
+    glEnd();
+}
+
+// Line widths are pixels, so the edge keeps its weight at every zoom.
+void GroundLayer::DrawEdge() const {
+    GLfloat lineWidth = 1;
+    glGetFloatv(GL_LINE_WIDTH, &lineWidth);
+    const auto loop = [this](const float(&colour)[3], float width) {
+        glLineWidth(width);
+        glColor4f(colour[0], colour[1], colour[2], 1);
+        glBegin(GL_LINE_LOOP);
+        glVertex2f(-halfWidth, -halfHeight);
+        glVertex2f(halfWidth, -halfHeight);
+        glVertex2f(halfWidth, halfHeight);
+        glVertex2f(-halfWidth, halfHeight);
+        glEnd();
+    };
+    loop(edgeRimColour, edgeRimWidthPixels);
+    loop(edgeColour, edgeWidthPixels);
+    glLineWidth(lineWidth);
+}
+
+std::vector<std::uint32_t> GroundLayer::MinimapPicture(int size) const {
+    if (size < 1 || size > largestReadSide || !(halfWidth > 0) || !(halfHeight > 0))
+        return {};
+    const float texelWidth = 2 * halfWidth / static_cast<float>(size);
+    const float texelHeight = 2 * halfHeight / static_cast<float>(size);
+    const float texelSide = std::max(texelWidth, texelHeight);
+    const LevelImage ground = ReadMipmap(groundTexture, groundTile / texelSide);
+    const LevelImage detail = ReadMipmap(detailTexture, detailTile / texelSide);
+    std::vector<std::uint32_t> picture(static_cast<std::size_t>(size) * static_cast<std::size_t>(size));
+    for (int row = 0; row < size; ++row) {
+        for (int column = 0; column < size; ++column) {
+            const float x = (static_cast<float>(column) + 0.5f) * texelWidth - halfWidth;
+            const float y = (static_cast<float>(row) + 0.5f) * texelHeight - halfHeight;
+            float colour[3] = {static_cast<float>(plainGround[0]), static_cast<float>(plainGround[1]),
+                               static_cast<float>(plainGround[2])};
+            if (!ground.rgba.empty()) {
+                const std::uint8_t* texel = TexelAt(ground, x, y, groundTile);
+                for (int c = 0; c < 3; ++c)
+                    colour[c] = texel[c];
+            }
+            const float tint[3] = {look.red, look.green, look.blue};
+            // Half the detail's strength: on a picture this small its blotches would read as a pattern.
+            const float shade =
+                detail.rgba.empty() ? 1.0f : 0.5f + 0.5f * TexelAt(detail, x, y, detailTile)[0] / 127.5f;
+            for (int c = 0; c < 3; ++c)
+                colour[c] *= tint[c] * shade;
+            picture[static_cast<std::size_t>(row * size + column)] =
+                Word(static_cast<int>(colour[0]), static_cast<int>(colour[1]), static_cast<int>(colour[2]));
+        }
+    }
+    const std::uint32_t edge =
+        Word(static_cast<int>(edgeColour[0] * 255), static_cast<int>(edgeColour[1] * 255),
+             static_cast<int>(edgeColour[2] * 255));
+    for (int i = 0; i < size; ++i) {
+        picture[static_cast<std::size_t>(i)] = edge;
+        picture[static_cast<std::size_t>((size - 1) * size + i)] = edge;
+        picture[static_cast<std::size_t>(i * size)] = edge;
+        picture[static_cast<std::size_t>(i * size + size - 1)] = edge;
+    }
+    return picture;
+}
+
+} // namespace Vorn

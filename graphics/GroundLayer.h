@@ -1,0 +1,66 @@
+// The ground under the battle: a tiled texture tinted by the level with a large-scale detail layer over
+// it, the map's edge as a bright line, and dark hatching beyond it, so open ground and the end of the map
+// read at a glance. Also paints the same ground, small, for the minimap.
+//
+//   ground.Choose({"ground_grass", "ground_detail", 1, 1, 1}, world.Width() / 2, world.Height() / 2);
+//   ground.Draw(centreX, centreY, radius);   // under the camera's matrix, before everything on the map
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace Vorn {
+
+struct GroundLook {
+    std::string texture;
+    std::string detail;
+    float red = 1;
+    float green = 1;
+    float blue = 1;
+};
+
+class GroundLayer {
+public:
+    // World units one repeat of each texture covers. The detail's is no multiple of the ground's, so the
+    // two patterns never line up into a larger repeat a player could see.
+    static constexpr float groundTile = 256;
+    static constexpr float detailTile = 2304;
+    static constexpr float beyondTile = 128;
+
+    // Looks the textures up in the texture store, which must have been created.
+    void Choose(const GroundLook& look, float halfWidth, float halfHeight);
+    // Both draw the box of half side `radius` around the centre, in world units under the camera's
+    // matrix, and need GL; they leave texturing off, blending as the game keeps it and the line width as
+    // they found it. The ground where the map is, to go under everything on the map and the fog:
+    void DrawGround(float centreX, float centreY, float radius) const;
+    // The hatching where the map is not and the edge line, to go over the fog: where the map ends is no
+    // secret, and under the fog it would read as one black with the unexplored ground.
+    void DrawBeyond(float centreX, float centreY, float radius) const;
+    // The ground as a size x size picture of the whole map in the minimap's words (blue in bits 0-7, green,
+    // red, alpha 255), its outermost texels the edge line. Needs the GL textures; a texture that cannot be
+    // read gives a plain colour instead.
+    std::vector<std::uint32_t> MinimapPicture(int size) const;
+
+    // The part of the box around the centre that lies on the map; empty when none does.
+    struct Box {
+        float left, bottom, right, top;
+        bool Empty() const { return !(left < right && bottom < top); }
+    };
+    static Box MapPart(Box view, float halfWidth, float halfHeight);
+    // Up to four boxes covering what of the view lies beyond the map, none overlapping the map.
+    static std::vector<Box> BeyondParts(Box view, float halfWidth, float halfHeight);
+
+private:
+    void DrawTiled(unsigned int texture, const Box& box, float tile) const;
+    void DrawEdge() const;
+
+    GroundLook look;
+    unsigned int groundTexture = 0;
+    unsigned int detailTexture = 0;
+    unsigned int beyondTexture = 0;
+    float halfWidth = 0;
+    float halfHeight = 0;
+};
+
+} // namespace Vorn
