@@ -1,13 +1,15 @@
-// The game: builds a battle from the level, advances it every frame and draws it.
+// The game: builds a battle from the level, advances it in fixed steps as real time passes and draws it.
 #include "game/GameMode.h"
 
 #include "command/SimulationStep.h"
+#include "datafiles/TextTable.h"
 #include "game/Battle.h"
 #include "game/Camera.h"
 #include "game/GameSounds.h"
 #include "game/KeyActions.h"
 #include "game/LevelBeep.h"
 #include "game/LevelFile.h"
+#include "game/LoadingMode.h"
 #include "game/Outcome.h"
 #include "game/OutcomeScreen.h"
 #include "game/StartView.h"
@@ -18,6 +20,8 @@
 #include "graphics/ParticleSystem.h"
 #include "interface/Interface.h"
 #include "platform/Beep.h"
+#include "random/Random.h"
+#include "replay/ReplayFolder.h"
 #include "replay/ReplayInputs.h"
 #include "rules/ConstantsLoader.h"
 #include "shell/Configuration.h"
@@ -25,11 +29,15 @@
 #include "shell/InputDeviceWorker.h"
 #include "shell/Keyboard.h"
 #include "shell/Mouse.h"
+#include "shell/UserFolders.h"
 #include "world/World.h"
 
 #include <GL/gl.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstdio>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -38,6 +46,15 @@ namespace Vorn::Mode {
 std::string Game::levelFileName = Game::defaultLevelFileName;
 std::optional<int> Game::skirmishTanks;
 std::shared_ptr<const Replay> Game::replayed;
+std::uint32_t Game::stepMs = Game::defaultStepMs;
+std::string Game::replayFolder;
+
+namespace {
+
+// "As fast as it goes" still draws a frame now and then, so the window answers while a replay races.
+constexpr double fastestStepsMsPerFrame = 40;
+
+} // namespace
 
 bool Game::Enter() {
     refusal.clear();
@@ -79,13 +96,18 @@ void Game::BuildGame(Brisk::Node document) {
     trail = ReplayTrail{};
     levelHash = HashOfFile(LevelFilePath(levelFileName)).value_or(0);
     dataHash = SimulationDataHash();
-    stepMs = 0;
-    stepsAlike = true;
+    pacer = StepPacer(stepMs);
+    seed = Loading::seedUsed;
+    playback = replayed != nullptr ? std::make_unique<ReplayPlayback>(replayed) : nullptr;
+    // A replay watched is kept already.
+    replayKept = replayed != nullptr;
     camera = new Camera(world->Width(), world->Height());
     CentreOnHeadquarters(*camera, *world, playerSideOfBattle);
     interface = new Interface(world, camera, *commands);
     interface->SetPlayerSide(playerSideOfBattle);
     scenery.Start(ground, *world, interface->GetMinimap());
+    // Watching a replay, the player selects and looks but gives no orders: the replay gives them.
+    interface->Orders().SetEnabled(replayed == nullptr);
     cameraControl = CameraControl{};
     drawCounters.fill(0);
     ParticleSystem::drawnParticleCounter = &drawCounters[particlesDrawnCounter];
@@ -94,7 +116,7 @@ void Game::BuildGame(Brisk::Node document) {
 }
 
 int Game::Frame(std::uint32_t elapsedMs) {
-    const bool finished = level->finished;
+    const bool stood = Stands();
     // The mouse arrives with the loading mode; without it (or the keyboard) nothing can be steered.
     if (Zelt::mouse != nullptr && Zelt::keyboard != nullptr) {
         const int cursorX = Zelt::mouse->ClientX(nullptr);
@@ -103,11 +125,10 @@ int Game::Frame(std::uint32_t elapsedMs) {
             camera->ScreenToWorld(static_cast<float>(cursorX), static_cast<float>(cursorY));
         const bool overPanel = interface->Click(cursorX, cursorY, -1);
         TakeButtons(cursorX, cursorY, cursor.x, cursor.y, overPanel);
+        TakeSpeedKeys();
         // A finished level stands still: its outcome is what the player sees.
-        if (!finished && !Zelt::keyboard->ActionToggled(std::string(KeyActions::pause))) {
-            Step(elapsedMs);
-            interface->AfterStep();
-        }
+        if (!stood && !Zelt::keyboard->ActionToggled(std::string(KeyActions::pause)))
+            RunSteps(elapsedMs);
         interface->Update(elapsedMs);
         cameraControl.Update(*camera, *Zelt::mouse, *Zelt::keyboard, cursorX, cursorY, overPanel, elapsedMs);
     }
@@ -117,26 +138,73 @@ int Game::Frame(std::uint32_t elapsedMs) {
     if (CountersShown())
         DrawOverlay();
     drawCounters.fill(0);
-    if (finished)
+    if (playback != nullptr)
+        DrawReplayStatus();
+    if (stood) {
+        KeepReplay();
         DrawOutcome(ReadOutcome(*world, *level), world->sides.playerSide, Zelt::configuration.screenWidth,
-                    Zelt::configuration.screenHeight);
-    return TakeOutcomeKeys(finished);
+                    Zelt::configuration.screenHeight, playback != nullptr);
+    }
+    return TakeOutcomeKeys(stood);
 }
 
-void Game::Step(std::uint32_t elapsedMs) {
+// A finished level, or a replay that has run all its steps, stands still.
+bool Game::Stands() const {
+    return level->finished || (playback != nullptr && playback->Over(commands->NextStep()));
+}
+
+// As many steps as the frame's time pays for at the replay's speed; as fast as it goes, as many as fit in
+// a slice of the frame.
+void Game::RunSteps(std::uint32_t elapsedMs) {
+    if (playback != nullptr && playback->Speed() == ReplaySpeed::Fastest) {
+        const auto start = std::chrono::steady_clock::now();
+        do
+            Step();
+        while (!Stands() &&
+               std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() <
+                   fastestStepsMsPerFrame);
+        return;
+    }
+    const unsigned speed = playback != nullptr ? SpeedFactor(playback->Speed()) : 1;
+    for (unsigned due = pacer.StepsDue(elapsedMs, speed); due > 0 && !Stands(); --due)
+        Step();
+}
+
+void Game::Step() {
     const auto start = std::chrono::steady_clock::now();
     const unsigned clockBefore = world->Clock();
-    StepSimulation(*world, *commands, elapsedMs);
+    StepSimulation(*world, *commands, pacer.StepMs());
     trail.AfterStep(*world, level, clockBefore, commands->NextStep());
     lastTickMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    stepsAlike = stepsAlike && (stepMs == 0 || stepMs == elapsedMs);
-    stepMs = elapsedMs;
     // Read once, right after the step that raised them: a paused game shows no news twice.
     SoundBeeps(world->StepEvents(), platform::Beep);
     interface->TakeEvents(world->StepEvents());
-    scenery.AfterStep(*world, elapsedMs);
+    scenery.AfterStep(*world, pacer.StepMs());
+    interface->AfterStep();
     ++steps;
     HearStep(*world);
+    if (playback != nullptr)
+        WatchReplay();
+}
+
+void Game::TakeSpeedKeys() {
+    for (int index = 0; index < replaySpeedCount; ++index) {
+        const std::string action(KeyActions::replaySpeeds[static_cast<std::size_t>(index)]);
+        if (Zelt::keyboard->ActionPresses(action, Zelt::C::takeAll) > 0 && playback != nullptr)
+            playback->SetSpeed(static_cast<ReplaySpeed>(index));
+    }
+}
+
+// A replay that no longer gives the recorded game says so once, from the step where it parted.
+void Game::WatchReplay() {
+    const std::uint32_t stepsRun = commands->NextStep();
+    std::optional<std::uint32_t> astray = playback->NewDivergence(trail.Seconds());
+    if (!astray && playback->Over(stepsRun) && StateDigest(*world, level) != playback->Recorded().finalDigest)
+        astray = stepsRun;
+    if (!astray && level->finished && !playback->Over(stepsRun))
+        astray = stepsRun;
+    if (astray && playback->MarkAstray(*astray))
+        interface->Messages().Post(textTable.TextOf("replay_astray") + " " + std::to_string(*astray));
 }
 
 // Over a panel the interface takes finished clicks; on the map every press counts at once.
@@ -191,6 +259,22 @@ void Game::DrawOverlay() {
                    c[5], c[6], c[7]);
 }
 
+// Top left, below the frame rate: that this is a replay, how fast it plays, and whether it went astray.
+void Game::DrawReplayStatus() const {
+    std::string speed;
+    if (Zelt::keyboard != nullptr && Zelt::keyboard->ActionToggled(std::string(KeyActions::pause)))
+        speed = textTable.TextOf("replay_paused");
+    else if (playback->Speed() == ReplaySpeed::Fastest)
+        speed = textTable.TextOf("replay_fastest");
+    else
+        speed = std::to_string(SpeedFactor(playback->Speed())) + "x";
+    std::string line = textTable.TextOf("replay") + "  " + speed;
+    if (playback->Divergence())
+        line += "  " + textTable.TextOf("replay_astray") + " " + std::to_string(*playback->Divergence());
+    glLoadIdentity();
+    fontStore.FindFont("default").DrawText(24, Zelt::configuration.screenHeight - 50, line.c_str());
+}
+
 // The keys are taken every frame, so a press made while the battle runs does not act once it has ended.
 int Game::TakeOutcomeKeys(bool finished) {
     if (Zelt::keyboard == nullptr)
@@ -207,9 +291,8 @@ int Game::TakeOutcomeKeys(bool finished) {
     return 0;
 }
 
-std::optional<Replay> Game::RecordedReplay(std::uint32_t seed) const {
-    // A game built again goes on with the generator where the last one left it, which no seed gives back.
-    if (!running || !stepsAlike || gamesBuilt != 1)
+std::optional<Replay> Game::RecordedReplay() const {
+    if (!running)
         return std::nullopt;
     Replay replay;
     replay.gameVersion = std::string(Zelt::GameVersion());
@@ -219,20 +302,46 @@ std::optional<Replay> Game::RecordedReplay(std::uint32_t seed) const {
     replay.seed = seed;
     replay.skirmish = true;
     replay.skirmishTanks = skirmishTanks;
-    replay.stepMs = stepMs == 0 ? 16 : stepMs;
+    replay.stepMs = pacer.StepMs();
     replay.commands = commands->Applied();
     replay.seconds = trail.Seconds();
     replay.steps = commands->NextStep();
     replay.finalDigest = StateDigest(*world, level);
+    replay.date = SecondsSince1970();
+    replay.outcome = ReplayOutcomeOf(*level);
     return replay;
 }
 
+// A game that ran no step has nothing to watch again. A replay that cannot be written costs the player
+// nothing else: the game goes on, and the reason is printed.
+void Game::KeepReplay() {
+    if (replayKept || replayFolder.empty() || !running || commands->NextStep() == 0)
+        return;
+    replayKept = true;
+    keptReplay.clear();
+    keepFault.clear();
+    if (!Zelt::MakeUserFolder(replayFolder))
+        keepFault = replayFolder + ": cannot make the replay folder (" + std::strerror(errno) + ")";
+    else
+        keptReplay = SaveReplayInFolder(replayFolder, *RecordedReplay(), keepFault);
+    if (!keepFault.empty())
+        std::fprintf(stderr, "sector-clash: %s\n", keepFault.c_str());
+}
+
 bool Game::Restart() {
+    KeepReplay();
     TearDown();
+    // Every game starts from a seed of its own, so that its replay can start the generator there again: a
+    // new one drawn from where the last game left the generator, or the replay's own.
+    Loading::seedUsed = replayed != nullptr
+                            ? replayed->seed
+                            : static_cast<std::uint32_t>(randomGenerator.Next() * 4294967296.0);
+    randomGenerator.Reseed(Loading::seedUsed);
     return Enter();
 }
 
 void Game::Leave() {
+    KeepReplay();
     TearDown();
 }
 

@@ -1,11 +1,15 @@
-// The game: builds a battle from the level, advances it every frame and draws it; once the level has
-// finished, shows how it ended and plays it again or quits at the player's word.
+// The game: builds a battle from the level, advances it in steps of one length as real time passes and
+// draws it; once the level has finished, shows how it ended and plays it again or quits at the player's
+// word. Every game the player plays leaves its replay in the replay folder; a replay given to the game is
+// watched instead, with the player's orders switched off.
 #pragma once
 
 #include "command/CommandQueue.h"
 #include "game/BattleScenery.h"
 #include "game/CameraControl.h"
+#include "game/ReplayPlayback.h"
 #include "game/ReplayTrail.h"
+#include "game/StepPacer.h"
 #include "replay/Replay.h"
 #include "shell/Mode.h"
 
@@ -35,8 +39,9 @@ public:
     // Takes the game down in reverse and clears the globals.
     void Leave() override;
 
-    // Takes the game down and builds it anew from the same level file; false (the reason in Refusal) when
-    // the files can no longer be read.
+    // Keeps the replay of the game that ends, takes the game down and builds it anew from the same level
+    // file with a new seed (a replay: its own seed again); false (the reason in Refusal) when the files can
+    // no longer be read.
     bool Restart();
 
     static constexpr const char* defaultLevelFileName = "levels/level0.xml";
@@ -45,9 +50,16 @@ public:
     // How many skirmish tanks every game fields instead of the level's own count (the driver's choice, to
     // measure drawing with larger armies); empty: the level's.
     static std::optional<int> skirmishTanks;
-    // A replay every game plays: its commands are scheduled when the game is built. Null for a game the
-    // player plays.
+    // A replay every game plays: its commands are scheduled when the game is built, the player's orders
+    // are switched off and the speed keys work. Null for a game the player plays.
     static std::shared_ptr<const Replay> replayed;
+    // The length of every world step. The driver makes it its frame interval, so that each of its frames
+    // runs one step as before.
+    static std::uint32_t stepMs;
+    static constexpr std::uint32_t defaultStepMs = 16;
+    // Where each game the player plays leaves its replay as it ends, restarts or is quit (the newest
+    // keptReplays stay); empty for nowhere.
+    static std::string replayFolder;
 
     const std::string& Refusal() const { return refusal; }
     Level* CurrentLevel() const { return level; }
@@ -60,19 +72,31 @@ public:
     const CommandQueue* Commands() const { return commands.get(); }
     // The running game's digest per game second so far.
     const ReplayTrail& Trail() const { return trail; }
-    // The running game as a replay, seeded with `seed`; nothing while no game runs, when its steps were
-    // not all of one length (a replay keeps one step length), or for a game played again after the first.
-    std::optional<Replay> RecordedReplay(std::uint32_t seed) const;
+    // The running game as a replay; nothing while no game runs.
+    std::optional<Replay> RecordedReplay() const;
+    // The seed the running game started from.
+    std::uint32_t Seed() const { return seed; }
+    // The replay being watched; null in a game the player plays.
+    const ReplayPlayback* Playback() const { return playback.get(); }
+    // Where the last replay was kept (empty: none yet, or it could not be written: see KeepFault).
+    const std::string& KeptReplay() const { return keptReplay; }
+    const std::string& KeepFault() const { return keepFault; }
 
 private:
     bool Refuse(const std::string& reason);
     void BuildGame(Brisk::Node document);
     void TearDown();
-    void Step(std::uint32_t elapsedMs);
+    void RunSteps(std::uint32_t elapsedMs);
+    void Step();
+    bool Stands() const;
+    void TakeSpeedKeys();
+    void WatchReplay();
+    void KeepReplay();
     void TakeButtons(int cursorX, int cursorY, float worldX, float worldY, bool overPanel);
     void DrawMap();
     bool CountersShown() const;
     void DrawOverlay();
+    void DrawReplayStatus() const;
     int TakeOutcomeKeys(bool finished);
 
     CameraControl cameraControl;
@@ -88,9 +112,13 @@ private:
     // What a replay of the running game is bound to, taken when it was built.
     std::uint64_t levelHash = 0;
     std::uint64_t dataHash = 0;
-    // The length of the game's steps while they were all alike; 0 before the first.
-    std::uint32_t stepMs = 0;
-    bool stepsAlike = true;
+    StepPacer pacer{defaultStepMs};
+    std::uint32_t seed = 0;
+    std::unique_ptr<ReplayPlayback> playback;
+    // The game's replay is kept once, when it ends or when it is left, whichever comes first.
+    bool replayKept = false;
+    std::string keptReplay;
+    std::string keepFault;
 };
 
 } // namespace Vorn::Mode

@@ -36,6 +36,7 @@ std::vector<std::string_view> Gather() {
                                              Overlay::storeGroupModifier,
                                              Overlay::stop};
     actions.insert(actions.end(), scrolls.begin(), scrolls.end());
+    actions.insert(actions.end(), replaySpeeds.begin(), replaySpeeds.end());
     actions.insert(actions.end(), Overlay::groups.begin(), Overlay::groups.end());
     return actions;
 }

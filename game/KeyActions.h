@@ -26,6 +26,10 @@ inline constexpr std::string_view resetRotation = "reset_rotation";
 inline constexpr std::string_view restart = "restart";
 inline constexpr std::string_view quit = "quit";
 
+// A replay being watched: plays at 1x, 2x, 4x, 8x or as fast as it goes (the order of ReplaySpeed).
+inline constexpr std::array<std::string_view, 5> replaySpeeds = {
+    "replay_speed_1", "replay_speed_2", "replay_speed_4", "replay_speed_8", "replay_speed_max"};
+
 // These, the interface's panel switches and the map overlay's keys.
 std::span<const std::string_view> All();
 bool IsAction(std::string_view name);

@@ -33,4 +33,10 @@ Outcome ReadOutcome(World& world, const Level& level) {
     return outcome;
 }
 
+ReplayOutcome ReplayOutcomeOf(const Level& level) {
+    if (!level.finished)
+        return ReplayOutcome::Unfinished;
+    return level.won ? ReplayOutcome::Won : ReplayOutcome::Lost;
+}
+
 } // namespace Vorn

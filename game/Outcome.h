@@ -2,6 +2,8 @@
 // units that were destroyed. The game's outcome screen and the simulator read the same level flags.
 #pragma once
 
+#include "replay/Replay.h"
+
 #include <array>
 
 namespace Vorn {
@@ -28,5 +30,7 @@ struct Outcome {
 };
 
 Outcome ReadOutcome(World& world, const Level& level);
+// What a replay of the game keeps of how it ended.
+ReplayOutcome ReplayOutcomeOf(const Level& level);
 
 } // namespace Vorn

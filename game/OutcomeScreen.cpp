@@ -66,7 +66,7 @@ void DrawSideLines(const Outcome& outcome, int playerSide, double left, double& 
 
 } // namespace
 
-void DrawOutcome(const Outcome& outcome, int playerSide, int screenWidth, int screenHeight) {
+void DrawOutcome(const Outcome& outcome, int playerSide, int screenWidth, int screenHeight, bool replay) {
     const int height = 150 + lineHeight * PresentSides(outcome);
     const int left = (screenWidth - boxWidth) / 2;
     const int bottom = (screenHeight - height) / 2;
@@ -77,7 +77,10 @@ void DrawOutcome(const Outcome& outcome, int playerSide, int screenWidth, int sc
     const double textLeft = left + 24;
     double y = bottom + height - 44;
     const TextFont& title = fontStore.FindFont("info_title");
-    title.DrawText(textLeft, y, textTable.TextOf(outcome.won ? "outcome_won" : "outcome_lost").c_str());
+    const char* titleKey = !outcome.finished ? "outcome_replay_ended"
+                           : outcome.won     ? "outcome_won"
+                                             : "outcome_lost";
+    title.DrawText(textLeft, y, textTable.TextOf(titleKey).c_str());
     y -= 30;
     const unsigned seconds = outcome.gameMs / 1000;
     // The label comes from the data, the figures from here: a text file never supplies a format.
@@ -85,7 +88,8 @@ void DrawOutcome(const Outcome& outcome, int playerSide, int screenWidth, int sc
         textLeft, y, "%s %u:%02u", textTable.TextOf("outcome_time").c_str(), seconds / 60, seconds % 60);
     y -= 30;
     DrawSideLines(outcome, playerSide, textLeft, y);
-    fontStore.FindFont("default").DrawText(textLeft, bottom + 14, textTable.TextOf("outcome_keys").c_str());
+    fontStore.FindFont("default").DrawText(
+        textLeft, bottom + 14, textTable.TextOf(replay ? "outcome_replay_keys" : "outcome_keys").c_str());
 }
 
 } // namespace Vorn

@@ -7,7 +7,9 @@ namespace Vorn {
 struct Outcome;
 
 // Draws in screen pixels (y up) centred on a screen of the given size, with the game's fonts. Needs a
-// GL context and the fonts.
-void DrawOutcome(const Outcome& outcome, int playerSide, int screenWidth, int screenHeight);
+// GL context and the fonts. A replay's end may come before the level's (the player quit): it then says the
+// replay ended, and its keys watch it again.
+void DrawOutcome(const Outcome& outcome, int playerSide, int screenWidth, int screenHeight,
+                 bool replay = false);
 
 } // namespace Vorn

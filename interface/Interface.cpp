@@ -1,10 +1,12 @@
 // Everything drawn over the map: which panel is shown, updated, drawn and clicked.
 #include "interface/Interface.h"
+
 #include "interface/ProductionNews.h"
 
 #include "datafiles/DataArchive.h"
 #include "interface/ButtonIcons.h"
 #include "interface/InterfaceNames.h"
+#include "interface/RefusalReport.h"
 #include "platform/GlContext.h"
 #include "shell/Configuration.h"
 #include "shell/Keyboard.h"
@@ -130,6 +132,7 @@ void Interface::Update(unsigned elapsedMs, const PanelSwitches& switches) {
 }
 
 void Interface::TakeEvents(const WorldEvents& events) {
+    ReportRefusals(events, playerSide, messages);
     losses.Take(events, playerSide, messages);
     minimap.NoteAttacks(events, playerSide);
     healthBars.TakeEvents(events);

@@ -57,8 +57,8 @@ public:
     // is not slid out entirely.
     void Update(unsigned elapsedMs);
     void Update(unsigned elapsedMs, const PanelSwitches& switches);
-    // Reads the events of the step just taken: the player's losses for the message line, attacks on the
-    // player's units for the minimap. Called once per step.
+    // Reads the events of the step just taken: the player's refused orders and losses for the message
+    // line, attacks on the player's units for the minimap. Called once per step.
     void TakeEvents(const WorldEvents& events);
     // Needs a GL context.
     void Draw(const SideTable& sides);

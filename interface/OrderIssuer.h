@@ -16,7 +16,12 @@ public:
 
     void SetSide(int playerSide) { side = playerSide; }
     int Side() const { return side; }
+    // Switched off, orders are dropped: a replay being watched gives its own.
+    void SetEnabled(bool on) { enabled = on; }
+    bool Enabled() const { return enabled; }
     void Issue(Command command) {
+        if (!enabled)
+            return;
         command.side = side;
         commands.Issue(std::move(command));
     }
@@ -26,6 +31,7 @@ public:
 private:
     CommandQueue& commands;
     int side = 3;
+    bool enabled = true;
 };
 
 } // namespace Vorn

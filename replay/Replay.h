@@ -12,8 +12,12 @@
 
 namespace Vorn {
 
-// The format this build writes and the only one it reads.
-inline constexpr int replayFormatVersion = 1;
+// The format this build writes. It also reads the first, which lacks the date and the outcome.
+inline constexpr int replayFormatVersion = 2;
+inline constexpr int oldestReplayFormatVersion = 1;
+
+// How the recorded game ended, for a list of replays. Unknown for a replay of the first format.
+enum class ReplayOutcome : std::uint8_t { Unknown, Unfinished, Won, Lost };
 
 // The state digest after a step that ended a game second.
 struct SecondDigest {
@@ -40,6 +44,9 @@ struct Replay {
     std::vector<SecondDigest> seconds;
     std::uint32_t steps = 0;
     std::uint64_t finalDigest = 0;
+    // When the game was recorded, in seconds since 1970 (UTC); 0 when not known.
+    std::uint64_t date = 0;
+    ReplayOutcome outcome = ReplayOutcome::Unknown;
 
     bool operator==(const Replay&) const = default;
 };

@@ -20,5 +20,7 @@ inline constexpr std::size_t maxPathBytes = 4096;
 inline constexpr std::size_t maxVersionBytes = 64;
 inline constexpr unsigned maxStepMs = 1000;
 inline constexpr int maxSkirmishTanks = 65536;
+// Seconds since 1970: far beyond any real date, yet small enough for any calendar routine.
+inline constexpr std::uint64_t maxDate = 253402300799; // 9999-12-31 23:59:59 UTC
 
 } // namespace Vorn::ReplayLimits

@@ -4,6 +4,7 @@
 #include "command/CommandLimits.h"
 #include "replay/CommandNames.h"
 #include "replay/ReplayLimits.h"
+#include "replay/ReplayOutcomeNames.h"
 #include "world/ObjectKind.h"
 #include "world/ProductFamily.h"
 
@@ -153,15 +154,17 @@ Command ReadCommand(Words& words, std::uint32_t lastStep) {
     return command;
 }
 
-// The header's lines, in their one order.
-void ReadHeaderLine(std::size_t index, Words& words, Replay& replay) {
+// The header's lines, in their one order; the first format ends after the step length.
+void ReadHeaderLine(std::size_t index, Words& words, Replay& replay, int& version) {
     switch (index) {
     case 0: {
         ExpectKeyword(words, "sector-clash-replay");
-        const std::uint64_t version = Whole(words, "format version", UINT32_MAX);
-        if (version != replayFormatVersion)
-            throw LineFault{"format version " + std::to_string(version) + " (this build reads " +
+        const std::uint64_t number = Whole(words, "format version", UINT32_MAX);
+        if (number < oldestReplayFormatVersion || number > replayFormatVersion)
+            throw LineFault{"format version " + std::to_string(number) + " (this build reads " +
+                            std::to_string(oldestReplayFormatVersion) + " to " +
                             std::to_string(replayFormatVersion) + ")"};
+        version = static_cast<int>(number);
         break;
     }
     case 1:
@@ -186,16 +189,32 @@ void ReadHeaderLine(std::size_t index, Words& words, Replay& replay) {
         ExpectKeyword(words, "skirmish");
         ReadSkirmish(words, replay);
         break;
-    default:
+    case 6:
         ExpectKeyword(words, "step-ms");
         replay.stepMs = static_cast<unsigned>(Whole(words, "step length", ReplayLimits::maxStepMs));
         if (replay.stepMs == 0)
             throw LineFault{"a step length of 0 ms"};
         break;
+    case 7:
+        ExpectKeyword(words, "date");
+        replay.date = Whole(words, "date", ReplayLimits::maxDate);
+        break;
+    default: {
+        ExpectKeyword(words, "outcome");
+        const std::string_view name = words.Next("outcome");
+        const std::optional<ReplayOutcome> outcome = ReplayOutcomeNamed(name);
+        if (!outcome)
+            throw LineFault{"unknown outcome " + Quoted(name)};
+        replay.outcome = *outcome;
+        break;
+    }
     }
     words.End();
 }
-constexpr std::size_t headerLines = 7;
+
+std::size_t HeaderLines(int version) {
+    return version == 1 ? 7 : 9;
+}
 
 // The lines after the header: commands and second digests in step order, then the end.
 class BodyReader {
@@ -258,6 +277,7 @@ bool ParseReplay(std::string_view text, const std::string& name, Replay& replay,
     replay = Replay{};
     BodyReader body(replay);
     std::size_t lineNumber = 0;
+    int version = replayFormatVersion;
     try {
         while (!text.empty()) {
             ++lineNumber;
@@ -270,8 +290,8 @@ bool ParseReplay(std::string_view text, const std::string& name, Replay& replay,
                 throw LineFault{"a line longer than " + std::to_string(ReplayLimits::maxLineBytes) +
                                 " bytes"};
             Words words(line);
-            if (lineNumber <= headerLines)
-                ReadHeaderLine(lineNumber - 1, words, replay);
+            if (lineNumber <= HeaderLines(version))
+                ReadHeaderLine(lineNumber - 1, words, replay, version);
             else
                 body.Read(words);
         }

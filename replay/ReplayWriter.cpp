@@ -3,6 +3,7 @@
 
 #include "datafiles/ReplaceFile.h"
 #include "replay/CommandNames.h"
+#include "replay/ReplayOutcomeNames.h"
 
 #include <cstdio>
 
@@ -49,7 +50,8 @@ std::string HeaderText(const Replay& replay) {
            replay.gameVersion + "\n" + "level " + DigestText(replay.levelHash) + " " + replay.levelPath +
            "\n" + "data " + DigestText(replay.dataHash) + "\n" + "seed " + std::to_string(replay.seed) +
            "\n" + "skirmish " + SkirmishText(replay) + "\n" + "step-ms " + std::to_string(replay.stepMs) +
-           "\n";
+           "\n" + "date " + std::to_string(replay.date) + "\n" + "outcome " +
+           std::string(ReplayOutcomeName(replay.outcome)) + "\n";
 }
 
 } // namespace

@@ -1,15 +1,23 @@
 // The game: reads everything from "data/": the working directory's, or else the installed one.
 //
 //   sector-clash [--level FILE]
+//   sector-clash --replay FILE [--force]
 //
 // --level plays another level than "levels/level0.xml": a name under "data/" ("levels/level1.xml") or
-// the path of any level file.
+// the path of any level file. Every game leaves its replay in $XDG_DATA_HOME/sector-clash/replays (the
+// newest 20 stay). --replay watches a replay in the window: its level, seed and commands, the player's
+// orders switched off, the speed keys working; one recorded on other level or data files is refused
+// unless --force.
 #include "game/GameMode.h"
+#include "game/ReplaySetup.h"
+#include "replay/Replay.h"
+#include "shell/UserFolders.h"
 #include "shell/program/DataLocation.h"
 #include "shell/program/Program.h"
 #include "tools/shared/CommandLine.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace {
@@ -18,16 +26,32 @@ constexpr const char* program = "sector-clash";
 
 constexpr const char* usage =
     "usage: sector-clash [--level FILE]\n"
+    "       sector-clash --replay FILE [--force]\n"
     "Plays levels/level0.xml, or the level FILE: a level under data/ (levels/level1.xml) or the path of a\n"
-    "level file. The data is data/ in the working directory, else the installed data. Exit 0 when the game\n"
-    "is closed, 2 on bad usage, another code when it cannot start (no data folder, no display, a level\n"
-    "that cannot be read).\n";
+    "level file. The data is data/ in the working directory, else the installed data. Every game leaves\n"
+    "its replay in $XDG_DATA_HOME/sector-clash/replays (~/.local/share/sector-clash/replays), which keeps\n"
+    "the newest 20.\n"
+    "--replay watches the replay FILE: the game as it was played, with the speed keys (F1 to F4: 1x, 2x,\n"
+    "4x, 8x; F5: as fast as it goes; P: pause); one recorded on other level or data files is refused\n"
+    "unless --force is given.\n"
+    "Exit 0 when the game is closed, 2 on bad usage or a replay that cannot be read or was recorded on\n"
+    "other files, another code when it cannot start (no data folder, no display, a level that cannot be\n"
+    "read).\n";
 
-// Stores the options in the game; a fault names the argument at fault.
-bool ReadOptions(int argc, char** argv, std::string& fault) {
+struct GameOptions {
+    std::string level;
+    std::string replay;
+    bool force = false;
+};
+
+bool ReadOptions(int argc, char** argv, GameOptions& options, std::string& fault) {
     for (int index = 1; index < argc; ++index) {
         const std::string argument = argv[index];
-        if (argument != "--level") {
+        if (argument == "--force") {
+            options.force = true;
+            continue;
+        }
+        if (argument != "--level" && argument != "--replay") {
             fault = toolkit::UnknownOption(argument);
             return false;
         }
@@ -35,9 +59,32 @@ bool ReadOptions(int argc, char** argv, std::string& fault) {
             fault = toolkit::MissingValue(argument);
             return false;
         }
-        Vorn::Mode::Game::levelFileName = Zelt::NameAfterEnteringData(argv[++index]);
+        (argument == "--level" ? options.level : options.replay) = argv[++index];
+    }
+    if (!options.replay.empty() && !options.level.empty())
+        fault = "--replay plays the level of its file, and no --level";
+    else if (options.replay.empty() && options.force)
+        fault = "--force goes with --replay only";
+    return fault.empty();
+}
+
+// Read before the data folder is entered, so that a relative path names the file the player meant.
+bool ReadReplay(const std::string& path, std::shared_ptr<Vorn::Replay>& replay) {
+    replay = std::make_shared<Vorn::Replay>();
+    if (std::string fault; !Vorn::ReadPlayableReplay(path, *replay, fault)) {
+        std::fprintf(stderr, "%s: %s\n", program, fault.c_str());
+        return false;
     }
     return true;
+}
+
+bool ReplayInputsMatch(const std::string& path, const Vorn::Replay& replay, bool force) {
+    const std::string differs = Vorn::ReplayInputsDiffer(replay);
+    if (differs.empty())
+        return true;
+    std::fprintf(stderr, "%s: %s: %s%s\n", program, path.c_str(), differs.c_str(),
+                 force ? " (played anyway: --force)" : " (--force plays it anyway)");
+    return force;
 }
 
 } // namespace
@@ -47,12 +94,25 @@ int main(int argc, char** argv) {
         return toolkit::ShowUsage(usage);
     if (toolkit::AsksForVersion(argc, argv))
         return toolkit::ShowVersion(program);
-    if (std::string fault; !ReadOptions(argc, argv, fault))
+    GameOptions options;
+    if (std::string fault; !ReadOptions(argc, argv, options, fault))
         return toolkit::RefuseUsage(program, fault, usage);
+    std::shared_ptr<Vorn::Replay> replay;
+    if (!options.replay.empty() && !ReadReplay(options.replay, replay))
+        return 2;
+    if (!options.level.empty())
+        Vorn::Mode::Game::levelFileName = Zelt::NameAfterEnteringData(options.level);
     // Without its data the game would only print a fault per file and stop at the constants.
     if (const Zelt::DataSearch search = Zelt::EnterDataParent(); !search.entered) {
         std::fprintf(stderr, "%s: %s\n", program, search.refusal.c_str());
         return 1;
+    }
+    if (replay != nullptr) {
+        if (!ReplayInputsMatch(options.replay, *replay, options.force))
+            return 2;
+        Vorn::PlayReplayInGame(replay);
+    } else {
+        Vorn::Mode::Game::replayFolder = Zelt::UserDataSubfolder("replays");
     }
     return Zelt::RunProgram({});
 }

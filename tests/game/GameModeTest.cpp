@@ -4,13 +4,18 @@
 #include "game/Level.h"
 #include "graphics/DrawCounters.h"
 #include "graphics/ParticleSystem.h"
+#include "replay/ReplayFolder.h"
+#include "replay/ReplayReader.h"
 #include "shell/ModeManager.h"
 #include "shell/program/Program.h"
+#include "tests/support/ProgramRun.h"
+#include "tests/support/TestPaths.h"
 #include "world/World.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 
 namespace {
@@ -80,4 +85,45 @@ TEST(GameMode, ARestartBuildsTheGameAnewFromItsLevel) {
     EXPECT_NE(before, nullptr);
     EXPECT_EQ(levelClockAfter, 0u);
     EXPECT_EQ(built, 2u);
+}
+
+// Each game of a session leaves its own replay, and each plays again from its own seed: a game built anew
+// must not go on with the generator where the last one left it, which no replay could give back.
+TEST(GameMode, EveryGameOfASessionLeavesAReplayThatPlaysAgain) {
+    if (std::getenv("DISPLAY") == nullptr)
+        GTEST_SKIP() << "needs an X display";
+    namespace fs = std::filesystem;
+    const fs::path folder = testing_support::ScratchDir("game_mode_replays");
+    Vorn::Mode::Game::replayFolder = folder.string();
+    std::uint32_t firstSeed = 0;
+    std::uint32_t secondSeed = 0;
+    RunFrames(50, [&](std::uint32_t frame) {
+        if (frame == 30) {
+            firstSeed = Game()->Seed();
+            ASSERT_TRUE(Game()->Restart());
+            secondSeed = Game()->Seed();
+        }
+    });
+    Vorn::Mode::Game::replayFolder.clear();
+    const std::vector<std::string> kept = Vorn::ReplayFilesNewestFirst(folder.string());
+    ASSERT_EQ(kept.size(), 2u);
+    Vorn::Replay first;
+    Vorn::Replay second;
+    std::string fault;
+    // Both were written within the same second or two: tell them apart by their seeds.
+    ASSERT_TRUE(Vorn::ReadReplayFile(kept[0], first, fault)) << fault;
+    ASSERT_TRUE(Vorn::ReadReplayFile(kept[1], second, fault)) << fault;
+    if (first.seed != firstSeed)
+        std::swap(first, second);
+    EXPECT_EQ(first.seed, firstSeed);
+    EXPECT_EQ(second.seed, secondSeed);
+    EXPECT_NE(firstSeed, secondSeed);
+    for (const std::string& path : kept) {
+        const testing_support::CommandResult run =
+            testing_support::RunCommand("cd '" + testing_support::SourceDir().string() + "' && '" +
+                                        (testing_support::BinDir() / "sector-clash-simulate").string() +
+                                        "' --replay '" + path + "' 2>&1");
+        EXPECT_EQ(run.exitCode, 0) << path << "\n" << run.output;
+    }
+    fs::remove_all(folder);
 }

@@ -1,7 +1,11 @@
-// The message line and what posts to it: lost units and refused placements.
+// The message line and what posts to it: lost units, refused orders and refused placements.
 #include "PanelWorld.h"
+#include "command/OrderRefusal.h"
+#include "command/SimulationStep.h"
+#include "datafiles/DataArchive.h"
 #include "datafiles/TextTable.h"
 #include "interface/LossReport.h"
+#include "interface/RefusalReport.h"
 #include "world/HQ.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +53,44 @@ TEST(LossReport, EachStepsLossesOfThePlayersSideAreOneMessage) {
     report.Take(base.world->StepEvents(), PanelWorld::side, base.messages);
     EXPECT_EQ(base.messages.Text(), "1 unit lost") << "one loss reads in the singular";
     textTable.Clear();
+}
+
+// The player hears why an order of theirs was refused; another side's refusals are not the player's news.
+TEST(RefusalReport, ThePlayersRefusedOrderReadsAsItsReason) {
+    PanelWorld base;
+    Building* factory = base.AddBuilding(BuildingType::TankFactory, 0, 0, PanelWorld::side);
+    Building* enemyFactory = base.AddBuilding(BuildingType::TankFactory, 900, 0, PanelWorld::side + 1);
+    Command enemyOrder = OrderTanksCommand(enemyFactory->Serial(), TankOrder{}, 0);
+    enemyOrder.side = PanelWorld::side + 1;
+    base.commands.Issue(enemyOrder);
+    StepSimulation(*base.world, base.commands, 16);
+    ReportRefusals(base.world->StepEvents(), PanelWorld::side, base.messages);
+    EXPECT_TRUE(base.messages.Text().empty()) << base.messages.Text();
+
+    base.orders.Issue(OrderTanksCommand(factory->Serial(), TankOrder{}, 0));
+    StepSimulation(*base.world, base.commands, 16);
+    ReportRefusals(base.world->StepEvents(), PanelWorld::side, base.messages);
+    EXPECT_EQ(base.messages.Text(), Text("msg_refused_bad_count"));
+}
+
+// Every reason has its own text in each shipped language, and a reason from a newer build reads plainly.
+TEST(RefusalReport, EveryReasonHasItsTextInEveryShippedLanguage) {
+    const Brisk::Node texts = dataArchive.ReadDocument("texts.xml");
+    for (const char* language : {"en", "de"}) {
+        TextTable table;
+        LoadTexts(table, texts, language);
+        std::set<std::string> seen;
+        for (int reason = static_cast<int>(OrderRefusal::NotAProducer);
+             reason <= static_cast<int>(OrderRefusal::BadCount); ++reason) {
+            const std::string key = RefusalTextKey(reason);
+            EXPECT_NE(table.TextOf(key), key) << language << ": " << key;
+            EXPECT_TRUE(seen.insert(table.TextOf(key)).second)
+                << language << ": " << key << " reads as another";
+        }
+        EXPECT_NE(table.TextOf("msg_refused"), "msg_refused") << language;
+    }
+    EXPECT_EQ(RefusalTextKey(0), "msg_refused");
+    EXPECT_EQ(RefusalTextKey(static_cast<int>(OrderRefusal::BadCount) + 1), "msg_refused");
 }
 
 TEST(PlacementMessages, ARefusedPlaceIsToldOnceWhenItsReasonChangesButNotBeforeItIsJudged) {

@@ -41,6 +41,8 @@ Replay SampleReplay() {
     replay.seconds = {{50, 1}, {60, 0xffffffffffffffffull}, {100, 42}};
     replay.steps = 120;
     replay.finalDigest = 0x8000000000000001ull;
+    replay.date = 1796374347;
+    replay.outcome = ReplayOutcome::Won;
     return replay;
 }
 
@@ -78,44 +80,66 @@ TEST(ReplayFile, WhatIsWrittenReadsBackExactly) {
     EXPECT_LT(text.find("second 60 "), text.find("command 60 ")) << text;
 }
 
+TEST(ReplayFile, AReplayOfTheFirstFormatReadsWithoutDateAndOutcome) {
+    std::string text = SampleText();
+    const std::size_t date = text.find("date ");
+    text.erase(date, text.find("\n", text.find("outcome ")) + 1 - date);
+    text.replace(0, text.find('\n'), "sector-clash-replay 1");
+    Replay expected = SampleReplay();
+    expected.date = 0;
+    expected.outcome = ReplayOutcome::Unknown;
+    Replay read;
+    std::string fault;
+    ASSERT_TRUE(ParseReplay(text, "first.replay", read, fault)) << fault;
+    EXPECT_EQ(read, expected);
+    // The first format has no such lines: a "date" where its body begins is an unknown line.
+    EXPECT_FALSE(ParseReplay(WithLine(1, "sector-clash-replay 1"), "first.replay", read, fault));
+    EXPECT_EQ(fault.rfind("first.replay:8: unknown line \"date\"", 0), 0u) << fault;
+}
+
 TEST(ReplayFile, DamagedLinesAreRefusedWithTheirLineAndReason) {
     const struct {
         std::string text;
         std::string fault;
     } cases[] = {
-        {WithLine(1, "sector-clash-replay 2"), "sample.replay:1: format version 2"},
+        {WithLine(1, "sector-clash-replay 3"), "sample.replay:1: format version 3"},
+        {WithLine(1, "sector-clash-replay 0"), "sample.replay:1: format version 0"},
         {WithLine(2, "level 0000000000000000 x.xml"),
          "sample.replay:2: \"level\" where \"game-version\" belongs"},
         {WithLine(3, "level 0123 x.xml"),
          "sample.replay:3: level hash \"0123\" is not 16 hexadecimal digits"},
         {WithLine(3, "level 0123456789abcdef a\tb.xml"), "sample.replay:3: the level path holds a control"},
         {WithLine(7, "step-ms 0"), "sample.replay:7: a step length of 0 ms"},
-        {WithLine(8, "command 0 3 teleport 0 0 0 0 1 0 0 0 0 0 0 0 0"),
-         "sample.replay:8: unknown command \"teleport\""},
-        {WithLine(8, "command 2147483648 3 stop 0 0 0 0 1 0 0 0 0 0 0 0 0"),
-         "sample.replay:8: step 2147483648 is beyond 2147483647"},
-        {WithLine(8, "command 0 3 stop 4097 0 0 0 1 0 0 0 0 0 0 0 0"),
-         "sample.replay:8: unit count 4097 is beyond 4096"},
-        {WithLine(8, "command 0 3 stop 0 0 nan 0 1 0 0 0 0 0 0 0 0"),
-         "sample.replay:8: x \"nan\" is not a finite"},
-        {WithLine(8, "command 0 3 stop 0 0 2e6 0 1 0 0 0 0 0 0 0 0"),
-         "sample.replay:8: x \"2e6\" is outside"},
-        {WithLine(8, "command 0 9 stop 0 0 0 0 1 0 0 0 0 0 0 0 0"), "sample.replay:8: side 9 is beyond 6"},
-        {WithLine(8, "command 0 3 stop 2 7"), "sample.replay:8: the line ends before its unit serial"},
-        {WithLine(8, "command 0 3 stop 0 0 0 0 1 0 0 0 0 0 0 0 0 0"), "sample.replay:8: more on the line"},
-        {WithLine(13, "command 1 1 stop 0 0 0 0 1 0 0 0 0 0 0 0 0"),
-         "sample.replay:13: command of step 1 after one of step 60"},
-        {WithLine(11, "second 50 0000000000000000"),
-         "sample.replay:11: second digest of step 50 after one of step 60"},
-        {WithLine(14, "end 60 0000000000000000"),
-         "sample.replay:14: a command of step 60 in a game of 60 steps"},
-        {WithLine(14, "<replay><a><a><a>"), "sample.replay:14: unknown line \"<replay><a><a><a>\""},
-        {SampleText() + "second 200 0000000000000000\n", "sample.replay:15: a line after the \"end\" line"},
-        {SampleText().substr(0, SampleText().size() - 5), "sample.replay:14: the last line has no line end"},
+        {WithLine(8, "date 253402300800"), "sample.replay:8: date 253402300800 is beyond"},
+        {WithLine(9, "outcome draw"), "sample.replay:9: unknown outcome \"draw\""},
+        {WithLine(9, "command 0 3 stop 0 0 0 0 1 0 0 0 0 0 0 0 0"),
+         "sample.replay:9: \"command\" where \"outcome\""},
+        {WithLine(10, "command 0 3 teleport 0 0 0 0 1 0 0 0 0 0 0 0 0"),
+         "sample.replay:10: unknown command \"teleport\""},
+        {WithLine(10, "command 2147483648 3 stop 0 0 0 0 1 0 0 0 0 0 0 0 0"),
+         "sample.replay:10: step 2147483648 is beyond 2147483647"},
+        {WithLine(10, "command 0 3 stop 4097 0 0 0 1 0 0 0 0 0 0 0 0"),
+         "sample.replay:10: unit count 4097 is beyond 4096"},
+        {WithLine(10, "command 0 3 stop 0 0 nan 0 1 0 0 0 0 0 0 0 0"),
+         "sample.replay:10: x \"nan\" is not a finite"},
+        {WithLine(10, "command 0 3 stop 0 0 2e6 0 1 0 0 0 0 0 0 0 0"),
+         "sample.replay:10: x \"2e6\" is outside"},
+        {WithLine(10, "command 0 9 stop 0 0 0 0 1 0 0 0 0 0 0 0 0"), "sample.replay:10: side 9 is beyond 6"},
+        {WithLine(10, "command 0 3 stop 2 7"), "sample.replay:10: the line ends before its unit serial"},
+        {WithLine(10, "command 0 3 stop 0 0 0 0 1 0 0 0 0 0 0 0 0 0"), "sample.replay:10: more on the line"},
+        {WithLine(15, "command 1 1 stop 0 0 0 0 1 0 0 0 0 0 0 0 0"),
+         "sample.replay:15: command of step 1 after one of step 60"},
+        {WithLine(13, "second 50 0000000000000000"),
+         "sample.replay:13: second digest of step 50 after one of step 60"},
+        {WithLine(16, "end 60 0000000000000000"),
+         "sample.replay:16: a command of step 60 in a game of 60 steps"},
+        {WithLine(16, "<replay><a><a><a>"), "sample.replay:16: unknown line \"<replay><a><a><a>\""},
+        {SampleText() + "second 200 0000000000000000\n", "sample.replay:17: a line after the \"end\" line"},
+        {SampleText().substr(0, SampleText().size() - 5), "sample.replay:16: the last line has no line end"},
         {SampleText().substr(0, SampleText().find("end ")),
          "sample.replay: the file ends before its \"end\" line"},
-        {WithLine(8, "command 0 3 stop 1 " + std::string(ReplayLimits::maxLineBytes, '7')),
-         "sample.replay:8: a line longer than"},
+        {WithLine(10, "command 0 3 stop 1 " + std::string(ReplayLimits::maxLineBytes, '7')),
+         "sample.replay:10: a line longer than"},
         {"", "sample.replay: the file ends before its \"end\" line"},
     };
     for (const auto& [text, expected] : cases) {

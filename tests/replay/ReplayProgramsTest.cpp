@@ -1,6 +1,7 @@
 // Replays through the programs: a game the driver played with scripted orders, recorded, plays again in
 // the simulator and in the driver to the driver's digest on every shipped level; a replay whose level
 // changed is refused, one that goes astray names the step, and a hostile file gives one line and exit 2.
+#include "replay/ReplayFolder.h"
 #include "replay/ReplayReader.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
@@ -96,6 +97,43 @@ TEST(ReplayPrograms, TheDriversScriptedGameReplaysToItsDigestOnEveryShippedLevel
     fs::remove_all(folder);
 }
 
+TEST(ReplayPrograms, AWindowGameLeavesItsReplayInTheFolderAndItPlaysToTheGamesDigest) {
+    if (!HaveDisplay())
+        GTEST_SKIP() << "the driver needs an X display (run under Xvfb)";
+    if (std::system("command -v xvfb-run > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "xvfb-run is needed for a 1280 x 720 display";
+    const fs::path folder = ScratchDir("replay_programs_window");
+    const std::string window = "cd '" + SourceDir().string() + "' && XDG_DATA_HOME='" + folder.string() +
+                               "' SDL_AUDIODRIVER=dummy xvfb-run -a -s '-screen 0 1280x720x24' '" +
+                               (BinDir() / "sector-clash-autoplay").string() + "' ";
+    const CommandResult played =
+        RunCommand(window + "--seed 11 --interval 50 --frames 100 --input tests/replay/orders.script "
+                            "--keep-replays --stats 2>&1");
+    ASSERT_EQ(played.exitCode, 0) << played.output;
+    const std::string digest = DigestIn(played.output);
+    const std::vector<std::string> kept =
+        Vorn::ReplayFilesNewestFirst((folder / "sector-clash/replays").string());
+    ASSERT_EQ(kept.size(), 1u) << "the game left its replay as it was quit";
+    Vorn::ReplaySummary summary;
+    std::string fault;
+    ASSERT_TRUE(Vorn::ReadReplaySummary(kept.front(), summary, fault)) << fault;
+    EXPECT_EQ(summary.levelPath, "levels/level0.xml");
+    EXPECT_EQ(summary.outcome, Vorn::ReplayOutcome::Unfinished);
+    EXPECT_GE(summary.lengthSeconds, 4u);
+    EXPECT_NE(TextOf(kept.front()).find(" move "), std::string::npos) << "the player's orders are in it";
+
+    const CommandResult simulated = Simulate("--replay '" + kept.front() + "'");
+    EXPECT_EQ(simulated.exitCode, 0) << simulated.output;
+    EXPECT_EQ(DigestIn(simulated.output), digest) << simulated.output;
+    // Watched in the game, the replay gives the same game and leaves no replay of its own.
+    const CommandResult watched =
+        RunCommand(window + "--keep-replays --stats --replay '" + kept.front() + "' 2>&1");
+    EXPECT_EQ(watched.exitCode, 0) << watched.output;
+    EXPECT_EQ(DigestIn(watched.output), digest) << watched.output;
+    EXPECT_EQ(Vorn::ReplayFilesNewestFirst((folder / "sector-clash/replays").string()).size(), 1u);
+    fs::remove_all(folder);
+}
+
 TEST(ReplayPrograms, AReplayWhoseLevelChangedIsRefusedUnlessForced) {
     const fs::path folder = ScratchDir("replay_programs_changed");
     const fs::path level = folder / "duel.xml";
@@ -151,15 +189,15 @@ TEST(ReplayPrograms, HostileReplayFilesGiveOneLineAndExit2) {
         std::string reason;
     } files[] = {
         {"unknown.replay", Replaced(text, "second ", "command 0 3 warp 1 5 0 0 0 1 0 0 0 0 0 0 0 0"),
-         ":8: unknown command \"warp\""},
+         ":10: unknown command \"warp\""},
         {"order.replay",
          Replaced(Replaced(text, "second 63 ", "command 9 3 stop 0 0 0 0 1 0 0 0 0 0 0 0 0"), "second 125 ",
                   "command 3 3 stop 0 0 0 0 1 0 0 0 0 0 0 0 0"),
-         ":9: command of step 3 after one of step 9"},
+         ":11: command of step 3 after one of step 9"},
         {"far.replay", Replaced(text, "second ", "command 4294967295 3 stop 0 0 0 0 1 0 0 0 0 0 0 0 0"),
-         ":8: step 4294967295 is beyond 2147483647"},
+         ":10: step 4294967295 is beyond 2147483647"},
         {"huge.replay", Replaced(text, "second ", "command 0 3 stop 99999999999 1"),
-         ":8: unit count 99999999999"},
+         ":10: unit count 99999999999"},
         {"nested.replay", std::string(100000, '<') + "\n", ":1: "},
         {"cut.replay", text.substr(0, text.size() / 2), ":"},
     };

@@ -2,9 +2,8 @@
 #include "tools/sector-clash-autoplay/DriverReplay.h"
 
 #include "game/GameMode.h"
+#include "game/ReplaySetup.h"
 #include "game/StateDigest.h"
-#include "replay/ReplayInputs.h"
-#include "replay/ReplayReader.h"
 #include "replay/ReplayWriter.h"
 #include "world/World.h"
 
@@ -22,28 +21,19 @@ constexpr const char* program = "sector-clash-autoplay";
 
 bool ReadDriverReplay(const std::string& path, unsigned longestStepMs, Vorn::Replay& replay) {
     std::string fault;
-    if (!Vorn::ReadReplayFile(path, replay, fault)) {
+    if (!Vorn::ReadPlayableReplay(path, replay, fault)) {
         std::fprintf(stderr, "%s: %s\n", program, fault.c_str());
         return false;
     }
-    if (!replay.skirmish)
-        fault = "recorded without the skirmish, which the game always fields (play it with "
-                "sector-clash-simulate --replay)";
-    else if (replay.stepMs > longestStepMs)
-        fault = "steps of " + std::to_string(replay.stepMs) + " ms, longer than the game's " +
-                std::to_string(longestStepMs);
-    if (fault.empty())
+    if (replay.stepMs <= longestStepMs)
         return true;
-    std::fprintf(stderr, "%s: %s: %s\n", program, path.c_str(), fault.c_str());
+    std::fprintf(stderr, "%s: %s: steps of %u ms, longer than the driver's longest frame, %u\n", program,
+                 path.c_str(), replay.stepMs, longestStepMs);
     return false;
 }
 
 bool DriverReplayInputsMatch(const std::string& path, const Vorn::Replay& replay, bool force) {
-    std::string differs;
-    if (Vorn::HashOfFile(Vorn::LevelFilePath(replay.levelPath)) != replay.levelHash)
-        differs = "the level " + replay.levelPath + " differs from the one recorded";
-    else if (Vorn::SimulationDataHash() != replay.dataHash)
-        differs = "the data files differ from those recorded";
+    const std::string differs = Vorn::ReplayInputsDiffer(replay);
     if (differs.empty())
         return true;
     std::fprintf(stderr, "%s: %s: %s%s\n", program, path.c_str(), differs.c_str(),
@@ -82,14 +72,14 @@ int ReplayWatch::Verdict() const {
     return 3;
 }
 
-std::optional<Vorn::Replay> RecordDriverGame(const Vorn::Mode::Game* game, std::uint32_t seed) {
-    return game != nullptr ? game->RecordedReplay(seed) : std::nullopt;
+std::optional<Vorn::Replay> RecordDriverGame(const Vorn::Mode::Game* game) {
+    return game != nullptr ? game->RecordedReplay() : std::nullopt;
 }
 
 bool WriteDriverRecord(const std::string& path, const std::optional<Vorn::Replay>& replay) {
     if (!replay) {
-        std::fprintf(stderr, "%s: no replay of the run to write to %s (no game ran, or one ran again)\n",
-                     program, path.c_str());
+        std::fprintf(stderr, "%s: no replay of the run to write to %s (no game ran)\n", program,
+                     path.c_str());
         return false;
     }
     if (Vorn::WriteReplayFile(path, *replay))

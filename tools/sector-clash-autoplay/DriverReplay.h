@@ -43,9 +43,9 @@ private:
     std::size_t secondsPlayed = 0;
 };
 
-// The game mode's game as a replay seeded with `seed`, taken after the run's last frame while the game
-// still stands; nothing when no game runs.
-std::optional<Vorn::Replay> RecordDriverGame(const Vorn::Mode::Game* game, std::uint32_t seed);
+// The game mode's game as a replay, taken after the run's last frame while the game still stands; nothing
+// when no game runs.
+std::optional<Vorn::Replay> RecordDriverGame(const Vorn::Mode::Game* game);
 // Writes the replay; false after one line on standard error (also when there is none).
 bool WriteDriverRecord(const std::string& path, const std::optional<Vorn::Replay>& replay);
 

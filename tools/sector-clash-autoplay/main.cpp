@@ -3,7 +3,7 @@
 //
 //   sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]
 //                         [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]
-//                         [--memory-every N] [--audio-out FILE.wav]
+//                         [--memory-every N] [--audio-out FILE.wav] [--record FILE] [--keep-replays]
 //
 // It reads the data the game would read: "data/" in the working directory, else the installed data beside
 // the program, and enters that folder as the game does (the files it is given are named absolutely
@@ -21,7 +21,9 @@
 // memory, for soak runs that watch it. --audio-out records everything the game's mixer played during the
 // run (on SDL's "dummy" driver when there is no audio device) into a stereo WAV file and prints its length,
 // peak and loudness and how many world events the sound player was offered; the simulation never waits for
-// the sound, so the digest is the same with and without it.
+// the sound, so the digest is the same with and without it. --keep-replays lets every game leave its replay
+// in the player's replay folder as the game itself does (the driver's runs are measurements, so by default
+// they leave nothing there). The game takes one world step of --interval milliseconds per frame.
 //
 // It needs an X display (Xvfb in tests). Exit 0 after the last frame; non-zero with a message when the
 // window or its GL context cannot be made, a screenshot cannot be written, or the run ends early.
@@ -36,6 +38,7 @@
 #include "platform/ProcessMemory.h"
 #include "shell/FrameTimer.h"
 #include "shell/ModeManager.h"
+#include "shell/UserFolders.h"
 #include "shell/program/DataLocation.h"
 #include "shell/program/Program.h"
 #include "sound/SoundStatistics.h"
@@ -82,6 +85,7 @@ struct DriverOptions {
     std::string record;
     std::string replay;
     bool force = false;
+    bool keepReplays = false;
     // An option that sets up the game (level, seed, skirmish, interval, frames, input) was given: a
     // replay takes these from its file.
     bool setupGiven = false;
@@ -93,7 +97,7 @@ constexpr const char* usage =
     "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n"
     "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]\n"
     "                             [--memory-every N] [--audio-out FILE.wav] [--record FILE]\n"
-    "                             [--sprites-below PIXELS]\n"
+    "                             [--sprites-below PIXELS] [--keep-replays]\n"
     "       sector-clash-autoplay --replay FILE [--force] [--shot FRAME:PATH]... [--stats] [--reveal]\n"
     "Runs the game's start-up, loading and game modes for N frames (default 60) of MS milliseconds each\n"
     "(default 16, 1..100, the longest step the game takes in one frame) under an X display, with the data\n"
@@ -110,7 +114,8 @@ constexpr const char* usage =
     "--record FILE writes the game the run played (the script's orders included) as a replay to FILE;\n"
     "--replay FILE plays a replay in the game (its level, seed, skirmish and step length from the file)\n"
     "until its last step, refusing one whose level or data files differ from those at hand unless\n"
-    "--force is given.\n"
+    "--force is given. --keep-replays lets each game leave its replay in the player's replay folder\n"
+    "($XDG_DATA_HOME/sector-clash/replays) as the game does.\n"
     "Exit 0 after the last frame (a replay: ending in the recorded digest), 1 when the run or a check\n"
     "fails or the recording or replay cannot be written, 2 on bad usage or a replay that cannot be read,\n"
     "3 when a replay goes astray (the step of the first second whose digest differs is named).\n";
@@ -207,6 +212,8 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
             options.reveal = true;
         } else if (argument == "--force") {
             options.force = true;
+        } else if (argument == "--keep-replays") {
+            options.keepReplays = true;
         } else if (argument != "--shot" && argument != "--input" && argument != "--level" &&
                    argument != "--audio-out" && argument != "--record" && argument != "--replay" &&
                    toolkit::FindWholeOption(wholeOptions, argument) == nullptr) {
@@ -367,6 +374,11 @@ int main(int argc, char** argv) {
         Vorn::Mode::Game::levelFileName = options.level;
     }
     Vorn::Mode::Loading::fixedSeed = options.seed;
+    // One step per frame, as the driver has always run the game.
+    Vorn::Mode::Game::stepMs = options.interval;
+    if (options.keepReplays) {
+        Vorn::Mode::Game::replayFolder = Zelt::UserDataSubfolder("replays");
+    }
     if (options.skirmishTanks) {
         Vorn::Mode::Game::skirmishTanks = static_cast<int>(*options.skirmishTanks);
     }
@@ -413,13 +425,13 @@ int main(int argc, char** argv) {
             }
         }
         if (!options.record.empty() && frame >= options.frames) {
-            recorded = autoplay::RecordDriverGame(GameMode(), Vorn::Mode::Loading::seedUsed);
+            recorded = autoplay::RecordDriverGame(GameMode());
         }
         if (!options.replay.empty() && Zelt::modeManager.Current() == Zelt::gameModeIndex &&
             !watch.AfterFrame(GameMode())) {
             // A replay is written again as it ends, not when its frame budget would.
             if (!options.record.empty()) {
-                recorded = autoplay::RecordDriverGame(GameMode(), Vorn::Mode::Loading::seedUsed);
+                recorded = autoplay::RecordDriverGame(GameMode());
             }
             if (options.stats && Vorn::world != nullptr) {
                 stats.digest = Vorn::DigestText(Vorn::StateDigest(*Vorn::world, GameMode()->CurrentLevel()));

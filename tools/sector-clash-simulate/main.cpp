@@ -6,6 +6,7 @@
 #include "game/Battle.h"
 #include "game/Level.h"
 #include "game/LevelFile.h"
+#include "game/Outcome.h"
 #include "game/ReplayTrail.h"
 #include "game/SkirmishForces.h"
 #include "game/StateDigest.h"
@@ -13,6 +14,7 @@
 #include "graphics/ParticleSystemFactory.h"
 #include "platform/ProcessMemory.h"
 #include "random/Random.h"
+#include "replay/ReplayFolder.h"
 #include "replay/ReplayInputs.h"
 #include "replay/ReplayReader.h"
 #include "replay/ReplayWriter.h"
@@ -332,6 +334,7 @@ int Simulate(const Options& options, Brisk::Node document, ReplayRun& run) {
         run.record->seconds = run.trail.Seconds();
         run.record->steps = static_cast<std::uint32_t>(steps);
         run.record->finalDigest = digest;
+        run.record->outcome = Vorn::ReplayOutcomeOf(level);
     }
     battle.world.reset();
     if (run.recorded != nullptr)
@@ -439,6 +442,7 @@ Vorn::Replay ReplayHeader(const Options& options) {
     replay.skirmish = options.skirmish;
     replay.skirmishTanks = options.skirmishTanks;
     replay.stepMs = options.stepMs;
+    replay.date = Vorn::SecondsSince1970();
     return replay;
 }
 
