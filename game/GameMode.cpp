@@ -2,6 +2,7 @@
 #include "game/GameMode.h"
 
 #include "command/SimulationStep.h"
+#include "datafiles/TextTable.h"
 #include "game/Battle.h"
 #include "game/Camera.h"
 #include "game/GameSounds.h"
@@ -10,6 +11,7 @@
 #include "game/LevelFile.h"
 #include "game/Outcome.h"
 #include "game/OutcomeScreen.h"
+#include "game/PlayerViewState.h"
 #include "game/StartView.h"
 #include "game/StateDigest.h"
 #include "graphics/DrawCounters.h"
@@ -20,16 +22,20 @@
 #include "platform/Beep.h"
 #include "replay/ReplayInputs.h"
 #include "rules/ConstantsLoader.h"
+#include "save/SaveFile.h"
 #include "shell/Configuration.h"
 #include "shell/GameVersion.h"
 #include "shell/InputDeviceWorker.h"
 #include "shell/Keyboard.h"
 #include "shell/Mouse.h"
+#include "shell/UserFolders.h"
 #include "world/World.h"
 
 #include <GL/gl.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -38,6 +44,7 @@ namespace Vorn::Mode {
 std::string Game::levelFileName = Game::defaultLevelFileName;
 std::optional<int> Game::skirmishTanks;
 std::shared_ptr<const Replay> Game::replayed;
+std::string Game::loadFileName;
 
 bool Game::Enter() {
     refusal.clear();
@@ -46,6 +53,14 @@ bool Game::Enter() {
     // Every object a game creates needs its record: a game whose constants lack entries does not start.
     if (std::string missing = Constants::MissingConstantsMessage(); !missing.empty())
         return Refuse(missing);
+    if (!loadFileName.empty() && gamesBuilt == 0) {
+        std::string fault;
+        if (!LoadGame(loadFileName, fault))
+            return Refuse(fault);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        return true;
+    }
     Brisk::Node document;
     if (std::string error; !ReadLevelFile(levelFileName, document, error))
         return Refuse(error);
@@ -67,17 +82,24 @@ bool Game::Refuse(const std::string& reason) {
 // it up, so a seeded game and a seeded simulation are the same game.
 void Game::BuildGame(Brisk::Node document) {
     const Zelt::Configuration& settings = Zelt::configuration;
+    setup = TakeBattleSetup(levelFileName, true, skirmishTanks);
+    stepLengths = StepLengths{};
     Battle battle = StartBattle(std::move(document), static_cast<unsigned>(settings.screenWidth),
                                 static_cast<unsigned>(settings.screenHeight), true, skirmishTanks);
+    if (replayed != nullptr)
+        for (const Command& command : replayed->commands)
+            battle.commands->Schedule(command);
+    InstallBattle(std::move(battle));
+}
+
+// Publishes the battle in the globals with a camera on the player's headquarters and a new interface.
+void Game::InstallBattle(Battle battle) {
     level = battle.level;
     world = battle.world.release();
     commands = std::move(battle.commands);
-    if (replayed != nullptr)
-        for (const Command& command : replayed->commands)
-            commands->Schedule(command);
     trail = ReplayTrail{};
-    levelHash = HashOfFile(LevelFilePath(levelFileName)).value_or(0);
-    dataHash = SimulationDataHash();
+    levelHash = setup.levelHash;
+    dataHash = setup.dataHash;
     stepMs = 0;
     stepsAlike = true;
     camera = new Camera(world->Width(), world->Height());
@@ -101,6 +123,7 @@ int Game::Frame(std::uint32_t elapsedMs) {
             camera->ScreenToWorld(static_cast<float>(cursorX), static_cast<float>(cursorY));
         const bool overPanel = interface->Click(cursorX, cursorY, -1);
         TakeButtons(cursorX, cursorY, cursor.x, cursor.y, overPanel);
+        TakeSaveKeys();
         // A finished level stands still: its outcome is what the player sees.
         if (!finished && !Zelt::keyboard->ActionToggled(std::string(KeyActions::pause))) {
             Step(elapsedMs);
@@ -125,6 +148,7 @@ void Game::Step(std::uint32_t elapsedMs) {
     const auto start = std::chrono::steady_clock::now();
     const unsigned clockBefore = world->Clock();
     StepSimulation(*world, *commands, elapsedMs);
+    stepLengths.Add(elapsedMs);
     trail.AfterStep(*world, level, clockBefore, commands->NextStep());
     lastTickMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     stepsAlike = stepsAlike && (stepMs == 0 || stepMs == elapsedMs);
@@ -216,6 +240,98 @@ std::optional<Replay> Game::RecordedReplay(std::uint32_t seed) const {
     replay.steps = commands->NextStep();
     replay.finalDigest = StateDigest(*world, level);
     return replay;
+}
+
+std::string Game::QuickSavePath() {
+    const std::string folder = Zelt::UserDataSubfolder("saves");
+    return folder.empty() ? std::string() : folder + "/quick.save";
+}
+
+bool Game::SaveGame(const std::string& path, std::string& fault) const {
+    if (!running) {
+        fault = "no game runs";
+        return false;
+    }
+    const SavedGame saved = SaveOfBattle(setup, stepLengths, *world, level, *commands,
+                                         TakePlayerView(*camera, interface->Overlay()));
+    if (WriteSaveFile(path, saved))
+        return true;
+    fault = path + ": " + std::strerror(errno);
+    return false;
+}
+
+// The saved battle is built aside first: a save that cannot be loaded leaves the running game as it was.
+bool Game::LoadGame(const std::string& path, std::string& fault) {
+    SavedGame saved;
+    if (!ReadSaveFile(path, saved, fault))
+        return false;
+    const Zelt::Configuration& settings = Zelt::configuration;
+    Battle battle;
+    BattleSetup loadedSetup;
+    StepLengths loadedSteps;
+    if (!RestoreBattle(saved, static_cast<unsigned>(settings.screenWidth),
+                       static_cast<unsigned>(settings.screenHeight), battle, loadedSetup, loadedSteps,
+                       fault)) {
+        fault = path + ": " + fault;
+        return false;
+    }
+    if (running) {
+        StopHearing();
+        delete interface;
+        interface = nullptr;
+        delete camera;
+        camera = nullptr;
+        delete world;
+        world = nullptr;
+    }
+    setup = loadedSetup;
+    stepLengths = loadedSteps;
+    levelFileName = saved.levelPath;
+    skirmishTanks = saved.skirmishTanks;
+    InstallBattle(std::move(battle));
+    if (saved.view)
+        ApplyPlayerView(*saved.view, *world, *camera, interface->Overlay());
+    return true;
+}
+
+// F5 and F9, with a line of news either way.
+void Game::TakeSaveKeys() {
+    const bool save = Zelt::keyboard->ActionPresses(std::string(KeyActions::quickSave), Zelt::C::takeAll) > 0;
+    const bool load = Zelt::keyboard->ActionPresses(std::string(KeyActions::quickLoad), Zelt::C::takeAll) > 0;
+    if (save)
+        QuickSave();
+    if (load)
+        QuickLoad();
+}
+
+namespace {
+// The saves folder, made when missing; false with the reason.
+bool SavesFolderReady(std::string& fault) {
+    const std::string folder = Zelt::UserDataSubfolder("saves");
+    if (folder.empty())
+        fault = "no folder for saves (HOME is not set)";
+    else if (!Zelt::MakeUserFolder(folder))
+        fault = folder + ": " + std::strerror(errno);
+    return fault.empty();
+}
+} // namespace
+
+void Game::QuickSave() {
+    std::string fault;
+    if (SavesFolderReady(fault) && SaveGame(QuickSavePath(), fault))
+        interface->Messages().Post(textTable.TextOf("msg_game_saved"));
+    else
+        interface->Messages().Post(textTable.TextOf("msg_save_failed") + ": " + fault);
+}
+
+void Game::QuickLoad() {
+    const std::string path = QuickSavePath();
+    std::string fault;
+    if (path.empty())
+        fault = "no folder for saves (HOME is not set)";
+    else if (LoadGame(path, fault))
+        return interface->Messages().Post(textTable.TextOf("msg_game_loaded"));
+    interface->Messages().Post(textTable.TextOf("msg_load_failed") + ": " + fault);
 }
 
 bool Game::Restart() {

@@ -5,6 +5,7 @@
 #include "command/CommandQueue.h"
 #include "game/CameraControl.h"
 #include "game/ReplayTrail.h"
+#include "game/SavedBattle.h"
 #include "replay/Replay.h"
 #include "shell/Mode.h"
 
@@ -19,7 +20,8 @@ class Node;
 
 namespace Vorn {
 class Level;
-}
+struct Battle;
+} // namespace Vorn
 
 namespace Vorn::Mode {
 
@@ -47,6 +49,9 @@ public:
     // A replay every game plays: its commands are scheduled when the game is built. Null for a game the
     // player plays.
     static std::shared_ptr<const Replay> replayed;
+    // A saved game the first game goes on from instead of starting the level; empty for none. A save
+    // that cannot be loaded refuses the game (the reason in Refusal).
+    static std::string loadFileName;
 
     const std::string& Refusal() const { return refusal; }
     Level* CurrentLevel() const { return level; }
@@ -63,9 +68,21 @@ public:
     // not all of one length (a replay keeps one step length), or for a game played again after the first.
     std::optional<Replay> RecordedReplay(std::uint32_t seed) const;
 
+    // Writes the running game, the player's view included, to the file; false with the reason in `fault`.
+    bool SaveGame(const std::string& path, std::string& fault) const;
+    // Replaces the running game with the saved one; false with the one-line reason in `fault` leaves the
+    // running game as it was.
+    bool LoadGame(const std::string& path, std::string& fault);
+    // Where F5 saves and F9 loads: "quick.save" in the player's saves folder.
+    static std::string QuickSavePath();
+
 private:
     bool Refuse(const std::string& reason);
     void BuildGame(Brisk::Node document);
+    void InstallBattle(Battle battle);
+    void TakeSaveKeys();
+    void QuickSave();
+    void QuickLoad();
     void TearDown();
     void Step(std::uint32_t elapsedMs);
     void TakeButtons(int cursorX, int cursorY, float worldX, float worldY, bool overPanel);
@@ -89,6 +106,9 @@ private:
     // The length of the game's steps while they were all alike; 0 before the first.
     std::uint32_t stepMs = 0;
     bool stepsAlike = true;
+    // What a save of the running game holds besides the battle itself.
+    BattleSetup setup;
+    StepLengths stepLengths;
 };
 
 } // namespace Vorn::Mode

@@ -25,6 +25,9 @@ inline constexpr std::string_view resetRotation = "reset_rotation";
 // A finished level.
 inline constexpr std::string_view restart = "restart";
 inline constexpr std::string_view quit = "quit";
+// The quick save and its load.
+inline constexpr std::string_view quickSave = "quick_save";
+inline constexpr std::string_view quickLoad = "quick_load";
 
 // These, the interface's panel switches and the map overlay's keys.
 std::span<const std::string_view> All();

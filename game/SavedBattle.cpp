@@ -22,8 +22,8 @@ BattleSetup TakeBattleSetup(const std::string& levelPath, bool skirmish, std::op
     return setup;
 }
 
-SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, const Battle& battle,
-                       std::optional<PlayerView> view) {
+SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, World& world, const Level* level,
+                       const CommandQueue& commands, std::optional<PlayerView> view) {
     SavedGame saved;
     saved.gameVersion = std::string(Zelt::GameVersion());
     saved.levelPath = setup.levelPath;
@@ -33,23 +33,30 @@ SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, const
     saved.skirmishTanks = setup.skirmishTanks;
     saved.startRandom = setup.startRandom;
     saved.steps = steps;
-    saved.commands = battle.commands->Applied();
-    saved.commands.insert(saved.commands.end(), battle.commands->Waiting().begin(),
-                          battle.commands->Waiting().end());
-    saved.digest = StateDigest(*battle.world, battle.level);
+    saved.commands = commands.Applied();
+    saved.commands.insert(saved.commands.end(), commands.Waiting().begin(), commands.Waiting().end());
+    saved.digest = StateDigest(world, level);
     saved.view = std::move(view);
     return saved;
+}
+
+SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, const Battle& battle) {
+    return SaveOfBattle(setup, steps, *battle.world, battle.level, *battle.commands);
 }
 
 namespace {
 
 // The files must be those the game was saved with: other rules would run the journal into another game.
 bool InputsMatch(const SavedGame& saved, std::string& fault) {
-    if (HashOfFile(LevelFilePath(saved.levelPath)) != saved.levelHash)
+    if (HashOfFile(LevelFilePath(saved.levelPath)) != saved.levelHash) {
         fault = "the level " + saved.levelPath + " differs from the one the game was saved with";
-    else if (SimulationDataHash() != saved.dataHash)
+        return false;
+    }
+    if (SimulationDataHash() != saved.dataHash) {
         fault = "the data files differ from those the game was saved with";
-    return fault.empty();
+        return false;
+    }
+    return true;
 }
 
 // The reader keeps the commands in step order, so every one is accepted by a queue at step 0.

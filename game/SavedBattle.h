@@ -30,8 +30,9 @@ BattleSetup TakeBattleSetup(const std::string& levelPath, bool skirmish, std::op
 
 // The battle's save as it stands: applied and waiting commands, the steps run, its digest. Changes
 // nothing in the battle.
-SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, const Battle& battle,
-                       std::optional<PlayerView> view = std::nullopt);
+SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, World& world, const Level* level,
+                       const CommandQueue& commands, std::optional<PlayerView> view = std::nullopt);
+SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, const Battle& battle);
 
 // Builds the saved battle again: the level and the data must be those it was saved with; the generator is
 // set to the save's, the battle started, its commands scheduled and its steps run, and the digest must come
