@@ -92,6 +92,10 @@ TEST(QuickSave, ABrokenSaveIsRefusedAndF9LeavesTheRunningGameAsItWas) {
     const CommandResult refused = Drive(home, "--load '" + save + "'");
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_NE(refused.output.find(save + ": "), std::string::npos) << refused.output;
+    const CommandResult gameRefused =
+        RunCommand("'" + (BinDir() / "sector-clash").string() + "' --load '" + save + "' 2>&1");
+    EXPECT_EQ(gameRefused.exitCode, 2);
+    EXPECT_NE(gameRefused.output.find(save + ": "), std::string::npos) << gameRefused.output;
 
     const std::string f9 = Script(home, "f9.script", "25 keydown VK_F9\n26 keyup VK_F9\n");
     const CommandResult loading = Drive(home, game + " --input '" + f9 + "'");
