@@ -66,6 +66,16 @@ void Camera::Scroll(float direction, float ms) {
     y = std::isfinite(y) ? std::clamp(y, -halfHeight, halfHeight) : 0.0f;
 }
 
+void Camera::SetView(float centreX, float centreY, float rotationDegrees, float level) {
+    x = std::isfinite(centreX) ? std::clamp(centreX, -halfWidth, halfWidth) : 0.0f;
+    y = std::isfinite(centreY) ? std::clamp(centreY, -halfHeight, halfHeight) : 0.0f;
+    if (std::isfinite(rotationDegrees))
+        rotation = std::remainder(rotationDegrees, 360.0f);
+    if (std::isfinite(level))
+        zoomLevel = level;
+    Zoom(0);
+}
+
 void Camera::Rotate(float amount, float ms) {
     const float turned =
         rotation + ms * static_cast<float>(screenWidth) * rotationSensitivity * 0.001f * amount;

@@ -35,6 +35,9 @@ public:
     void Rotate(float amount, float ms);
     void Zoom(float amount);
     void ResetZoom();
+    // Takes over a view kept in a saved game: the centre within the map, the rotation folded into
+    // [-180, 180] and the zoom level within the limits, whatever the file says.
+    void SetView(float centreX, float centreY, float rotationDegrees, float level);
     void ResetRotation();
 
     WorldPoint ScreenToWorld(float screenX, float screenY) const;

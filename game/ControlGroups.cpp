@@ -30,6 +30,11 @@ std::vector<Object*> ControlGroups::Members(int group, World& world) const {
     return members;
 }
 
+const std::vector<ObjectRef>& ControlGroups::Stored(int group) const {
+    static const std::vector<ObjectRef> none;
+    return IsGroup(group) ? groups[group] : none;
+}
+
 bool ControlGroups::NoteRecall(int group, unsigned nowMs, unsigned windowMs) {
     const bool repeated = group == lastGroup && nowMs - lastRecallAt <= windowMs;
     lastGroup = group;

@@ -19,6 +19,8 @@ public:
     void Store(int group, const std::vector<ObjectRef>& objects);
     // The group's members the world still holds, in the order stored.
     std::vector<Object*> Members(int group, World& world) const;
+    // The group as stored, dead members included; empty for an index outside 0-9.
+    const std::vector<ObjectRef>& Stored(int group) const;
     // Notes a recall of the group at the time; true when it repeats the previous recall of the same group
     // within the window.
     bool NoteRecall(int group, unsigned nowMs, unsigned windowMs);

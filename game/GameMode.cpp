@@ -12,6 +12,7 @@
 #include "game/LoadingMode.h"
 #include "game/Outcome.h"
 #include "game/OutcomeScreen.h"
+#include "game/PlayerViewState.h"
 #include "game/StartView.h"
 #include "game/StateDigest.h"
 #include "graphics/DrawCounters.h"
@@ -24,6 +25,7 @@
 #include "replay/ReplayFolder.h"
 #include "replay/ReplayInputs.h"
 #include "rules/ConstantsLoader.h"
+#include "save/SaveFile.h"
 #include "shell/Configuration.h"
 #include "shell/GameVersion.h"
 #include "shell/InputDeviceWorker.h"
@@ -46,6 +48,7 @@ namespace Vorn::Mode {
 std::string Game::levelFileName = Game::defaultLevelFileName;
 std::optional<int> Game::skirmishTanks;
 std::shared_ptr<const Replay> Game::replayed;
+std::string Game::loadFileName;
 std::uint32_t Game::stepMs = Game::defaultStepMs;
 std::string Game::replayFolder;
 
@@ -63,6 +66,14 @@ bool Game::Enter() {
     // Every object a game creates needs its record: a game whose constants lack entries does not start.
     if (std::string missing = Constants::MissingConstantsMessage(); !missing.empty())
         return Refuse(missing);
+    if (!loadFileName.empty() && gamesBuilt == 0) {
+        std::string fault;
+        if (!LoadGame(loadFileName, fault))
+            return Refuse(fault);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        return true;
+    }
     Brisk::Node document;
     if (std::string error; !ReadLevelFile(levelFileName, document, error))
         return Refuse(error);
@@ -84,28 +95,34 @@ bool Game::Refuse(const std::string& reason) {
 // it up, so a seeded game and a seeded simulation are the same game.
 void Game::BuildGame(Brisk::Node document) {
     const Zelt::Configuration& settings = Zelt::configuration;
-    const LevelGround ground = ReadLevelGround(document);
+    setup = TakeBattleSetup(levelFileName, true, skirmishTanks);
+    stepLengths = StepLengths{};
     Battle battle = StartBattle(std::move(document), static_cast<unsigned>(settings.screenWidth),
                                 static_cast<unsigned>(settings.screenHeight), true, skirmishTanks);
+    if (replayed != nullptr)
+        for (const Command& command : replayed->commands)
+            battle.commands->Schedule(command);
+    InstallBattle(std::move(battle), false);
+}
+
+// Publishes the battle in the globals with a camera on the player's headquarters and a new interface.
+void Game::InstallBattle(Battle battle, bool loadedFromSave) {
     level = battle.level;
     world = battle.world.release();
     commands = std::move(battle.commands);
-    if (replayed != nullptr)
-        for (const Command& command : replayed->commands)
-            commands->Schedule(command);
     trail = ReplayTrail{};
-    levelHash = HashOfFile(LevelFilePath(levelFileName)).value_or(0);
-    dataHash = SimulationDataHash();
+    levelHash = setup.levelHash;
+    dataHash = setup.dataHash;
     pacer = StepPacer(stepMs);
     seed = Loading::seedUsed;
     playback = replayed != nullptr ? std::make_unique<ReplayPlayback>(replayed) : nullptr;
-    // A replay watched is kept already.
-    replayKept = replayed != nullptr;
+    // A replay watched is kept already; a loaded game leaves none, as a replay starts from its level.
+    replayKept = replayed != nullptr || loadedFromSave;
     camera = new Camera(world->Width(), world->Height());
     CentreOnHeadquarters(*camera, *world, playerSideOfBattle);
     interface = new Interface(world, camera, *commands);
     interface->SetPlayerSide(playerSideOfBattle);
-    scenery.Start(ground, *world, interface->GetMinimap());
+    scenery.Start(ReadLevelGround(level->document), *world, interface->GetMinimap());
     // Watching a replay, the player selects and looks but gives no orders: the replay gives them.
     interface->Orders().SetEnabled(replayed == nullptr);
     cameraControl = CameraControl{};
@@ -126,6 +143,7 @@ int Game::Frame(std::uint32_t elapsedMs) {
         const bool overPanel = interface->Click(cursorX, cursorY, -1);
         TakeButtons(cursorX, cursorY, cursor.x, cursor.y, overPanel);
         TakeSpeedKeys();
+        TakeSaveKeys();
         // A finished level stands still: its outcome is what the player sees.
         if (!stood && !Zelt::keyboard->ActionToggled(std::string(KeyActions::pause)))
             RunSteps(elapsedMs);
@@ -174,6 +192,7 @@ void Game::Step() {
     const auto start = std::chrono::steady_clock::now();
     const unsigned clockBefore = world->Clock();
     StepSimulation(*world, *commands, pacer.StepMs());
+    stepLengths.Add(pacer.StepMs());
     trail.AfterStep(*world, level, clockBefore, commands->NextStep());
     lastTickMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     // Read once, right after the step that raised them: a paused game shows no news twice.
@@ -326,6 +345,98 @@ void Game::KeepReplay() {
         keptReplay = SaveReplayInFolder(replayFolder, *RecordedReplay(), keepFault);
     if (!keepFault.empty())
         std::fprintf(stderr, "sector-clash: %s\n", keepFault.c_str());
+}
+
+std::string Game::QuickSavePath() {
+    const std::string folder = Zelt::UserDataSubfolder("saves");
+    return folder.empty() ? std::string() : folder + "/quick.save";
+}
+
+bool Game::SaveGame(const std::string& path, std::string& fault) const {
+    if (!running) {
+        fault = "no game runs";
+        return false;
+    }
+    const SavedGame saved = SaveOfBattle(setup, stepLengths, *world, level, *commands,
+                                         TakePlayerView(*camera, interface->Overlay()));
+    if (WriteSaveFile(path, saved))
+        return true;
+    fault = path + ": " + std::strerror(errno);
+    return false;
+}
+
+// The saved battle is built aside first: a save that cannot be loaded leaves the running game as it was.
+bool Game::LoadGame(const std::string& path, std::string& fault) {
+    SavedGame saved;
+    if (!ReadSaveFile(path, saved, fault))
+        return false;
+    const Zelt::Configuration& settings = Zelt::configuration;
+    Battle battle;
+    BattleSetup loadedSetup;
+    StepLengths loadedSteps;
+    if (!RestoreBattle(saved, static_cast<unsigned>(settings.screenWidth),
+                       static_cast<unsigned>(settings.screenHeight), battle, loadedSetup, loadedSteps,
+                       fault)) {
+        fault = path + ": " + fault;
+        return false;
+    }
+    if (running) {
+        StopHearing();
+        delete interface;
+        interface = nullptr;
+        delete camera;
+        camera = nullptr;
+        delete world;
+        world = nullptr;
+    }
+    setup = loadedSetup;
+    stepLengths = loadedSteps;
+    levelFileName = saved.levelPath;
+    skirmishTanks = saved.skirmishTanks;
+    InstallBattle(std::move(battle), true);
+    if (saved.view)
+        ApplyPlayerView(*saved.view, *world, *camera, interface->Overlay());
+    return true;
+}
+
+// F5 and F9, with a line of news either way.
+void Game::TakeSaveKeys() {
+    const bool save = Zelt::keyboard->ActionPresses(std::string(KeyActions::quickSave), Zelt::C::takeAll) > 0;
+    const bool load = Zelt::keyboard->ActionPresses(std::string(KeyActions::quickLoad), Zelt::C::takeAll) > 0;
+    if (save)
+        QuickSave();
+    if (load)
+        QuickLoad();
+}
+
+namespace {
+// The saves folder, made when missing; false with the reason.
+bool SavesFolderReady(std::string& fault) {
+    const std::string folder = Zelt::UserDataSubfolder("saves");
+    if (folder.empty())
+        fault = "no folder for saves (HOME is not set)";
+    else if (!Zelt::MakeUserFolder(folder))
+        fault = folder + ": " + std::strerror(errno);
+    return fault.empty();
+}
+} // namespace
+
+void Game::QuickSave() {
+    std::string fault;
+    if (SavesFolderReady(fault) && SaveGame(QuickSavePath(), fault))
+        interface->Messages().Post(textTable.TextOf("msg_game_saved"));
+    else
+        interface->Messages().Post(textTable.TextOf("msg_save_failed") + ": " + fault);
+}
+
+void Game::QuickLoad() {
+    const std::string path = QuickSavePath();
+    std::string fault;
+    if (path.empty())
+        fault = "no folder for saves (HOME is not set)";
+    else if (LoadGame(path, fault))
+        return interface->Messages().Post(textTable.TextOf("msg_game_loaded"));
+    interface->Messages().Post(textTable.TextOf("msg_load_failed") + ": " + fault);
 }
 
 bool Game::Restart() {

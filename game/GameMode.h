@@ -10,6 +10,7 @@
 #include "game/ReplayPlayback.h"
 #include "game/ReplayTrail.h"
 #include "game/StepPacer.h"
+#include "game/SavedBattle.h"
 #include "replay/Replay.h"
 #include "shell/Mode.h"
 
@@ -24,7 +25,8 @@ class Node;
 
 namespace Vorn {
 class Level;
-}
+struct Battle;
+} // namespace Vorn
 
 namespace Vorn::Mode {
 
@@ -60,6 +62,9 @@ public:
     // Where each game the player plays leaves its replay as it ends, restarts or is quit (the newest
     // keptReplays stay); empty for nowhere.
     static std::string replayFolder;
+    // A saved game the first game goes on from instead of starting the level; empty for none. A save
+    // that cannot be loaded refuses the game (the reason in Refusal).
+    static std::string loadFileName;
 
     const std::string& Refusal() const { return refusal; }
     Level* CurrentLevel() const { return level; }
@@ -82,9 +87,21 @@ public:
     const std::string& KeptReplay() const { return keptReplay; }
     const std::string& KeepFault() const { return keepFault; }
 
+    // Writes the running game, the player's view included, to the file; false with the reason in `fault`.
+    bool SaveGame(const std::string& path, std::string& fault) const;
+    // Replaces the running game with the saved one; false with the one-line reason in `fault` leaves the
+    // running game as it was.
+    bool LoadGame(const std::string& path, std::string& fault);
+    // Where F5 saves and F9 loads: "quick.save" in the player's saves folder.
+    static std::string QuickSavePath();
+
 private:
     bool Refuse(const std::string& reason);
     void BuildGame(Brisk::Node document);
+    void InstallBattle(Battle battle, bool loadedFromSave);
+    void TakeSaveKeys();
+    void QuickSave();
+    void QuickLoad();
     void TearDown();
     void RunSteps(std::uint32_t elapsedMs);
     void Step();
@@ -119,6 +136,9 @@ private:
     bool replayKept = false;
     std::string keptReplay;
     std::string keepFault;
+    // What a save of the running game holds besides the battle itself.
+    BattleSetup setup;
+    StepLengths stepLengths;
 };
 
 } // namespace Vorn::Mode

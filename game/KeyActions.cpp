@@ -24,6 +24,8 @@ std::vector<std::string_view> Gather() {
                                              resetRotation,
                                              restart,
                                              quit,
+                                             quickSave,
+                                             quickLoad,
                                              InterfaceNames::switchInterface,
                                              InterfaceNames::switchMinimap,
                                              InterfaceNames::switchInfobox,

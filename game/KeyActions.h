@@ -25,6 +25,9 @@ inline constexpr std::string_view resetRotation = "reset_rotation";
 // A finished level.
 inline constexpr std::string_view restart = "restart";
 inline constexpr std::string_view quit = "quit";
+// The quick save and its load.
+inline constexpr std::string_view quickSave = "quick_save";
+inline constexpr std::string_view quickLoad = "quick_load";
 
 // A replay being watched: plays at 1x, 2x, 4x, 8x or as fast as it goes (the order of ReplaySpeed).
 inline constexpr std::array<std::string_view, 5> replaySpeeds = {

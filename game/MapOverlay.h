@@ -5,9 +5,9 @@
 
 #include "game/ControlGroups.h"
 #include "game/OverlayControls.h"
-#include "world/PlacementCheck.h"
 #include "game/SelectionList.h"
 #include "world/ObjectRef.h"
+#include "world/PlacementCheck.h"
 
 #include <memory>
 #include <string>
@@ -68,6 +68,8 @@ public:
     const std::vector<Object*>& Selection() const { return selection.Objects(); }
     std::size_t SelectionCount() const { return selection.Size(); }
     void Select(const std::vector<Object*>& objects) { selection.Assign(objects); }
+    // The stored groups on the digit keys.
+    ControlGroups& Groups() { return groups; }
     Building* FirstSelectedBuilding() const;
     bool SelectionHasTank() const;
     // The centre of the box around the selected positions; x and y stay as they were for no selection.

@@ -1,6 +1,8 @@
 // The game's one random generator, Marsaglia and Zaman's universal generator.
 #include "random/Random.h"
 
+#include <algorithm>
+
 namespace Vorn {
 
 namespace {
@@ -64,6 +66,26 @@ double Random::Next() {
     if (uni < 0.0)
         uni += 1.0;
     return uni;
+}
+
+namespace {
+bool InUnitInterval(double value) {
+    return value >= 0.0 && value < 1.0;
+}
+bool IsLagIndex(int index) {
+    return index >= 1 && index <= 97;
+}
+} // namespace
+
+bool Random::Restore(const RandomState& state) {
+    if (!std::all_of(state.lagged.begin(), state.lagged.end(), InUnitInterval) || !InUnitInterval(state.c) ||
+        !IsLagIndex(state.i97) || !IsLagIndex(state.j97))
+        return false;
+    lagged = state.lagged;
+    c = state.c;
+    i97 = state.i97;
+    j97 = state.j97;
+    return true;
 }
 
 } // namespace Vorn

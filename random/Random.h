@@ -7,6 +7,16 @@
 
 namespace Vorn {
 
+// Everything the generator's future values depend on, so a saved game can carry on the same sequence.
+struct RandomState {
+    std::array<double, 97> lagged{};
+    double c = 0;
+    int i97 = 97;
+    int j97 = 33;
+
+    bool operator==(const RandomState&) const = default;
+};
+
 // Marsaglia and Zaman's universal generator (97 lagged 24-bit values combined with an arithmetic sequence).
 // Every value is a multiple of 2^-24 in [0, 1), so it is exact in a float as well as in a double.
 class Random {
@@ -24,6 +34,12 @@ public:
 
     // The next uniform value in [0, 1).
     double Next();
+
+    RandomState State() const { return {lagged, c, i97, j97}; }
+    // Takes over a state read from a file. A state the generator could never be in (a value outside
+    // [0, 1), an index outside 1..97) is refused with false and the generator left as it was, since it
+    // would index outside the lagged values or leave the unit interval.
+    bool Restore(const RandomState& state);
 
 private:
     std::array<double, 97> lagged{};

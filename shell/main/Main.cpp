@@ -1,22 +1,24 @@
 // The game: reads everything from "data/": the working directory's, or else the installed one.
 //
-//   sector-clash [--level FILE]
+//   sector-clash [--level FILE | --load FILE]
 //   sector-clash --replay FILE [--force]
 //
 // --level plays another level than "levels/level0.xml": a name under "data/" ("levels/level1.xml") or
-// the path of any level file. Every game leaves its replay in $XDG_DATA_HOME/sector-clash/replays (the
-// newest 20 stay). --replay watches a replay in the window: its level, seed and commands, the player's
-// orders switched off, the speed keys working; one recorded on other level or data files is refused
-// unless --force.
+// the path of any level file. --load goes on with a saved game. Every game leaves its replay in
+// $XDG_DATA_HOME/sector-clash/replays (the newest 20 stay). --replay watches a replay in the window: its
+// level, seed and commands, the player's orders switched off, the speed keys working; one recorded on
+// other level or data files is refused unless --force.
 #include "game/GameMode.h"
 #include "game/ReplaySetup.h"
 #include "replay/Replay.h"
+#include "save/SaveFile.h"
 #include "shell/UserFolders.h"
 #include "shell/program/DataLocation.h"
 #include "shell/program/Program.h"
 #include "tools/shared/CommandLine.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -25,22 +27,25 @@ namespace {
 constexpr const char* program = "sector-clash";
 
 constexpr const char* usage =
-    "usage: sector-clash [--level FILE]\n"
+    "usage: sector-clash [--level FILE | --load FILE]\n"
     "       sector-clash --replay FILE [--force]\n"
     "Plays levels/level0.xml, or the level FILE: a level under data/ (levels/level1.xml) or the path of a\n"
     "level file. The data is data/ in the working directory, else the installed data. Every game leaves\n"
     "its replay in $XDG_DATA_HOME/sector-clash/replays (~/.local/share/sector-clash/replays), which keeps\n"
     "the newest 20.\n"
-    "--replay watches the replay FILE: the game as it was played, with the speed keys (F1 to F4: 1x, 2x,\n"
-    "4x, 8x; F5: as fast as it goes; P: pause); one recorded on other level or data files is refused\n"
+    "--load FILE goes on with the saved game FILE (F5 saves to quick.save in\n"
+    "$XDG_DATA_HOME/sector-clash/saves, F9 loads it).\n"
+    "--replay watches the replay FILE: the game as it was played, with the speed keys (keypad 1 to 4: 1x,\n"
+    "2x, 4x, 8x; keypad 5: as fast as it goes; P: pause); one recorded on other level or data files is refused\n"
     "unless --force is given.\n"
-    "Exit 0 when the game is closed, 2 on bad usage or a replay that cannot be read or was recorded on\n"
-    "other files, another code when it cannot start (no data folder, no display, a level that cannot be\n"
-    "read).\n";
+    "Exit 0 when the game is closed, 2 on bad usage, a save or replay that cannot be read or a replay\n"
+    "recorded on other files, another code when it cannot start (no data folder, no display, a level that\n"
+    "cannot be read, a save of other level or data files).\n";
 
 struct GameOptions {
     std::string level;
     std::string replay;
+    std::string load;
     bool force = false;
 };
 
@@ -51,7 +56,7 @@ bool ReadOptions(int argc, char** argv, GameOptions& options, std::string& fault
             options.force = true;
             continue;
         }
-        if (argument != "--level" && argument != "--replay") {
+        if (argument != "--level" && argument != "--replay" && argument != "--load") {
             fault = toolkit::UnknownOption(argument);
             return false;
         }
@@ -59,10 +64,12 @@ bool ReadOptions(int argc, char** argv, GameOptions& options, std::string& fault
             fault = toolkit::MissingValue(argument);
             return false;
         }
-        (argument == "--level" ? options.level : options.replay) = argv[++index];
+        (argument == "--level" ? options.level : argument == "--load" ? options.load : options.replay) =
+            argv[++index];
     }
-    if (!options.replay.empty() && !options.level.empty())
-        fault = "--replay plays the level of its file, and no --level";
+    const int starts = !options.level.empty() + !options.replay.empty() + !options.load.empty();
+    if (starts > 1)
+        fault = "--level, --load and --replay each say what to play: give one";
     else if (options.replay.empty() && options.force)
         fault = "--force goes with --replay only";
     return fault.empty();
@@ -102,6 +109,15 @@ int main(int argc, char** argv) {
         return 2;
     if (!options.level.empty())
         Vorn::Mode::Game::levelFileName = Zelt::NameAfterEnteringData(options.level);
+    // A save that is no save is told at once, before a window opens.
+    if (!options.load.empty()) {
+        Vorn::Mode::Game::loadFileName = std::filesystem::absolute(options.load).string();
+        Vorn::SavedGame saved;
+        if (std::string fault; !Vorn::ReadSaveFile(Vorn::Mode::Game::loadFileName, saved, fault)) {
+            std::fprintf(stderr, "%s: %s\n", program, fault.c_str());
+            return 2;
+        }
+    }
     // Without its data the game would only print a fault per file and stop at the constants.
     if (const Zelt::DataSearch search = Zelt::EnterDataParent(); !search.entered) {
         std::fprintf(stderr, "%s: %s\n", program, search.refusal.c_str());

@@ -36,6 +36,7 @@
 #include "platform/MixerCapture.h"
 #include "platform/PngFile.h"
 #include "platform/ProcessMemory.h"
+#include "save/SaveFile.h"
 #include "shell/FrameTimer.h"
 #include "shell/ModeManager.h"
 #include "shell/UserFolders.h"
@@ -86,6 +87,8 @@ struct DriverOptions {
     std::string replay;
     bool force = false;
     bool keepReplays = false;
+    // A saved game to go on with; empty for none.
+    std::string load;
     // An option that sets up the game (level, seed, skirmish, interval, frames, input) was given: a
     // replay takes these from its file.
     bool setupGiven = false;
@@ -99,6 +102,8 @@ constexpr const char* usage =
     "                             [--memory-every N] [--audio-out FILE.wav] [--record FILE]\n"
     "                             [--sprites-below PIXELS] [--keep-replays]\n"
     "       sector-clash-autoplay --replay FILE [--force] [--shot FRAME:PATH]... [--stats] [--reveal]\n"
+    "       sector-clash-autoplay --load FILE [--frames N] [--interval MS] [--shot FRAME:PATH]...\n"
+    "                             [--input FILE] [--stats] [--reveal] [--memory-every N]\n"
     "Runs the game's start-up, loading and game modes for N frames (default 60) of MS milliseconds each\n"
     "(default 16, 1..100, the longest step the game takes in one frame) under an X display, with the data\n"
     "the game would read (data/ in the working directory, else the installed data).\n"
@@ -116,6 +121,8 @@ constexpr const char* usage =
     "until its last step, refusing one whose level or data files differ from those at hand unless\n"
     "--force is given. --keep-replays lets each game leave its replay in the player's replay folder\n"
     "($XDG_DATA_HOME/sector-clash/replays) as the game does.\n"
+    "--load FILE goes on with the saved game FILE (its level, seed and skirmish from the file) instead of\n"
+    "starting the level; a save that cannot be read ends the run with exit 2.\n"
     "Exit 0 after the last frame (a replay: ending in the recorded digest), 1 when the run or a check\n"
     "fails or the recording or replay cannot be written, 2 on bad usage or a replay that cannot be read,\n"
     "3 when a replay goes astray (the step of the first second whose digest differs is named).\n";
@@ -186,8 +193,10 @@ bool ParseValue(const std::string& option, const std::string& value, DriverOptio
         options.audioOut = value;
         return true;
     }
-    if (option == "--record" || option == "--replay") {
-        (option == "--record" ? options.record : options.replay) = value;
+    if (option == "--record" || option == "--replay" || option == "--load") {
+        (option == "--record"   ? options.record
+         : option == "--replay" ? options.replay
+                                : options.load) = value;
         return true;
     }
     return toolkit::StoreWholeOption(*toolkit::FindWholeOption(wholeOptions, option), value, options, fault);
@@ -216,7 +225,7 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
             options.keepReplays = true;
         } else if (argument != "--shot" && argument != "--input" && argument != "--level" &&
                    argument != "--audio-out" && argument != "--record" && argument != "--replay" &&
-                   toolkit::FindWholeOption(wholeOptions, argument) == nullptr) {
+                   argument != "--load" && toolkit::FindWholeOption(wholeOptions, argument) == nullptr) {
             fault = toolkit::UnknownOption(argument);
             return false;
         } else if (index + 1 >= argc) {
@@ -231,6 +240,10 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
                 "--input";
     else if (options.replay.empty() && options.force)
         fault = "--force goes with --replay only";
+    else if (!options.load.empty() && (!options.replay.empty() || !options.record.empty()))
+        fault = "--load goes with neither --replay nor --record";
+    else if (!options.load.empty() && (!options.level.empty() || options.seed || options.skirmishTanks))
+        fault = "--load takes the level, seed and skirmish from its file";
     return fault.empty() && ShotsWithinRun(options, fault);
 }
 
@@ -248,6 +261,9 @@ void NameFilesForTheDataFolder(DriverOptions& options) {
     }
     if (!options.record.empty()) {
         options.record = std::filesystem::absolute(options.record, error).string();
+    }
+    if (!options.load.empty()) {
+        options.load = std::filesystem::absolute(options.load, error).string();
     }
 }
 
@@ -361,6 +377,12 @@ int main(int argc, char** argv) {
     }
     autoplay::ReplayWatch watch(options.replay, replay);
     std::optional<Vorn::Replay> recorded;
+    if (Vorn::SavedGame saved; !options.load.empty()) {
+        if (std::string fault; !Vorn::ReadSaveFile(options.load, saved, fault)) {
+            std::fprintf(stderr, "%s: %s\n", program, fault.c_str());
+            return 2;
+        }
+    }
     NameFilesForTheDataFolder(options);
     if (!toolkit::EnterGameData(program)) {
         return 1;
@@ -373,6 +395,7 @@ int main(int argc, char** argv) {
     if (!options.level.empty()) {
         Vorn::Mode::Game::levelFileName = options.level;
     }
+    Vorn::Mode::Game::loadFileName = options.load;
     Vorn::Mode::Loading::fixedSeed = options.seed;
     // One step per frame, as the driver has always run the game.
     Vorn::Mode::Game::stepMs = options.interval;

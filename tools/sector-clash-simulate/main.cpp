@@ -8,6 +8,7 @@
 #include "game/LevelFile.h"
 #include "game/Outcome.h"
 #include "game/ReplayTrail.h"
+#include "game/SavedBattle.h"
 #include "game/SkirmishForces.h"
 #include "game/StateDigest.h"
 #include "graphics/DrawingStore.h"
@@ -19,6 +20,7 @@
 #include "replay/ReplayReader.h"
 #include "replay/ReplayWriter.h"
 #include "rules/ConstantsLoader.h"
+#include "save/SaveFile.h"
 #include "shell/DurationQuantiles.h"
 #include "shell/GameVersion.h"
 #include "tools/sector-clash-simulate/Census.h"
@@ -45,8 +47,10 @@ constexpr const char* program = "sector-clash-simulate";
 constexpr const char* usage =
     "usage: sector-clash-simulate LEVEL [--data DIR] [--seed N] [--seconds S | --steps K] [--step MS]\n"
     "                             [--skirmish [N]] [--trace] [--objects-every MS] [--play-on]\n"
-    "                             [--record FILE]\n"
+    "                             [--record FILE] [--save-at STEP FILE]\n"
     "       sector-clash-simulate --replay FILE [--data DIR] [--force] [--trace] [--objects-every MS]\n"
+    "       sector-clash-simulate --load FILE [--data DIR] [--seconds S | --steps K] [--step MS]\n"
+    "                             [--trace] [--objects-every MS] [--play-on] [--save-at STEP FILE]\n"
     "Runs the level LEVEL headless, the random generator seeded with N (0..4294967295, default 1), in\n"
     "steps of MS milliseconds (default 16, 1..1000), until the level quits or S seconds of game time\n"
     "(default 600) have passed, or for at most K steps; the game time must stay within the game clock's\n"
@@ -63,6 +67,11 @@ constexpr const char* usage =
     "second. --replay FILE runs a replay again (its level, seed, skirmish and steps come from the file)\n"
     "and compares its digests; a replay whose level or data files differ from those at hand is refused\n"
     "unless --force is given.\n"
+    "--save-at STEP FILE writes a saved game to FILE once this run has run STEP steps (0: before the\n"
+    "first) and goes on. --load FILE goes on with a saved game: its level, seed and skirmish come from the\n"
+    "file, the steps from MS (default: the saved game's last step length), for S more seconds or K more\n"
+    "steps; the summary counts the saved steps too. A save whose level or data files differ from those\n"
+    "at hand is refused.\n"
     "The last line is the summary. Exit 0 when the run completes (a replay: ends in the recorded digest),\n"
     "2 when LEVEL is no level, the data or the replay cannot be read, or on bad usage, 3 when a replay\n"
     "goes astray (the step of the first second whose digest differs is named).\n";
@@ -89,6 +98,14 @@ struct Options {
     std::string record;
     std::string replay;
     bool force = false;
+    std::string load;
+    // -1: no save is written.
+    long long saveAt = -1;
+    std::string saveFile;
+    // --step was given, so a loaded game runs on in steps of that length rather than its own.
+    bool stepGiven = false;
+    // --seed or --skirmish was given: a loaded game takes them from its file.
+    bool seedOrSkirmishGiven = false;
     // An option that sets up the game (seed, length, skirmish) was given: a replay takes these from
     // its file.
     bool setupGiven = false;
@@ -105,6 +122,7 @@ bool ParseNumber(const char* text, double low, double high, double& value) {
 bool ParseSkirmish(int argc, char** argv, int& index, Options& options) {
     options.skirmish = true;
     options.setupGiven = true;
+    options.seedOrSkirmishGiven = true;
     double number = 0;
     if (index + 1 < argc && ParseNumber(argv[index + 1], 0, Vorn::largestSkirmish, number) &&
         number == std::floor(number)) {
@@ -134,17 +152,38 @@ bool ParseValueOption(const std::string& option, const char* value, Options& opt
         options.data = value;
         return true;
     }
-    if (option == "--record" || option == "--replay") {
-        (option == "--record" ? options.record : options.replay) = value;
+    if (option == "--record" || option == "--replay" || option == "--load") {
+        (option == "--record"   ? options.record
+         : option == "--replay" ? options.replay
+                                : options.load) = value;
         return true;
     }
     options.setupGiven |= option != "--objects-every";
+    options.seedOrSkirmishGiven |= option == "--seed";
+    options.stepGiven |= option == "--step";
     if (option == "--seconds") {
         if (!ParseNumber(value, 0, largestRunMs / 1000.0, options.seconds))
             fault = toolkit::WrongValue(option, value, "a number of seconds from 0 to 4294967.295");
         return fault.empty();
     }
     return toolkit::StoreWholeOption(*toolkit::FindWholeOption(wholeOptions, option), value, options, fault);
+}
+
+// A step count and a file name.
+bool ParseSaveAt(int argc, char** argv, int& index, Options& options, std::string& fault) {
+    if (index + 2 >= argc) {
+        fault = "--save-at needs a step count and a file name";
+        return false;
+    }
+    const std::optional<double> step = toolkit::RealNumber(argv[index + 1], 0, largestRunMs);
+    if (!step || *step != std::floor(*step)) {
+        fault = toolkit::WrongValue("--save-at", argv[index + 1], "a step count from 0 to 4294967295");
+        return false;
+    }
+    options.saveAt = static_cast<long long>(*step);
+    options.saveFile = argv[index + 2];
+    index += 2;
+    return true;
 }
 
 bool ParseOption(int argc, char** argv, int& index, Options& options, std::string& fault) {
@@ -157,8 +196,10 @@ bool ParseOption(int argc, char** argv, int& index, Options& options, std::strin
         return options.playOn = true;
     if (option == "--force")
         return options.force = true;
+    if (option == "--save-at")
+        return ParseSaveAt(argc, argv, index, options, fault);
     if (option != "--data" && option != "--seconds" && option != "--record" && option != "--replay" &&
-        toolkit::FindWholeOption(wholeOptions, option) == nullptr) {
+        option != "--load" && toolkit::FindWholeOption(wholeOptions, option) == nullptr) {
         fault = toolkit::UnknownOption(option);
         return false;
     }
@@ -195,6 +236,19 @@ bool ReplayOptionsFit(const Options& options, std::string& fault) {
     return fault.empty();
 }
 
+// A saved game is its own level, seed and skirmish, and it records no replay.
+bool LoadOptionsFit(const Options& options, std::string& fault) {
+    if (!options.level.empty())
+        fault = "--load plays the level of its file, not \"" + options.level + "\"";
+    else if (options.seedOrSkirmishGiven)
+        fault = "--load takes the seed and the skirmish from its file";
+    else if (!options.record.empty())
+        fault = "--record records a game from its start, not from --load";
+    else if (options.force)
+        fault = "--force goes with --replay only";
+    return fault.empty();
+}
+
 bool ParseOptions(int argc, char** argv, Options& options, std::string& fault) {
     for (int index = 1; index < argc; ++index) {
         if (argv[index][0] != '-') {
@@ -207,8 +261,16 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& fault) {
             return false;
         }
     }
+    if (!options.replay.empty() && !options.load.empty())
+        fault = "--replay and --load, one at a time";
+    else if (!options.replay.empty() && options.saveAt >= 0)
+        fault = "--save-at goes with a level or --load, not --replay";
+    if (!fault.empty())
+        return false;
     if (!options.replay.empty())
         return ReplayOptionsFit(options, fault);
+    if (!options.load.empty())
+        return LoadOptionsFit(options, fault);
     if (options.level.empty())
         fault = "no LEVEL given";
     if (options.force)
@@ -258,12 +320,14 @@ std::string TickJson(const Zelt::DurationQuantiles& tickMs) {
     return text;
 }
 
-bool RunOver(const Options& options, const Vorn::World& world, const Vorn::Level& level, long long steps) {
+// `steps` and the game time from `startMs` count this run only: a loaded game runs on for as long again.
+bool RunOver(const Options& options, const Vorn::World& world, const Vorn::Level& level, long long steps,
+             unsigned startMs) {
     if (level.finished && !options.playOn)
         return true;
     if (options.steps >= 0)
         return steps >= options.steps;
-    return world.Clock() >= options.seconds * 1000.0;
+    return world.Clock() - startMs >= options.seconds * 1000.0;
 }
 
 // What a run checks against (a replay played again) and what it records (--record).
@@ -287,6 +351,24 @@ std::optional<std::uint32_t> FinalDivergence(const ReplayRun& run, std::uint64_t
     return std::nullopt;
 }
 
+// What a run saves from (the battle's setup and the steps it has run, those of a loaded game included)
+// and whether it has saved.
+struct SaveRun {
+    Vorn::BattleSetup setup;
+    Vorn::StepLengths steps;
+    bool written = false;
+    bool failed = false;
+};
+
+void SaveNow(const Options& options, const Vorn::Battle& battle, SaveRun& save) {
+    save.written = true;
+    if (Vorn::WriteSaveFile(options.saveFile, Vorn::SaveOfBattle(save.setup, save.steps, battle)))
+        return;
+    std::fprintf(stderr, "%s: cannot write the saved game %s: %s\n", program, options.saveFile.c_str(),
+                 std::strerror(errno));
+    save.failed = true;
+}
+
 void ScheduleRecorded(const ReplayRun& run, Vorn::CommandQueue& commands) {
     if (run.recorded == nullptr)
         return;
@@ -295,11 +377,9 @@ void ScheduleRecorded(const ReplayRun& run, Vorn::CommandQueue& commands) {
         commands.Schedule(command);
 }
 
-// Plays the level; answers the exit code (3 when a replay goes astray, at the first second that does).
-int Simulate(const Options& options, Brisk::Node document, ReplayRun& run) {
-    // Headless runs never read the steps' events, so the level's beeps stay silent.
-    Vorn::Battle battle =
-        Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish, options.skirmishTanks);
+// Plays the battle on; answers the exit code (3 when a replay goes astray, at the first second that does;
+// 2 when the save asked for could not be written).
+int Simulate(const Options& options, Vorn::Battle& battle, ReplayRun& run, SaveRun& save) {
     Vorn::World& world = *battle.world;
     Vorn::Level& level = *battle.level;
     ScheduleRecorded(run, *battle.commands);
@@ -308,26 +388,33 @@ int Simulate(const Options& options, Brisk::Node document, ReplayRun& run) {
     Zelt::DurationQuantiles tickMs;
     simulate::ObjectTrace objectTrace(options.objectsEveryMs);
     long long steps = 0;
+    const auto stepsBefore = static_cast<long long>(save.steps.Steps());
+    const unsigned startMs = world.Clock();
     std::optional<std::uint32_t> divergence;
-    while (!divergence && !RunOver(options, world, level, steps)) {
+    while (!divergence && !RunOver(options, world, level, steps, startMs)) {
+        if (steps == options.saveAt)
+            SaveNow(options, battle, save);
         const unsigned clockBefore = world.Clock();
         const unsigned secondBefore = world.Clock() / 1000;
         const auto start = std::chrono::steady_clock::now();
         Vorn::StepSimulation(world, *battle.commands, options.stepMs);
+        save.steps.Add(options.stepMs);
         ++steps;
         if (keepTrail)
             run.trail.AfterStep(world, &level, clockBefore, static_cast<std::uint32_t>(steps));
         tickMs.Add(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         if (options.trace && world.Clock() / 1000 != secondBefore)
-            std::printf("%s, \"rss_kb\": %ld}\n", StateJson(world, level, steps).c_str(),
+            std::printf("%s, \"rss_kb\": %ld}\n", StateJson(world, level, stepsBefore + steps).c_str(),
                         platform::ResidentKb());
         objectTrace.AfterStep(world, clockBefore);
         if (run.recorded != nullptr)
             divergence = Divergence(run);
     }
+    if (steps == options.saveAt)
+        SaveNow(options, battle, save);
     objectTrace.AtEnd(world);
-    std::printf("%s, %s}\n", StateJson(world, level, steps).c_str(), TickJson(tickMs).c_str());
+    std::printf("%s, %s}\n", StateJson(world, level, stepsBefore + steps).c_str(), TickJson(tickMs).c_str());
     const std::uint64_t digest = Vorn::StateDigest(world, &level);
     if (run.record != nullptr) {
         run.record->commands = battle.commands->Applied();
@@ -337,8 +424,14 @@ int Simulate(const Options& options, Brisk::Node document, ReplayRun& run) {
         run.record->outcome = Vorn::ReplayOutcomeOf(level);
     }
     battle.world.reset();
+    battle.level = nullptr;
     if (run.recorded != nullptr)
         divergence = FinalDivergence(run, digest, steps);
+    if (options.saveAt >= 0 && !save.written)
+        std::fprintf(stderr, "%s: the run ended after %lld steps, before --save-at %lld\n", program, steps,
+                     options.saveAt);
+    if (save.failed || (options.saveAt >= 0 && !save.written))
+        return 2;
     if (!divergence)
         return 0;
     std::fprintf(stderr,
@@ -446,6 +539,46 @@ Vorn::Replay ReplayHeader(const Options& options) {
     return replay;
 }
 
+// Takes the level and the game's setup from the saved game; its steps run on in its last step length
+// unless --step says otherwise.
+bool ReadSave(Options& options, Vorn::SavedGame& saved) {
+    if (std::string fault; !Vorn::ReadSaveFile(options.load, saved, fault)) {
+        std::fprintf(stderr, "%s: %s\n", program, fault.c_str());
+        return false;
+    }
+    options.level = saved.levelPath;
+    options.skirmish = saved.skirmish;
+    options.skirmishTanks = saved.skirmishTanks;
+    if (!options.stepGiven && saved.steps.Last() != 0)
+        options.stepMs = saved.steps.Last();
+    const double runMs = options.steps >= 0
+                             ? static_cast<double>(options.steps) * options.stepMs
+                             : std::ceil(options.seconds * 1000.0 / options.stepMs) * options.stepMs;
+    if (static_cast<double>(saved.GameMs()) + runMs > static_cast<double>(largestRunMs)) {
+        std::fprintf(stderr, "%s: %s: going on from %llu ms ends beyond the game clock's %llu ms\n", program,
+                     options.load.c_str(), static_cast<unsigned long long>(saved.GameMs()),
+                     static_cast<unsigned long long>(largestRunMs));
+        return false;
+    }
+    return true;
+}
+
+// The battle to run: the saved one built again, or a new one from the level.
+bool BuildBattle(const Options& options, const Vorn::SavedGame* saved, Brisk::Node document,
+                 Vorn::Battle& battle, SaveRun& save) {
+    if (saved == nullptr) {
+        save.setup = Vorn::TakeBattleSetup(options.level, options.skirmish, options.skirmishTanks);
+        // Headless runs never read the steps' events, so the level's beeps stay silent.
+        battle = Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish, options.skirmishTanks);
+        return true;
+    }
+    std::string fault;
+    if (Vorn::RestoreBattle(*saved, 1280, 720, battle, save.setup, save.steps, fault))
+        return true;
+    std::fprintf(stderr, "%s: %s: %s\n", program, options.load.c_str(), fault.c_str());
+    return false;
+}
+
 bool WriteRecord(const Options& options, const Vorn::Replay& replay) {
     if (Vorn::WriteReplayFile(options.record, replay))
         return true;
@@ -467,6 +600,9 @@ int main(int argc, char** argv) {
     Vorn::Replay recorded;
     if (!options.replay.empty() && !ReadReplay(options, recorded))
         return 2;
+    Vorn::SavedGame saved;
+    if (!options.load.empty() && !ReadSave(options, saved))
+        return 2;
     Brisk::Node document;
     if (!ChooseDataFolder(options) || !ReadLevel(options, document))
         return 2;
@@ -482,7 +618,14 @@ int main(int argc, char** argv) {
         record = ReplayHeader(options);
         run.record = &record;
     }
-    const int code = Simulate(options, std::move(document), run);
+    Vorn::Battle battle;
+    SaveRun save;
+    if (!BuildBattle(options, options.load.empty() ? nullptr : &saved, std::move(document), battle, save)) {
+        ReleaseData();
+        return 2;
+    }
+    const int code = Simulate(options, battle, run, save);
+    battle = Vorn::Battle{};
     ReleaseData();
     if (!options.record.empty() && !WriteRecord(options, record))
         return 2;

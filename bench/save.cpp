@@ -1,0 +1,97 @@
+// Saving and loading the skirmish in the middle of a battle: level0 with N skirmish tanks fielded as the
+// game fields them, played for a number of game seconds in 16 ms steps, then saved (the file written to
+// memory) and loaded (read and the battle built again to the saved digest). Reported beside the times: the
+// file's size and the tanks on the map when it was saved. A save holds the battle's journal, so loading
+// costs as much as the steps played so far: the load time grows with the game time saved.
+#include "bench/SimulationData.h"
+#include "command/SimulationStep.h"
+#include "datafiles/DataArchive.h"
+#include "game/Battle.h"
+#include "game/SavedBattle.h"
+#include "random/Random.h"
+#include "save/SaveFile.h"
+#include "world/World.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+using namespace Vorn;
+
+namespace {
+
+constexpr unsigned stepMs = 16;
+const char* const levelName = "levels/level0.xml";
+
+struct PlayedBattle {
+    Battle battle;
+    BattleSetup setup;
+    StepLengths steps;
+};
+
+PlayedBattle PlayFor(int tanks, int seconds) {
+    randomGenerator.Reseed(5);
+    PlayedBattle played;
+    played.setup = TakeBattleSetup(levelName, true, tanks);
+    played.battle = StartBattle(dataArchive.ReadDocument(levelName), 1280, 720, true, tanks);
+    for (unsigned ms = 0; ms < static_cast<unsigned>(seconds) * 1000; ms += stepMs) {
+        StepSimulation(*played.battle.world, *played.battle.commands, stepMs);
+        played.steps.Add(stepMs);
+    }
+    return played;
+}
+
+double TanksOnTheMap(World& world) {
+    std::size_t tanks = 0;
+    for (int side = 0; side < sideCount; ++side)
+        tanks += world.Objects(side, KindTank).Count();
+    return static_cast<double>(tanks);
+}
+
+void Save(benchmark::State& state) {
+    Bench::SimulationData data;
+    PlayedBattle played = PlayFor(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    std::string bytes;
+    for (auto _ : state) {
+        bytes = SaveBytes(SaveOfBattle(played.setup, played.steps, played.battle));
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.counters["file_kb"] = static_cast<double>(bytes.size()) / 1024.0;
+    state.counters["tanks"] = TanksOnTheMap(*played.battle.world);
+}
+
+void Load(benchmark::State& state) {
+    Bench::SimulationData data;
+    std::string bytes;
+    {
+        PlayedBattle played = PlayFor(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+        bytes = SaveBytes(SaveOfBattle(played.setup, played.steps, played.battle));
+    }
+    for (auto _ : state) {
+        SavedGame saved;
+        std::string fault;
+        PlayedBattle loaded;
+        if (!ParseSave(bytes, "bench.save", saved, fault) ||
+            !RestoreBattle(saved, 1280, 720, loaded.battle, loaded.setup, loaded.steps, fault)) {
+            state.SkipWithError(fault.c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(loaded.battle.world.get());
+    }
+    state.counters["file_kb"] = static_cast<double>(bytes.size()) / 1024.0;
+}
+
+} // namespace
+
+// Tanks, game seconds before the save: loading grows with the game time saved.
+BENCHMARK(Save)->Args({256, 30})->Args({4096, 10})->Unit(benchmark::kMillisecond);
+BENCHMARK(Load)
+    ->Args({256, 60})
+    ->Args({256, 300})
+    ->Args({256, 1200})
+    ->Args({4096, 60})
+    ->Args({4096, 300})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+BENCHMARK_MAIN();

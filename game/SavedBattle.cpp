@@ -1,0 +1,112 @@
+// Saving a battle as its journal and running the journal again.
+#include "game/SavedBattle.h"
+
+#include "command/SimulationStep.h"
+#include "game/Level.h"
+#include "game/LevelFile.h"
+#include "game/StateDigest.h"
+#include "replay/ReplayInputs.h"
+#include "shell/GameVersion.h"
+#include "world/World.h"
+
+namespace Vorn {
+
+BattleSetup TakeBattleSetup(const std::string& levelPath, bool skirmish, std::optional<int> skirmishTanks) {
+    BattleSetup setup;
+    setup.levelPath = levelPath;
+    setup.levelHash = HashOfFile(LevelFilePath(levelPath)).value_or(0);
+    setup.dataHash = SimulationDataHash();
+    setup.skirmish = skirmish;
+    setup.skirmishTanks = skirmishTanks;
+    setup.startRandom = randomGenerator.State();
+    return setup;
+}
+
+SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, World& world, const Level* level,
+                       const CommandQueue& commands, std::optional<PlayerView> view) {
+    SavedGame saved;
+    saved.gameVersion = std::string(Zelt::GameVersion());
+    saved.levelPath = setup.levelPath;
+    saved.levelHash = setup.levelHash;
+    saved.dataHash = setup.dataHash;
+    saved.skirmish = setup.skirmish;
+    saved.skirmishTanks = setup.skirmishTanks;
+    saved.startRandom = setup.startRandom;
+    saved.steps = steps;
+    saved.commands = commands.Applied();
+    saved.commands.insert(saved.commands.end(), commands.Waiting().begin(), commands.Waiting().end());
+    saved.digest = StateDigest(world, level);
+    saved.view = std::move(view);
+    return saved;
+}
+
+SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, const Battle& battle) {
+    return SaveOfBattle(setup, steps, *battle.world, battle.level, *battle.commands);
+}
+
+namespace {
+
+// The files must be those the game was saved with: other rules would run the journal into another game.
+bool InputsMatch(const SavedGame& saved, std::string& fault) {
+    if (HashOfFile(LevelFilePath(saved.levelPath)) != saved.levelHash) {
+        fault = "the level " + saved.levelPath + " differs from the one the game was saved with";
+        return false;
+    }
+    if (SimulationDataHash() != saved.dataHash) {
+        fault = "the data files differ from those the game was saved with";
+        return false;
+    }
+    return true;
+}
+
+// The reader keeps the commands in step order, so every one is accepted by a queue at step 0.
+bool ScheduleAll(const SavedGame& saved, CommandQueue& commands, std::string& fault) {
+    for (const Command& command : saved.commands)
+        if (!commands.Schedule(command)) {
+            fault = "a command of step " + std::to_string(command.step) + " is out of order";
+            return false;
+        }
+    return true;
+}
+
+void RunSteps(const StepLengths& steps, Battle& battle) {
+    for (const StepRun& run : steps.Runs())
+        for (std::uint32_t index = 0; index < run.count; ++index)
+            StepSimulation(*battle.world, *battle.commands, run.ms);
+}
+
+} // namespace
+
+bool RestoreBattle(const SavedGame& saved, unsigned screenWidth, unsigned screenHeight, Battle& battle,
+                   BattleSetup& setup, StepLengths& steps, std::string& fault) {
+    if (!InputsMatch(saved, fault))
+        return false;
+    Brisk::Node document;
+    if (!ReadLevelFile(saved.levelPath, document, fault))
+        return false;
+    const RandomState before = randomGenerator.State();
+    if (!randomGenerator.Restore(saved.startRandom)) {
+        fault = "the random generator's state is not one it can be in";
+        return false;
+    }
+    Battle restored =
+        StartBattle(std::move(document), screenWidth, screenHeight, saved.skirmish, saved.skirmishTanks);
+    if (!ScheduleAll(saved, *restored.commands, fault)) {
+        randomGenerator.Restore(before);
+        return false;
+    }
+    RunSteps(saved.steps, restored);
+    if (StateDigest(*restored.world, restored.level) != saved.digest) {
+        fault = "the game does not come back to the state it was saved in (its digest differs after " +
+                std::to_string(saved.steps.Steps()) + " steps)";
+        randomGenerator.Restore(before);
+        return false;
+    }
+    battle = std::move(restored);
+    setup = {saved.levelPath, saved.levelHash,     saved.dataHash,
+             saved.skirmish,  saved.skirmishTanks, saved.startRandom};
+    steps = saved.steps;
+    return true;
+}
+
+} // namespace Vorn

@@ -1,0 +1,45 @@
+// Saving a battle and building it again from a save. A save is the battle's journal: how it was set up,
+// the random generator as it began, the length of every step and every command. The simulation is
+// deterministic, so running the journal again gives the saved state exactly, bullets in flight and
+// particles included; the digest the save carries proves it did.
+#pragma once
+
+#include "game/Battle.h"
+#include "random/Random.h"
+#include "save/SavedGame.h"
+#include "save/StepLengths.h"
+
+#include <optional>
+#include <string>
+
+namespace Vorn {
+
+// What a battle was built from, taken just before it is built.
+struct BattleSetup {
+    std::string levelPath;
+    std::uint64_t levelHash = 0;
+    std::uint64_t dataHash = 0;
+    bool skirmish = false;
+    std::optional<int> skirmishTanks;
+    RandomState startRandom;
+};
+
+// The setup of a battle about to be built from the level: the hashes of the files at hand and the
+// generator as it stands now. Take it right before StartBattle.
+BattleSetup TakeBattleSetup(const std::string& levelPath, bool skirmish, std::optional<int> skirmishTanks);
+
+// The battle's save as it stands: applied and waiting commands, the steps run, its digest. Changes
+// nothing in the battle.
+SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, World& world, const Level* level,
+                       const CommandQueue& commands, std::optional<PlayerView> view = std::nullopt);
+SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, const Battle& battle);
+
+// Builds the saved battle again: the level and the data must be those it was saved with; the generator is
+// set to the save's, the battle started, its commands scheduled and its steps run, and the digest must come
+// out as saved. On success the battle, its setup and its steps replace the given ones and the generator
+// stands where the saved game's did; on failure (one line in `fault`) nothing given is touched, but the
+// generator is put back as it was.
+bool RestoreBattle(const SavedGame& saved, unsigned screenWidth, unsigned screenHeight, Battle& battle,
+                   BattleSetup& setup, StepLengths& steps, std::string& fault);
+
+} // namespace Vorn

@@ -1,0 +1,195 @@
+// A saved game goes on exactly as the game it was saved from: on every shipped level with its skirmish and
+// two seeds, a save taken in the first second, in the middle of the battle and after the outcome, built
+// again in a fresh battle and run on, reaches the very state (the whole save, digest included) of the game
+// that never stopped; and the save of a game just loaded is the file it was loaded from, byte for byte.
+#include "command/CommandQueue.h"
+#include "command/SimulationStep.h"
+#include "datafiles/DataArchive.h"
+#include "game/Battle.h"
+#include "game/Level.h"
+#include "game/SavedBattle.h"
+#include "graphics/DrawingStore.h"
+#include "graphics/ParticleSystemFactory.h"
+#include "random/Random.h"
+#include "rules/ConstantsLoader.h"
+#include "save/SaveFile.h"
+#include "world/HQ.h"
+#include "world/World.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace Vorn;
+
+namespace {
+
+// The game mode's steps follow its frames: lengths that vary show the save keeps every one.
+unsigned StepLength(std::uint64_t step) {
+    return 90 + static_cast<unsigned>(step * 7 % 23);
+}
+
+// The steps a loaded game runs on before it is compared.
+constexpr std::uint32_t stepsAfterLoad = 40;
+constexpr std::uint32_t stepsAfterOutcome = 10;
+constexpr unsigned battleAfterMs = 20000;
+
+std::vector<std::uint64_t> PlayerTanks(World& world) {
+    std::vector<std::uint64_t> serials;
+    for (const auto& [key, cell] : world.Objects(playerSideOfBattle, KindTank).Cells())
+        for (const Object* object : cell)
+            serials.push_back(object->Serial());
+    return serials;
+}
+
+std::uint64_t PlayerHeadquarters(World& world) {
+    for (const auto& [key, cell] : world.Objects(playerSideOfBattle, KindBuilding).Cells())
+        for (Object* object : cell)
+            if (dynamic_cast<HQ*>(object) != nullptr)
+                return object->Serial();
+    return 0;
+}
+
+void Issue(Battle& battle, Command command) {
+    command.side = playerSideOfBattle;
+    battle.commands->Issue(std::move(command));
+}
+
+// A player who builds and sends the tanks about, so the journal holds commands of several kinds.
+void GiveOrders(Battle& battle, std::uint64_t step) {
+    World& world = *battle.world;
+    if (step == 3)
+        Issue(battle, BuildCommand(PlayerHeadquarters(world), BuildingType::PowerPlant));
+    if (step % 50 == 10 && !PlayerTanks(world).empty())
+        Issue(battle, MoveCommand(PlayerTanks(world), static_cast<float>(step % 7) * 100, 200, false, 1));
+}
+
+struct BattleRun {
+    Battle battle;
+    BattleSetup setup;
+    StepLengths steps;
+
+    void Step() {
+        const unsigned ms = StepLength(steps.Steps());
+        StepSimulation(*battle.world, *battle.commands, ms);
+        steps.Add(ms);
+    }
+    std::string Save() const { return SaveBytes(SaveOfBattle(setup, steps, battle)); }
+};
+
+class SaveExactness : public ::testing::TestWithParam<const char*> {
+protected:
+    static void SetUpTestSuite() {
+        particleSystemFactory = new ParticleSystemFactory;
+        particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
+        drawingStore.Load();
+        Constants::LoadConstants();
+    }
+    static void TearDownTestSuite() {
+        drawingStore.Release();
+        delete particleSystemFactory;
+        particleSystemFactory = nullptr;
+        Constants::ReleaseConstants();
+    }
+
+    static BattleRun NewRun(const std::string& level, std::uint32_t seed) {
+        randomGenerator.Reseed(seed);
+        BattleRun run;
+        run.setup = TakeBattleSetup(level, true, std::nullopt);
+        run.battle = StartBattle(dataArchive.ReadDocument(level), 1280, 720, true);
+        return run;
+    }
+};
+
+// The points a game is saved at, with the save taken there (a command waiting in it) and the save of
+// the same game stepsAfterLoad steps later.
+struct SavePoint {
+    std::string name;
+    std::uint64_t step = 0;
+    std::string saved;
+    std::string later;
+};
+
+// Plays the level with orders until stepsAfterLoad steps past the outcome, saving at the three points.
+std::vector<SavePoint> PlayAndSave(BattleRun& run) {
+    std::vector<SavePoint> points;
+    std::map<std::uint64_t, std::size_t> laterAt;
+    std::uint64_t outcomeStep = 0;
+    bool battleSaved = false;
+    for (std::uint64_t step = 0;; ++step) {
+        World& world = *run.battle.world;
+        // Taken before the step's orders, as the loaded game's is.
+        if (auto later = laterAt.find(step); later != laterAt.end()) {
+            points[later->second].later = run.Save();
+            if (points.size() == 3 && !points[0].later.empty() && !points[1].later.empty() &&
+                !points[2].later.empty())
+                break;
+        }
+        GiveOrders(run.battle, step);
+        const bool inBattle = !battleSaved && world.Clock() >= battleAfterMs && world.Bullets().Count() > 0 &&
+                              world.UpperEffects().Count() > 0;
+        const bool firstSecond = step == 4;
+        const bool afterOutcome = outcomeStep != 0 && step == outcomeStep + stepsAfterOutcome;
+        if (firstSecond || inBattle || afterOutcome) {
+            battleSaved |= inBattle;
+            // A command given just before the save waits for the next step inside it.
+            if (!PlayerTanks(world).empty())
+                Issue(run.battle, StopCommand(PlayerTanks(world)));
+            points.push_back({firstSecond ? "first second"
+                              : inBattle  ? "mid-battle"
+                                          : "after the outcome",
+                              step,
+                              run.Save(),
+                              {}});
+            laterAt[step + stepsAfterLoad] = points.size() - 1;
+        }
+        run.Step();
+        if (outcomeStep == 0 && run.battle.level->finished)
+            outcomeStep = step + 1;
+        if (step > 40000)
+            break;
+    }
+    return points;
+}
+
+} // namespace
+
+TEST_P(SaveExactness, ALoadedGameGoesOnToTheSameStateAsTheGameThatNeverStopped) {
+    for (std::uint32_t seed : {1u, 2u}) {
+        BattleRun uninterrupted = NewRun(GetParam(), seed);
+        const std::vector<SavePoint> points = PlayAndSave(uninterrupted);
+        ASSERT_EQ(points.size(), 3u) << "seed " << seed << ": not every point of the game was reached";
+        uninterrupted.battle = Battle{};
+        for (const SavePoint& point : points) {
+            SCOPED_TRACE(std::string(GetParam()) + ", seed " + std::to_string(seed) + ", saved " +
+                         point.name + " at step " + std::to_string(point.step));
+            SavedGame saved;
+            std::string fault;
+            ASSERT_TRUE(ParseSave(point.saved, "saved", saved, fault)) << fault;
+            // Another game in between leaves the generator elsewhere, as a fresh process would.
+            randomGenerator.Reseed(seed + 1000);
+            BattleRun loaded;
+            ASSERT_TRUE(RestoreBattle(saved, 1280, 720, loaded.battle, loaded.setup, loaded.steps, fault))
+                << fault;
+            EXPECT_TRUE(loaded.Save() == point.saved) << "the save of a loaded game is its file";
+            EXPECT_FALSE(loaded.battle.commands->Waiting().empty())
+                << "the commands waiting when it was saved";
+            // The player goes on giving the same orders.
+            for (std::uint64_t step = point.step; step < point.step + stepsAfterLoad; ++step) {
+                if (step != point.step)
+                    GiveOrders(loaded.battle, step);
+                loaded.Step();
+            }
+            const std::string later = loaded.Save();
+            EXPECT_EQ(later.size(), point.later.size());
+            EXPECT_TRUE(later == point.later)
+                << "the whole state, digest included, as the game that never stopped";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedLevels, SaveExactness,
+                         ::testing::Values("levels/level0.xml", "levels/level1.xml", "levels/level2.xml"),
+                         [](const auto& info) { return std::string(info.param).substr(7, 6); });

@@ -1,0 +1,83 @@
+// The simulator saves a game and a new process goes on from the save to the digest of the game that never
+// stopped; a save loaded and saved again is the same file; bad saves end the program with one line and
+// exit 2.
+#include "tests/support/ProgramRun.h"
+#include "tests/support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+using namespace testing_support;
+
+namespace {
+
+CommandResult Simulate(const std::string& arguments) {
+    return RunCommand("cd '" + SourceDir().string() + "' && '" +
+                      (BinDir() / "sector-clash-simulate").string() + "' " + arguments + " 2>&1");
+}
+
+// The summary's member, up to the next comma.
+std::string Member(const std::string& output, const std::string& name) {
+    const std::string key = "\"" + name + "\": ";
+    const auto start = output.rfind(key);
+    if (start == std::string::npos)
+        return "";
+    const auto from = start + key.size();
+    return output.substr(from, output.find_first_of(",}", from) - from);
+}
+
+std::string FileBytes(const std::filesystem::path& path) {
+    std::ifstream stream(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+TEST(SavePrograms, ASaveLoadedInANewProcessGoesOnToTheSameDigest) {
+    const std::filesystem::path folder = ScratchDir("save-programs");
+    const std::string save = (folder / "battle.save").string();
+    const std::string again = (folder / "again.save").string();
+    const std::string game = "levels/level0.xml --skirmish 64 --seed 3 --step 20 ";
+
+    const CommandResult whole = Simulate(game + "--steps 700");
+    ASSERT_EQ(whole.exitCode, 0) << whole.output;
+    const CommandResult first = Simulate(game + "--steps 900 --save-at 300 '" + save + "'");
+    ASSERT_EQ(first.exitCode, 0) << first.output;
+    const CommandResult rest = Simulate("--load '" + save + "' --steps 400");
+    ASSERT_EQ(rest.exitCode, 0) << rest.output;
+    EXPECT_EQ(Member(rest.output, "digest"), Member(whole.output, "digest"));
+    EXPECT_EQ(Member(rest.output, "steps"), "700");
+
+    const CommandResult resaved = Simulate("--load '" + save + "' --steps 0 --save-at 0 '" + again + "'");
+    ASSERT_EQ(resaved.exitCode, 0) << resaved.output;
+    EXPECT_TRUE(FileBytes(save) == FileBytes(again)) << "a loaded game saves to its own file";
+    std::filesystem::remove_all(folder);
+}
+
+TEST(SavePrograms, BadSavesAndUsesEndWithOneLineAndExit2) {
+    const std::filesystem::path folder = ScratchDir("save-programs-bad");
+    const std::string save = (folder / "battle.save").string();
+    ASSERT_EQ(Simulate("levels/level1.xml --steps 20 --save-at 10 '" + save + "'").exitCode, 0);
+    std::string bytes = FileBytes(save);
+    bytes[bytes.size() / 2] ^= 0x40;
+    const std::string damaged = (folder / "damaged.save").string();
+    std::ofstream(damaged, std::ios::binary) << bytes;
+
+    const CommandResult refused = Simulate("--load '" + damaged + "'");
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.output.find(damaged + ": the "), std::string::npos) << refused.output;
+    EXPECT_NE(refused.output.find("is damaged"), std::string::npos) << refused.output;
+    EXPECT_EQ(refused.output.find("\"digest\""), std::string::npos) << "no game runs";
+
+    EXPECT_EQ(Simulate("--load '" + save + "' levels/level1.xml").exitCode, 2);
+    EXPECT_EQ(Simulate("--load '" + save + "' --seed 4").exitCode, 2);
+    const CommandResult tooLate = Simulate("levels/level1.xml --steps 5 --save-at 10 '" + save + "x'");
+    EXPECT_EQ(tooLate.exitCode, 2);
+    EXPECT_NE(tooLate.output.find("before --save-at 10"), std::string::npos) << tooLate.output;
+    EXPECT_FALSE(std::filesystem::exists(save + "x"));
+    std::filesystem::remove_all(folder);
+}
