@@ -70,9 +70,11 @@ private:
     void Step(std::uint32_t elapsedMs);
     void TakeButtons(int cursorX, int cursorY, float worldX, float worldY, bool overPanel);
     void DrawMap();
-    bool CountersShown() const;
+    bool CountersShown();
     void DrawOverlay();
     int TakeOutcomeKeys(bool finished);
+    int MenuFrame();
+    int QuitToStart();
 
     CameraControl cameraControl;
     Level* level = nullptr;

@@ -24,6 +24,7 @@ std::vector<std::string_view> Gather() {
                                              resetRotation,
                                              restart,
                                              quit,
+                                             help,
                                              InterfaceNames::switchInterface,
                                              InterfaceNames::switchMinimap,
                                              InterfaceNames::switchInfobox,

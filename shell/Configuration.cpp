@@ -92,6 +92,8 @@ void ReadViewport(const Brisk::Node& viewport) {
     ReadFloat(zoom, "sensitivity", configuration.zoomSensitivity);
     ReadFloat(zoom, "min", configuration.zoomMin);
     ReadFloat(zoom, "max", configuration.zoomMax);
+    if (const Brisk::Node* edges = viewport.FindChild("edge_scrolling"))
+        ReadBool(*edges, "enabled", configuration.edgeScrolling);
 }
 
 void ReadGame(const Brisk::Node& game) {

@@ -24,6 +24,8 @@ struct Configuration {
     float zoomSensitivity = 0.0f;
     float zoomMin = 0.0f;
     float zoomMax = 0.0f;
+    // The cursor at a screen edge scrolls the view.
+    bool edgeScrolling = true;
     std::string language;
     float interfaceScrollX = 0.0f;
     // The developers' counters over the map, until their key switches them.

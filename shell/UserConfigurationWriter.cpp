@@ -61,6 +61,7 @@ const std::vector<Entry>& Entries() {
         {"viewport", "zoom", "sensitivity", [](const Configuration& c) { return Number(c.zoomSensitivity); }},
         {"viewport", "zoom", "min", [](const Configuration& c) { return Number(c.zoomMin); }},
         {"viewport", "zoom", "max", [](const Configuration& c) { return Number(c.zoomMax); }},
+        {"viewport", "edge_scrolling", "enabled", [](const Configuration& c) { return Flag(c.edgeScrolling); }},
         {"interface", "scrolling_speed", "horizontal",
          [](const Configuration& c) { return Number(c.interfaceScrollX); }},
         {"interface", "counters", "shown", [](const Configuration& c) { return Flag(c.countersShown); }},

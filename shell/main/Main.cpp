@@ -2,9 +2,10 @@
 //
 //   sector-clash [--level FILE]
 //
-// --level plays another level than "levels/level0.xml": a name under "data/" ("levels/level1.xml") or
-// the path of any level file.
+// Without options the game opens on the start screen; --level plays a level at once: a name under
+// "data/" ("levels/level1.xml") or the path of any level file.
 #include "game/GameMode.h"
+#include "game/LoadingMode.h"
 #include "shell/program/DataLocation.h"
 #include "shell/program/Program.h"
 #include "tools/shared/CommandLine.h"
@@ -18,8 +19,8 @@ constexpr const char* program = "sector-clash";
 
 constexpr const char* usage =
     "usage: sector-clash [--level FILE]\n"
-    "Plays levels/level0.xml, or the level FILE: a level under data/ (levels/level1.xml) or the path of a\n"
-    "level file. The data is data/ in the working directory, else the installed data. Exit 0 when the game\n"
+    "Opens on the start screen, or plays the level FILE at once: a level under data/ (levels/level1.xml) or\n"
+    "the path of a level file. The data is data/ in the working directory, else the installed data. Exit 0 when the game\n"
     "is closed, 2 on bad usage, another code when it cannot start (no data folder, no display, a level\n"
     "that cannot be read).\n";
 
@@ -36,6 +37,7 @@ bool ReadOptions(int argc, char** argv, std::string& fault) {
             return false;
         }
         Vorn::Mode::Game::levelFileName = Zelt::NameAfterEnteringData(argv[++index]);
+        Vorn::Mode::Loading::startScreenFirst = false;
     }
     return true;
 }
@@ -47,6 +49,7 @@ int main(int argc, char** argv) {
         return toolkit::ShowUsage(usage);
     if (toolkit::AsksForVersion(argc, argv))
         return toolkit::ShowVersion(program);
+    Vorn::Mode::Loading::startScreenFirst = true;
     if (std::string fault; !ReadOptions(argc, argv, fault))
         return toolkit::RefuseUsage(program, fault, usage);
     // Without its data the game would only print a fault per file and stop at the constants.

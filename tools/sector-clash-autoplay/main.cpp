@@ -351,6 +351,8 @@ int main(int argc, char** argv) {
     if (!options.level.empty()) {
         Vorn::Mode::Game::levelFileName = options.level;
     }
+    // As the game: without a level to play, the run opens on the start screen.
+    Vorn::Mode::Loading::startScreenFirst = options.level.empty() && options.replay.empty();
     Vorn::Mode::Loading::fixedSeed = options.seed;
     if (options.skirmishTanks) {
         Vorn::Mode::Game::skirmishTanks = static_cast<int>(*options.skirmishTanks);
