@@ -181,7 +181,9 @@ bool Game::CountersShown() {
 int Game::MenuFrame() {
     DrawMap();
     interface->Draw(world->sides);
-    switch (gameMenu->Frame(Zelt::configuration.screenWidth, Zelt::configuration.screenHeight)) {
+    const GameMenuChoice choice = gameMenu->Frame(Zelt::configuration.screenWidth, Zelt::configuration.screenHeight);
+    camera->TakeSettings();
+    switch (choice) {
     case GameMenuChoice::restart:
         if (!Restart())
             throw std::runtime_error("the game cannot start again: " + refusal);

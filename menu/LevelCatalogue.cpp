@@ -58,23 +58,34 @@ std::optional<std::uint32_t> TimeLimit(const Brisk::Node& document) {
     return limit;
 }
 
-void AddSidesOf(const Brisk::Node& element, std::set<int>& sides) {
+float FloatAttribute(const Brisk::Node& element, std::string_view name) {
+    const Brisk::Attribute* attribute = element.FindAttribute(std::string(name));
+    return attribute ? static_cast<float>(Brisk::ToFloat(*attribute)) : 0.0f;
+}
+
+void AddObjectsOf(const Brisk::Node& element, LevelEntry& entry, std::set<int>& sides) {
     const std::string colour = TextAttribute(element, LevelNames::color);
     const auto found = std::find(sideNames.begin(), sideNames.end(), colour);
+    const bool placed = std::find(LevelNames::objects.begin(), LevelNames::objects.end(), element.name) !=
+                        LevelNames::objects.end();
+    if (placed)
+        entry.startObjects.push_back(
+            {FloatAttribute(element, LevelNames::x), FloatAttribute(element, LevelNames::y),
+             found == sideNames.end() ? 0 : static_cast<int>(found - sideNames.begin())});
     // Neutral stands for the map's own things (deposits, obstacles), not for a side that fights.
     if (found != sideNames.end() && found != sideNames.begin())
         sides.insert(static_cast<int>(found - sideNames.begin()));
     for (const Brisk::Node& child : element.children)
-        AddSidesOf(child, sides);
+        AddObjectsOf(child, entry, sides);
 }
 
-std::vector<int> StartingSides(const Brisk::Node& document) {
+void ReadStart(const Brisk::Node& document, LevelEntry& entry) {
     std::set<int> sides;
     for (const Brisk::Node& event : document.children)
         if (event.name == LevelNames::event &&
             TextAttribute(event, LevelNames::name) == LevelNames::startEvent)
-            AddSidesOf(event, sides);
-    return {sides.begin(), sides.end()};
+            AddObjectsOf(event, entry, sides);
+    entry.sides.assign(sides.begin(), sides.end());
 }
 
 } // namespace
@@ -91,7 +102,7 @@ LevelEntry DescribeLevel(const Brisk::Node& levelDocument, const std::string& fi
         entry.skirmish = IntAttribute(*level, LevelNames::skirmish);
     }
     entry.timeLimitMs = TimeLimit(levelDocument);
-    entry.sides = StartingSides(levelDocument);
+    ReadStart(levelDocument, entry);
     return entry;
 }
 

@@ -23,6 +23,13 @@ struct LevelEntry {
     int skirmish = 0;
     // The moment the level is lost by the clock, when a timed request leads to a lost quit.
     std::optional<std::uint32_t> timeLimitMs;
+    // What the level's "start" places, for the preview: where and whose (0 for the map's own things).
+    struct PlacedObject {
+        float x = 0;
+        float y = 0;
+        int side = 0;
+    };
+    std::vector<PlacedObject> startObjects;
     // The fighting sides with objects at the start, by number (1 Red to 6), each once, in order.
     std::vector<int> sides;
 };

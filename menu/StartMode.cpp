@@ -1,6 +1,8 @@
 // The start screen's pages.
 #include "menu/StartMode.h"
 
+#include "menu/LevelPreview.h"
+
 #include "datafiles/SideNames.h"
 #include "datafiles/TextTable.h"
 #include "game/GameMode.h"
@@ -284,6 +286,10 @@ void Start::DrawLevelDetails(const LevelEntry& level, int left, int top) {
     for (const int side : level.sides)
         sides += (sides.empty() ? "" : ", ") + Text(std::string(sideNames[static_cast<std::size_t>(side)]));
     DrawMenuText("info_text", left, y, Text("menu_sides") + ":   " + sides);
+    const int previewSide = std::min(static_cast<int>(width), static_cast<int>(y) - PageBox().bottom - 60);
+    if (previewSide > 64)
+        DrawLevelPreview(level,
+                         MenuBox{left, static_cast<int>(y) - 30 - previewSide, previewSide, previewSide});
 }
 
 void Start::RefillStoredGames() {

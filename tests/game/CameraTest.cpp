@@ -195,3 +195,18 @@ TEST_F(CameraTest, ApplyCameraDrawsWorldPointsWhereWorldToScreenSaysTheyAre) {
 }
 
 } // namespace
+
+namespace {
+
+// The settings screen changes the limits under a running camera: the zoom moves inside the new ones.
+TEST_F(CameraTest, NewSettingsNarrowTheZoomOfARunningCamera) {
+    Vorn::Camera camera(4096, 4096);
+    camera.Zoom(100);
+    EXPECT_FLOAT_EQ(camera.Scale(), 8.0f);
+    Zelt::configuration.zoomMin = 1.5f;
+    camera.TakeSettings();
+    EXPECT_FLOAT_EQ(camera.Scale(), 1.5f * 1.5f * 1.5f);
+    EXPECT_FLOAT_EQ(camera.ZoomHighest(), 1.5f);
+}
+
+} // namespace
