@@ -33,6 +33,8 @@ std::string SaveName() {
 } // namespace
 
 void PauseMenu::Open(bool showHelp) {
+    // Arrow presses made while scrolling the battle are no choices in the menu.
+    TakeMenuInput(0);
     open = true;
     message.clear();
     page = showHelp ? Page::help : Page::buttons;

@@ -54,6 +54,8 @@ std::string Minutes(std::uint32_t ms) {
 } // namespace
 
 bool Start::Enter() {
+    // Keys pressed in the game that came before (the arrows that scrolled it) choose nothing here.
+    TakeMenuInput(ScreenHeight());
     levels = ListLevels();
     seed = seed != 0 ? seed : Loading::seedUsed;
     message.clear();

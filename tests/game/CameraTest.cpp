@@ -39,7 +39,8 @@ TEST_F(CameraTest, ScreenAndWorldAgreeWithinAPixelAtAnyRotationAndZoom) {
             camera.Zoom(zoom);
             for (int sx : {0, 1, 639, 640, 1279})
                 for (int sy : {0, 359, 360, 719}) {
-                    Vorn::WorldPoint world = camera.ScreenToWorld(static_cast<float>(sx), static_cast<float>(sy));
+                    Vorn::WorldPoint world =
+                        camera.ScreenToWorld(static_cast<float>(sx), static_cast<float>(sy));
                     Vorn::ScreenPoint back = camera.WorldToScreen(world.x, world.y);
                     EXPECT_LE(std::abs(back.x - sx), 1) << camera.Rotation() << " " << camera.Scale();
                     EXPECT_LE(std::abs(back.y - sy), 1) << camera.Rotation() << " " << camera.Scale();
