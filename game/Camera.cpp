@@ -52,6 +52,15 @@ Camera::Camera(float levelWidth, float levelHeight)
       zoomLowest(PositiveOr(Zelt::configuration.zoomMax, defaultZoomLowest)),
       zoomHighest(PositiveOr(Zelt::configuration.zoomMin, defaultZoomHighest)) {}
 
+void Camera::TakeSettings() {
+    scrollSpeedX = FiniteOr0(Zelt::configuration.viewportScrollX);
+    scrollSpeedY = FiniteOr0(Zelt::configuration.viewportScrollY);
+    zoomLowest = PositiveOr(Zelt::configuration.zoomMax, defaultZoomLowest);
+    zoomHighest = PositiveOr(Zelt::configuration.zoomMin, defaultZoomHighest);
+    zoomLevel = std::clamp(zoomLevel, std::min(zoomLowest, zoomHighest), std::max(zoomLowest, zoomHighest));
+    scale = zoomLevel * zoomLevel * zoomLevel;
+}
+
 void Camera::SetCentre(float centreX, float centreY) {
     x = centreX;
     y = centreY;

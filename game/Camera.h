@@ -28,6 +28,10 @@ public:
     // A map of the level's width and height, centred on the origin.
     Camera(float levelWidth, float levelHeight);
 
+    // Takes the scrolling speeds and zoom limits of the settings as they are now (the settings screen
+    // changed them), keeping the zoom within the new limits.
+    void TakeSettings();
+
     // Puts the centre anywhere, even off the map (the minimap jumps with it); the next scroll brings it back.
     void SetCentre(float centreX, float centreY);
     // Moves the view for ms milliseconds in a screen direction: 0 up, 90 left, 180 down, 270 right.

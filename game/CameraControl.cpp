@@ -61,6 +61,10 @@ void CameraControl::Scroll(Camera& camera, Zelt::C::Keyboard& keyboard, int curs
         return;
     }
     const float ms = static_cast<float>(elapsedMs);
+    // Players who keep the cursor beside the window (a second screen) turn the edges off.
+    if (!Zelt::configuration.edgeScrolling) {
+        cursorX = cursorY = -1;
+    }
     if (cursorY == 0) {
         camera.Scroll(0, ms);
     }

@@ -5,6 +5,7 @@
 #include "datafiles/TextTable.h"
 #include "game/Battle.h"
 #include "game/Camera.h"
+#include "game/GameMenu.h"
 #include "game/GameSounds.h"
 #include "game/KeyActions.h"
 #include "game/LevelBeep.h"
@@ -30,8 +31,10 @@
 #include "shell/GameVersion.h"
 #include "shell/InputDeviceWorker.h"
 #include "shell/Keyboard.h"
+#include "shell/ModeManager.h"
 #include "shell/Mouse.h"
 #include "shell/UserFolders.h"
+#include "shell/UserConfigurationWriter.h"
 #include "world/World.h"
 
 #include <GL/gl.h>
@@ -133,6 +136,8 @@ void Game::InstallBattle(Battle battle, bool loadedFromSave) {
 }
 
 int Game::Frame(std::uint32_t elapsedMs) {
+    if (gameMenu != nullptr && gameMenu->IsOpen())
+        return MenuFrame();
     const bool stood = Stands();
     // The mouse arrives with the loading mode; without it (or the keyboard) nothing can be steered.
     if (Zelt::mouse != nullptr && Zelt::keyboard != nullptr) {
@@ -255,11 +260,44 @@ void Game::DrawMap() {
     glLineWidth(1.0f);
 }
 
-// The settings say whether the developers' counters show; their key switches them the other way.
-bool Game::CountersShown() const {
-    const bool switched =
-        Zelt::keyboard != nullptr && Zelt::keyboard->ActionToggled(std::string(KeyActions::switchCounters));
-    return Zelt::configuration.countersShown != switched;
+// Their key switches the developers' counters, and the player's settings keep the choice for the next
+// game.
+bool Game::CountersShown() {
+    if (Zelt::keyboard != nullptr &&
+        Zelt::keyboard->ActionPresses(std::string(KeyActions::switchCounters), Zelt::C::takeAll) > 0) {
+        Zelt::configuration.countersShown = !Zelt::configuration.countersShown;
+        if (std::string fault; !Zelt::SaveUserConfiguration(fault))
+            std::fprintf(stderr, "sector-clash: %s\n", fault.c_str());
+    }
+    return Zelt::configuration.countersShown;
+}
+
+// The battle stands still under the menu; the map and the panels are drawn as they were.
+int Game::MenuFrame() {
+    DrawMap();
+    interface->Draw(world->sides);
+    const GameMenuChoice choice = gameMenu->Frame(Zelt::configuration.screenWidth, Zelt::configuration.screenHeight);
+    camera->TakeSettings();
+    switch (choice) {
+    case GameMenuChoice::restart:
+        if (!Restart())
+            throw std::runtime_error("the game cannot start again: " + refusal);
+        return 0;
+    case GameMenuChoice::quitToStart:
+        return QuitToStart();
+    case GameMenuChoice::quitGame:
+        return -1;
+    default:
+        return 0;
+    }
+}
+
+// Without a start screen (a test's modes) there is nowhere to go back to, and the program ends.
+int Game::QuitToStart() {
+    if (Zelt::startModeIndex < 0)
+        return -1;
+    manager->Activate(static_cast<std::uint32_t>(Zelt::startModeIndex));
+    return 0;
 }
 
 // The drawing counters count what the frame drew.
@@ -301,10 +339,14 @@ int Game::TakeOutcomeKeys(bool finished) {
     const bool restart =
         Zelt::keyboard->ActionPresses(std::string(KeyActions::restart), Zelt::C::takeAll) > 0;
     const bool quit = Zelt::keyboard->ActionPresses(std::string(KeyActions::quit), Zelt::C::takeAll) > 0;
-    if (!finished)
+    const bool help = Zelt::keyboard->ActionPresses(std::string(KeyActions::help), Zelt::C::takeAll) > 0;
+    if (!finished) {
+        if (gameMenu != nullptr && (quit || help))
+            gameMenu->Open(help && !quit);
         return 0;
+    }
     if (quit)
-        return -1;
+        return QuitToStart();
     if (restart && !Restart())
         throw std::runtime_error("the game cannot start again: " + refusal);
     return 0;

@@ -111,10 +111,12 @@ private:
     void KeepReplay();
     void TakeButtons(int cursorX, int cursorY, float worldX, float worldY, bool overPanel);
     void DrawMap();
-    bool CountersShown() const;
+    bool CountersShown();
     void DrawOverlay();
     void DrawReplayStatus() const;
     int TakeOutcomeKeys(bool finished);
+    int MenuFrame();
+    int QuitToStart();
 
     CameraControl cameraControl;
     BattleScenery scenery;

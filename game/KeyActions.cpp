@@ -26,6 +26,7 @@ std::vector<std::string_view> Gather() {
                                              quit,
                                              quickSave,
                                              quickLoad,
+                                             help,
                                              InterfaceNames::switchInterface,
                                              InterfaceNames::switchMinimap,
                                              InterfaceNames::switchInfobox,

@@ -24,7 +24,10 @@ inline constexpr std::string_view resetZoom = "reset_zoom";
 inline constexpr std::string_view resetRotation = "reset_rotation";
 // A finished level.
 inline constexpr std::string_view restart = "restart";
+// In a battle: opens the pause menu; on a finished level: back to the start screen.
 inline constexpr std::string_view quit = "quit";
+// The help with the controls in force.
+inline constexpr std::string_view help = "help";
 // The quick save and its load.
 inline constexpr std::string_view quickSave = "quick_save";
 inline constexpr std::string_view quickLoad = "quick_load";

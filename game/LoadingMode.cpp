@@ -23,6 +23,7 @@ namespace Vorn::Mode {
 
 std::optional<std::uint32_t> Loading::fixedSeed;
 std::uint32_t Loading::seedUsed = 0;
+bool Loading::startScreenFirst = false;
 
 // Steps 2 to 4 make the families "fonts.xml" names known, one each; the last of them takes any beyond the
 // third, so a fourth family in the data is not silently left to substitution.
@@ -38,6 +39,10 @@ void Loading::EnsureFontFamilies(int index) {
 // A game that refuses to start ends the program with the reason instead of leaving the player on a full
 // bar for good: the window procedure reports the exception and exits with a failure code.
 void Loading::StartGame() {
+    if (startScreenFirst && Zelt::startModeIndex >= 0) {
+        Zelt::modeManager.Activate(static_cast<std::uint32_t>(Zelt::startModeIndex));
+        return;
+    }
     Zelt::modeManager.Activate(static_cast<std::uint32_t>(Zelt::gameModeIndex));
     if (Zelt::modeManager.Current() == Zelt::gameModeIndex)
         return;

@@ -22,6 +22,8 @@ public:
     static std::optional<std::uint32_t> fixedSeed;
     // The seed step 6 gave the generator, for a replay of the game.
     static std::uint32_t seedUsed;
+    // The loading ends on the start screen rather than in a game (the player named no level to play).
+    static bool startScreenFirst;
 
 private:
     void DoStep(int step);

@@ -45,7 +45,7 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-$asan_options}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 if $windowed; then
   # One line of memory figures every simulated second (62.5 frames of 16 ms: every 125 frames is 2 s).
-  SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1280x720x24" "$build/bin/$program" --seed 1 \
+  SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1280x720x24" "$build/bin/$program" --level levels/level0.xml --seed 1 \
     --frames $((seconds * 1000 / 16)) --memory-every 125 --stats >"$log" 2>"$log.err" || status=$?
 else
   "$build/bin/$program" data/levels/level0.xml --skirmish --play-on --trace \

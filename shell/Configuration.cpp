@@ -3,6 +3,7 @@
 
 #include "datafiles/DataArchive.h"
 #include "platform/VideoSystem.h"
+#include "shell/UserSettingsFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,12 +11,16 @@
 namespace Zelt {
 
 Configuration configuration;
+Configuration shippedConfiguration;
 
 namespace {
+
 const std::string configurationFile = "config.xml";
-} // namespace
 
-namespace {
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
 
 void ReadBool(const Brisk::Node& element, const char* name, bool& field) {
     if (const Brisk::Attribute* attribute = element.FindAttribute(name)) {
@@ -49,15 +54,29 @@ void ReadProgram(const Brisk::Node& program) {
     }
 }
 
-// Without switch="true" the game keeps the desktop's mode, so the other attributes mean nothing.
-void ReadScreen(const Brisk::Node& screen) {
-    const Brisk::Attribute* switchMode = screen.FindAttribute("switch");
-    if (switchMode == nullptr || !Brisk::ToBool(*switchMode)) {
+// Without a switch the game keeps the desktop's mode, so the other attributes mean nothing. A document
+// laid over another may turn the switch off (back to the desktop's size) or, leaving it out, change the
+// mode the other one switched to.
+void ReadScreen(const Brisk::Node& screen, const ScreenSize& desktop) {
+    if (const Brisk::Attribute* switchMode = screen.FindAttribute("switch")) {
+        const bool switching = Brisk::ToBool(*switchMode);
+        if (!switching) {
+            configuration.screenSwitch = false;
+            configuration.screenWidth = desktop.width;
+            configuration.screenHeight = desktop.height;
+            configuration.screenBpp = 0;
+            configuration.screenFrequency = 0;
+            return;
+        }
+        if (!configuration.screenSwitch) {
+            configuration.screenSwitch = true;
+            configuration.screenFrequency = 60;
+            configuration.screenBpp = 32;
+        }
+    }
+    if (!configuration.screenSwitch) {
         return;
     }
-    configuration.screenSwitch = true;
-    configuration.screenFrequency = 60;
-    configuration.screenBpp = 32;
     ReadInt(screen, "width", configuration.screenWidth);
     ReadInt(screen, "height", configuration.screenHeight);
     ReadInt(screen, "bpp", configuration.screenBpp);
@@ -73,6 +92,8 @@ void ReadViewport(const Brisk::Node& viewport) {
     ReadFloat(zoom, "sensitivity", configuration.zoomSensitivity);
     ReadFloat(zoom, "min", configuration.zoomMin);
     ReadFloat(zoom, "max", configuration.zoomMax);
+    if (const Brisk::Node* edges = viewport.FindChild("edge_scrolling"))
+        ReadBool(*edges, "enabled", configuration.edgeScrolling);
 }
 
 void ReadGame(const Brisk::Node& game) {
@@ -104,11 +125,14 @@ void ReadSound(const Brisk::Node& sound) {
 } // namespace
 
 // A missing file means the defaults; a file that is there but gives nothing (unreadable, or no element
-// at all) is a failed load.
+// at all) is a failed load. The player's own file only changes what it names, and a fault in it is
+// told and ignored: the shipped settings still make a game.
 bool LoadConfiguration() {
     platform::ScreenSize desktop = platform::DesktopSize();
     const Brisk::Node document = dataArchive.ReadDocumentQuietly(configurationFile);
     ReadConfiguration(document, desktop.width, desktop.height);
+    shippedConfiguration = configuration;
+    ApplyConfiguration(ReadUserSettings(UserSettingsPath(configurationFile)), desktop.width, desktop.height);
     return document.children.size() > 0 || !dataArchive.Contains(configurationFile);
 }
 
@@ -116,11 +140,15 @@ void ReadConfiguration(const Brisk::Node& document, int desktopWidth, int deskto
     configuration = Configuration{};
     configuration.screenWidth = desktopWidth;
     configuration.screenHeight = desktopHeight;
+    ApplyConfiguration(document, desktopWidth, desktopHeight);
+}
+
+void ApplyConfiguration(const Brisk::Node& document, int desktopWidth, int desktopHeight) {
     if (const Brisk::Node* program = document.FindChild("program")) {
         ReadProgram(*program);
     }
     if (const Brisk::Node* screen = document.FindChild("screen")) {
-        ReadScreen(*screen);
+        ReadScreen(*screen, ScreenSize{desktopWidth, desktopHeight});
     }
     if (const Brisk::Node* viewport = document.FindChild("viewport")) {
         ReadViewport(*viewport);

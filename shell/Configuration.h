@@ -24,6 +24,8 @@ struct Configuration {
     float zoomSensitivity = 0.0f;
     float zoomMin = 0.0f;
     float zoomMax = 0.0f;
+    // The cursor at a screen edge scrolls the view.
+    bool edgeScrolling = true;
     std::string language;
     float interfaceScrollX = 0.0f;
     // The developers' counters over the map, until their key switches them.
@@ -35,11 +37,17 @@ struct Configuration {
 };
 
 extern Configuration configuration;
+// The settings as the data folder ships them, before the player's own file: what the player's changes
+// are measured against when they are written back.
+extern Configuration shippedConfiguration;
 
-// Reads "config.xml" over the defaults (desktop size, no display switch). Answers true in every case,
-// a missing file included.
+// Reads "config.xml" over the defaults (desktop size, no display switch), then the player's own
+// "config.xml" of the configuration folder over that, entry by entry. Answers false only when the
+// shipped file is there but cannot be read; the player's file never fails the load.
 bool LoadConfiguration();
 // The load itself: resets every field (the screen to the given desktop size), then reads the document.
 void ReadConfiguration(const Brisk::Node& document, int desktopWidth, int desktopHeight);
+// Reads the document over the configuration as it stands: only what the document names changes.
+void ApplyConfiguration(const Brisk::Node& document, int desktopWidth, int desktopHeight);
 
 } // namespace Zelt

@@ -185,4 +185,13 @@ std::uint8_t KeyCodeOfName(std::string_view name) {
     return found == table.end() ? 0 : found->second;
 }
 
+std::string_view KeyNameOfCode(std::uint8_t code) {
+    if (code == 0)
+        return {};
+    const auto& table = KeyNameTable();
+    auto found = std::find_if(table.begin(), table.end(),
+                              [code](const KeyName& entry) { return entry.second == code; });
+    return found == table.end() ? std::string_view() : found->first;
+}
+
 } // namespace Zelt::C

@@ -17,4 +17,8 @@ const std::vector<KeyName>& KeyNameTable();
 // The code of a key name (matched exactly, case-sensitive); 0, which no key produces, for an unknown name.
 std::uint8_t KeyCodeOfName(std::string_view name);
 
+// The first name of a code in the table (several names share a few codes); empty for a code without one,
+// 0 among them.
+std::string_view KeyNameOfCode(std::uint8_t code);
+
 } // namespace Zelt::C

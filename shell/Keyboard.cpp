@@ -175,4 +175,8 @@ void Keyboard::ClearBindings() {
     bindings.clear();
 }
 
+void Keyboard::SetBindings(std::map<std::string, std::vector<std::uint8_t>> newBindings) {
+    bindings = std::move(newBindings);
+}
+
 } // namespace Zelt::C

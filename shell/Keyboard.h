@@ -70,6 +70,8 @@ public:
 
     // Unbinds every action (the shell does so before deleting the keyboard).
     void ClearBindings();
+    // Replaces every binding at once (the settings screen's rebinding); main thread only.
+    void SetBindings(std::map<std::string, std::vector<std::uint8_t>> newBindings);
     const std::map<std::string, std::vector<std::uint8_t>>& Bindings() const { return bindings; }
 
     // Hooks for devices built on this one; they run on the main thread.

@@ -6,6 +6,7 @@ namespace Zelt {
 ModeManager modeManager;
 int loadingModeIndex = -1;
 int gameModeIndex = -1;
+int startModeIndex = -1;
 
 ModeManager::~ModeManager() {
     Deactivate();

@@ -50,5 +50,7 @@ private:
 extern ModeManager modeManager;
 extern int loadingModeIndex;
 extern int gameModeIndex;
+// The start screen; -1 when the program has none (the modes of a test).
+extern int startModeIndex;
 
 } // namespace Zelt

@@ -18,7 +18,7 @@ run() {
     echo "== $1 (load: $(cut -d' ' -f1-3 /proc/loadavg))"
     shift
     local TIMEFORMAT="processor: %U s user, %S s system, %R s wall"
-    time (${WRAP:-} xvfb-run -a -s "-screen 0 1280x720x24" "$driver" --frames "$frames" --seed 3 --stats ${OPTIONS:-} "$@" | tail -1)
+    time (${WRAP:-} xvfb-run -a -s "-screen 0 1280x720x24" "$driver" --level levels/level0.xml --frames "$frames" --seed 3 --stats ${OPTIONS:-} "$@" | tail -1)
 }
 
 # The configuration's lowest zoom cannot show a thousand tanks at the skirmish's density: a copy of the

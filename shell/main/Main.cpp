@@ -3,12 +3,13 @@
 //   sector-clash [--level FILE | --load FILE]
 //   sector-clash --replay FILE [--force]
 //
-// --level plays another level than "levels/level0.xml": a name under "data/" ("levels/level1.xml") or
-// the path of any level file. --load goes on with a saved game. Every game leaves its replay in
-// $XDG_DATA_HOME/sector-clash/replays (the newest 20 stay). --replay watches a replay in the window: its
-// level, seed and commands, the player's orders switched off, the speed keys working; one recorded on
-// other level or data files is refused unless --force.
+// Without options the game opens on the start screen. --level plays another level at once: a name under
+// "data/" ("levels/level1.xml") or the path of any level file. --load goes on with a saved game. Every
+// game leaves its replay in $XDG_DATA_HOME/sector-clash/replays (the newest 20 stay). --replay watches a
+// replay in the window: its level, seed and commands, the player's orders switched off, the speed keys
+// working; one recorded on other level or data files is refused unless --force.
 #include "game/GameMode.h"
+#include "game/LoadingMode.h"
 #include "game/ReplaySetup.h"
 #include "replay/Replay.h"
 #include "save/SaveFile.h"
@@ -29,8 +30,8 @@ constexpr const char* program = "sector-clash";
 constexpr const char* usage =
     "usage: sector-clash [--level FILE | --load FILE]\n"
     "       sector-clash --replay FILE [--force]\n"
-    "Plays levels/level0.xml, or the level FILE: a level under data/ (levels/level1.xml) or the path of a\n"
-    "level file. The data is data/ in the working directory, else the installed data. Every game leaves\n"
+    "Opens on the start screen, or plays the level FILE at once: a level under data/ (levels/level1.xml)\n"
+    "or the path of a level file. The data is data/ in the working directory, else the installed data. Every game leaves\n"
     "its replay in $XDG_DATA_HOME/sector-clash/replays (~/.local/share/sector-clash/replays), which keeps\n"
     "the newest 20.\n"
     "--load FILE goes on with the saved game FILE (F5 saves to quick.save in\n"
@@ -109,6 +110,7 @@ int main(int argc, char** argv) {
         return 2;
     if (!options.level.empty())
         Vorn::Mode::Game::levelFileName = Zelt::NameAfterEnteringData(options.level);
+    Vorn::Mode::Loading::startScreenFirst = options.level.empty() && options.replay.empty() && options.load.empty();
     // A save that is no save is told at once, before a window opens.
     if (!options.load.empty()) {
         Vorn::Mode::Game::loadFileName = std::filesystem::absolute(options.load).string();

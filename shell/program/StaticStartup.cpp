@@ -7,6 +7,8 @@
 #include "datafiles/TextTable.h"
 #include "game/GameMode.h"
 #include "game/LoadingMode.h"
+#include "menu/PauseMenu.h"
+#include "menu/StartMode.h"
 #include "graphics/FontNames.h"
 #include "graphics/FontStore.h"
 #include "graphics/TextureStore.h"
@@ -39,12 +41,16 @@ void RegisterSideNames(ExitReleases&) {
 void RegisterModes(ExitReleases& releases) {
     loadingModeIndex = modeManager.AddMode(new Vorn::Mode::Loading(&modeManager));
     gameModeIndex = modeManager.AddMode(new Vorn::Mode::Game(&modeManager));
+    startModeIndex = modeManager.AddMode(new Vorn::Mode::Start(&modeManager));
+    Vorn::gameMenu = &Vorn::pauseMenu;
     releases.Register("modes", [] {
+        Vorn::gameMenu = nullptr;
         modeManager.Deactivate();
         for (std::size_t index = 0; index < modeManager.ModeCount(); ++index) {
             delete modeManager.ModeAt(index);
         }
         modeManager.ForgetModes();
+        loadingModeIndex = gameModeIndex = startModeIndex = -1;
     });
 }
 

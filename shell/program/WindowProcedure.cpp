@@ -9,7 +9,9 @@
 #include "platform/Window.h"
 #include "shell/Configuration.h"
 #include "shell/DisplayMode.h"
+#include "shell/KeyBindingOverrides.h"
 #include "shell/Keyboard.h"
+#include "shell/UserSettingsFile.h"
 #include "shell/ModeManager.h"
 #include "shell/Mouse.h"
 #include "shell/WindowReleases.h"
@@ -37,8 +39,11 @@ platform::LParam OnCreate(platform::Window& window) {
     shell.timerCapabilities = platform::GetTimerCapabilities();
     platform::TimeBeginPeriod(shell.timerCapabilities.minimumPeriod);
     shell.frameTimer.Restart(platform::TimeGetTime());
-    const Brisk::Node keyDefinitions = dataArchive.ReadDocument("keydef.xml");
-    keyboard = std::make_unique<C::Keyboard>(keyDefinitions);
+    // The player's own bindings replace the shipped ones action by action; only the shipped file is
+    // checked here, the player's was written by the settings screen or is the player's own business.
+    const Brisk::Node keyDefinitions = ShippedKeyDefinitions();
+    keyboard = std::make_unique<C::Keyboard>(
+        MergeKeyDefinitions(keyDefinitions, ReadUserSettings(UserSettingsPath("keydef.xml"))));
     ReportKeyDefinitions(keyDefinitions);
     modeManager.Activate(static_cast<std::uint32_t>(loadingModeIndex));
     return 0;

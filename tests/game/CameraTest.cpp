@@ -39,7 +39,8 @@ TEST_F(CameraTest, ScreenAndWorldAgreeWithinAPixelAtAnyRotationAndZoom) {
             camera.Zoom(zoom);
             for (int sx : {0, 1, 639, 640, 1279})
                 for (int sy : {0, 359, 360, 719}) {
-                    Vorn::WorldPoint world = camera.ScreenToWorld(static_cast<float>(sx), static_cast<float>(sy));
+                    Vorn::WorldPoint world =
+                        camera.ScreenToWorld(static_cast<float>(sx), static_cast<float>(sy));
                     Vorn::ScreenPoint back = camera.WorldToScreen(world.x, world.y);
                     EXPECT_LE(std::abs(back.x - sx), 1) << camera.Rotation() << " " << camera.Scale();
                     EXPECT_LE(std::abs(back.y - sy), 1) << camera.Rotation() << " " << camera.Scale();
@@ -192,6 +193,21 @@ TEST_F(CameraTest, ApplyCameraDrawsWorldPointsWhereWorldToScreenSaysTheyAre) {
         for (int dx = -1; dx <= 1; ++dx)
             found = found || window.ReadPixel(expected.x + dx, 239 - expected.y + dy).r == 255;
     EXPECT_TRUE(found) << expected.x << "," << expected.y;
+}
+
+} // namespace
+
+namespace {
+
+// The settings screen changes the limits under a running camera: the zoom moves inside the new ones.
+TEST_F(CameraTest, NewSettingsNarrowTheZoomOfARunningCamera) {
+    Vorn::Camera camera(4096, 4096);
+    camera.Zoom(100);
+    EXPECT_FLOAT_EQ(camera.Scale(), 8.0f);
+    Zelt::configuration.zoomMin = 1.5f;
+    camera.TakeSettings();
+    EXPECT_FLOAT_EQ(camera.Scale(), 1.5f * 1.5f * 1.5f);
+    EXPECT_FLOAT_EQ(camera.ZoomHighest(), 1.5f);
 }
 
 } // namespace

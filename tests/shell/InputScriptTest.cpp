@@ -32,7 +32,7 @@ protected:
         std::filesystem::path path = folder / "script.txt";
         std::ofstream(path) << script;
         std::string command = "cd " + testing_support::SourceDir().string() + " && " + driver.string() +
-                              " --frames " + std::to_string(frames) + " --input " + path.string() + " 2>&1";
+                              " --level levels/level0.xml --frames " + std::to_string(frames) + " --input " + path.string() + " 2>&1";
         RunResult result;
         FILE* pipe = popen(command.c_str(), "r");
         std::array<char, 512> buffer{};

@@ -88,7 +88,7 @@ TEST(CommandScript, DraggedTanksMoveInFormationAndAnAttackKillsItsTarget) {
     const std::filesystem::path shots = ScratchDir("command_script");
     const RunResult result =
         RunScript(selectMoveAttack,
-                  "--frames 800 --interval 33 --seed 2 --reveal --shot 17:'" + (shots / "drag.png").string() +
+                  "--level levels/level0.xml --frames 800 --interval 33 --seed 2 --reveal --shot 17:'" + (shots / "drag.png").string() +
                       "' --shot 27:'" + (shots / "routes.png").string() + "' --shot 211:'" +
                       (shots / "all.png").string() + "'",
                   shots);

@@ -77,7 +77,7 @@ struct GameRun {
 GameRun RunDriverOver(const fs::path& folder) {
     const std::string command = "cd '" + folder.string() + "' && SDL_AUDIODRIVER=dummy timeout -s KILL " +
                                 std::to_string(hangSeconds) + " '" +
-                                (BinDir() / "sector-clash-autoplay").string() + "' --frames " +
+                                (BinDir() / "sector-clash-autoplay").string() + "' --level levels/level0.xml --frames " +
                                 std::to_string(framesPlayed) + " 2>&1 >/dev/null";
     const CommandResult result = RunCommand(command);
     GameRun run;

@@ -88,7 +88,7 @@ TEST_F(PanelPlaythrough, BrokenWorldChecksAreRefusedWithTheirReasons) {
                              "6 check count 3 boat > 1\n"
                              "7 check money 3 about 100\n"
                              "8 check damaged 2 tower 0 0\n";
-    const DriverRun run = RunDriver("--frames 10 --input '" + script.string() + "'");
+    const DriverRun run = RunDriver("--level levels/level0.xml --frames 10 --input '" + script.string() + "'");
     EXPECT_NE(run.status, 0);
     EXPECT_NE(run.out.find("broken.script:1: check count needs a side 0 to 6"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("broken.script:2: check count needs tank, tower"), std::string::npos) << run.out;
@@ -102,7 +102,7 @@ TEST_F(PanelPlaythrough, AFailedWorldCheckFailsTheRun) {
     const fs::path script = folder / "failing.script";
     std::ofstream(script) << "30 check count 3 building = 3\n"
                              "30 check count 3 PowerPlant = 2\n";
-    const DriverRun run = RunDriver("--frames 31 --interval 50 --seed 1 --input '" + script.string() + "'");
+    const DriverRun run = RunDriver("--level levels/level0.xml --frames 31 --interval 50 --seed 1 --input '" + script.string() + "'");
     EXPECT_NE(run.status, 0);
     EXPECT_EQ(run.out.find("failing.script:1:"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("failing.script:2: at frame 30 side 3 has 1 PowerPlant"), std::string::npos)

@@ -2,9 +2,13 @@
 #include "tools/sector-clash-autoplay/GameChecks.h"
 
 #include "game/Camera.h"
+#include "game/GameMode.h"
+#include "game/Level.h"
 #include "game/MapOverlay.h"
 #include "interface/Interface.h"
+#include "menu/PauseMenu.h"
 #include "shell/Configuration.h"
+#include "shell/ModeManager.h"
 #include "tools/sector-clash-autoplay/InputScript.h"
 #include "world/World.h"
 
@@ -39,14 +43,52 @@ std::string SelectedWithin(const Vorn::MapOverlay& overlay, const ScriptLine& li
     return {};
 }
 
+// Where the player is: the start screen, the loading, a battle, its pause menu, its outcome or a replay.
+std::string CurrentModeName() {
+    const int current = Zelt::modeManager.Current();
+    if (current == Zelt::startModeIndex)
+        return "start";
+    if (current != Zelt::gameModeIndex)
+        return "loading";
+    const auto* game =
+        dynamic_cast<const Vorn::Mode::Game*>(Zelt::modeManager.ModeAt(static_cast<std::size_t>(current)));
+    if (Vorn::pauseMenu.IsOpen())
+        return "pause";
+    if (game != nullptr && game->CurrentLevel() != nullptr && game->CurrentLevel()->finished)
+        return "outcome";
+    return Vorn::Mode::Game::replayed != nullptr ? "replay" : "game";
+}
+
+std::string ModeOrLevelFailure(const ScriptLine& line) {
+    const std::string mode = CurrentModeName();
+    if (line.action == "mode")
+        return mode == line.expectation ? std::string() : "the screen is " + mode;
+    if (mode == "start" || mode == "loading")
+        return "no level is played (the screen is " + mode + ")";
+    return Vorn::Mode::Game::levelFileName == line.expectation
+               ? std::string()
+               : "the level played is " + Vorn::Mode::Game::levelFileName;
+}
+
 } // namespace
 
 bool IsGameCheck(const std::string& action) {
-    return action == "selected" || action == "selected_at_least" || action == "selected_within" ||
-           action == "attack_target" || action == "cursor_shape";
+    return action == "mode" || action == "level" || action == "selected" || action == "selected_at_least" ||
+           action == "selected_within" || action == "attack_target" || action == "cursor_shape";
 }
 
 std::string ParseGameCheck(std::istringstream& words, ScriptLine& line) {
+    if (line.action == "mode") {
+        words >> line.expectation;
+        for (const char* mode : {"start", "game", "pause", "outcome", "replay", "loading"})
+            if (line.expectation == mode)
+                return {};
+        return "check mode needs start, game, pause, outcome, replay or loading";
+    }
+    if (line.action == "level") {
+        return words >> line.expectation ? std::string()
+                                         : "check level needs a level file (levels/level1.xml)";
+    }
     if (line.action == "selected" || line.action == "selected_at_least") {
         if (!(words >> line.count) || line.count < 0) {
             return "check " + line.action + " needs a count";
@@ -67,6 +109,8 @@ std::string ParseGameCheck(std::istringstream& words, ScriptLine& line) {
 }
 
 std::string GameCheckFailure(const ScriptLine& line) {
+    if (line.action == "mode" || line.action == "level")
+        return ModeOrLevelFailure(line);
     Vorn::MapOverlay* overlay = Overlay();
     if (overlay == nullptr || Vorn::world == nullptr) {
         return "no game is running";

@@ -1,6 +1,8 @@
 // The driver's look into the running game for scripts: what is selected, where it stands, whether the
 // last attack's target still lives, which cursor the map shows, and where a side's tank is on the screen.
 //
+//   FRAME check mode NAME                the screen shown: start, game, pause, outcome, replay or loading
+//   FRAME check level FILE               the level played, as the game names it (levels/level1.xml)
 //   FRAME check selected N               exactly N objects are selected
 //   FRAME check selected_at_least N
 //   FRAME check selected_within X Y R    something is selected and every selected object stands within R

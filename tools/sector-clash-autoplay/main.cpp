@@ -396,6 +396,8 @@ int main(int argc, char** argv) {
         Vorn::Mode::Game::levelFileName = options.level;
     }
     Vorn::Mode::Game::loadFileName = options.load;
+    // As the game: without a level, a save or a replay to play, the run opens on the start screen.
+    Vorn::Mode::Loading::startScreenFirst = options.level.empty() && options.replay.empty() && options.load.empty();
     Vorn::Mode::Loading::fixedSeed = options.seed;
     // One step per frame, as the driver has always run the game.
     Vorn::Mode::Game::stepMs = options.interval;
