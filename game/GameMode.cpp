@@ -45,6 +45,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace Vorn::Mode {
 
@@ -69,9 +70,11 @@ bool Game::Enter() {
     // Every object a game creates needs its record: a game whose constants lack entries does not start.
     if (std::string missing = Constants::MissingConstantsMessage(); !missing.empty())
         return Refuse(missing);
-    if (!loadFileName.empty() && gamesBuilt == 0) {
+    // A save is gone on with once; playing again afterwards plays its level from the start.
+    if (!loadFileName.empty()) {
+        const std::string path = std::exchange(loadFileName, std::string());
         std::string fault;
-        if (!LoadGame(loadFileName, fault))
+        if (!LoadGame(path, fault))
             return Refuse(fault);
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

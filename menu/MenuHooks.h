@@ -27,6 +27,9 @@ struct MenuHooks {
     std::function<bool(const std::string& path, std::string& fault)> playReplay;
     // Saves the running game under a name the player chose.
     std::function<bool(const std::string& name, std::string& fault)> saveGame;
+    // Called as the start screen starts a new game from a level, so no replay or save of an earlier
+    // choice carries over into it.
+    std::function<void()> beforeNewGame;
     // Opens the campaign; empty: the start screen has no campaign entry.
     std::function<void()> openCampaign;
 };

@@ -245,6 +245,8 @@ void Start::FollowLevelSkirmish() {
 void Start::StartNewGame() {
     if (levelList.Focused() == nullptr)
         return;
+    if (menuHooks.beforeNewGame)
+        menuHooks.beforeNewGame();
     Game::levelFileName = levelList.Focused()->id;
     Game::skirmishTanks = skirmishChoices[skirmishChoice];
     Loading::seedUsed = seed;

@@ -17,6 +17,7 @@
 #include "shell/ModeManager.h"
 #include "shell/program/ShellState.h"
 #include "shell/program/StartupReports.h"
+#include "shell/program/StoredGameHooks.h"
 
 #include <cstdio>
 
@@ -43,6 +44,7 @@ void RegisterModes(ExitReleases& releases) {
     gameModeIndex = modeManager.AddMode(new Vorn::Mode::Game(&modeManager));
     startModeIndex = modeManager.AddMode(new Vorn::Mode::Start(&modeManager));
     Vorn::gameMenu = &Vorn::pauseMenu;
+    ConnectStoredGames(modeManager);
     releases.Register("modes", [] {
         Vorn::gameMenu = nullptr;
         modeManager.Deactivate();

@@ -1,0 +1,171 @@
+#include "shell/program/StoredGameHooks.h"
+
+#include "datafiles/TextTable.h"
+#include "game/GameMode.h"
+#include "game/LoadingMode.h"
+#include "game/ReplaySetup.h"
+#include "menu/MenuHooks.h"
+#include "random/Random.h"
+#include "replay/ReplayFolder.h"
+#include "save/SaveSummary.h"
+#include "shell/ModeManager.h"
+#include "shell/UserFolders.h"
+#include "shell/program/ShellState.h"
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <memory>
+
+namespace Zelt {
+
+namespace {
+
+using Vorn::StoredGameEntry;
+using Vorn::Mode::Game;
+
+ModeManager* modes = nullptr;
+// The step length the player's games take; a replay takes its own while it is watched.
+std::uint32_t playersStepMs = Game::defaultStepMs;
+
+Game* GameMode() {
+    if (modes == nullptr || gameModeIndex < 0)
+        return nullptr;
+    return dynamic_cast<Game*>(modes->ModeAt(static_cast<std::size_t>(gameModeIndex)));
+}
+
+bool GameRuns() {
+    return modes != nullptr && modes->Current() == gameModeIndex;
+}
+
+std::string Date(std::int64_t seconds) {
+    const std::time_t time = static_cast<std::time_t>(seconds);
+    std::tm local{};
+    localtime_r(&time, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
+    return text;
+}
+
+std::string Clock(std::uint64_t seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%llu:%02llu", static_cast<unsigned long long>(seconds / 60),
+                  static_cast<unsigned long long>(seconds % 60));
+    return text;
+}
+
+std::string OutcomeText(Vorn::ReplayOutcome outcome) {
+    switch (outcome) {
+    case Vorn::ReplayOutcome::Won:
+        return textTable.TextOf("outcome_won");
+    case Vorn::ReplayOutcome::Lost:
+        return textTable.TextOf("outcome_lost");
+    default:
+        return "";
+    }
+}
+
+// The level's file name without folder and extension names the game in a list.
+std::string LevelName(const std::string& levelPath) {
+    std::string name = levelPath.substr(levelPath.find_last_of('/') + 1);
+    return name.substr(0, name.find_last_of('.'));
+}
+
+// Saves that cannot be read stay listed by their file name, so the player can still delete them.
+std::vector<StoredGameEntry> ListSaves() {
+    std::vector<StoredGameEntry> entries = Vorn::ListStoredFiles(UserDataSubfolder("saves"), ".save");
+    for (StoredGameEntry& entry : entries) {
+        if (const auto summary = Vorn::ReadSaveSummary(entry.path)) {
+            entry.title += "  (" + LevelName(summary->levelPath) + ")";
+            entry.details = Date(summary->writtenSeconds) + "   " + Clock(summary->gameMs / 1000);
+        }
+    }
+    return entries;
+}
+
+// A replay the reader refuses is left out: the list offers only what can be watched.
+std::vector<StoredGameEntry> ListReplays() {
+    std::vector<StoredGameEntry> entries;
+    for (const std::string& path : Vorn::ReplayFilesNewestFirst(UserDataSubfolder("replays"))) {
+        Vorn::ReplaySummary summary;
+        if (!Vorn::ReadReplaySummary(path, summary))
+            continue;
+        entries.push_back({path, LevelName(summary.levelPath),
+                           Date(static_cast<std::int64_t>(summary.date)) + "   " +
+                               Clock(summary.lengthSeconds) + "   " + OutcomeText(summary.outcome)});
+    }
+    return entries;
+}
+
+// Starts the game mode from the start screen; false with the game's reason when it cannot start.
+bool ActivateGame(std::string& fault) {
+    modes->Activate(static_cast<std::uint32_t>(gameModeIndex));
+    if (GameRuns())
+        return true;
+    const Game* game = GameMode();
+    fault = game ? game->Refusal() : std::string("no game mode");
+    return false;
+}
+
+void PlayTheLevels() {
+    Game::replayed = nullptr;
+    Game::loadFileName.clear();
+    Game::stepMs = playersStepMs;
+}
+
+bool LoadSave(const std::string& path, std::string& fault) {
+    if (GameRuns())
+        return GameMode()->LoadGame(path, fault);
+    PlayTheLevels();
+    Game::loadFileName = path;
+    return ActivateGame(fault);
+}
+
+// The player's name becomes a file name: anything but letters, digits, '-' and '_' becomes '_'.
+bool SaveGame(const std::string& name, std::string& fault) {
+    Game* game = GameMode();
+    if (!GameRuns() || game == nullptr) {
+        fault = "no game runs";
+        return false;
+    }
+    const std::string folder = UserDataSubfolder("saves");
+    if (folder.empty() || !MakeUserFolder(folder)) {
+        fault = (folder.empty() ? std::string("no folder for saves (HOME is not set)")
+                                : folder + ": " + std::strerror(errno));
+        return false;
+    }
+    std::string fileName = name.empty() ? std::string("save") : name;
+    for (char& c : fileName)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_')
+            c = '_';
+    return game->SaveGame(folder + "/" + fileName + ".save", fault);
+}
+
+bool PlayReplay(const std::string& path, std::string& fault) {
+    auto replay = std::make_shared<Vorn::Replay>();
+    if (!Vorn::ReadPlayableReplay(path, *replay, fault))
+        return false;
+    if (const std::string differs = Vorn::ReplayInputsDiffer(*replay); !differs.empty()) {
+        fault = path + ": " + differs;
+        return false;
+    }
+    Vorn::Mode::Loading::seedUsed = replay->seed;
+    Vorn::randomGenerator.Reseed(replay->seed);
+    Vorn::PlayReplayInGame(std::move(replay));
+    return ActivateGame(fault);
+}
+
+} // namespace
+
+void ConnectStoredGames(ModeManager& manager) {
+    modes = &manager;
+    playersStepMs = Game::stepMs;
+    Vorn::menuHooks.listSaves = ListSaves;
+    Vorn::menuHooks.listReplays = ListReplays;
+    Vorn::menuHooks.loadSave = LoadSave;
+    Vorn::menuHooks.saveGame = SaveGame;
+    Vorn::menuHooks.playReplay = PlayReplay;
+    Vorn::menuHooks.beforeNewGame = PlayTheLevels;
+}
+
+} // namespace Zelt
