@@ -37,6 +37,7 @@ namespace Vorn::Mode {
 
 std::string Game::levelFileName = Game::defaultLevelFileName;
 std::optional<int> Game::skirmishTanks;
+std::vector<std::pair<int, std::string>> Game::chosenCommanders;
 std::shared_ptr<const Replay> Game::replayed;
 
 bool Game::Enter() {
@@ -72,6 +73,10 @@ void Game::BuildGame(Brisk::Node document) {
     level = battle.level;
     world = battle.world.release();
     commands = std::move(battle.commands);
+    commanders = replayed != nullptr ? nullptr : std::move(battle.commanders);
+    if (commanders != nullptr)
+        for (const auto& [side, difficulty] : chosenCommanders)
+            commanders->Start(side, difficulty);
     if (replayed != nullptr)
         for (const Command& command : replayed->commands)
             commands->Schedule(command);
@@ -124,7 +129,7 @@ int Game::Frame(std::uint32_t elapsedMs) {
 void Game::Step(std::uint32_t elapsedMs) {
     const auto start = std::chrono::steady_clock::now();
     const unsigned clockBefore = world->Clock();
-    StepSimulation(*world, *commands, elapsedMs);
+    StepBattle(*world, *level, *commands, commanders.get(), elapsedMs);
     trail.AfterStep(*world, level, clockBefore, commands->NextStep());
     lastTickMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     stepsAlike = stepsAlike && (stepMs == 0 || stepMs == elapsedMs);
@@ -240,6 +245,7 @@ void Game::TearDown() {
     camera = nullptr;
     delete world;
     world = nullptr;
+    commanders.reset();
     commands.reset();
     level = nullptr;
     Constants::ReleaseConstants();

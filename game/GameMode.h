@@ -3,6 +3,7 @@
 #pragma once
 
 #include "command/CommandQueue.h"
+#include "commander/CommanderSet.h"
 #include "game/CameraControl.h"
 #include "game/ReplayTrail.h"
 #include "replay/Replay.h"
@@ -12,6 +13,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace Brisk {
 class Node;
@@ -44,6 +47,9 @@ public:
     // How many skirmish tanks every game fields instead of the level's own count (the driver's choice, to
     // measure drawing with larger armies); empty: the level's.
     static std::optional<int> skirmishTanks;
+    // Computer opponents every game starts besides the level's own (the driver's --commander, a menu's
+    // choice): a side and a difficulty name each. A replay starts none: its file holds their commands.
+    static std::vector<std::pair<int, std::string>> chosenCommanders;
     // A replay every game plays: its commands are scheduled when the game is built. Null for a game the
     // player plays.
     static std::shared_ptr<const Replay> replayed;
@@ -77,6 +83,8 @@ private:
     CameraControl cameraControl;
     Level* level = nullptr;
     std::unique_ptr<CommandQueue> commands;
+    // The level's computer opponents; none while a replay plays, since its file holds their commands.
+    std::unique_ptr<CommanderSet> commanders;
     bool running = false;
     std::string refusal;
     std::uint64_t steps = 0;

@@ -28,6 +28,8 @@
 #include "game/GameMode.h"
 #include "game/LoadingMode.h"
 #include "game/SkirmishForces.h"
+#include "world/ObjectKind.h"
+#include "world/SideTable.h"
 #include "game/StateDigest.h"
 #include "platform/AudioMixer.h"
 #include "platform/MixerCapture.h"
@@ -59,6 +61,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -71,6 +75,8 @@ struct DriverOptions {
     std::optional<std::uint32_t> seed;
     // Empty: the level's own count.
     std::optional<std::uint32_t> skirmishTanks;
+    // --commander's sides and difficulties, in the order given.
+    std::vector<std::pair<int, std::string>> commanders;
     bool stats = false;
     bool reveal = false;
     std::uint32_t memoryEvery = 0;
@@ -90,6 +96,7 @@ constexpr const char* usage =
     "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n"
     "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]\n"
     "                             [--memory-every N] [--audio-out FILE.wav] [--record FILE]\n"
+    "                             [--commander SIDE=DIFFICULTY]...\n"
     "       sector-clash-autoplay --replay FILE [--force] [--shot FRAME:PATH]... [--stats] [--reveal]\n"
     "Runs the game's start-up, loading and game modes for N frames (default 60) of MS milliseconds each\n"
     "(default 16, 1..100, the longest step the game takes in one frame) under an X display, with the data\n"
@@ -101,6 +108,8 @@ constexpr const char* usage =
     "and state digest as a JSON line;\n"
     "--reveal clears the player's fog before every frame; --memory-every prints the resident memory every\n"
     "N frames; --audio-out records what the mixer played into FILE.wav and prints its statistics.\n"
+    "--commander SIDE=DIFFICULTY (repeatable) lets a computer opponent play the side (Red, Green, Blue, ...;\n"
+    "the player's too) at a difficulty of commander.xml (easy, normal, hard; an unknown one plays normal).\n"
     "--record FILE writes the game the run played (the script's orders included) as a replay to FILE;\n"
     "--replay FILE plays a replay in the game (its level, seed, skirmish and step length from the file)\n"
     "until its last step, refusing one whose level or data files differ from those at hand unless\n"
@@ -149,10 +158,26 @@ bool ParseShot(const std::string& text, DriverOptions& options, std::string& fau
     return true;
 }
 
+// SIDE=DIFFICULTY: a side's colour name in any letter case and a difficulty name.
+bool ParseCommander(const std::string& text, DriverOptions& options, std::string& fault) {
+    const std::size_t equals = text.find('=');
+    const int side = equals == std::string::npos ? Vorn::noSide : Vorn::SideOfName(text.substr(0, equals));
+    if (side == Vorn::noSide || equals + 1 >= text.size()) {
+        fault = toolkit::WrongValue("--commander", text, "SIDE=DIFFICULTY, e.g. Green=normal");
+        return false;
+    }
+    options.commanders.emplace_back(side, text.substr(equals + 1));
+    return true;
+}
+
 bool ParseValue(const std::string& option, const std::string& value, DriverOptions& options,
                 std::string& fault) {
     if (option == "--shot") {
         return ParseShot(value, options, fault);
+    }
+    if (option == "--commander") {
+        options.setupGiven = true;
+        return ParseCommander(value, options, fault);
     }
     options.setupGiven |= option == "--input" || option == "--level" || option == "--seed" ||
                           option == "--skirmish" || option == "--interval" || option == "--frames";
@@ -196,6 +221,7 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
             options.force = true;
         } else if (argument != "--shot" && argument != "--input" && argument != "--level" &&
                    argument != "--audio-out" && argument != "--record" && argument != "--replay" &&
+                   argument != "--commander" &&
                    toolkit::FindWholeOption(wholeOptions, argument) == nullptr) {
             fault = toolkit::UnknownOption(argument);
             return false;
@@ -355,6 +381,7 @@ int main(int argc, char** argv) {
     if (options.skirmishTanks) {
         Vorn::Mode::Game::skirmishTanks = static_cast<int>(*options.skirmishTanks);
     }
+    Vorn::Mode::Game::chosenCommanders = options.commanders;
     autoplay::RunStats stats;
     if (!options.audioOut.empty()) {
         RecordAudio();

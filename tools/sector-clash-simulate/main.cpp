@@ -23,6 +23,8 @@
 #include "tools/sector-clash-simulate/ObjectTrace.h"
 #include "tools/shared/CommandLine.h"
 #include "tools/shared/GameData.h"
+#include "world/ObjectKind.h"
+#include "world/SideTable.h"
 #include "world/World.h"
 
 #include <cerrno>
@@ -35,6 +37,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -43,7 +47,7 @@ constexpr const char* program = "sector-clash-simulate";
 constexpr const char* usage =
     "usage: sector-clash-simulate LEVEL [--data DIR] [--seed N] [--seconds S | --steps K] [--step MS]\n"
     "                             [--skirmish [N]] [--trace] [--objects-every MS] [--play-on]\n"
-    "                             [--record FILE]\n"
+    "                             [--record FILE] [--commander SIDE=DIFFICULTY ...]\n"
     "       sector-clash-simulate --replay FILE [--data DIR] [--force] [--trace] [--objects-every MS]\n"
     "Runs the level LEVEL headless, the random generator seeded with N (0..4294967295, default 1), in\n"
     "steps of MS milliseconds (default 16, 1..1000), until the level quits or S seconds of game time\n"
@@ -57,6 +61,9 @@ constexpr const char* usage =
     "game second with the resident memory; --objects-every MS\n"
     "prints every MS of game time and at the end a JSON line with every tank, tower, building, obstacle\n"
     "and landmine; --play-on keeps the battle going after the level has ended (for soak runs).\n"
+    "--commander SIDE=DIFFICULTY (repeatable) lets a computer opponent play the side (Red, Green, Blue,\n"
+    "...; the player's side too) at a difficulty of commander.xml (easy, normal, hard; an unknown one\n"
+    "plays normal); a level's own <commander> elements start theirs as well.\n"
     "--record FILE writes the run's replay to FILE: its level, data, seed, commands and a digest per game\n"
     "second. --replay FILE runs a replay again (its level, seed, skirmish and steps come from the file)\n"
     "and compares its digests; a replay whose level or data files differ from those at hand is refused\n"
@@ -87,6 +94,8 @@ struct Options {
     std::string record;
     std::string replay;
     bool force = false;
+    // Sides and difficulties of --commander, in the order given.
+    std::vector<std::pair<int, std::string>> commanders;
     // An option that sets up the game (seed, length, skirmish) was given: a replay takes these from
     // its file.
     bool setupGiven = false;
@@ -127,7 +136,24 @@ constexpr toolkit::WholeOption<Options> wholeOptionTable[] = {
 };
 constexpr std::span<const toolkit::WholeOption<Options>> wholeOptions = wholeOptionTable;
 
+// SIDE=DIFFICULTY: a side's colour name in any letter case and a difficulty name.
+bool ParseCommander(const char* value, Options& options, std::string& fault) {
+    const std::string text = value;
+    const std::size_t equals = text.find('=');
+    const int side = equals == std::string::npos ? Vorn::noSide : Vorn::SideOfName(text.substr(0, equals));
+    if (side == Vorn::noSide || equals + 1 >= text.size()) {
+        fault = toolkit::WrongValue("--commander", value, "SIDE=DIFFICULTY, e.g. Green=normal");
+        return false;
+    }
+    options.commanders.emplace_back(side, text.substr(equals + 1));
+    return true;
+}
+
 bool ParseValueOption(const std::string& option, const char* value, Options& options, std::string& fault) {
+    if (option == "--commander") {
+        options.setupGiven = true;
+        return ParseCommander(value, options, fault);
+    }
     if (option == "--data") {
         options.data = value;
         return true;
@@ -156,6 +182,7 @@ bool ParseOption(int argc, char** argv, int& index, Options& options, std::strin
     if (option == "--force")
         return options.force = true;
     if (option != "--data" && option != "--seconds" && option != "--record" && option != "--replay" &&
+        option != "--commander" &&
         toolkit::FindWholeOption(wholeOptions, option) == nullptr) {
         fault = toolkit::UnknownOption(option);
         return false;
@@ -301,6 +328,15 @@ int Simulate(const Options& options, Brisk::Node document, ReplayRun& run) {
     Vorn::World& world = *battle.world;
     Vorn::Level& level = *battle.level;
     ScheduleRecorded(run, *battle.commands);
+    // A replay holds every command its commanders gave.
+    if (run.recorded != nullptr)
+        battle.commanders.reset();
+    for (const auto& [side, difficulty] : options.commanders) {
+        if (!battle.commanders->Book().Has(difficulty))
+            std::fprintf(stderr, "%s: no difficulty \"%s\" in commander.xml: normal plays\n", program,
+                         difficulty.c_str());
+        battle.commanders->Start(side, difficulty);
+    }
     const bool keepTrail = run.recorded != nullptr || run.record != nullptr;
     // Bounded, so that an hour's run measures the game's memory and not its own record.
     Zelt::DurationQuantiles tickMs;
@@ -311,7 +347,7 @@ int Simulate(const Options& options, Brisk::Node document, ReplayRun& run) {
         const unsigned clockBefore = world.Clock();
         const unsigned secondBefore = world.Clock() / 1000;
         const auto start = std::chrono::steady_clock::now();
-        Vorn::StepSimulation(world, *battle.commands, options.stepMs);
+        Vorn::StepBattle(world, level, *battle.commands, battle.commanders.get(), options.stepMs);
         ++steps;
         if (keepTrail)
             run.trail.AfterStep(world, &level, clockBefore, static_cast<std::uint32_t>(steps));
