@@ -2,6 +2,7 @@
 // target by the plan's margin; damaged tanks drive back to be repaired.
 #include "commander/Attack.h"
 
+#include "ai/TankBrain.h"
 #include "command/CommandQueue.h"
 #include "commander/BuildingSites.h"
 #include "commander/Commander.h"
@@ -104,20 +105,32 @@ void Commander::ThinkAttack(World& world, CommandQueue& commands) {
         return;
     const MapPoint hq{headquarters->x, headquarters->y};
     const MapPoint enemy = EnemyDirection(view, hq);
-    SetRallyPoint(world, commands, {hq.x + enemy.x * rallyDistance, hq.y + enemy.y * rallyDistance});
+    SetRallyPoint({hq.x + enemy.x * rallyDistance, hq.y + enemy.y * rallyDistance});
     SendForRepair(world, commands);
+    GatherAtRallyPoint(world, commands);
     LeadAttack(world, commands);
 }
 
-void Commander::SetRallyPoint(World& world, CommandQueue& commands, MapPoint point) {
+void Commander::SetRallyPoint(MapPoint point) {
     if (rallyPoint && std::abs(rallyPoint->x - point.x) < 100 && std::abs(rallyPoint->y - point.y) < 100)
         return;
     rallyPoint = point;
-    std::vector<std::uint64_t> factories;
-    for (Building* factory : OwnBuildings(world, side, BuildingType::TankFactory))
-        factories.push_back(factory->Serial());
-    if (!factories.empty())
-        Issue(commands, RallyPointCommand(factories, point.x, point.y));
+}
+
+// Free tanks standing idle away from the rally point (new ones ahead of their factory, the last of a
+// defence) drive there, so that they count for the next attack.
+void Commander::GatherAtRallyPoint(World& world, CommandQueue& commands) {
+    if (!rallyPoint)
+        return;
+    std::vector<std::uint64_t> idle;
+    for (Object* unit : FreeTanks(world)) {
+        const Tank* tank = unit->AsTank();
+        if (tank != nullptr && tank->brain && tank->brain->Waypoints().empty() &&
+            DistanceSquared(*unit, rallyPoint->x, rallyPoint->y) >= gatheredRadius * gatheredRadius / 4)
+            idle.push_back(unit->Serial());
+    }
+    if (!idle.empty())
+        Issue(commands, MoveCommand(idle, rallyPoint->x, rallyPoint->y, false, 0.3f));
 }
 
 // Damaged tanks leave whatever they do for the nearest repair shop, else the headquarters, which both
@@ -148,6 +161,19 @@ void Commander::SendForRepair(World& world, CommandQueue& commands) {
         Issue(commands, MoveCommand(back, rallyPoint->x, rallyPoint->y, false, 0.3f));
 }
 
+// Half a group gathered at the rally point while an attack is under way follows it.
+void Commander::Reinforce(World& world, CommandQueue& commands, MapPoint rally) {
+    std::vector<Object*> gathered;
+    for (Object* tank : FreeTanks(world))
+        if (DistanceSquared(*tank, rally.x, rally.y) < gatheredRadius * gatheredRadius)
+            gathered.push_back(tank);
+    if (static_cast<int>(gathered.size()) * 2 < difficulty.attack.groupSize)
+        return;
+    for (Object* tank : gathered)
+        attacking.insert(tank->Serial());
+    Issue(commands, AttackCommand(SerialsOf(gathered), attackTarget));
+}
+
 void Commander::LeadAttack(World& world, CommandQueue& commands) {
     std::erase_if(attacking, [&](std::uint64_t serial) { return world.FindBySerial(serial) == nullptr; });
     const MapPoint from = rallyPoint.value_or(MapPoint{});
@@ -166,6 +192,8 @@ void Commander::LeadAttack(World& world, CommandQueue& commands) {
         } else if (target->serial != attackTarget) {
             attackTarget = target->serial;
             Issue(commands, AttackCommand(SerialsIn(attacking), attackTarget));
+        } else {
+            Reinforce(world, commands, from);
         }
         return;
     }

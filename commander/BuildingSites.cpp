@@ -20,11 +20,17 @@ namespace {
 // Points tried per ring, and the distance between rings.
 constexpr int ringPoints = 16;
 constexpr float ringStep = 70;
+// The room kept around a factory for the tanks it lets out.
+constexpr float factoryClearance = 140;
+// Landmines this near each other would go off together.
+constexpr float landmineSpacing = 60;
 
 struct Ring {
     MapPoint anchor;
     float innerRadius = 0;
     float outerRadius = 0;
+    // Room kept free around the site beyond the building's size.
+    float gap = buildingGap;
 };
 
 float Length(float x, float y) {
@@ -40,9 +46,24 @@ bool InsideMap(World& world, float x, float y, float size) {
     return std::abs(x) < world.Width() / 2 - size && std::abs(y) < world.Height() / 2 - size;
 }
 
-bool SiteAllowed(World& world, int side, const PlacementRules& rules, float x, float y) {
-    return InsideMap(world, x, y, rules.size + buildingGap) &&
-           world.IsPlaceFree(x, y, rules.size + buildingGap, nullptr) &&
+// New tanks leave a factory and gather around it: nothing is built this near one.
+bool ClearOfFactories(World& world, int side, float x, float y, float size) {
+    for (const Building* factory : OwnBuildings(world, side, BuildingType::TankFactory))
+        if (Length(factory->x - x, factory->y - y) < factory->size + size + factoryClearance)
+            return false;
+    return true;
+}
+
+bool ClearOfLandmines(World& world, int side, float x, float y) {
+    for (const Object* mine : OwnObjects(world, side, KindLandmine))
+        if (Length(mine->x - x, mine->y - y) < landmineSpacing)
+            return false;
+    return true;
+}
+
+bool SiteAllowed(World& world, int side, const PlacementRules& rules, float x, float y, float gap) {
+    return InsideMap(world, x, y, rules.size + gap) && ClearOfFactories(world, side, x, y, rules.size) &&
+           world.IsPlaceFree(x, y, rules.size + gap, nullptr) &&
            CheckPlacement(world, rules, side, x, y) == placementAllowed;
 }
 
@@ -58,7 +79,7 @@ std::optional<MapPoint> SearchRing(World& world, int side, const PlacementRules&
             const float angle = awayAngle + static_cast<float>(sign * ((k + 1) / 2)) * turn;
             const float x = ring.anchor.x + radius * std::cos(angle);
             const float y = ring.anchor.y + radius * std::sin(angle);
-            if (SiteAllowed(world, side, rules, x, y))
+            if (SiteAllowed(world, side, rules, x, y, ring.gap))
                 return MapPoint{x, y};
         }
     return std::nullopt;
@@ -102,8 +123,9 @@ std::optional<MapPoint> PowerPlantSite(World& world, int side, const PlacementRu
 std::optional<MapPoint> PoweredSite(World& world, int side, BuildingType type, const PlacementRules& rules,
                                     MapPoint away) {
     const float reach = PowerRangeOf(type);
+    const float gap = type == BuildingType::TankFactory ? buildingGap + factoryClearance : buildingGap;
     for (Building* plant : OwnBuildings(world, side, BuildingType::PowerPlant)) {
-        const Ring ring{{plant->x, plant->y}, plant->size + rules.size + buildingGap, reach - 20};
+        const Ring ring{{plant->x, plant->y}, plant->size + rules.size + gap, reach - 20, gap};
         if (std::optional<MapPoint> site = SearchRing(world, side, rules, ring, away))
             return site;
     }
@@ -189,6 +211,7 @@ std::optional<MapPoint> FindDefenceSite(World& world, int side, const std::optio
             const float x = hq.x + enemy.x * out + across.x * lateral * 2;
             const float y = hq.y + enemy.y * out + across.y * lateral * 2;
             if (InsideMap(world, x, y, rules->size) && world.IsPlaceFree(x, y, rules->size * 2, nullptr) &&
+                ClearOfFactories(world, side, x, y, rules->size) && ClearOfLandmines(world, side, x, y) &&
                 CheckPlacement(world, *rules, side, x, y) == placementAllowed)
                 return MapPoint{x, y};
         }

@@ -82,11 +82,14 @@ private:
     void PlaceFinishedBuilding(World& world, CommandQueue& commands, Object& headquarters);
     void StartNextBuilding(World& world, CommandQueue& commands, Object& headquarters);
     void StockArmories(World& world, CommandQueue& commands);
+    void ClearFactoryExits(World& world, CommandQueue& commands);
     void PlaceDefences(World& world, CommandQueue& commands, Object& defence);
     void AnswerThreats(World& world, CommandQueue& commands);
     void SendForRepair(World& world, CommandQueue& commands);
     void LeadAttack(World& world, CommandQueue& commands);
-    void SetRallyPoint(World& world, CommandQueue& commands, MapPoint point);
+    void Reinforce(World& world, CommandQueue& commands, MapPoint rally);
+    void SetRallyPoint(MapPoint point);
+    void GatherAtRallyPoint(World& world, CommandQueue& commands);
     // The tanks free for an attack: not the scout, not repairing, defending or attacking.
     std::vector<Object*> FreeTanks(World& world) const;
 };

@@ -11,6 +11,9 @@
 #include "world/TankFactory.h"
 #include "world/World.h"
 
+#include <cmath>
+#include <numbers>
+
 namespace Vorn {
 
 namespace {
@@ -50,7 +53,19 @@ bool HeadquartersWantsMoney(World& world, int side) {
     return hq != nullptr && hq->Slot().active && !hq->Slot().IsComplete();
 }
 
+// Beyond the two tanks' bodies, the room a tank leaving the factory needs.
+constexpr float exitClearance = 20;
+// New tanks wait this far ahead of their factory's front, clear of its exit.
+constexpr float factoryFrontDistance = 160;
+
 } // namespace
+
+MapPoint FrontOf(const Building& factory) {
+    const double angle = -factory.direction * std::numbers::pi / 180;
+    const double ahead = factory.size + factoryFrontDistance;
+    return {factory.x - static_cast<float>(ahead * std::sin(angle)),
+            factory.y + static_cast<float>(ahead * std::cos(angle))};
+}
 
 EnemyPicture PictureOf(const SideView& view) {
     EnemyPicture picture;
@@ -81,12 +96,30 @@ TankOrder ChooseDesign(const EnemyPicture& picture, int money, const ProductionP
     return chosen;
 }
 
+// A tank of the side standing where its factory lets the next one out would hold the queue up for good:
+// it is sent straight out ahead of the factory, where nothing of the factory stands in its way.
+void Commander::ClearFactoryExits(World& world, CommandQueue& commands) {
+    for (Building* building : OwnBuildings(world, side, BuildingType::TankFactory)) {
+        auto* factory = dynamic_cast<TankFactory*>(building);
+        if (factory == nullptr || factory->WaitingAtExit().empty())
+            continue;
+        const Tank& next = *factory->WaitingAtExit().front();
+        const float reach = next.size * 2 + exitClearance;
+        for (Object* tank : OwnObjects(world, side, KindTank))
+            if (DistanceSquared(*tank, next.x, next.y) < reach * reach)
+                Issue(commands,
+                      MoveCommand({tank->Serial()}, FrontOf(*factory).x, FrontOf(*factory).y, false, 1));
+    }
+}
+
 void Commander::ThinkProduction(World& world, CommandQueue& commands) {
+    ClearFactoryExits(world, commands);
     const int tanks = static_cast<int>(OwnObjects(world, side, KindTank).size()) + TanksOrdered(world, side);
     const int money = world.sides[side].money;
-    if (tanks >= difficulty.production.maxTanks)
-        return;
-    if (HeadquartersWantsMoney(world, side) && money < difficulty.production.reserve)
+    // The reserve is kept only once half a group stands, so that a base that builds something dear early
+    // is never left without tanks.
+    if (HeadquartersWantsMoney(world, side) && money < difficulty.production.reserve &&
+        tanks >= difficulty.attack.groupSize / 2)
         return;
     const bool scoutWanted = OwnScouts(world, side) < difficulty.scouts;
     for (Building* building : OwnBuildings(world, side, BuildingType::TankFactory)) {
@@ -98,9 +131,9 @@ void Commander::ThinkProduction(World& world, CommandQueue& commands) {
             design = DesignFor(DesignRole::Scout, difficulty.production);
         if (!DesignFits(design))
             continue;
-        if (rallyPoint && (!factory->HasRallyPoint() || factory->RallyX() != rallyPoint->x ||
-                           factory->RallyY() != rallyPoint->y))
-            Issue(commands, RallyPointCommand({factory->Serial()}, rallyPoint->x, rallyPoint->y));
+        const MapPoint front = FrontOf(*factory);
+        if (!factory->HasRallyPoint() || factory->RallyX() != front.x || factory->RallyY() != front.y)
+            Issue(commands, RallyPointCommand({factory->Serial()}, front.x, front.y));
         Issue(commands, OrderTanksCommand(factory->Serial(), design, 1));
         return;
     }

@@ -1,10 +1,12 @@
 // The production part's choice of a tank design from what the side has seen of the enemy.
 #pragma once
 
+#include "commander/Commander.h"
 #include "commander/Difficulty.h"
 
 namespace Vorn {
 
+class Building;
 class SideView;
 
 // What the side knows of the enemy's forces, counted for the choice of a design.
@@ -19,6 +21,9 @@ struct EnemyPicture {
 inline constexpr float heavyTankHitPoints = 400;
 
 EnemyPicture PictureOf(const SideView& view);
+
+// Where a factory's new tanks wait: straight ahead of its exit, turned with the factory.
+MapPoint FrontOf(const Building& factory);
 
 // Range against towers when they make a good part of what is known, anti-armour against heavy tanks,
 // the line design otherwise; a special design the side cannot afford soon (less than half its price in

@@ -8,6 +8,7 @@
 #include "world/Tower.h"
 #include "world/World.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Vorn {
@@ -37,6 +38,7 @@ bool IsDeposit(const Object& object) {
 void SideView::Look(World& world, int side) {
     const unsigned now = world.Clock();
     sight.clear();
+    seenNow.clear();
     debrisSeen = 0;
     double sumX = 0;
     double sumY = 0;
@@ -62,6 +64,7 @@ void SideView::Look(World& world, int side) {
         debrisX = static_cast<float>(sumX / debrisSeen);
         debrisY = static_cast<float>(sumY / debrisSeen);
     }
+    std::sort(seenNow.begin(), seenNow.end());
     ForgetVanished(now);
 }
 
@@ -98,6 +101,7 @@ void SideView::Note(const Object& object, ObjectKind kind, unsigned now) {
     known.strength = StrengthOf(object);
     known.lastSeenMs = now;
     (kind == KindTank ? tanks : structures)[known.serial] = known;
+    seenNow.push_back(known.serial);
     lastContactMs = now;
 }
 
@@ -122,12 +126,16 @@ bool SideView::Sees(float x, float y) const {
 // place is in sight without it, or after the tank memory.
 void SideView::ForgetVanished(unsigned now) {
     std::erase_if(structures, [&](const auto& entry) {
-        return entry.second.lastSeenMs != now && Sees(entry.second.x, entry.second.y);
+        return !SeenNow(entry.first) && Sees(entry.second.x, entry.second.y);
     });
     std::erase_if(tanks, [&](const auto& entry) {
         const KnownObject& tank = entry.second;
-        return tank.lastSeenMs != now && (now - tank.lastSeenMs > tankMemoryMs || Sees(tank.x, tank.y));
+        return !SeenNow(entry.first) && (now - tank.lastSeenMs > tankMemoryMs || Sees(tank.x, tank.y));
     });
+}
+
+bool SideView::SeenNow(std::uint64_t serial) const {
+    return std::binary_search(seenNow.begin(), seenNow.end(), serial);
 }
 
 } // namespace Vorn

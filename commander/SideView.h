@@ -66,11 +66,14 @@ private:
         float x, y, r;
     };
     std::vector<Circle> sight;
+    // The serials seen in the current look, sorted.
+    std::vector<std::uint64_t> seenNow;
 
     void LookFrom(World& world, int side, float x, float y, float r, unsigned now);
     void Note(const class Object& object, ObjectKind kind, unsigned now);
     void NoteDeposit(float x, float y);
     void ForgetVanished(unsigned now);
+    bool SeenNow(std::uint64_t serial) const;
 };
 
 } // namespace Vorn
