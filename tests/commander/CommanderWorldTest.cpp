@@ -81,7 +81,9 @@ TEST_F(CommanderInWorld, ItKnowsWhatItsSideSeesAndRemembersBuildingsUntilItSeesT
 }
 
 TEST_F(CommanderInWorld, SitesAreAllowedByThePlacementRulesPoweredAndMinesStandOnTheDeposit) {
-    Begin();
+    // An enemy tank south of the base rules out the sites searched first.
+    Begin("<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"1\" "
+          "x=\"0\" y=\"-100\"/>");
     const auto* factoryRecord =
         Constants::constantsTable.Find<Constants::BuildingData>(ConstantIdOf(BuildingType::TankFactory));
     const std::optional<MapPoint> factory =
@@ -96,7 +98,7 @@ TEST_F(CommanderInWorld, SitesAreAllowedByThePlacementRulesPoweredAndMinesStandO
     ASSERT_TRUE(mine.has_value());
     EXPECT_FLOAT_EQ(mine->x, -400);
     EXPECT_FLOAT_EQ(mine->y, -200);
-    EXPECT_EQ(CheckPlacement(*world, *PlacementRulesOf(BuildingType::PowerPlant), red, 0, -400),
+    EXPECT_EQ(CheckPlacement(*world, *PlacementRulesOf(BuildingType::PowerPlant), red, 1500, -1500),
               placementUnexplored)
         << "a side other than the fog's places only where it sees";
 }

@@ -105,7 +105,9 @@ TEST_F(Decisions, AGroupSetsOutOnlyWhenItOutmatchesTheKnownDefenceByTheMargin) {
     EXPECT_GT(GroupStrength(six), GroupStrength(four));
     EXPECT_TRUE(ShouldAttack(GroupStrength(six), GroupStrength(four), 1.5f));
     EXPECT_FALSE(ShouldAttack(GroupStrength(four), GroupStrength(six), 1.5f));
-    EXPECT_FALSE(ShouldAttack(GroupStrength(six), GroupStrength(six), 1.2f)) << "even is not enough";
+    const std::vector<UnitStrength> five(5, line);
+    EXPECT_FALSE(ShouldAttack(GroupStrength(six), GroupStrength(five), 1.5f))
+        << "ahead, but not by the margin";
     EXPECT_TRUE(ShouldAttack(GroupStrength(four), 0, 1.5f)) << "nothing known at the target";
     EXPECT_FALSE(ShouldAttack(0, 0, 1.5f)) << "a group that cannot hurt stays";
     const UnitStrength radar =
