@@ -51,6 +51,7 @@ namespace Vorn::Mode {
 
 std::string Game::levelFileName = Game::defaultLevelFileName;
 std::optional<int> Game::skirmishTanks;
+std::vector<std::pair<int, std::string>> Game::chosenCommanders;
 std::shared_ptr<const Replay> Game::replayed;
 std::string Game::loadFileName;
 std::uint32_t Game::stepMs = Game::defaultStepMs;
@@ -116,6 +117,10 @@ void Game::InstallBattle(Battle battle, bool loadedFromSave) {
     level = battle.level;
     world = battle.world.release();
     commands = std::move(battle.commands);
+    commanders = replayed != nullptr ? nullptr : std::move(battle.commanders);
+    if (commanders != nullptr)
+        for (const auto& [side, difficulty] : chosenCommanders)
+            commanders->Start(side, difficulty);
     trail = ReplayTrail{};
     levelHash = setup.levelHash;
     dataHash = setup.dataHash;
@@ -199,7 +204,7 @@ void Game::RunSteps(std::uint32_t elapsedMs) {
 void Game::Step() {
     const auto start = std::chrono::steady_clock::now();
     const unsigned clockBefore = world->Clock();
-    StepSimulation(*world, *commands, pacer.StepMs());
+    StepBattle(*world, *level, *commands, commanders.get(), pacer.StepMs());
     stepLengths.Add(pacer.StepMs());
     trail.AfterStep(*world, level, clockBefore, commands->NextStep());
     lastTickMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
@@ -514,6 +519,7 @@ void Game::TearDown() {
     camera = nullptr;
     delete world;
     world = nullptr;
+    commanders.reset();
     commands.reset();
     level = nullptr;
     Constants::ReleaseConstants();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "command/CommandQueue.h"
+#include "commander/CommanderSet.h"
 #include "game/BattleScenery.h"
 #include "game/CameraControl.h"
 #include "game/ReplayPlayback.h"
@@ -18,6 +19,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace Brisk {
 class Node;
@@ -52,6 +55,9 @@ public:
     // How many skirmish tanks every game fields instead of the level's own count (the driver's choice, to
     // measure drawing with larger armies); empty: the level's.
     static std::optional<int> skirmishTanks;
+    // Computer opponents every game starts besides the level's own (the driver's --commander, a menu's
+    // choice): a side and a difficulty name each. A replay starts none: its file holds their commands.
+    static std::vector<std::pair<int, std::string>> chosenCommanders;
     // A replay every game plays: its commands are scheduled when the game is built, the player's orders
     // are switched off and the speed keys work. Null for a game the player plays.
     static std::shared_ptr<const Replay> replayed;
@@ -122,6 +128,8 @@ private:
     BattleScenery scenery;
     Level* level = nullptr;
     std::unique_ptr<CommandQueue> commands;
+    // The level's computer opponents; none while a replay plays, since its file holds their commands.
+    std::unique_ptr<CommanderSet> commanders;
     bool running = false;
     std::string refusal;
     std::uint64_t steps = 0;

@@ -52,6 +52,13 @@ public:
     std::array<int, 7> losses{};
     // Objects the level has created so far, bounded by LevelLimits::maxCreatedObjects.
     std::size_t createdObjects = 0;
+    // Commanders the level's "commander" actions have called, not yet taken by the battle: a side and a
+    // difficulty name each ("normal" when the element names none).
+    struct CommanderCall {
+        int side = 7;
+        std::string difficulty;
+    };
+    std::vector<CommanderCall> commanderCalls;
 
 private:
     void PerformAction(const Brisk::Node& action);
@@ -64,6 +71,7 @@ private:
     void Cancel(const Brisk::Node& action);
     void Quit(const Brisk::Node& action);
     void Order(const Brisk::Node& action);
+    void CallCommander(const Brisk::Node& action);
     void MoveToDelayed(std::vector<LevelRequest>::iterator first);
     void DropNonPersistent();
 

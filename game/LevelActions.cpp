@@ -1,4 +1,4 @@
-// The actions of a level's events: beep, new, destroy, request, cancel, quit and order.
+// The actions of a level's events: beep, new, destroy, request, cancel, quit, order and commander.
 #include "game/Level.h"
 
 #include "game/LevelLimits.h"
@@ -59,6 +59,8 @@ void Level::PerformAction(const Brisk::Node& action) {
         Quit(action);
     else if (name == Names::order)
         Order(action);
+    else if (name == Names::commander)
+        CallCommander(action);
 }
 
 // The beep is news for the presentation, which sounds it; the simulation makes no sound.
@@ -190,6 +192,17 @@ void Level::Order(const Brisk::Node& action) {
         return;
     for (Tank* tank : TanksOfGroup(*world, SideOfName(color->value), LetterOf(*group)))
         SendTank(*tank, toX, toY);
+}
+
+// A commander for the side; the battle starts it before the next step. A call for no side is dropped, and
+// the calls are bounded like the requests, so an event that calls itself cannot grow the list without end.
+void Level::CallCommander(const Brisk::Node& action) {
+    const Brisk::Attribute* color = Find(action, Names::color);
+    const int side = color ? SideOfName(color->value) : noSide;
+    if (side == noSide || commanderCalls.size() >= LevelLimits::maxPendingRequests)
+        return;
+    const Brisk::Attribute* difficulty = Find(action, Names::difficulty);
+    commanderCalls.push_back({side, difficulty ? difficulty->value.substr(0, 64) : "normal"});
 }
 
 } // namespace Vorn

@@ -36,8 +36,11 @@ inline constexpr std::string_view request = "request";
 inline constexpr std::string_view cancel = "cancel";
 inline constexpr std::string_view quit = "quit";
 inline constexpr std::string_view order = "order";
-inline constexpr std::array<std::string_view, 7> actions = {beep,   newObjects, destroy, request,
-                                                            cancel, quit,       order};
+inline constexpr std::string_view commander = "commander";
+inline constexpr std::array<std::string_view, 8> actions = {beep, newObjects, destroy, request,
+                                                            cancel, quit,      order,   commander};
+// The commander's difficulty, a name of "commander.xml".
+inline constexpr std::string_view difficulty = "difficulty";
 
 // Object elements, the children of "new".
 inline constexpr std::string_view tank = "tank";

@@ -6,6 +6,7 @@
 #include "rules/TypeCatalogue.h"
 #include "world/HQ.h"
 #include "world/Landmark.h"
+#include "world/SideSight.h"
 #include "world/World.h"
 
 namespace Vorn {
@@ -63,6 +64,14 @@ template <class Type> std::optional<PlacementRules> RulesOfRecord(Type type, int
                           record->areaMustBeSecured, depositRequirement};
 }
 
+// The fog belongs to the player's side; any other side (a computer opponent) places where its own units
+// and buildings see.
+bool Explored(World& world, int side, float x, float y, float r) {
+    if (side == world.fog.Side())
+        return world.fog.IsVisible(x, y, r);
+    return SideSees(world, side, x, y, r);
+}
+
 } // namespace
 
 std::optional<PlacementRules> PlacementRulesOf(BuildingType type) {
@@ -83,7 +92,7 @@ std::optional<PlacementRules> PlacementRulesOf(ObstacleType type) {
 
 PlacementStatus CheckPlacement(World& world, const PlacementRules& rules, int side, float x, float y) {
     PlacementStatus status = placementAllowed;
-    if (!world.fog.IsVisible(x, y, 4 * rules.size)) {
+    if (!Explored(world, side, x, y, 4 * rules.size)) {
         status = placementUnexplored;
     } else if (!world.IsPlaceFree(x, y, rules.size, nullptr)) {
         status = placementOccupied;

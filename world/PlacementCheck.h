@@ -39,6 +39,7 @@ std::optional<PlacementRules> PlacementRulesOf(ObstacleType type);
 
 // The status of placing at (x, y) for the side. The first of fog, room, enemies and headquarters that
 // fails gives the status; a required secured area and a required deposit are judged after them and win.
+// The fog is the player's side's; for any other side a place is explored while its own units see it.
 PlacementStatus CheckPlacement(World& world, const PlacementRules& rules, int side, float x, float y);
 
 } // namespace Vorn

@@ -30,6 +30,8 @@
 #include "game/GameMode.h"
 #include "game/LoadingMode.h"
 #include "game/SkirmishForces.h"
+#include "world/ObjectKind.h"
+#include "world/SideTable.h"
 #include "game/StateDigest.h"
 #include "graphics/SpriteBatch.h"
 #include "platform/AudioMixer.h"
@@ -64,6 +66,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -76,6 +80,8 @@ struct DriverOptions {
     std::optional<std::uint32_t> seed;
     // Empty: the level's own count.
     std::optional<std::uint32_t> skirmishTanks;
+    // --commander's sides and difficulties, in the order given.
+    std::vector<std::pair<int, std::string>> commanders;
     bool stats = false;
     bool reveal = false;
     std::uint32_t memoryEvery = 0;
@@ -101,6 +107,7 @@ constexpr const char* usage =
     "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]\n"
     "                             [--memory-every N] [--audio-out FILE.wav] [--record FILE]\n"
     "                             [--sprites-below PIXELS] [--keep-replays]\n"
+    "                             [--commander SIDE=DIFFICULTY]...\n"
     "       sector-clash-autoplay --replay FILE [--force] [--shot FRAME:PATH]... [--stats] [--reveal]\n"
     "       sector-clash-autoplay --load FILE [--frames N] [--interval MS] [--shot FRAME:PATH]...\n"
     "                             [--input FILE] [--stats] [--reveal] [--memory-every N]\n"
@@ -116,6 +123,8 @@ constexpr const char* usage =
     "N frames; --audio-out records what the mixer played into FILE.wav and prints its statistics.\n"
     "--sprites-below draws tanks at most PIXELS across as textured quads of their pictures (0 never,\n"
     "a large number always) instead of the game's own threshold, to compare the two ways.\n"
+    "--commander SIDE=DIFFICULTY (repeatable) lets a computer opponent play the side (Red, Green, Blue, ...;\n"
+    "the player's too) at a difficulty of commander.xml (easy, normal, hard; an unknown one plays normal).\n"
     "--record FILE writes the game the run played (the script's orders included) as a replay to FILE;\n"
     "--replay FILE plays a replay in the game (its level, seed, skirmish and step length from the file)\n"
     "until its last step, refusing one whose level or data files differ from those at hand unless\n"
@@ -174,10 +183,26 @@ bool ParseShot(const std::string& text, DriverOptions& options, std::string& fau
     return true;
 }
 
+// SIDE=DIFFICULTY: a side's colour name in any letter case and a difficulty name.
+bool ParseCommander(const std::string& text, DriverOptions& options, std::string& fault) {
+    const std::size_t equals = text.find('=');
+    const int side = equals == std::string::npos ? Vorn::noSide : Vorn::SideOfName(text.substr(0, equals));
+    if (side == Vorn::noSide || equals + 1 >= text.size()) {
+        fault = toolkit::WrongValue("--commander", text, "SIDE=DIFFICULTY, e.g. Green=normal");
+        return false;
+    }
+    options.commanders.emplace_back(side, text.substr(equals + 1));
+    return true;
+}
+
 bool ParseValue(const std::string& option, const std::string& value, DriverOptions& options,
                 std::string& fault) {
     if (option == "--shot") {
         return ParseShot(value, options, fault);
+    }
+    if (option == "--commander") {
+        options.setupGiven = true;
+        return ParseCommander(value, options, fault);
     }
     options.setupGiven |= option == "--input" || option == "--level" || option == "--seed" ||
                           option == "--skirmish" || option == "--interval" || option == "--frames";
@@ -225,7 +250,8 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
             options.keepReplays = true;
         } else if (argument != "--shot" && argument != "--input" && argument != "--level" &&
                    argument != "--audio-out" && argument != "--record" && argument != "--replay" &&
-                   argument != "--load" && toolkit::FindWholeOption(wholeOptions, argument) == nullptr) {
+                   argument != "--load" && argument != "--commander" &&
+                   toolkit::FindWholeOption(wholeOptions, argument) == nullptr) {
             fault = toolkit::UnknownOption(argument);
             return false;
         } else if (index + 1 >= argc) {
@@ -407,6 +433,7 @@ int main(int argc, char** argv) {
     if (options.skirmishTanks) {
         Vorn::Mode::Game::skirmishTanks = static_cast<int>(*options.skirmishTanks);
     }
+    Vorn::Mode::Game::chosenCommanders = options.commanders;
     autoplay::RunStats stats;
     if (!options.audioOut.empty()) {
         RecordAudio();

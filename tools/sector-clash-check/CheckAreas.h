@@ -49,6 +49,9 @@ void CheckInterface(const CheckContext& context, Problems& problems);
 // are silent or clip, moments of the game with no sound, sounds no cue plays.
 void CheckSounds(const CheckContext& context, Problems& problems);
 
+// "commander.xml": the reader's faults, designs and towers that do not fit, build orders without a factory.
+void CheckCommanderFile(const CheckContext& context, Problems& problems);
+
 // Run in this order.
 inline constexpr Area areaChecks[] = {
     {"constants", CheckConstants},
@@ -63,6 +66,7 @@ inline constexpr Area areaChecks[] = {
     {"keys", CheckKeys},
     {"interface", CheckInterface},
     {"sounds", CheckSounds},
+    {"commander", CheckCommanderFile},
 };
 
 } // namespace check

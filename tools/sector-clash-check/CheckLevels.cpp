@@ -3,6 +3,7 @@
 #include "datafiles/Node.h"
 #include "datafiles/SideNames.h"
 #include "datafiles/TypeKeywords.h"
+#include "commander/CommanderBook.h"
 #include "game/LevelGround.h"
 #include "game/LevelLimits.h"
 #include "game/LevelNames.h"
@@ -56,6 +57,7 @@ const std::map<std::string_view, Attributes> actionAttributes = {
     {Names::cancel, {Names::requestEvent}},
     {Names::quit, {Names::status}},
     {Names::order, {Names::color, Names::group, Names::x, Names::y}},
+    {Names::commander, {Names::color, Names::difficulty}},
 };
 
 const Brisk::Attribute* Find(const Brisk::Node& element, std::string_view name) {
@@ -193,6 +195,8 @@ private:
                 CheckNamesEvent(path, action, Names::requestEvent);
             else if (action.name == Names::order)
                 CheckOrder(path, action);
+            else if (action.name == Names::commander)
+                CheckCommander(path, action);
         }
     }
 
@@ -398,6 +402,27 @@ private:
         }
     }
 
+    // The game plays "normal" for a difficulty "commander.xml" lacks: the author most likely mistyped it.
+    void CheckCommander(const std::string& path, const Brisk::Node& action) {
+        Require(path, action, Names::color);
+        CheckColour(path, action, false);
+        const Brisk::Attribute* difficulty = Find(action, Names::difficulty);
+        if (difficulty != nullptr && !Book().Has(difficulty->value))
+            report(Text(path, "/", Names::difficulty),
+                   Text("unknown difficulty \"", difficulty->value.substr(0, 40), "\"; \"",
+                        Vorn::defaultDifficultyName, "\" plays"));
+    }
+
+    // The commander area reports the faults of the file itself.
+    const Vorn::CommanderBook& Book() {
+        if (!book) {
+            std::vector<std::string> faults;
+            const std::optional<Brisk::Node> file = context.ReadDocument(std::string(Vorn::commanderFileName));
+            book = Vorn::CommanderBook::Read(file.value_or(Brisk::Node{}), Vorn::commanderFileName, faults);
+        }
+        return *book;
+    }
+
     void CheckOrder(const std::string& path, const Brisk::Node& action) {
         for (std::string_view name : {Names::color, Names::x, Names::y})
             Require(path, action, name);
@@ -504,6 +529,7 @@ private:
     std::map<std::string, const Brisk::Node*> events;
     std::map<std::string, std::set<std::string>> edges;
     std::optional<Brisk::Node> constants;
+    std::optional<Vorn::CommanderBook> book;
     std::size_t created = 0;
     bool seenInfo = false;
 };

@@ -27,6 +27,8 @@
 #include "tools/sector-clash-simulate/ObjectTrace.h"
 #include "tools/shared/CommandLine.h"
 #include "tools/shared/GameData.h"
+#include "world/ObjectKind.h"
+#include "world/SideTable.h"
 #include "world/World.h"
 
 #include <cerrno>
@@ -39,6 +41,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -48,6 +52,7 @@ constexpr const char* usage =
     "usage: sector-clash-simulate LEVEL [--data DIR] [--seed N] [--seconds S | --steps K] [--step MS]\n"
     "                             [--skirmish [N]] [--trace] [--objects-every MS] [--play-on]\n"
     "                             [--record FILE] [--save-at STEP FILE]\n"
+    "                             [--commander SIDE=DIFFICULTY ...]\n"
     "       sector-clash-simulate --replay FILE [--data DIR] [--force] [--trace] [--objects-every MS]\n"
     "       sector-clash-simulate --load FILE [--data DIR] [--seconds S | --steps K] [--step MS]\n"
     "                             [--trace] [--objects-every MS] [--play-on] [--save-at STEP FILE]\n"
@@ -63,6 +68,9 @@ constexpr const char* usage =
     "game second with the resident memory; --objects-every MS\n"
     "prints every MS of game time and at the end a JSON line with every tank, tower, building, obstacle\n"
     "and landmine; --play-on keeps the battle going after the level has ended (for soak runs).\n"
+    "--commander SIDE=DIFFICULTY (repeatable) lets a computer opponent play the side (Red, Green, Blue,\n"
+    "...; the player's side too) at a difficulty of commander.xml (easy, normal, hard; an unknown one\n"
+    "plays normal); a level's own <commander> elements start theirs as well.\n"
     "--record FILE writes the run's replay to FILE: its level, data, seed, commands and a digest per game\n"
     "second. --replay FILE runs a replay again (its level, seed, skirmish and steps come from the file)\n"
     "and compares its digests; a replay whose level or data files differ from those at hand is refused\n"
@@ -106,6 +114,8 @@ struct Options {
     bool stepGiven = false;
     // --seed or --skirmish was given: a loaded game takes them from its file.
     bool seedOrSkirmishGiven = false;
+    // Sides and difficulties of --commander, in the order given.
+    std::vector<std::pair<int, std::string>> commanders;
     // An option that sets up the game (seed, length, skirmish) was given: a replay takes these from
     // its file.
     bool setupGiven = false;
@@ -147,7 +157,24 @@ constexpr toolkit::WholeOption<Options> wholeOptionTable[] = {
 };
 constexpr std::span<const toolkit::WholeOption<Options>> wholeOptions = wholeOptionTable;
 
+// SIDE=DIFFICULTY: a side's colour name in any letter case and a difficulty name.
+bool ParseCommander(const char* value, Options& options, std::string& fault) {
+    const std::string text = value;
+    const std::size_t equals = text.find('=');
+    const int side = equals == std::string::npos ? Vorn::noSide : Vorn::SideOfName(text.substr(0, equals));
+    if (side == Vorn::noSide || equals + 1 >= text.size()) {
+        fault = toolkit::WrongValue("--commander", value, "SIDE=DIFFICULTY, e.g. Green=normal");
+        return false;
+    }
+    options.commanders.emplace_back(side, text.substr(equals + 1));
+    return true;
+}
+
 bool ParseValueOption(const std::string& option, const char* value, Options& options, std::string& fault) {
+    if (option == "--commander") {
+        options.setupGiven = true;
+        return ParseCommander(value, options, fault);
+    }
     if (option == "--data") {
         options.data = value;
         return true;
@@ -199,7 +226,8 @@ bool ParseOption(int argc, char** argv, int& index, Options& options, std::strin
     if (option == "--save-at")
         return ParseSaveAt(argc, argv, index, options, fault);
     if (option != "--data" && option != "--seconds" && option != "--record" && option != "--replay" &&
-        option != "--load" && toolkit::FindWholeOption(wholeOptions, option) == nullptr) {
+        option != "--load" && option != "--commander" &&
+        toolkit::FindWholeOption(wholeOptions, option) == nullptr) {
         fault = toolkit::UnknownOption(option);
         return false;
     }
@@ -383,6 +411,15 @@ int Simulate(const Options& options, Vorn::Battle& battle, ReplayRun& run, SaveR
     Vorn::World& world = *battle.world;
     Vorn::Level& level = *battle.level;
     ScheduleRecorded(run, *battle.commands);
+    // A replay holds every command its commanders gave.
+    if (run.recorded != nullptr)
+        battle.commanders.reset();
+    for (const auto& [side, difficulty] : options.commanders) {
+        if (!battle.commanders->Book().Has(difficulty))
+            std::fprintf(stderr, "%s: no difficulty \"%s\" in commander.xml: normal plays\n", program,
+                         difficulty.c_str());
+        battle.commanders->Start(side, difficulty);
+    }
     const bool keepTrail = run.recorded != nullptr || run.record != nullptr;
     // Bounded, so that an hour's run measures the game's memory and not its own record.
     Zelt::DurationQuantiles tickMs;
@@ -397,7 +434,7 @@ int Simulate(const Options& options, Vorn::Battle& battle, ReplayRun& run, SaveR
         const unsigned clockBefore = world.Clock();
         const unsigned secondBefore = world.Clock() / 1000;
         const auto start = std::chrono::steady_clock::now();
-        Vorn::StepSimulation(world, *battle.commands, options.stepMs);
+        Vorn::StepBattle(world, level, *battle.commands, battle.commanders.get(), options.stepMs);
         save.steps.Add(options.stepMs);
         ++steps;
         if (keepTrail)

@@ -1,0 +1,142 @@
+// The production part: every idle factory orders the next tank the side needs.
+#include "commander/Production.h"
+
+#include "command/CommandQueue.h"
+#include "commander/Commander.h"
+#include "commander/OwnForces.h"
+#include "commander/Strength.h"
+#include "rules/CarrierLoad.h"
+#include "world/HQ.h"
+#include "world/Tank.h"
+#include "world/TankFactory.h"
+#include "world/World.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace Vorn {
+
+namespace {
+
+TankOrder DesignFor(DesignRole role, const ProductionPlan& plan) {
+    return plan.designs[static_cast<std::size_t>(role)];
+}
+
+bool DesignFits(const TankOrder& design) {
+    return Fits(design.chassis, design.armor) && Fits(design.chassis, design.armor, design.turret);
+}
+
+int OwnScouts(World& world, int side) {
+    int scouts = 0;
+    for (Object* unit : OwnObjects(world, side, KindTank))
+        if (const Tank* tank = unit->AsTank(); tank != nullptr && tank->type == TankType::ScoutTank)
+            ++scouts;
+    for (Building* building : OwnBuildings(world, side, BuildingType::TankFactory))
+        if (auto* factory = dynamic_cast<TankFactory*>(building)) {
+            for (const TankOrder& order : factory->Orders())
+                scouts += order.chassis == TankType::ScoutTank ? 1 : 0;
+        }
+    return scouts;
+}
+
+int TanksOrdered(World& world, int side) {
+    int ordered = 0;
+    for (Building* building : OwnBuildings(world, side, BuildingType::TankFactory))
+        if (auto* factory = dynamic_cast<TankFactory*>(building))
+            ordered += static_cast<int>(factory->Orders().size() + factory->WaitingAtExit().size());
+    return ordered;
+}
+
+// The headquarters' building under way is paid bit by bit: while it is, the factories leave the reserve.
+bool HeadquartersWantsMoney(World& world, int side) {
+    auto* hq = dynamic_cast<HQ*>(MainHeadquarters(world, side));
+    return hq != nullptr && hq->Slot().active && !hq->Slot().IsComplete();
+}
+
+// Beyond the two tanks' bodies, the room a tank leaving the factory needs.
+constexpr float exitClearance = 20;
+// New tanks wait this far ahead of their factory's front, clear of its exit.
+constexpr float factoryFrontDistance = 160;
+
+} // namespace
+
+MapPoint FrontOf(const Building& factory) {
+    const double angle = -factory.direction * std::numbers::pi / 180;
+    const double ahead = factory.size + factoryFrontDistance;
+    return {factory.x - static_cast<float>(ahead * std::sin(angle)),
+            factory.y + static_cast<float>(ahead * std::cos(angle))};
+}
+
+EnemyPicture PictureOf(const SideView& view) {
+    EnemyPicture picture;
+    for (const auto& [serial, tank] : view.Tanks()) {
+        ++picture.tanks;
+        if (tank.strength.hitPoints >= heavyTankHitPoints)
+            ++picture.heavyTanks;
+    }
+    for (const auto& [serial, structure] : view.Structures())
+        if (structure.kind == KindTower)
+            ++picture.towers;
+    return picture;
+}
+
+DesignRole ChooseRole(const EnemyPicture& picture) {
+    if (picture.towers >= 2 && picture.towers * 2 >= picture.tanks)
+        return DesignRole::AntiTower;
+    if (picture.heavyTanks >= 2 && picture.heavyTanks * 10 >= picture.tanks * 4)
+        return DesignRole::AntiArmour;
+    return DesignRole::Line;
+}
+
+TankOrder ChooseDesign(const EnemyPicture& picture, int money, const ProductionPlan& plan) {
+    const TankOrder line = DesignFor(DesignRole::Line, plan);
+    const TankOrder chosen = DesignFor(ChooseRole(picture), plan);
+    if (!DesignFits(chosen) || money * 2 < PriceOf(chosen))
+        return line;
+    return chosen;
+}
+
+// A tank of the side standing where its factory lets the next one out would hold the queue up for good:
+// it is sent straight out ahead of the factory, where nothing of the factory stands in its way.
+void Commander::ClearFactoryExits(World& world, CommandQueue& commands) {
+    for (Building* building : OwnBuildings(world, side, BuildingType::TankFactory)) {
+        auto* factory = dynamic_cast<TankFactory*>(building);
+        if (factory == nullptr || factory->WaitingAtExit().empty())
+            continue;
+        const Tank& next = *factory->WaitingAtExit().front();
+        const float reach = next.size * 2 + exitClearance;
+        for (Object* tank : OwnObjects(world, side, KindTank))
+            if (DistanceSquared(*tank, next.x, next.y) < reach * reach)
+                Issue(commands,
+                      MoveCommand({tank->Serial()}, FrontOf(*factory).x, FrontOf(*factory).y, false, 1));
+    }
+}
+
+void Commander::ThinkProduction(World& world, CommandQueue& commands) {
+    ClearFactoryExits(world, commands);
+    const int tanks = static_cast<int>(OwnObjects(world, side, KindTank).size()) + TanksOrdered(world, side);
+    const int money = world.sides[side].money;
+    // The reserve is kept only once half a group stands, so that a base that builds something dear early
+    // is never left without tanks.
+    if (HeadquartersWantsMoney(world, side) && money < difficulty.production.reserve &&
+        tanks >= difficulty.attack.groupSize / 2)
+        return;
+    const bool scoutWanted = OwnScouts(world, side) < difficulty.scouts;
+    for (Building* building : OwnBuildings(world, side, BuildingType::TankFactory)) {
+        auto* factory = dynamic_cast<TankFactory*>(building);
+        if (factory == nullptr || !factory->powered || !factory->Orders().empty())
+            continue;
+        TankOrder design = ChooseDesign(PictureOf(view), money, difficulty.production);
+        if (scoutWanted && DesignFits(DesignFor(DesignRole::Scout, difficulty.production)))
+            design = DesignFor(DesignRole::Scout, difficulty.production);
+        if (!DesignFits(design))
+            continue;
+        const MapPoint front = FrontOf(*factory);
+        if (!factory->HasRallyPoint() || factory->RallyX() != front.x || factory->RallyY() != front.y)
+            Issue(commands, RallyPointCommand({factory->Serial()}, front.x, front.y));
+        Issue(commands, OrderTanksCommand(factory->Serial(), design, 1));
+        return;
+    }
+}
+
+} // namespace Vorn

@@ -1,0 +1,189 @@
+// The commander in a world: it knows only what its side sees, finds sites the placement rules allow,
+// builds and places through commands, sends damaged tanks to be repaired, and plays a whole game the
+// same way twice.
+#include "command/CommandQueue.h"
+#include "command/SimulationStep.h"
+#include "commander/BuildingSites.h"
+#include "commander/CommanderSet.h"
+#include "datafiles/DataArchive.h"
+#include "game/Battle.h"
+#include "game/StateDigest.h"
+#include "rules/BuildingData.h"
+#include "rules/ConstantsTable.h"
+#include "rules/TypeCatalogue.h"
+#include "tests/game/LevelTestSupport.h"
+#include "world/HQ.h"
+#include "world/PlacementCheck.h"
+#include "world/Tank.h"
+
+#include <cmath>
+
+using namespace Vorn;
+
+namespace {
+
+constexpr int blue = 3;
+constexpr int red = 1;
+
+// Blue's base with a power plant and a deposit in reach; a Red factory far out of Blue's sight.
+const char* const baseObjects =
+    "<building type=\"base\" color=\"Blue\" group=\"H\" number=\"1\" x=\"0\" y=\"0\"/>"
+    "<building type=\"power\" color=\"Blue\" group=\"P\" number=\"1\" x=\"0\" y=\"260\"/>"
+    "<landmark type=\"deposit\" color=\"Neutral\" x=\"-400\" y=\"-200\"/>"
+    "<building type=\"factory\" color=\"Red\" group=\"F\" number=\"1\" x=\"1700\" y=\"1700\"/>";
+
+class CommanderInWorld : public LevelTest::LevelFixture {
+protected:
+    void Begin(const std::string& more = "") {
+        Start(std::string(baseObjects) + more);
+        dataArchive.SetFolder("data");
+        std::vector<std::string> faults;
+        book = LoadCommanderBook(faults);
+        commander = std::make_unique<Commander>(blue, book.Find("normal"));
+        commander->Look(*world);
+    }
+    HQ& Headquarters() { return *First<HQ>(blue, KindBuilding); }
+    const Command* Waiting(CommandKind kind) const {
+        for (const Command& command : commands.Waiting())
+            if (command.kind == kind)
+                return &command;
+        return nullptr;
+    }
+    static float Distance(float ax, float ay, float bx, float by) { return std::hypot(ax - bx, ay - by); }
+
+    CommanderBook book;
+    std::unique_ptr<Commander> commander;
+    CommandQueue commands;
+};
+
+} // namespace
+
+TEST_F(CommanderInWorld, ItKnowsWhatItsSideSeesAndRemembersBuildingsUntilItSeesThemGone) {
+    Begin("<tank type=\"scout\" turret=\"gun1\" armor=\"none\" color=\"Blue\" group=\"S\" number=\"1\" "
+          "x=\"300\" y=\"-300\"/>");
+    EXPECT_TRUE(commander->View().Structures().empty()) << "the Red factory is out of sight";
+    EXPECT_EQ(commander->View().Deposits().size(), 1u);
+    Tank* scout = First<Tank>(blue, KindTank);
+    world->RefileObject(scout, KindTank, 1500, 1500);
+    commander->Look(*world);
+    ASSERT_EQ(commander->View().Structures().size(), 1u);
+    world->RefileObject(scout, KindTank, 300, -300);
+    commander->Look(*world);
+    EXPECT_EQ(commander->View().Structures().size(), 1u) << "remembered out of sight";
+    Object* factory = First<Object>(red, KindBuilding);
+    world->EraseObject(factory, KindBuilding);
+    delete factory;
+    commander->Look(*world);
+    EXPECT_EQ(commander->View().Structures().size(), 1u) << "gone, but nobody has looked";
+    world->RefileObject(scout, KindTank, 1500, 1500);
+    commander->Look(*world);
+    EXPECT_TRUE(commander->View().Structures().empty());
+}
+
+TEST_F(CommanderInWorld, SitesAreAllowedByThePlacementRulesPoweredAndMinesStandOnTheDeposit) {
+    // An enemy tank south of the base rules out the sites searched first.
+    Begin("<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"A\" number=\"1\" "
+          "x=\"0\" y=\"-100\"/>");
+    const auto* factoryRecord =
+        Constants::constantsTable.Find<Constants::BuildingData>(ConstantIdOf(BuildingType::TankFactory));
+    const std::optional<MapPoint> factory =
+        FindBuildingSite(*world, blue, BuildingType::TankFactory, commander->View());
+    ASSERT_TRUE(factory.has_value());
+    EXPECT_EQ(
+        CheckPlacement(*world, *PlacementRulesOf(BuildingType::TankFactory), blue, factory->x, factory->y),
+        placementAllowed);
+    EXPECT_LT(Distance(factory->x, factory->y, 0, 260), factoryRecord->powerPlantRange) << "within power";
+    const std::optional<MapPoint> mine =
+        FindBuildingSite(*world, blue, BuildingType::Mine, commander->View());
+    ASSERT_TRUE(mine.has_value());
+    EXPECT_FLOAT_EQ(mine->x, -400);
+    EXPECT_FLOAT_EQ(mine->y, -200);
+    EXPECT_EQ(CheckPlacement(*world, *PlacementRulesOf(BuildingType::PowerPlant), red, 1500, -1500),
+              placementUnexplored)
+        << "a side other than the fog's places only where it sees";
+}
+
+TEST_F(CommanderInWorld, TheEconomyBuildsAndPlacesThroughCommands) {
+    Begin();
+    world->sides[blue].money = 100000;
+    commander->ThinkEconomy(*world, commands);
+    const Command* build = Waiting(CommandKind::Build);
+    ASSERT_NE(build, nullptr);
+    EXPECT_EQ(build->side, blue);
+    EXPECT_EQ(build->product, static_cast<int>(BuildingType::TankFactory))
+        << "the plan's first missing building";
+    StepSimulation(*world, commands, 16);
+    auto& slot = Headquarters().Slot();
+    ASSERT_TRUE(slot.active);
+    slot.elapsed = static_cast<unsigned>(slot.buildTime);
+    commander->ThinkEconomy(*world, commands);
+    ASSERT_NE(Waiting(CommandKind::Place), nullptr);
+    StepSimulation(*world, commands, 16);
+    EXPECT_EQ(world->Objects(blue, KindBuilding).Count(), 3u);
+    EXPECT_FALSE(slot.active);
+}
+
+TEST_F(CommanderInWorld, ADamagedTankDrivesToBeRepairedAndRejoinsWhenMended) {
+    Begin("<tank type=\"light\" turret=\"gun1\" armor=\"light\" color=\"Blue\" group=\"A\" number=\"1\" "
+          "x=\"900\" y=\"-900\"/>");
+    Tank* tank = First<Tank>(blue, KindTank);
+    const float full = tank->Health()->maximum;
+    tank->SetHealth(full * 0.2f);
+    commander->ThinkAttack(*world, commands);
+    const Command* away = Waiting(CommandKind::Move);
+    ASSERT_NE(away, nullptr);
+    EXPECT_EQ(away->units, std::vector<std::uint64_t>{tank->Serial()});
+    EXPECT_LT(Distance(away->x, away->y, 0, 0), 200) << "to the headquarters, which repairs";
+    StepSimulation(*world, commands, 16);
+    commander->ThinkAttack(*world, commands);
+    EXPECT_EQ(Waiting(CommandKind::Move), nullptr) << "sent once";
+    tank->SetHealth(full);
+    commander->ThinkAttack(*world, commands);
+    const Command* back = Waiting(CommandKind::Move);
+    ASSERT_NE(back, nullptr);
+    ASSERT_TRUE(commander->rallyPoint.has_value());
+    EXPECT_FLOAT_EQ(back->x, commander->rallyPoint->x);
+}
+
+TEST_F(CommanderInWorld, ACommanderOfASideWithNothingOnTheMapIssuesNothing) {
+    Begin();
+    Commander idle(5, book.Find("hard"));
+    for (unsigned step = 0; step < 1000; ++step) {
+        idle.Think(*world, commands);
+        StepSimulation(*world, commands, 16);
+    }
+    EXPECT_TRUE(commands.Applied().empty());
+}
+
+namespace {
+
+struct Played {
+    std::uint64_t digest = 0;
+    std::size_t blueTanks = 0;
+    std::size_t commands = 0;
+};
+
+// The two-side level with a commander on each side, the player's included.
+Played PlayDuel(unsigned steps) {
+    randomGenerator.Reseed(5);
+    Battle battle = StartBattle(dataArchive.ReadDocument("levels/level3.xml"), 800, 600, false);
+    battle.commanders->Start(blue, "hard");
+    for (unsigned step = 0; step < steps; ++step)
+        StepBattle(*battle.world, *battle.level, *battle.commands, battle.commanders.get(), 16);
+    return {StateDigest(*battle.world, battle.level), battle.world->Objects(blue, KindTank).Count(),
+            battle.commands->Applied().size()};
+}
+
+} // namespace
+
+TEST(CommanderGame, TwoCommandersPlayTheSameGameTwiceAndFieldTanks) {
+    dataArchive.SetFolder("data");
+    Constants::LoadConstants();
+    const Played first = PlayDuel(8000);
+    const Played second = PlayDuel(8000);
+    Constants::ReleaseConstants();
+    EXPECT_EQ(first.digest, second.digest);
+    EXPECT_EQ(first.commands, second.commands);
+    EXPECT_GT(first.commands, 10u);
+    EXPECT_GT(first.blueTanks, 3u) << "the factory has fielded tanks";
+}
