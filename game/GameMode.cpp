@@ -3,6 +3,7 @@
 
 #include "command/SimulationStep.h"
 #include "game/Battle.h"
+#include "game/BriefingScreen.h"
 #include "game/Camera.h"
 #include "game/GameSounds.h"
 #include "game/KeyActions.h"
@@ -32,12 +33,15 @@
 #include <chrono>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace Vorn::Mode {
 
 std::string Game::levelFileName = Game::defaultLevelFileName;
 std::optional<int> Game::skirmishTanks;
 std::shared_ptr<const Replay> Game::replayed;
+bool Game::showBriefing = false;
+std::function<std::optional<std::string>(const std::string&)> Game::onLevelWon;
 
 bool Game::Enter() {
     refusal.clear();
@@ -49,7 +53,9 @@ bool Game::Enter() {
     Brisk::Node document;
     if (std::string error; !ReadLevelFile(levelFileName, document, error))
         return Refuse(error);
+    info = ReadLevelInfo(document);
     BuildGame(std::move(document));
+    briefingOpen = showBriefing && !info.briefing.empty();
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     return true;
@@ -80,6 +86,9 @@ void Game::BuildGame(Brisk::Node document) {
     dataHash = SimulationDataHash();
     stepMs = 0;
     stepsAlike = true;
+    news = LevelNews{};
+    outcomeNoted = false;
+    nextLevel.reset();
     camera = new Camera(world->Width(), world->Height());
     CentreOnHeadquarters(*camera, *world, playerSideOfBattle);
     interface = new Interface(world, camera, *commands);
@@ -92,6 +101,8 @@ void Game::BuildGame(Brisk::Node document) {
 }
 
 int Game::Frame(std::uint32_t elapsedMs) {
+    if (briefingOpen)
+        return BriefingFrame();
     const bool finished = level->finished;
     // The mouse arrives with the loading mode; without it (or the keyboard) nothing can be steered.
     if (Zelt::mouse != nullptr && Zelt::keyboard != nullptr) {
@@ -109,12 +120,15 @@ int Game::Frame(std::uint32_t elapsedMs) {
         interface->Update(elapsedMs);
         cameraControl.Update(*camera, *Zelt::mouse, *Zelt::keyboard, cursorX, cursorY, overPanel, elapsedMs);
     }
+    news.MoveCamera(level->presentation, *camera, elapsedMs);
     HearFrame(*camera, *level, elapsedMs);
     DrawMap();
     interface->Draw(world->sides);
     if (CountersShown())
         DrawOverlay();
     drawCounters.fill(0);
+    if (finished)
+        NoteOutcome();
     if (finished)
         DrawOutcome(ReadOutcome(*world, *level), world->sides.playerSide, Zelt::configuration.screenWidth,
                     Zelt::configuration.screenHeight);
@@ -132,6 +146,7 @@ void Game::Step(std::uint32_t elapsedMs) {
     // Read once, right after the step that raised them: a paused game shows no news twice.
     SoundBeeps(world->StepEvents(), platform::Beep);
     interface->TakeEvents(world->StepEvents());
+    news.Follow(level->presentation, *interface);
     ++steps;
     HearStep(*world);
 }
@@ -193,9 +208,32 @@ int Game::TakeOutcomeKeys(bool finished) {
         return 0;
     if (quit)
         return -1;
+    // After a campaign win Enter goes on to the next level, with its briefing.
+    if (restart && nextLevel)
+        levelFileName = *nextLevel;
     if (restart && !Restart())
         throw std::runtime_error("the game cannot start again: " + refusal);
     return 0;
+}
+
+// The briefing stands until Enter starts the level or Escape leaves; nothing of the battle moves meanwhile.
+int Game::BriefingFrame() {
+    DrawBriefing(info, levelFileName, Zelt::configuration.screenWidth, Zelt::configuration.screenHeight);
+    if (Zelt::keyboard == nullptr)
+        return 0;
+    const bool start = Zelt::keyboard->ActionPresses(std::string(KeyActions::restart), Zelt::C::takeAll) > 0;
+    const bool quit = Zelt::keyboard->ActionPresses(std::string(KeyActions::quit), Zelt::C::takeAll) > 0;
+    if (quit)
+        return -1;
+    briefingOpen = !start;
+    return 0;
+}
+
+// A win is told once, the moment the level ends.
+void Game::NoteOutcome() {
+    if (std::exchange(outcomeNoted, true) || !level->won || !onLevelWon)
+        return;
+    nextLevel = onLevelWon(levelFileName);
 }
 
 std::optional<Replay> Game::RecordedReplay(std::uint32_t seed) const {

@@ -4,11 +4,14 @@
 
 #include "command/CommandQueue.h"
 #include "game/CameraControl.h"
+#include "game/LevelInfo.h"
+#include "game/LevelNews.h"
 #include "game/ReplayTrail.h"
 #include "replay/Replay.h"
 #include "shell/Mode.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,7 +50,13 @@ public:
     // A replay every game plays: its commands are scheduled when the game is built. Null for a game the
     // player plays.
     static std::shared_ptr<const Replay> replayed;
+    // Shows the level's briefing before its first step (the campaign's levels), until Enter is pressed.
+    static bool showBriefing;
+    // Told once when the level is won, with its file; answers the level Enter plays next instead of the
+    // same one again, or nothing. Empty outside a campaign.
+    static std::function<std::optional<std::string>(const std::string& levelFile)> onLevelWon;
 
+    bool BriefingOpen() const { return briefingOpen; }
     const std::string& Refusal() const { return refusal; }
     Level* CurrentLevel() const { return level; }
     // World steps run since the program started, over every game, and the wall time the last one took.
@@ -73,6 +82,8 @@ private:
     bool CountersShown() const;
     void DrawOverlay();
     int TakeOutcomeKeys(bool finished);
+    int BriefingFrame();
+    void NoteOutcome();
 
     CameraControl cameraControl;
     Level* level = nullptr;
@@ -89,6 +100,12 @@ private:
     // The length of the game's steps while they were all alike; 0 before the first.
     std::uint32_t stepMs = 0;
     bool stepsAlike = true;
+    LevelNews news;
+    LevelInfo info;
+    bool briefingOpen = false;
+    bool outcomeNoted = false;
+    // The level Enter plays after a campaign win.
+    std::optional<std::string> nextLevel;
 };
 
 } // namespace Vorn::Mode

@@ -27,6 +27,7 @@ std::vector<std::string_view> Gather() {
                                              InterfaceNames::switchInterface,
                                              InterfaceNames::switchMinimap,
                                              InterfaceNames::switchInfobox,
+                                             InterfaceNames::switchMessageLog,
                                              Overlay::disperseModifier,
                                              Overlay::gatherModifier,
                                              Overlay::queueModifier,

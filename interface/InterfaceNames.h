@@ -36,6 +36,10 @@ inline constexpr const char* buildinfoLineY[3] = {"buildinfo.line1_y", "buildinf
 inline constexpr const char* switchInterface = "switch_interface";
 inline constexpr const char* switchMinimap = "switch_minimap";
 inline constexpr const char* switchInfobox = "switch_infobox";
+// Shows the level's messages so far over the map while toggled on.
+inline constexpr const char* switchMessageLog = "message_log";
+// How far above the main panel the info box reaches; the objectives stand on top of it.
+inline constexpr float infoBoxHeight = 100.0f;
 
 // The drawings the interface shows.
 inline constexpr const char* infoFrameDrawing = "InfoFrame";

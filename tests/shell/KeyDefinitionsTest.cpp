@@ -56,6 +56,7 @@ TEST(KeyDefinitions, EveryActionTheGameAsksForIsBound) {
                                "switch_interface",
                                "switch_minimap",
                                "switch_infobox",
+                               "message_log",
                                "zoom_in",
                                "zoom_out",
                                "up",
