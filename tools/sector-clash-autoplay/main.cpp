@@ -2,7 +2,7 @@
 // frame interval, and writes screenshots of chosen frames.
 //
 //   sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]
-//                         [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]
+//                         [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal] [--briefing]
 //                         [--memory-every N] [--audio-out FILE.wav]
 //
 // It reads the data the game would read: "data/" in the working directory, else the installed data beside
@@ -73,6 +73,7 @@ struct DriverOptions {
     std::optional<std::uint32_t> skirmishTanks;
     bool stats = false;
     bool reveal = false;
+    bool briefing = false;
     std::uint32_t memoryEvery = 0;
     std::string audioOut;
     // Empty for none.
@@ -88,7 +89,7 @@ constexpr const char* program = "sector-clash-autoplay";
 
 constexpr const char* usage =
     "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n"
-    "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]\n"
+    "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal] [--briefing]\n"
     "                             [--memory-every N] [--audio-out FILE.wav] [--record FILE]\n"
     "       sector-clash-autoplay --replay FILE [--force] [--shot FRAME:PATH]... [--stats] [--reveal]\n"
     "Runs the game's start-up, loading and game modes for N frames (default 60) of MS milliseconds each\n"
@@ -99,6 +100,7 @@ constexpr const char* usage =
     "path); --seed seeds the random generator (0..4294967295) instead of the clock; --skirmish fields N\n"
     "skirmish tanks (0..65536) instead of the level's own count; --stats prints the run's measurements\n"
     "and state digest as a JSON line;\n"
+    "--briefing shows the level's briefing first, as the campaign does (Enter starts the level).\n"
     "--reveal clears the player's fog before every frame; --memory-every prints the resident memory every\n"
     "N frames; --audio-out records what the mixer played into FILE.wav and prints its statistics.\n"
     "--record FILE writes the game the run played (the script's orders included) as a replay to FILE;\n"
@@ -192,6 +194,8 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
             options.stats = true;
         } else if (argument == "--reveal") {
             options.reveal = true;
+        } else if (argument == "--briefing") {
+            options.briefing = true;
         } else if (argument == "--force") {
             options.force = true;
         } else if (argument != "--shot" && argument != "--input" && argument != "--level" &&
@@ -351,6 +355,7 @@ int main(int argc, char** argv) {
     if (!options.level.empty()) {
         Vorn::Mode::Game::levelFileName = options.level;
     }
+    Vorn::Mode::Game::showBriefing = options.briefing;
     Vorn::Mode::Loading::fixedSeed = options.seed;
     if (options.skirmishTanks) {
         Vorn::Mode::Game::skirmishTanks = static_cast<int>(*options.skirmishTanks);
