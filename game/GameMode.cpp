@@ -4,6 +4,7 @@
 #include "command/SimulationStep.h"
 #include "datafiles/TextTable.h"
 #include "game/Battle.h"
+#include "game/BriefingScreen.h"
 #include "game/Camera.h"
 #include "game/GameMenu.h"
 #include "game/GameSounds.h"
@@ -63,6 +64,8 @@ namespace {
 constexpr double fastestStepsMsPerFrame = 40;
 
 } // namespace
+bool Game::showBriefing = false;
+std::function<std::optional<std::string>(const std::string&)> Game::onLevelWon;
 
 bool Game::Enter() {
     refusal.clear();
@@ -84,7 +87,9 @@ bool Game::Enter() {
     Brisk::Node document;
     if (std::string error; !ReadLevelFile(levelFileName, document, error))
         return Refuse(error);
+    info = ReadLevelInfo(document);
     BuildGame(std::move(document));
+    briefingOpen = showBriefing && !info.briefing.empty();
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     return true;
@@ -129,6 +134,9 @@ void Game::InstallBattle(Battle battle, bool loadedFromSave) {
     playback = replayed != nullptr ? std::make_unique<ReplayPlayback>(replayed) : nullptr;
     // A replay watched is kept already; a loaded game leaves none, as a replay starts from its level.
     replayKept = replayed != nullptr || loadedFromSave;
+    news = LevelNews{};
+    outcomeNoted = false;
+    nextLevel.reset();
     camera = new Camera(world->Width(), world->Height());
     CentreOnHeadquarters(*camera, *world, playerSideOfBattle);
     interface = new Interface(world, camera, *commands);
@@ -146,6 +154,8 @@ void Game::InstallBattle(Battle battle, bool loadedFromSave) {
 int Game::Frame(std::uint32_t elapsedMs) {
     if (gameMenu != nullptr && gameMenu->IsOpen())
         return MenuFrame();
+    if (briefingOpen)
+        return BriefingFrame();
     const bool stood = Stands();
     // The mouse arrives with the loading mode; without it (or the keyboard) nothing can be steered.
     if (Zelt::mouse != nullptr && Zelt::keyboard != nullptr) {
@@ -163,6 +173,7 @@ int Game::Frame(std::uint32_t elapsedMs) {
         interface->Update(elapsedMs);
         cameraControl.Update(*camera, *Zelt::mouse, *Zelt::keyboard, cursorX, cursorY, overPanel, elapsedMs);
     }
+    news.MoveCamera(level->presentation, *camera, elapsedMs);
     HearFrame(*camera, *level, elapsedMs);
     DrawMap();
     interface->Draw(world->sides);
@@ -171,6 +182,8 @@ int Game::Frame(std::uint32_t elapsedMs) {
     drawCounters.fill(0);
     if (playback != nullptr)
         DrawReplayStatus();
+    if (level->finished)
+        NoteOutcome();
     if (stood) {
         KeepReplay();
         DrawOutcome(ReadOutcome(*world, *level), world->sides.playerSide, Zelt::configuration.screenWidth,
@@ -213,6 +226,7 @@ void Game::Step() {
     interface->TakeEvents(world->StepEvents());
     scenery.AfterStep(*world, pacer.StepMs());
     interface->AfterStep();
+    news.Follow(level->presentation, *interface);
     ++steps;
     HearStep(*world);
     if (playback != nullptr)
@@ -355,9 +369,32 @@ int Game::TakeOutcomeKeys(bool finished) {
     }
     if (quit)
         return QuitToStart();
+    // After a campaign win Enter goes on to the next level, with its briefing.
+    if (restart && nextLevel)
+        levelFileName = *nextLevel;
     if (restart && !Restart())
         throw std::runtime_error("the game cannot start again: " + refusal);
     return 0;
+}
+
+// The briefing stands until Enter starts the level or Escape leaves; nothing of the battle moves meanwhile.
+int Game::BriefingFrame() {
+    DrawBriefing(info, levelFileName, Zelt::configuration.screenWidth, Zelt::configuration.screenHeight);
+    if (Zelt::keyboard == nullptr)
+        return 0;
+    const bool start = Zelt::keyboard->ActionPresses(std::string(KeyActions::restart), Zelt::C::takeAll) > 0;
+    const bool quit = Zelt::keyboard->ActionPresses(std::string(KeyActions::quit), Zelt::C::takeAll) > 0;
+    if (quit)
+        return QuitToStart();
+    briefingOpen = !start;
+    return 0;
+}
+
+// A win is told once, the moment the level ends.
+void Game::NoteOutcome() {
+    if (std::exchange(outcomeNoted, true) || !level->won || !onLevelWon)
+        return;
+    nextLevel = onLevelWon(levelFileName);
 }
 
 std::optional<Replay> Game::RecordedReplay() const {

@@ -8,6 +8,8 @@
 #include "commander/CommanderSet.h"
 #include "game/BattleScenery.h"
 #include "game/CameraControl.h"
+#include "game/LevelInfo.h"
+#include "game/LevelNews.h"
 #include "game/ReplayPlayback.h"
 #include "game/ReplayTrail.h"
 #include "game/StepPacer.h"
@@ -16,6 +18,7 @@
 #include "shell/Mode.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -71,7 +74,13 @@ public:
     // A saved game the first game goes on from instead of starting the level; empty for none. A save
     // that cannot be loaded refuses the game (the reason in Refusal).
     static std::string loadFileName;
+    // Shows the level's briefing before its first step (the campaign's levels), until Enter is pressed.
+    static bool showBriefing;
+    // Told once when the level is won, with its file; answers the level Enter plays next instead of the
+    // same one again, or nothing. Empty outside a campaign.
+    static std::function<std::optional<std::string>(const std::string& levelFile)> onLevelWon;
 
+    bool BriefingOpen() const { return briefingOpen; }
     const std::string& Refusal() const { return refusal; }
     Level* CurrentLevel() const { return level; }
     // World steps run since the program started, over every game, and the wall time the last one took.
@@ -123,6 +132,8 @@ private:
     int TakeOutcomeKeys(bool finished);
     int MenuFrame();
     int QuitToStart();
+    int BriefingFrame();
+    void NoteOutcome();
 
     CameraControl cameraControl;
     BattleScenery scenery;
@@ -139,6 +150,15 @@ private:
     // What a replay of the running game is bound to, taken when it was built.
     std::uint64_t levelHash = 0;
     std::uint64_t dataHash = 0;
+    // The length of the game's steps while they were all alike; 0 before the first.
+    std::uint32_t stepMs = 0;
+    bool stepsAlike = true;
+    LevelNews news;
+    LevelInfo info;
+    bool briefingOpen = false;
+    bool outcomeNoted = false;
+    // The level Enter plays after a campaign win.
+    std::optional<std::string> nextLevel;
     StepPacer pacer{defaultStepMs};
     std::uint32_t seed = 0;
     std::unique_ptr<ReplayPlayback> playback;

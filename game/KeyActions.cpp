@@ -31,6 +31,7 @@ std::vector<std::string_view> Gather() {
                                              InterfaceNames::switchMinimap,
                                              InterfaceNames::switchInfobox,
                                              InterfaceNames::showHealthBars,
+                                             InterfaceNames::switchMessageLog,
                                              Overlay::disperseModifier,
                                              Overlay::gatherModifier,
                                              Overlay::queueModifier,

@@ -57,6 +57,8 @@ void Level::LevelTick(unsigned elapsedMs) {
     // Had "start" run in this step, as events do, its requests would have come after this look.
     for (; beepsAhead > 0; --beepsAhead)
         world->Report({WorldEventKind::Beep});
+    for (const Circle& circle : std::exchange(revealsAhead, {}))
+        RevealNow(circle.x, circle.y, circle.radius);
     if (!std::exchange(startRanAhead, false))
         MoveToDelayed(
             std::stable_partition(requests.begin(), requests.end(), [now](const LevelRequest& request) {

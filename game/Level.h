@@ -7,6 +7,7 @@
 #pragma once
 
 #include "datafiles/Node.h"
+#include "game/LevelPresentation.h"
 #include "game/LevelRequest.h"
 #include "world/LevelEvents.h"
 
@@ -59,6 +60,8 @@ public:
         std::string difficulty;
     };
     std::vector<CommanderCall> commanderCalls;
+    // Messages, objectives and the view's moves, for the presentation only.
+    LevelPresentation presentation;
 
 private:
     void PerformAction(const Brisk::Node& action);
@@ -72,6 +75,11 @@ private:
     void Quit(const Brisk::Node& action);
     void Order(const Brisk::Node& action);
     void CallCommander(const Brisk::Node& action);
+    void Message(const Brisk::Node& action);
+    void Objective(const Brisk::Node& action);
+    void MoveCamera(const Brisk::Node& action);
+    void Reveal(const Brisk::Node& action);
+    void RevealNow(float x, float y, float radius);
     void MoveToDelayed(std::vector<LevelRequest>::iterator first);
     void DropNonPersistent();
 
@@ -83,6 +91,12 @@ private:
     // so its beeps wait for the first step.
     bool runningAhead = false;
     int beepsAhead = 0;
+    // Circles "start" asked to reveal while running ahead: the player's fog is only set up after it, so
+    // they are cleared at the beginning of the first step.
+    struct Circle {
+        float x, y, radius;
+    };
+    std::vector<Circle> revealsAhead;
 };
 
 // Builds the level from the world's level document, hands it to the world and answers it.

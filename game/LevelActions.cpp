@@ -1,4 +1,5 @@
-// The actions of a level's events: beep, new, destroy, request, cancel, quit, order and commander.
+// The actions of a level's events: beep, new, destroy, request, cancel, quit, order, commander, message,
+// objective, camera and reveal.
 #include "game/Level.h"
 
 #include "game/LevelLimits.h"
@@ -14,6 +15,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace Vorn {
 
@@ -32,6 +35,24 @@ char LetterOf(const Brisk::Attribute& group) {
 
 std::uint16_t NumberOf(const Brisk::Attribute& number) {
     return static_cast<std::uint16_t>(Brisk::ToInt(number));
+}
+
+// A text as the level gives it, cut to a length the screen and the log can hold.
+std::string BoundedText(const Brisk::Attribute& text) {
+    return text.value.substr(0, LevelLimits::maxTextLength);
+}
+
+// A point of the map, or nothing when either coordinate is missing, not a number or out of all bounds.
+std::optional<std::pair<float, float>> PointOf(const Brisk::Node& action) {
+    const Brisk::Attribute* x = Find(action, Names::x);
+    const Brisk::Attribute* y = Find(action, Names::y);
+    if (!x || !y)
+        return std::nullopt;
+    const float px = static_cast<float>(Brisk::ToFloat(*x));
+    const float py = static_cast<float>(Brisk::ToFloat(*y));
+    if (!(std::abs(px) <= LevelLimits::maxCoordinate && std::abs(py) <= LevelLimits::maxCoordinate))
+        return std::nullopt;
+    return std::pair{px, py};
 }
 
 struct SearchCallsign : ICallsign {
@@ -61,6 +82,14 @@ void Level::PerformAction(const Brisk::Node& action) {
         Order(action);
     else if (name == Names::commander)
         CallCommander(action);
+    else if (name == Names::message)
+        Message(action);
+    else if (name == Names::objective)
+        Objective(action);
+    else if (name == Names::camera)
+        MoveCamera(action);
+    else if (name == Names::reveal)
+        Reveal(action);
 }
 
 // The beep is news for the presentation, which sounds it; the simulation makes no sound.
@@ -203,6 +232,79 @@ void Level::CallCommander(const Brisk::Node& action) {
         return;
     const Brisk::Attribute* difficulty = Find(action, Names::difficulty);
     commanderCalls.push_back({side, difficulty ? difficulty->value.substr(0, 64) : "normal"});
+}
+
+void Level::Message(const Brisk::Node& action) {
+    const Brisk::Attribute* text = Find(action, Names::text);
+    if (!text || text->value.empty())
+        return;
+    std::vector<LevelMessage>& log = presentation.messages;
+    if (log.size() >= LevelLimits::maxLogMessages)
+        log.erase(log.begin());
+    log.push_back({BoundedText(*text), clock});
+    ++presentation.messagesSaid;
+    if (const Brisk::Attribute* beep = Find(action, Names::beep); beep && Brisk::ToBool(*beep))
+        Beep();
+}
+
+// An objective is added by its first mention; later ones change its text, its state or both.
+void Level::Objective(const Brisk::Node& action) {
+    const Brisk::Attribute* name = Find(action, Names::name);
+    if (!name || name->value.empty())
+        return;
+    std::optional<ObjectiveState> state;
+    if (const Brisk::Attribute* given = Find(action, Names::state)) {
+        if (given->value == Names::stateOpen)
+            state = ObjectiveState::Open;
+        else if (given->value == Names::stateCompleted)
+            state = ObjectiveState::Completed;
+        else if (given->value == Names::stateFailed)
+            state = ObjectiveState::Failed;
+        else
+            return;
+    }
+    std::vector<LevelObjective>& objectives = presentation.objectives;
+    auto found = std::find_if(objectives.begin(), objectives.end(),
+                              [&](const LevelObjective& objective) { return objective.name == name->value; });
+    if (found == objectives.end()) {
+        if (objectives.size() >= LevelLimits::maxObjectives)
+            return;
+        found = objectives.insert(
+            objectives.end(),
+            LevelObjective{name->value.substr(0, LevelLimits::maxTextLength), {}, ObjectiveState::Open});
+    }
+    if (const Brisk::Attribute* text = Find(action, Names::text))
+        found->text = BoundedText(*text);
+    if (state)
+        found->state = *state;
+}
+
+void Level::MoveCamera(const Brisk::Node& action) {
+    const auto point = PointOf(action);
+    if (!point)
+        return;
+    presentation.cameraX = point->first;
+    presentation.cameraY = point->second;
+    ++presentation.cameraMoves;
+}
+
+void Level::Reveal(const Brisk::Node& action) {
+    const auto point = PointOf(action);
+    const Brisk::Attribute* radius = Find(action, Names::radius);
+    if (!point || !radius)
+        return;
+    const float r = static_cast<float>(Brisk::ToFloat(*radius));
+    if (!(r > 0 && r <= LevelLimits::maxCoordinate))
+        return;
+    if (runningAhead)
+        revealsAhead.push_back({point->first, point->second, r});
+    else
+        RevealNow(point->first, point->second, r);
+}
+
+// The fog belongs to the player's side, so a level reveals for the player and no one else.
+void Level::RevealNow(float x, float y, float radius) {
+    world->fog.RevealFog(x, y, radius, world->fog.Side());
 }
 
 } // namespace Vorn

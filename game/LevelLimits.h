@@ -18,4 +18,11 @@ inline constexpr std::size_t maxCreatedObjects = 65'536;
 // that registers itself twice per run cannot double the lists every step.
 inline constexpr std::size_t maxPendingRequests = 4'096;
 
+// A message or objective text longer than this is cut there: one line on the screen holds far less.
+inline constexpr std::size_t maxTextLength = 400;
+// The message log keeps this many of the latest messages; older ones leave it.
+inline constexpr std::size_t maxLogMessages = 200;
+// The objectives panel holds this many; an objective of a new name beyond them is not added.
+inline constexpr std::size_t maxObjectives = 16;
+
 } // namespace Vorn::LevelLimits

@@ -37,10 +37,16 @@ inline constexpr std::string_view cancel = "cancel";
 inline constexpr std::string_view quit = "quit";
 inline constexpr std::string_view order = "order";
 inline constexpr std::string_view commander = "commander";
-inline constexpr std::array<std::string_view, 8> actions = {beep, newObjects, destroy, request,
-                                                            cancel, quit,      order,   commander};
 // The commander's difficulty, a name of "commander.xml".
 inline constexpr std::string_view difficulty = "difficulty";
+// What the level tells the player: a line on the message line and in the log, an objective in the panel,
+// a move of the view, and a circle of the player's fog cleared.
+inline constexpr std::string_view message = "message";
+inline constexpr std::string_view objective = "objective";
+inline constexpr std::string_view camera = "camera";
+inline constexpr std::string_view reveal = "reveal";
+inline constexpr std::array<std::string_view, 12> actions = {
+    beep, newObjects, destroy, request, cancel, quit, order, commander, message, objective, camera, reveal};
 
 // Object elements, the children of "new".
 inline constexpr std::string_view tank = "tank";
@@ -68,6 +74,15 @@ inline constexpr std::string_view toX = "to_x";
 inline constexpr std::string_view toY = "to_y";
 // The "direction" value that draws a heading; exact, so "Random" reads as the number 0.
 inline constexpr std::string_view randomDirection = "random";
+
+// Attributes of "message" and "objective": the text (a key of texts.xml or the literal text), whether the
+// message beeps, and the objective's name and state.
+inline constexpr std::string_view text = "text";
+inline constexpr std::string_view state = "state";
+inline constexpr std::string_view stateOpen = "open";
+inline constexpr std::string_view stateCompleted = "completed";
+inline constexpr std::string_view stateFailed = "failed";
+inline constexpr std::array<std::string_view, 3> objectiveStates = {stateOpen, stateCompleted, stateFailed};
 
 // Children of "destroy".
 inline constexpr std::string_view destroyObject = "object";

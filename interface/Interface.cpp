@@ -101,6 +101,7 @@ void Interface::Update(unsigned elapsedMs) {
         switches.mainPanelOff = Zelt::keyboard->ActionToggled(InterfaceNames::switchInterface);
         switches.minimapOff = Zelt::keyboard->ActionToggled(InterfaceNames::switchMinimap);
         switches.infoBoxOff = Zelt::keyboard->ActionToggled(InterfaceNames::switchInfobox);
+        switches.messageLogShown = Zelt::keyboard->ActionToggled(InterfaceNames::switchMessageLog);
     }
     Update(elapsedMs, switches);
 }
@@ -110,6 +111,7 @@ void Interface::Update(unsigned elapsedMs, const PanelSwitches& switches) {
     mainPanel.Update(switches.mainPanelOff, ms);
     minimapPanel.Update(switches.minimapOff, ms);
     infoBoxPanel.Update(switches.infoBoxOff, ms);
+    messageLogShown = switches.messageLogShown;
     overlay.Update(elapsedMs);
     buildInfo.Update(elapsedMs);
     messages.Update(elapsedMs);
@@ -129,6 +131,11 @@ void Interface::Update(unsigned elapsedMs, const PanelSwitches& switches) {
     if (minimapPanel.Position() < MinimapTravel(values)) {
         minimap.Update();
     }
+}
+
+void Interface::PostLevelMessage(const std::string& text) {
+    messages.Post(text);
+    messageLog.Add(text);
 }
 
 void Interface::TakeEvents(const WorldEvents& events) {
@@ -160,6 +167,13 @@ void Interface::Draw(const SideTable& sides) {
         StartAtPixelCentres();
         glTranslatef(infoBoxPanel.Position(), mainPanelHeight - mainPanel.Position(), 0.0f);
         infoBox.Draw(sides, overlay.Selection());
+        // The box's drawing left the pen at its bottom-right corner.
+        glTranslatef(0.0f, InterfaceNames::infoBoxHeight, 0.0f);
+        objectives.Draw();
+    }
+    if (messageLogShown) {
+        StartAtPixelCentres();
+        messageLog.Draw(screenWidth, screenHeight);
     }
     // Last, so that nothing covers the news and the tooltip.
     if (MainPanelShown()) {

@@ -11,7 +11,9 @@
 #include "interface/LossReport.h"
 #include "interface/MessageLine.h"
 #include "interface/HealthBars.h"
+#include "interface/MessageLog.h"
 #include "interface/Minimap.h"
+#include "interface/ObjectivesPanel.h"
 #include "interface/OrderIssuer.h"
 #include "interface/OverlayPanelLink.h"
 #include "interface/PanelBand.h"
@@ -36,6 +38,7 @@ struct PanelSwitches {
     bool mainPanelOff = false;
     bool minimapOff = false;
     bool infoBoxOff = false;
+    bool messageLogShown = false;
 };
 
 class Interface {
@@ -94,6 +97,11 @@ public:
     ToolbarPanel& Toolbars() { return toolbars; }
     StatusStrip& Status() { return statusStrip; }
     MessageLine& Messages() { return messages; }
+    // The level's own lines: said on the message line and kept in the log.
+    void PostLevelMessage(const std::string& text);
+    const MessageLog& LevelMessages() const { return messageLog; }
+    ObjectivesPanel& Objectives() { return objectives; }
+    bool MessageLogShown() const { return messageLogShown; }
     OrderIssuer& Orders() { return orders; }
     // The player's energy and ammunition as the info box last worked them out.
     const SideTotals& Totals() const { return infoBox.Content().Totals(); }
@@ -117,6 +125,9 @@ private:
     MapOverlay overlay;
     OverlayPanelLink panelLink;
     MessageLine messages;
+    MessageLog messageLog;
+    bool messageLogShown = false;
+    ObjectivesPanel objectives;
     LossReport losses;
     Minimap minimap;
     HealthBars healthBars;

@@ -38,6 +38,10 @@ inline constexpr const char* switchMinimap = "switch_minimap";
 inline constexpr const char* switchInfobox = "switch_infobox";
 // Held: a health bar over every unit in sight, not only the damaged ones.
 inline constexpr const char* showHealthBars = "show_health_bars";
+// Shows the level's messages so far over the map while toggled on.
+inline constexpr const char* switchMessageLog = "message_log";
+// How far above the main panel the info box reaches; the objectives stand on top of it.
+inline constexpr float infoBoxHeight = 100.0f;
 
 // The drawings the interface shows.
 inline constexpr const char* infoFrameDrawing = "InfoFrame";

@@ -1,13 +1,17 @@
 // The game: reads everything from "data/": the working directory's, or else the installed one.
 //
-//   sector-clash [--level FILE | --load FILE]
+//   sector-clash [--level FILE | --load FILE | --campaign [N]]
 //   sector-clash --replay FILE [--force]
 //
 // Without options the game opens on the start screen. --level plays another level at once: a name under
 // "data/" ("levels/level1.xml") or the path of any level file. --load goes on with a saved game. Every
 // game leaves its replay in $XDG_DATA_HOME/sector-clash/replays (the newest 20 stay). --replay watches a
 // replay in the window: its level, seed and commands, the player's orders switched off, the speed keys
-// working; one recorded on other level or data files is refused unless --force.
+// working; one recorded on other level or data files is refused unless --force. --campaign plays the
+// campaign's first level not yet won, --campaign N its level N when it is unlocked; each level opens with
+// its briefing, and a win is kept in the player's progress file and lets Enter go on to the next level.
+#include "campaign/CampaignSession.h"
+#include "datafiles/DataArchive.h"
 #include "game/GameMode.h"
 #include "game/LoadingMode.h"
 #include "game/ReplaySetup.h"
@@ -19,8 +23,10 @@
 #include "tools/shared/CommandLine.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -28,7 +34,7 @@ namespace {
 constexpr const char* program = "sector-clash";
 
 constexpr const char* usage =
-    "usage: sector-clash [--level FILE | --load FILE]\n"
+    "usage: sector-clash [--level FILE | --load FILE | --campaign [N]]\n"
     "       sector-clash --replay FILE [--force]\n"
     "Opens on the start screen, or plays the level FILE at once: a level under data/ (levels/level1.xml)\n"
     "or the path of a level file. The data is data/ in the working directory, else the installed data. Every game leaves\n"
@@ -39,22 +45,44 @@ constexpr const char* usage =
     "--replay watches the replay FILE: the game as it was played, with the speed keys (keypad 1 to 4: 1x,\n"
     "2x, 4x, 8x; keypad 5: as fast as it goes; P: pause); one recorded on other level or data files is refused\n"
     "unless --force is given.\n"
+    "--campaign plays the campaign's first level not yet won (--campaign N its level N, once unlocked),\n"
+    "each after its briefing; wins are kept in $XDG_DATA_HOME/sector-clash/campaign.xml.\n"
     "Exit 0 when the game is closed, 2 on bad usage, a save or replay that cannot be read or a replay\n"
     "recorded on other files, another code when it cannot start (no data folder, no display, a level that\n"
-    "cannot be read, a save of other level or data files).\n";
+    "cannot be read, a save of other level or data files, a campaign level that is locked).\n";
 
 struct GameOptions {
     std::string level;
     std::string replay;
     std::string load;
     bool force = false;
+    bool campaign = false;
+    std::optional<int> campaignLevel;
 };
+
+// A level number of the campaign: digits only, 1 to 999.
+std::optional<int> LevelNumberOf(const std::string& text) {
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return std::atoi(text.c_str());
+}
 
 bool ReadOptions(int argc, char** argv, GameOptions& options, std::string& fault) {
     for (int index = 1; index < argc; ++index) {
         const std::string argument = argv[index];
         if (argument == "--force") {
             options.force = true;
+            continue;
+        }
+        if (argument == "--campaign") {
+            options.campaign = true;
+            if (index + 1 < argc && argv[index + 1][0] != '-') {
+                options.campaignLevel = LevelNumberOf(argv[++index]);
+                if (!options.campaignLevel) {
+                    fault = std::string("--campaign takes a level number, not \"") + argv[index] + "\"";
+                    return false;
+                }
+            }
             continue;
         }
         if (argument != "--level" && argument != "--replay" && argument != "--load") {
@@ -68,9 +96,10 @@ bool ReadOptions(int argc, char** argv, GameOptions& options, std::string& fault
         (argument == "--level" ? options.level : argument == "--load" ? options.load : options.replay) =
             argv[++index];
     }
-    const int starts = !options.level.empty() + !options.replay.empty() + !options.load.empty();
+    const int starts =
+        !options.level.empty() + !options.replay.empty() + !options.load.empty() + options.campaign;
     if (starts > 1)
-        fault = "--level, --load and --replay each say what to play: give one";
+        fault = "--level, --load, --replay and --campaign each say what to play: give one";
     else if (options.replay.empty() && options.force)
         fault = "--force goes with --replay only";
     return fault.empty();
@@ -95,6 +124,28 @@ bool ReplayInputsMatch(const std::string& path, const Vorn::Replay& replay, bool
     return force;
 }
 
+// Chooses the campaign's level and has the game keep every win. False when there is nothing to play.
+bool StartCampaign(const GameOptions& options) {
+    static Vorn::CampaignSession session = Vorn::CampaignSession::Open(
+        dataArchive.ReadDocument(Vorn::CampaignNames::file), Vorn::CampaignProgressPath());
+    for (const std::string& problem : session.Problems())
+        std::fprintf(stderr, "%s: %s\n", program, problem.c_str());
+    std::string level;
+    std::string reason;
+    if (!session.Choose(options.campaignLevel, level, reason)) {
+        std::fprintf(stderr, "%s: %s\n", program, reason.c_str());
+        return false;
+    }
+    Vorn::Mode::Game::levelFileName = level;
+    Vorn::Mode::Game::showBriefing = true;
+    Vorn::Mode::Game::onLevelWon = [](const std::string& won) {
+        if (std::string error; !session.RecordWin(won, error))
+            std::fprintf(stderr, "%s: the campaign's progress is not kept: %s\n", program, error.c_str());
+        return session.NextAfter(won);
+    };
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -110,7 +161,8 @@ int main(int argc, char** argv) {
         return 2;
     if (!options.level.empty())
         Vorn::Mode::Game::levelFileName = Zelt::NameAfterEnteringData(options.level);
-    Vorn::Mode::Loading::startScreenFirst = options.level.empty() && options.replay.empty() && options.load.empty();
+    Vorn::Mode::Loading::startScreenFirst =
+        options.level.empty() && options.replay.empty() && options.load.empty() && !options.campaign;
     // A save that is no save is told at once, before a window opens.
     if (!options.load.empty()) {
         Vorn::Mode::Game::loadFileName = std::filesystem::absolute(options.load).string();
@@ -132,5 +184,7 @@ int main(int argc, char** argv) {
     } else {
         Vorn::Mode::Game::replayFolder = Zelt::UserDataSubfolder("replays");
     }
+    if (options.campaign && !StartCampaign(options))
+        return 1;
     return Zelt::RunProgram({});
 }

@@ -56,6 +56,7 @@ TEST(KeyDefinitions, EveryActionTheGameAsksForIsBound) {
                                "switch_interface",
                                "switch_minimap",
                                "switch_infobox",
+                               "message_log",
                                "zoom_in",
                                "zoom_out",
                                "up",
@@ -86,7 +87,7 @@ TEST(KeyDefinitions, EveryActionTheGameAsksForIsBound) {
         EXPECT_NE(found->second.front(), 0) << action;
     }
     // Every binding in the file is one the game asks for: a misspelt action would silently do nothing.
-    EXPECT_EQ(bindings.size(), 44u) << "the game's, the quick save's, the help's and the five replay speeds";
+    EXPECT_EQ(bindings.size(), 45u) << "the game's, the quick save's, the help's, the message log's and the five replay speeds";
 }
 
 TEST(KeyDefinitions, ScrollingAndPauseUseTheKeysPlayersExpect) {

@@ -71,8 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
     Levels, CheckLevelMistakes,
     ::testing::Values(
         Mistake{"element", "<event name=\"start\"/><evnet name=\"x\"/>", "evnet: unknown element"},
-        Mistake{"info_twice",
-                "<info title=\"A\"/><info title=\"B\"/><event name=\"start\"/>",
+        Mistake{"info_twice", "<info title=\"A\"/><info title=\"B\"/><event name=\"start\"/>",
                 "info: a second info element"},
         Mistake{"info_attribute", "<info title=\"A\" titel=\"B\"/><event name=\"start\"/>",
                 "info/titel: unknown attribute"},
@@ -127,8 +126,44 @@ INSTANTIATE_TEST_SUITE_P(
                 "<ground texture=\"../snow\" detail=\"ground_detail\"/><event name=\"start\"/>",
                 "ground/texture: not a texture name"},
         Mistake{"ground_twice", "<ground texture=\"ground_snow\"/><ground/><event name=\"start\"/>",
-                "ground: a second element"}),
+                "ground: a second element"},
+        Mistake{"message_text", "<event name=\"start\"><message beep=\"true\"/></event>",
+                "message: \"text\" is missing"},
+        Mistake{"objective_state",
+                "<event name=\"start\"><objective name=\"a\" text=\"b\" state=\"done\"/></event>",
+                "objective/state: \"done\" is none of open, completed, failed"},
+        Mistake{"camera_point", "<event name=\"start\"><camera x=\"5\"/></event>",
+                "camera: \"y\" is missing"},
+        Mistake{"reveal_radius", "<event name=\"start\"><reveal x=\"5\" y=\"5\" radius=\"0\"/></event>",
+                "reveal/radius: must be above 0"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A message or objective naming a key that one language lacks would show the bare key to its players.
+TEST(CheckLevels, TextKeysMissingFromALanguageAreNamed) {
+    const auto folder = FolderWithLevel("check_levels_text_keys",
+                                        "<level width=\"4000\" height=\"4000\"/><event name=\"start\">"
+                                        "<message text=\"greeting\"/><message text=\"Hello, commander.\"/>"
+                                        "<objective name=\"a\" text=\"only_english\"/></event>");
+    std::ofstream(folder / "texts.xml") << "<en><greeting>Hi</greeting><only_english>x</only_english></en>"
+                                           "<de><greeting>Hallo</greeting></de>";
+    const CheckRun run = CheckLevelsIn(folder);
+    EXPECT_EQ(Lines(run.output), 1u) << run.output;
+    EXPECT_NE(run.output.find("objective/text: \"only_english\" has no text in \"de\""), std::string::npos)
+        << run.output;
+}
+
+TEST(CheckLevels, TheCampaignsMissingAndUnplayableLevelsAreNamed) {
+    const auto folder = FolderWithLevel("check_levels_campaign",
+                                        "<level width=\"4000\" height=\"4000\"/><event name=\"start\"/>");
+    std::ofstream(folder / "campaign.xml")
+        << "<level file=\"levels/level0.xml\"/><level file=\"levels/gone.xml\"/>"
+           "<level file=\"../outside.xml\"/>";
+    const CheckRun run = CheckLevelsIn(folder);
+    EXPECT_EQ(Lines(run.output), 2u) << run.output;
+    EXPECT_NE(run.output.find("campaign.xml: level: \"levels/gone.xml\" is no level file"), std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("is not a file of the data folder"), std::string::npos) << run.output;
+}
 
 TEST(CheckLevels, BadMapSizesAreReported) {
     const CheckRun run = CheckLevelsIn(

@@ -2,7 +2,7 @@
 // frame interval, and writes screenshots of chosen frames.
 //
 //   sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]
-//                         [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]
+//                         [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal] [--briefing]
 //                         [--memory-every N] [--audio-out FILE.wav] [--record FILE] [--keep-replays]
 //
 // It reads the data the game would read: "data/" in the working directory, else the installed data beside
@@ -84,6 +84,7 @@ struct DriverOptions {
     std::vector<std::pair<int, std::string>> commanders;
     bool stats = false;
     bool reveal = false;
+    bool briefing = false;
     std::uint32_t memoryEvery = 0;
     // Empty: the game's own threshold for drawing small tanks as sprites.
     std::optional<std::uint32_t> spritesBelow;
@@ -104,7 +105,7 @@ constexpr const char* program = "sector-clash-autoplay";
 
 constexpr const char* usage =
     "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n"
-    "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal]\n"
+    "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal] [--briefing]\n"
     "                             [--memory-every N] [--audio-out FILE.wav] [--record FILE]\n"
     "                             [--sprites-below PIXELS] [--keep-replays]\n"
     "                             [--commander SIDE=DIFFICULTY]...\n"
@@ -119,6 +120,7 @@ constexpr const char* usage =
     "path); --seed seeds the random generator (0..4294967295) instead of the clock; --skirmish fields N\n"
     "skirmish tanks (0..65536) instead of the level's own count; --stats prints the run's measurements\n"
     "and state digest as a JSON line;\n"
+    "--briefing shows the level's briefing first, as the campaign does (Enter starts the level).\n"
     "--reveal clears the player's fog before every frame; --memory-every prints the resident memory every\n"
     "N frames; --audio-out records what the mixer played into FILE.wav and prints its statistics.\n"
     "--sprites-below draws tanks at most PIXELS across as textured quads of their pictures (0 never,\n"
@@ -244,6 +246,8 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
             options.stats = true;
         } else if (argument == "--reveal") {
             options.reveal = true;
+        } else if (argument == "--briefing") {
+            options.briefing = true;
         } else if (argument == "--force") {
             options.force = true;
         } else if (argument == "--keep-replays") {
@@ -424,6 +428,7 @@ int main(int argc, char** argv) {
     Vorn::Mode::Game::loadFileName = options.load;
     // As the game: without a level, a save or a replay to play, the run opens on the start screen.
     Vorn::Mode::Loading::startScreenFirst = options.level.empty() && options.replay.empty() && options.load.empty();
+    Vorn::Mode::Game::showBriefing = options.briefing;
     Vorn::Mode::Loading::fixedSeed = options.seed;
     // One step per frame, as the driver has always run the game.
     Vorn::Mode::Game::stepMs = options.interval;

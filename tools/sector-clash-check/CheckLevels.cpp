@@ -1,5 +1,6 @@
 // The levels area of the data checker: every file in "levels/", element by element, then which events can
 // run at all and which tanks would be dropped for standing on another.
+#include "campaign/CampaignList.h"
 #include "datafiles/Node.h"
 #include "datafiles/SideNames.h"
 #include "datafiles/TypeKeywords.h"
@@ -58,6 +59,10 @@ const std::map<std::string_view, Attributes> actionAttributes = {
     {Names::quit, {Names::status}},
     {Names::order, {Names::color, Names::group, Names::x, Names::y}},
     {Names::commander, {Names::color, Names::difficulty}},
+    {Names::message, {Names::text, Names::beep}},
+    {Names::objective, {Names::name, Names::text, Names::state}},
+    {Names::camera, {Names::x, Names::y}},
+    {Names::reveal, {Names::x, Names::y, Names::radius}},
 };
 
 const Brisk::Attribute* Find(const Brisk::Node& element, std::string_view name) {
@@ -197,6 +202,12 @@ private:
                 CheckOrder(path, action);
             else if (action.name == Names::commander)
                 CheckCommander(path, action);
+            else if (action.name == Names::message)
+                CheckMessage(path, action);
+            else if (action.name == Names::objective)
+                CheckObjective(path, action);
+            else if (action.name == Names::camera || action.name == Names::reveal)
+                CheckPointAction(path, action);
         }
     }
 
@@ -432,6 +443,63 @@ private:
         CheckCoordinate(path, action, Names::y);
     }
 
+    void CheckMessage(const std::string& path, const Brisk::Node& action) {
+        Require(path, action, Names::text);
+        CheckText(path, action);
+    }
+
+    void CheckObjective(const std::string& path, const Brisk::Node& action) {
+        Require(path, action, Names::name);
+        CheckText(path, action);
+        const Brisk::Attribute* state = Find(action, Names::state);
+        if (state && std::find(Names::objectiveStates.begin(), Names::objectiveStates.end(), state->value) ==
+                         Names::objectiveStates.end())
+            report(
+                Text(path, "/", Names::state),
+                Text("\"", state->value, "\" is none of open, completed, failed; the action does nothing"));
+    }
+
+    // "camera" needs a point, "reveal" a circle.
+    void CheckPointAction(const std::string& path, const Brisk::Node& action) {
+        std::vector<std::string_view> needed = {Names::x, Names::y};
+        if (action.name == Names::reveal)
+            needed.push_back(Names::radius);
+        for (std::string_view name : needed) {
+            Require(path, action, name);
+            CheckCoordinate(path, action, name);
+        }
+        if (const Brisk::Attribute* radius = Find(action, Names::radius))
+            if (!(NumberOf(radius->value).value_or(0) > 0))
+                report(Text(path, "/", Names::radius), "must be above 0; nothing is revealed");
+    }
+
+    // A text that looks like a key of texts.xml but is missing from a language is most likely a typing
+    // slip: the player would read the key itself.
+    void CheckText(const std::string& path, const Brisk::Node& action) {
+        const Brisk::Attribute* text = Find(action, Names::text);
+        if (!text)
+            return;
+        if (text->value.size() > Vorn::LevelLimits::maxTextLength)
+            report(Text(path, "/", Names::text),
+                   Text("longer than ", Vorn::LevelLimits::maxTextLength, " characters; the rest is cut"));
+        if (!LooksLikeKey(text->value))
+            return;
+        if (!texts)
+            texts = context.ReadDocument("texts.xml");
+        if (!texts)
+            return;
+        for (const Brisk::Node& language : texts->children)
+            if (!language.name.empty() && !language.FindChild(text->value))
+                report(Text(path, "/", Names::text), Text("\"", text->value, "\" has no text in \"",
+                                                          language.name, "\"; shown as written"));
+    }
+
+    static bool LooksLikeKey(const std::string& text) {
+        return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+        });
+    }
+
     void CheckNamesEvent(const std::string& path, const Brisk::Node& action, std::string_view attribute) {
         const Brisk::Attribute* target = Find(action, attribute);
         if (!target)
@@ -530,13 +598,29 @@ private:
     std::map<std::string, std::set<std::string>> edges;
     std::optional<Brisk::Node> constants;
     std::optional<Vorn::CommanderBook> book;
+    std::optional<Brisk::Node> texts;
     std::size_t created = 0;
     bool seenInfo = false;
 };
 
 } // namespace
 
+// The campaign's list: entries the game leaves out, and levels it names that are not there.
+void CheckCampaign(const CheckContext& context, Problems& problems) {
+    const std::string file = Vorn::CampaignNames::file;
+    const std::optional<Brisk::Node> document = context.ReadDocument(file);
+    if (!document)
+        return;
+    const Vorn::CampaignReading reading = Vorn::ReadCampaign(*document);
+    for (const std::string& problem : reading.problems)
+        problems.Report(context.FileLabel(file), "level", problem.substr(problem.find(": ") + 2));
+    for (const std::string& level : reading.campaign.levels)
+        if (std::error_code error; !std::filesystem::is_regular_file(context.PathOf(level), error))
+            problems.Report(context.FileLabel(file), "level", Text("\"", level, "\" is no level file"));
+}
+
 void CheckLevels(const CheckContext& context, Problems& problems) {
+    CheckCampaign(context, problems);
     const std::filesystem::path folder = context.PathOf("levels");
     const std::string first = "levels/level0.xml";
     std::vector<std::string> names;
