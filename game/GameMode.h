@@ -150,9 +150,6 @@ private:
     // What a replay of the running game is bound to, taken when it was built.
     std::uint64_t levelHash = 0;
     std::uint64_t dataHash = 0;
-    // The length of the game's steps while they were all alike; 0 before the first.
-    std::uint32_t stepMs = 0;
-    bool stepsAlike = true;
     LevelNews news;
     LevelInfo info;
     bool briefingOpen = false;
