@@ -2,6 +2,7 @@
 #include "game/SavedBattle.h"
 
 #include "command/SimulationStep.h"
+#include "commander/CommanderSet.h"
 #include "game/Level.h"
 #include "game/LevelFile.h"
 #include "game/StateDigest.h"
@@ -69,10 +70,21 @@ bool ScheduleAll(const SavedGame& saved, CommandQueue& commands, std::string& fa
     return true;
 }
 
+// The journal holds every command the level's commanders gave, so they are not asked again: but they think
+// on every step as they did, into a queue that is thrown away, so that a loaded game's commanders remember
+// and plan what the saved game's did and go on deciding alike.
 void RunSteps(const StepLengths& steps, Battle& battle) {
     for (const StepRun& run : steps.Runs())
-        for (std::uint32_t index = 0; index < run.count; ++index)
+        for (std::uint32_t index = 0; index < run.count; ++index) {
+            if (battle.commanders != nullptr) {
+                for (const Level::CommanderCall& call : battle.level->commanderCalls)
+                    battle.commanders->Start(call.side, call.difficulty);
+                battle.level->commanderCalls.clear();
+                CommandQueue thoughts;
+                battle.commanders->Think(*battle.world, thoughts);
+            }
             StepSimulation(*battle.world, *battle.commands, run.ms);
+        }
 }
 
 } // namespace

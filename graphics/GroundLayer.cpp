@@ -29,6 +29,8 @@ void MakeRepeating(unsigned int texture) {
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    // Ground needs no blend between mipmap levels (its texels are noise): one level read, not two.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
 }
 
 struct LevelImage {
@@ -113,23 +115,43 @@ std::vector<GroundLayer::Box> GroundLayer::BeyondParts(Box view, float halfMapWi
     return parts;
 }
 
+// One pass: the ground on the first texture unit, tinted, and the detail on the second, multiplied in at
+// twice its value (mid-grey leaves the ground as it is). The software renderer's cost is in filling the
+// screen with texels, so a second blended pass over the whole view would nearly double it.
 void GroundLayer::DrawGround(float centreX, float centreY, float radius) const {
     const Box map = MapPart({centreX - radius, centreY - radius, centreX + radius, centreY + radius},
                             halfWidth, halfHeight);
     if (map.Empty())
         return;
-    glEnable(GL_TEXTURE_2D);
     // The ground is opaque: without blending the renderer need not read what lies under it.
     glDisable(GL_BLEND);
+    glActiveTexture(GL_TEXTURE1);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, detailTexture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_MODULATE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_PREVIOUS);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_TEXTURE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_RGB_SCALE, 2);
+    glActiveTexture(GL_TEXTURE0);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, groundTexture);
     glColor4f(look.red, look.green, look.blue, 1);
-    DrawTiled(groundTexture, map, groundTile);
-    glEnable(GL_BLEND);
-    // Twice the product of the two: mid-grey in the detail leaves the ground as it is.
-    glBlendFunc(GL_DST_COLOR, GL_SRC_COLOR);
-    glColor4f(1, 1, 1, 1);
-    DrawTiled(detailTexture, map, detailTile);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glBegin(GL_QUADS);
+    const float corners[4][2] = {
+        {map.left, map.bottom}, {map.right, map.bottom}, {map.right, map.top}, {map.left, map.top}};
+    for (const auto& corner : corners) {
+        glMultiTexCoord2f(GL_TEXTURE0, corner[0] / groundTile, corner[1] / groundTile);
+        glMultiTexCoord2f(GL_TEXTURE1, corner[0] / detailTile, corner[1] / detailTile);
+        glVertex2f(corner[0], corner[1]);
+    }
+    glEnd();
+    glActiveTexture(GL_TEXTURE1);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glDisable(GL_TEXTURE_2D);
+    glActiveTexture(GL_TEXTURE0);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
 }
 
 void GroundLayer::DrawBeyond(float centreX, float centreY, float radius) const {
