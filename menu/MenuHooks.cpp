@@ -41,7 +41,7 @@ std::string DateOf(const std::string& path) {
 
 } // namespace
 
-MenuHooks menuHooks{ListSaveFolder, ListReplayFolder, {}, DeleteFile, {}, {}, {}, {}};
+MenuHooks menuHooks{ListSaveFolder, ListReplayFolder, {}, DeleteFile, {}, {}, {}, {}, {}};
 
 std::vector<StoredGameEntry> ListStoredFiles(const std::string& folder, const std::string& extension) {
     std::vector<StoredGameEntry> entries;

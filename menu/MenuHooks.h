@@ -30,8 +30,10 @@ struct MenuHooks {
     // Called as the start screen starts a new game from a level, so no replay or save of an earlier
     // choice carries over into it.
     std::function<void()> beforeNewGame;
-    // Opens the campaign; empty: the start screen has no campaign entry.
-    std::function<void()> openCampaign;
+    // The campaign's levels in order, each with its state ("won", "open", "locked" in the details), and
+    // playing one (its number from 1 as the path); empty: the start screen has no campaign entry.
+    std::function<std::vector<StoredGameEntry>()> listCampaign;
+    std::function<bool(const std::string& number, std::string& fault)> playCampaignLevel;
 };
 
 extern MenuHooks menuHooks;

@@ -10,8 +10,12 @@ namespace Vorn {
 
 namespace {
 
-constexpr std::array<std::string_view, 36> actions = {"pause",
+constexpr std::array<std::string_view, 45> actions = {"pause",
                                                       "help",
+                                                      "quick_save",
+                                                      "quick_load",
+                                                      "message_log",
+                                                      "show_health_bars",
                                                       "switch_interface",
                                                       "switch_minimap",
                                                       "switch_infobox",
@@ -45,7 +49,12 @@ constexpr std::array<std::string_view, 36> actions = {"pause",
                                                       "move_disperse_mod",
                                                       "move_gather_mod",
                                                       "restart",
-                                                      "quit"};
+                                                      "quit",
+                                                      "replay_speed_1",
+                                                      "replay_speed_2",
+                                                      "replay_speed_4",
+                                                      "replay_speed_8",
+                                                      "replay_speed_max"};
 
 } // namespace
 

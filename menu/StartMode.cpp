@@ -73,7 +73,7 @@ void Start::Open(Page newPage) {
     page = newPage;
     if (page == Page::main) {
         std::vector<MenuItem> items = {{"new", Text("menu_new_game")}};
-        if (menuHooks.openCampaign)
+        if (menuHooks.listCampaign)
             items.push_back({"campaign", Text("menu_campaign")});
         items.push_back({"load", Text("menu_load_game")});
         items.push_back({"replays", Text("menu_replays")});
@@ -90,7 +90,7 @@ void Start::Open(Page newPage) {
         levelList.SetItems(std::move(items));
         levelsFocused = true;
         FollowLevelSkirmish();
-    } else if (page == Page::loadGame || page == Page::replays) {
+    } else if (page == Page::loadGame || page == Page::replays || page == Page::campaign) {
         storedFocused = true;
         RefillStoredGames();
     } else if (page == Page::settings) {
@@ -120,6 +120,7 @@ int Start::Frame(std::uint32_t) {
     case Page::newGame:
         NewGameFrame(input);
         break;
+    case Page::campaign:
     case Page::loadGame:
     case Page::replays:
         StoredGamesFrame(input);
@@ -145,8 +146,8 @@ int Start::MainFrame(const MenuInput& input) {
     DrawMain();
     if (picked == "new")
         Open(Page::newGame);
-    else if (picked == "campaign" && menuHooks.openCampaign)
-        menuHooks.openCampaign();
+    else if (picked == "campaign" && menuHooks.listCampaign)
+        Open(Page::campaign);
     else if (picked == "load")
         Open(Page::loadGame);
     else if (picked == "replays")
@@ -297,9 +298,10 @@ void Start::DrawLevelDetails(const LevelEntry& level, int left, int top) {
 }
 
 void Start::RefillStoredGames() {
-    storedGames = page == Page::loadGame
-                      ? (menuHooks.listSaves ? menuHooks.listSaves() : std::vector<StoredGameEntry>{})
-                      : (menuHooks.listReplays ? menuHooks.listReplays() : std::vector<StoredGameEntry>{});
+    const auto& list = page == Page::loadGame   ? menuHooks.listSaves
+                       : page == Page::campaign ? menuHooks.listCampaign
+                                                : menuHooks.listReplays;
+    storedGames = list ? list() : std::vector<StoredGameEntry>{};
     std::vector<MenuItem> items;
     for (const StoredGameEntry& entry : storedGames)
         items.push_back({entry.path, entry.title + "    " + entry.details});
@@ -311,6 +313,10 @@ void Start::RefillStoredGames() {
         storedButtons.SetItems(
             {{"load", Text("menu_load"), any && static_cast<bool>(menuHooks.loadSave)},
              {"delete", Text("menu_delete"), any && static_cast<bool>(menuHooks.deleteSave)},
+             {"back", Text("menu_back")}});
+    else if (page == Page::campaign)
+        storedButtons.SetItems(
+            {{"play", Text("menu_play"), any && static_cast<bool>(menuHooks.playCampaignLevel)},
              {"back", Text("menu_back")}});
     else
         storedButtons.SetItems({{"play", Text("menu_play"), any && static_cast<bool>(menuHooks.playReplay)},
@@ -350,7 +356,9 @@ void Start::StoredGamesFrame(const MenuInput& input) {
             storedFocused = true;
         else if (picked == "load" && !menuHooks.loadSave(path, fault))
             message = fault;
-        else if (picked == "play" && !menuHooks.playReplay(path, fault))
+        else if (picked == "play" && page == Page::replays && !menuHooks.playReplay(path, fault))
+            message = fault;
+        else if (picked == "play" && page == Page::campaign && !menuHooks.playCampaignLevel(path, fault))
             message = fault;
         else if (picked == "delete") {
             if (!menuHooks.deleteSave(path, fault))
@@ -358,7 +366,7 @@ void Start::StoredGamesFrame(const MenuInput& input) {
             RefillStoredGames();
         }
     }
-    if (page == Page::loadGame || page == Page::replays)
+    if (page == Page::loadGame || page == Page::replays || page == Page::campaign)
         DrawStoredGames();
 }
 
@@ -366,7 +374,9 @@ void Start::DrawStoredGames() {
     const MenuBox box = PageBox();
     panel.Draw(box);
     DrawMenuText("info_title", box.left + 24, box.bottom + box.height - 40,
-                 Text(page == Page::loadGame ? "menu_load_game" : "menu_replays"));
+                 Text(page == Page::loadGame   ? "menu_load_game"
+                      : page == Page::campaign ? "menu_campaign"
+                                               : "menu_replays"));
     if (storedGames.empty())
         DrawMenuText("info_text", box.left + 24, box.bottom + box.height - 90,
                      Text(page == Page::loadGame ? "menu_no_saves" : "menu_no_replays"));

@@ -23,7 +23,7 @@ class Start : public Zelt::X::Mode {
 public:
     using Zelt::X::Mode::Mode;
 
-    enum class Page { main, newGame, loadGame, replays, settings, help };
+    enum class Page { main, newGame, campaign, loadGame, replays, settings, help };
 
     bool Enter() override;
     int Frame(std::uint32_t elapsedMs) override;

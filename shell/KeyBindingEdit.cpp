@@ -14,8 +14,10 @@ bool EndsWith(const std::string& text, const std::string& ending) {
 
 } // namespace
 
+// The health bars are shown while Alt is held, the key the gather modifier holds too: a held key shared
+// on purpose, as the modifiers share theirs.
 bool IsModifierAction(const std::string& action) {
-    return EndsWith(action, "_mod") || EndsWith(action, "_modifier");
+    return EndsWith(action, "_mod") || EndsWith(action, "_modifier") || action == "show_health_bars";
 }
 
 std::vector<std::string> RebindKey(KeyBindings& bindings, const std::string& action, std::size_t slot,

@@ -10,8 +10,6 @@
 // working; one recorded on other level or data files is refused unless --force. --campaign plays the
 // campaign's first level not yet won, --campaign N its level N when it is unlocked; each level opens with
 // its briefing, and a win is kept in the player's progress file and lets Enter go on to the next level.
-#include "campaign/CampaignSession.h"
-#include "datafiles/DataArchive.h"
 #include "game/GameMode.h"
 #include "game/LoadingMode.h"
 #include "game/ReplaySetup.h"
@@ -20,6 +18,7 @@
 #include "shell/UserFolders.h"
 #include "shell/program/DataLocation.h"
 #include "shell/program/Program.h"
+#include "shell/program/StoredGameHooks.h"
 #include "tools/shared/CommandLine.h"
 
 #include <cstdio>
@@ -37,13 +36,15 @@ constexpr const char* usage =
     "usage: sector-clash [--level FILE | --load FILE | --campaign [N]]\n"
     "       sector-clash --replay FILE [--force]\n"
     "Opens on the start screen, or plays the level FILE at once: a level under data/ (levels/level1.xml)\n"
-    "or the path of a level file. The data is data/ in the working directory, else the installed data. Every game leaves\n"
+    "or the path of a level file. The data is data/ in the working directory, else the installed data. Every "
+    "game leaves\n"
     "its replay in $XDG_DATA_HOME/sector-clash/replays (~/.local/share/sector-clash/replays), which keeps\n"
     "the newest 20.\n"
     "--load FILE goes on with the saved game FILE (F5 saves to quick.save in\n"
     "$XDG_DATA_HOME/sector-clash/saves, F9 loads it).\n"
     "--replay watches the replay FILE: the game as it was played, with the speed keys (keypad 1 to 4: 1x,\n"
-    "2x, 4x, 8x; keypad 5: as fast as it goes; P: pause); one recorded on other level or data files is refused\n"
+    "2x, 4x, 8x; keypad 5: as fast as it goes; P: pause); one recorded on other level or data files is "
+    "refused\n"
     "unless --force is given.\n"
     "--campaign plays the campaign's first level not yet won (--campaign N its level N, once unlocked),\n"
     "each after its briefing; wins are kept in $XDG_DATA_HOME/sector-clash/campaign.xml.\n"
@@ -93,8 +94,9 @@ bool ReadOptions(int argc, char** argv, GameOptions& options, std::string& fault
             fault = toolkit::MissingValue(argument);
             return false;
         }
-        (argument == "--level" ? options.level : argument == "--load" ? options.load : options.replay) =
-            argv[++index];
+        (argument == "--level"  ? options.level
+         : argument == "--load" ? options.load
+                                : options.replay) = argv[++index];
     }
     const int starts =
         !options.level.empty() + !options.replay.empty() + !options.load.empty() + options.campaign;
@@ -122,28 +124,6 @@ bool ReplayInputsMatch(const std::string& path, const Vorn::Replay& replay, bool
     std::fprintf(stderr, "%s: %s: %s%s\n", program, path.c_str(), differs.c_str(),
                  force ? " (played anyway: --force)" : " (--force plays it anyway)");
     return force;
-}
-
-// Chooses the campaign's level and has the game keep every win. False when there is nothing to play.
-bool StartCampaign(const GameOptions& options) {
-    static Vorn::CampaignSession session = Vorn::CampaignSession::Open(
-        dataArchive.ReadDocument(Vorn::CampaignNames::file), Vorn::CampaignProgressPath());
-    for (const std::string& problem : session.Problems())
-        std::fprintf(stderr, "%s: %s\n", program, problem.c_str());
-    std::string level;
-    std::string reason;
-    if (!session.Choose(options.campaignLevel, level, reason)) {
-        std::fprintf(stderr, "%s: %s\n", program, reason.c_str());
-        return false;
-    }
-    Vorn::Mode::Game::levelFileName = level;
-    Vorn::Mode::Game::showBriefing = true;
-    Vorn::Mode::Game::onLevelWon = [](const std::string& won) {
-        if (std::string error; !session.RecordWin(won, error))
-            std::fprintf(stderr, "%s: the campaign's progress is not kept: %s\n", program, error.c_str());
-        return session.NextAfter(won);
-    };
-    return true;
 }
 
 } // namespace
@@ -184,7 +164,9 @@ int main(int argc, char** argv) {
     } else {
         Vorn::Mode::Game::replayFolder = Zelt::UserDataSubfolder("replays");
     }
-    if (options.campaign && !StartCampaign(options))
+    if (std::string reason; options.campaign && !Zelt::ChooseCampaignLevel(options.campaignLevel, reason)) {
+        std::fprintf(stderr, "%s: %s\n", program, reason.c_str());
         return 1;
+    }
     return Zelt::RunProgram({});
 }

@@ -1,7 +1,12 @@
 #include "shell/program/StoredGameHooks.h"
 
+#include "campaign/CampaignProgress.h"
+#include "campaign/CampaignSession.h"
+#include "datafiles/DataArchive.h"
 #include "datafiles/TextTable.h"
 #include "game/GameMode.h"
+#include "game/LevelFile.h"
+#include "game/LevelInfo.h"
 #include "game/LoadingMode.h"
 #include "game/ReplaySetup.h"
 #include "menu/MenuHooks.h"
@@ -13,6 +18,8 @@
 #include "shell/program/ShellState.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
@@ -108,6 +115,8 @@ bool ActivateGame(std::string& fault) {
 }
 
 void PlayTheLevels() {
+    Game::showBriefing = false;
+    Game::onLevelWon = nullptr;
     Game::replayed = nullptr;
     Game::loadFileName.clear();
     Game::stepMs = playersStepMs;
@@ -155,7 +164,64 @@ bool PlayReplay(const std::string& path, std::string& fault) {
     return ActivateGame(fault);
 }
 
+Vorn::CampaignSession& Campaign() {
+    static Vorn::CampaignSession session = [] {
+        Vorn::CampaignSession opened = Vorn::CampaignSession::Open(
+            dataArchive.ReadDocument(Vorn::CampaignNames::file), Vorn::CampaignProgressPath());
+        for (const std::string& problem : opened.Problems())
+            std::fprintf(stderr, "sector-clash: %s\n", problem.c_str());
+        return opened;
+    }();
+    return session;
+}
+
+std::string LevelTitle(const std::string& levelFile) {
+    Brisk::Node document;
+    std::string error;
+    const Vorn::LevelInfo info =
+        Vorn::ReadLevelFile(levelFile, document, error) ? Vorn::ReadLevelInfo(document) : Vorn::LevelInfo{};
+    return textTable.TextOf(Vorn::LevelTitleOrFileName(info, levelFile));
+}
+
+std::vector<StoredGameEntry> ListCampaign() {
+    const Vorn::CampaignSession& session = Campaign();
+    const auto& levels = session.Levels().levels;
+    std::vector<StoredGameEntry> entries;
+    for (std::size_t index = 0; index < levels.size(); ++index) {
+        const char* state = Vorn::IsFinished(session.Levels(), session.Progress(), index) ? "campaign_won"
+                            : Vorn::IsUnlocked(session.Levels(), session.Progress(), index)
+                                ? "campaign_open"
+                                : "campaign_locked";
+        entries.push_back({std::to_string(index + 1), LevelTitle(levels[index]), textTable.TextOf(state)});
+    }
+    return entries;
+}
+
+bool PlayCampaignLevel(const std::string& number, std::string& fault) {
+    if (!ChooseCampaignLevel(std::atoi(number.c_str()), fault))
+        return false;
+    Vorn::Mode::Loading::seedUsed = static_cast<std::uint32_t>(Vorn::randomGenerator.Next() * 4294967296.0);
+    Vorn::randomGenerator.Reseed(Vorn::Mode::Loading::seedUsed);
+    return ActivateGame(fault);
+}
+
 } // namespace
+
+bool ChooseCampaignLevel(std::optional<int> number, std::string& reason) {
+    std::string level;
+    if (!Campaign().Choose(number, level, reason))
+        return false;
+    PlayTheLevels();
+    Game::levelFileName = level;
+    Game::skirmishTanks.reset();
+    Game::showBriefing = true;
+    Game::onLevelWon = [](const std::string& won) {
+        if (std::string error; !Campaign().RecordWin(won, error))
+            std::fprintf(stderr, "sector-clash: the campaign's progress is not kept: %s\n", error.c_str());
+        return Campaign().NextAfter(won);
+    };
+    return true;
+}
 
 void ConnectStoredGames(ModeManager& manager) {
     modes = &manager;
@@ -166,6 +232,8 @@ void ConnectStoredGames(ModeManager& manager) {
     Vorn::menuHooks.saveGame = SaveGame;
     Vorn::menuHooks.playReplay = PlayReplay;
     Vorn::menuHooks.beforeNewGame = PlayTheLevels;
+    Vorn::menuHooks.listCampaign = ListCampaign;
+    Vorn::menuHooks.playCampaignLevel = PlayCampaignLevel;
 }
 
 } // namespace Zelt

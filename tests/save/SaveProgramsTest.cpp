@@ -81,3 +81,19 @@ TEST(SavePrograms, BadSavesAndUsesEndWithOneLineAndExit2) {
     EXPECT_FALSE(std::filesystem::exists(save + "x"));
     std::filesystem::remove_all(folder);
 }
+
+// The level's computer opponents think on after a load as they would have: they remember what they saw
+// and planned before the save, so the loaded game's commanders give the orders the saved game's gave.
+TEST(SavePrograms, ALoadedGamesCommandersGoOnAsTheSavedGamesWould) {
+    const std::filesystem::path folder = ScratchDir("save-programs-commanders");
+    const std::string save = (folder / "duel.save").string();
+    const std::string game = "levels/level3.xml --seed 4 ";
+
+    const CommandResult whole = Simulate(game + "--steps 6000");
+    ASSERT_EQ(whole.exitCode, 0) << whole.output;
+    ASSERT_EQ(Simulate(game + "--steps 3000 --save-at 3000 '" + save + "'").exitCode, 0);
+    const CommandResult rest = Simulate("--load '" + save + "' --steps 3000");
+    ASSERT_EQ(rest.exitCode, 0) << rest.output;
+    EXPECT_EQ(Member(rest.output, "digest"), Member(whole.output, "digest"));
+    std::filesystem::remove_all(folder);
+}
