@@ -1,6 +1,8 @@
 // The levels of the data folder for the start screen.
 #include "menu/LevelCatalogue.h"
 
+#include "campaign/CampaignList.h"
+
 #include "datafiles/DataArchive.h"
 #include "datafiles/SideNames.h"
 #include "game/LevelFile.h"
@@ -113,6 +115,11 @@ std::vector<LevelEntry> ListLevels() {
         if (item.is_regular_file(error) && item.path().extension() == ".xml")
             files.push_back("levels/" + item.path().filename().string());
     std::sort(files.begin(), files.end());
+    // The campaign's levels are played from its own page, in its order.
+    const Campaign campaign = ReadCampaign(dataArchive.ReadDocumentQuietly(CampaignNames::file)).campaign;
+    std::erase_if(files, [&](const std::string& file) {
+        return std::find(campaign.levels.begin(), campaign.levels.end(), file) != campaign.levels.end();
+    });
     std::vector<LevelEntry> levels;
     for (const std::string& file : files) {
         Brisk::Node document;

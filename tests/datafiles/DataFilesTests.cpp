@@ -62,14 +62,20 @@ TEST(ShippedData, EveryColourTheCodeUsesIsDefined) {
     }
 }
 
+// The menus, levels and campaign name many more texts than the fixed list; every language gives as many
+// texts as the first, so none is missing in one of them (the checker names which).
 TEST(ShippedData, EveryTextKeyIsDefinedInEveryLanguage) {
+    std::size_t firstLanguageSize = 0;
     for (const char* language : {"en", "de"}) {
         TextTable table;
         LoadTexts(table, dataArchive.ReadDocument("texts.xml"), language);
         for (std::string_view key : RequiredTextKeys()) {
             EXPECT_NE(table.TextOf(std::string(key)), "") << language << " " << key;
-            EXPECT_EQ(table.Size(), RequiredTextKeys().size()) << language;
         }
+        if (firstLanguageSize == 0)
+            firstLanguageSize = table.Size();
+        EXPECT_EQ(table.Size(), firstLanguageSize) << language;
+        EXPECT_GE(table.Size(), RequiredTextKeys().size()) << language;
     }
     for (std::string_view side : sideNames) {
         EXPECT_NE(std::find(RequiredTextKeys().begin(), RequiredTextKeys().end(), side),

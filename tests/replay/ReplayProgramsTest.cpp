@@ -107,7 +107,8 @@ TEST(ReplayPrograms, AWindowGameLeavesItsReplayInTheFolderAndItPlaysToTheGamesDi
                                "' SDL_AUDIODRIVER=dummy xvfb-run -a -s '-screen 0 1280x720x24' '" +
                                (BinDir() / "sector-clash-autoplay").string() + "' ";
     const CommandResult played =
-        RunCommand(window + "--seed 11 --interval 50 --frames 100 --input tests/replay/orders.script "
+        RunCommand(window + "--level levels/level0.xml --seed 11 --interval 50 --frames 100 "
+                            "--input tests/replay/orders.script "
                             "--keep-replays --stats 2>&1");
     ASSERT_EQ(played.exitCode, 0) << played.output;
     const std::string digest = DigestIn(played.output);

@@ -51,7 +51,7 @@ TEST(QuickSave, F5SavesWithoutChangingTheGameAndTheSaveGoesOnInANewProcess) {
     if (std::getenv("DISPLAY") == nullptr)
         GTEST_SKIP() << "needs an X display";
     const std::filesystem::path home = ScratchDir("quick-save");
-    const std::string game = "--seed 3 --interval 50 --frames 100 --stats";
+    const std::string game = "--level levels/level0.xml --seed 3 --interval 50 --frames 100 --stats";
     const CommandResult plain = Drive(home, game);
     ASSERT_EQ(plain.exitCode, 0) << plain.output;
     const std::string f5 = Script(home, "f5.script", "60 keydown VK_F5\n61 keyup VK_F5\n");
@@ -76,7 +76,7 @@ TEST(QuickSave, ABrokenSaveIsRefusedAndF9LeavesTheRunningGameAsItWas) {
     if (std::getenv("DISPLAY") == nullptr)
         GTEST_SKIP() << "needs an X display";
     const std::filesystem::path home = ScratchDir("quick-save-broken");
-    const std::string game = "--seed 3 --interval 50 --frames 40 --stats";
+    const std::string game = "--level levels/level0.xml --seed 3 --interval 50 --frames 40 --stats";
     const CommandResult plain = Drive(home, game);
     // F9 goes back to the game F5 saved ten frames before (the game starts after ten frames of loading):
     // another game from there on.
