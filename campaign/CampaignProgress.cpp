@@ -68,16 +68,23 @@ ProgressReading ReadCampaignProgress(const std::string& path) {
     const std::optional<std::string> content = ReadSmallFile(path, reason);
     if (!content)
         return Broken(path, reason);
-    if (content->find('\0') != std::string::npos)
-        return Broken(path, "holds a NUL byte, so it is no text");
+    return ParseCampaignProgress(*content, path);
+}
+
+ProgressReading ParseCampaignProgress(std::string_view content, const std::string& name) {
+    if (content.size() > maxProgressFileBytes)
+        return Broken(name, "larger than " + std::to_string(maxProgressFileBytes) + " bytes");
+    if (content.find('\0') != std::string_view::npos)
+        return Broken(name, "holds a NUL byte, so it is no text");
+    const std::string text(content);
     Brisk::Node document;
     std::vector<Brisk::NestingRepair> repairs;
-    document.LoadText(content->c_str(), repairs);
+    document.LoadText(text.c_str(), repairs);
     if (!repairs.empty())
-        return Broken(path, "its elements are not properly nested");
+        return Broken(name, "its elements are not properly nested");
     const Brisk::Node* root = document.FindChild(rootElement);
     if (root == nullptr)
-        return Broken(path, std::string("no \"") + rootElement + "\" element");
+        return Broken(name, std::string("no \"") + rootElement + "\" element");
     ProgressReading reading;
     for (const Brisk::Node& element : root->children) {
         if (element.name != finishedElement)

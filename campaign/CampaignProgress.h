@@ -15,6 +15,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace Vorn {
 
@@ -36,6 +37,8 @@ struct ProgressReading {
 std::string CampaignProgressPath();
 
 ProgressReading ReadCampaignProgress(const std::string& path);
+// The same for a file's content already in memory; `name` names it in the problem line.
+ProgressReading ParseCampaignProgress(std::string_view content, const std::string& name);
 // The file's text, as the reader reads it back.
 std::string CampaignProgressText(const CampaignProgress& progress);
 // Creates the folder when needed and replaces the file whole. False with the reason in `error`.

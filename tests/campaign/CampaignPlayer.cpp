@@ -2,6 +2,13 @@
 
 #include "command/SimulationStep.h"
 #include "datafiles/DataArchive.h"
+#include "game/Outcome.h"
+#include "graphics/DrawingStore.h"
+#include "graphics/ParticleSystemFactory.h"
+#include "rules/ConstantsLoader.h"
+#include "game/StateDigest.h"
+#include "replay/ReplayInputs.h"
+#include "shell/GameVersion.h"
 #include "random/Random.h"
 #include "world/Defence.h"
 #include "world/HQ.h"
@@ -16,9 +23,24 @@ namespace CampaignTest {
 
 using namespace Vorn;
 
-CampaignPlayer::CampaignPlayer(const std::string& levelFile, std::uint32_t seed) {
+GameDataForSeed::GameDataForSeed(std::uint32_t seed) {
     randomGenerator.Reseed(seed);
-    battle = StartBattle(dataArchive.ReadDocument(levelFile), 800, 600, true);
+    particleSystemFactory = new ParticleSystemFactory;
+    particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
+    drawingStore.Load();
+    Constants::LoadConstants();
+}
+
+GameDataForSeed::~GameDataForSeed() {
+    drawingStore.Release();
+    delete particleSystemFactory;
+    particleSystemFactory = nullptr;
+    Constants::ReleaseConstants();
+}
+
+CampaignPlayer::CampaignPlayer(const std::string& levelFile, std::uint32_t seed)
+    : data(seed), levelFile(levelFile), seed(seed) {
+    battle = StartBattle(dataArchive.ReadDocument(levelFile), 1280, 720, true);
 }
 
 double CampaignPlayer::Seconds() const {
@@ -27,15 +49,35 @@ double CampaignPlayer::Seconds() const {
 
 Outcome CampaignPlayer::Play(unsigned stepMs, double limitSeconds,
                              const std::function<void(CampaignPlayer&)>& script) {
+    this->stepMs = stepMs;
     unsigned nextScript = 0;
     while (!battle.level->finished && Seconds() < limitSeconds) {
         if (battle.world->Clock() >= nextScript) {
             script(*this);
             nextScript += 1000;
         }
-        StepSimulation(*battle.world, *battle.commands, stepMs);
+        const unsigned clockBefore = battle.world->Clock();
+        StepBattle(*battle.world, *battle.level, *battle.commands, battle.commanders.get(), stepMs);
+        trail.AfterStep(*battle.world, battle.level, clockBefore, battle.commands->NextStep());
     }
     return {battle.level->finished, battle.level->won, Seconds()};
+}
+
+Replay CampaignPlayer::Recording() const {
+    Replay replay;
+    replay.gameVersion = std::string(Zelt::GameVersion());
+    replay.levelPath = levelFile;
+    replay.levelHash = HashOfFile(LevelFilePath(levelFile)).value_or(0);
+    replay.dataHash = SimulationDataHash();
+    replay.seed = seed;
+    replay.skirmish = true;
+    replay.stepMs = stepMs;
+    replay.commands = battle.commands->Applied();
+    replay.seconds = trail.Seconds();
+    replay.steps = battle.commands->NextStep();
+    replay.finalDigest = StateDigest(*battle.world, battle.level);
+    replay.outcome = ReplayOutcomeOf(*battle.level);
+    return replay;
 }
 
 void CampaignPlayer::Issue(Command command) {

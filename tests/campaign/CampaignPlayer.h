@@ -5,6 +5,8 @@
 
 #include "command/Command.h"
 #include "game/Battle.h"
+#include "game/ReplayTrail.h"
+#include "replay/Replay.h"
 #include "world/World.h"
 
 #include <cstdint>
@@ -29,13 +31,26 @@ struct Placement {
     float x, y;
 };
 
+// The game seeds its generator before it loads its data, and loading draws from it: loading in the same
+// order makes a scripted run the game's own run for the seed, so that its replay plays in the game.
+class GameDataForSeed {
+public:
+    explicit GameDataForSeed(std::uint32_t seed);
+    ~GameDataForSeed();
+    GameDataForSeed(const GameDataForSeed&) = delete;
+    GameDataForSeed& operator=(const GameDataForSeed&) = delete;
+};
+
 class CampaignPlayer {
 public:
-    // The shipped level with the seed; the constants must be loaded.
+    // The shipped level with the seed, with the game's data loaded as the game loads it.
     CampaignPlayer(const std::string& levelFile, std::uint32_t seed);
 
     // Steps of `stepMs` until the level ends or `limitSeconds` pass; `script` runs once every game second.
     Outcome Play(unsigned stepMs, double limitSeconds, const std::function<void(CampaignPlayer&)>& script);
+
+    // The run so far as a replay the game plays in its window (the screenshots of a won level come so).
+    Vorn::Replay Recording() const;
 
     // The script's means.
     Vorn::World& World() { return *battle.world; }
@@ -57,7 +72,12 @@ private:
     void PlaceOrRetry(std::vector<Placement>& plan, std::uint64_t producer);
     bool ProducerBusy(Vorn::ProductFamily family) const;
 
+    GameDataForSeed data;
     Vorn::Battle battle;
+    Vorn::ReplayTrail trail;
+    std::string levelFile;
+    std::uint32_t seed;
+    unsigned stepMs = 16;
     int placeTries = 0;
     bool attacking = false;
     bool rallied = false;

@@ -274,7 +274,8 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
         fault = "--load goes with neither --replay nor --record";
     else if (!options.load.empty() && (!options.level.empty() || options.seed || options.skirmishTanks))
         fault = "--load takes the level, seed and skirmish from its file";
-    return fault.empty() && ShotsWithinRun(options, fault);
+    // A replay's length is known once its file is read (TakeReplaySetup checks its shots then).
+    return fault.empty() && (!options.replay.empty() || ShotsWithinRun(options, fault));
 }
 
 // The files the driver was given keep naming the same files once it has entered the game's data folder.
@@ -403,6 +404,10 @@ int main(int argc, char** argv) {
             return 2;
         }
         TakeReplaySetup(*replay, options);
+        if (std::string fault; !ShotsWithinRun(options, fault)) {
+            std::fprintf(stderr, "%s: %s\n", program, fault.c_str());
+            return 2;
+        }
         Vorn::Mode::Game::replayed = replay;
     }
     autoplay::ReplayWatch watch(options.replay, replay);
