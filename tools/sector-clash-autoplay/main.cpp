@@ -411,6 +411,7 @@ int main(int argc, char** argv) {
         Vorn::Mode::Game::replayed = replay;
     }
     autoplay::ReplayWatch watch(options.replay, replay);
+    bool replayEnded = false;
     std::optional<Vorn::Replay> recorded;
     if (Vorn::SavedGame saved; !options.load.empty()) {
         if (std::string fault; !Vorn::ReadSaveFile(options.load, saved, fault)) {
@@ -489,8 +490,9 @@ int main(int argc, char** argv) {
         if (!options.record.empty() && frame >= options.frames) {
             recorded = autoplay::RecordDriverGame(GameMode());
         }
-        if (!options.replay.empty() && Zelt::modeManager.Current() == Zelt::gameModeIndex &&
+        if (!options.replay.empty() && !replayEnded && Zelt::modeManager.Current() == Zelt::gameModeIndex &&
             !watch.AfterFrame(GameMode())) {
+            replayEnded = true;
             // A replay is written again as it ends, not when its frame budget would.
             if (!options.record.empty()) {
                 recorded = autoplay::RecordDriverGame(GameMode());
@@ -498,7 +500,11 @@ int main(int argc, char** argv) {
             if (options.stats && Vorn::world != nullptr) {
                 stats.digest = Vorn::DigestText(Vorn::StateDigest(*Vorn::world, GameMode()->CurrentLevel()));
             }
-            return false;
+        }
+        // After its last step a replay shows what the game shows then (its outcome) for the shots still
+        // asked for, and ends with the last of them.
+        if (replayEnded) {
+            return !options.shots.empty() && frame < options.shots.rbegin()->first;
         }
         return frame < options.frames;
     };
