@@ -1,14 +1,16 @@
 // The game given a data folder with one file missing, empty or cut in half: it either starts and plays, or
 // ends with one line that names the file. It never crashes and never hangs.
 //
-// Every file outside the drawings is damaged in each way; of the 77 drawings, which share one loader, a few
-// of different kinds are. SECTOR_CLASH_DAMAGE_EVERY_FILE=1 damages every drawing too.
+// Every file of the data folder's top, its levels, textures, fonts and cursors is damaged in each way; of
+// the drawings, which share one loader, a few of different kinds are. SECTOR_CLASH_DAMAGE_EVERY_FILE=1
+// damages every drawing too.
 #include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -75,10 +77,10 @@ struct GameRun {
 };
 
 GameRun RunDriverOver(const fs::path& folder) {
-    const std::string command = "cd '" + folder.string() + "' && SDL_AUDIODRIVER=dummy timeout -s KILL " +
-                                std::to_string(hangSeconds) + " '" +
-                                (BinDir() / "sector-clash-autoplay").string() + "' --level levels/level0.xml --frames " +
-                                std::to_string(framesPlayed) + " 2>&1 >/dev/null";
+    const std::string command =
+        "cd '" + folder.string() + "' && SDL_AUDIODRIVER=dummy timeout -s KILL " +
+        std::to_string(hangSeconds) + " '" + (BinDir() / "sector-clash-autoplay").string() +
+        "' --level levels/level0.xml --frames " + std::to_string(framesPlayed) + " 2>&1 >/dev/null";
     const CommandResult result = RunCommand(command);
     GameRun run;
     run.exitCode = result.exitCode;
@@ -93,25 +95,23 @@ GameRun RunDriverOver(const fs::path& folder) {
     return run;
 }
 
-// Damages each file in each way and checks how the game takes it.
-void ExpectEachDamageHandled(const std::vector<fs::path>& files) {
+// Damages the file in each way and checks how the game takes it.
+void ExpectEachDamageHandled(const fs::path& relative) {
     const fs::path scratch = ScratchDir("damaged-data");
-    for (const fs::path& relative : files) {
-        for (Damage damage : {Damage::missing, Damage::empty, Damage::truncated}) {
-            SCOPED_TRACE(relative.string() + " " + NameOf(damage));
-            const fs::path folder = scratch / "run";
-            fs::remove_all(folder);
-            LinkDataFolder(folder / "data");
-            DamageFile(folder / "data", relative, damage);
-            const GameRun run = RunDriverOver(folder);
-            // The driver answers 0 or 1; a crash or timeout's kill leaves the shell's 128 + signal.
-            ASSERT_TRUE(run.exitCode == 0 || run.exitCode == 1) << "crashed or hung:\n" << run.output;
-            if (run.exitCode == 0)
-                continue;
-            ASSERT_EQ(run.gameLines.size(), 1u) << run.output;
-            EXPECT_NE(run.gameLines.front().find(relative.filename().string()), std::string::npos)
-                << run.gameLines.front();
-        }
+    for (Damage damage : {Damage::missing, Damage::empty, Damage::truncated}) {
+        SCOPED_TRACE(relative.string() + " " + NameOf(damage));
+        const fs::path folder = scratch / "run";
+        fs::remove_all(folder);
+        LinkDataFolder(folder / "data");
+        DamageFile(folder / "data", relative, damage);
+        const GameRun run = RunDriverOver(folder);
+        // The driver answers 0 or 1; a crash or timeout's kill leaves the shell's 128 + signal.
+        ASSERT_TRUE(run.exitCode == 0 || run.exitCode == 1) << "crashed or hung:\n" << run.output;
+        if (run.exitCode == 0)
+            continue;
+        ASSERT_EQ(run.gameLines.size(), 1u) << run.output;
+        EXPECT_NE(run.gameLines.front().find(relative.filename().string()), std::string::npos)
+            << run.gameLines.front();
     }
     fs::remove_all(scratch);
 }
@@ -125,11 +125,28 @@ std::vector<fs::path> FilesIn(const fs::path& relativeFolder) {
     return files;
 }
 
+std::vector<fs::path> DamagedFiles() {
+    std::vector<fs::path> files;
+    for (const char* folder : {"", "levels", "graphics/textures", "graphics/fonts", "graphics/cursors"})
+        for (const fs::path& file : FilesIn(folder))
+            files.push_back(file);
+    if (std::getenv("SECTOR_CLASH_DAMAGE_EVERY_FILE") != nullptr) {
+        for (const fs::path& file : FilesIn("graphics/drawings"))
+            files.push_back(file);
+        return files;
+    }
+    for (const char* drawing :
+         {"LightTank.xml", "Cannon2.xml", "Base.xml", "DefenseTower.xml", "BlueSmoke.xml", "empty.xml"})
+        files.push_back(fs::path("graphics/drawings") / drawing);
+    return files;
+}
+
 bool HaveDisplay() {
     return std::getenv("DISPLAY") != nullptr;
 }
 
-class DamagedData : public testing::Test {
+// One test per file, so that the runs spread over the test runner's jobs and each has its own time limit.
+class DamagedData : public testing::TestWithParam<fs::path> {
 protected:
     void SetUp() override {
         if (!HaveDisplay())
@@ -137,47 +154,18 @@ protected:
     }
 };
 
+std::string TestNameOf(const testing::TestParamInfo<fs::path>& info) {
+    std::string name = info.param.string();
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
 } // namespace
 
-TEST_F(DamagedData, TopLevelFiles) {
-    ExpectEachDamageHandled(FilesIn(""));
+TEST_P(DamagedData, IsHandledMissingEmptyOrCutInHalf) {
+    ExpectEachDamageHandled(GetParam());
 }
 
-TEST_F(DamagedData, Levels) {
-    ExpectEachDamageHandled(FilesIn("levels"));
-}
-
-TEST_F(DamagedData, Textures) {
-    ExpectEachDamageHandled(FilesIn("graphics/textures"));
-}
-
-TEST_F(DamagedData, FontsAndCursors) {
-    std::vector<fs::path> files = FilesIn("graphics/fonts");
-    for (const fs::path& file : FilesIn("graphics/cursors"))
-        files.push_back(file);
-    ExpectEachDamageHandled(files);
-}
-
-TEST_F(DamagedData, Drawings) {
-    if (std::getenv("SECTOR_CLASH_DAMAGE_EVERY_FILE") != nullptr) {
-        ExpectEachDamageHandled(FilesIn("graphics/drawings"));
-        return;
-    }
-    // A chassis, a turret, a building, a tower, an effect's sprite and the drawing of nothing.
-    ExpectEachDamageHandled({"graphics/drawings/LightTank.xml", "graphics/drawings/Cannon2.xml",
-                             "graphics/drawings/Base.xml", "graphics/drawings/DefenseTower.xml",
-                             "graphics/drawings/BlueSmoke.xml", "graphics/drawings/empty.xml"});
-}
-
-// A missing file the game can do without is named once as such, so a modder learns what is gone.
-TEST_F(DamagedData, AMissingKeyTableIsNamed) {
-    const fs::path folder = ScratchDir("damaged-keydef");
-    LinkDataFolder(folder / "data");
-    DamageFile(folder / "data", "keydef.xml", Damage::missing);
-    const GameRun run = RunDriverOver(folder);
-    EXPECT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_NE(run.output.find("sector-clash: data/keydef.xml cannot be read; the game goes on without it"),
-              std::string::npos)
-        << run.output;
-    fs::remove_all(folder);
-}
+INSTANTIATE_TEST_SUITE_P(DataFile, DamagedData, testing::ValuesIn(DamagedFiles()), TestNameOf);
