@@ -1,11 +1,11 @@
 // The main panel's controller.
 #include "interface/ToolbarPanel.h"
 
-#include "game/OverlayNames.h"
 #include "graphics/FontStore.h"
 #include "interface/BuildInfoPanel.h"
 #include "interface/MessageLine.h"
 #include "interface/OrderIssuer.h"
+#include "interface/OverlayNames.h"
 #include "interface/PanelOverlay.h"
 #include "rules/CarrierLoad.h"
 #include "rules/ConstantsTable.h"
