@@ -52,9 +52,6 @@ public:
     void RestoreRoute(std::deque<Waypoint> route) { waypoints = std::move(route); }
     // The route, front first.
     const std::deque<Waypoint>& Waypoints() const { return waypoints; }
-    // The route as a line from the tank through every waypoint, with a dot at each. Needs GL; keeps the
-    // caller's drawing state.
-    void DrawWaypoints() const;
 
     // --- The turret's reports, forwarded by the tank. Each only fills an empty route, so none replaces an
     // order.

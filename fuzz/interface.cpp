@@ -7,8 +7,8 @@
 #include "datafiles/TextTable.h"
 #include "fuzz/loader_input.h"
 #include "game/Battle.h"
-#include "game/Camera.h"
 #include "random/Random.h"
+#include "scene/Camera.h"
 #include "shell/Configuration.h"
 #include "world/World.h"
 

@@ -3,9 +3,9 @@
 
 #include "interface/Minimap.h"
 #include "rules/ObjectTypes.h"
+#include "scene/WorldCamera.h"
 #include "world/Object.h"
 #include "world/World.h"
-#include "world/WorldCamera.h"
 
 #include <GL/gl.h>
 

@@ -2,8 +2,8 @@
 // edges and the arrow keys scroll, and two keys reset zoom and rotation.
 #include "game/CameraControl.h"
 
-#include "game/Camera.h"
 #include "game/KeyActions.h"
+#include "scene/Camera.h"
 #include "shell/Configuration.h"
 #include "shell/Keyboard.h"
 #include "shell/Mouse.h"

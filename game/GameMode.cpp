@@ -5,7 +5,6 @@
 #include "datafiles/TextTable.h"
 #include "game/Battle.h"
 #include "game/BriefingScreen.h"
-#include "game/Camera.h"
 #include "game/GameMenu.h"
 #include "game/GameSounds.h"
 #include "game/KeyActions.h"
@@ -26,6 +25,8 @@
 #include "random/Random.h"
 #include "replay/ReplayFolder.h"
 #include "replay/ReplayInputs.h"
+#include "scene/Camera.h"
+#include "scene/WorldDraw.h"
 #include "rules/ConstantsLoader.h"
 #include "save/SaveFile.h"
 #include "shell/Configuration.h"
@@ -275,7 +276,7 @@ void Game::DrawMap() {
     const auto screenHeight = static_cast<float>(Zelt::configuration.screenHeight);
     scenery.DrawUnder(*camera, screenWidth, screenHeight);
     glPushMatrix();
-    world->Draw(*camera);
+    DrawWorld(*world, *camera);
     glPopMatrix();
     scenery.DrawOver(*camera, screenWidth, screenHeight);
     glDisable(GL_LINE_SMOOTH);

@@ -1,9 +1,9 @@
 // The running game heard.
 #include "game/GameSounds.h"
 
-#include "game/Camera.h"
 #include "game/KeyActions.h"
 #include "game/Level.h"
+#include "scene/Camera.h"
 #include "shell/Configuration.h"
 #include "shell/Keyboard.h"
 #include "sound/SoundSystem.h"

@@ -1,8 +1,8 @@
 // Every action the game asks the keyboard for.
 #include "game/KeyActions.h"
 
-#include "game/OverlayNames.h"
 #include "interface/InterfaceNames.h"
+#include "interface/OverlayNames.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "game/LevelNews.h"
 
 #include "datafiles/TextTable.h"
-#include "game/Camera.h"
 #include "interface/Interface.h"
+#include "scene/Camera.h"
 
 #include <algorithm>
 #include <cmath>

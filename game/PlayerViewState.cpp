@@ -1,8 +1,8 @@
 // The player's view in and out of a saved game.
 #include "game/PlayerViewState.h"
 
-#include "game/Camera.h"
-#include "game/MapOverlay.h"
+#include "interface/MapOverlay.h"
+#include "scene/Camera.h"
 #include "world/World.h"
 
 namespace Vorn {

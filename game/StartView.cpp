@@ -1,7 +1,7 @@
 // Where the camera looks when a game starts.
 #include "game/StartView.h"
 
-#include "game/Camera.h"
+#include "scene/Camera.h"
 #include "world/Building.h"
 #include "world/World.h"
 

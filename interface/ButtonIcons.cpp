@@ -4,6 +4,7 @@
 #include "graphics/DrawingStore.h"
 #include "graphics/TextureStore.h"
 #include "rules/TypeCatalogue.h"
+#include "scene/ObjectDraw.h"
 #include "world/Object.h"
 
 #include <GL/gl.h>

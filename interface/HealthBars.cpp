@@ -1,7 +1,7 @@
 // Health bars and hit flashes over the map.
 #include "interface/HealthBars.h"
 
-#include "game/Camera.h"
+#include "scene/Camera.h"
 #include "world/Object.h"
 #include "world/World.h"
 

@@ -3,7 +3,7 @@
 // the right end of the main panel. The main panel, the minimap and the info box slide out on their keys.
 #pragma once
 
-#include "game/MapOverlay.h"
+#include "interface/MapOverlay.h"
 #include "graphics/TextFont.h"
 #include "interface/BuildInfoPanel.h"
 #include "interface/InfoBox.h"

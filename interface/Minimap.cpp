@@ -2,13 +2,13 @@
 #include "interface/Minimap.h"
 
 #include "datafiles/ColourTable.h"
-#include "game/Camera.h"
 #include "graphics/DrawCounters.h"
 #include "graphics/DrawingStore.h"
 #include "interface/Interface.h"
 #include "interface/InterfaceNames.h"
 #include "interface/PanelLayout.h"
 #include "platform/GlContext.h"
+#include "scene/Camera.h"
 #include "world/Object.h"
 #include "world/World.h"
 

@@ -1,7 +1,7 @@
 // The main panel's view of the map overlay.
 #include "interface/OverlayPanelLink.h"
 
-#include "game/MapOverlay.h"
+#include "interface/MapOverlay.h"
 
 namespace Vorn {
 

@@ -1,8 +1,8 @@
 // The player's production news on the message line.
 #include "interface/ProductionNews.h"
 
-#include "game/OverlayNames.h"
 #include "interface/MessageLine.h"
+#include "interface/OverlayNames.h"
 #include "interface/Toolbar.h"
 #include "rules/ObjectTypes.h"
 #include "rules/TypeCatalogue.h"

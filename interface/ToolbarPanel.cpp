@@ -1,11 +1,11 @@
 // The main panel's controller.
 #include "interface/ToolbarPanel.h"
 
-#include "game/OverlayNames.h"
 #include "graphics/FontStore.h"
 #include "interface/BuildInfoPanel.h"
 #include "interface/MessageLine.h"
 #include "interface/OrderIssuer.h"
+#include "interface/OverlayNames.h"
 #include "interface/PanelOverlay.h"
 #include "rules/CarrierLoad.h"
 #include "rules/ConstantsTable.h"
@@ -311,24 +311,24 @@ void ToolbarPanel::PlaceDefenceOrder(Defence& defence) {
 
 void ToolbarPanel::UpdateFactory(TankFactory& factory) {
     FactoryPanelState& panel = factory.panelState;
-    if (panel.step == 0)
+    if (panel.step == FactoryPanelStep::Queue)
         FactoryClicks(factory);
     else
         DesignClicks(factory);
     EnableDesignButtons(factory);
+    // In the order of the steps.
     Toolbar* byStep[] = {&factoryToolbar, &groupsToolbar,     &chasisToolbar,
                          &armorToolbar,   &tankTurretToolbar, &countToolbar};
-    if (panel.step < 0 || panel.step > 5)
-        panel.step = 0;
-    Show(*byStep[panel.step], factory);
+    const auto step = static_cast<std::size_t>(panel.step);
+    Show(*byStep[step < std::size(byStep) ? step : 0], factory);
 }
 
 void ToolbarPanel::FactoryClicks(TankFactory& factory) {
     FactoryPanelState& panel = factory.panelState;
     if (Clicked(factoryToolbar, FactoryToolbar::newTankButton)) {
-        panel.step = 2;
+        panel.step = FactoryPanelStep::Chassis;
     } else if (Clicked(factoryToolbar, FactoryToolbar::setGroupButton)) {
-        panel.step = 1;
+        panel.step = FactoryPanelStep::Group;
     } else if (Clicked(factoryToolbar, FactoryToolbar::cancelButton)) {
         orders.Issue(CancelOrderCommand(factory.Serial(), ProductFamily::Tank));
     } else if (Clicked(factoryToolbar, FactoryToolbar::emptyButton)) {
@@ -341,60 +341,60 @@ void ToolbarPanel::DesignClicks(TankFactory& factory) {
     const auto chassis = static_cast<TankType>(panel.chassis);
     const auto armor = static_cast<ArmorType>(panel.armor);
     switch (panel.step) {
-    case 1:
+    case FactoryPanelStep::Group:
         if (Clicked(groupsToolbar, GroupsToolbar::backButton)) {
-            panel.step = 0;
+            panel.step = FactoryPanelStep::Queue;
         } else if (Clicked(groupsToolbar, GroupsToolbar::unassignedButton)) {
             panel.groupLetter = 0;
-            panel.step = 0;
+            panel.step = FactoryPanelStep::Queue;
         } else {
             for (int i = 2; i < GroupsToolbar::buttonCount; ++i)
                 if (Clicked(groupsToolbar, i)) {
                     panel.groupLetter = GroupsToolbar::LetterOf(i);
-                    panel.step = 0;
+                    panel.step = FactoryPanelStep::Queue;
                     break;
                 }
         }
         return;
-    case 2:
+    case FactoryPanelStep::Chassis:
         if (Clicked(chasisToolbar, ChasisToolbar::backButton)) {
-            panel.step = 0;
+            panel.step = FactoryPanelStep::Queue;
             return;
         }
         for (int k = 1; k < ChasisToolbar::buttonCount; ++k)
             if (Clicked(chasisToolbar, k)) {
                 panel.chassis = k - 1;
-                panel.step = 3;
+                panel.step = FactoryPanelStep::Armor;
                 return;
             }
         return;
-    case 3:
+    case FactoryPanelStep::Armor:
         if (Clicked(armorToolbar, ArmorToolbar::backButton)) {
-            panel.step = 2;
+            panel.step = FactoryPanelStep::Chassis;
             return;
         }
         for (int k = 1; k < ArmorToolbar::buttonCount; ++k)
             if (Clicked(armorToolbar, k) && Fits(chassis, ArmorToolbar::TypeOf(k))) {
                 panel.armor = k - 1;
-                panel.step = 4;
+                panel.step = FactoryPanelStep::Turret;
                 return;
             }
         return;
-    case 4:
+    case FactoryPanelStep::Turret:
         if (Clicked(tankTurretToolbar, TurretToolbar::backButton)) {
-            panel.step = 3;
+            panel.step = FactoryPanelStep::Armor;
             return;
         }
         for (int k = 1; k < TurretToolbar::buttonCount; ++k)
             if (Clicked(tankTurretToolbar, k) && Fits(chassis, armor, TurretToolbar::TypeOf(k))) {
                 panel.turret = k - 1;
-                panel.step = 5;
+                panel.step = FactoryPanelStep::Count;
                 return;
             }
         return;
-    case 5:
+    case FactoryPanelStep::Count:
         if (Clicked(countToolbar, CountToolbar::backButton)) {
-            panel.step = 4;
+            panel.step = FactoryPanelStep::Turret;
             return;
         }
         for (int k = 1; k < CountToolbar::buttonCount; ++k)
@@ -402,11 +402,11 @@ void ToolbarPanel::DesignClicks(TankFactory& factory) {
                 const TankOrder design{chassis, static_cast<TurretType>(panel.turret), armor,
                                        panel.groupLetter};
                 orders.Issue(OrderTanksCommand(factory.Serial(), design, CountToolbar::CountOf(k)));
-                panel.step = 0;
+                panel.step = FactoryPanelStep::Queue;
                 return;
             }
         return;
-    default:
+    case FactoryPanelStep::Queue:
         return;
     }
 }

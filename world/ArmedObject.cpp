@@ -10,12 +10,6 @@ ArmedObject::ArmedObject() = default;
 
 ArmedObject::~ArmedObject() = default;
 
-void ArmedObject::Draw() {
-    Object::Draw();
-    if (turret)
-        turret->Draw();
-}
-
 void ArmedObject::OnTargetAcquired(Object* /*target*/) {}
 
 void ArmedObject::OnLineOfFireBlocked(float /*targetX*/, float /*targetY*/) {}

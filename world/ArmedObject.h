@@ -15,9 +15,6 @@ public:
     ArmedObject();
     ~ArmedObject() override;
 
-    // Draws the body like any object, then the turret on top.
-    void Draw() override;
-
     // The turret brain took this target.
     virtual void OnTargetAcquired(Object* target);
     // Something of its own side stands between the turret and the target at (x, y).

@@ -17,8 +17,6 @@
 #include "world/Turret.h"
 #include "world/World.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 
 namespace Vorn {
@@ -243,12 +241,6 @@ void Bullet::MoveTrail(float dx, float dy, unsigned elapsedMs) {
                             newX + attached.offsetX * cosA - attached.offsetY * sinA,
                             newY + attached.offsetX * sinA + attached.offsetY * cosA);
     }
-}
-
-void Bullet::Draw() {
-    const float alpha = record && !record->payload ? Strength() : 1.0f;
-    glColor4f(1, 1, 1, alpha);
-    DrawRotated(drawing, direction);
 }
 
 } // namespace Vorn

@@ -34,8 +34,6 @@ public:
 
     // Flies, steers and hits; called by the world tick, which deletes the bullet once finished.
     virtual void Update(unsigned elapsedMs);
-    // Shells fade over their flight; payloads stay opaque.
-    void Draw() override;
     // Share of the full damage at the current distance: 1 - 0.8 x distance / "range" for shells.
     float Strength() const;
 

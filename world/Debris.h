@@ -13,9 +13,6 @@ public:
     explicit Debris(int remainingTime) : remainingTime(remainingTime) {}
     // Leaves its wreck's list, so a piece that a blast expired early is not counted down after it is gone.
     ~Debris() override;
-
-    // Scaled by a tenth of its size.
-    void Draw() override;
     bool HasExpired() const { return remainingTime < 0; }
 
     int remainingTime;

@@ -3,8 +3,6 @@
 
 #include "rules/FowData.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -101,86 +99,6 @@ float FogOfWar::FogAtOrFull(int column, int row) const {
     if (column < 0 || row < 0 || column >= columns || row >= rows)
         return 1;
     return std::max(grid[Index(column, row)].fog, 0.0f);
-}
-
-namespace {
-
-// The fog's quads, kept from frame to frame: a zoomed-out view holds hundreds of thousands of corners.
-struct FogCorner {
-    float x, y;
-    float colour[4];
-};
-std::vector<FogCorner> fogCorners;
-
-} // namespace
-
-void FogOfWar::AddQuad(int firstColumn, int firstRow, int lastColumn, int lastRow,
-                       const float (&alphas)[4]) const {
-    const int corners[4][2] = {{firstColumn, firstRow},
-                               {lastColumn + 1, firstRow},
-                               {lastColumn + 1, lastRow + 1},
-                               {firstColumn, lastRow + 1}};
-    for (int i = 0; i < 4; ++i)
-        fogCorners.push_back({corners[i][0] * granularity - halfWidth, corners[i][1] * granularity - halfHeight,
-                              {record->colorR, record->colorG, record->colorB, alphas[i]}});
-}
-
-void FogOfWar::AddSquare(int column, int row) const {
-    const int corners[4][2] = {{column, row}, {column + 1, row}, {column + 1, row + 1}, {column, row + 1}};
-    float alphas[4];
-    bool anyFog = false;
-    for (int i = 0; i < 4; ++i) {
-        alphas[i] = FogAtOrFull(corners[i][0], corners[i][1]);
-        anyFog = anyFog || alphas[i] > drawnAbove;
-    }
-    if (anyFog)
-        AddQuad(column, row, column, row, alphas);
-}
-
-// A block of squares whose corners all lie off the grid is fully fogged throughout: one quad with the same
-// outline covers exactly the pixels its squares would, in the same colour.
-void FogOfWar::AddFullFog(int firstColumn, int firstRow, int lastColumn, int lastRow) const {
-    if (firstColumn <= lastColumn && firstRow <= lastRow)
-        AddQuad(firstColumn, firstRow, lastColumn, lastRow, {1, 1, 1, 1});
-}
-
-// Squares from column -1 to columns - 1 (and likewise rows) touch the grid; those further out are drawn
-// as four bands round them.
-void FogOfWar::Draw(float centreX, float centreY, float r) const {
-    if (!record)
-        return;
-    // Floor rather than truncate, so the squares just off the map's lower left are drawn fogged too.
-    const int firstColumn = TruncateToIndex(std::floor((double(centreX) - r + halfWidth) / granularity));
-    const int lastColumn = TruncateToIndex(std::floor((double(centreX) + r + halfWidth) / granularity));
-    const int firstRow = TruncateToIndex(std::floor((double(centreY) - r + halfHeight) / granularity));
-    const int lastRow = TruncateToIndex(std::floor((double(centreY) + r + halfHeight) / granularity));
-    const int nearFirstColumn = std::max(firstColumn, -1);
-    const int nearLastColumn = std::min(lastColumn, columns - 1);
-    const int nearFirstRow = std::max(firstRow, -1);
-    const int nearLastRow = std::min(lastRow, rows - 1);
-
-    fogCorners.clear();
-    // Below, left, the squares near the grid, right, above: the last corner is the one drawing square by
-    // square would end on, so the colour left current is the same.
-    AddFullFog(firstColumn, firstRow, lastColumn, std::min(lastRow, -2));
-    AddFullFog(firstColumn, nearFirstRow, std::min(lastColumn, -2), nearLastRow);
-    for (int row = nearFirstRow; row <= nearLastRow; ++row)
-        for (int column = nearFirstColumn; column <= nearLastColumn; ++column)
-            AddSquare(column, row);
-    AddFullFog(std::max(firstColumn, columns), nearFirstRow, lastColumn, nearLastRow);
-    AddFullFog(firstColumn, std::max(firstRow, rows), lastColumn, lastRow);
-    if (fogCorners.empty())
-        return;
-
-    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_COLOR_ARRAY);
-    glVertexPointer(2, GL_FLOAT, sizeof(FogCorner), &fogCorners.data()->x);
-    glColorPointer(4, GL_FLOAT, sizeof(FogCorner), fogCorners.data()->colour);
-    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(fogCorners.size()));
-    glPopClientAttrib();
-    // Arrays leave the current colour undefined; drawing corner by corner left the last one's.
-    glColor4fv(fogCorners.back().colour);
 }
 
 } // namespace Vorn

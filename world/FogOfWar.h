@@ -29,24 +29,24 @@ public:
     void RevealFog(float x, float y, float r, int side);
     // True when some grid point around the box of half side r around (x, y) is less than nearly fogged.
     bool IsVisible(float x, float y, float r) const;
-    // Draws the fog over the box of half side r around the centre: a quad for every grid square with a
-    // fogged corner, as one vertex array. Needs GL.
-    void Draw(float centreX, float centreY, float r) const;
+    // The fog of a grid point, between 0 and 1; 1 for a point off the grid, which is never cleared.
+    float FogAtOrFull(int column, int row) const;
 
     int Side() const { return side; }
     int Columns() const { return columns; }
     int Rows() const { return rows; }
     float Granularity() const { return granularity; }
+    // Grid point (0, 0) lies at (-HalfWidth, -HalfHeight).
+    float HalfWidth() const { return halfWidth; }
+    float HalfHeight() const { return halfHeight; }
+    // The fog's colour and timings; null for a fog without a record, which is never drawn.
+    const Constants::FowData* Record() const { return record; }
     const GridPoint& PointAt(int column, int row) const { return grid[Index(column, row)]; }
 
 private:
     int Index(int column, int row) const { return row * columns + column; }
     // The grid index of a map coordinate along one axis, by truncation after adding the half size.
     int GridIndex(float coordinate, float halfSize) const;
-    float FogAtOrFull(int column, int row) const;
-    void AddQuad(int firstColumn, int firstRow, int lastColumn, int lastRow, const float (&alphas)[4]) const;
-    void AddSquare(int column, int row) const;
-    void AddFullFog(int firstColumn, int firstRow, int lastColumn, int lastRow) const;
 
     const Constants::FowData* record;
     float granularity;

@@ -23,8 +23,6 @@ public:
     Object& operator=(const Object&) = delete;
     virtual ~Object();
 
-    // Draws in the side colour at the origin, rotated by the direction; the caller has translated to (x, y).
-    virtual void Draw();
     // The tank this object is, or null: the world's tank walks ask it of thousands of objects every step,
     // and a dynamic_cast there costs more than the tank's own update steps around it.
     virtual Tank* AsTank() { return nullptr; }
@@ -68,11 +66,8 @@ constexpr float blockingSize = 0.01f;
 struct SideColour {
     float red, green, blue;
 };
-// The colour objects of a side are drawn in; white for a value that is no side.
+// The colour objects of a side are drawn in (the minimap, the bars and the menu's preview too); white for a
+// value that is no side.
 SideColour SideColourOf(int side);
-// Makes the side colour the current drawing colour.
-void SetSideColour(int side);
-// Draws the drawing rotated by the heading in degrees; nothing without a drawing.
-void DrawRotated(const Drawing* drawing, float direction);
 
 } // namespace Vorn

@@ -21,12 +21,9 @@ public:
     // "size"; without a record it never blocks.
     Obstacle(Type type, const Constants::ObstacleData* record, float sizeFactor);
 
-    // Scaled by its size factor, so that what the player sees is what blocks: the drawing shows the
-    // record's size.
-    void Draw() override;
-
     const Constants::ObstacleData* record;
     Type type;
+    // The drawing is scaled by it, so that what the player sees is what blocks.
     float sizeFactor = 1;
 };
 

@@ -13,9 +13,12 @@ namespace Vorn {
 
 class Tank;
 
+// The factory panel's toolbar: the queue, then the steps of a tank order.
+enum class FactoryPanelStep { Queue, Group, Chassis, Armor, Turret, Count };
+
 // What the factory's build panel has chosen so far; the panel gives the values their meaning.
 struct FactoryPanelState {
-    int step = 0;
+    FactoryPanelStep step = FactoryPanelStep::Queue;
     int chassis = 0;
     int armor = 0;
     int turret = 0;

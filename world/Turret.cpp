@@ -13,8 +13,6 @@
 #include "world/PlaceEffect.h"
 #include "world/World.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -104,16 +102,6 @@ void Turret::ShowMuzzle(Bullet& bullet) {
     const std::string& flash = drawing->MouthParticleSystems()[static_cast<std::size_t>(currentMouth)];
     if (world && !flash.empty())
         PlaceEffect(*world, world->UpperEffects(), flash, direction, true, bullet.x, bullet.y);
-}
-
-void Turret::Draw() {
-    const double h = direction * radiansPerDegree;
-    glPushMatrix();
-    glTranslatef(static_cast<float>(-std::sin(h) * brain.recoil),
-                 static_cast<float>(-std::cos(h) * brain.recoil), 0);
-    SetSideColour(side);
-    DrawRotated(drawing, direction);
-    glPopMatrix();
 }
 
 } // namespace Vorn

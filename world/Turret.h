@@ -34,8 +34,6 @@ public:
     // A new bullet leaving the current mouth with a random spread, with the muzzle flash and the spent
     // shells it makes; the caller files it in the world.
     Bullet* SpawnBullet(float accuracyMultiplier, float effectMultiplier);
-    // Drawn pushed back along its heading by the recoil.
-    void Draw() override;
 
     const Constants::TurretData* record;
     const Constants::BulletData* bulletRecord = nullptr;

@@ -26,7 +26,6 @@ class Effect;
 class LevelEvents;
 class Object;
 class Tank;
-class WorldCamera;
 class ICallsign;
 namespace Constants {
 struct FowData;
@@ -106,8 +105,6 @@ public:
     void BeginStep();
     // Advances the world by one step; begins the step itself unless BeginStep has.
     void Tick(unsigned elapsedMs);
-    // Draws the map's layers through the camera. Needs a GL context.
-    void Draw(const WorldCamera& camera);
 
     // --- The door out: what happened in the last step that a player would notice, for the presentation
     // only. Cleared when a step begins; Report adds to it during the step.
@@ -117,6 +114,9 @@ public:
     // --- State.
     unsigned Clock() const { return clock; }
     float Width() const { return width; }
+    // The window's size in pixels the world was made for: the scene draws what of the map it shows.
+    unsigned ScreenWidth() const { return screenWidth; }
+    unsigned ScreenHeight() const { return screenHeight; }
     float Height() const { return height; }
     // The level file as read at creation (an empty document for the sized constructor); the level code
     // builds its events from it and hands them over with SetLevelEvents.
@@ -161,9 +161,6 @@ private:
     void PayIncome(unsigned oldClock, unsigned newClock);
     int MineIncome(int side);
     int RecyclerIncome(int side);
-    void DrawEffects(EffectMap& layer, float centreX, float centreY, float radius);
-    void DrawObjects(float centreX, float centreY, float radius);
-    void DrawBullets(float centreX, float centreY, float radius);
     // Copies a container's pointers in walk order, so an update may move objects between cells.
     template <typename T> static void TakeSnapshot(SpatialMap<T>& map, std::vector<T*>& into);
 

@@ -2,6 +2,7 @@
 // colours, leaving the caller's drawing state as it was.
 #include "DrivingWorld.h"
 #include "datafiles/ColourTable.h"
+#include "scene/WaypointDraw.h"
 #include "tests/support/GlTestWindow.h"
 
 #include <GL/gl.h>
@@ -33,7 +34,7 @@ TEST_F(WaypointDrawing, LineRunsFromTheTankThroughEveryWaypointWithADotAtEach) {
     tank->brain->RestoreRoute({{160.5f, 60.5f}, {160.5f, 180.5f}});
     window.Clear();
     glColor3f(0, 0, 1);
-    tank->brain->DrawWaypoints();
+    DrawWaypoints(*tank);
 
     EXPECT_EQ(window.ReadPixel(100, 60), green);  // first leg
     EXPECT_EQ(window.ReadPixel(160, 120), green); // second leg

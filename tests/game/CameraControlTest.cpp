@@ -2,7 +2,7 @@
 #include "game/CameraControl.h"
 
 #include "datafiles/Node.h"
-#include "game/Camera.h"
+#include "scene/Camera.h"
 #include "platform/VirtualKeyCodes.h"
 #include "shell/Configuration.h"
 #include "shell/Keyboard.h"

@@ -1,5 +1,5 @@
 // The camera: pixels and units agree both ways, scrolling keeps to the map, zoom stays within its limits.
-#include "game/Camera.h"
+#include "scene/Camera.h"
 #include "shell/Configuration.h"
 #include "tests/support/GlTestWindow.h"
 

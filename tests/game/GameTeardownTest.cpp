@@ -1,8 +1,8 @@
 // The running program publishes the game's world, camera and interface, and takes the game down before
 // the particle systems its effects draw from.
-#include "game/Camera.h"
 #include "graphics/ParticleSystemFactory.h"
 #include "interface/Interface.h"
+#include "scene/Camera.h"
 #include "shell/Mouse.h"
 #include "shell/program/Program.h"
 #include "world/Effect.h"

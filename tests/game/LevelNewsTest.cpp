@@ -2,7 +2,7 @@
 // objectives panel lists open objectives first, and the briefing's text is broken into lines that fit.
 #include "game/LevelNews.h"
 #include "game/BriefingScreen.h"
-#include "game/Camera.h"
+#include "scene/Camera.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The player's view kept in a saved game: the camera, the selection and the control groups come back by
 // serial, without the units that are gone, and a view from a file never puts the camera off the map.
 #include "game/PlayerViewState.h"
-#include "game/Camera.h"
-#include "game/MapOverlay.h"
+#include "interface/MapOverlay.h"
 #include "interface/OrderIssuer.h"
 #include "rules/FowData.h"
+#include "scene/Camera.h"
 #include "shell/Configuration.h"
-#include "tests/game/FakeOverlayControls.h"
+#include "tests/interface/FakeOverlayControls.h"
 #include "tests/world/BaseWorld.h"
 
 #include <gtest/gtest.h>

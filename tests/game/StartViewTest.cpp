@@ -1,5 +1,5 @@
 // The camera starts over the player's own headquarters.
-#include "game/Camera.h"
+#include "scene/Camera.h"
 #include "game/StartView.h"
 #include "tests/game/LevelTestSupport.h"
 

@@ -4,9 +4,9 @@
 #include "datafiles/CallsignTable.h"
 #include "datafiles/DataArchive.h"
 #include "datafiles/TextTable.h"
-#include "game/Camera.h"
 #include "interface/Interface.h"
 #include "rules/FowData.h"
+#include "scene/Camera.h"
 #include "shell/Configuration.h"
 #include "world/World.h"
 

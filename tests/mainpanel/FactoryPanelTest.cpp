@@ -51,7 +51,7 @@ TEST_F(FactoryPanel, ChassisArmourTurretAndCountAppendThatManyOrdersOfTheDesign)
     base.Press(4); // group c
     EXPECT_EQ(factory->panelState.groupLetter, 'c');
     Design(scout, lightArmor, gun1);
-    EXPECT_EQ(factory->panelState.step, 5);
+    EXPECT_EQ(factory->panelState.step, FactoryPanelStep::Count);
     EXPECT_EQ(base.panel.Shown(), &base.panel.countToolbar);
     base.Press(3); // three tanks
     ASSERT_EQ(factory->Orders().size(), 3u);
@@ -61,7 +61,7 @@ TEST_F(FactoryPanel, ChassisArmourTurretAndCountAppendThatManyOrdersOfTheDesign)
         EXPECT_EQ(order.turret, TurretType::Gun1);
         EXPECT_EQ(order.letter, 'c');
     }
-    EXPECT_EQ(factory->panelState.step, 0);
+    EXPECT_EQ(factory->panelState.step, FactoryPanelStep::Queue);
     EXPECT_EQ(base.panel.Shown(), &base.panel.factoryToolbar);
 }
 
@@ -74,13 +74,13 @@ TEST_F(FactoryPanel, ChoosingAThousandAppendsAThousandOrdersAtOnce) {
 TEST_F(FactoryPanel, BackButtonsStepBackOneChoice) {
     Design(scout, noArmor, gun1);
     base.Press(CountToolbar::backButton);
-    EXPECT_EQ(factory->panelState.step, 4);
+    EXPECT_EQ(factory->panelState.step, FactoryPanelStep::Turret);
     base.Press(TurretToolbar::backButton);
-    EXPECT_EQ(factory->panelState.step, 3);
+    EXPECT_EQ(factory->panelState.step, FactoryPanelStep::Armor);
     base.Press(ArmorToolbar::backButton);
-    EXPECT_EQ(factory->panelState.step, 2);
+    EXPECT_EQ(factory->panelState.step, FactoryPanelStep::Chassis);
     base.Press(ChasisToolbar::backButton);
-    EXPECT_EQ(factory->panelState.step, 0);
+    EXPECT_EQ(factory->panelState.step, FactoryPanelStep::Queue);
     EXPECT_TRUE(factory->Orders().empty());
 }
 
@@ -90,18 +90,18 @@ TEST_F(FactoryPanel, PartsTooHeavyForTheChassisAreDisabledAndCannotBeChosen) {
     EXPECT_TRUE(base.panel.armorToolbar.IsEnabled(lightArmor));
     EXPECT_FALSE(base.panel.armorToolbar.IsEnabled(heavyArmor));
     base.Press(heavyArmor);
-    EXPECT_EQ(factory->panelState.step, 3) << "the overloaded armour was refused";
+    EXPECT_EQ(factory->panelState.step, FactoryPanelStep::Armor) << "the overloaded armour was refused";
     base.Press(lightArmor);
     EXPECT_TRUE(base.panel.tankTurretToolbar.IsEnabled(gun1)) << "10 + 4 <= 20";
     EXPECT_TRUE(base.panel.tankTurretToolbar.IsEnabled(cannon1)) << "10 + 10 <= 20";
     EXPECT_FALSE(base.panel.tankTurretToolbar.IsEnabled(7)) << "Cannon2: 10 + 25 > 20";
     base.Press(7);
-    EXPECT_EQ(factory->panelState.step, 4);
+    EXPECT_EQ(factory->panelState.step, FactoryPanelStep::Turret);
 }
 
 TEST_F(FactoryPanel, TwoFactoriesInDifferentStatesNeverShareTheirEnabledParts) {
     auto* heavy = base.AddBuilding<TankFactory>(BuildingType::TankFactory, 500, 0, PanelWorld::side);
-    heavy->panelState = {4, 3, 0, 0, 0}; // heavy chassis, choosing a turret
+    heavy->panelState = {FactoryPanelStep::Turret, 3, 0, 0, 0}; // heavy chassis, choosing a turret
     Design(scout, lightArmor, gun1);
     base.Press(CountToolbar::backButton); // the scout's turret choice
     EXPECT_FALSE(base.panel.tankTurretToolbar.IsEnabled(7));
@@ -112,7 +112,8 @@ TEST_F(FactoryPanel, TwoFactoriesInDifferentStatesNeverShareTheirEnabledParts) {
     base.Update();
     EXPECT_FALSE(base.panel.tankTurretToolbar.IsEnabled(7));
     base.Press(7);
-    EXPECT_EQ(factory->panelState.step, 4) << "no overloaded tank through a stale flag";
+    EXPECT_EQ(factory->panelState.step, FactoryPanelStep::Turret)
+        << "no overloaded tank through a stale flag";
 }
 
 TEST_F(FactoryPanel, CancelAndEmptyAreEnabledByTheQueue) {
@@ -165,5 +166,5 @@ TEST_F(FactoryPanel, ACancelForAnOrderTheTickFinishedFindsTheQueueEmptyAndDoesNo
 TEST_F(FactoryPanel, AFactorysClicksAreCountedButLeftToThePanelBand) {
     EXPECT_FALSE(base.ClickButton(FactoryToolbar::newTankButton));
     base.Update();
-    EXPECT_EQ(factory->panelState.step, 2);
+    EXPECT_EQ(factory->panelState.step, FactoryPanelStep::Chassis);
 }

@@ -3,7 +3,7 @@
 #include "shell/Keyboard.h"
 
 #include "datafiles/DataArchive.h"
-#include "game/OverlayNames.h"
+#include "interface/OverlayNames.h"
 #include "platform/VirtualKeyCodes.h"
 #include "tests/shell/InputTestClock.h"
 

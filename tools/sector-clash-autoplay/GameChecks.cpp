@@ -1,12 +1,12 @@
 // Checks of the running game for the driver's scripts.
 #include "tools/sector-clash-autoplay/GameChecks.h"
 
-#include "game/Camera.h"
 #include "game/GameMode.h"
 #include "game/Level.h"
-#include "game/MapOverlay.h"
 #include "interface/Interface.h"
+#include "interface/MapOverlay.h"
 #include "menu/PauseMenu.h"
+#include "scene/Camera.h"
 #include "shell/Configuration.h"
 #include "shell/ModeManager.h"
 #include "tools/sector-clash-autoplay/InputScript.h"

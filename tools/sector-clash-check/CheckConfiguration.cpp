@@ -1,6 +1,6 @@
 // The configuration area of the data checker: the camera's zoom limits exist, are positive and in the
 // order the camera needs ("max" is the lowest zoom level, "min" the highest).
-#include "game/Camera.h"
+#include "scene/Camera.h"
 #include "shell/Configuration.h"
 #include "tools/sector-clash-check/CheckAreas.h"
 

@@ -1,8 +1,9 @@
 // The fog drawn as one array looks exactly as the fog drawn square by square: over the map, beyond its
 // edges and far beyond them, at zooms where a square is many pixels or a fraction of one.
-#include "world/FogOfWar.h"
+#include "scene/FogDraw.h"
 
 #include "rules/FowData.h"
+#include "world/FogOfWar.h"
 #include "tests/support/GlTestWindow.h"
 
 #include <GL/gl.h>
@@ -109,7 +110,7 @@ protected:
         if (squareBySquare)
             DrawSquareBySquare(fog, record, halfWidth, halfHeight, view.centreX, view.centreY, r);
         else
-            fog.Draw(view.centreX, view.centreY, r);
+            DrawFog(fog, view.centreX, view.centreY, r);
         glGetFloatv(GL_CURRENT_COLOR, colourLeft);
         std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width * height * 4));
         glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());

@@ -1,5 +1,5 @@
 // Stored selections on the digit keys.
-#include "game/ControlGroups.h"
+#include "interface/ControlGroups.h"
 
 #include "world/World.h"
 

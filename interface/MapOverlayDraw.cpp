@@ -1,18 +1,19 @@
 // What the map overlay draws over the map: the drag rectangle, status bars and frames, routes, rally
 // flags, experience badges and the placement shadow with the reason a place is refused.
-#include "game/MapOverlay.h"
+#include "interface/MapOverlay.h"
 
 #include "ai/TankBrain.h"
 #include "ai/TurretBrain.h"
 #include "datafiles/ColourTable.h"
 #include "datafiles/TextTable.h"
-#include "game/Camera.h"
-#include "game/OverlayNames.h"
 #include "graphics/Drawing.h"
 #include "graphics/FontStore.h"
 #include "graphics/TextFont.h"
+#include "interface/OverlayNames.h"
+#include "scene/Camera.h"
+#include "scene/StatusBar.h"
+#include "scene/WaypointDraw.h"
 #include "world/IInfo.h"
-#include "world/StatusBar.h"
 #include "world/Tank.h"
 #include "world/TankFactory.h"
 #include "world/Tower.h"
@@ -136,7 +137,7 @@ void MapOverlay::DrawSelected(bool showTracks, float spread) const {
         const auto* tank = dynamic_cast<const Tank*>(object);
         if (showTracks && tank != nullptr && tank->brain) {
             StartOnMap();
-            tank->brain->DrawWaypoints();
+            DrawWaypoints(*tank);
             // Where a move to the cursor would send it, with the modifiers held now.
             StartUpright(cursorX + spread * (tank->x - centreX), cursorY + spread * (tank->y - centreY));
             UseColour(OverlayNames::waypointNewColour);

@@ -1,5 +1,5 @@
 // The player's selection by serial-checked reference.
-#include "game/SelectionList.h"
+#include "interface/SelectionList.h"
 
 #include "world/World.h"
 

@@ -1,10 +1,10 @@
 // What the map overlay draws: the drag rectangle stays aligned with the screen on a turned map.
 #include "datafiles/ColourTable.h"
-#include "game/Camera.h"
-#include "game/MapOverlay.h"
+#include "interface/MapOverlay.h"
 #include "interface/OrderIssuer.h"
+#include "scene/Camera.h"
 #include "shell/Configuration.h"
-#include "tests/game/FakeOverlayControls.h"
+#include "tests/interface/FakeOverlayControls.h"
 #include "tests/support/GlTestWindow.h"
 #include "tests/world/CombatWorld.h"
 

@@ -1,12 +1,14 @@
 // Drawing a selected tank's route over the map.
-#include "ai/TankBrain.h"
+#include "scene/WaypointDraw.h"
 
+#include "ai/TankBrain.h"
 #include "datafiles/ColourTable.h"
 #include "world/Tank.h"
 
 #include <GL/gl.h>
 
 #include <cmath>
+#include <deque>
 
 namespace Vorn {
 
@@ -27,19 +29,22 @@ void DrawDisc(float x, float y) {
 }
 } // namespace
 
-void TankBrain::DrawWaypoints() const {
+void DrawWaypoints(const Tank& tank) {
+    if (!tank.brain)
+        return;
+    const std::deque<TankBrain::Waypoint>& waypoints = tank.brain->Waypoints();
     glPushAttrib(GL_CURRENT_BIT | GL_ENABLE_BIT | GL_LINE_BIT | GL_HINT_BIT);
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_LINE_SMOOTH);
     glLineWidth(routeLineWidth);
     glColor4ubv(colourTable.ColourOf("waypoint_line"));
     glBegin(GL_LINE_STRIP);
-    glVertex2f(tank->x, tank->y);
-    for (const Waypoint& point : waypoints)
+    glVertex2f(tank.x, tank.y);
+    for (const TankBrain::Waypoint& point : waypoints)
         glVertex2f(point.x, point.y);
     glEnd();
     glColor4ubv(colourTable.ColourOf("waypoint"));
-    for (const Waypoint& point : waypoints)
+    for (const TankBrain::Waypoint& point : waypoints)
         DrawDisc(point.x, point.y);
     glPopAttrib();
 }

@@ -1,5 +1,5 @@
 // The camera: which world point the screen shows, turned and zoomed, and the sums between pixels and units.
-#include "game/Camera.h"
+#include "scene/Camera.h"
 
 #include "shell/Configuration.h"
 

@@ -1,11 +1,11 @@
 // The player's selection and orders on the map.
-#include "game/MapOverlay.h"
+#include "interface/MapOverlay.h"
 
-#include "game/Camera.h"
-#include "game/OverlayNames.h"
 #include "graphics/CursorSet.h"
 #include "graphics/DrawingStore.h"
 #include "interface/OrderIssuer.h"
+#include "interface/OverlayNames.h"
+#include "scene/Camera.h"
 #include "shell/Configuration.h"
 #include "world/BoxCentre.h"
 #include "world/Building.h"

@@ -1,5 +1,5 @@
 // The overlay's view of the real devices.
-#include "game/OverlayControls.h"
+#include "interface/OverlayControls.h"
 
 #include "interface/Interface.h"
 #include "shell/Keyboard.h"

@@ -1,4 +1,4 @@
-// What the world needs from the camera to draw itself: the view centre, the zoom and the transform.
+// What the scene needs from the camera to draw the world: the view centre, the zoom and the transform.
 #pragma once
 
 namespace Vorn {

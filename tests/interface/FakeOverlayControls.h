@@ -1,7 +1,7 @@
 // Devices for the map overlay tests: the cursor, the held actions and the counted presses are the test's.
 #pragma once
 
-#include "game/OverlayControls.h"
+#include "interface/OverlayControls.h"
 
 #include <map>
 #include <set>

@@ -1,14 +1,15 @@
 // Drawing the world: what is drawn, what the fog hides, and the fog overlay itself.
-#include "world/World.h"
+#include "scene/WorldDraw.h"
 
 #include "datafiles/Node.h"
 #include "graphics/Drawing.h"
 #include "rules/FowData.h"
 #include "rules/ObstacleData.h"
+#include "scene/WorldCamera.h"
 #include "tests/support/GlTestWindow.h"
 #include "world/Bullet.h"
 #include "world/Obstacle.h"
-#include "world/WorldCamera.h"
+#include "world/World.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -25,26 +26,22 @@ public:
     float Zoom() const override { return 1; }
 };
 
-class CountedObject : public Object {
+class PlainObject : public Object {
 public:
-    CountedObject(float x, float y, int side) {
+    PlainObject(float x, float y, int side) {
         this->x = x;
         this->y = y;
         this->side = side;
         size = 5;
     }
-    void Draw() override { ++draws; }
-    int draws = 0;
 };
 
-class CountedBullet : public Bullet {
+class PlainBullet : public Bullet {
 public:
-    CountedBullet(float x, float y) : Bullet(nullptr, nullptr, BulletType::GunBullet, 1) {
+    PlainBullet(float x, float y) : Bullet(nullptr, nullptr, BulletType::GunBullet, 1) {
         this->x = x;
         this->y = y;
     }
-    void Draw() override { ++draws; }
-    int draws = 0;
 };
 
 Constants::FowData RedFog() {
@@ -63,10 +60,22 @@ protected:
         world.fog.RevealFog(0, 0, 150, 3);
     }
 
-    // Adds an object the world owns and returns it for counting.
+    // Adds an object the world owns and returns it.
     template <typename T> T* Add(T* object, ObjectKind kind) {
         world.InsertObject(object, kind);
         return object;
+    }
+
+    // The objects the camera's view shows, in the order they are drawn.
+    std::vector<const Object*> Shown() {
+        std::vector<const Object*> shown;
+        ForEachObjectInView(world, VisibleCircle(world, camera),
+                            [&](Object& object, ObjectKind) { shown.push_back(&object); });
+        return shown;
+    }
+
+    static bool Contains(const std::vector<const Object*>& objects, const Object* object) {
+        return std::find(objects.begin(), objects.end(), object) != objects.end();
     }
 
     testing_support::GlTestWindow window;
@@ -76,27 +85,27 @@ protected:
 };
 } // namespace
 
-TEST_F(WorldDraw, DrawsWhatIsInViewAndOutOfTheFog) {
-    SKIP_WITHOUT_GL(window);
-    auto* seen = Add(new CountedObject(50, 0, 2), KindTank);
-    auto* fogged = Add(new CountedObject(0, 220, 2), KindTank); // in view, beyond the cleared circle
-    auto* away = Add(new CountedObject(1500, 0, 2), KindTank);
-    world.Draw(camera);
-    EXPECT_EQ(seen->draws, 1);
-    EXPECT_EQ(fogged->draws, 0);
-    EXPECT_EQ(away->draws, 0);
+// Shown once each, kind by kind in draw order: whatever is drawn later covers what came before.
+TEST_F(WorldDraw, ShowsWhatIsInViewAndOutOfTheFogKindByKind) {
+    auto* building = Add(new PlainObject(-40, 0, 2), KindBuilding);
+    auto* seen = Add(new PlainObject(50, 0, 2), KindTank);
+    auto* fogged = Add(new PlainObject(0, 220, 2), KindTank); // in view, beyond the cleared circle
+    auto* away = Add(new PlainObject(1500, 0, 2), KindTank);
+    auto* stone = Add(new PlainObject(0, 40, 0), KindStatic);
+    const std::vector<const Object*> expected{stone, seen, building};
+    EXPECT_EQ(Shown(), expected);
+    EXPECT_FALSE(Contains(Shown(), fogged));
+    EXPECT_FALSE(Contains(Shown(), away));
 }
 
-TEST_F(WorldDraw, ABodyReachingIntoViewIsDrawnThoughItsCentreIsFarOut) {
-    SKIP_WITHOUT_GL(window);
+TEST_F(WorldDraw, ABodyReachingIntoViewIsShownThoughItsCentreIsFarOut) {
     world.fog.RevealFog(250, 0, 100, 3);
-    auto* hill = new CountedObject(1000, 0, 0);
+    auto* hill = new PlainObject(1000, 0, 0);
     hill->size = 800; // its edge lies 200 from the view's centre
     Add(hill, KindStatic);
-    auto* beyond = Add(new CountedObject(1500, 0, 0), KindStatic);
-    world.Draw(camera);
-    EXPECT_EQ(hill->draws, 1);
-    EXPECT_EQ(beyond->draws, 0);
+    auto* beyond = Add(new PlainObject(1500, 0, 0), KindStatic);
+    EXPECT_TRUE(Contains(Shown(), hill));
+    EXPECT_FALSE(Contains(Shown(), beyond));
 }
 
 // What blocks is what the player sees: a stone scaled three times is drawn three times as wide.
@@ -114,28 +123,29 @@ TEST_F(WorldDraw, AnObstacleIsDrawnAtItsScaledSize) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glPushMatrix();
-    world.Draw(camera);
+    DrawWorld(world, camera);
     glPopMatrix();
     glDisable(GL_BLEND);
     EXPECT_GT(window.ReadPixel(160 + 25, 120 - 25).g, 200);
     EXPECT_LT(window.ReadPixel(160 + 35, 120).g, 30);
 }
 
-TEST_F(WorldDraw, OnlyThePlayersLandminesAreDrawn) {
-    SKIP_WITHOUT_GL(window);
-    auto* own = Add(new CountedObject(10, 0, 3), KindLandmine);
-    auto* enemy = Add(new CountedObject(-10, 0, 2), KindLandmine);
-    world.Draw(camera);
-    EXPECT_EQ(own->draws, 1);
-    EXPECT_EQ(enemy->draws, 0);
+TEST_F(WorldDraw, OnlyThePlayersLandminesAreShown) {
+    auto* own = Add(new PlainObject(10, 0, 3), KindLandmine);
+    auto* enemy = Add(new PlainObject(-10, 0, 2), KindLandmine);
+    EXPECT_TRUE(Contains(Shown(), own));
+    EXPECT_FALSE(Contains(Shown(), enemy));
 }
 
-TEST_F(WorldDraw, BulletsShowThroughTheFog) {
-    SKIP_WITHOUT_GL(window);
-    auto* bullet = new CountedBullet(0, 220);
-    world.InsertBullet(bullet);
-    world.Draw(camera);
-    EXPECT_EQ(bullet->draws, 1);
+TEST_F(WorldDraw, BulletsShowThroughTheFogButNotOutOfView) {
+    auto* fogged = new PlainBullet(0, 220);
+    auto* away = new PlainBullet(1500, 0);
+    world.InsertBullet(fogged);
+    world.InsertBullet(away);
+    std::vector<const Bullet*> shown;
+    ForEachBulletInView(world, VisibleCircle(world, camera),
+                        [&](Bullet& bullet) { shown.push_back(&bullet); });
+    EXPECT_EQ(shown, std::vector<const Bullet*>{fogged});
 }
 
 TEST_F(WorldDraw, FogCoversTheUnseenAndLeavesTheClearedGround) {
@@ -144,7 +154,7 @@ TEST_F(WorldDraw, FogCoversTheUnseenAndLeavesTheClearedGround) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glPushMatrix();
-    world.Draw(camera);
+    DrawWorld(world, camera);
     glPopMatrix();
     glDisable(GL_BLEND);
     EXPECT_GT(window.ReadPixel(5, 5).r, 200);    // far corner: full fog

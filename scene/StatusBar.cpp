@@ -1,5 +1,5 @@
 // The armour bar over a selected unit.
-#include "world/StatusBar.h"
+#include "scene/StatusBar.h"
 
 #include "world/IInfo.h"
 #include "world/Object.h"

@@ -3,9 +3,9 @@
 // the cursor, the check of a place for a new building, and what is drawn over the map for all of that.
 #pragma once
 
-#include "game/ControlGroups.h"
-#include "game/OverlayControls.h"
-#include "game/SelectionList.h"
+#include "interface/ControlGroups.h"
+#include "interface/OverlayControls.h"
+#include "interface/SelectionList.h"
 #include "world/ObjectRef.h"
 #include "world/PlacementCheck.h"
 

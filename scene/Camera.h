@@ -1,7 +1,7 @@
 // The camera: which world point the screen shows, turned and zoomed, and the sums between pixels and units.
 #pragma once
 
-#include "world/WorldCamera.h"
+#include "scene/WorldCamera.h"
 
 namespace Vorn {
 

@@ -1,15 +1,15 @@
 // The map overlay: presses become selections and orders, moves keep the group's shape, attacks split by
 // range, drags select the player's units, places are judged and confirmed, and the selection never holds
 // the dead.
-#include "game/MapOverlay.h"
+#include "interface/MapOverlay.h"
 #include "ai/TankBrain.h"
-#include "game/Camera.h"
-#include "game/OverlayNames.h"
 #include "interface/OrderIssuer.h"
+#include "interface/OverlayNames.h"
 #include "rules/FowData.h"
 #include "rules/TankAIData.h"
+#include "scene/Camera.h"
 #include "shell/Configuration.h"
-#include "tests/game/FakeOverlayControls.h"
+#include "tests/interface/FakeOverlayControls.h"
 #include "tests/world/BaseWorld.h"
 #include "world/Landmark.h"
 #include "world/TankFactory.h"
