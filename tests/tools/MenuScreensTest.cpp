@@ -27,6 +27,16 @@ CommandResult RunDriver(const fs::path& folder, const std::string& script, const
     return RunCommand(command);
 }
 
+// The stats line's member, up to the next comma.
+std::string Member(const std::string& output, const std::string& name) {
+    const std::string key = "\"" + name + "\": ";
+    const auto start = output.rfind(key);
+    if (start == std::string::npos)
+        return "";
+    const auto from = start + key.size();
+    return output.substr(from, output.find_first_of(",}", from) - from);
+}
+
 std::string Press(int frame, const std::string& key) {
     return std::to_string(frame) + " keydown " + key + "\n" + std::to_string(frame + 1) + " keyup " + key +
            "\n";
@@ -79,6 +89,38 @@ TEST_F(MenuScreens, TheMouseStartsLevel1AndQuitsFromThePauseMenuToTheStartScreen
         "50 check mode game\n50 check level levels/level0.xml\n";
     const CommandResult run = RunDriver(folder, script, "--frames 52");
     EXPECT_EQ(run.exitCode, 0) << run.output;
+}
+
+// The game loaded through the start screen goes on from the saved state: after the run it stands where the
+// simulator's game that never stopped stands after as many steps, and those steps include the saved ones.
+TEST_F(MenuScreens, AGameSavedFromThePauseMenuAndLoadedFromTheStartScreenGoesOn) {
+    const int startButtonY = height - 1 - 145;
+    const int pauseTop = (height - 378) / 2 + 378;
+    const int saveY = height - 1 - (pauseTop - 107);
+    const int quitToStartY = height - 1 - (pauseTop - 287);
+    const int loadGameY = 203 + 2 * 36;
+    const std::string script =
+        "14 check mode start\n" + Click(15, width / 2, 203) + Click(20, 222, 169) +
+        Click(25, 222, startButtonY) + "30 check level levels/level1.xml\n" + Press(60, "VK_ESCAPE") +
+        "63 check mode pause\n" + Click(64, width / 2, saveY) + Click(68, width / 2, quitToStartY) +
+        "72 check mode start\n" + Click(73, width / 2, loadGameY) + Press(78, "VK_RETURN") +
+        Press(81, "VK_RETURN") + "90 check mode game\n90 check level levels/level1.xml\n";
+    const CommandResult run = RunDriver(folder, script, "--frames 150 --stats");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    ASSERT_FALSE(fs::is_empty(folder / "data/sector-clash/saves"));
+    const fs::path save = fs::directory_iterator(folder / "data/sector-clash/saves")->path();
+    const CommandResult saved = RunCommand("'" + (BinDir() / "sector-clash-simulate").string() +
+                                           "' --load '" + save.string() + "' --steps 0 2>&1");
+    ASSERT_EQ(saved.exitCode, 0) << saved.output;
+
+    // The game runs from frame 90 to 150 after the load: a game started afresh would have fewer steps.
+    const int steps = std::stoi(Member(run.output, "steps"));
+    EXPECT_GE(steps, std::stoi(Member(saved.output, "steps")) + 60);
+    const CommandResult whole = RunCommand(
+        "cd '" + SourceDir().string() + "' && '" + (BinDir() / "sector-clash-simulate").string() +
+        "' levels/level1.xml --skirmish 0 --seed 1 --step 50 --steps " + std::to_string(steps) + " 2>&1");
+    ASSERT_EQ(whole.exitCode, 0) << whole.output;
+    EXPECT_EQ(Member(run.output, "digest"), Member(whole.output, "digest"));
 }
 
 TEST_F(MenuScreens, AKeyReboundInTheSettingsActsAfterARestartAndTheOldKeyNoLonger) {
