@@ -124,15 +124,15 @@ TEST_F(MenuScreens, AGameSavedFromThePauseMenuAndLoadedFromTheStartScreenGoesOn)
 }
 
 TEST_F(MenuScreens, AKeyReboundInTheSettingsActsAfterARestartAndTheOldKeyNoLonger) {
-    // Settings is the main column's fifth entry (after the campaign), key bindings the settings' eleventh;
+    // Settings is the main column's fifth entry (after the campaign), key bindings the settings' thirteenth;
     // the first action listed is the pause.
     std::string script = Press(15, "VK_DOWN") + Press(17, "VK_DOWN") + Press(19, "VK_DOWN") +
                          Press(21, "VK_DOWN") + Press(23, "VK_RETURN");
-    for (int step = 0; step < 10; ++step)
+    for (int step = 0; step < 12; ++step)
         script += Press(26 + 2 * step, "VK_DOWN");
-    script += Press(48, "VK_RETURN") + Press(51, "VK_RETURN") + Press(54, "K") + Press(57, "VK_ESCAPE") +
-              Press(60, "VK_ESCAPE") + "63 check mode start\n";
-    const CommandResult settings = RunDriver(folder, script, "--frames 64");
+    script += Press(52, "VK_RETURN") + Press(55, "VK_RETURN") + Press(58, "K") + Press(61, "VK_ESCAPE") +
+              Press(64, "VK_ESCAPE") + "67 check mode start\n";
+    const CommandResult settings = RunDriver(folder, script, "--frames 68");
     ASSERT_TRUE(fs::exists(folder / "config/sector-clash/keydef.xml"));
 
     const CommandResult game = RunDriver(
