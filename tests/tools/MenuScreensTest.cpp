@@ -123,6 +123,26 @@ TEST_F(MenuScreens, AGameSavedFromThePauseMenuAndLoadedFromTheStartScreenGoesOn)
     EXPECT_EQ(Member(run.output, "digest"), Member(whole.output, "digest"));
 }
 
+// The opponent chosen on the New game page plays as the simulator's --commander does: the game reaches its
+// digest, which the level without the commander does not.
+TEST_F(MenuScreens, AComputerOpponentChosenOnTheNewGamePagePlaysItsSide) {
+    const int startButtonY = height - 1 - 145;
+    const int redOpponentY = height - 1 - 253;
+    const std::string script = Click(15, width / 2, 203) + Click(20, 222, 169) +
+                               Click(25, 222, redOpponentY) + Click(30, 222, startButtonY) +
+                               "36 check mode game\n36 check level levels/level1.xml\n";
+    const CommandResult run = RunDriver(folder, script, "--frames 240 --stats");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const std::string game =
+        "cd '" + SourceDir().string() + "' && '" + (BinDir() / "sector-clash-simulate").string() +
+        "' levels/level1.xml --skirmish 0 --seed 1 --step 50 --steps " + Member(run.output, "steps");
+    const CommandResult commanded = RunCommand(game + " --commander Red=easy 2>&1");
+    const CommandResult alone = RunCommand(game + " 2>&1");
+    ASSERT_EQ(commanded.exitCode, 0) << commanded.output;
+    EXPECT_EQ(Member(run.output, "digest"), Member(commanded.output, "digest"));
+    EXPECT_NE(Member(run.output, "digest"), Member(alone.output, "digest"));
+}
+
 TEST_F(MenuScreens, AKeyReboundInTheSettingsActsAfterARestartAndTheOldKeyNoLonger) {
     // Settings is the main column's fifth entry (after the campaign), key bindings the settings' thirteenth;
     // the first action listed is the pause.
