@@ -483,6 +483,8 @@ bool Game::LoadGame(const std::string& path, std::string& fault) {
     stepLengths = loadedSteps;
     levelFileName = saved.levelPath;
     skirmishTanks = saved.skirmishTanks;
+    // A restart of the loaded game starts its opponents again too.
+    chosenCommanders = saved.commanders;
     InstallBattle(std::move(battle), true);
     if (saved.view)
         ApplyPlayerView(*saved.view, *world, *camera, interface->Overlay());

@@ -1,6 +1,7 @@
 // The settings page and its key bindings list.
 #include "menu/SettingsPage.h"
 
+#include "datafiles/CallsignTable.h"
 #include "datafiles/DataArchive.h"
 #include "datafiles/TextTable.h"
 #include "menu/PlayerActions.h"
@@ -173,7 +174,9 @@ void SettingsPage::Change(const std::string& id, int steps) {
         const auto index = at == languages.end() ? 0 : static_cast<long>(at - languages.begin());
         const auto count = static_cast<long>(languages.size());
         c.language = languages[static_cast<std::size_t>(((index + steps) % count + count) % count)];
+        // The units' callsign words are the language's too.
         LoadTexts(textTable, dataArchive.ReadDocument("texts.xml"), c.language);
+        LoadCallsigns(callsignTable, dataArchive.ReadDocument("callsigns.xml"), c.language);
     } else if (id == "display") {
         const auto choice =
             static_cast<DisplayChoice>(Cycled(static_cast<int>(DisplayChoiceOf(c)), steps, 3));

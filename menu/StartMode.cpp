@@ -12,6 +12,7 @@
 #include "platform/Timer.h"
 #include "random/Random.h"
 #include "shell/Configuration.h"
+#include "shell/GameVersion.h"
 #include "shell/ModeManager.h"
 
 #include <GL/gl.h>
@@ -171,6 +172,10 @@ void Start::DrawMain() {
                  box.bottom + box.height - 80, title);
     DrawMenuButtons(mainList);
     DrawMenuText("default", box.left + 24, box.bottom + 16, message.empty() ? Text("menu_hint") : message);
+    const std::string version = Text("menu_version") + " " + std::string(Zelt::GameVersion());
+    DrawMenuText("default",
+                 box.left + box.width - 24 - fontStore.FindFont("default").Advance(version.c_str()),
+                 box.bottom + 16, version);
 }
 
 void Start::RefillNewGameButtons() {
