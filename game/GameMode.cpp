@@ -35,8 +35,8 @@
 #include "shell/Keyboard.h"
 #include "shell/ModeManager.h"
 #include "shell/Mouse.h"
-#include "shell/UserFolders.h"
 #include "shell/UserConfigurationWriter.h"
+#include "shell/UserFolders.h"
 #include "world/World.h"
 
 #include <GL/gl.h>
@@ -109,6 +109,7 @@ bool Game::Refuse(const std::string& reason) {
 void Game::BuildGame(Brisk::Node document) {
     const Zelt::Configuration& settings = Zelt::configuration;
     setup = TakeBattleSetup(levelFileName, true, skirmishTanks);
+    setup.commanders = chosenCommanders;
     stepLengths = StepLengths{};
     Battle battle = StartBattle(std::move(document), static_cast<unsigned>(settings.screenWidth),
                                 static_cast<unsigned>(settings.screenHeight), true, skirmishTanks);
@@ -124,8 +125,9 @@ void Game::InstallBattle(Battle battle, bool loadedFromSave) {
     world = battle.world.release();
     commands = std::move(battle.commands);
     commanders = replayed != nullptr ? nullptr : std::move(battle.commanders);
-    if (commanders != nullptr)
-        for (const auto& [side, difficulty] : chosenCommanders)
+    // A restored battle's commanders have been started and have thought through its steps already.
+    if (commanders != nullptr && !loadedFromSave)
+        for (const auto& [side, difficulty] : setup.commanders)
             commanders->Start(side, difficulty);
     trail = ReplayTrail{};
     levelHash = setup.levelHash;
@@ -299,7 +301,8 @@ bool Game::CountersShown() {
 int Game::MenuFrame() {
     DrawMap();
     interface->Draw(world->sides);
-    const GameMenuChoice choice = gameMenu->Frame(Zelt::configuration.screenWidth, Zelt::configuration.screenHeight);
+    const GameMenuChoice choice =
+        gameMenu->Frame(Zelt::configuration.screenWidth, Zelt::configuration.screenHeight);
     camera->TakeSettings();
     switch (choice) {
     case GameMenuChoice::restart:
@@ -481,6 +484,8 @@ bool Game::LoadGame(const std::string& path, std::string& fault) {
     stepLengths = loadedSteps;
     levelFileName = saved.levelPath;
     skirmishTanks = saved.skirmishTanks;
+    // A restart of the loaded game starts its opponents again too.
+    chosenCommanders = saved.commanders;
     InstallBattle(std::move(battle), true);
     if (saved.view)
         ApplyPlayerView(*saved.view, *world, *camera, interface->Overlay());

@@ -33,6 +33,7 @@ SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, World
     saved.skirmish = setup.skirmish;
     saved.skirmishTanks = setup.skirmishTanks;
     saved.startRandom = setup.startRandom;
+    saved.commanders = setup.commanders;
     saved.steps = steps;
     saved.commands = commands.Applied();
     saved.commands.insert(saved.commands.end(), commands.Waiting().begin(), commands.Waiting().end());
@@ -107,6 +108,9 @@ bool RestoreBattle(const SavedGame& saved, unsigned screenWidth, unsigned screen
         randomGenerator.Restore(before);
         return false;
     }
+    if (restored.commanders != nullptr)
+        for (const auto& [side, difficulty] : saved.commanders)
+            restored.commanders->Start(side, difficulty);
     RunSteps(saved.steps, restored);
     if (StateDigest(*restored.world, restored.level) != saved.digest) {
         fault = "the game does not come back to the state it was saved in (its digest differs after " +
@@ -115,8 +119,8 @@ bool RestoreBattle(const SavedGame& saved, unsigned screenWidth, unsigned screen
         return false;
     }
     battle = std::move(restored);
-    setup = {saved.levelPath, saved.levelHash,     saved.dataHash,
-             saved.skirmish,  saved.skirmishTanks, saved.startRandom};
+    setup = {saved.levelPath,     saved.levelHash,   saved.dataHash,  saved.skirmish,
+             saved.skirmishTanks, saved.startRandom, saved.commanders};
     steps = saved.steps;
     return true;
 }

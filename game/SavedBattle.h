@@ -22,6 +22,9 @@ struct BattleSetup {
     bool skirmish = false;
     std::optional<int> skirmishTanks;
     RandomState startRandom;
+    // The computer opponents chosen beside the level's (a tool's option, the New game page), started
+    // before the first step in this order.
+    std::vector<std::pair<int, std::string>> commanders;
 };
 
 // The setup of a battle about to be built from the level: the hashes of the files at hand and the

@@ -74,6 +74,9 @@ void AddObjectsOf(const Brisk::Node& element, LevelEntry& entry, std::set<int>& 
         entry.startObjects.push_back(
             {FloatAttribute(element, LevelNames::x), FloatAttribute(element, LevelNames::y),
              found == sideNames.end() ? 0 : static_cast<int>(found - sideNames.begin())});
+    if (element.name == LevelNames::commander && found != sideNames.end() && found != sideNames.begin())
+        entry.commanders.push_back(
+            {static_cast<int>(found - sideNames.begin()), TextAttribute(element, LevelNames::difficulty)});
     // Neutral stands for the map's own things (deposits, obstacles), not for a side that fights.
     if (found != sideNames.end() && found != sideNames.begin())
         sides.insert(static_cast<int>(found - sideNames.begin()));

@@ -32,6 +32,12 @@ struct LevelEntry {
     std::vector<PlacedObject> startObjects;
     // The fighting sides with objects at the start, by number (1 Red to 6), each once, in order.
     std::vector<int> sides;
+    // The computer opponents the level's "start" calls: a side and a difficulty each.
+    struct Commander {
+        int side = 0;
+        std::string difficulty;
+    };
+    std::vector<Commander> commanders;
 };
 
 // What the start screen shows of one level document.

@@ -1,9 +1,11 @@
 // The settings page and its key bindings list.
 #include "menu/SettingsPage.h"
 
+#include "datafiles/CallsignTable.h"
 #include "datafiles/DataArchive.h"
 #include "datafiles/TextTable.h"
 #include "menu/PlayerActions.h"
+#include "platform/VideoSystem.h"
 #include "shell/Configuration.h"
 #include "shell/KeyBindingEdit.h"
 #include "shell/Keyboard.h"
@@ -47,6 +49,40 @@ void Step(float& field, int steps, float step, float low, float high) {
     field = std::clamp(std::round((field + steps * step) / step) * step, low, high);
 }
 
+struct WindowSize {
+    int width;
+    int height;
+    bool operator==(const WindowSize&) const = default;
+};
+
+// The common sizes that fit the chosen display, and the size chosen now (wherever it came from).
+std::vector<WindowSize> WindowSizesOffered(const Zelt::Configuration& c) {
+    const platform::DisplayBounds display = platform::DisplayBoundsOf(c.display);
+    std::vector<WindowSize> sizes;
+    for (const WindowSize size : {WindowSize{1024, 768}, WindowSize{1280, 720}, WindowSize{1600, 900},
+                                  WindowSize{1920, 1080}, WindowSize{2560, 1440}})
+        if (size.width <= display.width && size.height <= display.height)
+            sizes.push_back(size);
+    const WindowSize current{c.windowWidth, c.windowHeight};
+    if (std::find(sizes.begin(), sizes.end(), current) == sizes.end())
+        sizes.push_back(current);
+    std::sort(sizes.begin(), sizes.end(), [](WindowSize a, WindowSize b) { return a.width < b.width; });
+    return sizes;
+}
+
+int Cycled(int index, int steps, int count) {
+    return count > 0 ? ((index + steps) % count + count) % count : 0;
+}
+
+// The display modes in the order the row steps through them.
+enum class DisplayChoice { desktop, window, switched };
+
+DisplayChoice DisplayChoiceOf(const Zelt::Configuration& c) {
+    return c.windowed       ? DisplayChoice::window
+           : c.screenSwitch ? DisplayChoice::switched
+                            : DisplayChoice::desktop;
+}
+
 std::vector<std::string> LanguagesOfTexts() {
     std::vector<std::string> languages;
     for (const Brisk::Node& language : dataArchive.ReadDocument("texts.xml").children)
@@ -71,9 +107,9 @@ void SettingsPage::Open() {
 void SettingsPage::Refill() {
     const int focus = rows.FocusedIndex();
     std::vector<MenuItem> items;
-    for (const char* id :
-         {"volume_master", "volume_effects", "volume_interface", "scroll_speed", "edge_scrolling",
-          "zoom_in_limit", "zoom_out_limit", "counters", "language", "display", "keys", "back"})
+    for (const char* id : {"volume_master", "volume_effects", "volume_interface", "scroll_speed",
+                           "edge_scrolling", "zoom_in_limit", "zoom_out_limit", "counters", "language",
+                           "display", "window_size", "screen_display", "keys", "back"})
         items.push_back({id, textTable.TextOf(std::string("menu_setting_") + id) + "   " + ValueOf(id)});
     rows.SetItems(std::move(items));
     rows.FocusIndex(focus);
@@ -100,9 +136,16 @@ std::string SettingsPage::ValueOf(const std::string& id) const {
     if (id == "language")
         return c.language;
     if (id == "display")
-        return c.screenSwitch ? textTable.TextOf("menu_display_switched") + " " +
-                                    std::to_string(c.screenWidth) + " x " + std::to_string(c.screenHeight)
-                              : textTable.TextOf("menu_display_desktop");
+        return c.windowed       ? textTable.TextOf("menu_display_window")
+               : c.screenSwitch ? textTable.TextOf("menu_display_switched") + " " +
+                                      std::to_string(c.screenWidth) + " x " + std::to_string(c.screenHeight)
+                                : textTable.TextOf("menu_display_desktop");
+    if (id == "window_size")
+        return std::to_string(c.windowWidth) + " x " + std::to_string(c.windowHeight);
+    if (id == "screen_display") {
+        const std::string name = platform::DisplayName(c.display);
+        return std::to_string(c.display + 1) + (name.empty() ? "" : "   " + name);
+    }
     return {};
 }
 
@@ -131,9 +174,25 @@ void SettingsPage::Change(const std::string& id, int steps) {
         const auto index = at == languages.end() ? 0 : static_cast<long>(at - languages.begin());
         const auto count = static_cast<long>(languages.size());
         c.language = languages[static_cast<std::size_t>(((index + steps) % count + count) % count)];
+        // The units' callsign words are the language's too.
         LoadTexts(textTable, dataArchive.ReadDocument("texts.xml"), c.language);
+        LoadCallsigns(callsignTable, dataArchive.ReadDocument("callsigns.xml"), c.language);
     } else if (id == "display") {
-        c.screenSwitch = !c.screenSwitch;
+        const auto choice =
+            static_cast<DisplayChoice>(Cycled(static_cast<int>(DisplayChoiceOf(c)), steps, 3));
+        c.windowed = choice == DisplayChoice::window;
+        c.screenSwitch = choice == DisplayChoice::switched;
+        message = textTable.TextOf("menu_next_start");
+    } else if (id == "window_size") {
+        const std::vector<WindowSize> sizes = WindowSizesOffered(c);
+        const auto at = std::find(sizes.begin(), sizes.end(), WindowSize{c.windowWidth, c.windowHeight});
+        const WindowSize chosen = sizes[static_cast<std::size_t>(
+            Cycled(static_cast<int>(at - sizes.begin()), steps, static_cast<int>(sizes.size())))];
+        c.windowWidth = chosen.width;
+        c.windowHeight = chosen.height;
+        message = textTable.TextOf("menu_next_start");
+    } else if (id == "screen_display") {
+        c.display = Cycled(c.display, steps, std::max(platform::DisplayCount(), 1));
         message = textTable.TextOf("menu_next_start");
     } else
         return;

@@ -5,17 +5,20 @@
 
 #include "datafiles/SideNames.h"
 #include "datafiles/TextTable.h"
+#include "game/Battle.h"
 #include "game/GameMode.h"
 #include "game/LoadingMode.h"
 #include "graphics/FontStore.h"
 #include "platform/Timer.h"
 #include "random/Random.h"
 #include "shell/Configuration.h"
+#include "shell/GameVersion.h"
 #include "shell/ModeManager.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace Vorn::Mode {
 
@@ -89,7 +92,7 @@ void Start::Open(Page newPage) {
             items.push_back({level.file, Text(level.title)});
         levelList.SetItems(std::move(items));
         levelsFocused = true;
-        FollowLevelSkirmish();
+        FollowLevelChoices();
     } else if (page == Page::loadGame || page == Page::replays || page == Page::campaign) {
         storedFocused = true;
         RefillStoredGames();
@@ -169,15 +172,28 @@ void Start::DrawMain() {
                  box.bottom + box.height - 80, title);
     DrawMenuButtons(mainList);
     DrawMenuText("default", box.left + 24, box.bottom + 16, message.empty() ? Text("menu_hint") : message);
+    const std::string version = Text("menu_version") + " " + std::string(Zelt::GameVersion());
+    DrawMenuText("default",
+                 box.left + box.width - 24 - fontStore.FindFont("default").Advance(version.c_str()),
+                 box.bottom + 16, version);
 }
 
 void Start::RefillNewGameButtons() {
     const int focus = newGameButtons.FocusedIndex();
     const std::string skirmish = std::to_string(skirmishChoices[skirmishChoice]);
-    newGameButtons.SetItems({{"skirmish", Text("menu_skirmish") + ":   " + skirmish},
-                             {"seed", Text("menu_seed") + ":   " + std::to_string(seed)},
-                             {"start", Text("menu_start")},
-                             {"back", Text("menu_back")}});
+    // The opponents come first: the list is laid from the page's foot, so Start stays where it is.
+    std::vector<MenuItem> items;
+    for (const LevelEntry::Commander& opponent : opponents)
+        items.push_back(
+            {"opponent_" + std::to_string(opponent.side),
+             Text("menu_computer") + " " +
+                 Text(std::string(sideNames[static_cast<std::size_t>(opponent.side)])) + ":   " +
+                 Text(opponent.difficulty.empty() ? "menu_none" : "menu_difficulty_" + opponent.difficulty)});
+    items.push_back({"skirmish", Text("menu_skirmish") + ":   " + skirmish});
+    items.push_back({"seed", Text("menu_seed") + ":   " + std::to_string(seed)});
+    items.push_back({"start", Text("menu_start")});
+    items.push_back({"back", Text("menu_back")});
+    newGameButtons.SetItems(std::move(items));
     newGameButtons.FocusIndex(focus);
 }
 
@@ -186,8 +202,10 @@ void Start::NewGameFrame(const MenuInput& input) {
     const MenuBox box = PageBox();
     const int top = box.bottom + box.height - 70;
     levelList.Lay(box.left + 24, top, levelListWidth, buttonHeight, buttonGap);
-    newGameButtons.Lay(box.left + 24, box.bottom + 40 + 4 * (buttonHeight + buttonGap), levelListWidth,
-                       buttonHeight, buttonGap);
+    newGameButtons.Lay(box.left + 24,
+                       box.bottom + 40 +
+                           static_cast<int>(newGameButtons.Items().size()) * (buttonHeight + buttonGap),
+                       levelListWidth, buttonHeight, buttonGap);
     const int levelBefore = levelList.FocusedIndex();
     int sideways = 0;
     const bool levelClicked = input.clicked && levelList.ItemAt(input.cursorX, input.cursorY) >= 0;
@@ -206,7 +224,9 @@ void Start::NewGameFrame(const MenuInput& input) {
         levelsFocused = false;
         picked = PickFrom(newGameButtons, input, sideways);
         const std::string focused = newGameButtons.Focused() ? newGameButtons.Focused()->id : "";
-        if (focused == "skirmish" && (sideways != 0 || picked == "skirmish")) {
+        if (focused.starts_with("opponent_") && (sideways != 0 || picked == focused)) {
+            ChangeOpponent(focused, sideways != 0 ? sideways : 1);
+        } else if (focused == "skirmish" && (sideways != 0 || picked == "skirmish")) {
             const int count = static_cast<int>(skirmishChoices.size());
             skirmishChoice = static_cast<std::size_t>(
                 ((static_cast<int>(skirmishChoice) + (sideways != 0 ? sideways : 1)) % count + count) %
@@ -226,20 +246,58 @@ void Start::NewGameFrame(const MenuInput& input) {
         RefillNewGameButtons();
     }
     if (levelList.FocusedIndex() != levelBefore)
-        FollowLevelSkirmish();
+        FollowLevelChoices();
     if (page == Page::newGame)
         DrawNewGame();
 }
 
-// The skirmish follows the level chosen: its own count when the choices hold it.
-void Start::FollowLevelSkirmish() {
-    if (levelList.FocusedIndex() >= 0) {
-        const int own = levels[static_cast<std::size_t>(levelList.FocusedIndex())].skirmish;
-        const auto found = std::find(skirmishChoices.begin(), skirmishChoices.end(), own);
+const LevelEntry* Start::FocusedLevel() const {
+    const int index = levelList.FocusedIndex();
+    return index >= 0 && index < static_cast<int>(levels.size()) ? &levels[static_cast<std::size_t>(index)]
+                                                                 : nullptr;
+}
+
+// The skirmish and the opponents follow the level chosen: its own count when the choices hold it, its own
+// commanders, and none for its other sides.
+void Start::FollowLevelChoices() {
+    opponents.clear();
+    if (const LevelEntry* level = FocusedLevel()) {
+        const auto found = std::find(skirmishChoices.begin(), skirmishChoices.end(), level->skirmish);
         skirmishChoice =
             found == skirmishChoices.end() ? 0 : static_cast<std::size_t>(found - skirmishChoices.begin());
+        for (const int side : level->sides) {
+            if (side == playerSideOfBattle)
+                continue;
+            LevelEntry::Commander opponent{side, ""};
+            for (const LevelEntry::Commander& own : level->commanders)
+                if (own.side == side)
+                    opponent.difficulty = own.difficulty;
+            opponents.push_back(opponent);
+        }
     }
     RefillNewGameButtons();
+}
+
+// A side the level gives a commander keeps one: the level is built around it, so only its difficulty
+// changes.
+void Start::ChangeOpponent(const std::string& id, int steps) {
+    const int side = std::atoi(id.c_str() + std::string("opponent_").size());
+    const LevelEntry* level = FocusedLevel();
+    for (LevelEntry::Commander& opponent : opponents) {
+        if (opponent.side != side || level == nullptr)
+            continue;
+        const bool levelsOwn =
+            std::any_of(level->commanders.begin(), level->commanders.end(),
+                        [&](const LevelEntry::Commander& own) { return own.side == side; });
+        const int first = levelsOwn ? 1 : 0;
+        const int count = static_cast<int>(difficultyChoices.size()) - first;
+        const auto at = std::find_if(difficultyChoices.begin(), difficultyChoices.end(),
+                                     [&](const char* name) { return opponent.difficulty == name; });
+        const int index =
+            at == difficultyChoices.end() ? 0 : static_cast<int>(at - difficultyChoices.begin()) - first;
+        opponent.difficulty =
+            difficultyChoices[static_cast<std::size_t>(first + ((index + steps) % count + count) % count)];
+    }
 }
 
 // A level that cannot be played keeps the player here with the reason, rather than ending the program.
@@ -250,6 +308,20 @@ void Start::StartNewGame() {
         menuHooks.beforeNewGame();
     Game::levelFileName = levelList.Focused()->id;
     Game::skirmishTanks = skirmishChoices[skirmishChoice];
+    // The level starts its own commanders; only the opponents the player changed are started besides, and
+    // a side's first commander is the one that plays.
+    Game::chosenCommanders.clear();
+    const LevelEntry* level = FocusedLevel();
+    for (const LevelEntry::Commander& opponent : opponents) {
+        const bool levelsOwn =
+            level != nullptr && std::any_of(level->commanders.begin(), level->commanders.end(),
+                                            [&](const LevelEntry::Commander& own) {
+                                                return own.side == opponent.side &&
+                                                       own.difficulty == opponent.difficulty;
+                                            });
+        if (!opponent.difficulty.empty() && !levelsOwn)
+            Game::chosenCommanders.emplace_back(opponent.side, opponent.difficulty);
+    }
     Loading::seedUsed = seed;
     randomGenerator.Reseed(seed);
     manager->Activate(static_cast<std::uint32_t>(Zelt::gameModeIndex));

@@ -31,6 +31,8 @@ public:
 
     // The skirmish counts a new game offers, the level's own first.
     static constexpr std::array<int, 4> skirmishChoices = {0, 64, 256, 1024};
+    // The computer opponents' difficulties a new game offers; "" for none.
+    static constexpr std::array<const char*, 4> difficultyChoices = {"", "easy", "normal", "hard"};
 
     Page CurrentPage() const { return page; }
 
@@ -46,7 +48,9 @@ private:
     void DrawStoredGames();
     void DrawLevelDetails(const LevelEntry& level, int left, int top);
     void RefillNewGameButtons();
-    void FollowLevelSkirmish();
+    void FollowLevelChoices();
+    void ChangeOpponent(const std::string& id, int steps);
+    const LevelEntry* FocusedLevel() const;
     void RefillStoredGames();
     // The page's list takes arrows, a hovered or clicked button, and Enter; answers the id picked.
     std::string PickFrom(MenuList& list, const MenuInput& input, int& sideways);
@@ -64,6 +68,9 @@ private:
     bool storedFocused = true;
     std::size_t skirmishChoice = 0;
     std::uint32_t seed = 0;
+    // A computer opponent (or none) for each side of the chosen level but the player's, starting with the
+    // level's own.
+    std::vector<LevelEntry::Commander> opponents;
     std::string message;
     MenuPanel panel;
     HelpPage help;

@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -66,6 +67,27 @@ ScreenSize DesktopSize() {
         return {1024, 768};
     }
     return {mode.w, mode.h};
+}
+
+int DisplayCount() {
+    return EnsureVideo() ? std::max(SDL_GetNumVideoDisplays(), 0) : 0;
+}
+
+DisplayBounds DisplayBoundsOf(int display) {
+    SDL_Rect bounds{};
+    if (display < 0 || display >= DisplayCount() || SDL_GetDisplayBounds(display, &bounds) != 0) {
+        if (display == 0) {
+            const ScreenSize desktop = DesktopSize();
+            return {0, 0, desktop.width, desktop.height};
+        }
+        return DisplayBoundsOf(0);
+    }
+    return {bounds.x, bounds.y, bounds.w, bounds.h};
+}
+
+std::string DisplayName(int display) {
+    const char* name = display >= 0 && display < DisplayCount() ? SDL_GetDisplayName(display) : nullptr;
+    return name != nullptr ? name : "";
 }
 
 ScreenSize CurrentScreenSize() {

@@ -23,4 +23,19 @@ ScreenSize DesktopSize();
 // The first display's size in the mode it runs now: after a display-mode switch, the switched size.
 ScreenSize CurrentScreenSize();
 
+// Where a display stands on the desktop and its size, in pixels.
+struct DisplayBounds {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+// How many displays the system has; 0 when none can be reached.
+int DisplayCount();
+// The display's place and size; the first display's (or 1024 x 768 at the origin) for one that is not
+// there.
+DisplayBounds DisplayBoundsOf(int display);
+// The name the system gives the display; empty when it has none.
+std::string DisplayName(int display);
+
 } // namespace platform

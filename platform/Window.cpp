@@ -131,7 +131,8 @@ std::unique_ptr<Window> Window::Create(const WindowStyle& style, WindowProcedure
     }
     RequestGlSurface();
     CatchTerminateSignals();
-    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN |
+                   (style.framed ? 0u : static_cast<Uint32>(SDL_WINDOW_BORDERLESS));
     if (style.topmost) {
         flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     }

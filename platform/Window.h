@@ -22,6 +22,8 @@ struct WindowStyle {
     int width = 640;
     int height = 480;
     bool topmost = false;
+    // A window with the system's frame (title bar, borders) rather than a borderless one covering a display.
+    bool framed = false;
     // When false the system's close request (window manager close, Alt+F4) is ignored; the game itself can
     // still close the window by posting WM_CLOSE.
     bool systemCloseAllowed = true;

@@ -87,6 +87,16 @@ std::string ViewBody(const PlayerView& view) {
     return out.Take();
 }
 
+std::string CommandersBody(const std::vector<std::pair<int, std::string>>& commanders) {
+    ByteWriter out;
+    out.U32(static_cast<std::uint32_t>(commanders.size()));
+    for (const auto& [side, difficulty] : commanders) {
+        out.U8(static_cast<std::uint8_t>(side));
+        out.String(difficulty);
+    }
+    return out.Take();
+}
+
 Tags::Head HeadOf(const SavedGame& saved) {
     return {saved.gameVersion,
             saved.levelPath,
@@ -195,6 +205,20 @@ PlayerView ReadView(ByteReader& in) {
     return view;
 }
 
+std::vector<std::pair<int, std::string>> ReadCommanders(ByteReader& in) {
+    std::vector<std::pair<int, std::string>> commanders(
+        in.Count("the commander count", SaveLimits::maxCommanders, 2));
+    for (auto& [side, difficulty] : commanders) {
+        side = in.U8("a commander's side");
+        if (side >= 7)
+            in.Fail("a commander's side " + std::to_string(side) + " is no side");
+        difficulty = in.String("a commander's difficulty", SaveLimits::maxDifficultyBytes);
+        if (in.Failed())
+            break;
+    }
+    return commanders;
+}
+
 // Reads one known section's body into the game; a body with bytes left over is refused too, since the
 // writer never leaves any.
 template <typename Read>
@@ -250,11 +274,14 @@ void ReadKnownSection(const Tags::Section& section, Tags::Head& head, SavedGame&
     else if (tag == Tags::view)
         ReadBody(
             tag, section.body, [&](ByteReader& in) { saved.view = ReadView(in); }, file);
+    else if (tag == Tags::commanders)
+        ReadBody(
+            tag, section.body, [&](ByteReader& in) { saved.commanders = ReadCommanders(in); }, file);
 }
 
 bool IsKnown(std::string_view tag) {
     return tag == Tags::head || tag == Tags::random || tag == Tags::steps || tag == Tags::commands ||
-           tag == Tags::digest || tag == Tags::view || tag == Tags::end;
+           tag == Tags::digest || tag == Tags::view || tag == Tags::commanders || tag == Tags::end;
 }
 
 // Sections this game does not know (a later game's additions) are skipped whole; the head comes first
@@ -315,6 +342,9 @@ std::string SaveBytes(const SavedGame& saved) {
     Tags::AppendSection(file, Tags::digest, digest.Bytes());
     if (saved.view)
         Tags::AppendSection(file, Tags::view, ViewBody(*saved.view));
+    // Only a game with chosen commanders has the section, so other saves stay as they were.
+    if (!saved.commanders.empty())
+        Tags::AppendSection(file, Tags::commanders, CommandersBody(saved.commanders));
     Tags::AppendSection(file, Tags::end, {});
     return file;
 }

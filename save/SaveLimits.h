@@ -15,6 +15,9 @@ inline constexpr std::size_t maxSectionBytes = maxFileBytes;
 inline constexpr std::size_t maxHeadBytes = 16 * 1024;
 inline constexpr std::size_t maxPathBytes = 4096;
 inline constexpr std::size_t maxVersionBytes = 64;
+// One commander a side at most; a difficulty is a short name of commander.xml.
+inline constexpr std::size_t maxCommanders = 7;
+inline constexpr std::size_t maxDifficultyBytes = 64;
 inline constexpr std::size_t maxCommands = 4'000'000;
 inline constexpr std::size_t maxUnits = 4096;
 // Runs of equal step lengths: a game whose frames all differ still fits an hour of 16 ms frames.

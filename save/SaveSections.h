@@ -25,6 +25,7 @@ inline constexpr std::string_view steps = "STEP";
 inline constexpr std::string_view commands = "CMDS";
 inline constexpr std::string_view digest = "DGST";
 inline constexpr std::string_view view = "VIEW";
+inline constexpr std::string_view commanders = "CMDR";
 inline constexpr std::string_view end = "END ";
 
 // What the head holds; the list of saves reads it without the rest.

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Vorn {
@@ -53,6 +54,9 @@ struct SavedGame {
     std::uint64_t digest = 0;
     // Absent in a save written by a tool.
     std::optional<PlayerView> view;
+    // The computer opponents chosen for the game beside the level's own (a side and a difficulty each),
+    // started in this order before its first step.
+    std::vector<std::pair<int, std::string>> commanders;
 
     // The game clock when it was saved, in milliseconds.
     std::uint64_t GameMs() const { return steps.TotalMs(); }

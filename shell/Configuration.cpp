@@ -3,6 +3,7 @@
 
 #include "datafiles/DataArchive.h"
 #include "platform/VideoSystem.h"
+#include "shell/ScreenSettingNames.h"
 #include "shell/UserSettingsFile.h"
 
 #include <algorithm>
@@ -58,6 +59,10 @@ void ReadProgram(const Brisk::Node& program) {
 // laid over another may turn the switch off (back to the desktop's size) or, leaving it out, change the
 // mode the other one switched to.
 void ReadScreen(const Brisk::Node& screen, const ScreenSize& desktop) {
+    ReadBool(screen, ScreenSettingNames::windowed, configuration.windowed);
+    ReadInt(screen, ScreenSettingNames::windowWidth, configuration.windowWidth);
+    ReadInt(screen, ScreenSettingNames::windowHeight, configuration.windowHeight);
+    ReadInt(screen, ScreenSettingNames::display, configuration.display);
     if (const Brisk::Attribute* switchMode = screen.FindAttribute("switch")) {
         const bool switching = Brisk::ToBool(*switchMode);
         if (!switching) {
@@ -133,6 +138,8 @@ bool LoadConfiguration() {
     ReadConfiguration(document, desktop.width, desktop.height);
     shippedConfiguration = configuration;
     ApplyConfiguration(ReadUserSettings(UserSettingsPath(configurationFile)), desktop.width, desktop.height);
+    const platform::DisplayBounds display = platform::DisplayBoundsOf(configuration.display);
+    SettleScreenSize(configuration, display.width, display.height);
     return document.children.size() > 0 || !dataArchive.Contains(configurationFile);
 }
 
@@ -143,11 +150,24 @@ void ReadConfiguration(const Brisk::Node& document, int desktopWidth, int deskto
     ApplyConfiguration(document, desktopWidth, desktopHeight);
 }
 
+void SettleScreenSize(Configuration& chosen, int displayWidth, int displayHeight) {
+    if (chosen.windowed) {
+        chosen.screenSwitch = false;
+        chosen.screenWidth =
+            std::clamp(chosen.windowWidth, std::min(smallestWindowWidth, displayWidth), displayWidth);
+        chosen.screenHeight =
+            std::clamp(chosen.windowHeight, std::min(smallestWindowHeight, displayHeight), displayHeight);
+    } else if (!chosen.screenSwitch) {
+        chosen.screenWidth = displayWidth;
+        chosen.screenHeight = displayHeight;
+    }
+}
+
 void ApplyConfiguration(const Brisk::Node& document, int desktopWidth, int desktopHeight) {
     if (const Brisk::Node* program = document.FindChild("program")) {
         ReadProgram(*program);
     }
-    if (const Brisk::Node* screen = document.FindChild("screen")) {
+    if (const Brisk::Node* screen = document.FindChild(ScreenSettingNames::element)) {
         ReadScreen(*screen, ScreenSize{desktopWidth, desktopHeight});
     }
     if (const Brisk::Node* viewport = document.FindChild("viewport")) {

@@ -18,6 +18,13 @@ struct Configuration {
     int screenHeight = 0;
     int screenBpp = 0;
     int screenFrequency = 0;
+    // A framed window of windowWidth x windowHeight instead of covering the display; it never switches
+    // the display's mode.
+    bool windowed = false;
+    int windowWidth = 1280;
+    int windowHeight = 720;
+    // The display the game opens on, 0 the first.
+    int display = 0;
     float viewportScrollX = 512.0f;
     float viewportScrollY = 512.0f;
     float rotationSensitivity = 0.0f;
@@ -49,5 +56,13 @@ bool LoadConfiguration();
 void ReadConfiguration(const Brisk::Node& document, int desktopWidth, int desktopHeight);
 // Reads the document over the configuration as it stands: only what the document names changes.
 void ApplyConfiguration(const Brisk::Node& document, int desktopWidth, int desktopHeight);
+
+// The smallest window the game's panels fit in.
+inline constexpr int smallestWindowWidth = 800;
+inline constexpr int smallestWindowHeight = 600;
+// Makes the screen size the one the game will have on the chosen display of the given size, once every
+// file has been read: a window's size brought within the display (and no mode switch), else the display's
+// size unless the mode is switched.
+void SettleScreenSize(Configuration& chosen, int displayWidth, int displayHeight);
 
 } // namespace Zelt

@@ -3,6 +3,7 @@
 
 #include "datafiles/Escaping.h"
 #include "datafiles/ReplaceFile.h"
+#include "shell/ScreenSettingNames.h"
 #include "shell/UserFolders.h"
 #include "shell/UserSettingsFile.h"
 
@@ -52,6 +53,14 @@ const std::vector<Entry>& Entries() {
         {"screen", "", "height", [](const Configuration& c) { return std::to_string(c.screenHeight); }},
         {"screen", "", "bpp", [](const Configuration& c) { return std::to_string(c.screenBpp); }},
         {"screen", "", "frequency", [](const Configuration& c) { return std::to_string(c.screenFrequency); }},
+        {ScreenSettingNames::element, "", ScreenSettingNames::windowed,
+         [](const Configuration& c) { return Flag(c.windowed); }},
+        {ScreenSettingNames::element, "", ScreenSettingNames::windowWidth,
+         [](const Configuration& c) { return std::to_string(c.windowWidth); }},
+        {ScreenSettingNames::element, "", ScreenSettingNames::windowHeight,
+         [](const Configuration& c) { return std::to_string(c.windowHeight); }},
+        {ScreenSettingNames::element, "", ScreenSettingNames::display,
+         [](const Configuration& c) { return std::to_string(c.display); }},
         {"viewport", "scrolling_speed", "horizontal",
          [](const Configuration& c) { return Number(c.viewportScrollX); }},
         {"viewport", "scrolling_speed", "vertical",
@@ -61,7 +70,8 @@ const std::vector<Entry>& Entries() {
         {"viewport", "zoom", "sensitivity", [](const Configuration& c) { return Number(c.zoomSensitivity); }},
         {"viewport", "zoom", "min", [](const Configuration& c) { return Number(c.zoomMin); }},
         {"viewport", "zoom", "max", [](const Configuration& c) { return Number(c.zoomMax); }},
-        {"viewport", "edge_scrolling", "enabled", [](const Configuration& c) { return Flag(c.edgeScrolling); }},
+        {"viewport", "edge_scrolling", "enabled",
+         [](const Configuration& c) { return Flag(c.edgeScrolling); }},
         {"interface", "scrolling_speed", "horizontal",
          [](const Configuration& c) { return Number(c.interfaceScrollX); }},
         {"interface", "counters", "shown", [](const Configuration& c) { return Flag(c.countersShown); }},
@@ -85,7 +95,12 @@ std::string AttributeText(const char* name, const std::string& value) {
 // The screen's mode only means something with its switch; a mode that changed with the switch staying
 // on is written with it, so the file reads alone as the player left it.
 bool ScreenEntryWanted(const Entry& entry, const Configuration& chosen, const Configuration& shipped) {
-    if (std::strcmp(entry.element, "screen") != 0)
+    const bool modeEntry =
+        std::strcmp(entry.element, ScreenSettingNames::element) == 0 &&
+        (std::strcmp(entry.attribute, "switch") == 0 || std::strcmp(entry.attribute, "width") == 0 ||
+         std::strcmp(entry.attribute, "height") == 0 || std::strcmp(entry.attribute, "bpp") == 0 ||
+         std::strcmp(entry.attribute, "frequency") == 0);
+    if (!modeEntry)
         return entry.value(chosen) != entry.value(shipped);
     if (std::strcmp(entry.attribute, "switch") == 0)
         return chosen.screenSwitch != shipped.screenSwitch || chosen.screenSwitch;

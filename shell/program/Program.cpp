@@ -29,11 +29,16 @@ void ChangeToConfiguredDisplayMode() {
 
 namespace {
 
+// Covering the chosen display from its corner, or a framed window in its middle. A switched mode is the
+// first display's, where the switch takes place.
 platform::WindowStyle GameWindowStyle() {
     platform::WindowStyle style;
     style.title = "Sector Clash";
-    style.x = 0;
-    style.y = 0;
+    const platform::DisplayBounds display =
+        platform::DisplayBoundsOf(configuration.screenSwitch ? 0 : configuration.display);
+    style.framed = configuration.windowed;
+    style.x = display.x + (configuration.windowed ? (display.width - configuration.screenWidth) / 2 : 0);
+    style.y = display.y + (configuration.windowed ? (display.height - configuration.screenHeight) / 2 : 0);
     style.width = configuration.screenWidth;
     style.height = configuration.screenHeight;
     style.topmost = configuration.topmost;

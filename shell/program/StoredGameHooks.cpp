@@ -120,6 +120,8 @@ void PlayTheLevels() {
     Game::replayed = nullptr;
     Game::loadFileName.clear();
     Game::stepMs = playersStepMs;
+    // A save and a replay bring their own computer opponents; a new game chooses its own afterwards.
+    Game::chosenCommanders.clear();
 }
 
 bool LoadSave(const std::string& path, std::string& fault) {

@@ -21,6 +21,7 @@ TEST(LevelCatalogue, TheTimeLimitIsTheEarliestTimedRequestOfAnEventThatLosesTheL
         <event name="start">
           <new><building type="base" color="Blue" x="0" y="0"/><landmark type="deposit" color="Neutral" x="1" y="1"/>
                <tank type="light" color="Red" x="5" y="5"/></new>
+          <commander color="Red" difficulty="hard"/>
           <request event="wave" when="time" value="60000"/>
           <request event="timeout" when="time" value="900000"/>
           <request event="late" when="time" value="1200000"/>
@@ -41,6 +42,9 @@ TEST(LevelCatalogue, TheTimeLimitIsTheEarliestTimedRequestOfAnEventThatLosesTheL
     ASSERT_EQ(entry.startObjects.size(), 3u) << "the preview shows every object placed, the map's own too";
     EXPECT_EQ(entry.startObjects[2].side, 1);
     EXPECT_FLOAT_EQ(entry.startObjects[2].x, 5);
+    ASSERT_EQ(entry.commanders.size(), 1u) << "the New game page starts from the level's own opponents";
+    EXPECT_EQ(entry.commanders[0].side, 1);
+    EXPECT_EQ(entry.commanders[0].difficulty, "hard");
 
     const Vorn::LevelEntry untitled = Vorn::DescribeLevel(
         Document(R"(<level width="10" height="10"/><event name="start"/>)"), "levels/own.xml");

@@ -99,3 +99,19 @@ TEST(SavePrograms, ALoadedGamesCommandersGoOnAsTheSavedGamesWould) {
     EXPECT_EQ(Member(rest.output, "digest"), Member(whole.output, "digest"));
     std::filesystem::remove_all(folder);
 }
+
+// Commanders chosen for the game (the option here, the New game page in the game) are no part of the level:
+// the save names them, so the loaded game plays them on from where they were.
+TEST(SavePrograms, ChosenCommandersAreSavedAndPlayOnAfterALoad) {
+    const std::filesystem::path folder = ScratchDir("save-programs-chosen");
+    const std::string save = (folder / "chosen.save").string();
+    const std::string game = "levels/level2.xml --skirmish 0 --seed 2 --step 50 --commander Red=normal ";
+
+    const CommandResult whole = Simulate(game + "--steps 3000");
+    ASSERT_EQ(whole.exitCode, 0) << whole.output;
+    ASSERT_EQ(Simulate(game + "--steps 1500 --save-at 1500 '" + save + "'").exitCode, 0);
+    const CommandResult rest = Simulate("--load '" + save + "' --steps 1500");
+    ASSERT_EQ(rest.exitCode, 0) << rest.output;
+    EXPECT_EQ(Member(rest.output, "digest"), Member(whole.output, "digest"));
+    std::filesystem::remove_all(folder);
+}

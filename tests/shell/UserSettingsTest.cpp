@@ -131,6 +131,38 @@ TEST(UserConfiguration, IsWrittenAsTheDifferencesAndReadsBackAsTheChosenSettings
     EXPECT_EQ(Zelt::configuration.screenHeight, 720);
 }
 
+// A window is sized within the display it opens on and never switches the display's mode; the choice
+// survives the player's file, and leaving the window brings back the display's whole size.
+TEST(UserConfiguration, AWindowIsKeptWithinItsDisplayAndReadsBackFromThePlayersFile) {
+    const Zelt::Configuration shipped = Shipped();
+    Zelt::ApplyConfiguration(Document("<screen switch=\"true\" width=\"800\" height=\"600\" window=\"true\" "
+                                      "window_width=\"2560\" window_height=\"300\" display=\"1\"/>"),
+                             1920, 1080);
+    Zelt::SettleScreenSize(Zelt::configuration, 1920, 1080);
+    EXPECT_FALSE(Zelt::configuration.screenSwitch);
+    EXPECT_EQ(Zelt::configuration.screenWidth, 1920);
+    EXPECT_EQ(Zelt::configuration.screenHeight, Zelt::smallestWindowHeight);
+    EXPECT_EQ(Zelt::configuration.display, 1);
+    Zelt::configuration.windowed = false;
+    Zelt::SettleScreenSize(Zelt::configuration, 2560, 1440);
+    EXPECT_EQ(Zelt::configuration.screenWidth, 2560);
+    EXPECT_EQ(Zelt::configuration.screenHeight, 1440);
+
+    Zelt::Configuration chosen = shipped;
+    chosen.windowed = true;
+    chosen.windowWidth = 1600;
+    chosen.windowHeight = 900;
+    chosen.display = 2;
+    const std::string text = Zelt::UserConfigurationText(chosen, shipped);
+    Zelt::configuration = shipped;
+    Zelt::ApplyConfiguration(Document(text), 1920, 1080);
+    Zelt::SettleScreenSize(Zelt::configuration, 1920, 1080);
+    EXPECT_TRUE(Zelt::configuration.windowed) << text;
+    EXPECT_EQ(Zelt::configuration.screenWidth, 1600) << text;
+    EXPECT_EQ(Zelt::configuration.screenHeight, 900) << text;
+    EXPECT_EQ(Zelt::configuration.display, 2) << text;
+}
+
 TEST_F(UserSettingsFolder, TheGameLoadsThePlayersFileOverTheShippedOneAndWritesItBackSafely) {
     std::ofstream("data/config.xml") << shippedConfig;
     WriteUserFile("config.xml", "<viewport><scrolling_speed vertical=\"99\"/></viewport>");

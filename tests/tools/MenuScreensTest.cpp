@@ -27,6 +27,16 @@ CommandResult RunDriver(const fs::path& folder, const std::string& script, const
     return RunCommand(command);
 }
 
+// The stats line's member, up to the next comma.
+std::string Member(const std::string& output, const std::string& name) {
+    const std::string key = "\"" + name + "\": ";
+    const auto start = output.rfind(key);
+    if (start == std::string::npos)
+        return "";
+    const auto from = start + key.size();
+    return output.substr(from, output.find_first_of(",}", from) - from);
+}
+
 std::string Press(int frame, const std::string& key) {
     return std::to_string(frame) + " keydown " + key + "\n" + std::to_string(frame + 1) + " keyup " + key +
            "\n";
@@ -81,16 +91,68 @@ TEST_F(MenuScreens, TheMouseStartsLevel1AndQuitsFromThePauseMenuToTheStartScreen
     EXPECT_EQ(run.exitCode, 0) << run.output;
 }
 
+// The game loaded through the start screen goes on from the saved state: after the run it stands where the
+// simulator's game that never stopped stands after as many steps, and those steps include the saved ones.
+TEST_F(MenuScreens, AGameSavedFromThePauseMenuAndLoadedFromTheStartScreenGoesOn) {
+    const int startButtonY = height - 1 - 145;
+    const int pauseTop = (height - 378) / 2 + 378;
+    const int saveY = height - 1 - (pauseTop - 107);
+    const int quitToStartY = height - 1 - (pauseTop - 287);
+    const int loadGameY = 203 + 2 * 36;
+    const std::string script =
+        "14 check mode start\n" + Click(15, width / 2, 203) + Click(20, 222, 169) +
+        Click(25, 222, startButtonY) + "30 check level levels/level1.xml\n" + Press(60, "VK_ESCAPE") +
+        "63 check mode pause\n" + Click(64, width / 2, saveY) + Click(68, width / 2, quitToStartY) +
+        "72 check mode start\n" + Click(73, width / 2, loadGameY) + Press(78, "VK_RETURN") +
+        Press(81, "VK_RETURN") + "90 check mode game\n90 check level levels/level1.xml\n";
+    const CommandResult run = RunDriver(folder, script, "--frames 150 --stats");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    ASSERT_FALSE(fs::is_empty(folder / "data/sector-clash/saves"));
+    const fs::path save = fs::directory_iterator(folder / "data/sector-clash/saves")->path();
+    const CommandResult saved = RunCommand("'" + (BinDir() / "sector-clash-simulate").string() +
+                                           "' --load '" + save.string() + "' --steps 0 2>&1");
+    ASSERT_EQ(saved.exitCode, 0) << saved.output;
+
+    // The game runs from frame 90 to 150 after the load: a game started afresh would have fewer steps.
+    const int steps = std::stoi(Member(run.output, "steps"));
+    EXPECT_GE(steps, std::stoi(Member(saved.output, "steps")) + 60);
+    const CommandResult whole = RunCommand(
+        "cd '" + SourceDir().string() + "' && '" + (BinDir() / "sector-clash-simulate").string() +
+        "' levels/level1.xml --skirmish 0 --seed 1 --step 50 --steps " + std::to_string(steps) + " 2>&1");
+    ASSERT_EQ(whole.exitCode, 0) << whole.output;
+    EXPECT_EQ(Member(run.output, "digest"), Member(whole.output, "digest"));
+}
+
+// The opponent chosen on the New game page plays as the simulator's --commander does: the game reaches its
+// digest, which the level without the commander does not.
+TEST_F(MenuScreens, AComputerOpponentChosenOnTheNewGamePagePlaysItsSide) {
+    const int startButtonY = height - 1 - 145;
+    const int redOpponentY = height - 1 - 253;
+    const std::string script = Click(15, width / 2, 203) + Click(20, 222, 169) +
+                               Click(25, 222, redOpponentY) + Click(30, 222, startButtonY) +
+                               "36 check mode game\n36 check level levels/level1.xml\n";
+    const CommandResult run = RunDriver(folder, script, "--frames 240 --stats");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const std::string game =
+        "cd '" + SourceDir().string() + "' && '" + (BinDir() / "sector-clash-simulate").string() +
+        "' levels/level1.xml --skirmish 0 --seed 1 --step 50 --steps " + Member(run.output, "steps");
+    const CommandResult commanded = RunCommand(game + " --commander Red=easy 2>&1");
+    const CommandResult alone = RunCommand(game + " 2>&1");
+    ASSERT_EQ(commanded.exitCode, 0) << commanded.output;
+    EXPECT_EQ(Member(run.output, "digest"), Member(commanded.output, "digest"));
+    EXPECT_NE(Member(run.output, "digest"), Member(alone.output, "digest"));
+}
+
 TEST_F(MenuScreens, AKeyReboundInTheSettingsActsAfterARestartAndTheOldKeyNoLonger) {
-    // Settings is the main column's fifth entry (after the campaign), key bindings the settings' eleventh;
+    // Settings is the main column's fifth entry (after the campaign), key bindings the settings' thirteenth;
     // the first action listed is the pause.
     std::string script = Press(15, "VK_DOWN") + Press(17, "VK_DOWN") + Press(19, "VK_DOWN") +
                          Press(21, "VK_DOWN") + Press(23, "VK_RETURN");
-    for (int step = 0; step < 10; ++step)
+    for (int step = 0; step < 12; ++step)
         script += Press(26 + 2 * step, "VK_DOWN");
-    script += Press(48, "VK_RETURN") + Press(51, "VK_RETURN") + Press(54, "K") + Press(57, "VK_ESCAPE") +
-              Press(60, "VK_ESCAPE") + "63 check mode start\n";
-    const CommandResult settings = RunDriver(folder, script, "--frames 64");
+    script += Press(52, "VK_RETURN") + Press(55, "VK_RETURN") + Press(58, "K") + Press(61, "VK_ESCAPE") +
+              Press(64, "VK_ESCAPE") + "67 check mode start\n";
+    const CommandResult settings = RunDriver(folder, script, "--frames 68");
     ASSERT_TRUE(fs::exists(folder / "config/sector-clash/keydef.xml"));
 
     const CommandResult game = RunDriver(

@@ -2,6 +2,7 @@
 // order the camera needs ("max" is the lowest zoom level, "min" the highest).
 #include "scene/Camera.h"
 #include "shell/Configuration.h"
+#include "shell/ScreenSettingNames.h"
 #include "tools/sector-clash-check/CheckAreas.h"
 
 #include <cmath>
@@ -30,6 +31,19 @@ void CheckZoomLimits(const Zelt::Configuration& read, const FileProblems& report
     }
 }
 
+// A window smaller than the panels need is made larger by the game; a display below 0 is none.
+void CheckScreen(const Zelt::Configuration& read, const FileProblems& report) {
+    namespace names = Zelt::ScreenSettingNames;
+    if (read.windowWidth < Zelt::smallestWindowWidth || read.windowHeight < Zelt::smallestWindowHeight)
+        report(names::element, std::string("\"") + names::windowWidth + "\" x \"" + names::windowHeight +
+                                   "\" below " + std::to_string(Zelt::smallestWindowWidth) + " x " +
+                                   std::to_string(Zelt::smallestWindowHeight) +
+                                   ": the window is made that large");
+    if (read.display < 0)
+        report(names::element,
+               std::string("\"") + names::display + "\" below 0: the game opens on the first display");
+}
+
 } // namespace
 
 void CheckConfiguration(const CheckContext& context, Problems& problems) {
@@ -45,6 +59,7 @@ void CheckConfiguration(const CheckContext& context, Problems& problems) {
     const Zelt::Configuration read = Zelt::configuration;
     Zelt::configuration = saved;
     CheckZoomLimits(read, report);
+    CheckScreen(read, report);
 }
 
 } // namespace check

@@ -605,6 +605,7 @@ bool BuildBattle(const Options& options, const Vorn::SavedGame* saved, Brisk::No
                  Vorn::Battle& battle, SaveRun& save) {
     if (saved == nullptr) {
         save.setup = Vorn::TakeBattleSetup(options.level, options.skirmish, options.skirmishTanks);
+        save.setup.commanders = options.commanders;
         // Headless runs never read the steps' events, so the level's beeps stay silent.
         battle = Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish, options.skirmishTanks);
         return true;
