@@ -136,10 +136,10 @@ void Commander::ThinkProduction(World& world, CommandQueue& commands) {
     ClearFactoryExits(world, commands);
     const int tanks = static_cast<int>(OwnObjects(world, side, KindTank).size()) + TanksOrdered(world, side);
     const int money = world.sides[side].money;
-    // The reserve is kept only once half a group stands, so that a base that builds something dear early
-    // is never left without tanks.
+    // The reserve is kept only once a whole group stands, so that a base that builds something dear (a
+    // mine) is never left without an army to hold off an early attack.
     if (HeadquartersWantsMoney(world, side) && money < difficulty.production.reserve &&
-        tanks >= difficulty.attack.groupSize / 2)
+        tanks >= difficulty.attack.groupSize)
         return;
     const bool scoutWanted = OwnScouts(world, side) < difficulty.scouts;
     for (Building* building : OwnBuildings(world, side, BuildingType::TankFactory)) {
