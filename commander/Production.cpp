@@ -135,6 +135,8 @@ void Commander::ClearFactoryExits(World& world, CommandQueue& commands) {
 void Commander::ThinkProduction(World& world, CommandQueue& commands) {
     ClearFactoryExits(world, commands);
     const int tanks = static_cast<int>(OwnObjects(world, side, KindTank).size()) + TanksOrdered(world, side);
+    if (tanks >= difficulty.production.maxTanks)
+        return;
     const int money = world.sides[side].money;
     // The reserve is kept only once a whole group stands, so that a base that builds something dear (a
     // mine) is never left without an army to hold off an early attack.
