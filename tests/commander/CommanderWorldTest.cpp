@@ -7,6 +7,7 @@
 #include "commander/BuildingSites.h"
 #include "commander/CommanderSet.h"
 #include "commander/OwnForces.h"
+#include "commander/Scouting.h"
 #include "datafiles/DataArchive.h"
 #include "game/Battle.h"
 #include "game/StateDigest.h"
@@ -19,6 +20,7 @@
 #include "world/Tank.h"
 #include "world/TankFactory.h"
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -244,4 +246,43 @@ TEST_F(CommanderInWorld, ALineOfTanksInAFactoryExitLaneIsSentOnAndTheBlockedFact
     }
     EXPECT_GE(moved.size(), 3u) << "the whole lane";
     EXPECT_LT(moved.size(), OwnObjects(*world, blue, KindTank).size()) << "not the tank aside";
+}
+
+TEST_F(CommanderInWorld, AGroupWithNoEnemyKnownSearchesTheMapAndTanksStopAtTheirPlansNumber) {
+    Begin("<building type=\"factory\" color=\"Blue\" group=\"F\" number=\"1\" x=\"300\" y=\"0\"/>" +
+          BlueTank(1, 100, -300) + BlueTank(2, 160, -300) + BlueTank(3, 220, -300));
+    Difficulty plan = book.Find("normal");
+    plan.attack.groupSize = 3;
+    plan.attack.firstAttackMs = 0;
+    plan.scouts = 0;
+    plan.production.maxTanks = 3;
+    Commander searching(blue, plan);
+    searching.Look(*world);
+    CommandQueue gathering;
+    searching.ThinkAttack(*world, gathering);
+    ASSERT_TRUE(searching.rallyPoint.has_value());
+    float offset = 0;
+    for (Object* tank : OwnObjects(*world, blue, KindTank)) {
+        world->RefileObject(tank, KindTank, searching.rallyPoint->x + offset, searching.rallyPoint->y);
+        offset += 60;
+    }
+    searching.ThinkAttack(*world, commands);
+    ASSERT_FALSE(commands.Waiting().empty());
+    const Command& search = commands.Waiting().back();
+    EXPECT_EQ(search.kind, CommandKind::Move);
+    EXPECT_EQ(search.units.size(), 3u) << "the whole group sets out";
+    const MapPoint mirror = ScoutingRound(world->Width(), world->Height(), {0, 0}).front();
+    EXPECT_FLOAT_EQ(search.x, mirror.x);
+    EXPECT_FLOAT_EQ(search.y, mirror.y);
+
+    world->sides[blue].money = 100000;
+    const auto orders = [&] {
+        return std::count_if(commands.Waiting().begin(), commands.Waiting().end(),
+                             [](const Command& command) { return command.kind == CommandKind::OrderTanks; });
+    };
+    searching.ThinkProduction(*world, commands);
+    EXPECT_EQ(orders(), 0) << "three tanks stand: the plan's number";
+    searching.difficulty.production.maxTanks = 4;
+    searching.ThinkProduction(*world, commands);
+    EXPECT_EQ(orders(), 1);
 }
