@@ -7,6 +7,7 @@
 #include "commander/BuildingSites.h"
 #include "commander/Commander.h"
 #include "commander/OwnForces.h"
+#include "commander/Scouting.h"
 #include "world/Building.h"
 #include "world/Tank.h"
 #include "world/World.h"
@@ -23,6 +24,8 @@ constexpr float gatheredRadius = 600;
 constexpr float rallyDistance = 450;
 // An attack whose strength falls below the target's known defence over this is called back.
 constexpr float abandonBelow = 0.6f;
+// A searching group that has not reached its point in this long goes on to the next.
+constexpr unsigned searchLegTimeoutMs = 90000;
 
 int TargetClass(const KnownObject& known) {
     if (known.kind != KindBuilding)
@@ -44,11 +47,24 @@ float DistanceSquaredBetween(float ax, float ay, float bx, float by) {
     return (ax - bx) * (ax - bx) + (ay - by) * (ay - by);
 }
 
+// Gathering tanks spread over a square of spots around the rally point, each by its serial, so that they
+// do not queue up in a line behind the first one to arrive (a line that reaches back into the factory's
+// exit stops production).
+constexpr int gatherColumns = 5;
+constexpr float gatherSpacing = 70;
+
 std::vector<std::uint64_t> SerialsIn(const std::set<std::uint64_t>& serials) {
     return {serials.begin(), serials.end()};
 }
 
 } // namespace
+
+MapPoint GatherSpot(MapPoint rally, std::uint64_t serial) {
+    const auto slot = static_cast<int>(serial % (gatherColumns * gatherColumns));
+    const float half = (gatherColumns - 1) / 2.0f;
+    return {rally.x + (static_cast<float>(slot % gatherColumns) - half) * gatherSpacing,
+            rally.y + (static_cast<float>(slot / gatherColumns) - half) * gatherSpacing};
+}
 
 std::optional<KnownObject> PickTarget(const SideView& view, float x, float y) {
     std::optional<KnownObject> best;
@@ -122,15 +138,14 @@ void Commander::SetRallyPoint(MapPoint point) {
 void Commander::GatherAtRallyPoint(World& world, CommandQueue& commands) {
     if (!rallyPoint)
         return;
-    std::vector<std::uint64_t> idle;
     for (Object* unit : FreeTanks(world)) {
         const Tank* tank = unit->AsTank();
-        if (tank != nullptr && tank->brain && tank->brain->Waypoints().empty() &&
-            DistanceSquared(*unit, rallyPoint->x, rallyPoint->y) >= gatheredRadius * gatheredRadius / 4)
-            idle.push_back(unit->Serial());
+        if (tank == nullptr || !tank->brain || !tank->brain->Waypoints().empty() ||
+            DistanceSquared(*unit, rallyPoint->x, rallyPoint->y) < gatheredRadius * gatheredRadius / 4)
+            continue;
+        const MapPoint spot = GatherSpot(*rallyPoint, unit->Serial());
+        Issue(commands, MoveCommand({unit->Serial()}, spot.x, spot.y, false, 1));
     }
-    if (!idle.empty())
-        Issue(commands, MoveCommand(idle, rallyPoint->x, rallyPoint->y, false, 0.3f));
 }
 
 // Damaged tanks leave whatever they do for the nearest repair shop, else the headquarters, which both
@@ -184,7 +199,9 @@ void Commander::LeadAttack(World& world, CommandQueue& commands) {
             group.push_back(StrengthOf(*world.FindBySerial(serial)));
         const bool outmatched =
             target && GroupStrength(group) < KnownDefenceOf(view, target->x, target->y) * abandonBelow;
-        if (!target || outmatched) {
+        if (!target && attackTarget == 0) {
+            SearchOn(world, commands);
+        } else if (!target || outmatched) {
             if (rallyPoint)
                 Issue(commands, MoveCommand(SerialsIn(attacking), from.x, from.y, false, 0.3f));
             attacking.clear();
@@ -197,7 +214,7 @@ void Commander::LeadAttack(World& world, CommandQueue& commands) {
         }
         return;
     }
-    if (!target || world.Clock() < difficulty.attack.firstAttackMs)
+    if (world.Clock() < difficulty.attack.firstAttackMs)
         return;
     std::vector<Object*> gathered;
     std::vector<UnitStrength> group;
@@ -206,14 +223,46 @@ void Commander::LeadAttack(World& world, CommandQueue& commands) {
             gathered.push_back(tank);
             group.push_back(StrengthOf(*tank));
         }
-    if (static_cast<int>(gathered.size()) < difficulty.attack.groupSize ||
-        !ShouldAttack(GroupStrength(group), KnownDefenceOf(view, target->x, target->y),
+    if (static_cast<int>(gathered.size()) < difficulty.attack.groupSize)
+        return;
+    if (!target) {
+        // Nothing of the enemy known yet (its scout lost or never built): the group looks for it itself.
+        for (Object* tank : gathered)
+            attacking.insert(tank->Serial());
+        attackTarget = 0;
+        searchLegSinceMs = 0;
+        SearchOn(world, commands);
+        return;
+    }
+    if (!ShouldAttack(GroupStrength(group), KnownDefenceOf(view, target->x, target->y),
                       difficulty.attack.margin))
         return;
     for (Object* tank : gathered)
         attacking.insert(tank->Serial());
     attackTarget = target->serial;
     Issue(commands, AttackCommand(SerialsOf(gathered), attackTarget));
+}
+
+// A group out without a known target drives the scouting round, a leg at a time, until its eyes find an
+// enemy building.
+void Commander::SearchOn(World& world, CommandQueue& commands) {
+    const Building* headquarters = MainHeadquarters(world, side);
+    if (headquarters == nullptr || attacking.empty())
+        return;
+    bool underway = false;
+    for (std::uint64_t serial : attacking)
+        if (const Tank* tank = world.FindBySerial(serial)->AsTank(); tank && tank->brain)
+            underway = underway || !tank->brain->Waypoints().empty();
+    const bool timedOut = world.Clock() - searchLegSinceMs > searchLegTimeoutMs;
+    if (searchLegSinceMs != 0 && underway && !timedOut)
+        return;
+    if (searchLegSinceMs != 0)
+        ++searchLeg;
+    searchLegSinceMs = world.Clock() + 1;
+    const std::vector<MapPoint> round =
+        ScoutingRound(world.Width(), world.Height(), {headquarters->x, headquarters->y});
+    const MapPoint leg = round[searchLeg % round.size()];
+    Issue(commands, MoveCommand(SerialsIn(attacking), leg.x, leg.y, false, 0.5f));
 }
 
 } // namespace Vorn

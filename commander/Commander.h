@@ -69,6 +69,9 @@ public:
     std::set<std::uint64_t> defending;
     std::set<std::uint64_t> attacking;
     std::uint64_t attackTarget = 0;
+    // The leg of the scouting round a group without a known target drives, and since when.
+    std::size_t searchLeg = 0;
+    unsigned searchLegSinceMs = 0;
     // Where new tanks gather; factories send their tanks there.
     std::optional<MapPoint> rallyPoint;
     // Armory lines switched on, by armory serial and bullet kind.
@@ -87,6 +90,7 @@ private:
     void AnswerThreats(World& world, CommandQueue& commands);
     void SendForRepair(World& world, CommandQueue& commands);
     void LeadAttack(World& world, CommandQueue& commands);
+    void SearchOn(World& world, CommandQueue& commands);
     void Reinforce(World& world, CommandQueue& commands, MapPoint rally);
     void SetRallyPoint(MapPoint point);
     void GatherAtRallyPoint(World& world, CommandQueue& commands);

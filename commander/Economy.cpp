@@ -16,6 +16,7 @@
 #include "world/Turret.h"
 #include "world/World.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Vorn {
@@ -73,26 +74,38 @@ void CountDeposits(World& world, int side, const SideView& view, BaseCensus& cen
 
 } // namespace
 
-std::optional<BuildingType> NextBuilding(const BaseCensus& census, const EconomyPlan& plan) {
+std::vector<BuildingType> WantedBuildings(const BaseCensus& census, const EconomyPlan& plan) {
     const auto count = [&](BuildingType type) { return census.buildings[static_cast<int>(type)]; };
+    std::vector<BuildingType> wantedList;
+    const auto want = [&](BuildingType type) {
+        if (std::find(wantedList.begin(), wantedList.end(), type) == wantedList.end())
+            wantedList.push_back(type);
+    };
     if (census.unpowered > 0)
-        return BuildingType::PowerPlant;
+        want(BuildingType::PowerPlant);
     std::array<int, buildingTypeCount> wanted{};
     for (BuildingType type : plan.buildOrder) {
         if (type == BuildingType::Mine && census.reachableDeposits == 0)
             continue;
         if (count(type) < ++wanted[static_cast<int>(type)])
-            return type;
+            want(type);
     }
     if (census.reachableDeposits > 0 && count(BuildingType::Mine) < plan.maxMines)
-        return BuildingType::Mine;
+        want(BuildingType::Mine);
     if (census.distantDeposits > 0 && count(BuildingType::Outpost) < plan.maxOutposts)
-        return BuildingType::Outpost;
+        want(BuildingType::Outpost);
     if (census.battlefield && count(BuildingType::Recycler) < plan.maxRecyclers)
-        return BuildingType::Recycler;
+        want(BuildingType::Recycler);
     if (census.money > plan.expandAbove && count(BuildingType::TankFactory) < plan.maxFactories)
-        return BuildingType::TankFactory;
-    return std::nullopt;
+        want(BuildingType::TankFactory);
+    return wantedList;
+}
+
+std::optional<BuildingType> NextBuilding(const BaseCensus& census, const EconomyPlan& plan) {
+    const std::vector<BuildingType> wanted = WantedBuildings(census, plan);
+    if (wanted.empty())
+        return std::nullopt;
+    return wanted.front();
 }
 
 BaseCensus TakeBaseCensus(World& world, int side, const SideView& view) {
@@ -127,13 +140,13 @@ void Commander::ThinkEconomy(World& world, CommandQueue& commands) {
 void Commander::StartNextBuilding(World& world, CommandQueue& commands, Object& headquarters) {
     BaseCensus census = TakeBaseCensus(world, side, view);
     // A power plant is wanted for a building that waits unpowered; with none waiting the count is 0.
-    const std::optional<BuildingType> next = NextBuilding(census, difficulty.economy);
-    if (!next)
-        return;
-    // A site must exist before the money is spent; a plant wanted for power is placed by its consumer.
-    if (!FindBuildingSite(world, side, *next, view))
-        return;
-    Issue(commands, BuildCommand(headquarters.Serial(), *next));
+    // A site must exist before the money is spent; a building with none (an outpost without tanks near
+    // its deposit) gives way to the next wanted, so that it never holds up the rest of the base.
+    for (BuildingType next : WantedBuildings(census, difficulty.economy))
+        if (FindBuildingSite(world, side, next, view)) {
+            Issue(commands, BuildCommand(headquarters.Serial(), next));
+            return;
+        }
 }
 
 void Commander::PlaceFinishedBuilding(World& world, CommandQueue& commands, Object& headquarters) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace Vorn {
 
@@ -28,6 +29,8 @@ struct BaseCensus {
 // Power first, so that nothing stands idle; then the build order, rebuilding what was lost in its place
 // (a mine only with a deposit in reach); then mines on free deposits, outposts towards distant ones, a
 // recycler by a battlefield and, with money to spare, more factories. Nothing when all is built.
+// Everything wanted, in that order, each once: the headquarters builds the first that has a site.
+std::vector<BuildingType> WantedBuildings(const BaseCensus& census, const EconomyPlan& plan);
 std::optional<BuildingType> NextBuilding(const BaseCensus& census, const EconomyPlan& plan);
 
 // The census of the side as its commander knows it.

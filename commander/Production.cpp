@@ -11,8 +11,8 @@
 #include "world/TankFactory.h"
 #include "world/World.h"
 
+#include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace Vorn {
 
@@ -58,13 +58,28 @@ constexpr float exitClearance = 20;
 // New tanks wait this far ahead of their factory's front, clear of its exit.
 constexpr float factoryFrontDistance = 160;
 
+float DistanceToSegment(float x, float y, MapPoint from, MapPoint to) {
+    const float dx = to.x - from.x;
+    const float dy = to.y - from.y;
+    const float lengthSquared = dx * dx + dy * dy;
+    const float along = lengthSquared > 0
+                            ? std::clamp(((x - from.x) * dx + (y - from.y) * dy) / lengthSquared, 0.0f, 1.0f)
+                            : 0;
+    return std::hypot(x - (from.x + along * dx), y - (from.y + along * dy));
+}
+
 } // namespace
 
-MapPoint FrontOf(const Building& factory) {
-    const double angle = -factory.direction * std::numbers::pi / 180;
-    const double ahead = factory.size + factoryFrontDistance;
-    return {factory.x - static_cast<float>(ahead * std::sin(angle)),
-            factory.y + static_cast<float>(ahead * std::cos(angle))};
+MapPoint FrontOf(const TankFactory& factory) {
+    // Out from the centre through the exit, wherever the factory's drawing puts it.
+    const auto [exitX, exitY] = factory.ExitPoint(0);
+    const float outX = exitX - factory.x;
+    const float outY = exitY - factory.y;
+    const float length = std::hypot(outX, outY);
+    if (length <= 0)
+        return {factory.x, factory.y + factory.size + factoryFrontDistance};
+    const float ahead = factory.size + factoryFrontDistance;
+    return {factory.x + outX / length * ahead, factory.y + outY / length * ahead};
 }
 
 EnemyPicture PictureOf(const SideView& view) {
@@ -96,42 +111,51 @@ TankOrder ChooseDesign(const EnemyPicture& picture, int money, const ProductionP
     return chosen;
 }
 
-// A tank of the side standing where its factory lets the next one out would hold the queue up for good:
-// it is sent straight out ahead of the factory, where nothing of the factory stands in its way.
+// A tank of the side standing where its factory lets the next one out would hold the queue up for good,
+// and so would the tanks standing behind it on the way out: all of them within the exit's lane are sent on
+// to the rally point (or ahead of the factory before there is one), so the lane empties from its far end.
 void Commander::ClearFactoryExits(World& world, CommandQueue& commands) {
     for (Building* building : OwnBuildings(world, side, BuildingType::TankFactory)) {
         auto* factory = dynamic_cast<TankFactory*>(building);
         if (factory == nullptr || factory->WaitingAtExit().empty())
             continue;
         const Tank& next = *factory->WaitingAtExit().front();
+        const MapPoint front = FrontOf(*factory);
+        const MapPoint away = rallyPoint.value_or(front);
         const float reach = next.size * 2 + exitClearance;
+        std::vector<std::uint64_t> blocking;
         for (Object* tank : OwnObjects(world, side, KindTank))
-            if (DistanceSquared(*tank, next.x, next.y) < reach * reach)
-                Issue(commands,
-                      MoveCommand({tank->Serial()}, FrontOf(*factory).x, FrontOf(*factory).y, false, 1));
+            if (DistanceToSegment(tank->x, tank->y, {next.x, next.y}, front) < reach + tank->size)
+                blocking.push_back(tank->Serial());
+        if (!blocking.empty())
+            Issue(commands, MoveCommand(blocking, away.x, away.y, false, 0.3f));
     }
 }
 
 void Commander::ThinkProduction(World& world, CommandQueue& commands) {
     ClearFactoryExits(world, commands);
     const int tanks = static_cast<int>(OwnObjects(world, side, KindTank).size()) + TanksOrdered(world, side);
+    if (tanks >= difficulty.production.maxTanks)
+        return;
     const int money = world.sides[side].money;
-    // The reserve is kept only once half a group stands, so that a base that builds something dear early
-    // is never left without tanks.
+    // The reserve is kept only once a whole group stands, so that a base that builds something dear (a
+    // mine) is never left without an army to hold off an early attack.
     if (HeadquartersWantsMoney(world, side) && money < difficulty.production.reserve &&
-        tanks >= difficulty.attack.groupSize / 2)
+        tanks >= difficulty.attack.groupSize)
         return;
     const bool scoutWanted = OwnScouts(world, side) < difficulty.scouts;
     for (Building* building : OwnBuildings(world, side, BuildingType::TankFactory)) {
         auto* factory = dynamic_cast<TankFactory*>(building);
-        if (factory == nullptr || !factory->powered || !factory->Orders().empty())
+        if (factory == nullptr || !factory->powered || !factory->Orders().empty() ||
+            !factory->WaitingAtExit().empty())
             continue;
         TankOrder design = ChooseDesign(PictureOf(view), money, difficulty.production);
         if (scoutWanted && DesignFits(DesignFor(DesignRole::Scout, difficulty.production)))
             design = DesignFor(DesignRole::Scout, difficulty.production);
         if (!DesignFits(design))
             continue;
-        const MapPoint front = FrontOf(*factory);
+        // New tanks drive straight to where the side gathers, out of the exit's lane.
+        const MapPoint front = rallyPoint.value_or(FrontOf(*factory));
         if (!factory->HasRallyPoint() || factory->RallyX() != front.x || factory->RallyY() != front.y)
             Issue(commands, RallyPointCommand({factory->Serial()}, front.x, front.y));
         Issue(commands, OrderTanksCommand(factory->Serial(), design, 1));

@@ -6,7 +6,7 @@
 
 namespace Vorn {
 
-class Building;
+class TankFactory;
 class SideView;
 
 // What the side knows of the enemy's forces, counted for the choice of a design.
@@ -22,8 +22,8 @@ inline constexpr float heavyTankHitPoints = 400;
 
 EnemyPicture PictureOf(const SideView& view);
 
-// Where a factory's new tanks wait: straight ahead of its exit, turned with the factory.
-MapPoint FrontOf(const Building& factory);
+// Where a factory's new tanks wait: straight out from its centre through its exit, clear of the next tank.
+MapPoint FrontOf(const TankFactory& factory);
 
 // Range against towers when they make a good part of what is known, anti-armour against heavy tanks,
 // the line design otherwise; a special design the side cannot afford soon (less than half its price in

@@ -12,6 +12,7 @@
 #include "world/Turret.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace Vorn {
 
@@ -110,16 +111,20 @@ void TankFactory::AssembleTank() {
 
 // At the drawing's first mouth, turned with the factory. A drawing without mouths puts the exit just
 // clear of the factory, ahead of it, so the tank is not stuck inside its own factory.
-void TankFactory::PlaceAtExit(Tank& tank) const {
+std::pair<float, float> TankFactory::ExitPoint(float tankSize) const {
     float mx = 0;
-    float my = size + tank.size + 1;
+    float my = size + tankSize + 1;
     if (drawing && !drawing->Mouths().empty()) {
         mx = drawing->Mouths().front().x;
         my = drawing->Mouths().front().y;
     }
     const double a = -direction * radiansPerDegree;
-    tank.x = x + static_cast<float>(mx * std::cos(a) - my * std::sin(a));
-    tank.y = y + static_cast<float>(mx * std::sin(a) + my * std::cos(a));
+    return {x + static_cast<float>(mx * std::cos(a) - my * std::sin(a)),
+            y + static_cast<float>(mx * std::sin(a) + my * std::cos(a))};
+}
+
+void TankFactory::PlaceAtExit(Tank& tank) const {
+    std::tie(tank.x, tank.y) = ExitPoint(tank.size);
 }
 
 // One tank per update, and only once its place is free: later tanks wait behind it.

@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <memory>
+#include <utility>
 
 namespace Vorn {
 
@@ -72,6 +73,8 @@ public:
     bool HasRallyPoint() const { return hasRallyPoint; }
     float RallyX() const { return rallyX; }
     float RallyY() const { return rallyY; }
+    // Where a new tank of this size appears: the drawing's first mouth, turned with the factory.
+    std::pair<float, float> ExitPoint(float tankSize) const;
 
     FactoryPanelState panelState;
 

@@ -1,10 +1,13 @@
 // The commander in a world: it knows only what its side sees, finds sites the placement rules allow,
 // builds and places through commands, sends damaged tanks to be repaired, and plays a whole game the
 // same way twice.
+#include "ai/TankBrain.h"
 #include "command/CommandQueue.h"
 #include "command/SimulationStep.h"
 #include "commander/BuildingSites.h"
 #include "commander/CommanderSet.h"
+#include "commander/OwnForces.h"
+#include "commander/Scouting.h"
 #include "datafiles/DataArchive.h"
 #include "game/Battle.h"
 #include "game/StateDigest.h"
@@ -15,8 +18,11 @@
 #include "world/HQ.h"
 #include "world/PlacementCheck.h"
 #include "world/Tank.h"
+#include "world/TankFactory.h"
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 
 using namespace Vorn;
 
@@ -43,6 +49,9 @@ protected:
         commander->Look(*world);
     }
     HQ& Headquarters() { return *First<HQ>(blue, KindBuilding); }
+    TankFactory& Factory() {
+        return *dynamic_cast<TankFactory*>(OwnBuildings(*world, blue, BuildingType::TankFactory).front());
+    }
     const Command* Waiting(CommandKind kind) const {
         for (const Command& command : commands.Waiting())
             if (command.kind == kind)
@@ -186,4 +195,94 @@ TEST(CommanderGame, TwoCommandersPlayTheSameGameTwiceAndFieldTanks) {
     EXPECT_EQ(first.commands, second.commands);
     EXPECT_GT(first.commands, 10u);
     EXPECT_GT(first.blueTanks, 3u) << "the factory has fielded tanks";
+}
+
+namespace {
+
+std::string BlueTank(int number, float x, float y) {
+    return "<tank type=\"light\" turret=\"gun1\" armor=\"light\" color=\"Blue\" group=\"A\" number=\"" +
+           std::to_string(number) + "\" x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\"/>";
+}
+
+} // namespace
+
+// Tanks standing in a line from a factory's exit hold its next tank in for good: every one of them in the
+// lane is sent on, not only the one on the exit, and no more tanks are ordered into the blocked exit.
+TEST_F(CommanderInWorld, ALineOfTanksInAFactoryExitLaneIsSentOnAndTheBlockedFactoryOrdersNothing) {
+    const std::string factoryText =
+        "<building type=\"factory\" color=\"Blue\" group=\"F\" number=\"1\" x=\"300\" y=\"0\"/>";
+    Begin(factoryText);
+    const auto [exitX, exitY] = Factory().ExitPoint(12);
+    const float length = std::hypot(exitX - 300, exitY);
+    const float outX = (exitX - 300) / length;
+    const float outY = exitY / length;
+    // Three tanks nose to tail straight out from the exit, one well aside.
+    std::string tanks;
+    for (int i = 1; i <= 3; ++i)
+        tanks +=
+            BlueTank(i, exitX + outX * 26 * static_cast<float>(i), exitY + outY * 26 * static_cast<float>(i));
+    Begin(factoryText + tanks + BlueTank(9, -600, 600));
+    world->sides[blue].money = 100000;
+    // The first tank lands on the exit itself, where the factory puts its own.
+    TankOrder light;
+    light.chassis = TankType::LightTank;
+    light.armor = ArmorType::NoArmor;
+    light.turret = TurretType::Gun1;
+    Command order = OrderTanksCommand(Factory().Serial(), light, 2);
+    order.side = blue;
+    commands.Issue(order);
+    for (int step = 0; step < 4000 && Factory().WaitingAtExit().empty(); ++step)
+        StepSimulation(*world, commands, 16);
+    ASSERT_FALSE(Factory().WaitingAtExit().empty()) << "the new tank waits behind the line";
+    for (Object* tank : OwnObjects(*world, blue, KindTank))
+        if (tank->AsTank()->brain)
+            tank->AsTank()->brain->ClearWaypoints();
+    commander->ThinkProduction(*world, commands);
+    std::set<std::uint64_t> moved;
+    for (const Command& command : commands.Waiting()) {
+        EXPECT_NE(command.kind, CommandKind::OrderTanks) << "nothing ordered into a blocked exit";
+        if (command.kind == CommandKind::Move)
+            moved.insert(command.units.begin(), command.units.end());
+    }
+    EXPECT_GE(moved.size(), 3u) << "the whole lane";
+    EXPECT_LT(moved.size(), OwnObjects(*world, blue, KindTank).size()) << "not the tank aside";
+}
+
+TEST_F(CommanderInWorld, AGroupWithNoEnemyKnownSearchesTheMapAndTanksStopAtTheirPlansNumber) {
+    Begin("<building type=\"factory\" color=\"Blue\" group=\"F\" number=\"1\" x=\"300\" y=\"0\"/>" +
+          BlueTank(1, 100, -300) + BlueTank(2, 160, -300) + BlueTank(3, 220, -300));
+    Difficulty plan = book.Find("normal");
+    plan.attack.groupSize = 3;
+    plan.attack.firstAttackMs = 0;
+    plan.scouts = 0;
+    plan.production.maxTanks = 3;
+    Commander searching(blue, plan);
+    searching.Look(*world);
+    CommandQueue gathering;
+    searching.ThinkAttack(*world, gathering);
+    ASSERT_TRUE(searching.rallyPoint.has_value());
+    float offset = 0;
+    for (Object* tank : OwnObjects(*world, blue, KindTank)) {
+        world->RefileObject(tank, KindTank, searching.rallyPoint->x + offset, searching.rallyPoint->y);
+        offset += 60;
+    }
+    searching.ThinkAttack(*world, commands);
+    ASSERT_FALSE(commands.Waiting().empty());
+    const Command& search = commands.Waiting().back();
+    EXPECT_EQ(search.kind, CommandKind::Move);
+    EXPECT_EQ(search.units.size(), 3u) << "the whole group sets out";
+    const MapPoint mirror = ScoutingRound(world->Width(), world->Height(), {0, 0}).front();
+    EXPECT_FLOAT_EQ(search.x, mirror.x);
+    EXPECT_FLOAT_EQ(search.y, mirror.y);
+
+    world->sides[blue].money = 100000;
+    const auto orders = [&] {
+        return std::count_if(commands.Waiting().begin(), commands.Waiting().end(),
+                             [](const Command& command) { return command.kind == CommandKind::OrderTanks; });
+    };
+    searching.ThinkProduction(*world, commands);
+    EXPECT_EQ(orders(), 0) << "three tanks stand: the plan's number";
+    searching.difficulty.production.maxTanks = 4;
+    searching.ThinkProduction(*world, commands);
+    EXPECT_EQ(orders(), 1);
 }

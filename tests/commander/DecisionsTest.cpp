@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <set>
+#include <vector>
+
 using namespace Vorn;
 
 namespace {
@@ -69,11 +73,27 @@ TEST_F(Decisions, TheEconomyPowersFirstFollowsItsOrderRebuildsAndThenExpands) {
     EXPECT_EQ(NextBuilding(built, Plan()), std::nullopt) << "mines stop at the plan's number";
     built.distantDeposits = 1;
     EXPECT_EQ(NextBuilding(built, Plan()), BuildingType::Outpost);
+    built.money = 5000;
+    EXPECT_EQ(WantedBuildings(built, Plan()),
+              (std::vector<BuildingType>{BuildingType::Outpost, BuildingType::TankFactory}))
+        << "the factory stands behind an outpost that may find no site";
+    built.money = 0;
     built.buildings[static_cast<int>(BuildingType::Outpost)] = 1;
     built.money = 5000;
     EXPECT_EQ(NextBuilding(built, Plan()), BuildingType::TankFactory) << "money to spare buys a factory";
     built.buildings[static_cast<int>(BuildingType::PowerPlant)] = 1;
     EXPECT_EQ(NextBuilding(built, Plan()), BuildingType::PowerPlant) << "a lost plant is rebuilt";
+}
+
+TEST_F(Decisions, GatheringTanksEachHaveTheirOwnSpotAroundTheRallyPoint) {
+    const MapPoint rally{1000, -500};
+    std::set<std::pair<float, float>> spots;
+    for (std::uint64_t serial = 100; serial < 125; ++serial) {
+        const MapPoint spot = GatherSpot(rally, serial);
+        EXPECT_LT(std::hypot(spot.x - rally.x, spot.y - rally.y), 250.0f);
+        spots.insert({spot.x, spot.y});
+    }
+    EXPECT_EQ(spots.size(), 25u) << "25 tanks in a row of serials stand apart";
 }
 
 TEST_F(Decisions, ProductionAnswersTowersWithRangeAndHeavyTanksWithAntiArmourWhenItCanAfford) {
