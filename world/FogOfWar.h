@@ -29,6 +29,9 @@ public:
     void RevealFog(float x, float y, float r, int side);
     // True when some grid point around the box of half side r around (x, y) is less than nearly fogged.
     bool IsVisible(float x, float y, float r) const;
+    // True when the fog hides the box completely: every square it touches is opaque fog at all its
+    // corners, so anything drawn there under the fog is never seen.
+    bool Hides(float left, float bottom, float right, float top) const;
     // Draws the fog over the box of half side r around the centre: a quad for every grid square with a
     // fogged corner, as one vertex array. Needs GL.
     void Draw(float centreX, float centreY, float r) const;
