@@ -43,9 +43,11 @@ void BattleScenery::Start(const LevelGround& chosen, const World& world, Minimap
     ground.Choose({chosen.texture, chosen.detail, chosen.red, chosen.green, chosen.blue}, world.Width() / 2,
                   world.Height() / 2);
     minimap.SetGround(ground.MinimapPicture(minimap.Picture().size));
+    fog = &world.fog;
 }
 
 void BattleScenery::AfterStep(World& world, unsigned stepMs) {
+    fog = &world.fog;
     scars.Age(stepMs);
     TakeEvents(world);
     LayTracks(world);
@@ -97,8 +99,16 @@ float BattleScenery::ViewRadius(float zoom, float screenWidth, float screenHeigh
 void BattleScenery::DrawUnder(const WorldCamera& camera, float screenWidth, float screenHeight) const {
     glPushMatrix();
     camera.ApplyCamera();
-    ground.DrawGround(camera.CentreX(), camera.CentreY(),
-                      ViewRadius(camera.Zoom(), screenWidth, screenHeight));
+    const float radius = ViewRadius(camera.Zoom(), screenWidth, screenHeight);
+    // Ground under opaque fog is never seen: not drawing it is most of what the ground costs before the
+    // map is explored.
+    GroundMesh::Hidden hidden;
+    if (fog != nullptr)
+        hidden = [this](const GroundMesh::Box& box) {
+            return fog->Hides(box.left, box.bottom, box.right, box.top);
+        };
+    ground.DrawGround(camera.CentreX(), camera.CentreY(), radius, hidden);
+    scars.Draw(camera.CentreX(), camera.CentreY(), radius);
     glPopMatrix();
 }
 

@@ -17,6 +17,7 @@
 
 namespace Vorn {
 
+class FogOfWar;
 class Minimap;
 class World;
 class WorldCamera;
@@ -26,7 +27,7 @@ public:
     // Chooses the ground for the world's map and gives the minimap its picture of it. Needs GL.
     void Start(const LevelGround& ground, const World& world, Minimap& minimap);
     // Both under the camera's transform, as the world draws, leaving the current matrix as it was; need GL.
-    // The ground, under everything on the map:
+    // The ground and the scars of battle on it, under everything on the map:
     void DrawUnder(const WorldCamera& camera, float screenWidth, float screenHeight) const;
     // What lies beyond the map's edge, over the fog:
     void DrawOver(const WorldCamera& camera, float screenWidth, float screenHeight) const;
@@ -45,6 +46,8 @@ private:
 
     GroundLayer ground;
     BattleScars scars;
+    // The fog of the world last started or stepped: the ground it hides is not drawn.
+    const FogOfWar* fog = nullptr;
     struct TrackEnd {
         float x, y;
     };

@@ -33,25 +33,16 @@ void MakeRepeating(unsigned int texture) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
 }
 
-struct LevelImage {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> rgba;
-};
+using LevelImage = GroundImage;
 
-// The mipmap level of the texture whose texels come nearest to `texelsPerTile` across one repeat.
-LevelImage ReadMipmap(unsigned int texture, float texelsPerTile) {
+// One mipmap level of the texture as GL holds it; empty when there is none or it is implausibly large.
+LevelImage ReadLevel(unsigned int texture, int level) {
     LevelImage image;
     if (texture == 0)
         return image;
     glBindTexture(GL_TEXTURE_2D, texture);
     GLint width = 0;
     GLint height = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    int level = 0;
-    while ((width >> level) > 1 && (height >> level) > 1 && (width >> (level + 1)) >= texelsPerTile)
-        ++level;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &width);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &height);
     if (width < 1 || height < 1 || width > largestReadSide || height > largestReadSide)
@@ -64,15 +55,75 @@ LevelImage ReadMipmap(unsigned int texture, float texelsPerTile) {
     return image;
 }
 
-// The texel under a world coordinate pair, the image repeating every `tile` units.
-const std::uint8_t* TexelAt(const LevelImage& image, float x, float y, float tile) {
-    const float u = x / tile - std::floor(x / tile);
-    const float v = y / tile - std::floor(y / tile);
-    const int column = std::min(image.width - 1, static_cast<int>(u * static_cast<float>(image.width)));
-    const int row = std::min(image.height - 1, static_cast<int>(v * static_cast<float>(image.height)));
-    return &image.rgba[(static_cast<std::size_t>(row) * static_cast<std::size_t>(image.width) +
-                        static_cast<std::size_t>(column)) *
-                       4];
+// The mipmap level of the texture whose texels come nearest to `texelsPerTile` across one repeat.
+LevelImage ReadMipmap(unsigned int texture, float texelsPerTile) {
+    if (texture == 0)
+        return {};
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLint width = 0;
+    GLint height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    int level = 0;
+    while ((width >> level) > 1 && (height >> level) > 1 && (width >> (level + 1)) >= texelsPerTile)
+        ++level;
+    return ReadLevel(texture, level);
+}
+
+// Every mipmap level GL holds, largest first, up to the first it cannot read.
+std::vector<LevelImage> ReadLevels(unsigned int texture) {
+    std::vector<LevelImage> levels;
+    for (int level = 0; level < 16; ++level) {
+        LevelImage image = ReadLevel(texture, level);
+        if (image.Empty())
+            break;
+        levels.push_back(std::move(image));
+        if (levels.back().width == 1 && levels.back().height == 1)
+            break;
+    }
+    return levels;
+}
+
+// Where the view's corners fall on the map under the current matrices, and the screen pixels one world
+// unit spans. False when the matrices cannot be undone (then the caller keeps its box).
+bool ViewOnMap(GroundLayer::Box& box, float& pixelsPerUnit) {
+    GLfloat modelview[16];
+    GLfloat projection[16];
+    GLint viewport[4];
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    // Window x and y of world (x, y, 0, 1) are an affine map: the product's first two rows, in pixels.
+    double rows[2][3];
+    for (int r = 0; r < 2; ++r) {
+        const double half = 0.5 * viewport[2 + r];
+        for (int c = 0; c < 3; ++c) {
+            const int column = c == 2 ? 3 : c;
+            double sum = 0;
+            for (int k = 0; k < 4; ++k)
+                sum += double(projection[k * 4 + r]) * double(modelview[column * 4 + k]);
+            rows[r][c] = sum * half;
+        }
+    }
+    const double determinant = rows[0][0] * rows[1][1] - rows[0][1] * rows[1][0];
+    if (!std::isfinite(determinant) || std::abs(determinant) < 1e-12)
+        return false;
+    pixelsPerUnit = static_cast<float>(std::sqrt(std::abs(determinant)));
+    float left = INFINITY, bottom = INFINITY, right = -INFINITY, top = -INFINITY;
+    for (const double cornerX : {-1.0, 1.0})
+        for (const double cornerY : {-1.0, 1.0}) {
+            // The corner in pixels from the viewport's centre, less the translation, through the inverse.
+            const double px = cornerX * 0.5 * viewport[2] - rows[0][2];
+            const double py = cornerY * 0.5 * viewport[3] - rows[1][2];
+            const auto x = static_cast<float>((rows[1][1] * px - rows[0][1] * py) / determinant);
+            const auto y = static_cast<float>((rows[0][0] * py - rows[1][0] * px) / determinant);
+            left = std::min(left, x);
+            right = std::max(right, x);
+            bottom = std::min(bottom, y);
+            top = std::max(top, y);
+        }
+    box = {left, bottom, right, top};
+    return std::isfinite(left) && std::isfinite(right) && std::isfinite(bottom) && std::isfinite(top);
 }
 
 std::uint32_t Word(int red, int green, int blue) {
@@ -91,6 +142,17 @@ void GroundLayer::Choose(const GroundLook& chosen, float halfMapWidth, float hal
     beyondTexture = textureStore.FindTexture(beyondTextureName);
     for (unsigned int texture : {groundTexture, detailTexture, beyondTexture})
         MakeRepeating(texture);
+    GroundColours colours;
+    colours.levels = ReadLevels(groundTexture);
+    colours.detail = ReadLevel(detailTexture, 0);
+    colours.groundTile = groundTile;
+    colours.detailTile = detailTile;
+    colours.tint[0] = look.red;
+    colours.tint[1] = look.green;
+    colours.tint[2] = look.blue;
+    for (int c = 0; c < 3; ++c)
+        colours.plain[c] = static_cast<float>(plainGround[c]);
+    mesh.Choose(std::move(colours));
 }
 
 GroundLayer::Box GroundLayer::MapPart(Box view, float halfMapWidth, float halfMapHeight) {
@@ -115,42 +177,20 @@ std::vector<GroundLayer::Box> GroundLayer::BeyondParts(Box view, float halfMapWi
     return parts;
 }
 
-// One pass: the ground on the first texture unit, tinted, and the detail on the second, multiplied in at
-// twice its value (mid-grey leaves the ground as it is). The software renderer's cost is in filling the
-// screen with texels, so a second blended pass over the whole view would nearly double it.
-void GroundLayer::DrawGround(float centreX, float centreY, float radius) const {
-    const Box map = MapPart({centreX - radius, centreY - radius, centreX + radius, centreY + radius},
-                            halfWidth, halfHeight);
-    if (map.Empty())
-        return;
-    // The ground is opaque: without blending the renderer need not read what lies under it.
-    glDisable(GL_BLEND);
-    glActiveTexture(GL_TEXTURE1);
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, detailTexture);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_MODULATE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_PREVIOUS);
-    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE1_RGB, GL_TEXTURE);
-    glTexEnvi(GL_TEXTURE_ENV, GL_RGB_SCALE, 2);
-    glActiveTexture(GL_TEXTURE0);
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, groundTexture);
-    glColor4f(look.red, look.green, look.blue, 1);
-    glBegin(GL_QUADS);
-    const float corners[4][2] = {
-        {map.left, map.bottom}, {map.right, map.bottom}, {map.right, map.top}, {map.left, map.top}};
-    for (const auto& corner : corners) {
-        glMultiTexCoord2f(GL_TEXTURE0, corner[0] / groundTile, corner[1] / groundTile);
-        glMultiTexCoord2f(GL_TEXTURE1, corner[0] / detailTile, corner[1] / detailTile);
-        glVertex2f(corner[0], corner[1]);
-    }
-    glEnd();
-    glActiveTexture(GL_TEXTURE1);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glDisable(GL_TEXTURE_2D);
-    glActiveTexture(GL_TEXTURE0);
-    glDisable(GL_TEXTURE_2D);
+// The ground is opaque and covers the map: blending stays off, so the renderer need not read what lies
+// under it.
+void GroundLayer::DrawGround(float centreX, float centreY, float radius,
+                             const GroundMesh::Hidden& hidden) const {
+    Box view{centreX - radius, centreY - radius, centreX + radius, centreY + radius};
+    Box screen = view;
+    float pixelsPerUnit = 0;
+    if (ViewOnMap(screen, pixelsPerUnit))
+        view = {std::max(view.left, screen.left), std::max(view.bottom, screen.bottom),
+                std::min(view.right, screen.right), std::min(view.top, screen.top)};
+    else
+        pixelsPerUnit = 1;
+    mesh.Draw({view.left, view.bottom, view.right, view.top},
+              {-halfWidth, -halfHeight, halfWidth, halfHeight}, pixelsPerUnit, hidden);
     glEnable(GL_BLEND);
 }
 
@@ -213,14 +253,14 @@ std::vector<std::uint32_t> GroundLayer::MinimapPicture(int size) const {
             float colour[3] = {static_cast<float>(plainGround[0]), static_cast<float>(plainGround[1]),
                                static_cast<float>(plainGround[2])};
             if (!ground.rgba.empty()) {
-                const std::uint8_t* texel = TexelAt(ground, x, y, groundTile);
+                const std::uint8_t* texel = ground.TexelAt(x, y, groundTile);
                 for (int c = 0; c < 3; ++c)
                     colour[c] = texel[c];
             }
             const float tint[3] = {look.red, look.green, look.blue};
             // Half the detail's strength: on a picture this small its blotches would read as a pattern.
             const float shade =
-                detail.rgba.empty() ? 1.0f : 0.5f + 0.5f * TexelAt(detail, x, y, detailTile)[0] / 127.5f;
+                detail.rgba.empty() ? 1.0f : 0.5f + 0.5f * detail.TexelAt(x, y, detailTile)[0] / 127.5f;
             for (int c = 0; c < 3; ++c)
                 colour[c] *= tint[c] * shade;
             picture[static_cast<std::size_t>(row * size + column)] =

@@ -6,6 +6,8 @@
 //   ground.Draw(centreX, centreY, radius);   // under the camera's matrix, before everything on the map
 #pragma once
 
+#include "graphics/GroundMesh.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -33,7 +35,8 @@ public:
     // Both draw the box of half side `radius` around the centre, in world units under the camera's
     // matrix, and need GL; they leave texturing off, blending as the game keeps it and the line width as
     // they found it. The ground where the map is, to go under everything on the map and the fog:
-    void DrawGround(float centreX, float centreY, float radius) const;
+    // Leaves out the parts `hidden` says are never seen.
+    void DrawGround(float centreX, float centreY, float radius, const GroundMesh::Hidden& hidden = {}) const;
     // The hatching where the map is not and the edge line, to go over the fog: where the map ends is no
     // secret, and under the fog it would read as one black with the unexplored ground.
     void DrawBeyond(float centreX, float centreY, float radius) const;
@@ -56,6 +59,8 @@ private:
     void DrawEdge() const;
 
     GroundLook look;
+    // Keeps the last frame's grid: drawing rebuilds it only when the view has moved.
+    mutable GroundMesh mesh;
     unsigned int groundTexture = 0;
     unsigned int detailTexture = 0;
     unsigned int beyondTexture = 0;

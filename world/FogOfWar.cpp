@@ -95,6 +95,21 @@ bool FogOfWar::IsVisible(float x, float y, float r) const {
     return false;
 }
 
+bool FogOfWar::Hides(float left, float bottom, float right, float top) const {
+    if (!record || !(left <= right && bottom <= top))
+        return false;
+    const int firstColumn = TruncateToIndex(std::floor((double(left) + halfWidth) / granularity));
+    const int lastColumn = TruncateToIndex(std::floor((double(right) + halfWidth) / granularity)) + 1;
+    const int firstRow = TruncateToIndex(std::floor((double(bottom) + halfHeight) / granularity));
+    const int lastRow = TruncateToIndex(std::floor((double(top) + halfHeight) / granularity)) + 1;
+    // Points off the grid are fully fogged; only those on it can be clear.
+    for (int row = std::max(firstRow, 0); row <= std::min(lastRow, rows - 1); ++row)
+        for (int column = std::max(firstColumn, 0); column <= std::min(lastColumn, columns - 1); ++column)
+            if (grid[Index(column, row)].fog < 1)
+                return false;
+    return true;
+}
+
 float FogOfWar::FogAtOrFull(int column, int row) const {
     if (column < 0 || row < 0 || column >= columns || row >= rows)
         return 1;

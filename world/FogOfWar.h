@@ -31,6 +31,9 @@ public:
     bool IsVisible(float x, float y, float r) const;
     // The fog of a grid point, between 0 and 1; 1 for a point off the grid, which is never cleared.
     float FogAtOrFull(int column, int row) const;
+    // True when the fog hides the box completely: every square it touches is opaque fog at all its
+    // corners, so anything drawn there under the fog is never seen.
+    bool Hides(float left, float bottom, float right, float top) const;
 
     int Side() const { return side; }
     int Columns() const { return columns; }

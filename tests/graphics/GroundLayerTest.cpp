@@ -1,5 +1,6 @@
-// The ground's view boxes: what lies on the map and what beyond it cover the view exactly once.
+// The ground: its view boxes, and the grid of colours it is drawn as.
 #include "graphics/GroundLayer.h"
+#include "graphics/GroundMesh.h"
 
 #include <gtest/gtest.h>
 
@@ -38,3 +39,59 @@ TEST(GroundLayerBoxes, TheMapAndWhatLiesBeyondTileTheView) {
 }
 
 } // namespace
+
+namespace {
+
+Vorn::GroundImage Plain(int side, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    Vorn::GroundImage image{side, side, {}};
+    for (int i = 0; i < side * side; ++i)
+        image.rgba.insert(image.rgba.end(), {red, green, blue, 255});
+    return image;
+}
+
+// A 256 x 256 ground with its mipmap levels down to 1 x 1 over a 256-unit tile.
+Vorn::GroundColours Levels() {
+    Vorn::GroundColours colours;
+    for (int side = 256; side >= 1; side /= 2)
+        colours.levels.push_back(Plain(side, 100, 100, 100));
+    return colours;
+}
+
+} // namespace
+
+// The grid's points sit on one level's texels, never closer than the limit on the screen (the vertex count
+// stays bounded) and, while a finer level would do, never twice as far (the ground keeps its grain).
+TEST(GroundMeshSpacing, PointsAreTexelsOfTheFinestLevelNoCloserThanTheLimit) {
+    Vorn::GroundMesh mesh;
+    mesh.Choose(Levels());
+    for (float pixelsPerUnit = 0.01f; pixelsPerUnit < 40; pixelsPerUnit *= 1.37f) {
+        const Vorn::GroundMesh::Spacing spacing = mesh.SpacingFor(pixelsPerUnit);
+        const float pixels = spacing.units * pixelsPerUnit;
+        EXPECT_GE(pixels, Vorn::GroundMesh::closestPointsPixels * 0.999f) << pixelsPerUnit;
+        if (pixelsPerUnit < Vorn::GroundMesh::closestPointsPixels)
+            EXPECT_LT(pixels, 2 * Vorn::GroundMesh::closestPointsPixels) << pixelsPerUnit;
+        if (spacing.level < 8)
+            EXPECT_FLOAT_EQ(spacing.units, 256.0f / static_cast<float>(256 >> spacing.level)) << pixelsPerUnit;
+    }
+}
+
+// Each point is the ground's texel, tinted, times twice the detail: mid-grey detail leaves the ground as
+// it is, and a ground that cannot be read is the plain colour.
+TEST(GroundMeshSpacing, PointColoursAreTheTintedTexelShadedByTheDetail) {
+    Vorn::GroundMesh mesh;
+    Vorn::GroundColours colours = Levels();
+    colours.tint[0] = 0.5f;
+    colours.detail = Plain(4, 51, 255, 128);
+    mesh.Choose(colours);
+    std::uint8_t colour[4];
+    mesh.ColourAt(2, 30, -700, colour);
+    EXPECT_EQ(colour[0], 20) << "100 x 0.5 x 51 / 127.5";
+    EXPECT_EQ(colour[1], 200);
+    EXPECT_NEAR(colour[2], 100, 1);
+    EXPECT_EQ(colour[3], 255);
+
+    mesh.Choose({});
+    mesh.ColourAt(0, 0, 0, colour);
+    EXPECT_EQ(colour[0], 70);
+    EXPECT_EQ(colour[2], 44);
+}

@@ -89,6 +89,19 @@ TEST_F(Fog, VisibleOnlyBelowTheThreshold) {
     EXPECT_TRUE(fog.IsVisible(-350, -350, 400)) << "a large object is seen by its edge";
 }
 
+// What the fog hides goes undrawn under it: a box is hidden only while every square it touches is opaque.
+TEST_F(Fog, HidesOnlyBoxesWhoseSquaresAreOpaqueThroughout) {
+    EXPECT_TRUE(fog.Hides(-500, -500, 500, 500)) << "nothing explored yet";
+    fog.RevealFog(0, 0, 150, 3);
+    EXPECT_FALSE(fog.Hides(-50, -50, 50, 50));
+    // The square from (100, 0) to (200, 100) has the cleared point (100, 0) as a corner.
+    EXPECT_FALSE(fog.Hides(150, 50, 160, 60));
+    EXPECT_TRUE(fog.Hides(250, 250, 290, 290));
+    EXPECT_FALSE(fog.Hides(250, 250, 350, -100)) << "an upside-down box is no box to leave out";
+    EXPECT_TRUE(fog.Hides(2000, 2000, 3000, 3000)) << "beyond the map the fog is full";
+    EXPECT_FALSE(FogOfWar(nullptr, 500, 500).Hides(0, 0, 10, 10)) << "without fog nothing is hidden";
+}
+
 TEST(FogOfWarData, BrokenGranularityGivesAUsableGrid) {
     Constants::FowData record;
     record.granularity = 0;

@@ -1,0 +1,169 @@
+// Colouring and drawing the ground's grid.
+#include "graphics/GroundMesh.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Vorn {
+
+namespace {
+
+// Grid lines are counted from the map's origin; far beyond any map, a count would overflow.
+constexpr double mostLines = 1 << 20;
+
+int LineAtOrBelow(float coordinate, float spacing) {
+    return static_cast<int>(std::clamp(std::floor(double(coordinate) / spacing), -mostLines, mostLines));
+}
+
+int LineAtOrAbove(float coordinate, float spacing) {
+    return static_cast<int>(std::clamp(std::ceil(double(coordinate) / spacing), -mostLines, mostLines));
+}
+
+// The detail between its four nearest texels: its blotches are many grid points wide when zoomed in.
+float DetailAt(const GroundImage& detail, float x, float y, float tile, int channel) {
+    const float u = x / tile * static_cast<float>(detail.width) - 0.5f;
+    const float v = y / tile * static_cast<float>(detail.height) - 0.5f;
+    const float column = std::floor(u);
+    const float row = std::floor(v);
+    const float across = u - column;
+    const float up = v - row;
+    const auto texel = [&](float c, float r) {
+        const auto wrap = [](float value, int size) {
+            const int whole = static_cast<int>(std::fmod(value, static_cast<float>(size)));
+            return whole < 0 ? whole + size : whole;
+        };
+        const std::size_t index = (std::size_t(wrap(r, detail.height)) * std::size_t(detail.width) +
+                                   std::size_t(wrap(c, detail.width))) *
+                                  4;
+        return static_cast<float>(detail.rgba[index + std::size_t(channel)]);
+    };
+    const float below = texel(column, row) * (1 - across) + texel(column + 1, row) * across;
+    const float above = texel(column, row + 1) * (1 - across) + texel(column + 1, row + 1) * across;
+    return below * (1 - up) + above * up;
+}
+
+} // namespace
+
+const std::uint8_t* GroundImage::TexelAt(float x, float y, float tile) const {
+    const float u = x / tile - std::floor(x / tile);
+    const float v = y / tile - std::floor(y / tile);
+    const int column = std::clamp(static_cast<int>(u * static_cast<float>(width)), 0, width - 1);
+    const int row = std::clamp(static_cast<int>(v * static_cast<float>(height)), 0, height - 1);
+    return &rgba[(std::size_t(row) * std::size_t(width) + std::size_t(column)) * 4];
+}
+
+void GroundMesh::Choose(GroundColours chosen) {
+    colours = std::move(chosen);
+    std::erase_if(colours.levels, [](const GroundImage& image) { return image.Empty(); });
+    if (colours.detail.Empty())
+        colours.detail = {};
+    built = {};
+}
+
+GroundMesh::Spacing GroundMesh::SpacingFor(float pixelsPerUnit) const {
+    const float tile = colours.groundTile;
+    if (colours.levels.empty())
+        return {-1, tile};
+    const int last = static_cast<int>(colours.levels.size()) - 1;
+    for (int level = 0; level < last; ++level) {
+        const float units = tile / static_cast<float>(colours.levels[std::size_t(level)].width);
+        if (units * pixelsPerUnit >= closestPointsPixels)
+            return {level, units};
+    }
+    // The smallest levels' texels span a whole repeat: space the points by the screen instead.
+    const float units = tile / static_cast<float>(colours.levels[std::size_t(last)].width);
+    const float wanted = closestPointsPixels / std::max(pixelsPerUnit, 1e-6f);
+    return {last, std::max(units, std::exp2(std::ceil(std::log2(wanted))))};
+}
+
+// The ground's texel, tinted, times twice the detail: mid-grey detail leaves the ground as it is.
+void GroundMesh::ColourAt(int level, float x, float y, std::uint8_t (&colour)[4]) const {
+    float value[3] = {colours.plain[0], colours.plain[1], colours.plain[2]};
+    if (level >= 0 && level < static_cast<int>(colours.levels.size())) {
+        const std::uint8_t* texel = colours.levels[std::size_t(level)].TexelAt(x, y, colours.groundTile);
+        for (int c = 0; c < 3; ++c)
+            value[c] = texel[c];
+    }
+    for (int c = 0; c < 3; ++c) {
+        const float shade =
+            colours.detail.Empty() ? 1.0f : DetailAt(colours.detail, x, y, colours.detailTile, c) / 127.5f;
+        colour[c] =
+            static_cast<std::uint8_t>(std::clamp(value[c] * colours.tint[c] * shade + 0.5f, 0.0f, 255.0f));
+    }
+    colour[3] = 255;
+}
+
+void GroundMesh::Build(const Spacing& spacing, int firstColumn, int firstRow, int lastColumn, int lastRow,
+                       const Box& map) {
+    const int columns = lastColumn - firstColumn + 1;
+    const int rows = lastRow - firstRow + 1;
+    vertices.clear();
+    vertices.reserve(std::size_t(columns) * std::size_t(rows));
+    for (int row = firstRow; row <= lastRow; ++row) {
+        const float y = std::clamp(static_cast<float>(row) * spacing.units, map.bottom, map.top);
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            const float x = std::clamp(static_cast<float>(column) * spacing.units, map.left, map.right);
+            Vertex vertex{x, y, {}};
+            ColourAt(spacing.level, x, y, vertex.colour);
+            vertices.push_back(vertex);
+        }
+    }
+}
+
+// Every square of the grid but those nobody sees; the vertices stay, so a fog that lifts costs no rebuild.
+void GroundMesh::ChooseSquares(const Hidden& hidden) {
+    const int columns = built.lastColumn - built.firstColumn + 1;
+    const int rows = built.lastRow - built.firstRow + 1;
+    indices.clear();
+    for (int row = 0; row + 1 < rows; ++row)
+        for (int column = 0; column + 1 < columns; ++column) {
+            const auto corner = static_cast<std::uint32_t>(row * columns + column);
+            const auto above = corner + static_cast<std::uint32_t>(columns);
+            if (hidden && hidden({vertices[corner].x, vertices[corner].y, vertices[above + 1].x,
+                                  vertices[above + 1].y}))
+                continue;
+            for (std::uint32_t index : {corner, corner + 1, above + 1, corner, above + 1, above})
+                indices.push_back(index);
+        }
+}
+
+void GroundMesh::Draw(const Box& view, const Box& map, float pixelsPerUnit, const Hidden& hidden) {
+    const Box part{std::max(view.left, map.left), std::max(view.bottom, map.bottom),
+                   std::min(view.right, map.right), std::min(view.top, map.top)};
+    indices.clear();
+    if (!(part.left < part.right && part.bottom < part.top) || !(pixelsPerUnit > 0))
+        return;
+    const Spacing spacing = SpacingFor(pixelsPerUnit);
+    const Built wanted{spacing.level,
+                       LineAtOrBelow(part.left, spacing.units),
+                       LineAtOrBelow(part.bottom, spacing.units),
+                       LineAtOrAbove(part.right, spacing.units),
+                       LineAtOrAbove(part.top, spacing.units),
+                       map};
+    // A grid over a screen is some thousands of points; one far larger means a wrong zoom, not a view.
+    constexpr long mostPoints = 1 << 20;
+    const long points =
+        long(wanted.lastColumn - wanted.firstColumn + 1) * long(wanted.lastRow - wanted.firstRow + 1);
+    if (points > mostPoints)
+        return;
+    if (!(wanted == built)) {
+        Build(spacing, wanted.firstColumn, wanted.firstRow, wanted.lastColumn, wanted.lastRow, map);
+        built = wanted;
+    }
+    ChooseSquares(hidden);
+    if (indices.empty())
+        return;
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(2, GL_FLOAT, sizeof(Vertex), &vertices.data()->x);
+    glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(Vertex), vertices.data()->colour);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_INT, indices.data());
+    glPopClientAttrib();
+}
+
+} // namespace Vorn

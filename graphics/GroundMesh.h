@@ -1,0 +1,90 @@
+// The ground drawn as a grid of coloured vertices instead of textured: each vertex takes the colour of the
+// ground texture's mipmap level whose texels are as far apart as the grid's points, tinted and shaded by the
+// detail layer, and the rasteriser blends between them. Gouraud shading over a grid whose points sit on a
+// level's texels is that level magnified with a linear filter, so the picture stays the texture's, while
+// the software renderer fills the screen with interpolated colour, several times cheaper than texels.
+//
+//   mesh.Choose({levels, detail, groundTile, detailTile, tint});
+//   mesh.Draw(view, map, pixelsPerUnit);   // under the camera's matrix
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace Vorn {
+
+// An RGBA picture, rows from the bottom as GL reads them.
+struct GroundImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> rgba;
+    bool Empty() const { return width < 1 || height < 1 || rgba.size() < std::size_t(width) * height * 4; }
+    // The texel under a world coordinate pair, the picture repeating every `tile` units.
+    const std::uint8_t* TexelAt(float x, float y, float tile) const;
+};
+
+struct GroundColours {
+    // The ground texture's mipmap levels, largest first; an empty list draws the plain colour.
+    std::vector<GroundImage> levels;
+    GroundImage detail;
+    float groundTile = 256;
+    float detailTile = 2304;
+    float tint[3] = {1, 1, 1};
+    // The colour of a ground whose texture could not be read, 0-255.
+    float plain[3] = {70, 96, 44};
+};
+
+class GroundMesh {
+public:
+    // Grid points are never closer than this on the screen, so the vertex count stays bounded at every zoom
+    // (about 60 x 35 points on a 1280 x 720 screen at most), nor further apart than twice this.
+    static constexpr float closestPointsPixels = 16;
+
+    void Choose(GroundColours colours);
+    // World boxes: left, bottom, right, top.
+    struct Box {
+        float left, bottom, right, top;
+        bool operator==(const Box&) const = default;
+    };
+    // Says whether something over the ground hides a box of it completely (the fog where nothing is known).
+    using Hidden = std::function<bool(const Box&)>;
+    // Fills what of the view lies on the map under the current matrix, leaving out the grid's squares that
+    // `hidden` (when given) says are never seen; `pixelsPerUnit` picks the level. Leaves blending and
+    // texturing off.
+    void Draw(const Box& view, const Box& map, float pixelsPerUnit, const Hidden& hidden = {});
+    // The triangles' corners the last Draw sent: three indices a triangle, two triangles a square.
+    const std::vector<std::uint32_t>& Indices() const { return indices; }
+
+    // The grid's spacing in world units at a zoom: a level's texel side, the smallest not closer than
+    // `closestPointsPixels` on the screen, and the level it is.
+    struct Spacing {
+        int level;
+        float units;
+    };
+    Spacing SpacingFor(float pixelsPerUnit) const;
+    // A vertex's colour, 0-255 per channel, at a world position with the given level.
+    void ColourAt(int level, float x, float y, std::uint8_t (&colour)[4]) const;
+
+private:
+    void Build(const Spacing& spacing, int firstColumn, int firstRow, int lastColumn, int lastRow,
+               const Box& map);
+    void ChooseSquares(const Hidden& hidden);
+
+    GroundColours colours;
+    struct Vertex {
+        float x, y;
+        std::uint8_t colour[4];
+    };
+    std::vector<Vertex> vertices;
+    std::vector<std::uint32_t> indices;
+    // What the vertices were built for: rebuilt only when the view moves or zooms.
+    struct Built {
+        int level = -1;
+        int firstColumn = 0, firstRow = 0, lastColumn = 0, lastRow = 0;
+        Box map{};
+        bool operator==(const Built&) const = default;
+    } built;
+};
+
+} // namespace Vorn
