@@ -20,9 +20,10 @@ constexpr int lineHeight = 24;
 constexpr int destroyedColumn = 260;
 constexpr int lostColumn = 390;
 
+// Nearly opaque: a bright building under the panel would otherwise swallow its figures.
 void DrawBox(int left, int bottom, int width, int height) {
     glDisable(GL_TEXTURE_2D);
-    glColor4ub(0, 0, 0, 176);
+    glColor4ub(0, 0, 0, 224);
     glBegin(GL_QUADS);
     glVertex2i(left, bottom);
     glVertex2i(left + width, bottom);

@@ -68,10 +68,12 @@ TEST(GroundMeshSpacing, PointsAreTexelsOfTheFinestLevelNoCloserThanTheLimit) {
         const Vorn::GroundMesh::Spacing spacing = mesh.SpacingFor(pixelsPerUnit);
         const float pixels = spacing.units * pixelsPerUnit;
         EXPECT_GE(pixels, Vorn::GroundMesh::closestPointsPixels * 0.999f) << pixelsPerUnit;
-        if (pixelsPerUnit < Vorn::GroundMesh::closestPointsPixels)
+        if (pixelsPerUnit < Vorn::GroundMesh::closestPointsPixels) {
             EXPECT_LT(pixels, 2 * Vorn::GroundMesh::closestPointsPixels) << pixelsPerUnit;
-        if (spacing.level < 8)
+        }
+        if (spacing.level < 8) {
             EXPECT_FLOAT_EQ(spacing.units, 256.0f / static_cast<float>(256 >> spacing.level)) << pixelsPerUnit;
+        }
     }
 }
 
