@@ -37,4 +37,13 @@ CommandResult RunCheckArea(const std::filesystem::path& folder, const std::strin
                       "' 2>/dev/null");
 }
 
+std::string LastJsonMember(const std::string& output, const std::string& name) {
+    const std::string key = "\"" + name + "\": ";
+    const auto start = output.rfind(key);
+    if (start == std::string::npos)
+        return "";
+    const auto from = start + key.size();
+    return output.substr(from, output.find_first_of(",}", from) - from);
+}
+
 } // namespace testing_support

@@ -18,6 +18,10 @@ CommandResult RunCommand(const std::string& command);
 // The game and the programs of tools/ that this build made: what an installation installs.
 std::vector<std::string> BuiltPrograms();
 
+// The raw text of a member's value in the last flat JSON line of a program's output that has it (a run
+// prints its summary last): up to the next comma or closing brace; empty when no line has it.
+std::string LastJsonMember(const std::string& output, const std::string& name);
+
 // sector-clash-check on the folder, limited to one area, its standard error dropped.
 CommandResult RunCheckArea(const std::filesystem::path& folder, const std::string& area);
 

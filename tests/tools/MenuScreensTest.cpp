@@ -27,16 +27,6 @@ CommandResult RunDriver(const fs::path& folder, const std::string& script, const
     return RunCommand(command);
 }
 
-// The stats line's member, up to the next comma.
-std::string Member(const std::string& output, const std::string& name) {
-    const std::string key = "\"" + name + "\": ";
-    const auto start = output.rfind(key);
-    if (start == std::string::npos)
-        return "";
-    const auto from = start + key.size();
-    return output.substr(from, output.find_first_of(",}", from) - from);
-}
-
 std::string Press(int frame, const std::string& key) {
     return std::to_string(frame) + " keydown " + key + "\n" + std::to_string(frame + 1) + " keyup " + key +
            "\n";
@@ -114,13 +104,13 @@ TEST_F(MenuScreens, AGameSavedFromThePauseMenuAndLoadedFromTheStartScreenGoesOn)
     ASSERT_EQ(saved.exitCode, 0) << saved.output;
 
     // The game runs from frame 90 to 150 after the load: a game started afresh would have fewer steps.
-    const int steps = std::stoi(Member(run.output, "steps"));
-    EXPECT_GE(steps, std::stoi(Member(saved.output, "steps")) + 60);
+    const int steps = std::stoi(LastJsonMember(run.output, "steps"));
+    EXPECT_GE(steps, std::stoi(LastJsonMember(saved.output, "steps")) + 60);
     const CommandResult whole = RunCommand(
         "cd '" + SourceDir().string() + "' && '" + (BinDir() / "sector-clash-simulate").string() +
         "' levels/level1.xml --skirmish 0 --seed 1 --step 50 --steps " + std::to_string(steps) + " 2>&1");
     ASSERT_EQ(whole.exitCode, 0) << whole.output;
-    EXPECT_EQ(Member(run.output, "digest"), Member(whole.output, "digest"));
+    EXPECT_EQ(LastJsonMember(run.output, "digest"), LastJsonMember(whole.output, "digest"));
 }
 
 // The opponent chosen on the New game page plays as the simulator's --commander does: the game reaches its
@@ -135,12 +125,12 @@ TEST_F(MenuScreens, AComputerOpponentChosenOnTheNewGamePagePlaysItsSide) {
     ASSERT_EQ(run.exitCode, 0) << run.output;
     const std::string game =
         "cd '" + SourceDir().string() + "' && '" + (BinDir() / "sector-clash-simulate").string() +
-        "' levels/level1.xml --skirmish 0 --seed 1 --step 50 --steps " + Member(run.output, "steps");
+        "' levels/level1.xml --skirmish 0 --seed 1 --step 50 --steps " + LastJsonMember(run.output, "steps");
     const CommandResult commanded = RunCommand(game + " --commander Red=easy 2>&1");
     const CommandResult alone = RunCommand(game + " 2>&1");
     ASSERT_EQ(commanded.exitCode, 0) << commanded.output;
-    EXPECT_EQ(Member(run.output, "digest"), Member(commanded.output, "digest"));
-    EXPECT_NE(Member(run.output, "digest"), Member(alone.output, "digest"));
+    EXPECT_EQ(LastJsonMember(run.output, "digest"), LastJsonMember(commanded.output, "digest"));
+    EXPECT_NE(LastJsonMember(run.output, "digest"), LastJsonMember(alone.output, "digest"));
 }
 
 TEST_F(MenuScreens, AKeyReboundInTheSettingsActsAfterARestartAndTheOldKeyNoLonger) {
