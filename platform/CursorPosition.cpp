@@ -27,12 +27,21 @@ Point GetCursorPos() {
         return lastKnownPosition;
     }
     Point position;
+    if (!SystemInputEnabled()) {
+        // Where a fresh display puts the pointer, whatever other programs did with the desktop's.
+        SDL_Rect bounds{0, 0, 0, 0};
+        SDL_GetDisplayBounds(0, &bounds);
+        return {bounds.x + bounds.w / 2, bounds.y + bounds.h / 2};
+    }
     SDL_GetGlobalMouseState(&position.x, &position.y);
     return position;
 }
 
 bool SetCursorPos(int x, int y) {
     NoteCursorPos(x, y);
+    if (!SystemInputEnabled()) {
+        return true;
+    }
     if (!SDL_WasInit(SDL_INIT_VIDEO)) {
         return false;
     }

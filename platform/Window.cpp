@@ -22,6 +22,7 @@ std::deque<Message> postedMessages;
 std::deque<Message> inputMessages;
 Window* theWindow = nullptr;
 bool activationMessagesEnabled = true;
+bool systemInputEnabled = true;
 
 void RequestGlSurface() {
     // Double buffered, 8-bit RGB without alpha, a 16-bit depth buffer, and a 2.1 context in which the
@@ -106,7 +107,9 @@ void TranslateEvent(const SDL_Event& event, std::vector<Message>& messages) {
         TranslateWindowEvent(event.window, *theWindow, messages);
         return;
     }
-    TranslateInputEvent(event, theWindow, messages);
+    if (systemInputEnabled) {
+        TranslateInputEvent(event, theWindow, messages);
+    }
 }
 
 // Moves every event the system holds into the input queue; answers whether any message arrived.
@@ -275,6 +278,14 @@ bool IsMessageWaiting() {
 
 void SetActivationMessagesEnabled(bool enabled) {
     activationMessagesEnabled = enabled;
+}
+
+void SetSystemInputEnabled(bool enabled) {
+    systemInputEnabled = enabled;
+}
+
+bool SystemInputEnabled() {
+    return systemInputEnabled;
 }
 
 std::uint32_t LastError() {

@@ -88,6 +88,11 @@ bool IsMessageWaiting();
 
 // Lets the headless driver ignore focus changes of the desktop it runs on.
 void SetActivationMessagesEnabled(bool enabled);
+// Lets the headless driver be the only source of input: the system's mouse and key events are dropped
+// and moving the cursor no longer moves the desktop's pointer. Runs side by side on one display would
+// otherwise move each other's cursors.
+void SetSystemInputEnabled(bool enabled);
+bool SystemInputEnabled();
 
 // The error of the last failed platform call, 0 when none; the shell's exit code.
 std::uint32_t LastError();

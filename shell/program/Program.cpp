@@ -105,6 +105,7 @@ int RunProgram(const ProgramOptions& options) {
     shell.options = options;
     platform::SetClock(options.clock);
     platform::SetActivationMessagesEnabled(!options.ignoreActivation);
+    platform::SetSystemInputEnabled(!options.ignoreSystemInput);
     int exitCode = 0;
     {
         ExitReleases releases;
@@ -112,6 +113,7 @@ int RunProgram(const ProgramOptions& options) {
         exitCode = EntryPoint();
     }
     platform::SetClock({});
+    platform::SetSystemInputEnabled(true);
     return exitCode;
 }
 

@@ -21,6 +21,8 @@ struct ProgramOptions {
     std::function<bool(std::uint32_t frame)> afterFrame;
     // The headless driver ignores focus changes of the desktop it runs on.
     bool ignoreActivation = false;
+    // ... and takes its input from its script alone, never from the desktop's mouse and keyboard.
+    bool ignoreSystemInput = false;
     // The headless driver may draw where nobody sees it (a display in memory); the game refuses to.
     bool acceptsInvisibleDisplay = false;
 };

@@ -2,6 +2,7 @@
 // actions through the window's message path. Each test runs again in a process of its own on a display
 // of its own, so the pointer and keys of tests running side by side cannot get mixed up.
 #include "datafiles/DataArchive.h"
+#include "platform/CursorPosition.h"
 #include "platform/Window.h"
 #include "shell/Keyboard.h"
 #include "shell/Mouse.h"
@@ -85,9 +86,10 @@ protected:
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
     }
 
-    // Dispatches the window's messages until the condition holds or five seconds have passed.
-    bool PumpUntil(const std::function<bool()>& condition) {
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    // Dispatches the window's messages until the condition holds or the time has passed.
+    bool PumpUntil(const std::function<bool()>& condition,
+                   std::chrono::milliseconds patience = std::chrono::seconds(5)) {
+        auto deadline = std::chrono::steady_clock::now() + patience;
         while (std::chrono::steady_clock::now() < deadline) {
             while (platform::IsMessageWaiting()) {
                 platform::Message message;
@@ -148,6 +150,30 @@ TEST_F(RealInputTest, ClicksAndTheWheelReachTheMouse) {
         notches += mouse->TakeWheel();
         return notches == 1.0f;
     })) << notches;
+}
+
+// The headless driver's runs share one display side by side: with the system's input off, another
+// program's pointer moves, clicks and keys never reach the game, and the game's own cursor moves stay
+// off the desktop's pointer.
+TEST_F(RealInputTest, WithSystemInputOffOnlyTheGameMovesItsCursor) {
+    if (RunOnOwnDisplay()) {
+        return;
+    }
+    platform::SetSystemInputEnabled(false);
+    platform::SetCursorPos(40, 30);
+    Xdotool("mousemove 200 100 click 1 key p");
+    PumpUntil([] { return false; }, std::chrono::milliseconds(300));
+    const platform::Point cursor = platform::GetCursorPos();
+    EXPECT_EQ(cursor.x, 40);
+    EXPECT_EQ(cursor.y, 30);
+    EXPECT_EQ(mouse->TakeClicks(0, takeAll), 0u);
+    EXPECT_FALSE(keyboard->ActionToggled("pause"));
+    platform::SetSystemInputEnabled(true);
+    Xdotool("mousemove 120 90");
+    EXPECT_TRUE(PumpUntil([] {
+        const platform::Point moved = platform::GetCursorPos();
+        return moved.x == 120 && moved.y == 90;
+    }));
 }
 
 } // namespace

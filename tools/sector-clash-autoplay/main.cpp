@@ -456,6 +456,7 @@ int main(int argc, char** argv) {
     bool shotFailed = false;
     Zelt::ProgramOptions program;
     program.ignoreActivation = true;
+    program.ignoreSystemInput = true;
     program.acceptsInvisibleDisplay = true;
     // One time for the frames and the devices' held and idle clocks, moved by the fixed interval, so
     // held keys are exact.
