@@ -4,16 +4,9 @@
 
 #include "game/LevelInfo.h"
 
-#include <functional>
 #include <string>
-#include <vector>
 
 namespace Vorn {
-
-// The text broken into lines no wider than `width` by `measure`, at spaces; a word wider than a line
-// stands alone on its own. Line breaks in the text are kept.
-std::vector<std::string> WrapText(const std::string& text, double width,
-                                  const std::function<double(const std::string&)>& measure);
 
 // Needs a GL context. The texts are keys of texts.xml or literal texts, as the level gives them.
 void DrawBriefing(const LevelInfo& info, const std::string& levelFile, int screenWidth, int screenHeight);

@@ -15,6 +15,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 namespace Vorn {
 
 Interface* interface = nullptr;
@@ -197,7 +199,10 @@ void Interface::DrawMainPanel() {
 void Interface::DrawNews() const {
     StartAtPixelCentres();
     glTranslatef(0.0f, -mainPanel.Position(), 0.0f);
-    messages.Draw(newsX, newsY);
+    // Up to the info box, wherever its slide has taken it, or else to the screen's edge.
+    const double boxLeft = screenWidth - values.ValueOf(InterfaceNames::infoboxSize) + infoBoxPanel.Position();
+    constexpr double gap = 12;
+    messages.Draw(newsX, newsY, std::max(boxLeft - gap - newsX, 120.0));
     toolbars.DrawTooltip();
 }
 

@@ -15,8 +15,9 @@ public:
     void Update(unsigned elapsedMs);
     // Empty when nothing is shown.
     const std::string& Text() const { return text; }
-    // Needs a GL context; draws at (x, y) with the info text font.
-    void Draw(double x, double y) const;
+    // Needs a GL context; draws with the info text font, its last line at (x, y) and the lines before it
+    // above, broken to fit `width` so that a long message never runs under what stands to its right.
+    void Draw(double x, double y, double width) const;
 
 private:
     std::string text;

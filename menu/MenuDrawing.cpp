@@ -4,6 +4,7 @@
 #include "datafiles/ColourTable.h"
 #include "graphics/FontStore.h"
 #include "graphics/PanelBackground.h"
+#include "interface/TextWrap.h"
 
 #include <GL/gl.h>
 
@@ -78,24 +79,10 @@ double DrawMenuText(const char* font, double x, double y, const std::string& tex
 double DrawWrappedText(const char* font, double x, double y, double width, double lineHeight,
                        const std::string& text) {
     const TextFont& face = fontStore.FindFont(font);
-    std::string line;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find(' ', start);
-        if (end == std::string::npos)
-            end = text.size();
-        const std::string word = text.substr(start, end - start);
-        const std::string longer = line.empty() ? word : line + " " + word;
-        if (!line.empty() && face.Advance(longer.c_str()) > width) {
-            face.DrawText(x, y, line.c_str());
-            y -= lineHeight;
-            line = word;
-        } else {
-            line = longer;
-        }
-        start = end + 1;
-    }
-    if (!line.empty()) {
+    const auto measure = [&face](const std::string& line) { return face.Advance(line.c_str()); };
+    if (text.empty())
+        return y;
+    for (const std::string& line : WrapText(text, width, measure)) {
         face.DrawText(x, y, line.c_str());
         y -= lineHeight;
     }

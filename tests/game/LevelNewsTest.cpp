@@ -1,7 +1,7 @@
 // What the game does with what a level says: the view glides to the level's point and stops there, the
 // objectives panel lists open objectives first, and the briefing's text is broken into lines that fit.
 #include "game/LevelNews.h"
-#include "game/BriefingScreen.h"
+#include "interface/TextWrap.h"
 #include "scene/Camera.h"
 
 #include <gtest/gtest.h>
