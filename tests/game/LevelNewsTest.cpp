@@ -47,7 +47,7 @@ TEST(LevelNews, OpenObjectivesComeFirstAndTheOthersAreMarked) {
     EXPECT_EQ(lines[3].mark, ObjectiveLine::Mark::Crossed);
 }
 
-TEST(BriefingScreen, TextIsWrappedAtSpacesWithinTheWidth) {
+TEST(TextWrap, BreaksAtSpacesWithinTheWidthAndKeepsLineBreaks) {
     const auto measure = [](const std::string& text) { return static_cast<double>(text.size()); };
     EXPECT_EQ(WrapText("one two three four", 9, measure),
               (std::vector<std::string>{"one two", "three", "four"}));
