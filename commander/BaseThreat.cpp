@@ -7,6 +7,8 @@
 #include "world/Building.h"
 #include "world/World.h"
 
+#include <algorithm>
+
 namespace Vorn {
 
 namespace {

@@ -7,8 +7,6 @@
 #include "commander/Commander.h"
 #include "commander/Difficulty.h"
 
-#include <optional>
-
 namespace Vorn {
 
 class SideView;

@@ -94,7 +94,7 @@ private:
     void PlaceDefences(World& world, CommandQueue& commands, Object& defence);
     void AnswerThreats(World& world, CommandQueue& commands);
     void WeighThreat(World& world);
-    // Whether the base is building towers against an attack it cannot meet: the money goes to them.
+    // Whether the base puts its money into towers: against an attack it cannot meet, or with no factory.
     bool HoldingForTowers(World& world) const;
     void SendForRepair(World& world, CommandQueue& commands);
     void LeadAttack(World& world, CommandQueue& commands);
