@@ -214,7 +214,8 @@ void Commander::LeadAttack(World& world, CommandQueue& commands) {
         }
         return;
     }
-    if (world.Clock() < difficulty.attack.firstAttackMs)
+    // A base that cannot yet meet the attacks it has seen keeps its army home.
+    if (world.Clock() < difficulty.attack.firstAttackMs || homeOutmatched)
         return;
     std::vector<Object*> gathered;
     std::vector<UnitStrength> group;

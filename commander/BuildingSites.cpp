@@ -37,11 +37,6 @@ float Length(float x, float y) {
     return std::sqrt(x * x + y * y);
 }
 
-MapPoint Unit(float x, float y) {
-    const float length = Length(x, y);
-    return length > 0 ? MapPoint{x / length, y / length} : MapPoint{0, 1};
-}
-
 bool InsideMap(World& world, float x, float y, float size) {
     return std::abs(x) < world.Width() / 2 - size && std::abs(y) < world.Height() / 2 - size;
 }
@@ -154,6 +149,11 @@ std::optional<MapPoint> OutpostSite(World& world, int side, const PlacementRules
 
 } // namespace
 
+MapPoint Unit(float x, float y) {
+    const float length = Length(x, y);
+    return length > 0 ? MapPoint{x / length, y / length} : MapPoint{0, 1};
+}
+
 MapPoint EnemyDirection(const SideView& view, MapPoint hq) {
     const KnownObject* nearest = nullptr;
     float nearestDistance = 0;
@@ -205,7 +205,13 @@ std::optional<MapPoint> FindDefenceSite(World& world, int side, const std::optio
     if (!rules)
         return std::nullopt;
     const MapPoint across{-enemy.y, enemy.x};
-    for (float out = distance; out <= distance + 3 * ringStep; out += ringStep)
+    // The rings alternate out and in from `distance`: nearer the headquarters a site stays in reach of
+    // its power plant and away from enemies already at the base.
+    for (int ring = 0; ring < 7; ++ring) {
+        const float out =
+            distance + static_cast<float>(ring % 2 == 0 ? ring / 2 : -(ring + 1) / 2) * ringStep;
+        if (out <= 0)
+            continue;
         for (int k = 0; k < 9; ++k) {
             const float lateral = static_cast<float>(k % 2 == 0 ? k / 2 : -(k + 1) / 2) * 2 * rules->size + 0;
             const float x = hq.x + enemy.x * out + across.x * lateral * 2;
@@ -215,6 +221,7 @@ std::optional<MapPoint> FindDefenceSite(World& world, int side, const std::optio
                 CheckPlacement(world, *rules, side, x, y) == placementAllowed)
                 return MapPoint{x, y};
         }
+    }
     return std::nullopt;
 }
 

@@ -25,6 +25,9 @@ std::optional<MapPoint> FindBuildingSite(World& world, int side, BuildingType ty
 std::optional<MapPoint> FindDefenceSite(World& world, int side, const std::optional<PlacementRules>& rules,
                                         MapPoint headquarters, MapPoint enemy, float distance);
 
+// The vector of length 1 along (x, y); straight up for a zero vector.
+MapPoint Unit(float x, float y);
+
 // The direction the enemy is expected from: the nearest remembered enemy building, else the centre of
 // the map seen from the headquarters, else straight up.
 MapPoint EnemyDirection(const SideView& view, MapPoint headquarters);

@@ -69,6 +69,11 @@ public:
     std::set<std::uint64_t> defending;
     std::set<std::uint64_t> attacking;
     std::uint64_t attackTarget = 0;
+    // The strongest attack on the base seen so far (GroupStrength of the enemy tanks near it), where the
+    // last one came from, and whether the towers and tanks at home fall short of it.
+    float strongestAttack = 0;
+    std::optional<MapPoint> attackFrom;
+    bool homeOutmatched = false;
     // The leg of the scouting round a group without a known target drives, and since when.
     std::size_t searchLeg = 0;
     unsigned searchLegSinceMs = 0;
@@ -88,6 +93,9 @@ private:
     void ClearFactoryExits(World& world, CommandQueue& commands);
     void PlaceDefences(World& world, CommandQueue& commands, Object& defence);
     void AnswerThreats(World& world, CommandQueue& commands);
+    void WeighThreat(World& world);
+    // Whether the base puts its money into towers: against an attack it cannot meet, or with no factory.
+    bool HoldingForTowers(World& world) const;
     void SendForRepair(World& world, CommandQueue& commands);
     void LeadAttack(World& world, CommandQueue& commands);
     void SearchOn(World& world, CommandQueue& commands);

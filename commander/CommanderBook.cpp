@@ -134,6 +134,8 @@ void ReadDefence(const Reader& reader, const Brisk::Node& element, DefencePlan& 
     ReadNumber(reader, element, "landmines", 0, 64, defence.landmines);
     ReadKeyword(reader, element, "landmine", landmineTypeKeywords, defence.landmine);
     ReadNumber(reader, element, "guard_radius", 0, 10000, defence.guardRadius);
+    ReadNumber(reader, element, "most_towers", 0, 64, defence.mostTowers);
+    ReadNumber(reader, element, "hold_margin", 0, 100, defence.holdMargin);
 }
 
 void ReadAttack(const Reader& reader, const Brisk::Node& element, AttackPlan& attack) {

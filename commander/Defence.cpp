@@ -2,6 +2,7 @@
 // enemy seen near the side's buildings.
 #include "world/Defence.h"
 #include "command/CommandQueue.h"
+#include "commander/BaseThreat.h"
 #include "commander/BuildingSites.h"
 #include "commander/Commander.h"
 #include "commander/OwnForces.h"
@@ -43,9 +44,37 @@ const KnownObject* NearestThreat(World& world, int side, const SideView& view, f
 } // namespace
 
 void Commander::ThinkDefence(World& world, CommandQueue& commands) {
+    WeighThreat(world);
     for (Building* building : OwnBuildings(world, side, BuildingType::Defense))
         PlaceDefences(world, commands, *building);
     AnswerThreats(world, commands);
+}
+
+// Remembers the strongest attack on the base and where it came from, and whether what stands home now
+// would meet it.
+void Commander::WeighThreat(World& world) {
+    const DefencePlan& plan = difficulty.defence;
+    const BaseThreat threat = ThreatAtBase(world, side, view, plan.guardRadius);
+    if (threat.strength > 0) {
+        strongestAttack = std::max(strongestAttack, threat.strength);
+        attackFrom = threat.centre;
+    }
+    homeOutmatched =
+        HomeOutmatched(HomeStrength(world, side, *this, plan.guardRadius), strongestAttack, plan);
+}
+
+// A base without a factory has no army but its towers; one attacked harder than its towers and home tanks
+// can meet needs more of them. Either puts its money into towers first, while a powered defence building
+// can build them and they are fewer than the plan's most.
+bool Commander::HoldingForTowers(World& world) const {
+    if (!homeOutmatched && !OwnBuildings(world, side, BuildingType::TankFactory).empty())
+        return false;
+    bool poweredDefence = false;
+    for (Building* building : OwnBuildings(world, side, BuildingType::Defense))
+        poweredDefence = poweredDefence || building->powered;
+    const DefencePlan& plan = difficulty.defence;
+    return poweredDefence && Fits(plan.tower, plan.towerTurret) &&
+           static_cast<int>(OwnObjects(world, side, KindTower).size()) < TowersWanted(plan, true);
 }
 
 // One defence building builds towers up to the plan, then landmines; what it finished goes on the approach.
@@ -55,7 +84,9 @@ void Commander::PlaceDefences(World& world, CommandQueue& commands, Object& buil
     if (defence == nullptr || headquarters == nullptr || !defence->powered)
         return;
     const MapPoint hq{headquarters->x, headquarters->y};
-    const MapPoint enemy = EnemyDirection(view, hq);
+    // Towers go where the last attack came from; before any, towards the enemy expected.
+    const MapPoint enemy =
+        attackFrom ? Unit(attackFrom->x - hq.x, attackFrom->y - hq.y) : EnemyDirection(view, hq);
     const DefencePlan& plan = difficulty.defence;
     if (IsFinished(defence->TowerSlot()) && IsFinished(defence->TurretSlot())) {
         if (auto site = FindDefenceSite(world, side, PlacementRulesOf(defence->TowerSlot().type), hq, enemy,
@@ -73,7 +104,7 @@ void Commander::PlaceDefences(World& world, CommandQueue& commands, Object& buil
         return;
     const int towers = static_cast<int>(OwnObjects(world, side, KindTower).size());
     const int landmines = static_cast<int>(OwnObjects(world, side, KindLandmine).size());
-    if (towers < plan.towers && Fits(plan.tower, plan.towerTurret))
+    if (towers < TowersWanted(plan, HoldingForTowers(world)) && Fits(plan.tower, plan.towerTurret))
         Issue(commands, BuildCommand(defence->Serial(), plan.tower, plan.towerTurret));
     else if (landmines < plan.landmines)
         Issue(commands, BuildCommand(defence->Serial(), plan.landmine));

@@ -53,6 +53,12 @@ struct DefencePlan {
     LandmineType landmine = LandmineType::SmallLandmine;
     // An enemy seen this near a building of the side calls the defence force.
     float guardRadius = 900;
+    // While the towers and tanks at home are weaker than the strongest attack on the base seen so far
+    // times `holdMargin`, or while the side has no factory, the defence builds up to `mostTowers` towers
+    // and the money goes to them: the headquarters starts nothing else and the factories order nothing.
+    // While the home is that much weaker, no attack sets out either.
+    int mostTowers = 8;
+    float holdMargin = 1.0f;
 };
 
 struct AttackPlan {

@@ -130,7 +130,11 @@ void Commander::ThinkEconomy(World& world, CommandQueue& commands) {
     auto* hq = dynamic_cast<HQ*>(MainHeadquarters(world, side));
     if (hq == nullptr)
         return;
-    if (hq->Slot().active && hq->Slot().IsComplete())
+    if (hq->Slot().active && !hq->Slot().IsComplete() && hq->Slot().type != BuildingType::PowerPlant &&
+        HoldingForTowers(world))
+        // The money still to go into the building is wanted for towers now; what it cost so far comes back.
+        Issue(commands, CancelOrderCommand(hq->Serial(), ProductFamily::Building));
+    else if (hq->Slot().active && hq->Slot().IsComplete())
         PlaceFinishedBuilding(world, commands, *hq);
     else if (!hq->Slot().active)
         StartNextBuilding(world, commands, *hq);
@@ -139,11 +143,15 @@ void Commander::ThinkEconomy(World& world, CommandQueue& commands) {
 
 void Commander::StartNextBuilding(World& world, CommandQueue& commands, Object& headquarters) {
     BaseCensus census = TakeBaseCensus(world, side, view);
+    // A base attacked harder than it can answer puts its money into towers: only a power plant for a
+    // building without power is started meanwhile.
+    const bool holding = HoldingForTowers(world);
     // A power plant is wanted for a building that waits unpowered; with none waiting the count is 0.
     // A site must exist before the money is spent; a building with none (an outpost without tanks near
     // its deposit) gives way to the next wanted, so that it never holds up the rest of the base.
     for (BuildingType next : WantedBuildings(census, difficulty.economy))
-        if (FindBuildingSite(world, side, next, view)) {
+        if ((!holding || (next == BuildingType::PowerPlant && census.unpowered > 0)) &&
+            FindBuildingSite(world, side, next, view)) {
             Issue(commands, BuildCommand(headquarters.Serial(), next));
             return;
         }

@@ -137,6 +137,9 @@ void Commander::ThinkProduction(World& world, CommandQueue& commands) {
     const int tanks = static_cast<int>(OwnObjects(world, side, KindTank).size()) + TanksOrdered(world, side);
     if (tanks >= difficulty.production.maxTanks)
         return;
+    // Towers hold a base better for their price than new tanks do, and they are built at the base.
+    if (HoldingForTowers(world))
+        return;
     const int money = world.sides[side].money;
     // The reserve is kept only once a whole group stands, so that a base that builds something dear (a
     // mine) is never left without an army to hold off an early attack.

@@ -1,14 +1,14 @@
 // Every campaign level, played headless: a player who does nothing loses it (or, in the level won by
-// holding out, loses the headquarters before the time is up), and a scripted player who does what the
-// level teaches wins it within its time. The scripts give orders as a player's clicks do, at a coarse
-// step to keep the suite quick.
+// holding out, loses the headquarters before the time is up), while a scripted player who does what the
+// level teaches wins it within its time, and so does the computer opponent playing the player's side. The
+// scripts give orders as a player's clicks do, at a coarse step to keep the suite quick.
 #include "CampaignPlayer.h"
 
 #include "campaign/CampaignList.h"
 #include "datafiles/DataArchive.h"
 #include "datafiles/ReplaceFile.h"
-#include "replay/ReplayWriter.h"
 #include "graphics/DrawingStore.h"
+#include "replay/ReplayWriter.h"
 #include "rules/ConstantsLoader.h"
 #include "world/Building.h"
 
@@ -27,6 +27,8 @@ using CampaignTest::Placement;
 namespace {
 
 constexpr unsigned coarseStep = 50;
+// The game's own step, in which the simulator's tables of commander play are measured.
+constexpr unsigned gameStep = 16;
 
 struct LevelPlan {
     const char* file;
@@ -93,8 +95,8 @@ const std::vector<LevelPlan>& Plans() {
          Attack({Mine(700, -700), Mine(760, -640), Mine(640, -760), Mine(820, -580), Mine(580, -820)},
                 mediumTank, 10)},
         {"levels/campaign7.xml", 1800, false,
-         Attack({Build(BuildingType::Mine, 1300, -1900), Build(BuildingType::PowerPlant, 1350, -2200)}, mediumTank,
-                12)},
+         Attack({Build(BuildingType::Mine, 1300, -1900), Build(BuildingType::PowerPlant, 1350, -2200)},
+                mediumTank, 12)},
     };
     return plans;
 }
@@ -107,7 +109,8 @@ void KeepReplayWhenAsked(const CampaignPlayer& player, std::uint32_t seed, const
         return;
     const Replay replay = player.Recording();
     const std::string name = std::filesystem::path(replay.levelPath).stem().string();
-    const std::string path = std::string(folder) + "/" + name + "-" + playing + "-seed" + std::to_string(seed) + ".replay";
+    const std::string path =
+        std::string(folder) + "/" + name + "-" + playing + "-seed" + std::to_string(seed) + ".replay";
     EXPECT_TRUE(Brisk::ReplaceFile(path, ReplayText(replay))) << path;
 }
 
@@ -156,6 +159,23 @@ TEST_P(CampaignLevels, AScriptedPlayerWinsWithinTheTimeLimit) {
         // The level ends in the step after its time limit comes.
         wins += outcome.won && outcome.seconds <= Plan().limitSeconds + 1;
         KeepReplayWhenAsked(player, seed, "scripted");
+    }
+    EXPECT_GE(wins, 3u);
+}
+
+// The campaign is proven winnable by the computer opponent: a "normal" commander playing the player's
+// side wins at least three seeds of five within the level's time, in the game's own steps (the same runs
+// as `sector-clash-simulate LEVEL --seed S --commander Blue=normal`; docs/levels.md has the table).
+TEST_P(CampaignLevels, ANormalCommanderOnThePlayersSideWinsThreeSeedsOfFive) {
+    unsigned wins = 0;
+    for (std::uint32_t seed = 1; seed <= seeds; ++seed) {
+        CampaignPlayer player(Plan().file, seed);
+        player.StartCommander("normal");
+        const Outcome outcome = player.Play(gameStep, Plan().limitSeconds + 5, [](CampaignPlayer&) {});
+        std::printf("%s seed %u commander: %s at %.0f s\n", Plan().file, seed, outcome.won ? "won" : "lost",
+                    outcome.seconds);
+        wins += outcome.won && outcome.seconds <= Plan().limitSeconds + 1;
+        KeepReplayWhenAsked(player, seed, "commander");
     }
     EXPECT_GE(wins, 3u);
 }

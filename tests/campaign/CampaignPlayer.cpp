@@ -1,15 +1,16 @@
 #include "CampaignPlayer.h"
 
 #include "command/SimulationStep.h"
+#include "commander/CommanderSet.h"
 #include "datafiles/DataArchive.h"
 #include "game/Outcome.h"
+#include "game/StateDigest.h"
 #include "graphics/DrawingStore.h"
 #include "graphics/ParticleSystemFactory.h"
-#include "rules/ConstantsLoader.h"
-#include "game/StateDigest.h"
-#include "replay/ReplayInputs.h"
-#include "shell/GameVersion.h"
 #include "random/Random.h"
+#include "replay/ReplayInputs.h"
+#include "rules/ConstantsLoader.h"
+#include "shell/GameVersion.h"
 #include "world/Defence.h"
 #include "world/HQ.h"
 #include "world/ICallsign.h"
@@ -41,6 +42,10 @@ GameDataForSeed::~GameDataForSeed() {
 CampaignPlayer::CampaignPlayer(const std::string& levelFile, std::uint32_t seed)
     : data(seed), levelFile(levelFile), seed(seed) {
     battle = StartBattle(dataArchive.ReadDocument(levelFile), 1280, 720, true);
+}
+
+void CampaignPlayer::StartCommander(const std::string& difficulty) {
+    battle.commanders->Start(player, difficulty);
 }
 
 double CampaignPlayer::Seconds() const {

@@ -52,6 +52,10 @@ public:
     // The run so far as a replay the game plays in its window (the screenshots of a won level come so).
     Vorn::Replay Recording() const;
 
+    // A computer opponent of the difficulty plays the player's side from the next step on, as
+    // `sector-clash-simulate --commander Blue=normal` has it.
+    void StartCommander(const std::string& difficulty);
+
     // The script's means.
     Vorn::World& World() { return *battle.world; }
     double Seconds() const;

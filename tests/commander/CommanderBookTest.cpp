@@ -35,6 +35,7 @@ TEST(CommanderBook, TheShippedFileHasEasyNormalAndHardWithoutFaults) {
     for (const char* name : {"easy", "normal", "hard"})
         EXPECT_TRUE(book.Has(name)) << name;
     EXPECT_LT(book.Find("easy").attack.margin, book.Find("hard").attack.margin);
+    EXPECT_EQ(book.Find("easy").defence.mostTowers, 0) << "easy builds no towers, not even when attacked";
 }
 
 TEST(CommanderBook, BrokenValuesAreReportedOnceEachAndKeepTheirDefaults) {

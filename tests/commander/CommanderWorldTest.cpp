@@ -15,6 +15,7 @@
 #include "rules/ConstantsTable.h"
 #include "rules/TypeCatalogue.h"
 #include "tests/game/LevelTestSupport.h"
+#include "world/Defence.h"
 #include "world/HQ.h"
 #include "world/PlacementCheck.h"
 #include "world/Tank.h"
@@ -285,4 +286,79 @@ TEST_F(CommanderInWorld, AGroupWithNoEnemyKnownSearchesTheMapAndTanksStopAtTheir
     searching.difficulty.production.maxTanks = 4;
     searching.ThinkProduction(*world, commands);
     EXPECT_EQ(orders(), 1);
+}
+
+namespace {
+
+const char* const blueDefence =
+    "<building type=\"defense\" color=\"Blue\" group=\"D\" number=\"1\" x=\"250\" y=\"150\"/>"
+    "<tank type=\"scout\" turret=\"gun1\" armor=\"none\" color=\"Blue\" group=\"S\" number=\"1\" x=\"0\" "
+    "y=\"-500\"/>";
+const char* const blueFactory =
+    "<building type=\"factory\" color=\"Blue\" group=\"F\" number=\"1\" x=\"-320\" y=\"120\"/>";
+
+std::string RedHeavyTanks(float y) {
+    std::string tanks;
+    for (int i = 1; i <= 4; ++i)
+        tanks +=
+            "<tank type=\"heavy\" turret=\"cannon2\" armor=\"heavy\" color=\"Red\" group=\"W\" number=\"" +
+            std::to_string(i) + "\" x=\"" + std::to_string(-120 + 80 * i) + "\" y=\"" + std::to_string(y) +
+            "\"/>";
+    return tanks;
+}
+
+} // namespace
+
+// The base's money goes to towers, beyond the plan's number, while an attack it has seen is stronger than
+// its towers and home tanks, and while it has no factory: the headquarters starts nothing else and the
+// factory orders nothing. The towers stand on the side the attack came from.
+TEST_F(CommanderInWorld, AnAttackTheBaseCannotMeetOrNoFactoryPutsTheMoneyIntoTowers) {
+    const auto thinkAll = [&](Commander& who) {
+        commands = CommandQueue();
+        who.Look(*world);
+        who.ThinkDefence(*world, commands);
+        who.ThinkEconomy(*world, commands);
+        who.ThinkProduction(*world, commands);
+    };
+    const auto defence = [&] {
+        return dynamic_cast<Defence*>(OwnBuildings(*world, blue, BuildingType::Defense).front());
+    };
+    const auto buildBy = [&](const Object& producer) {
+        for (const Command& command : commands.Waiting())
+            if (command.kind == CommandKind::Build && command.units.front() == producer.Serial())
+                return true;
+        return false;
+    };
+    for (const bool attacked : {false, true}) {
+        Begin(std::string(blueDefence) + blueFactory + (attacked ? RedHeavyTanks(-760) : ""));
+        commander->difficulty.defence.towers = 0;
+        commander->difficulty.defence.landmines = 0;
+        world->sides[blue].money = 100000;
+        StepSimulation(*world, commands, 16);
+        thinkAll(*commander);
+        const char* const when = attacked ? "attacked" : "calm";
+        EXPECT_EQ(buildBy(Headquarters()), !attacked) << when;
+        EXPECT_EQ(Waiting(CommandKind::OrderTanks) != nullptr, !attacked) << when;
+        EXPECT_EQ(buildBy(*defence()), attacked) << when << ": a tower beyond the plan's none";
+    }
+    // Attacked from the south: the finished tower goes south of the headquarters, not up the map.
+    StepSimulation(*world, commands, 16);
+    ASSERT_TRUE(defence()->TowerSlot().active && defence()->TurretSlot().active);
+    defence()->TowerSlot().elapsed = static_cast<unsigned>(defence()->TowerSlot().buildTime);
+    defence()->TurretSlot().elapsed = static_cast<unsigned>(defence()->TurretSlot().buildTime);
+    commands = CommandQueue();
+    commander->ThinkDefence(*world, commands);
+    const Command* place = Waiting(CommandKind::Place);
+    ASSERT_NE(place, nullptr);
+    EXPECT_LT(place->y, 0);
+
+    // Without a factory the towers come first even before any attack.
+    Begin(blueDefence);
+    commander->difficulty.defence.towers = 0;
+    commander->difficulty.defence.landmines = 0;
+    world->sides[blue].money = 100000;
+    StepSimulation(*world, commands, 16);
+    thinkAll(*commander);
+    EXPECT_TRUE(buildBy(*defence())) << "a tower";
+    EXPECT_FALSE(buildBy(Headquarters())) << "the factory waits";
 }
