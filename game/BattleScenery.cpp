@@ -97,6 +97,8 @@ float BattleScenery::ViewRadius(float zoom, float screenWidth, float screenHeigh
 }
 
 void BattleScenery::DrawUnder(const WorldCamera& camera, float screenWidth, float screenHeight) const {
+    if (layers == Layers::None)
+        return;
     glPushMatrix();
     camera.ApplyCamera();
     const float radius = ViewRadius(camera.Zoom(), screenWidth, screenHeight);
@@ -108,7 +110,8 @@ void BattleScenery::DrawUnder(const WorldCamera& camera, float screenWidth, floa
             return fog->Hides(box.left, box.bottom, box.right, box.top);
         };
     ground.DrawGround(camera.CentreX(), camera.CentreY(), radius, hidden);
-    scars.Draw(camera.CentreX(), camera.CentreY(), radius);
+    if (layers == Layers::All)
+        scars.Draw(camera.CentreX(), camera.CentreY(), radius);
     glPopMatrix();
 }
 

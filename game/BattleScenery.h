@@ -40,7 +40,14 @@ public:
     // Half the side of the square the world's drawing covers around the view's centre.
     static float ViewRadius(float zoom, float screenWidth, float screenHeight);
 
+    // How much of the scenery every battle draws: all of it in the game; the headless driver leaves layers
+    // out to measure what each costs a frame. The edge and what lies beyond it are drawn whatever this says.
+    enum class Layers { None, Ground, All };
+    static void SetLayers(Layers shown) { layers = shown; }
+
 private:
+    static inline Layers layers = Layers::All;
+
     void TakeEvents(const World& world);
     void LayTracks(World& world);
 
