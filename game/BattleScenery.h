@@ -50,14 +50,15 @@ private:
 
     void TakeEvents(const World& world);
     void LayTracks(World& world);
+    struct TrackEnd {
+        float x, y;
+    };
+    void LayTrack(const TrackEnd& from, const TrackEnd& to, float size, float length);
 
     GroundLayer ground;
     BattleScars scars;
     // The fog of the world last started or stepped: the ground it hides is not drawn.
     const FogOfWar* fog = nullptr;
-    struct TrackEnd {
-        float x, y;
-    };
     // Where each tank's last track mark ended, by serial.
     std::unordered_map<std::uint64_t, TrackEnd> trackEnds;
     std::unordered_map<std::uint64_t, TrackEnd> nextTrackEnds;
