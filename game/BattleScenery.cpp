@@ -9,6 +9,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Vorn {
@@ -81,12 +82,26 @@ void BattleScenery::LayTracks(World& world) {
                     if (length < trackSpacing * size)
                         end = found->second;
                     else
-                        scars.Add(BattleScars::Track, found->second.x + dx / 2, found->second.y + dy / 2,
-                                  size, std::atan2(-dx, dy) * degreesPerRadian);
+                        LayTrack(found->second, end, size, length);
                 }
                 nextTrackEnds[tank->Serial()] = end;
             }
     trackEnds.swap(nextTrackEnds);
+}
+
+// Marks cover twice a tank's radius: a long step (a slow frame moves the battle by up to 100 ms) gets as
+// many marks, evenly spaced, as keep the track unbroken.
+void BattleScenery::LayTrack(const TrackEnd& from, const TrackEnd& to, float size, float length) {
+    const float dx = to.x - from.x;
+    const float dy = to.y - from.y;
+    const float angle = std::atan2(-dx, dy) * degreesPerRadian;
+    // A jump across the map (no tank drives that far in a step) lays no more than this.
+    constexpr int mostMarks = 64;
+    const int marks = std::clamp(static_cast<int>(std::ceil(length / (trackSpacing * size))), 1, mostMarks);
+    for (int mark = 0; mark < marks; ++mark) {
+        const float along = (static_cast<float>(mark) + 0.5f) / static_cast<float>(marks);
+        scars.Add(BattleScars::Track, from.x + dx * along, from.y + dy * along, size, angle);
+    }
 }
 
 // The radius the world draws its objects within: the view's half diagonal and a margin.
@@ -97,6 +112,8 @@ float BattleScenery::ViewRadius(float zoom, float screenWidth, float screenHeigh
 }
 
 void BattleScenery::DrawUnder(const WorldCamera& camera, float screenWidth, float screenHeight) const {
+    if (layers == Layers::None)
+        return;
     glPushMatrix();
     camera.ApplyCamera();
     const float radius = ViewRadius(camera.Zoom(), screenWidth, screenHeight);
@@ -108,7 +125,8 @@ void BattleScenery::DrawUnder(const WorldCamera& camera, float screenWidth, floa
             return fog->Hides(box.left, box.bottom, box.right, box.top);
         };
     ground.DrawGround(camera.CentreX(), camera.CentreY(), radius, hidden);
-    scars.Draw(camera.CentreX(), camera.CentreY(), radius);
+    if (layers == Layers::All)
+        scars.Draw(camera.CentreX(), camera.CentreY(), radius);
     glPopMatrix();
 }
 

@@ -40,17 +40,25 @@ public:
     // Half the side of the square the world's drawing covers around the view's centre.
     static float ViewRadius(float zoom, float screenWidth, float screenHeight);
 
+    // How much of the scenery every battle draws: all of it in the game; the headless driver leaves layers
+    // out to measure what each costs a frame. The edge and what lies beyond it are drawn whatever this says.
+    enum class Layers { None, Ground, All };
+    static void SetLayers(Layers shown) { layers = shown; }
+
 private:
+    static inline Layers layers = Layers::All;
+
     void TakeEvents(const World& world);
     void LayTracks(World& world);
+    struct TrackEnd {
+        float x, y;
+    };
+    void LayTrack(const TrackEnd& from, const TrackEnd& to, float size, float length);
 
     GroundLayer ground;
     BattleScars scars;
     // The fog of the world last started or stepped: the ground it hides is not drawn.
     const FogOfWar* fog = nullptr;
-    struct TrackEnd {
-        float x, y;
-    };
     // Where each tank's last track mark ended, by serial.
     std::unordered_map<std::uint64_t, TrackEnd> trackEnds;
     std::unordered_map<std::uint64_t, TrackEnd> nextTrackEnds;

@@ -37,19 +37,22 @@ bool Reaches(const BattleScars::Scar& scar, float centreX, float centreY, float 
     return std::abs(scar.x - centreX) < reach && std::abs(scar.y - centreY) < reach;
 }
 
-void AddQuad(const BattleScars::Scar& scar) {
+void AddQuad(const BattleScars::Scar& scar, std::vector<BattleScars::Corner>& corners) {
     const float u = static_cast<float>(scar.kind % 2) * 0.5f;
     // The atlas's first row of cells is the top of the picture, which the texture holds first.
     const float v = static_cast<float>(scar.kind / 2) * 0.5f;
     const float c = std::cos(scar.angle * radiansPerDegree) * scar.size;
     const float s = std::sin(scar.angle * radiansPerDegree) * scar.size;
     const float strongest = scar.kind == BattleScars::Track ? strongestTrackAlpha : strongestAlpha;
-    glColor4f(1, 1, 1, strongest * BattleScars::Opacity(scar));
-    const float corners[4][4] = {{-1, -1, 0, 1}, {1, -1, 1, 1}, {1, 1, 1, 0}, {-1, 1, 0, 0}};
-    for (const auto& corner : corners) {
-        glTexCoord2f(u + corner[2] * 0.5f, v + corner[3] * 0.5f);
-        glVertex2f(scar.x + corner[0] * c - corner[1] * s, scar.y + corner[0] * s + corner[1] * c);
-    }
+    const auto alpha = static_cast<std::uint8_t>(
+        std::clamp(strongest * BattleScars::Opacity(scar) * 255.0f + 0.5f, 0.0f, 255.0f));
+    constexpr float quad[4][4] = {{-1, -1, 0, 1}, {1, -1, 1, 1}, {1, 1, 1, 0}, {-1, 1, 0, 0}};
+    for (const auto& corner : quad)
+        corners.push_back({scar.x + corner[0] * c - corner[1] * s,
+                           scar.y + corner[0] * s + corner[1] * c,
+                           u + corner[2] * 0.5f,
+                           v + corner[3] * 0.5f,
+                           {255, 255, 255, alpha}});
 }
 
 } // namespace
@@ -72,18 +75,29 @@ float BattleScars::Opacity(const Scar& scar) {
     return scar.ageMs >= life ? 0.0f : 1.0f - static_cast<float>(scar.ageMs) / static_cast<float>(life);
 }
 
-// Tracks first, so the craters and rubble of the fight lie over the ruts.
+// Tracks first, so the craters and rubble of the fight lie over the ruts. One array for all: thousands of
+// tracks one call each would cost more than filling them.
 void BattleScars::Draw(float centreX, float centreY, float radius) const {
-    if (marks.empty() && tracks.empty())
-        return;
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, textureStore.FindTexture("scars"));
-    glBegin(GL_QUADS);
+    corners.clear();
     for (const std::deque<Scar>* list : {&tracks, &marks})
         for (const Scar& scar : *list)
             if (Reaches(scar, centreX, centreY, radius))
-                AddQuad(scar);
-    glEnd();
+                AddQuad(scar, corners);
+    if (corners.empty())
+        return;
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, textureStore.FindTexture("scars"));
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(2, GL_FLOAT, sizeof(Corner), &corners.data()->x);
+    glTexCoordPointer(2, GL_FLOAT, sizeof(Corner), &corners.data()->u);
+    glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(Corner), corners.data()->colour);
+    glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(corners.size()));
+    glPopClientAttrib();
+    // The colour array leaves the current colour undefined; what follows expects opaque white.
+    glColor4f(1, 1, 1, 1);
     glDisable(GL_TEXTURE_2D);
 }
 

@@ -8,7 +8,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
+#include <vector>
 
 namespace Vorn {
 
@@ -45,9 +47,18 @@ public:
     const std::deque<Scar>& Marks() const { return marks; }
     const std::deque<Scar>& Tracks() const { return tracks; }
 
+    // A corner of a scar's quad as drawn: world position, place in the "scars" texture, colour.
+    struct Corner {
+        float x, y;
+        float u, v;
+        std::uint8_t colour[4];
+    };
+
 private:
     std::deque<Scar> marks;
     std::deque<Scar> tracks;
+    // The last Draw's corners, kept so drawing allocates nothing once the battle has left its scars.
+    mutable std::vector<Corner> corners;
 };
 
 } // namespace Vorn

@@ -67,14 +67,15 @@ GroundMesh::Spacing GroundMesh::SpacingFor(float pixelsPerUnit) const {
     if (colours.levels.empty())
         return {-1, tile};
     const int last = static_cast<int>(colours.levels.size()) - 1;
+    const float closest = ClosestPointsPixels(pixelsPerUnit);
     for (int level = 0; level < last; ++level) {
         const float units = tile / static_cast<float>(colours.levels[std::size_t(level)].width);
-        if (units * pixelsPerUnit >= closestPointsPixels)
+        if (units * pixelsPerUnit >= closest)
             return {level, units};
     }
     // The smallest levels' texels span a whole repeat: space the points by the screen instead.
     const float units = tile / static_cast<float>(colours.levels[std::size_t(last)].width);
-    const float wanted = closestPointsPixels / std::max(pixelsPerUnit, 1e-6f);
+    const float wanted = closest / std::max(pixelsPerUnit, 1e-6f);
     return {last, std::max(units, std::exp2(std::ceil(std::log2(wanted))))};
 }
 

@@ -38,8 +38,15 @@ struct GroundColours {
 class GroundMesh {
 public:
     // Grid points are never closer than this on the screen, so the vertex count stays bounded at every zoom
-    // (about 60 x 35 points on a 1280 x 720 screen at most), nor further apart than twice this.
+    // (about 80 x 45 points on a 1280 x 720 screen at most), nor further apart than twice this.
     static constexpr float closestPointsPixels = 16;
+    // Every triangle costs the software renderer more than the pixels it fills, so below this zoom (pixels a
+    // world unit), at the zoom a battle opens with and further out where hundreds of tanks are in view, the
+    // points are twice as far apart; closer in, the ground's grain is worth its triangles.
+    static constexpr float closeZoom = 2;
+    static float ClosestPointsPixels(float pixelsPerUnit) {
+        return pixelsPerUnit >= closeZoom ? closestPointsPixels : 2 * closestPointsPixels;
+    }
 
     void Choose(GroundColours colours);
     // World boxes: left, bottom, right, top.

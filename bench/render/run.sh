@@ -4,7 +4,9 @@
 # DRIVER another build's driver (to compare with an earlier commit).
 # WRAP a command to run it under (a profiler: WRAP="perf record -g -o /tmp/frame.data --"), OPTIONS more
 # options for the driver (OPTIONS="--sprites-below 0" draws every tank with its lines and triangles).
-#   bash bench/render/run.sh [start|zoomed|hq|thousand]...
+# The scenery view runs the starting view with no ground, the ground alone and the ground with its scars,
+# ROUNDS times (default 2) in turn, so the neighbours' load falls on all three alike.
+#   bash bench/render/run.sh [start|zoomed|hq|thousand|scenery]...
 set -euo pipefail
 top=$(pwd)
 driver="${DRIVER:-$top/build/bin/sector-clash-autoplay}"
@@ -44,6 +46,13 @@ for view in "${views[@]}"; do
         (cd "$folder" && run "1,200 tanks, all in view, revealed" --reveal --skirmish 1200 \
             --input "$top/bench/render/zoomed-out.script")
         rm -rf "$folder"
+        ;;
+    scenery)
+        for round in $(seq "${ROUNDS:-2}"); do
+            for layers in none ground all; do
+                run "the starting view, scenery: $layers (round $round)" --scenery "$layers"
+            done
+        done
         ;;
     *) echo "unknown view $view" >&2; exit 2 ;;
     esac

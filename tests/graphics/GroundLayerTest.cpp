@@ -60,21 +60,26 @@ Vorn::GroundColours Levels() {
 } // namespace
 
 // The grid's points sit on one level's texels, never closer than the limit on the screen (the vertex count
-// stays bounded) and, while a finer level would do, never twice as far (the ground keeps its grain).
+// stays bounded) and, while a finer level would do, never twice as far (the ground keeps its grain). The
+// limit is twice as far at the zoom a battle opens with (1 pixel a unit) as zoomed in.
 TEST(GroundMeshSpacing, PointsAreTexelsOfTheFinestLevelNoCloserThanTheLimit) {
     Vorn::GroundMesh mesh;
     mesh.Choose(Levels());
     for (float pixelsPerUnit = 0.01f; pixelsPerUnit < 40; pixelsPerUnit *= 1.37f) {
         const Vorn::GroundMesh::Spacing spacing = mesh.SpacingFor(pixelsPerUnit);
         const float pixels = spacing.units * pixelsPerUnit;
-        EXPECT_GE(pixels, Vorn::GroundMesh::closestPointsPixels * 0.999f) << pixelsPerUnit;
-        if (pixelsPerUnit < Vorn::GroundMesh::closestPointsPixels) {
-            EXPECT_LT(pixels, 2 * Vorn::GroundMesh::closestPointsPixels) << pixelsPerUnit;
+        const float closest = Vorn::GroundMesh::ClosestPointsPixels(pixelsPerUnit);
+        EXPECT_GE(pixels, closest * 0.999f) << pixelsPerUnit;
+        if (pixelsPerUnit < closest) {
+            EXPECT_LT(pixels, 2 * closest) << pixelsPerUnit;
         }
         if (spacing.level < 8) {
-            EXPECT_FLOAT_EQ(spacing.units, 256.0f / static_cast<float>(256 >> spacing.level)) << pixelsPerUnit;
+            EXPECT_FLOAT_EQ(spacing.units, 256.0f / static_cast<float>(256 >> spacing.level))
+                << pixelsPerUnit;
         }
     }
+    EXPECT_FLOAT_EQ(mesh.SpacingFor(1).units, 32) << "the opening zoom: 8 x 8 points a repeat";
+    EXPECT_FLOAT_EQ(mesh.SpacingFor(4).units, 4) << "zoomed in: 64 x 64 points a repeat";
 }
 
 // Each point is the ground's texel, tinted, times twice the detail: mid-grey detail leaves the ground as

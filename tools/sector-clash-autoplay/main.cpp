@@ -27,6 +27,7 @@
 //
 // It needs an X display (Xvfb in tests). Exit 0 after the last frame; non-zero with a message when the
 // window or its GL context cannot be made, a screenshot cannot be written, or the run ends early.
+#include "game/BattleScenery.h"
 #include "game/GameMode.h"
 #include "game/LoadingMode.h"
 #include "game/SkirmishForces.h"
@@ -88,6 +89,8 @@ struct DriverOptions {
     std::uint32_t memoryEvery = 0;
     // Empty: the game's own threshold for drawing small tanks as sprites.
     std::optional<std::uint32_t> spritesBelow;
+    // Empty: the whole scenery, as the game draws it.
+    std::optional<Vorn::BattleScenery::Layers> scenery;
     std::string audioOut;
     // Empty for none.
     std::string record;
@@ -107,7 +110,7 @@ constexpr const char* usage =
     "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n"
     "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal] [--briefing]\n"
     "                             [--memory-every N] [--audio-out FILE.wav] [--record FILE]\n"
-    "                             [--sprites-below PIXELS] [--keep-replays]\n"
+    "                             [--sprites-below PIXELS] [--scenery none|ground|all] [--keep-replays]\n"
     "                             [--commander SIDE=DIFFICULTY]...\n"
     "       sector-clash-autoplay --replay FILE [--force] [--shot FRAME:PATH]... [--stats] [--reveal]\n"
     "       sector-clash-autoplay --load FILE [--frames N] [--interval MS] [--shot FRAME:PATH]...\n"
@@ -125,6 +128,8 @@ constexpr const char* usage =
     "N frames; --audio-out records what the mixer played into FILE.wav and prints its statistics.\n"
     "--sprites-below draws tanks at most PIXELS across as textured quads of their pictures (0 never,\n"
     "a large number always) instead of the game's own threshold, to compare the two ways.\n"
+    "--scenery draws no ground, the ground without the scars of battle, or all of it (the default), to\n"
+    "measure what each costs.\n"
     "--commander SIDE=DIFFICULTY (repeatable) lets a computer opponent play the side (Red, Green, Blue, ...;\n"
     "the player's too) at a difficulty of commander.xml (easy, normal, hard; an unknown one plays normal).\n"
     "--record FILE writes the game the run played (the script's orders included) as a replay to FILE;\n"
@@ -197,6 +202,16 @@ bool ParseCommander(const std::string& text, DriverOptions& options, std::string
     return true;
 }
 
+bool ParseScenery(const std::string& text, DriverOptions& options, std::string& fault) {
+    using Layers = Vorn::BattleScenery::Layers;
+    if (text == "none" || text == "ground" || text == "all") {
+        options.scenery = text == "none" ? Layers::None : text == "ground" ? Layers::Ground : Layers::All;
+        return true;
+    }
+    fault = toolkit::WrongValue("--scenery", text, "none, ground or all");
+    return false;
+}
+
 bool ParseValue(const std::string& option, const std::string& value, DriverOptions& options,
                 std::string& fault) {
     if (option == "--shot") {
@@ -215,6 +230,9 @@ bool ParseValue(const std::string& option, const std::string& value, DriverOptio
     if (option == "--level") {
         options.level = value;
         return true;
+    }
+    if (option == "--scenery") {
+        return ParseScenery(value, options, fault);
     }
     if (option == "--audio-out") {
         options.audioOut = value;
@@ -254,7 +272,7 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
             options.keepReplays = true;
         } else if (argument != "--shot" && argument != "--input" && argument != "--level" &&
                    argument != "--audio-out" && argument != "--record" && argument != "--replay" &&
-                   argument != "--load" && argument != "--commander" &&
+                   argument != "--load" && argument != "--commander" && argument != "--scenery" &&
                    toolkit::FindWholeOption(wholeOptions, argument) == nullptr) {
             fault = toolkit::UnknownOption(argument);
             return false;
@@ -394,6 +412,8 @@ int main(int argc, char** argv) {
     }
     if (options.spritesBelow)
         Vorn::SpriteBatch::SetThreshold(static_cast<float>(*options.spritesBelow));
+    if (options.scenery)
+        Vorn::BattleScenery::SetLayers(*options.scenery);
     autoplay::InputScript script;
     if (!options.inputFile.empty() && !script.Load(options.inputFile, stderr)) {
         return 2;
