@@ -8,7 +8,7 @@
 #include "datafiles/DataArchive.h"
 #include "datafiles/ReplaceFile.h"
 #include "replay/ReplayWriter.h"
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "rules/ConstantsLoader.h"
 #include "world/Building.h"
 

@@ -1,6 +1,6 @@
 // The drawing language recorded without a GL context: primitives and their modes, circles, colours,
 // the colour stack, mouths and particle-system points.
-#include "graphics/Drawing.h"
+#include "visuals/Drawing.h"
 
 #include "datafiles/ColourTable.h"
 #include "tests/graphics/DrawingTestDocuments.h"
@@ -19,7 +19,7 @@ namespace {
 
 Drawing Compiled(const std::string& text) {
     Drawing drawing;
-    drawing.Compile(Document(text));
+    drawing.Read(Document(text));
     return drawing;
 }
 
@@ -143,8 +143,8 @@ TEST(DrawingPoints, ParticleSystemNeedsPositionAndName) {
 
 TEST(DrawingCompile, CompilingAgainReplacesEverythingAndNeedsNoContext) {
     Drawing drawing;
-    drawing.Compile(Document(R"(<mouth x="1" y="1"/><line><vertex x="0" y="0"/></line>)"));
-    drawing.Compile(Document(R"(<particle_system x="0" y="0" name="Steam"/>)"));
+    drawing.Read(Document(R"(<mouth x="1" y="1"/><line><vertex x="0" y="0"/></line>)"));
+    drawing.Read(Document(R"(<particle_system x="0" y="0" name="Steam"/>)"));
     EXPECT_TRUE(drawing.Mouths().empty());
     EXPECT_TRUE(drawing.MouthParticleSystems().empty());
     EXPECT_TRUE(drawing.Steps().empty());
