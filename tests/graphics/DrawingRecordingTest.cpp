@@ -3,6 +3,7 @@
 #include "visuals/Drawing.h"
 
 #include "datafiles/ColourTable.h"
+#include "graphics/DrawingDisplay.h"
 #include "tests/graphics/DrawingTestDocuments.h"
 
 #include <gtest/gtest.h>
@@ -149,5 +150,5 @@ TEST(DrawingCompile, CompilingAgainReplacesEverythingAndNeedsNoContext) {
     EXPECT_TRUE(drawing.MouthParticleSystems().empty());
     EXPECT_TRUE(drawing.Steps().empty());
     EXPECT_EQ(drawing.ParticleSystemNames().size(), 1u);
-    EXPECT_EQ(drawing.List(), 0u) << "no display list without a GL context";
+    EXPECT_EQ(DrawingList(drawing), 0u) << "no display list without a GL context";
 }
