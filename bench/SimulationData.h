@@ -2,8 +2,8 @@
 #pragma once
 
 #include "datafiles/DataArchive.h"
-#include "graphics/DrawingStore.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/DrawingStore.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "rules/ConstantsLoader.h"
 
 #include <filesystem>

@@ -5,7 +5,7 @@
 #include "datafiles/ColourTable.h"
 #include "datafiles/DataArchive.h"
 #include "datafiles/TextTable.h"
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "graphics/FontNames.h"
 #include "graphics/FontStore.h"
 #include "platform/Window.h"

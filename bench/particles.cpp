@@ -2,11 +2,12 @@
 #include "datafiles/ColourTable.h"
 #include "datafiles/DataArchive.h"
 #include "datafiles/Node.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "graphics/ParticleDrawing.h"
 #include "graphics/TextureStore.h"
 #include "platform/Window.h"
-#include "shell/RenderContext.h"
 #include "random/Random.h"
+#include "shell/RenderContext.h"
+#include "visuals/ParticleSystemFactory.h"
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
@@ -61,7 +62,7 @@ struct Particles {
     }
     void Draw() {
         for (auto& system : running) {
-            system->Draw();
+            DrawParticleSystem(*system);
         }
     }
 
@@ -138,11 +139,11 @@ void DrawOnly(benchmark::State& state) {
         return;
     }
     Particles particles(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    Vorn::ParticleSystem::batchDrawing = state.range(2) != 0;
+    Vorn::particleBatchDrawing = state.range(2) != 0;
     for (auto _ : state) {
         window.Frame(particles);
     }
-    Vorn::ParticleSystem::batchDrawing = true;
+    Vorn::particleBatchDrawing = true;
     state.SetItemsProcessed(state.iterations() * 10000);
 }
 

@@ -2,7 +2,7 @@
 // 1,024 tanks fighting between the bases, on the shipped rules, drawings and particle systems.
 #include "ai/TankBrain.h"
 #include "bench/SimulationData.h"
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "random/Random.h"
 #include "rules/ConstantsTable.h"
 #include "rules/FowData.h"

@@ -2,8 +2,8 @@
 // reach the index and the drawing reader together. Each drawing is then looked up with its mouths and
 // particle-system points read as the world reads them.
 #include "fuzz/loader_input.h"
-#include "graphics/Drawing.h"
-#include "graphics/DrawingStore.h"
+#include "visuals/Drawing.h"
+#include "visuals/DrawingStore.h"
 #include "random/Random.h"
 
 #include <string>

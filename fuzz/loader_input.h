@@ -4,8 +4,8 @@
 
 #include "datafiles/DataArchive.h"
 #include "datafiles/Node.h"
-#include "graphics/DrawingStore.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/DrawingStore.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "rules/ConstantsLoader.h"
 
 #include <cstddef>

@@ -2,8 +2,8 @@
 // the game makes on an effect (updates short and long, paused, moved, turned, ended) until it finishes or
 // a bounded time has passed.
 #include "fuzz/loader_input.h"
-#include "graphics/ParticleSystem.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/ParticleSystem.h"
+#include "visuals/ParticleSystemFactory.h"
 
 #include <string>
 #include <vector>

@@ -17,18 +17,18 @@
 #include "game/StartView.h"
 #include "game/StateDigest.h"
 #include "graphics/DrawCounters.h"
-#include "graphics/DrawingStore.h"
+#include "graphics/DrawingDisplay.h"
 #include "graphics/FontStore.h"
-#include "graphics/ParticleSystem.h"
+#include "graphics/ParticleDrawing.h"
 #include "interface/Interface.h"
 #include "platform/Beep.h"
 #include "random/Random.h"
 #include "replay/ReplayFolder.h"
 #include "replay/ReplayInputs.h"
-#include "scene/Camera.h"
-#include "scene/WorldDraw.h"
 #include "rules/ConstantsLoader.h"
 #include "save/SaveFile.h"
+#include "scene/Camera.h"
+#include "scene/WorldDraw.h"
 #include "shell/Configuration.h"
 #include "shell/GameVersion.h"
 #include "shell/InputDeviceWorker.h"
@@ -37,6 +37,8 @@
 #include "shell/Mouse.h"
 #include "shell/UserConfigurationWriter.h"
 #include "shell/UserFolders.h"
+#include "visuals/DrawingStore.h"
+#include "visuals/ParticleSystem.h"
 #include "world/World.h"
 
 #include <GL/gl.h>
@@ -101,6 +103,7 @@ bool Game::Refuse(const std::string& reason) {
     refusal = reason;
     Constants::ReleaseConstants();
     drawingStore.Release();
+    ReleaseDrawingDisplay();
     return false;
 }
 
@@ -149,7 +152,7 @@ void Game::InstallBattle(Battle battle, bool loadedFromSave) {
     interface->Orders().SetEnabled(replayed == nullptr);
     cameraControl = CameraControl{};
     drawCounters.fill(0);
-    ParticleSystem::drawnParticleCounter = &drawCounters[particlesDrawnCounter];
+    drawnParticleCounter = &drawCounters[particlesDrawnCounter];
     running = true;
     ++gamesBuilt;
 }
@@ -555,7 +558,7 @@ void Game::TearDown() {
         return;
     running = false;
     StopHearing();
-    ParticleSystem::drawnParticleCounter = nullptr;
+    drawnParticleCounter = nullptr;
     delete interface;
     interface = nullptr;
     delete camera;
@@ -567,6 +570,7 @@ void Game::TearDown() {
     level = nullptr;
     Constants::ReleaseConstants();
     drawingStore.Release();
+    ReleaseDrawingDisplay();
 }
 
 } // namespace Vorn::Mode

@@ -6,7 +6,7 @@
 #include "game/LoadingBar.h"
 #include "graphics/FontNames.h"
 #include "graphics/FontStore.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "graphics/TextureStore.h"
 #include "platform/Timer.h"
 #include "random/Random.h"

@@ -2,11 +2,11 @@
 //
 //   {
 //       DrawingBatch batch;          // drawings drawn from here on add themselves to it
-//       ... glTranslatef, glColor, drawing.Draw(heading) for every object ...
+//       ... glTranslatef, glColor, DrawDrawing(drawing, heading) for every object ...
 //   }                                // drawn here, in an order that gives the same pixels
 //
 // A drawing's display list costs the software driver far more per call (and per matrix change) than the
-// few vertices it holds. While a batch is open, Drawing::Draw places the drawing's vertices on the CPU with
+// few vertices it holds. While a batch is open, DrawDrawing places the drawing's vertices on the CPU with
 // the current matrix and colour instead, and the batch draws them as lines and triangles. A primitive
 // moves earlier only past primitives it cannot touch: a grid over the window remembers, for every cell,
 // the last call anything drawn there went into, and the primitive joins the first call of its mode from
@@ -18,7 +18,7 @@
 // line width, texturing) is the state the batch is drawn with.
 #pragma once
 
-#include "graphics/DrawingStep.h"
+#include "visuals/DrawingStep.h"
 
 #include <array>
 #include <cstddef>

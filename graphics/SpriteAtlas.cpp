@@ -2,8 +2,9 @@
 #define GL_GLEXT_PROTOTYPES
 #include "graphics/SpriteAtlas.h"
 
-#include "graphics/Drawing.h"
+#include "graphics/DrawingDisplay.h"
 #include "platform/GlContext.h"
+#include "visuals/Drawing.h"
 
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -112,7 +113,7 @@ const SpriteAtlas::Sprite* SpriteAtlas::Find(const Drawing& drawing, ColourBytes
 }
 
 const SpriteAtlas::Sprite* SpriteAtlas::Render(const Drawing& drawing, ColourBytes colour) {
-    if (texture == 0 || drawing.List() == 0 || !(scale > 0))
+    if (texture == 0 || DrawingList(drawing) == 0 || !(scale > 0))
         return nullptr;
     const float across = 2 * drawing.Reach() * scale + 2 * margin;
     if (!(across < side))
@@ -172,7 +173,7 @@ void SpriteAtlas::Paint(const Drawing& drawing, ColourBytes colour, int x, int y
                  static_cast<float>(y) + static_cast<float>(size) / 2, 0);
     glScalef(scale, scale, 1);
     glColor4ubv(colour.data());
-    glCallList(drawing.List());
+    glCallList(DrawingList(drawing));
     glGetFloatv(GL_CURRENT_COLOR, sprite.colourAfter.data());
 
     glPopMatrix();

@@ -1,9 +1,10 @@
 // Small drawings as textured quads of their pictures.
 #include "graphics/SpriteBatch.h"
 
-#include "graphics/Drawing.h"
 #include "graphics/DrawingBatch.h"
+#include "graphics/DrawingDisplay.h"
 #include "platform/GlContext.h"
+#include "visuals/Drawing.h"
 
 #include <GL/gl.h>
 
@@ -63,7 +64,7 @@ SpriteBatch::~SpriteBatch() {
 }
 
 bool SpriteBatch::Add(const Drawing& drawing, float angle) {
-    if (!open || drawing.List() == 0)
+    if (!open || DrawingList(drawing) == 0)
         return false;
     float m[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, m);
@@ -88,7 +89,7 @@ bool SpriteBatch::Add(const Drawing& drawing, float angle) {
     if (sprite == nullptr)
         return false;
 
-    // The drawing turns clockwise by the angle, as Drawing::Draw turns it about (0, 0, -1).
+    // The drawing turns clockwise by the angle, as DrawDrawing turns it about (0, 0, -1).
     const double radians = angle * std::numbers::pi / 180.0;
     const auto s = static_cast<float>(std::sin(radians));
     const auto c = static_cast<float>(std::cos(radians));

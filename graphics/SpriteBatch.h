@@ -2,7 +2,7 @@
 //
 //   {
 //       SpriteBatch sprites;         // small drawings drawn from here on become quads
-//       ... glTranslatef, glColor, drawing.Draw(heading) for every unit ...
+//       ... glTranslatef, glColor, DrawDrawing(drawing, heading) for every unit ...
 //   }                                // drawn here, after whatever an open DrawingBatch collected before
 //
 // Below a few dozen pixels a unit is a smudge of dozens of smoothed lines and slivers, each of which the

@@ -1,9 +1,10 @@
 // The box that rises from the main panel while a placeable order is shown.
 #include "interface/BuildInfoPanel.h"
 
-#include "graphics/DrawingStore.h"
+#include "graphics/DrawingDisplay.h"
 #include "graphics/FontStore.h"
 #include "interface/Toolbar.h"
+#include "visuals/DrawingStore.h"
 
 #include <GL/gl.h>
 
@@ -63,7 +64,7 @@ void BuildInfoPanel::Draw() const {
     glTranslatef(boxX + 0.375f, 0.375f, 0);
     glColor4ub(255, 255, 255, 255);
     if (const auto& drawings = drawingStore.Drawings(); drawings.count("BuildInfo") != 0)
-        drawings.at("BuildInfo").front()->Draw(0);
+        DrawDrawing(*drawings.at("BuildInfo").front(), 0);
     glPopMatrix();
     // The text positions are the screen's, so the texts sink with the box rather than float above it.
     fontStore.FindFont("info_title").DrawText(positions.titleX, positions.titleY, Title().c_str());

@@ -1,10 +1,11 @@
 // The icons of the panel buttons, rendered from the game's drawings when a game starts.
 #include "interface/ButtonIcons.h"
 
-#include "graphics/DrawingStore.h"
+#include "graphics/DrawingDisplay.h"
 #include "graphics/TextureStore.h"
 #include "rules/TypeCatalogue.h"
 #include "scene/ObjectDraw.h"
+#include "visuals/DrawingStore.h"
 #include "world/Object.h"
 
 #include <GL/gl.h>
@@ -179,7 +180,7 @@ void RenderButtonIcons(int side, int iconSide) {
             continue;
         textureStore.Adopt(IconName(name), Capture(iconSide, SquareAround(*drawing), [&] {
                                SetSideColour(side);
-                               drawing->Draw(0);
+                               DrawDrawing(*drawing, 0);
                            }));
     }
     for (const std::string& name : PlainIcons()) {

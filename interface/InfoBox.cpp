@@ -1,10 +1,11 @@
 // The info box: its panel drawing and its texts.
 #include "interface/InfoBox.h"
 
-#include "graphics/DrawingStore.h"
+#include "graphics/DrawingDisplay.h"
 #include "graphics/FontStore.h"
 #include "interface/Interface.h"
 #include "interface/InterfaceNames.h"
+#include "visuals/DrawingStore.h"
 
 #include <GL/gl.h>
 
@@ -32,7 +33,7 @@ void InfoBox::Draw(const SideTable& sides, std::span<Object* const> selection) {
     glPushMatrix();
     glTranslatef(0.375f, 0.375f, 0.0f);
     if (drawing != nullptr) {
-        drawing->Draw(0.0f);
+        DrawDrawing(*drawing, 0.0f);
     }
     glPopMatrix();
     lastTexts = content.Compose(world, sides, selection);

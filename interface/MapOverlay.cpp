@@ -2,7 +2,7 @@
 #include "interface/MapOverlay.h"
 
 #include "graphics/CursorSet.h"
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "interface/OrderIssuer.h"
 #include "interface/OverlayNames.h"
 #include "scene/Camera.h"

@@ -6,13 +6,14 @@
 #include "ai/TurretBrain.h"
 #include "datafiles/ColourTable.h"
 #include "datafiles/TextTable.h"
-#include "graphics/Drawing.h"
+#include "graphics/DrawingDisplay.h"
 #include "graphics/FontStore.h"
 #include "graphics/TextFont.h"
 #include "interface/OverlayNames.h"
 #include "scene/Camera.h"
 #include "scene/StatusBar.h"
 #include "scene/WaypointDraw.h"
+#include "visuals/Drawing.h"
 #include "world/IInfo.h"
 #include "world/Tank.h"
 #include "world/TankFactory.h"
@@ -38,7 +39,7 @@ void DrawScaled(const Drawing* drawing, float scale) {
         return;
     }
     glScalef(scale, scale, 1.0f);
-    drawing->Draw(0);
+    DrawDrawing(*drawing, 0);
 }
 
 // The flag on a factory's rally point: a pole and a pennant, in world units.

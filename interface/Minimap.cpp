@@ -3,12 +3,13 @@
 
 #include "datafiles/ColourTable.h"
 #include "graphics/DrawCounters.h"
-#include "graphics/DrawingStore.h"
+#include "graphics/DrawingDisplay.h"
 #include "interface/Interface.h"
 #include "interface/InterfaceNames.h"
 #include "interface/PanelLayout.h"
 #include "platform/GlContext.h"
 #include "scene/Camera.h"
+#include "visuals/DrawingStore.h"
 #include "world/Object.h"
 #include "world/World.h"
 
@@ -198,7 +199,7 @@ void Minimap::Draw(float slide) const {
     const float scale = (static_cast<float>(offset) * 0.5f + static_cast<float>(half)) * 0.1f;
     glScalef(scale, scale, 1.0f);
     if (frame != nullptr) {
-        frame->Draw(0.0f);
+        DrawDrawing(*frame, 0.0f);
     }
 }
 

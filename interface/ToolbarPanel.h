@@ -1,41 +1,38 @@
-// The main panel's controller: shows the toolbar of the first selected building in the state that
-// building's panel was left in, turns the clicks its toolbars counted into commands for the building, hands
-// finished products to the map overlay for placing and orders what the player places to be placed.
+// The main panel: routes the first selected building to the controller of its kind (interface/MainPanel/
+// *Controller.h), which turns the clicks its toolbars counted into commands and says what to show; the
+// panel shows that toolbar, draws it and takes its clicks.
 #pragma once
 
 #include "interface/MainPanel/ArmorToolbar.h"
+#include "interface/MainPanel/ArmoryController.h"
 #include "interface/MainPanel/ArmoryToolbar.h"
 #include "interface/MainPanel/ChasisToolbar.h"
 #include "interface/MainPanel/CountToolbar.h"
+#include "interface/MainPanel/DefenceController.h"
 #include "interface/MainPanel/DefencesToolbar.h"
+#include "interface/MainPanel/FactoryController.h"
 #include "interface/MainPanel/FactoryToolbar.h"
 #include "interface/MainPanel/GroupsToolbar.h"
+#include "interface/MainPanel/HqController.h"
 #include "interface/MainPanel/HqToolbar.h"
 #include "interface/MainPanel/PlaceToolbar.h"
+#include "interface/MainPanel/ProductPlacing.h"
 #include "interface/MainPanel/TurretToolbar.h"
 #include "interface/OrderView.h"
 #include "interface/PanelLayout.h"
 #include "interface/PanelPointer.h"
-#include "world/ObjectRef.h"
 
 namespace Vorn {
 
-class Armory;
 class BuildInfoPanel;
 class Building;
-class Defence;
-class HQ;
 class MessageLine;
 class OrderIssuer;
 class PanelOverlay;
-class TankFactory;
 class World;
 
 class ToolbarPanel {
 public:
-    // A defence building's state above this shows nothing.
-    static constexpr int defenceStateLimit = 1000;
-
     // The panel's orders go out through `orders` as commands for the battle's next step.
     ToolbarPanel(World& world, PanelOverlay& overlay, MessageLine& messages, OrderIssuer& orders,
                  const PanelLayout& layout);
@@ -74,43 +71,23 @@ public:
 
 private:
     Building* FirstSelectedBuilding() const;
-    void UpdateHq(HQ& hq);
-    void PlaceHqOrder(HQ& hq);
-    void StartHqOrder(HQ& hq);
-    void UpdateDefence(Defence& defence);
-    void DefenceChoice(Defence& defence);
-    void TowerTurretChoice(Defence& defence);
-    void DefenceOrder(Defence& defence);
-    void PlaceDefenceOrder(Defence& defence);
-    void UpdateFactory(TankFactory& factory);
-    void FactoryClicks(TankFactory& factory);
-    void DesignClicks(TankFactory& factory);
-    void EnableDesignButtons(const TankFactory& factory);
-    void UpdateArmory(Armory& armory);
-
-    // The place toolbar's buttons for an order: cancel always, place once complete.
-    void ShowOrder(Building& building, const OrderView& view);
-    bool StartPlacing(Building& building, float maxBaseDistance, float minEnemyDistance, float size,
-                      bool areaMustBeSecured, int depositRequirement);
-    // Whether this building's product was put down; the point is where.
-    bool TakePlacement(Building& building, float& x, float& y);
-    void StopPlacing();
-    void ReportPlacement();
-    void Show(Toolbar& toolbar, Building& building);
+    // The controller of the building's kind acts and answers what to show; nothing for other kinds.
+    MainPanel::PanelView UpdateController(Building& building);
+    void Show(const MainPanel::PanelView& view, Building& building);
     void UpdateShown(unsigned elapsedMs, const PanelPointer& pointer);
 
     World& world;
     PanelOverlay& overlay;
-    MessageLine& messages;
     OrderIssuer& orders;
     PanelLayout layout;
+    MainPanel::ProductPlacing placing;
+    MainPanel::HqController hqController;
+    MainPanel::DefenceController defenceController;
+    MainPanel::FactoryController factoryController;
+    MainPanel::ArmoryController armoryController;
     Toolbar* shown = nullptr;
     OrderView order;
     PanelPointer pointer;
-    // The building whose product the overlay is placing, so that no other building takes it.
-    ObjectRef placingFor;
-    static constexpr int placementJustStarted = -2;
-    int lastPlacementStatus = 0;
 };
 
 } // namespace Vorn

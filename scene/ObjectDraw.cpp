@@ -2,8 +2,9 @@
 #include "scene/ObjectDraw.h"
 
 #include "ai/TurretBrain.h"
-#include "graphics/Drawing.h"
+#include "graphics/DrawingDisplay.h"
 #include "rules/BulletData.h"
+#include "visuals/Drawing.h"
 #include "world/Angles.h"
 #include "world/ArmedObject.h"
 #include "world/Bullet.h"
@@ -78,7 +79,7 @@ void SetSideColour(int side) {
 
 void DrawRotated(const Drawing* drawing, float direction) {
     if (drawing)
-        drawing->Draw(direction);
+        DrawDrawing(*drawing, direction);
 }
 
 } // namespace Vorn

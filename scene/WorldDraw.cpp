@@ -3,6 +3,7 @@
 
 #include "graphics/DrawingBatch.h"
 #include "graphics/ParticleBatch.h"
+#include "graphics/ParticleDrawing.h"
 #include "graphics/SpriteBatch.h"
 #include "scene/FogDraw.h"
 #include "scene/ObjectDraw.h"
@@ -32,6 +33,12 @@ template <typename T, typename Draw> void DrawTranslated(const T& item, Draw dra
     glPopMatrix();
 }
 
+// An effect's particles at its place; an effect without a system draws nothing here.
+void DrawEffect(const Effect& effect, ParticleBatch& batch) {
+    if (const ParticleSystem* system = effect.System())
+        DrawParticleSystemInto(*system, batch, effect.x, effect.y);
+}
+
 // Effects in view and out of the fog, then every always-drawn effect wherever it is, all into one batch
 // under the camera's matrix.
 void DrawEffects(World& world, World::EffectMap& layer, float centreX, float centreY, float radius) {
@@ -42,11 +49,11 @@ void DrawEffects(World& world, World::EffectMap& layer, float centreX, float cen
     for (Effect* effect : layer.QueryRange(centreX, centreY, radius))
         if (!effect->alwaysDrawn && WithinOf(*effect, centreX, centreY, radius) &&
             world.fog.IsVisible(effect->x, effect->y, effect->size))
-            effect->DrawInto(batch);
+            DrawEffect(*effect, batch);
     for (const auto& [key, cell] : layer.Cells())
         for (Effect* effect : cell)
             if (effect->alwaysDrawn)
-                effect->DrawInto(batch);
+                DrawEffect(*effect, batch);
     batch.Flush();
 }
 

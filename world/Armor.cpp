@@ -1,7 +1,7 @@
 // A tank's armour.
 #include "world/Armor.h"
 
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "rules/ArmorData.h"
 #include "rules/ConstantsTable.h"
 #include "rules/TypeCatalogue.h"

@@ -2,7 +2,7 @@
 #include "world/Bullet.h"
 
 #include "ai/TankBrain.h"
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "random/Random.h"
 #include "rules/BulletData.h"
 #include "rules/ConstantsTable.h"

@@ -1,7 +1,7 @@
 // The wreck of a destroyed unit and the debris it throws out.
 #include "world/Corpse.h"
 
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "random/Random.h"
 #include "rules/ConstantsTable.h"
 #include "rules/CorpseData.h"

@@ -1,7 +1,7 @@
 // Making buildings.
 #include "world/CreateBuilding.h"
 
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "rules/BuildingData.h"
 #include "rules/ConstantsTable.h"
 #include "rules/TypeCatalogue.h"

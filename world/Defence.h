@@ -6,6 +6,20 @@
 
 namespace Vorn {
 
+// The defence panel's toolbar: the choice of product, the turrets that fit the tower chosen, then the
+// running order of one family until it is placed or cancelled.
+enum class DefencePanelStep { Choice, TurretChoice, TowerOrder, LandmineOrder, ObstacleOrder };
+
+// What the defence's build panel has chosen so far; the panel gives the values their meaning.
+struct DefencePanelState {
+    DefencePanelStep step = DefencePanelStep::Choice;
+    // The tower whose turrets are offered, and then ordered with the turret.
+    TowerType tower = TowerType::SurveilanceTower;
+    TurretType turret = TurretType::Gun1;
+    // Which landmine was ordered: the place toolbar names it.
+    LandmineType landmine = LandmineType::SmallLandmine;
+};
+
 class Defence : public Building,
                 public IBuildProgress<TowerType>,
                 public IBuildProgress<TurretType>,
@@ -46,8 +60,7 @@ public:
     using Building::type;
     using Building::world;
 
-    // What the defence's build panel has chosen; the panel gives the values their meaning.
-    int defenceState = 0;
+    DefencePanelState panelState;
 
 private:
     void PayForOrders(unsigned elapsedMs);

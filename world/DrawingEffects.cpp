@@ -1,7 +1,7 @@
 // Effects at a drawing's particle-system points.
 #include "world/DrawingEffects.h"
 
-#include "graphics/Drawing.h"
+#include "visuals/Drawing.h"
 #include "world/Angles.h"
 #include "world/AttachedEffect.h"
 #include "world/Effect.h"

@@ -1,7 +1,7 @@
 // A particle system placed in the world: the base of every visual effect.
 #include "world/Effect.h"
 
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/ParticleSystemFactory.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -62,11 +62,6 @@ void Effect::Update(unsigned elapsedMs) {
 void Effect::RunSystem(unsigned elapsedMs) {
     if (system)
         system->Update(elapsedMs);
-}
-
-void Effect::DrawInto(ParticleBatch& batch) {
-    if (system)
-        system->DrawInto(batch, x, y);
 }
 
 void Effect::SetDirection(float degrees) {

@@ -6,11 +6,10 @@
 
 namespace Vorn {
 
-class ParticleBatch;
 class ParticleSystem;
 
 // An effect owns one running particle system and is owned by one of the world's two effect layers, which
-// update it each tick, draw it at (x, y) and delete it once IsFinished says so.
+// update it each tick and delete it once IsFinished says so; scene/ draws its particles at (x, y).
 class Effect {
 public:
     // Creates the named system through the particle factory and adds directionOffset to its direction.
@@ -24,8 +23,6 @@ public:
 
     // Does nothing while frozen: a frozen effect is advanced by its owner (a bullet's trail).
     virtual void Update(unsigned elapsedMs);
-    // Adds its particles at (x, y) to a batch the world shares among the effects of a layer.
-    void DrawInto(ParticleBatch& batch);
     virtual void SetDirection(float degrees);
     virtual void MoveParticles(float dx, float dy);
     virtual void Pause();

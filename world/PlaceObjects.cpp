@@ -1,7 +1,7 @@
 // Making and filing towers, buildings, obstacles, landmines and landmarks at a point.
 #include "world/PlaceObjects.h"
 
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "rules/ConstantsTable.h"
 #include "rules/LandmineData.h"
 #include "rules/ObstacleData.h"

@@ -2,7 +2,7 @@
 #include "world/Tank.h"
 
 #include "ai/TankBrain.h"
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "rules/ConstantsTable.h"
 #include "rules/TankData.h"
 #include "rules/TypeCatalogue.h"

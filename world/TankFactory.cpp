@@ -2,7 +2,7 @@
 #include "world/TankFactory.h"
 
 #include "ai/TankBrain.h"
-#include "graphics/Drawing.h"
+#include "visuals/Drawing.h"
 #include "random/Random.h"
 #include "rules/BuildingData.h"
 #include "world/Angles.h"

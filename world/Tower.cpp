@@ -1,7 +1,7 @@
 // A tower.
 #include "world/Tower.h"
 
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "rules/BuildingData.h"
 #include "rules/ConstantsTable.h"
 #include "rules/TowerData.h"

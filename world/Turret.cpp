@@ -1,7 +1,7 @@
 // A turret: firing clock, bullets, muzzle flashes and spent shells.
 #include "world/Turret.h"
 
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "random/Random.h"
 #include "rules/BulletData.h"
 #include "rules/ConstantsTable.h"

@@ -4,7 +4,7 @@
 
 #include "ai/TankBrain.h"
 #include "datafiles/Node.h"
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "random/Random.h"
 #include "rules/AIData.h"
 #include "rules/ArmorData.h"

@@ -2,8 +2,8 @@
 // and is credited with the kill.
 #include "ai/TankBrain.h"
 #include "datafiles/DataArchive.h"
-#include "graphics/DrawingStore.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/DrawingStore.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "rules/ConstantsLoader.h"
 #include "world/Tank.h"
 #include "world/Turret.h"

@@ -2,7 +2,7 @@
 // shipped "TankAI" values reach; the figures are printed for the balance notes.
 #include "MovementScenarios.h"
 #include "datafiles/Node.h"
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "rules/ConstantsLoader.h"
 
 #include <gtest/gtest.h>

@@ -7,8 +7,8 @@
 #include "campaign/CampaignList.h"
 #include "datafiles/DataArchive.h"
 #include "datafiles/ReplaceFile.h"
-#include "graphics/DrawingStore.h"
 #include "replay/ReplayWriter.h"
+#include "visuals/DrawingStore.h"
 #include "rules/ConstantsLoader.h"
 #include "world/Building.h"
 

@@ -3,13 +3,14 @@
 #include "game/GameMode.h"
 #include "game/Level.h"
 #include "graphics/DrawCounters.h"
-#include "graphics/ParticleSystem.h"
+#include "graphics/ParticleDrawing.h"
 #include "replay/ReplayFolder.h"
 #include "replay/ReplayReader.h"
 #include "shell/ModeManager.h"
 #include "shell/program/Program.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
+#include "visuals/ParticleSystem.h"
 #include "world/World.h"
 
 #include <gtest/gtest.h>
@@ -48,8 +49,7 @@ TEST(GameMode, TheDrawCountersAreShownOnceAndThenReadZero) {
     std::uint32_t afterShown = 1;
     RunFrames(16, [&](std::uint32_t frame) {
         if (frame == 14) {
-            particlesCounted = Vorn::ParticleSystem::drawnParticleCounter ==
-                               &Vorn::drawCounters[Vorn::particlesDrawnCounter];
+            particlesCounted = Vorn::drawnParticleCounter == &Vorn::drawCounters[Vorn::particlesDrawnCounter];
             Vorn::drawCounters[3] = 7;
         }
         if (frame == 15)
@@ -57,7 +57,7 @@ TEST(GameMode, TheDrawCountersAreShownOnceAndThenReadZero) {
     });
     EXPECT_TRUE(particlesCounted) << "drawn particles count in the first counter";
     EXPECT_EQ(afterShown, 0u) << "frame 15 showed the 7 and cleared it";
-    EXPECT_EQ(Vorn::ParticleSystem::drawnParticleCounter, nullptr) << "nothing counts once the game is gone";
+    EXPECT_EQ(Vorn::drawnParticleCounter, nullptr) << "nothing counts once the game is gone";
 }
 
 TEST(GameMode, ARestartBuildsTheGameAnewFromItsLevel) {

@@ -1,6 +1,6 @@
 // The running program publishes the game's world, camera and interface, and takes the game down before
 // the particle systems its effects draw from.
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "interface/Interface.h"
 #include "scene/Camera.h"
 #include "shell/Mouse.h"

@@ -4,7 +4,8 @@
 
 #include "datafiles/ColourTable.h"
 #include "datafiles/DataArchive.h"
-#include "graphics/Drawing.h"
+#include "graphics/DrawingDisplay.h"
+#include "visuals/Drawing.h"
 #include "tests/graphics/DrawingTestDocuments.h"
 #include "tests/support/GlTestWindow.h"
 
@@ -75,7 +76,7 @@ protected:
         LoadColours(colourTable, dataArchive.ReadDocument("colordef.xml"));
         for (const char* name :
              {"HeavyTank", "Cannon2", "LightTank", "Gun1", "Base", "TankFactory", "Scratch1"})
-            drawings[name].Compile(
+            drawings[name].Read(
                 dataArchive.ReadDocument(std::string("graphics/drawings/") + name + ".xml"));
     }
     void TearDown() override {
@@ -123,11 +124,11 @@ protected:
         glPushMatrix();
         glTranslatef(x, y, 0);
         glColor4fv(colour.data());
-        drawings[body].Draw(heading);
+        DrawDrawing(drawings[body], heading);
         primitivesDrawn += Primitives(drawings[body]);
         if (turret != nullptr) {
             glColor4fv(colour.data());
-            drawings[turret].Draw(aim);
+            DrawDrawing(drawings[turret], aim);
             primitivesDrawn += Primitives(drawings[turret]);
         }
         glPopMatrix();
@@ -195,7 +196,7 @@ TEST_F(DrawingBatchTest, OverlapsKeepTheirOrderAndTheColourLeftIsTheLists) {
     colourTable.Store("test_batch_red", {255, 0, 0, 255});
     colourTable.Store("test_batch_green", {0, 255, 0, 128});
     Drawing framed;
-    framed.Compile(drawing_tests::Document(R"(
+    framed.Read(drawing_tests::Document(R"(
         <push color="side"/>
         <set color="test_batch_red"/>
         <quad><vertex x="-20" y="-20"/><vertex x="20" y="-20"/><vertex x="20" y="20"/><vertex x="-20" y="20"/></quad>
@@ -211,7 +212,7 @@ TEST_F(DrawingBatchTest, OverlapsKeepTheirOrderAndTheColourLeftIsTheLists) {
                 glPushMatrix();
                 glTranslatef(-30.0f + 12 * i, 7.0f * i, 0);
                 glColor4f(1, 1, 1, 1);
-                framed.Draw(i * 10.0f);
+                DrawDrawing(framed, i * 10.0f);
                 glPopMatrix();
             }
             glGetFloatv(GL_CURRENT_COLOR, left[run].data());

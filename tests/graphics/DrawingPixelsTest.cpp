@@ -1,11 +1,12 @@
 // Drawings on screen: circles and line modes as pixels, the colour stack, the rotation rule, and the same
-// random picks with and without a window.
-#include "graphics/DrawingStore.h"
+// random picks with and without a window, and display lists that follow their window.
+#include "visuals/DrawingStore.h"
 
 #include "datafiles/ColourTable.h"
+#include "graphics/DrawingDisplay.h"
+#include "random/Random.h"
 #include "tests/graphics/DrawingTestDocuments.h"
 #include "tests/support/GlTestWindow.h"
-#include "random/Random.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -29,12 +30,12 @@ const Pixel white{255, 255, 255};
 void DrawAtCentre(GlTestWindow& window, const std::string& text, float angle = 0) {
     window.Clear();
     Drawing drawing;
-    drawing.Compile(Document(text));
-    ASSERT_NE(drawing.List(), 0u);
+    drawing.Read(Document(text));
+    ASSERT_NE(DrawingList(drawing), 0u);
     glLoadIdentity();
     glTranslatef(centreX + 0.375f, centreY + 0.375f, 0);
     glColor3ub(255, 255, 255);
-    drawing.Draw(angle);
+    DrawDrawing(drawing, angle);
     glLoadIdentity();
 }
 
@@ -95,7 +96,7 @@ TEST(DrawingPixels, PositiveAngleTurnsClockwiseAndAngleZeroPushesNoMatrix) {
 
     // With the matrix stack full, only a drawing that pushes no matrix leaves GL without an error.
     Drawing drawing;
-    drawing.Compile(Document(dotAbove));
+    drawing.Read(Document(dotAbove));
     while (glGetError() != GL_NO_ERROR) {
     }
     GLint depth = 0, maximum = 0;
@@ -104,9 +105,9 @@ TEST(DrawingPixels, PositiveAngleTurnsClockwiseAndAngleZeroPushesNoMatrix) {
     for (int i = depth; i < maximum; ++i) {
         glPushMatrix();
     }
-    drawing.Draw(0);
+    DrawDrawing(drawing, 0);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    drawing.Draw(45);
+    DrawDrawing(drawing, 45);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_STACK_OVERFLOW));
     for (int i = depth; i < maximum; ++i) {
         glPopMatrix();
@@ -134,28 +135,52 @@ TEST(DrawingPixels, HeadlessAndWindowedStoresPickTheSameVariants) {
 
     Vorn::DrawingStore headless;
     headless.Load(Document(index), files);
-    ASSERT_EQ(headless.Drawings().at("Part").front()->List(), 0u);
+    ASSERT_EQ(DrawingList(*headless.Drawings().at("Part").front()), 0u);
     const std::vector<int> withoutWindow = picks(headless);
 
     GlTestWindow window;
     SKIP_WITHOUT_GL(window);
     Vorn::DrawingStore windowed;
     windowed.Load(Document(index), files);
-    EXPECT_NE(windowed.Drawings().at("Part").front()->List(), 0u);
+    EXPECT_NE(DrawingList(*windowed.Drawings().at("Part").front()), 0u);
     EXPECT_EQ(picks(windowed), withoutWindow);
 }
 
 TEST(DrawingPixels, DrawingRecordedWithoutAWindowIsReplayedOnceOneExists) {
     Drawing recordedHeadless;
-    recordedHeadless.Compile(Document(R"(<circle r="40" s="4"/>)"));
-    ASSERT_EQ(recordedHeadless.List(), 0u);
+    recordedHeadless.Read(Document(R"(<circle r="40" s="4"/>)"));
+    ASSERT_EQ(DrawingList(recordedHeadless), 0u);
     GlTestWindow window;
     SKIP_WITHOUT_GL(window);
     window.Clear();
     glLoadIdentity();
     glTranslatef(centreX + 0.375f, centreY + 0.375f, 0);
     glColor3ub(255, 255, 255);
-    recordedHeadless.Draw(0);
+    DrawDrawing(recordedHeadless, 0);
     glLoadIdentity();
     EXPECT_EQ(window.ReadPixel(centreX, centreY + 40), white);
+}
+
+// Display lists die with their context: a drawing shown in a window since closed is compiled again for
+// the next, never called by the number it had, which the next window may give another drawing.
+TEST(DrawingPixels, ADrawingShownInAClosedWindowIsDrawnInTheNextOne) {
+    Drawing diamond;
+    diamond.Read(Document(R"(<circle r="40" s="4"/>)"));
+    {
+        GlTestWindow first;
+        SKIP_WITHOUT_GL(first);
+        ASSERT_NE(DrawingList(diamond), 0u);
+    }
+    Drawing speck;
+    speck.Read(Document(R"(<line><vertex x="-90" y="-90"/><vertex x="-89" y="-90"/></line>)"));
+    GlTestWindow second;
+    SKIP_WITHOUT_GL(second);
+    ASSERT_NE(DrawingList(speck), 0u);
+    second.Clear();
+    glLoadIdentity();
+    glTranslatef(centreX + 0.375f, centreY + 0.375f, 0);
+    glColor3ub(255, 255, 255);
+    DrawDrawing(diamond, 0);
+    glLoadIdentity();
+    EXPECT_EQ(second.ReadPixel(centreX, centreY + 40), white);
 }

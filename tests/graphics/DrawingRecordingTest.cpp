@@ -1,8 +1,9 @@
 // The drawing language recorded without a GL context: primitives and their modes, circles, colours,
 // the colour stack, mouths and particle-system points.
-#include "graphics/Drawing.h"
+#include "visuals/Drawing.h"
 
 #include "datafiles/ColourTable.h"
+#include "graphics/DrawingDisplay.h"
 #include "tests/graphics/DrawingTestDocuments.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ namespace {
 
 Drawing Compiled(const std::string& text) {
     Drawing drawing;
-    drawing.Compile(Document(text));
+    drawing.Read(Document(text));
     return drawing;
 }
 
@@ -143,11 +144,11 @@ TEST(DrawingPoints, ParticleSystemNeedsPositionAndName) {
 
 TEST(DrawingCompile, CompilingAgainReplacesEverythingAndNeedsNoContext) {
     Drawing drawing;
-    drawing.Compile(Document(R"(<mouth x="1" y="1"/><line><vertex x="0" y="0"/></line>)"));
-    drawing.Compile(Document(R"(<particle_system x="0" y="0" name="Steam"/>)"));
+    drawing.Read(Document(R"(<mouth x="1" y="1"/><line><vertex x="0" y="0"/></line>)"));
+    drawing.Read(Document(R"(<particle_system x="0" y="0" name="Steam"/>)"));
     EXPECT_TRUE(drawing.Mouths().empty());
     EXPECT_TRUE(drawing.MouthParticleSystems().empty());
     EXPECT_TRUE(drawing.Steps().empty());
     EXPECT_EQ(drawing.ParticleSystemNames().size(), 1u);
-    EXPECT_EQ(drawing.List(), 0u) << "no display list without a GL context";
+    EXPECT_EQ(DrawingList(drawing), 0u) << "no display list without a GL context";
 }

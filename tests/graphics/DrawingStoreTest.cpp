@@ -1,5 +1,5 @@
 // The drawing store: variants chosen with the game's random generator, the default drawing, and release.
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 
 #include "tests/graphics/DrawingTestDocuments.h"
 #include "random/Random.h"

@@ -1,7 +1,7 @@
 // The shipped particles.xml: every system the game asks for exists and behaves as its owner needs.
 #include "datafiles/ColourTable.h"
 #include "datafiles/DataArchive.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "rules/ObjectTypes.h"
 #include "rules/TypeCatalogue.h"
 #include "random/Random.h"

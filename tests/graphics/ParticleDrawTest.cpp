@@ -2,10 +2,11 @@
 #include "datafiles/ColourTable.h"
 #include "datafiles/Node.h"
 #include "graphics/ParticleBatch.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "graphics/ParticleDrawing.h"
 #include "graphics/PixelTexture.h"
 #include "graphics/TextureStore.h"
 #include "tests/support/GlTestWindow.h"
+#include "visuals/ParticleSystemFactory.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ protected:
     void DrawCentred(Vorn::ParticleSystem& system) {
         glPushMatrix();
         glTranslatef(160.0f, 120.0f, 0.0f);
-        system.Draw();
+        DrawParticleSystem(system);
         glPopMatrix();
     }
 
@@ -136,10 +137,10 @@ TEST_F(ParticleDrawTest, FadedParticlesDrawDarkerAndEveryDrawIsCounted) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     std::uint32_t drawn = 0;
-    Vorn::ParticleSystem::drawnParticleCounter = &drawn;
+    Vorn::drawnParticleCounter = &drawn;
     DrawCentred(*system);
     DrawCentred(*system);
-    Vorn::ParticleSystem::drawnParticleCounter = nullptr;
+    Vorn::drawnParticleCounter = nullptr;
     EXPECT_EQ(drawn, 2u);
     const Pixel pixel = window.ReadPixel(160, 120);
     // Two layers of alpha 0.25 over black: 1 - 0.75^2 of white.
@@ -159,7 +160,7 @@ TEST_F(ParticleDrawTest, BatchedDrawingMatchesDrawingOneByOne) {
     std::vector<Pixel> batched;
     std::vector<Pixel> oneByOne;
     for (bool batching : {true, false}) {
-        Vorn::ParticleSystem::batchDrawing = batching;
+        Vorn::particleBatchDrawing = batching;
         window.Clear();
         DrawCentred(*system);
         std::vector<Pixel>& pixels = batching ? batched : oneByOne;
@@ -169,7 +170,7 @@ TEST_F(ParticleDrawTest, BatchedDrawingMatchesDrawingOneByOne) {
             }
         }
     }
-    Vorn::ParticleSystem::batchDrawing = true;
+    Vorn::particleBatchDrawing = true;
     int lit = 0;
     int differing = 0;
     for (std::size_t i = 0; i < batched.size(); ++i) {
@@ -247,10 +248,10 @@ TEST_F(ParticleDrawTest, SystemsSharingABatchLookAsDrawnOneByOne) {
                 if (how == How::OneByOne) {
                     glPushMatrix();
                     glTranslatef(x, y, 0.0f);
-                    system.Draw();
+                    DrawParticleSystem(system);
                     glPopMatrix();
                 } else {
-                    system.DrawInto(batch, x, y);
+                    DrawParticleSystemInto(system, batch, x, y);
                 }
             }
             batch.Flush();

@@ -1,6 +1,6 @@
 // Effects made by particle system name: unknown names, direction, size, step mode and freezing.
 #include "datafiles/Node.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "random/Random.h"
 #include "world/Effect.h"
 

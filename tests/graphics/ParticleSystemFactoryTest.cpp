@@ -1,5 +1,5 @@
 // Reading particles.xml into behaviours and systems, and creating running systems with their layers.
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "datafiles/ColourTable.h"
 #include "datafiles/Node.h"
 

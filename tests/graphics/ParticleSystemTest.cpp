@@ -1,6 +1,6 @@
 // Emission, removal, motion, fading and the life cycle of running particle systems.
 #include "datafiles/Node.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "random/Random.h"
 
 #include <gtest/gtest.h>

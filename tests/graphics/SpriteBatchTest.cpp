@@ -4,7 +4,8 @@
 
 #include "datafiles/ColourTable.h"
 #include "datafiles/DataArchive.h"
-#include "graphics/Drawing.h"
+#include "graphics/DrawingDisplay.h"
+#include "visuals/Drawing.h"
 #include "graphics/DrawingBatch.h"
 #include "tests/support/GlTestWindow.h"
 
@@ -67,7 +68,7 @@ protected:
         SKIP_WITHOUT_GL(window);
         LoadColours(colourTable, dataArchive.ReadDocument("colordef.xml"));
         for (const char* name : {"HeavyTank", "Cannon2", "LightTank", "Gun1"})
-            drawings[name].Compile(
+            drawings[name].Read(
                 dataArchive.ReadDocument(std::string("graphics/drawings/") + name + ".xml"));
     }
     void TearDown() override {
@@ -119,9 +120,9 @@ protected:
                 const std::array<float, 4> side =
                     row % 2 ? std::array{1.0f, 0.0f, 0.0f, 1.0f} : std::array{0.0f, 0.0f, 1.0f, 1.0f};
                 glColor4fv(side.data());
-                drawings[heavy ? "HeavyTank" : "LightTank"].Draw(13.0f * (row * columns + column));
+                DrawDrawing(drawings[heavy ? "HeavyTank" : "LightTank"], 13.0f * (row * columns + column));
                 glColor4fv(side.data());
-                drawings[heavy ? "Cannon2" : "Gun1"].Draw(29.0f * column - 7.0f * row);
+                DrawDrawing(drawings[heavy ? "Cannon2" : "Gun1"], 29.0f * column - 7.0f * row);
                 glPopMatrix();
                 ++units;
             }

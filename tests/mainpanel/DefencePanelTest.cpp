@@ -45,10 +45,11 @@ TEST_F(DefencePanel, ATowerButtonLeadsToItsTurretsAndBackWithoutAnOrder) {
     EXPECT_EQ(base.panel.Shown(), &base.panel.defencesToolbar);
     EXPECT_FALSE(base.ClickButton(2)) << "a defence building's click is counted but not answered";
     base.Update();
-    EXPECT_EQ(defence->defenceState, 3);
+    EXPECT_EQ(defence->panelState.step, DefencePanelStep::TurretChoice);
+    EXPECT_EQ(defence->panelState.tower, TowerType::DefenseTower);
     EXPECT_EQ(base.panel.Shown(), &base.panel.towerTurretToolbar);
     base.Press(TurretToolbar::backButton);
-    EXPECT_EQ(defence->defenceState, 0);
+    EXPECT_EQ(defence->panelState.step, DefencePanelStep::Choice);
     EXPECT_FALSE(defence->TowerSlot().active);
     EXPECT_EQ(base.panel.Shown(), &base.panel.defencesToolbar);
 }
@@ -59,14 +60,17 @@ TEST_F(DefencePanel, TurretsHeavierThanTheTowersLoadAreDisabledAndCannotBeOrdere
     EXPECT_TRUE(base.panel.towerTurretToolbar.IsEnabled(cannon1)) << "exactly the load fits";
     EXPECT_FALSE(base.panel.towerTurretToolbar.IsEnabled(cannon2));
     base.Press(cannon2);
-    EXPECT_EQ(defence->defenceState, 1);
+    EXPECT_EQ(defence->panelState.step, DefencePanelStep::TurretChoice);
+    EXPECT_EQ(defence->panelState.tower, TowerType::SurveilanceTower);
     EXPECT_FALSE(defence->TowerSlot().active);
 }
 
 TEST_F(DefencePanel, ATurretChoiceOrdersTowerAndTurretAndCancelReturnsToTheTurretChoice) {
     base.Press(1);
     base.Press(gun1);
-    EXPECT_EQ(defence->defenceState, 200) << "100 x tower + turret type";
+    EXPECT_EQ(defence->panelState.step, DefencePanelStep::TowerOrder);
+    EXPECT_EQ(defence->panelState.tower, TowerType::SupportTower);
+    EXPECT_EQ(defence->panelState.turret, TurretType::Gun1);
     EXPECT_TRUE(defence->TowerSlot().active);
     EXPECT_EQ(defence->TowerSlot().type, TowerType::SupportTower);
     EXPECT_EQ(defence->TurretSlot().type, TurretType::Gun1);
@@ -76,7 +80,8 @@ TEST_F(DefencePanel, ATurretChoiceOrdersTowerAndTurretAndCancelReturnsToTheTurre
     ASSERT_GT(paid, 0);
     const int money = base.Money(PanelWorld::side);
     base.Press(PlaceToolbar::cancelButton);
-    EXPECT_EQ(defence->defenceState, 2);
+    EXPECT_EQ(defence->panelState.step, DefencePanelStep::TurretChoice);
+    EXPECT_EQ(defence->panelState.tower, TowerType::SupportTower);
     EXPECT_EQ(base.Money(PanelWorld::side), money + paid);
     EXPECT_EQ(base.panel.Shown(), &base.panel.towerTurretToolbar);
 }
@@ -84,7 +89,9 @@ TEST_F(DefencePanel, ATurretChoiceOrdersTowerAndTurretAndCancelReturnsToTheTurre
 TEST_F(DefencePanel, APlacedTowerGetsItsTurretTheSidesNextCallsignAndThePoint) {
     base.Press(0);
     base.Press(cannon1);
-    EXPECT_EQ(defence->defenceState, 105);
+    EXPECT_EQ(defence->panelState.step, DefencePanelStep::TowerOrder);
+    EXPECT_EQ(defence->panelState.tower, TowerType::SurveilanceTower);
+    EXPECT_EQ(defence->panelState.turret, TurretType::Cannon1);
     const int number = base.world->sides[PanelWorld::side].nextTowerCallsign;
     FinishAndPutDown(150, 50);
     ASSERT_EQ(base.Count(KindTower), 1u);
@@ -94,7 +101,7 @@ TEST_F(DefencePanel, APlacedTowerGetsItsTurretTheSidesNextCallsignAndThePoint) {
     EXPECT_EQ(tower->turret->type, TurretType::Cannon1);
     EXPECT_EQ(tower->number, number);
     EXPECT_EQ(base.world->sides[PanelWorld::side].nextTowerCallsign, number + 1);
-    EXPECT_EQ(defence->defenceState, 0);
+    EXPECT_EQ(defence->panelState.step, DefencePanelStep::Choice);
     EXPECT_FALSE(defence->TowerSlot().active);
     EXPECT_FALSE(defence->TurretSlot().active);
     ASSERT_EQ(base.overlay.starts.size(), 1u);
@@ -104,14 +111,14 @@ TEST_F(DefencePanel, APlacedTowerGetsItsTurretTheSidesNextCallsignAndThePoint) {
 
 TEST_F(DefencePanel, LandminesAndObstaclesAreOrderedAndPlacedOnce) {
     base.Press(DefencesToolbar::firstLandmine + 1);
-    EXPECT_EQ(defence->defenceState, 5);
+    EXPECT_EQ(defence->panelState.step, DefencePanelStep::LandmineOrder);
     EXPECT_EQ(defence->LandmineSlot().type, LandmineType::LargeLandmine);
     FinishAndPutDown(-100, 0);
     base.Update();
     ASSERT_EQ(base.Count(KindLandmine), 1u);
-    EXPECT_EQ(defence->defenceState, 0);
+    EXPECT_EQ(defence->panelState.step, DefencePanelStep::Choice);
     base.Press(DefencesToolbar::firstObstacle + 1);
-    EXPECT_EQ(defence->defenceState, 7);
+    EXPECT_EQ(defence->panelState.step, DefencePanelStep::ObstacleOrder);
     EXPECT_EQ(defence->ObstacleSlot().type, ObstacleType::AntitankBlock);
     FinishAndPutDown(0, 120);
     auto* block = dynamic_cast<Obstacle*>(base.world->NearestOfKind(0, 120, 1, KindStatic, 7));
@@ -133,6 +140,6 @@ TEST_F(DefencePanel, AnOrderWhoseSlotWasEmptiedElsewhereLeavesTheStateUnstuck) {
     base.Press(DefencesToolbar::firstLandmine);
     defence->LandmineSlot().Clear();
     base.Update();
-    EXPECT_EQ(defence->defenceState, 0);
+    EXPECT_EQ(defence->panelState.step, DefencePanelStep::Choice);
     EXPECT_EQ(base.panel.Shown(), &base.panel.defencesToolbar);
 }

@@ -2,7 +2,7 @@
 #include "scene/WorldDraw.h"
 
 #include "datafiles/Node.h"
-#include "graphics/Drawing.h"
+#include "visuals/Drawing.h"
 #include "rules/FowData.h"
 #include "rules/ObstacleData.h"
 #include "scene/WorldCamera.h"
@@ -115,7 +115,7 @@ TEST_F(WorldDraw, AnObstacleIsDrawnAtItsScaledSize) {
     square.LoadText(R"(<triangle fan="1"><vertex x="-10" y="-10"/><vertex x="10" y="-10"/>
                        <vertex x="10" y="10"/><vertex x="-10" y="10"/></triangle>)");
     Drawing drawing;
-    drawing.Compile(square);
+    drawing.Read(square);
     Constants::ObstacleData record;
     record.size = 10;
     Add(new Obstacle(ObstacleType::Stone, &record, 3), KindStatic)->drawing = &drawing;

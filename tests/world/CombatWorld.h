@@ -4,8 +4,8 @@
 
 #include "TestRecords.h"
 #include "datafiles/Node.h"
-#include "graphics/DrawingStore.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/DrawingStore.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "rules/ArmorData.h"
 #include "rules/BulletData.h"
 #include "rules/TankData.h"

@@ -1,7 +1,7 @@
 // Effects whose system has layers: the fog radius, the direction and the trail sub-steps cover every
 // layer; effects an owner holds stay in the world until it lets go.
 #include "datafiles/Node.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "world/AttachedEffect.h"
 #include "world/Effect.h"
 #include "world/World.h"

@@ -1,7 +1,7 @@
 // A tank's assembly and the effects it drags along.
 #include "CombatWorld.h"
 #include "ai/TankBrain.h"
-#include "graphics/ParticleSystem.h"
+#include "visuals/ParticleSystem.h"
 #include "rules/TankAIData.h"
 #include "world/Effect.h"
 

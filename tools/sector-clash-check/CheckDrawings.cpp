@@ -3,9 +3,9 @@
 // mouths where turrets fire and where new tanks leave the factory).
 #include "datafiles/ColourTable.h"
 #include "datafiles/Node.h"
-#include "graphics/Drawing.h"
+#include "visuals/Drawing.h"
 #include "graphics/DrawingCatalogue.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "rules/ConstantsLoader.h"
 #include "rules/ConstantsTable.h"
 #include "rules/TurretData.h"
@@ -121,7 +121,7 @@ private:
         file.name = name;
         file.label = context.FileLabel(path);
         CheckCommands(*document, FileProblems(file.label, problems));
-        file.drawing.Compile(*document);
+        file.drawing.Read(*document);
         drawings[name].push_back(std::move(file));
     }
 

@@ -4,11 +4,12 @@
 #include "datafiles/ColourTable.h"
 #include "datafiles/DataArchive.h"
 #include "graphics/DrawingCatalogue.h"
-#include "graphics/DrawingStore.h"
+#include "graphics/DrawingDisplay.h"
 #include "rules/ConstantsLoader.h"
 #include "rules/ConstantsTable.h"
 #include "tools/sector-clash-gallery/GallerySheet.h"
 #include "tools/sector-clash-gallery/LabelFont.h"
+#include "visuals/DrawingStore.h"
 
 #include <GL/gl.h>
 
@@ -179,10 +180,10 @@ void DrawPicture(const Cell& cell, int side, float scale) {
     } else {
         glColor4fv(cell.colour);
     }
-    cell.body->Draw(0);
+    DrawDrawing(*cell.body, 0);
     if (cell.turret != nullptr) {
         glColor3fv(sideColours[side]);
-        cell.turret->Draw(0);
+        DrawDrawing(*cell.turret, 0);
     }
     glDisable(GL_LINE_SMOOTH);
     glPopMatrix();

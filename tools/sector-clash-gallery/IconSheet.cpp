@@ -3,7 +3,7 @@
 
 #include "datafiles/ColourTable.h"
 #include "datafiles/DataArchive.h"
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 #include "graphics/TextureStore.h"
 #include "interface/ButtonIcons.h"
 #include "interface/ToolbarButton.h"

@@ -3,7 +3,7 @@
 
 #include "datafiles/ColourTable.h"
 #include "datafiles/DataArchive.h"
-#include "graphics/ParticleSystemFactory.h"
+#include "graphics/ParticleDrawing.h"
 #include "graphics/TextureStore.h"
 #include "random/Random.h"
 #include "rules/ConstantsLoader.h"
@@ -11,6 +11,7 @@
 #include "rules/TypeCatalogue.h"
 #include "tools/sector-clash-gallery/GallerySheet.h"
 #include "tools/sector-clash-gallery/LabelFont.h"
+#include "visuals/ParticleSystemFactory.h"
 
 #include <GL/gl.h>
 
@@ -301,9 +302,9 @@ void DrawFrame(Film& film, const Row& row) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     std::uint32_t drawn = 0;
-    Vorn::ParticleSystem::drawnParticleCounter = &drawn;
-    film.System().Draw();
-    Vorn::ParticleSystem::drawnParticleCounter = nullptr;
+    Vorn::drawnParticleCounter = &drawn;
+    DrawParticleSystem(film.System());
+    Vorn::drawnParticleCounter = nullptr;
     glDisable(GL_TEXTURE_2D);
     if (row.blastRange > 0.0f) {
         DrawRing(row.blastRange);

@@ -1,9 +1,9 @@
 // The named particle behaviours and systems of particles.xml, and the creation of running systems by name.
 #pragma once
 
-#include "graphics/ParticleBehavior.h"
-#include "graphics/ParticleFactory.h"
-#include "graphics/ParticleSystem.h"
+#include "visuals/ParticleBehavior.h"
+#include "visuals/ParticleFactory.h"
+#include "visuals/ParticleSystem.h"
 
 #include <array>
 #include <cstdint>
@@ -22,37 +22,23 @@ namespace Vorn {
 // so it must be released only after the last system is gone.
 class ParticleSystemFactory {
 public:
-    // One system record of particles.xml; it also makes and draws the record's sprites: each in the
-    // record's colour and texture, growing from the particle size to the end size over its move and
-    // spinning counter-clockwise up to the rotation speed times its own spin factor, drawn in [0.5, 1.5).
-    class CommonParticleFactory : public ParticleFactory {
+    // One system record of particles.xml: where its sprites start and turn, the look they are drawn with
+    // and the layers drawn over them.
+    class CommonParticleFactory : public ParticleFactory, public ParticleLook {
     public:
         Particle Create() override;
         float HalfSide(float progress) const override;
-        void Draw(const Particle& sprite, float alpha, float progress) const override;
-        bool AddToBatch(const Particle& sprite, ParticleBatch& batch, float x, float y, float heading,
-                        float alpha, float progress) const override;
-        // The record's texture, found by name in the texture store once for each set of textures it makes.
-        unsigned int Texture() const;
+        const ParticleLook& Look() const override { return *this; }
 
         // The uniform scale that grows the half side from the particle size to the end size over the move.
         static float Scale(float size, float sizeEnd, float progress);
 
-        float particleSize = 0.0f;
-        float particleSizeEnd = 0.0f;
         float scatterAngle = 0.0f;
         float direction = 0.0f;
         bool focus = false;
-        float rotationSpeed = 0.0f; // degrees of spin at full progress
-        std::array<std::uint8_t, 4> colour{255, 0, 255, 255};
         std::string behaviorName;
-        std::string textureName;
         // Systems drawn over this one's particles, from the record's "layer" elements in file order.
         std::vector<std::string> layerNames;
-
-    private:
-        mutable unsigned int texture = 0;
-        mutable std::uint64_t textureGeneration = 0;
     };
 
     // Fills both maps from the particles.xml document; later records replace earlier ones of the same name.

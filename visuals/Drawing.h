@@ -1,13 +1,15 @@
-// A vector drawing: the commands of one drawing file, its display list, and the named points the game
-// reads (mouths where weapons fire from, particle-system points where continuous effects are attached).
+// A vector drawing: the commands of one drawing file recorded as plain steps, and the named points the
+// game reads (mouths where weapons fire from, particle-system points where continuous effects are
+// attached). The simulation reads the points and the reach; graphics/DrawingDisplay.h puts the steps on
+// screen.
 //
 //   Vorn::Drawing drawing;
-//   drawing.Compile(dataArchive.ReadDocument("graphics/drawings/Gun1.xml"));
-//   drawing.Draw(turretHeading);        // in the current colour, rotated clockwise by the heading
+//   drawing.Read(dataArchive.ReadDocument("graphics/drawings/Gun1.xml"));
 //   drawing.Mouths().front();           // where the first bullet leaves, in the drawing's own units
+//   DrawDrawing(drawing, heading);      // graphics only: in the current colour, turned clockwise
 #pragma once
 
-#include "graphics/DrawingStep.h"
+#include "visuals/DrawingStep.h"
 
 #include <cstdint>
 #include <string>
@@ -27,28 +29,18 @@ public:
     };
 
     Drawing() = default;
+    // A copy would share the serial that the screen's pictures and lists of it are known by.
     Drawing(const Drawing&) = delete;
     Drawing& operator=(const Drawing&) = delete;
-    // The display list moves with the drawing.
-    Drawing(Drawing&& other) noexcept;
-    Drawing& operator=(Drawing&& other) noexcept;
-    // Deletes the display list when a GL context is current; without one the list died with its context.
-    ~Drawing();
+    Drawing(Drawing&&) noexcept = default;
+    Drawing& operator=(Drawing&&) noexcept = default;
 
-    // Records the commands of a drawing file's document node and, when a GL context is current, compiles
-    // them into one display list. Without a context only the recorded form and the points exist, which is
-    // all the simulation reads. Replaces whatever the drawing held before.
-    void Compile(const Brisk::Node& document);
-    // Draws in the current colour at the origin, rotated clockwise on screen by angle degrees. At angle 0
-    // the matrix is left alone, so drawing costs a single list call. While a DrawingBatch is open the
-    // drawing joins it instead.
-    void Draw(float angle) const;
-    // Deletes the display list (the recorded form and the points stay).
-    void Release();
+    // Records the commands of a drawing file's document node, replacing whatever the drawing held before,
+    // and gives the drawing a new serial.
+    void Read(const Brisk::Node& document);
 
-    unsigned List() const { return list; }
-    // Different for every compiled drawing (and kept when one moves), so a picture made of one is never
-    // taken for another's, whatever addresses and list names are reused.
+    // Different for every drawing read (and kept when one moves), so a picture or display list made of
+    // one is never taken for another's, whatever addresses are reused.
     std::uint64_t Serial() const { return serial; }
     // How far the drawing's furthest vertex lies from its origin, in its own units.
     float Reach() const { return reach; }
@@ -71,10 +63,6 @@ private:
     void RecordSetColour(const Brisk::Node& command);
     void RecordMouth(const Brisk::Node& command);
     void RecordParticleSystem(const Brisk::Node& command);
-    void CompileList();
-    void Replay() const;
-
-    unsigned list = 0;
     std::vector<DrawingStep> steps;
     std::vector<Point> mouths;
     std::vector<std::string> mouthParticleSystems;
@@ -82,7 +70,7 @@ private:
     std::vector<std::string> particleSystemNames;
     std::uint64_t serial = 0;
     float reach = 0;
-    static inline std::uint64_t compiledCount = 0;
+    static inline std::uint64_t readCount = 0;
 };
 
 } // namespace Vorn

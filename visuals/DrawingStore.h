@@ -4,9 +4,12 @@
 //   drawingStore.Load();                                        // when the game mode is entered
 //   const Vorn::Drawing* body = drawingStore.FindDrawing("MediumTank");
 //   drawingStore.Release();                                     // when it is left, after the World
+//
+// The screen's display lists and pictures of the drawings live in graphics/DrawingDisplay.h and are
+// released there.
 #pragma once
 
-#include "graphics/Drawing.h"
+#include "visuals/Drawing.h"
 
 #include <functional>
 #include <map>
@@ -31,9 +34,8 @@ public:
     DrawingStore& operator=(const DrawingStore&) = delete;
     ~DrawingStore();
 
-    // Reads "drawings.xml" and every drawing it names through the data archive. Display lists are made
-    // only when a GL context is current; without one the drawings still carry their points, so a
-    // headless game looks up and places everything exactly as a windowed one does.
+    // Reads "drawings.xml" and every drawing it names through the data archive. The same with a window or
+    // without, so a headless game looks up and places everything exactly as a windowed one does.
     void Load();
     // The same from an index document, reading each drawing file as reader("graphics/" + src).
     void Load(const Brisk::Node& index, const DocumentReader& reader);
@@ -46,8 +48,7 @@ public:
     // generator. For what the interface shows: the game and the headless simulator must draw the same
     // random sequence, so nothing that exists only on screen may take from it.
     const Drawing* FindFirstDrawing(const std::string& name) const;
-    // Deletes every drawing and its display list; afterwards every lookup gives the built-in empty
-    // drawing.
+    // Deletes every drawing; afterwards every lookup gives the built-in empty drawing.
     void Release();
 
     // The first "empty" variant, or a drawing that draws nothing.

@@ -1,13 +1,9 @@
 // Reading particles.xml, making the systems' sprites and creating running systems by name.
-#include "graphics/ParticleSystemFactory.h"
+#include "visuals/ParticleSystemFactory.h"
 
 #include "datafiles/ColourTable.h"
 #include "datafiles/Node.h"
-#include "graphics/ParticleBatch.h"
-#include "graphics/TextureStore.h"
 #include "random/Random.h"
-
-#include <GL/gl.h>
 
 #include <algorithm>
 #include <cmath>
@@ -150,15 +146,6 @@ Particle ParticleSystemFactory::CommonParticleFactory::Create() {
     return Particle{static_cast<float>(randomGenerator.Next() + 0.5)};
 }
 
-// Before the textures are created (headless runs) the store answers texture 0.
-unsigned int ParticleSystemFactory::CommonParticleFactory::Texture() const {
-    if (textureGeneration != textureStore.Generation()) {
-        texture = textureStore.FindTexture(textureName);
-        textureGeneration = textureStore.Generation();
-    }
-    return texture;
-}
-
 float ParticleSystemFactory::CommonParticleFactory::Scale(float size, float sizeEnd, float progress) {
     return progress * (sizeEnd / size - 1.0f) + 1.0f;
 }
@@ -167,57 +154,6 @@ float ParticleSystemFactory::CommonParticleFactory::Scale(float size, float size
 float ParticleSystemFactory::CommonParticleFactory::HalfSide(float progress) const {
     return particleSize != 0.0f ? particleSize * Scale(particleSize, particleSizeEnd, progress)
                                 : progress * particleSizeEnd;
-}
-
-// The same quad as Draw under the system's matrix: scaled, spun counter-clockwise, turned clockwise by the
-// heading and moved to the particle.
-bool ParticleSystemFactory::CommonParticleFactory::AddToBatch(const Particle& sprite, ParticleBatch& batch,
-                                                              float x, float y, float heading, float alpha,
-                                                              float progress) const {
-    const float halfSide = HalfSide(progress);
-    const double degrees = progress * rotationSpeed * sprite.spinFactor -
-                           static_cast<float>(heading * 180.0 * 0.3183098861837907);
-    const double radians = degrees * 0.017453292519943295;
-    const float c = static_cast<float>(std::cos(radians)) * halfSide;
-    const float s = static_cast<float>(std::sin(radians)) * halfSide;
-    const ParticleBatch::Corner corners[4] = {
-        {x - c + s, y - s - c}, {x + c + s, y + s - c}, {x + c - s, y + s + c}, {x - c - s, y - s + c}};
-    const std::uint8_t vertexColour[4] = {colour[0], colour[1], colour[2],
-                                          static_cast<std::uint8_t>(alpha * 255.0f)};
-    batch.AddQuad(Texture(), corners, vertexColour);
-    return true;
-}
-
-namespace {
-// The square of half side h round the origin, texture corners (0, 1) bottom left to (0, 0) top left.
-void DrawQuad(unsigned int texture, float h) {
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(-h, -h);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(h, -h);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(h, h);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(-h, h);
-    glEnd();
-}
-} // namespace
-
-void ParticleSystemFactory::CommonParticleFactory::Draw(const Particle& sprite, float alpha,
-                                                        float progress) const {
-    glColor4ub(colour[0], colour[1], colour[2], static_cast<GLubyte>(alpha * 255.0f));
-    const float spin = progress * rotationSpeed * sprite.spinFactor;
-    if (particleSize != 0.0f) {
-        const float scale = Scale(particleSize, particleSizeEnd, progress);
-        glScalef(scale, scale, 1.0f);
-        glRotatef(spin, 0.0f, 0.0f, 1.0f);
-        DrawQuad(Texture(), particleSize);
-        return;
-    }
-    glRotatef(spin, 0.0f, 0.0f, 1.0f);
-    DrawQuad(Texture(), progress * particleSizeEnd);
 }
 
 } // namespace Vorn

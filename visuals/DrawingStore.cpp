@@ -1,9 +1,8 @@
 // Every drawing of the game by name, with its random variants and the default drawing.
-#include "graphics/DrawingStore.h"
+#include "visuals/DrawingStore.h"
 
 #include "datafiles/DataArchive.h"
 #include "datafiles/Node.h"
-#include "graphics/SpriteBatch.h"
 #include "random/Random.h"
 
 namespace Vorn {
@@ -28,7 +27,7 @@ void DrawingStore::Load(const Brisk::Node& index, const DocumentReader& reader) 
             continue;
         }
         auto drawing = std::make_unique<Drawing>();
-        drawing->Compile(reader("graphics/" + source->value));
+        drawing->Read(reader("graphics/" + source->value));
         Variants& variants = drawings[entry.name];
         variants.push_back(std::move(drawing));
         if (!defaultChosen && entry.name == "empty") {
@@ -61,15 +60,8 @@ const Drawing* DrawingStore::FindFirstDrawing(const std::string& name) const {
 }
 
 void DrawingStore::Release() {
-    for (auto& [name, variants] : drawings) {
-        for (auto& drawing : variants) {
-            drawing->Release();
-        }
-    }
     drawings.clear();
     defaultDrawing = &nothing;
-    // The drawings' pictures go with them.
-    SpriteBatch::Atlas().Release();
 }
 
 } // namespace Vorn

@@ -1,10 +1,10 @@
-// A running particle system: emits sprites in rounds, moves, ages, fades and draws them.
+// A running particle system: emits sprites in rounds, moves, ages and fades them. graphics/ParticleDrawing.h
+// draws them.
 #pragma once
 
-#include "graphics/Particle.h"
-#include "graphics/ParticleBatch.h"
-#include "graphics/ParticleBehavior.h"
-#include "graphics/ParticleFactory.h"
+#include "visuals/Particle.h"
+#include "visuals/ParticleBehavior.h"
+#include "visuals/ParticleFactory.h"
 
 #include <cstdint>
 #include <memory>
@@ -50,13 +50,6 @@ public:
     ParticleSystem& operator=(const ParticleSystem&) = delete;
 
     void Update(std::uint32_t elapsedMs);
-    // Draws every particle around the current origin; the caller has translated to the system and set
-    // texturing and blending.
-    void Draw();
-    // Adds every particle, and then its layers', moved by (originX, originY), to a batch the caller shares
-    // among systems and flushes. A sprite that needs its own matrix is drawn at once, after what the batch
-    // holds.
-    void DrawInto(ParticleBatch& batch, float originX, float originY);
     // Shifts every particle of the system and its layers: a tank's exhaust and dust follow it at every
     // step, so the shift goes into one offset instead of into each of thousands of particles. Only where
     // the drawing's rounding falls depends on it; no particle's age, motion or random draws do.
@@ -97,18 +90,11 @@ public:
     float XOf(const ParticleRecord& particle) const { return particle.x + offsetX; }
     float YOf(const ParticleRecord& particle) const { return particle.y + offsetY; }
 
-    // Every particle drawn adds 1 here; the game mode points it at its first draw counter and clears it.
-    static std::uint32_t* drawnParticleCounter;
-    // Sprites that can are drawn in batches (the same picture, far fewer driver calls); off draws every
-    // particle under its own matrix.
-    static bool batchDrawing;
-
 private:
     void Emit(std::uint32_t elapsedMs);
     void EmitOne();
     void RemoveExpired();
     void MoveParticles(std::uint32_t elapsedMs);
-    void DrawParticle(const ParticleRecord& particle, ParticleBatch& batch, float originX, float originY);
 
     ParticleFactory* factory;
     const ParticleBehavior* behavior;

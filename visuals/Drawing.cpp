@@ -1,18 +1,12 @@
-// A vector drawing: the command language recorded into plain steps and compiled into one display list.
-#include "graphics/Drawing.h"
+// A vector drawing: the command language recorded into plain steps.
+#include "visuals/Drawing.h"
 
 #include "datafiles/ColourTable.h"
 #include "datafiles/Node.h"
-#include "graphics/DrawingBatch.h"
-#include "graphics/SpriteBatch.h"
-#include "platform/GlContext.h"
-
-#include <GL/gl.h>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <utility>
 
 namespace Vorn {
 
@@ -67,47 +61,18 @@ DrawingPrimitive QuadMode(const Brisk::Node& quad) {
 
 } // namespace
 
-Drawing::~Drawing() {
-    Release();
-}
-
-Drawing::Drawing(Drawing&& other) noexcept
-    : list(std::exchange(other.list, 0u)), steps(std::move(other.steps)), mouths(std::move(other.mouths)),
-      mouthParticleSystems(std::move(other.mouthParticleSystems)),
-      particleSystemPoints(std::move(other.particleSystemPoints)),
-      particleSystemNames(std::move(other.particleSystemNames)), serial(other.serial), reach(other.reach) {}
-
-Drawing& Drawing::operator=(Drawing&& other) noexcept {
-    if (this != &other) {
-        Release();
-        list = std::exchange(other.list, 0u);
-        steps = std::move(other.steps);
-        mouths = std::move(other.mouths);
-        mouthParticleSystems = std::move(other.mouthParticleSystems);
-        particleSystemPoints = std::move(other.particleSystemPoints);
-        particleSystemNames = std::move(other.particleSystemNames);
-        serial = other.serial;
-        reach = other.reach;
-    }
-    return *this;
-}
-
-void Drawing::Compile(const Brisk::Node& document) {
-    Release();
+void Drawing::Read(const Brisk::Node& document) {
     steps.clear();
     mouths.clear();
     mouthParticleSystems.clear();
     particleSystemPoints.clear();
     particleSystemNames.clear();
     Record(document);
-    serial = ++compiledCount;
+    serial = ++readCount;
     reach = 0;
     for (const DrawingStep& step : steps)
         if (step.kind == DrawingStep::Kind::Vertex)
             reach = std::max(reach, static_cast<float>(std::hypot(step.x, step.y)));
-    if (platform::GlContext::IsAnyCurrent()) {
-        CompileList();
-    }
 }
 
 void Drawing::Record(const Brisk::Node& document) {
@@ -217,76 +182,6 @@ void Drawing::RecordParticleSystem(const Brisk::Node& command) {
     particleSystemPoints.push_back(
         {static_cast<float>(Brisk::ToFloat(*x)), static_cast<float>(Brisk::ToFloat(*y))});
     particleSystemNames.push_back(name->value);
-}
-
-void Drawing::CompileList() {
-    list = glGenLists(1);
-    if (list == 0) {
-        return;
-    }
-    glNewList(list, GL_COMPILE);
-    Replay();
-    glEndList();
-}
-
-void Drawing::Replay() const {
-    for (const DrawingStep& step : steps) {
-        switch (step.kind) {
-        case DrawingStep::Kind::SetColour:
-            glColor4ubv(step.colour.data());
-            break;
-        case DrawingStep::Kind::PushColour:
-            glPushAttrib(GL_CURRENT_BIT);
-            break;
-        case DrawingStep::Kind::PopColour:
-            glPopAttrib();
-            break;
-        case DrawingStep::Kind::Begin:
-            glBegin(static_cast<GLenum>(step.primitive));
-            break;
-        case DrawingStep::Kind::Vertex:
-            glVertex2d(step.x, step.y);
-            break;
-        case DrawingStep::Kind::End:
-            glEnd();
-            break;
-        }
-    }
-}
-
-void Drawing::Draw(float angle) const {
-    // Small on screen, a drawing is a textured quad of its own picture; an open batch places the
-    // vertices itself; the list is what both must look like.
-    if (SpriteBatch* sprites = SpriteBatch::Active(); sprites != nullptr && sprites->Add(*this, angle)) {
-        return;
-    }
-    if (DrawingBatch* batch = DrawingBatch::Active(); batch != nullptr && batch->Add(steps, angle)) {
-        return;
-    }
-    // Drawings loaded without a window have no list; with a window since, they are replayed directly.
-    const bool replay = list == 0;
-    if (replay && (steps.empty() || !platform::GlContext::IsAnyCurrent())) {
-        return;
-    }
-    if (angle != 0.0f) {
-        glPushMatrix();
-        glRotatef(angle, 0, 0, -1);
-    }
-    if (replay) {
-        Replay();
-    } else {
-        glCallList(list);
-    }
-    if (angle != 0.0f) {
-        glPopMatrix();
-    }
-}
-
-void Drawing::Release() {
-    if (list != 0 && platform::GlContext::IsAnyCurrent()) {
-        glDeleteLists(list, 1);
-    }
-    list = 0;
 }
 
 } // namespace Vorn

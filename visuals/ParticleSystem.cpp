@@ -1,10 +1,8 @@
-// Emission, motion, ageing and drawing of a running particle system.
-#include "graphics/ParticleSystem.h"
+// Emission, motion and ageing of a running particle system.
+#include "visuals/ParticleSystem.h"
 
 #include "random/Random.h"
 #include "shell/PrefetchWhole.h"
-
-#include <GL/gl.h>
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +14,6 @@ static_assert(sizeof(ParticleSystem::ParticleRecord) == 32, "two particle record
 namespace {
 
 constexpr double degreesToRadians = 0.017453292519943295;
-constexpr double radiansToDegrees = 180.0 * 0.3183098861837907;
 
 // The number of rounds due once the system reaches newAge; an emit time of 0 means "never emits", not a
 // division by zero.
@@ -87,9 +84,6 @@ float ParticleSlowDownFactor(const ParticleBehavior& behavior, float moveFractio
     }
     return static_cast<float>(factor);
 }
-
-std::uint32_t* ParticleSystem::drawnParticleCounter = nullptr;
-bool ParticleSystem::batchDrawing = true;
 
 ParticleSystem::ParticleSystem(ParticleFactory& factory, const ParticleBehavior& behavior, float direction,
                                float scatterAngle, bool focus)
@@ -235,43 +229,6 @@ void ParticleSystem::Move(float dx, float dy) {
     for (const auto& layer : layers) {
         layer->Move(dx, dy);
     }
-}
-
-void ParticleSystem::Draw() {
-    // One batch serves every system drawn on its own: drawing happens on the main thread only.
-    static ParticleBatch batch;
-    DrawInto(batch, 0, 0);
-    batch.Flush();
-}
-
-void ParticleSystem::DrawInto(ParticleBatch& batch, float originX, float originY) {
-    for (const ParticleRecord& particle : particles) {
-        DrawParticle(particle, batch, originX, originY);
-    }
-    for (const auto& layer : layers) {
-        layer->DrawInto(batch, originX, originY);
-    }
-}
-
-void ParticleSystem::DrawParticle(const ParticleRecord& particle, ParticleBatch& batch, float originX,
-                                  float originY) {
-    const float alpha = ParticleAlpha(*behavior, particle.age);
-    const float progress = ParticleProgress(*behavior, particle.age);
-    if (drawnParticleCounter != nullptr) {
-        ++*drawnParticleCounter;
-    }
-    const float x = originX + XOf(particle);
-    const float y = originY + YOf(particle);
-    if (batchDrawing &&
-        factory->AddToBatch(particle.sprite, batch, x, y, particle.heading, alpha, progress)) {
-        return;
-    }
-    batch.Flush();
-    glPushMatrix();
-    glTranslatef(x, y, 0.0f);
-    glRotatef(static_cast<float>(particle.heading * radiansToDegrees), 0.0f, 0.0f, -1.0f);
-    factory->Draw(particle.sprite, alpha, progress);
-    glPopMatrix();
 }
 
 } // namespace Vorn
