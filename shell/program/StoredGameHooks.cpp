@@ -9,6 +9,7 @@
 #include "game/LevelInfo.h"
 #include "game/LoadingMode.h"
 #include "game/ReplaySetup.h"
+#include "game/ReplayStartSave.h"
 #include "menu/MenuHooks.h"
 #include "random/Random.h"
 #include "replay/ReplayFolder.h"
@@ -160,9 +161,12 @@ bool PlayReplay(const std::string& path, std::string& fault) {
         fault = path + ": " + differs;
         return false;
     }
+    std::string startSaveFile;
+    if (replay->startSave && !Vorn::FindReplayStartSave(*replay, startSaveFile, fault))
+        return false;
     Vorn::Mode::Loading::seedUsed = replay->seed;
     Vorn::randomGenerator.Reseed(replay->seed);
-    Vorn::PlayReplayInGame(std::move(replay));
+    Vorn::PlayReplayInGame(std::move(replay), std::move(startSaveFile));
     return ActivateGame(fault);
 }
 
