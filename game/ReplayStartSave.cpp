@@ -49,8 +49,8 @@ bool ReadSaveBytes(const std::string& path, std::string& bytes, std::string& fau
     return true;
 }
 
-bool SameBytes(const Replay& replay, const std::string& file, std::uint64_t hash, std::string& fault) {
-    if (hash == replay.startSave->hash)
+bool SameBytes(const ReplayStartSave& save, const std::string& file, std::uint64_t hash, std::string& fault) {
+    if (hash == save.hash)
         return true;
     fault = file + ": the save differs from the one the replay was recorded from (its hash differs)";
     return false;
@@ -106,8 +106,8 @@ std::string SaveNameInReplay(const std::string& path) {
     return inFolder.string();
 }
 
-bool FindReplayStartSave(const Replay& replay, std::string& file, std::string& fault) {
-    const std::string& name = replay.startSave->path;
+bool FindReplayStartSave(const ReplayStartSave& save, std::string& file, std::string& fault) {
+    const std::string& name = save.path;
     std::error_code error;
     fs::path found;
     if (const fs::path folder = SavesFolder();
@@ -121,7 +121,7 @@ bool FindReplayStartSave(const Replay& replay, std::string& file, std::string& f
     }
     file = found.string();
     std::string bytes;
-    return ReadSaveBytes(file, bytes, fault) && SameBytes(replay, file, HashOfBytes(bytes), fault);
+    return ReadSaveBytes(file, bytes, fault) && SameBytes(save, file, HashOfBytes(bytes), fault);
 }
 
 // The bytes are compared before they are parsed, so a save rewritten since says so rather than what
@@ -130,7 +130,7 @@ bool ReadReplayStartSave(const Replay& replay, const std::string& file, SavedGam
                          std::string& fault) {
     saved = SavedGame{};
     std::string bytes;
-    if (ReadSaveBytes(file, bytes, fault) && SameBytes(replay, file, HashOfBytes(bytes), fault) &&
+    if (ReadSaveBytes(file, bytes, fault) && SameBytes(*replay.startSave, file, HashOfBytes(bytes), fault) &&
         ParseSave(bytes, file, saved, fault) && SameGame(replay, saved, file, fault) &&
         GoesOnFromTheSave(replay, saved, file, fault))
         return true;

@@ -5,7 +5,7 @@
 //   replay.startSave = ReplayStartSave{SaveNameInReplay(path), hash};
 //   replay.commands = CommandsSinceSave(commands.Applied(), saved.commands.size());
 //   ...
-//   FindReplayStartSave(replay, file, fault);           // before the working folder changes
+//   FindReplayStartSave(*replay.startSave, file, fault);           // before the working folder changes
 //   ReadReplayStartSave(replay, file, saved, fault);    // then RestoreBattle(saved, ...)
 #pragma once
 
@@ -29,7 +29,7 @@ std::string SaveNameInReplay(const std::string& path);
 // The file a replay's save names, as an absolute path: a relative name is looked for in the player's
 // saves folder first, then in the working folder. False with one line naming the replay's save when it
 // is in neither, or its bytes are no longer those recorded.
-bool FindReplayStartSave(const Replay& replay, std::string& file, std::string& fault);
+bool FindReplayStartSave(const ReplayStartSave& save, std::string& file, std::string& fault);
 
 // Reads the save from `file` (found by FindReplayStartSave) and checks it against the replay: the same
 // bytes, the same level and data, and a replay that goes on from the save's last step rather than

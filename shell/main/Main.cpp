@@ -114,7 +114,7 @@ bool ReadReplay(const std::string& path, std::shared_ptr<Vorn::Replay>& replay, 
     replay = std::make_shared<Vorn::Replay>();
     std::string fault;
     if (Vorn::ReadPlayableReplay(path, *replay, fault) &&
-        (!replay->startSave || Vorn::FindReplayStartSave(*replay, startSaveFile, fault)))
+        (!replay->startSave || Vorn::FindReplayStartSave(*replay->startSave, startSaveFile, fault)))
         return true;
     std::fprintf(stderr, "%s: %s\n", program, fault.c_str());
     return false;

@@ -30,6 +30,7 @@
 #include "game/BattleScenery.h"
 #include "game/GameMode.h"
 #include "game/LoadingMode.h"
+#include "game/ReplayStartSave.h"
 #include "game/SkirmishForces.h"
 #include "world/ObjectKind.h"
 #include "world/SideTable.h"
@@ -49,7 +50,6 @@
 #include "sound/SoundSystem.h"
 #include "sound/WavFile.h"
 #include "tools/sector-clash-autoplay/DriverReplay.h"
-#include "game/ReplayStartSave.h"
 #include "tools/sector-clash-autoplay/InputScript.h"
 #include "tools/sector-clash-autoplay/InputScriptClock.h"
 #include "tools/sector-clash-autoplay/RunStats.h"
@@ -136,7 +136,8 @@ constexpr const char* usage =
     "--record FILE writes the game the run played (the script's orders included) as a replay to FILE;\n"
     "--replay FILE plays a replay in the game (its level, seed, skirmish and step length from the file)\n"
     "until its last step, refusing one whose level or data files differ from those at hand unless\n"
-    "--force is given; a replay that starts from a save (recorded after --load) needs that very save. --keep-replays lets each game leave its replay in the player's replay folder\n"
+    "--force is given; a replay that starts from a save (recorded after --load) needs that very save.\n"
+    "--keep-replays lets each game leave its replay in the player's replay folder\n"
     "($XDG_DATA_HOME/sector-clash/replays) as the game does.\n"
     "--load FILE goes on with the saved game FILE (its level, seed and skirmish from the file) instead of\n"
     "starting the level; a save that cannot be read ends the run with exit 2. Its --record starts from\n"
@@ -427,8 +428,9 @@ int main(int argc, char** argv) {
         }
         TakeReplaySetup(*replay, options);
         // Found before the data folder is entered, so that a relative name means what it meant here.
-        if (std::string fault; replay->startSave &&
-                               !Vorn::FindReplayStartSave(*replay, Vorn::Mode::Game::replayStartFile, fault)) {
+        if (std::string fault;
+            replay->startSave &&
+            !Vorn::FindReplayStartSave(*replay->startSave, Vorn::Mode::Game::replayStartFile, fault)) {
             std::fprintf(stderr, "%s: %s: %s\n", program, options.replay.c_str(), fault.c_str());
             return 2;
         }

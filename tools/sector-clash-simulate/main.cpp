@@ -628,7 +628,7 @@ bool BuildBattle(const Options& options, const Vorn::SavedGame* saved, const std
 bool ReadReplayStart(Options& options, const Vorn::Replay& replay, Vorn::SavedGame& saved,
                      std::string& saveFile) {
     std::string fault;
-    if (!Vorn::FindReplayStartSave(replay, saveFile, fault) ||
+    if (!Vorn::FindReplayStartSave(*replay.startSave, saveFile, fault) ||
         !Vorn::ReadReplayStartSave(replay, saveFile, saved, fault)) {
         std::fprintf(stderr, "%s: %s: %s\n", program, options.replay.c_str(), fault.c_str());
         return false;
@@ -678,14 +678,16 @@ int main(int argc, char** argv) {
     if (!options.replay.empty())
         run.recorded = &recorded;
     if (!options.record.empty()) {
-        record = ReplayHeader(options, options.load.empty() ? std::nullopt
-                                                            : std::optional<Vorn::ReplayStartSave>(
-                                                                  {Vorn::SaveNameInReplay(options.load), saveHash}));
+        record = ReplayHeader(options, options.load.empty()
+                                           ? std::nullopt
+                                           : std::optional<Vorn::ReplayStartSave>(
+                                                 {Vorn::SaveNameInReplay(options.load), saveHash}));
         run.record = &record;
     }
     Vorn::Battle battle;
     SaveRun save;
-    if (!BuildBattle(options, savePath.empty() ? nullptr : &saved, savePath, std::move(document), battle, save)) {
+    if (!BuildBattle(options, savePath.empty() ? nullptr : &saved, savePath, std::move(document), battle,
+                     save)) {
         ReleaseData();
         return 2;
     }
