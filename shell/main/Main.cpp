@@ -113,10 +113,13 @@ bool ReadOptions(int argc, char** argv, GameOptions& options, std::string& fault
 bool ReadReplay(const std::string& path, std::shared_ptr<Vorn::Replay>& replay, std::string& startSaveFile) {
     replay = std::make_shared<Vorn::Replay>();
     std::string fault;
-    if (Vorn::ReadPlayableReplay(path, *replay, fault) &&
-        (!replay->startSave || Vorn::FindReplayStartSave(*replay->startSave, startSaveFile, fault)))
+    if (!Vorn::ReadPlayableReplay(path, *replay, fault)) {
+        std::fprintf(stderr, "%s: %s\n", program, fault.c_str());
+        return false;
+    }
+    if (!replay->startSave || Vorn::FindReplayStartSave(*replay->startSave, startSaveFile, fault))
         return true;
-    std::fprintf(stderr, "%s: %s\n", program, fault.c_str());
+    std::fprintf(stderr, "%s: %s: %s\n", program, path.c_str(), fault.c_str());
     return false;
 }
 
