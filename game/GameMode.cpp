@@ -473,6 +473,19 @@ bool Game::SaveGame(const std::string& path, std::string& fault) const {
     return false;
 }
 
+namespace {
+// The saved battle built again for the window's size; the fault names the save's file.
+bool RestoreAtScreenSize(const SavedGame& saved, const std::string& file, Battle& battle, BattleSetup& setup,
+                         StepLengths& steps, std::string& fault) {
+    const Zelt::Configuration& settings = Zelt::configuration;
+    if (RestoreBattle(saved, static_cast<unsigned>(settings.screenWidth),
+                      static_cast<unsigned>(settings.screenHeight), battle, setup, steps, fault))
+        return true;
+    fault = file + ": " + fault;
+    return false;
+}
+} // namespace
+
 // The saved battle is built aside first: a save that cannot be loaded leaves the running game as it was.
 // The game it replaces leaves its replay as a quit game does.
 bool Game::LoadGame(const std::string& path, std::string& fault) {
@@ -480,16 +493,11 @@ bool Game::LoadGame(const std::string& path, std::string& fault) {
     std::uint64_t hash = 0;
     if (!ReadSaveAndHash(path, saved, hash, fault))
         return false;
-    const Zelt::Configuration& settings = Zelt::configuration;
     Battle battle;
     BattleSetup loadedSetup;
     StepLengths loadedSteps;
-    if (!RestoreBattle(saved, static_cast<unsigned>(settings.screenWidth),
-                       static_cast<unsigned>(settings.screenHeight), battle, loadedSetup, loadedSteps,
-                       fault)) {
-        fault = path + ": " + fault;
+    if (!RestoreAtScreenSize(saved, path, battle, loadedSetup, loadedSteps, fault))
         return false;
-    }
     if (running) {
         KeepReplay();
         StopHearing();
@@ -509,16 +517,11 @@ bool Game::BuildReplayFromSave(std::string& fault) {
     SavedGame saved;
     if (!ReadReplayStartSave(*replayed, replayStartFile, saved, fault))
         return false;
-    const Zelt::Configuration& settings = Zelt::configuration;
     Battle battle;
     BattleSetup loadedSetup;
     StepLengths loadedSteps;
-    if (!RestoreBattle(saved, static_cast<unsigned>(settings.screenWidth),
-                       static_cast<unsigned>(settings.screenHeight), battle, loadedSetup, loadedSteps,
-                       fault)) {
-        fault = replayStartFile + ": " + fault;
+    if (!RestoreAtScreenSize(saved, replayStartFile, battle, loadedSetup, loadedSteps, fault))
         return false;
-    }
     for (const Command& command : replayed->commands)
         battle.commands->Schedule(command);
     InstallSave(saved, *replayed->startSave, std::move(battle), loadedSetup, loadedSteps);

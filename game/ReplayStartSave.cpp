@@ -3,13 +3,10 @@
 
 #include "replay/ReplayInputs.h"
 #include "save/SaveFile.h"
-#include "save/SaveLimits.h"
 #include "shell/UserFolders.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace Vorn {
 
@@ -25,28 +22,6 @@ fs::path SavesFolder() {
 bool IsFile(const fs::path& path) {
     std::error_code error;
     return fs::is_regular_file(path, error);
-}
-
-// The whole file, refused beyond the largest save before it is read.
-bool ReadSaveBytes(const std::string& path, std::string& bytes, std::string& fault) {
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(path, error);
-    if (error) {
-        fault = path + ": cannot be read: " + error.message();
-        return false;
-    }
-    if (size > SaveLimits::maxFileBytes) {
-        fault = path + ": " + std::to_string(size) + " bytes is more than a save may hold (" +
-                std::to_string(SaveLimits::maxFileBytes) + ")";
-        return false;
-    }
-    std::ifstream stream(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
-    if (!stream.good() && !stream.eof()) {
-        fault = path + ": cannot be read";
-        return false;
-    }
-    return true;
 }
 
 bool SameBytes(const ReplayStartSave& save, const std::string& file, std::uint64_t hash, std::string& fault) {
