@@ -79,11 +79,12 @@ bool Game::Enter() {
     // Every object a game creates needs its record: a game whose constants lack entries does not start.
     if (std::string missing = Constants::MissingConstantsMessage(); !missing.empty())
         return Refuse(missing);
+    // The game draws with alpha blending throughout, whichever way its battle is built.
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     if (replayed != nullptr && replayed->startSave) {
         if (std::string fault; !BuildReplayFromSave(fault))
             return Refuse(fault);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         return true;
     }
     // A save is gone on with once; playing again afterwards plays its level from the start.
@@ -92,8 +93,6 @@ bool Game::Enter() {
         std::string fault;
         if (!LoadGame(path, fault))
             return Refuse(fault);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         return true;
     }
     Brisk::Node document;
@@ -102,8 +101,6 @@ bool Game::Enter() {
     info = ReadLevelInfo(document);
     BuildGame(std::move(document));
     briefingOpen = showBriefing && !info.briefing.empty();
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     return true;
 }
 
