@@ -462,6 +462,12 @@ bool Game::SaveGame(const std::string& path, std::string& fault) const {
         fault = "no game runs";
         return false;
     }
+    // A replay's queue holds the orders still to come: a save of it would play them out in a game of its
+    // own. The replay itself is what keeps this game.
+    if (playback != nullptr) {
+        fault = "a replay is being watched, and the replay keeps it";
+        return false;
+    }
     const SavedGame saved = SaveOfBattle(setup, stepLengths, *world, level, *commands,
                                          TakePlayerView(*camera, interface->Overlay()));
     if (WriteSaveFile(path, saved))
@@ -505,6 +511,9 @@ bool Game::LoadGame(const std::string& path, std::string& fault) {
         delete world;
         world = nullptr;
     }
+    // The save is the player's own game: the replay being watched, if any, is left for it.
+    replayed = nullptr;
+    replayStartFile.clear();
     InstallSave(saved, {SaveNameInReplay(path), hash}, std::move(battle), loadedSetup, loadedSteps);
     return true;
 }

@@ -105,10 +105,11 @@ public:
     const std::string& KeptReplay() const { return keptReplay; }
     const std::string& KeepFault() const { return keepFault; }
 
-    // Writes the running game, the player's view included, to the file; false with the reason in `fault`.
+    // Writes the running game, the player's view included, to the file; false with the reason in `fault`,
+    // also while a replay is watched.
     bool SaveGame(const std::string& path, std::string& fault) const;
-    // Replaces the running game with the saved one; false with the one-line reason in `fault` leaves the
-    // running game as it was.
+    // Replaces the running game with the saved one, which the player plays (a replay watched is left);
+    // false with the one-line reason in `fault` leaves the running game as it was.
     bool LoadGame(const std::string& path, std::string& fault);
     // Where F5 saves and F9 loads: "quick.save" in the player's saves folder.
     static std::string QuickSavePath();

@@ -1,6 +1,7 @@
 // The game's quick save: F5 writes the game to the player's saves folder without changing it, a new
 // process goes on from that file (the game with --load, the simulator too) to the state of the game that
-// never stopped, and F9 on a broken file leaves the running game as it was.
+// never stopped, and F9 on a broken file leaves the running game as it was. While a replay is watched, F5
+// saves nothing and F9 leaves the replay for the saved game.
 #include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
 
@@ -101,5 +102,34 @@ TEST(QuickSave, ABrokenSaveIsRefusedAndF9LeavesTheRunningGameAsItWas) {
     const CommandResult loading = Drive(home, game + " --input '" + f9 + "'");
     ASSERT_EQ(loading.exitCode, 0) << loading.output;
     EXPECT_EQ(Digest(loading.output), Digest(plain.output));
+    std::filesystem::remove_all(home);
+}
+
+TEST(QuickSave, WatchingAReplayF5SavesNothingAndF9LeavesTheReplayForTheSavedGame) {
+    if (std::getenv("DISPLAY") == nullptr)
+        GTEST_SKIP() << "needs an X display";
+    const std::filesystem::path home = ScratchDir("quick-save-replay");
+    const std::string replay = (home / "game.replay").string();
+    const std::string f5 = Script(home, "f5.script", "15 keydown VK_F5\n16 keyup VK_F5\n");
+    const CommandResult recorded =
+        Drive(home, "--level levels/level0.xml --seed 3 --interval 50 --frames 60 --input '" + f5 +
+                        "' --record '" + replay + "'");
+    ASSERT_EQ(recorded.exitCode, 0) << recorded.output;
+    const std::string save = (home / "sector-clash" / "saves" / "quick.save").string();
+    const auto bytes = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string savedBytes = bytes(save);
+    ASSERT_FALSE(savedBytes.empty());
+
+    // Left attached, the replay would go on checking the loaded game against its own, and find it astray.
+    const std::string viewer =
+        Script(home, "viewer.script",
+               "20 check mode replay\n25 keydown VK_F5\n26 keyup VK_F5\n35 keydown VK_F9\n36 keyup VK_F9\n"
+               "40 check mode game\n");
+    const CommandResult watched = Drive(home, "--replay '" + replay + "' --stats --input '" + viewer + "'");
+    EXPECT_EQ(watched.exitCode, 0) << watched.output;
+    EXPECT_TRUE(bytes(save) == savedBytes) << "F5 during a replay wrote the quick save";
     std::filesystem::remove_all(home);
 }

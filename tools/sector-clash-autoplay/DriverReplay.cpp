@@ -44,6 +44,10 @@ bool DriverReplayInputsMatch(const std::string& path, const Vorn::Replay& replay
 bool ReplayWatch::AfterFrame(const Vorn::Mode::Game* game) {
     if (game == nullptr || game->Commands() == nullptr)
         return true;
+    // The game the viewer loaded runs on for as long as the replay would have.
+    left = left || game->Playback() == nullptr;
+    if (left)
+        return game->Commands()->NextStep() < replay->steps;
     stepsRun = game->Commands()->NextStep();
     divergence = Vorn::FirstDivergence(replay->seconds, game->Trail().Seconds());
     secondsPlayed = game->Trail().Seconds().size();
@@ -56,7 +60,9 @@ bool ReplayWatch::AfterFrame(const Vorn::Mode::Game* game) {
 
 int ReplayWatch::Verdict() const {
     std::string astray;
-    if (divergence) {
+    if (left) {
+        return 0;
+    } else if (divergence) {
         astray = "the game goes astray at step " + std::to_string(*divergence) +
                  " (its digest differs from the recorded one)";
     } else if (stepsRun < replay->steps) {

@@ -28,7 +28,9 @@ public:
     ReplayWatch(std::string path, std::shared_ptr<const Vorn::Replay> replay)
         : path(std::move(path)), replay(std::move(replay)) {}
 
-    // After a frame: false once the game has run the replay's steps or has gone astray.
+    // After a frame: false once the game has run the replay's steps or has gone astray. A game that has
+    // left the replay (the script loaded a save) is no longer checked against it, and ends where the
+    // replay would have.
     bool AfterFrame(const Vorn::Mode::Game* game);
     // After the run: 0 when the game ended in the recorded digest, else 3 after one line on standard
     // error naming the step from which it differs.
@@ -41,6 +43,7 @@ private:
     std::uint32_t stepsRun = 0;
     std::optional<std::uint64_t> finalDigest;
     std::size_t secondsPlayed = 0;
+    bool left = false;
 };
 
 // The game mode's game as a replay, taken after the run's last frame while the game still stands; nothing

@@ -113,7 +113,8 @@ constexpr const char* usage =
     "                             [--memory-every N] [--audio-out FILE.wav] [--record FILE]\n"
     "                             [--sprites-below PIXELS] [--scenery none|ground|all] [--keep-replays]\n"
     "                             [--commander SIDE=DIFFICULTY]...\n"
-    "       sector-clash-autoplay --replay FILE [--force] [--shot FRAME:PATH]... [--stats] [--reveal]\n"
+    "       sector-clash-autoplay --replay FILE [--force] [--shot FRAME:PATH]... [--input FILE] [--stats]\n"
+    "                             [--reveal]\n"
     "       sector-clash-autoplay --load FILE [--frames N] [--interval MS] [--shot FRAME:PATH]...\n"
     "                             [--input FILE] [--stats] [--reveal] [--memory-every N] [--record FILE]\n"
     "Runs the game's start-up, loading and game modes for N frames (default 60) of MS milliseconds each\n"
@@ -137,6 +138,8 @@ constexpr const char* usage =
     "--replay FILE plays a replay in the game (its level, seed, skirmish and step length from the file)\n"
     "until its last step, refusing one whose level or data files differ from those at hand unless\n"
     "--force is given; a replay that starts from a save (recorded after --load) needs that very save.\n"
+    "Its --input script is the viewer's: speed keys, the camera and checks (the replay gives the orders);\n"
+    "a save it loads leaves the replay for the saved game, which runs to the replay's last step, exit 0.\n"
     "--keep-replays lets each game leave its replay in the player's replay folder\n"
     "($XDG_DATA_HOME/sector-clash/replays) as the game does.\n"
     "--load FILE goes on with the saved game FILE (its level, seed and skirmish from the file) instead of\n"
@@ -224,7 +227,7 @@ bool ParseValue(const std::string& option, const std::string& value, DriverOptio
         options.setupGiven = true;
         return ParseCommander(value, options, fault);
     }
-    options.setupGiven |= option == "--input" || option == "--level" || option == "--seed" ||
+    options.setupGiven |= option == "--level" || option == "--seed" ||
                           option == "--skirmish" || option == "--interval" || option == "--frames";
     if (option == "--input") {
         options.inputFile = value;
@@ -287,8 +290,7 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
         }
     }
     if (!options.replay.empty() && options.setupGiven)
-        fault = "--replay takes the level, seed, skirmish, step length and length of its file, and no "
-                "--input";
+        fault = "--replay takes the level, seed, skirmish, step length and length of its file";
     else if (options.replay.empty() && options.force)
         fault = "--force goes with --replay only";
     else if (!options.load.empty() && !options.replay.empty())
