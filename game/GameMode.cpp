@@ -121,6 +121,7 @@ void Game::BuildGame(Brisk::Node document) {
     setup.commanders = chosenCommanders;
     stepLengths = StepLengths{};
     startSave.reset();
+    startSaveBytes.clear();
     saveCommands = 0;
     savedSteps = 0;
     Battle battle = StartBattle(std::move(document), static_cast<unsigned>(settings.screenWidth),
@@ -447,7 +448,8 @@ void Game::KeepReplay() {
     if (!Zelt::MakeUserFolder(replayFolder))
         keepFault = replayFolder + ": cannot make the replay folder (" + std::strerror(errno) + ")";
     else
-        keptReplay = SaveReplayInFolder(replayFolder, *RecordedReplay(), keepFault);
+        keptReplay =
+            SaveReplayInFolder(replayFolder, *RecordedReplay(), keepFault, keptReplays, startSaveBytes);
     if (!keepFault.empty())
         std::fprintf(stderr, "sector-clash: %s\n", keepFault.c_str());
 }
@@ -493,8 +495,9 @@ bool RestoreAtScreenSize(const SavedGame& saved, const std::string& file, Battle
 // The game it replaces leaves its replay as a quit game does.
 bool Game::LoadGame(const std::string& path, std::string& fault) {
     SavedGame saved;
+    std::string bytes;
     std::uint64_t hash = 0;
-    if (!ReadSaveAndHash(path, saved, hash, fault))
+    if (!ReadSaveAndHash(path, saved, bytes, hash, fault))
         return false;
     Battle battle;
     BattleSetup loadedSetup;
@@ -514,6 +517,7 @@ bool Game::LoadGame(const std::string& path, std::string& fault) {
     // The save is the player's own game: the replay being watched, if any, is left for it.
     replayed = nullptr;
     replayStartFile.clear();
+    startSaveBytes = std::move(bytes);
     InstallSave(saved, {SaveNameInReplay(path), hash}, std::move(battle), loadedSetup, loadedSteps);
     return true;
 }
@@ -530,6 +534,7 @@ bool Game::BuildReplayFromSave(std::string& fault) {
         return false;
     for (const Command& command : replayed->commands)
         battle.commands->Schedule(command);
+    startSaveBytes.clear();
     InstallSave(saved, *replayed->startSave, std::move(battle), loadedSetup, loadedSteps);
     return true;
 }

@@ -176,6 +176,8 @@ private:
     // The save the running game was loaded from, which its replay starts from; empty for a game from the
     // level's beginning. The save's commands come first among those applied, and its steps were run.
     std::optional<ReplayStartSave> startSave;
+    // That save's bytes, of which the replay the game keeps holds a copy of its own.
+    std::string startSaveBytes;
     std::size_t saveCommands = 0;
     std::uint32_t savedSteps = 0;
 };

@@ -60,9 +60,9 @@ bool GoesOnFromTheSave(const Replay& replay, const SavedGame& saved, const std::
 
 } // namespace
 
-bool ReadSaveAndHash(const std::string& path, SavedGame& saved, std::uint64_t& hash, std::string& fault) {
+bool ReadSaveAndHash(const std::string& path, SavedGame& saved, std::string& bytes, std::uint64_t& hash,
+                     std::string& fault) {
     saved = SavedGame{};
-    std::string bytes;
     if (!ReadSaveBytes(path, bytes, fault))
         return false;
     hash = HashOfBytes(bytes);

@@ -1,7 +1,7 @@
 // Replays that start from a saved game: the save a game was loaded from, named in its replay with the
 // hash of its bytes, and the battle a replay of it plays, built again from that very save.
 //
-//   ReadSaveAndHash(path, saved, hash, fault);           // loading a game to record from
+//   ReadSaveAndHash(path, saved, bytes, hash, fault);    // loading a game to record from
 //   replay.startSave = ReplayStartSave{SaveNameInReplay(path), hash};
 //   replay.commands = CommandsSinceSave(commands.Applied(), saved.commands.size());
 //   ...
@@ -19,8 +19,10 @@
 
 namespace Vorn {
 
-// Reads a save as ReadSaveFile does, and the hash of the bytes read (HashOfBytes, as a replay keeps it).
-bool ReadSaveAndHash(const std::string& path, SavedGame& saved, std::uint64_t& hash, std::string& fault);
+// Reads a save as ReadSaveFile does, and the bytes read with their hash (HashOfBytes, as a replay keeps
+// it): the replay the game keeps holds a copy of them.
+bool ReadSaveAndHash(const std::string& path, SavedGame& saved, std::string& bytes, std::uint64_t& hash,
+                     std::string& fault);
 
 // The name a replay gives the save at `path`: relative to the player's saves folder when it lies in it
 // (so the replay keeps working when the folder moves with $XDG_DATA_HOME), else the path as given.

@@ -1,6 +1,7 @@
 // Naming, listing, saving and thinning the replay folder.
 #include "replay/ReplayFolder.h"
 
+#include "datafiles/ReplaceFile.h"
 #include "replay/ReplayReader.h"
 #include "replay/ReplayWriter.h"
 
@@ -48,7 +49,8 @@ bool IsDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// The first name under which nothing stands in the folder: the plain one, else one numbered from 2.
+// The first name under which nothing stands in the folder, nor a save of that name: the plain one, else
+// one numbered from 2.
 std::optional<fs::path> FreePath(const fs::path& folder, const std::string& name) {
     const std::string stem = name.substr(0, name.size() - replayExtension.size());
     std::error_code error;
@@ -56,7 +58,8 @@ std::optional<fs::path> FreePath(const fs::path& folder, const std::string& name
         const fs::path path =
             folder /
             (number == 1 ? name : stem + "-" + std::to_string(number) + std::string(replayExtension));
-        if (!fs::exists(fs::symlink_status(path, error)))
+        if (!fs::exists(fs::symlink_status(path, error)) &&
+            !fs::exists(fs::symlink_status(ReplaysOwnSavePath(path.string()), error)))
             return path;
     }
     return std::nullopt;
@@ -65,8 +68,29 @@ std::optional<fs::path> FreePath(const fs::path& folder, const std::string& name
 void RemoveBeyond(const std::string& folder, std::size_t keep) {
     const std::vector<std::string> files = ReplayFilesNewestFirst(folder);
     std::error_code error;
-    for (std::size_t index = keep; index < files.size(); ++index)
+    for (std::size_t index = keep; index < files.size(); ++index) {
         fs::remove(files[index], error);
+        fs::remove(ReplaysOwnSavePath(files[index]), error);
+    }
+}
+
+// The replay naming its own copy of its save, the copy written first: a replay is never left naming a
+// copy that is not there.
+bool WriteWithOwnSave(const fs::path& path, const Replay& replay, std::string_view saveBytes,
+                      std::string& fault) {
+    const std::string savePath = ReplaysOwnSavePath(path.string());
+    if (!Brisk::ReplaceFile(savePath, std::string(saveBytes))) {
+        fault = savePath + ": cannot keep the replay's save (" + std::strerror(errno) + ")";
+        return false;
+    }
+    Replay withCopy = replay;
+    withCopy.startSave->path = fs::absolute(savePath).lexically_normal().string();
+    if (WriteReplayFile(path.string(), withCopy))
+        return true;
+    fault = path.string() + ": cannot write the replay (" + std::strerror(errno) + ")";
+    std::error_code error;
+    fs::remove(savePath, error);
+    return false;
 }
 
 } // namespace
@@ -110,14 +134,21 @@ std::vector<std::string> ReplayFilesNewestFirst(const std::string& folder) {
     return paths;
 }
 
+std::string ReplaysOwnSavePath(const std::string& replayPath) {
+    return fs::path(replayPath).replace_extension(".save").string();
+}
+
 std::string SaveReplayInFolder(const std::string& folder, const Replay& replay, std::string& fault,
-                               std::size_t keep) {
+                               std::size_t keep, std::string_view startSaveBytes) {
     const std::optional<fs::path> path = FreePath(folder, ReplayFileName(replay.date, replay.levelPath));
     if (!path) {
         fault = folder + ": no free name for the replay " + ReplayFileName(replay.date, replay.levelPath);
         return {};
     }
-    if (!WriteReplayFile(path->string(), replay)) {
+    if (replay.startSave && !startSaveBytes.empty()) {
+        if (!WriteWithOwnSave(*path, replay, startSaveBytes, fault))
+            return {};
+    } else if (!WriteReplayFile(path->string(), replay)) {
         fault = path->string() + ": cannot write the replay (" + std::strerror(errno) + ")";
         return {};
     }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Vorn {
@@ -33,10 +34,15 @@ bool IsGameReplayName(const std::string& name);
 std::vector<std::string> ReplayFilesNewestFirst(const std::string& folder);
 
 // Writes the replay into the existing folder under its name (another number added when a file of that
-// name stands already), then removes the oldest of the game's own replays beyond `keep`. Answers the path
-// written, or empty with one line in `fault`.
+// name stands already), then removes the oldest of the game's own replays beyond `keep`, each with its
+// save. Answers the path written, or empty with one line in `fault`.
+// A replay that starts from a save, given that save's bytes, keeps its own copy of them beside it (its
+// name with ".save") and names the copy: the player's save is written over by the next F5, or deleted,
+// and the replay would be lost with it.
 std::string SaveReplayInFolder(const std::string& folder, const Replay& replay, std::string& fault,
-                               std::size_t keep = keptReplays);
+                               std::size_t keep = keptReplays, std::string_view startSaveBytes = {});
+// Where the replay at `replayPath` keeps its copy of the save it starts from.
+std::string ReplaysOwnSavePath(const std::string& replayPath);
 
 // What a list of replays shows of one.
 struct ReplaySummary {

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 using namespace Vorn;
@@ -45,12 +46,24 @@ TEST(ReplayFolder, KeepsTheNewestTwentyOfItsOwnAndLeavesThePlayersFilesAlone) {
     const fs::path folder = testing_support::ScratchDir("replay_folder_keep");
     std::ofstream(folder / "my best game.replay") << "mine\n";
     std::string fault;
-    // Written out of date order, twice in one second: the dates decide, not the order of writing.
-    for (int game = 24; game >= 0; --game)
-        ASSERT_FALSE(
-            SaveReplayInFolder(folder.string(), GameOf(someDate + game * 60, "levels/level1.xml"), fault)
-                .empty())
-            << fault;
+    // Written out of date order, twice in one second: the dates decide, not the order of writing. Every
+    // third game was loaded from a save, and its replay keeps a copy of the save's bytes.
+    for (int game = 24; game >= 0; --game) {
+        Replay replay = GameOf(someDate + game * 60, "levels/level1.xml");
+        const std::string saveBytes = game % 3 == 0 ? "save of game " + std::to_string(game) : "";
+        if (!saveBytes.empty())
+            replay.startSave = ReplayStartSave{"quick.save", 7};
+        const std::string path = SaveReplayInFolder(folder.string(), replay, fault, keptReplays, saveBytes);
+        ASSERT_FALSE(path.empty()) << fault;
+        // The oldest are thinned out as soon as they are written.
+        if (saveBytes.empty() || game < 5)
+            continue;
+        ReplaySummary summary;
+        ASSERT_TRUE(ReadReplaySummary(path, summary, fault)) << fault;
+        EXPECT_EQ(summary.startSave->path, fs::path(path).replace_extension(".save").string());
+        std::ifstream copy(summary.startSave->path);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(copy), {}), saveBytes);
+    }
     const std::string twin =
         SaveReplayInFolder(folder.string(), GameOf(someDate + 24 * 60, "level1.xml"), fault);
     EXPECT_EQ(fs::path(twin).filename(), "2026-12-10-091627-level1-2.replay");
@@ -60,6 +73,11 @@ TEST(ReplayFolder, KeepsTheNewestTwentyOfItsOwnAndLeavesThePlayersFilesAlone) {
     EXPECT_EQ(fs::path(kept.front()).filename(), "2026-12-10-091627-level1.replay");
     EXPECT_EQ(fs::path(kept.back()).filename(), "2026-12-10-085827-level1.replay");
     EXPECT_TRUE(fs::exists(folder / "my best game.replay"));
+    // The saves of the replays thinned out went with them: those of games 0 and 3 of 0, 3, ..., 24.
+    int saves = 0;
+    for (const fs::path& file : fs::directory_iterator(folder))
+        saves += file.extension() == ".save";
+    EXPECT_EQ(saves, 7);
     fs::remove_all(folder);
 }
 

@@ -585,7 +585,8 @@ Vorn::Replay ReplayHeader(const Options& options, std::optional<Vorn::ReplayStar
 // Takes the level and the game's setup from the saved game; its steps run on in its last step length
 // unless --step says otherwise.
 bool ReadSave(Options& options, Vorn::SavedGame& saved, std::uint64_t& hash) {
-    if (std::string fault; !Vorn::ReadSaveAndHash(options.load, saved, hash, fault)) {
+    std::string bytes;
+    if (std::string fault; !Vorn::ReadSaveAndHash(options.load, saved, bytes, hash, fault)) {
         std::fprintf(stderr, "%s: %s\n", program, fault.c_str());
         return false;
     }
