@@ -1,0 +1,135 @@
+// The state of a world read back into a fresh world of the same level is the state written: every
+// object of every container in the same walk order with the same serials, the bullets in flight, the
+// counters, the sides and the fog, written again byte for byte. A damaged state is refused with a line.
+#include "snapshot/WorldState.h"
+#include "command/SimulationStep.h"
+#include "datafiles/DataArchive.h"
+#include "game/Battle.h"
+#include "random/Random.h"
+#include "rules/ConstantsLoader.h"
+#include "visuals/DrawingStore.h"
+#include "visuals/ParticleSystemFactory.h"
+#include "world/Bullet.h"
+#include "world/Tank.h"
+#include "world/TankFactory.h"
+#include "world/Turret.h"
+#include "world/World.h"
+
+#include <gtest/gtest.h>
+
+using namespace Vorn;
+
+namespace {
+
+class WorldState : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        particleSystemFactory = new ParticleSystemFactory;
+        particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
+        drawingStore.Load();
+        Constants::LoadConstants();
+    }
+    static void TearDownTestSuite() {
+        drawingStore.Release();
+        delete particleSystemFactory;
+        particleSystemFactory = nullptr;
+        Constants::ReleaseConstants();
+    }
+
+    // The level's skirmish played until bullets fly and at least `ms` of game time have passed.
+    static Battle PlayUntilFighting(const std::string& level, std::uint32_t seed, unsigned ms) {
+        randomGenerator.Reseed(seed);
+        Battle battle = StartBattle(dataArchive.ReadDocument(level), 1280, 720, true);
+        World& world = *battle.world;
+        while ((world.Clock() < ms || world.Bullets().Count() == 0) && world.Clock() < 600000)
+            StepBattle(world, *battle.level, *battle.commands, battle.commanders.get(), 100);
+        return battle;
+    }
+
+    static std::unique_ptr<World> EmptyWorldOf(const std::string& level) {
+        return std::make_unique<World>(dataArchive.ReadDocument(level), 1280, 720);
+    }
+};
+
+std::size_t CountObjects(World& world, ObjectKind kind) {
+    std::size_t count = 0;
+    for (int side = 0; side < sideCount; ++side)
+        count += world.Objects(side, kind).Count();
+    return count;
+}
+
+TEST_F(WorldState, AWorldReadBackIsWrittenAgainByteForByte) {
+    for (const char* level : {"levels/level0.xml", "levels/campaign7.xml"})
+        for (std::uint32_t seed : {1u, 2u}) {
+            SCOPED_TRACE(std::string(level) + ", seed " + std::to_string(seed));
+            Battle battle = PlayUntilFighting(level, seed, 30000);
+            World& saved = *battle.world;
+            ASSERT_GT(saved.Bullets().Count(), 0u);
+            ASSERT_GT(CountObjects(saved, KindTank), 0u);
+            const std::string state = WriteWorldState(saved);
+
+            std::unique_ptr<World> loaded = EmptyWorldOf(level);
+            std::string fault;
+            ASSERT_TRUE(ReadWorldState(state, *loaded, fault)) << fault;
+            EXPECT_EQ(loaded->Clock(), saved.Clock());
+            EXPECT_EQ(loaded->NextSerial(), saved.NextSerial());
+            EXPECT_EQ(loaded->Bullets().Count(), saved.Bullets().Count());
+            for (int kind = 0; kind < objectKindCount; ++kind)
+                EXPECT_EQ(CountObjects(*loaded, ObjectKind(kind)), CountObjects(saved, ObjectKind(kind)));
+            EXPECT_TRUE(WriteWorldState(*loaded) == state);
+        }
+}
+
+// The references between objects come back as references to the loaded objects, not to the saved ones.
+TEST_F(WorldState, TargetsAndShootersPointIntoTheLoadedWorld) {
+    Battle battle = PlayUntilFighting("levels/level0.xml", 1, 30000);
+    std::unique_ptr<World> loaded = EmptyWorldOf("levels/level0.xml");
+    std::string fault;
+    ASSERT_TRUE(ReadWorldState(WriteWorldState(*battle.world), *loaded, fault)) << fault;
+    std::size_t confirmed = 0;
+    for (const auto* cell : loaded->Bullets().CellsInOrder())
+        for (const Bullet* bullet : *cell)
+            if (loaded->ContainsAnywhere(bullet->shooter)) {
+                EXPECT_EQ(loaded->FindBySerial(bullet->shooter.Serial()), bullet->shooter.Get());
+                ++confirmed;
+            }
+    for (int side = 0; side < sideCount; ++side)
+        for (const auto* cell : loaded->Objects(side, KindTank).CellsInOrder())
+            for (Object* object : *cell) {
+                const ObjectRef& target = object->AsTank()->turret->brain.target;
+                if (loaded->ContainsAnywhere(target))
+                    ++confirmed;
+                // A target that died stays remembered, and is never confirmed.
+                else if (target)
+                    EXPECT_EQ(loaded->FindBySerial(target.Serial()), nullptr);
+            }
+    EXPECT_GT(confirmed, 0u);
+}
+
+TEST_F(WorldState, ADamagedStateIsRefusedWithAReason) {
+    Battle battle = PlayUntilFighting("levels/level0.xml", 1, 5000);
+    const std::string state = WriteWorldState(*battle.world);
+    std::string fault;
+
+    EXPECT_FALSE(
+        ReadWorldState(state.substr(0, state.size() / 2), *EmptyWorldOf("levels/level0.xml"), fault));
+    EXPECT_FALSE(fault.empty());
+
+    EXPECT_FALSE(ReadWorldState(state + "x", *EmptyWorldOf("levels/level0.xml"), fault));
+    EXPECT_NE(fault.find("bytes left"), std::string::npos) << fault;
+
+    // Another level's map has another fog grid.
+    EXPECT_FALSE(ReadWorldState(state, *EmptyWorldOf("levels/campaign2.xml"), fault));
+    EXPECT_NE(fault.find("fog"), std::string::npos) << fault;
+
+    // The first container's count, after the counters (48 bytes), the sides and the fog.
+    std::string hostile = state;
+    const std::size_t fogCount = 48 + 4 + 7 * (4 + 3 + 4 * 4 + 9 * 4 + 2) + 4;
+    const std::uint32_t fogPoints = static_cast<std::uint32_t>(battle.world->fog.Points().size());
+    const std::size_t firstCount = fogCount + 4 + fogPoints * 8;
+    hostile.replace(firstCount, 4, std::string("\xff\xff\xff\x0f", 4));
+    EXPECT_FALSE(ReadWorldState(hostile, *EmptyWorldOf("levels/level0.xml"), fault));
+    EXPECT_NE(fault.find("object count"), std::string::npos) << fault;
+}
+
+} // namespace
