@@ -39,5 +39,9 @@ inline constexpr std::size_t maxFogPoints = 16'000'000;
 inline constexpr std::size_t maxDebrisPerCorpse = 4096;
 inline constexpr std::size_t maxSideNameBytes = 256;
 inline constexpr std::size_t maxDrawings = 1'000'000;
+inline constexpr std::size_t maxEffects = 4'000'000;
+inline constexpr std::size_t maxParticlesPerSystem = 1'000'000;
+inline constexpr std::size_t maxEffectsPerOwner = 4096;
+inline constexpr std::size_t maxSystemNameBytes = 256;
 
 } // namespace Vorn::SaveLimits

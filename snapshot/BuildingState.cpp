@@ -173,6 +173,7 @@ void WriteBuildingState(StateWriter& writer, const Building& building) {
     writer.out.F32(building.hitPoints);
     writer.out.Flag(building.firstUpdatePending);
     writer.out.Flag(building.powered);
+    writer.EffectList(building.effects);
     if (const auto* hq = dynamic_cast<const HQ*>(&building))
         WriteSlot<BuildingType>(writer, *hq);
     else if (const auto* factory = dynamic_cast<const TankFactory*>(&building))
@@ -195,6 +196,7 @@ std::unique_ptr<Building> ReadBuildingState(StateReader& reader, std::uint64_t& 
     building->hitPoints = reader.in.F32("building's hit points");
     building->firstUpdatePending = reader.in.Flag("first update flag");
     building->powered = reader.in.Flag("powered flag");
+    building->effects = reader.EffectList("building's effects");
     // The slots took side 0 at their making; they pay from the building's side.
     if (auto* hq = dynamic_cast<HQ*>(building.get())) {
         hq->IBuildProgress<BuildingType>::side = building->side;

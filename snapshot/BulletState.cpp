@@ -14,6 +14,7 @@ void WriteBulletState(StateWriter& writer, const Bullet& bullet) {
     writer.out.F32(bullet.distanceFlown);
     writer.out.Flag(bullet.finished);
     writer.out.Flag(bullet.firstUpdatePending);
+    writer.AttachedEffects(bullet.trail);
 }
 
 std::unique_ptr<Bullet> ReadBulletState(StateReader& reader) {
@@ -30,6 +31,7 @@ std::unique_ptr<Bullet> ReadBulletState(StateReader& reader) {
     bullet->distanceFlown = reader.in.F32("distance flown");
     bullet->finished = reader.in.Flag("finished flag");
     bullet->firstUpdatePending = reader.in.Flag("first update flag");
+    bullet->trail = reader.AttachedEffects("trail");
     return reader.in.Failed() ? nullptr : std::move(bullet);
 }
 

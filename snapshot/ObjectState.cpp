@@ -78,6 +78,7 @@ void WriteLandmark(StateWriter& writer, const Landmark& landmark) {
     writer.Type(landmark.type);
     writer.ObjectBase(landmark);
     writer.out.Flag(landmark.firstUpdatePending);
+    writer.EffectList(landmark.effects);
 }
 
 std::unique_ptr<Object> ReadLandmark(StateReader& reader, std::uint64_t& serial) {
@@ -85,6 +86,7 @@ std::unique_ptr<Object> ReadLandmark(StateReader& reader, std::uint64_t& serial)
     auto landmark = std::make_unique<Landmark>(&reader.world, type, 0.0f, 0.0f, 0.0f, 0);
     serial = reader.ObjectBase(*landmark);
     landmark->firstUpdatePending = reader.in.Flag("first update flag");
+    landmark->effects = reader.EffectList("landmark's effects");
     return landmark;
 }
 

@@ -2,6 +2,7 @@
 #include "snapshot/StateStream.h"
 
 #include "ai/Brain.h"
+#include "save/SaveLimits.h"
 #include "world/ObjectKind.h"
 #include "world/World.h"
 
@@ -22,6 +23,26 @@ void StateWriter::BrainBase(const Brain& brain) {
     out.I32(brain.thinkCountdown);
     out.I32(brain.slowThinkCountdown);
     out.Flag(brain.slowThinkDue);
+}
+
+void StateWriter::EffectNumber(const Effect* effect) {
+    const auto found = effectNumbers.find(effect);
+    out.U32(found == effectNumbers.end() ? 0 : found->second);
+}
+
+void StateWriter::EffectList(const std::vector<Effect*>& effects) {
+    out.U32(static_cast<std::uint32_t>(effects.size()));
+    for (const Effect* effect : effects)
+        EffectNumber(effect);
+}
+
+void StateWriter::AttachedEffects(const std::vector<AttachedEffect>& effects) {
+    out.U32(static_cast<std::uint32_t>(effects.size()));
+    for (const AttachedEffect& attached : effects) {
+        EffectNumber(attached.effect);
+        out.F32(attached.offsetX);
+        out.F32(attached.offsetY);
+    }
 }
 
 void StateWriter::Reference(const ObjectRef& reference) {
@@ -56,6 +77,37 @@ void StateReader::Reference(ObjectRef& reference, const char* what) {
         return;
     const std::uint64_t serial = in.U64(what);
     Link([this, &reference, serial] { reference = ObjectRef::Restored(world.FindBySerial(serial), serial); });
+}
+
+Effect* StateReader::EffectOfNumber(const char* what) {
+    const std::uint32_t number = in.U32(what);
+    if (number == 0)
+        return nullptr;
+    if (number > effects.size()) {
+        in.Fail(std::string(what) + " " + std::to_string(number) + " is not one of the " +
+                std::to_string(effects.size()) + " effects");
+        return nullptr;
+    }
+    return effects[number - 1];
+}
+
+std::vector<Effect*> StateReader::EffectList(const char* what) {
+    const std::size_t count = in.Count(what, SaveLimits::maxEffectsPerOwner, 4);
+    std::vector<Effect*> list;
+    for (std::size_t index = 0; index < count && !in.Failed(); ++index)
+        list.push_back(EffectOfNumber(what));
+    return list;
+}
+
+std::vector<AttachedEffect> StateReader::AttachedEffects(const char* what) {
+    const std::size_t count = in.Count(what, SaveLimits::maxEffectsPerOwner, 12);
+    std::vector<AttachedEffect> list;
+    for (std::size_t index = 0; index < count && !in.Failed(); ++index) {
+        Effect* effect = EffectOfNumber(what);
+        const float offsetX = in.F32("effect offset x");
+        list.push_back({effect, offsetX, in.F32("effect offset y")});
+    }
+    return list;
 }
 
 void StateReader::ResolveLinks() {

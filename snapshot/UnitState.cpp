@@ -131,6 +131,8 @@ void WriteTankState(StateWriter& writer, const Tank& tank) {
     if (tank.turret)
         WriteTurretState(writer, *tank.turret);
     WriteTankBrain(writer, *tank.brain);
+    writer.AttachedEffects(tank.exhaust);
+    writer.AttachedEffects(tank.dust);
 }
 
 // The tank is assembled as its constructor does, without its parts; then each part is read in its place.
@@ -152,6 +154,8 @@ std::unique_ptr<Tank> ReadTankState(StateReader& reader, std::uint64_t& serial) 
     if (reader.in.Flag("turret flag"))
         tank->turret = ReadTurretState(reader, tank.get());
     ReadTankBrain(reader, *tank->brain);
+    tank->exhaust = reader.AttachedEffects("exhaust");
+    tank->dust = reader.AttachedEffects("dust");
     return reader.in.Failed() ? nullptr : std::move(tank);
 }
 

@@ -2,6 +2,7 @@
 #include "snapshot/WorldState.h"
 
 #include "save/SaveLimits.h"
+#include "snapshot/EffectState.h"
 #include "snapshot/ObjectState.h"
 #include "visuals/DrawingStore.h"
 #include "world/Bullet.h"
@@ -140,6 +141,7 @@ std::string WriteWorldState(World& world) {
     WriteCounters(out, world);
     WriteSides(out, world.sides);
     WriteFog(out, world.fog);
+    WriteEffects(writer, world);
     WriteContainers(writer, world);
     WriteBullets(writer, world);
     return out.Take();
@@ -152,6 +154,7 @@ bool ReadWorldState(std::string_view body, World& world, std::string& fault) {
     ReadCounters(in, world);
     ReadSides(in, world.sides);
     ReadFog(in, world.fog);
+    ReadEffects(reader, world);
     ReadContainers(reader, world);
     ReadBullets(reader, world);
     if (!in.Failed())

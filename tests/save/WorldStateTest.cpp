@@ -66,6 +66,7 @@ TEST_F(WorldState, AWorldReadBackIsWrittenAgainByteForByte) {
             World& saved = *battle.world;
             ASSERT_GT(saved.Bullets().Count(), 0u);
             ASSERT_GT(CountObjects(saved, KindTank), 0u);
+            ASSERT_GT(saved.UpperEffects().Count(), 0u);
             const std::string state = WriteWorldState(saved);
 
             std::unique_ptr<World> loaded = EmptyWorldOf(level);
@@ -74,6 +75,8 @@ TEST_F(WorldState, AWorldReadBackIsWrittenAgainByteForByte) {
             EXPECT_EQ(loaded->Clock(), saved.Clock());
             EXPECT_EQ(loaded->NextSerial(), saved.NextSerial());
             EXPECT_EQ(loaded->Bullets().Count(), saved.Bullets().Count());
+            EXPECT_EQ(loaded->LowerEffects().Count(), saved.LowerEffects().Count());
+            EXPECT_EQ(loaded->UpperEffects().Count(), saved.UpperEffects().Count());
             for (int kind = 0; kind < objectKindCount; ++kind)
                 EXPECT_EQ(CountObjects(*loaded, ObjectKind(kind)), CountObjects(saved, ObjectKind(kind)));
             EXPECT_TRUE(WriteWorldState(*loaded) == state);
@@ -122,14 +125,16 @@ TEST_F(WorldState, ADamagedStateIsRefusedWithAReason) {
     EXPECT_FALSE(ReadWorldState(state, *EmptyWorldOf("levels/campaign2.xml"), fault));
     EXPECT_NE(fault.find("fog"), std::string::npos) << fault;
 
-    // The first container's count, after the counters (48 bytes), the sides and the fog.
+    // The first count after the counters, the sides and the fog: the lower layer's effects.
     std::string hostile = state;
-    const std::size_t fogCount = 48 + 4 + 7 * (4 + 3 + 4 * 4 + 9 * 4 + 2) + 4;
-    const std::uint32_t fogPoints = static_cast<std::uint32_t>(battle.world->fog.Points().size());
-    const std::size_t firstCount = fogCount + 4 + fogPoints * 8;
-    hostile.replace(firstCount, 4, std::string("\xff\xff\xff\x0f", 4));
+    std::size_t sidesBytes = 4;
+    for (const SideRecord& record : battle.world->sides.records)
+        sidesBytes += 4 + record.name.size() + 13 * 4 + 2;
+    const std::size_t fogCount = 40 + sidesBytes + 4;
+    const std::size_t fogPoints = battle.world->fog.Points().size();
+    hostile.replace(fogCount + 4 + fogPoints * 8, 4, std::string("\xff\xff\xff\x0f", 4));
     EXPECT_FALSE(ReadWorldState(hostile, *EmptyWorldOf("levels/level0.xml"), fault));
-    EXPECT_NE(fault.find("object count"), std::string::npos) << fault;
+    EXPECT_NE(fault.find("effect count"), std::string::npos) << fault;
 }
 
 } // namespace
