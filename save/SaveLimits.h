@@ -43,5 +43,8 @@ inline constexpr std::size_t maxEffects = 4'000'000;
 inline constexpr std::size_t maxParticlesPerSystem = 1'000'000;
 inline constexpr std::size_t maxEffectsPerOwner = 4096;
 inline constexpr std::size_t maxSystemNameBytes = 256;
+// The level's events: names, requests, messages and objectives.
+inline constexpr std::size_t maxLevelEntries = 1'000'000;
+inline constexpr std::size_t maxLevelTextBytes = 64 * 1024;
 
 } // namespace Vorn::SaveLimits

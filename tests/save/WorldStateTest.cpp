@@ -5,6 +5,7 @@
 #include "command/SimulationStep.h"
 #include "datafiles/DataArchive.h"
 #include "game/Battle.h"
+#include "game/LevelState.h"
 #include "random/Random.h"
 #include "rules/ConstantsLoader.h"
 #include "visuals/DrawingStore.h"
@@ -135,6 +136,29 @@ TEST_F(WorldState, ADamagedStateIsRefusedWithAReason) {
     hostile.replace(fogCount + 4 + fogPoints * 8, 4, std::string("\xff\xff\xff\x0f", 4));
     EXPECT_FALSE(ReadWorldState(hostile, *EmptyWorldOf("levels/level0.xml"), fault));
     EXPECT_NE(fault.find("effect count"), std::string::npos) << fault;
+}
+
+// The level's events go on from where they were: requests waiting and delayed, the clock, the losses.
+TEST_F(WorldState, ALevelsEventsReadBackAreWrittenAgainByteForByte) {
+    for (const char* level : {"levels/level0.xml", "levels/campaign7.xml"}) {
+        SCOPED_TRACE(level);
+        Battle battle = PlayUntilFighting(level, 1, 30000);
+        const Level& saved = *battle.level;
+        const std::string state = WriteLevelState(saved);
+
+        std::unique_ptr<World> world = EmptyWorldOf(level);
+        Level& loaded = AttachLevel(*world);
+        std::string fault;
+        ASSERT_TRUE(ReadLevelState(state, loaded, fault)) << fault;
+        EXPECT_EQ(loaded.clock, saved.clock);
+        EXPECT_EQ(loaded.requests.size(), saved.requests.size());
+        EXPECT_EQ(loaded.delayed.size(), saved.delayed.size());
+        EXPECT_EQ(loaded.losses, saved.losses);
+        EXPECT_TRUE(WriteLevelState(loaded) == state);
+
+        EXPECT_FALSE(ReadLevelState(state + "x", AttachLevel(*EmptyWorldOf(level)), fault));
+        EXPECT_NE(fault.find("bytes left"), std::string::npos) << fault;
+    }
 }
 
 } // namespace
