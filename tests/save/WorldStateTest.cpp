@@ -5,7 +5,9 @@
 #include "command/SimulationStep.h"
 #include "datafiles/DataArchive.h"
 #include "game/Battle.h"
+#include "game/BattleState.h"
 #include "game/LevelState.h"
+#include "game/StateDigest.h"
 #include "random/Random.h"
 #include "rules/ConstantsLoader.h"
 #include "visuals/DrawingStore.h"
@@ -159,6 +161,44 @@ TEST_F(WorldState, ALevelsEventsReadBackAreWrittenAgainByteForByte) {
         EXPECT_FALSE(ReadLevelState(state + "x", AttachLevel(*EmptyWorldOf(level)), fault));
         EXPECT_NE(fault.find("bytes left"), std::string::npos) << fault;
     }
+}
+
+// A battle built from its state, without running a step, goes on as the battle that never stopped: the
+// digest after a few hundred more steps catches what the state missed, and the state then written again
+// catches what the digest does not cover (particles, timers).
+TEST_F(WorldState, ABattleBuiltFromItsStateGoesOnAsTheBattleThatNeverStopped) {
+    constexpr int stepsAfterLoad = 300;
+    for (const char* level : {"levels/level0.xml", "levels/campaign4.xml", "levels/campaign6.xml"})
+        for (std::uint32_t seed : {1u, 2u})
+            for (unsigned savedAtMs : {500u, 30000u}) {
+                SCOPED_TRACE(std::string(level) + ", seed " + std::to_string(seed) + ", saved at " +
+                             std::to_string(savedAtMs) + " ms");
+                Battle uninterrupted = PlayUntilFighting(level, seed, savedAtMs);
+                ASSERT_TRUE(uninterrupted.commanders->Commanders().empty())
+                    << "the computer opponents' state is not held yet";
+                const std::string state = WriteBattleState(uninterrupted);
+                for (int step = 0; step < stepsAfterLoad; ++step)
+                    StepBattle(*uninterrupted.world, *uninterrupted.level, *uninterrupted.commands,
+                               uninterrupted.commanders.get(), 100);
+                const std::uint64_t digest = StateDigest(*uninterrupted.world, uninterrupted.level);
+                const std::string later = WriteBattleState(uninterrupted);
+                const std::uint32_t nextStep = uninterrupted.commands->NextStep() - stepsAfterLoad;
+                uninterrupted = Battle{};
+
+                // Another game in between leaves the generator elsewhere, as a fresh process would.
+                randomGenerator.Reseed(seed + 1000);
+                Battle loaded;
+                std::string fault;
+                ASSERT_TRUE(ReadBattleState(state, dataArchive.ReadDocument(level), 1280, 720, loaded, fault))
+                    << fault;
+                ASSERT_TRUE(loaded.commands->Restore(nextStep, {}, {}));
+                EXPECT_TRUE(WriteBattleState(loaded) == state) << "written again as it was read";
+                for (int step = 0; step < stepsAfterLoad; ++step)
+                    StepBattle(*loaded.world, *loaded.level, *loaded.commands, loaded.commanders.get(), 100);
+                EXPECT_EQ(StateDigest(*loaded.world, loaded.level), digest);
+                EXPECT_TRUE(WriteBattleState(loaded) == later)
+                    << "the whole state as the battle that never stopped";
+            }
 }
 
 } // namespace
