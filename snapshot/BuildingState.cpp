@@ -104,6 +104,9 @@ void ReadFactory(StateReader& reader, TankFactory& factory) {
         std::uint64_t serial = 0;
         if (auto tank = ReadTankState(reader, serial))
             exit.push_back(std::move(tank));
+        // Finished tanks get their serial when they leave the factory.
+        if (serial != 0)
+            reader.in.Fail("a tank waiting at a factory's exit has a serial");
     }
     factory.RestoreExitQueue(std::move(exit));
     const bool rally = reader.in.Flag("rally flag");
@@ -111,6 +114,8 @@ void ReadFactory(StateReader& reader, TankFactory& factory) {
     const float rallyY = reader.in.F32("rally y");
     if (rally)
         factory.SetRallyPoint(rallyX, rallyY);
+    else if (rallyX != 0 || rallyY != 0)
+        reader.in.Fail("a factory without a rally point has one's place");
     FactoryPanelState& panel = factory.panelState;
     panel.step = reader.Type<FactoryPanelStep>("panel step", static_cast<int>(FactoryPanelStep::Count));
     panel.chassis = reader.in.I32("panel chassis");

@@ -22,7 +22,7 @@ std::unique_ptr<Bullet> ReadBulletState(StateReader& reader) {
     if (reader.in.Failed())
         return nullptr;
     auto bullet = std::make_unique<Bullet>(&reader.world, nullptr, type, 1.0f);
-    reader.ObjectBase(*bullet);
+    reader.UnfiledBase(*bullet);
     reader.Reference(bullet->shooter, "shooter");
     reader.Reference(bullet->target, "bullet's target");
     // Side 7 is a shooter of no side, which hits every side.

@@ -130,8 +130,10 @@ std::unique_ptr<Effect> MakeEffect(ByteReader& in, World& world) {
     const bool stepMode = in.Flag("step mode flag");
     if (in.Failed())
         return nullptr;
-    if (isExplosion)
-        name = TypeNameOf(type);
+    if (isExplosion && name != TypeNameOf(type)) {
+        in.Fail("an explosion's particle system \"" + name + "\" is not its type's");
+        return nullptr;
+    }
     if (particleSystemFactory == nullptr || particleSystemFactory->BehaviorOf(name) == nullptr) {
         in.Fail("the particle system \"" + name + "\" is not one of the data's");
         return nullptr;

@@ -66,6 +66,11 @@ std::uint64_t StateReader::ObjectBase(Object& object) {
     return serial;
 }
 
+void StateReader::UnfiledBase(Object& object) {
+    if (ObjectBase(object) != 0)
+        in.Fail("an object the world never files has a serial");
+}
+
 void StateReader::BrainBase(Brain& brain) {
     brain.thinkCountdown = in.I32("think countdown");
     brain.slowThinkCountdown = in.I32("slow think countdown");

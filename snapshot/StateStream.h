@@ -48,6 +48,8 @@ public:
 
     // Fills the object's own fields and answers the serial it had; the caller files it under that.
     std::uint64_t ObjectBase(Object& object);
+    // The same for a part or a bullet, which the world never files: its serial must be 0.
+    void UnfiledBase(Object& object);
     void BrainBase(Brain& brain);
     // Sets the reference once every object is filed (ResolveLinks).
     void Reference(ObjectRef& reference, const char* what);

@@ -34,7 +34,7 @@ void WriteArmor(StateWriter& writer, const Armor& armor) {
 }
 
 void ReadArmor(StateReader& reader, Armor& armor) {
-    reader.ObjectBase(armor);
+    reader.UnfiledBase(armor);
     armor.maxHitPoints = reader.in.F32("armour's maximum");
     armor.hitPoints = reader.in.F32("armour's hit points");
 }
@@ -96,7 +96,7 @@ std::unique_ptr<Turret> ReadTurretState(StateReader& reader, ArmedObject* carrie
     if (reader.in.Failed())
         return nullptr;
     auto turret = std::make_unique<Turret>(&reader.world, carrier, type, carrier->side);
-    reader.ObjectBase(*turret);
+    reader.UnfiledBase(*turret);
     turret->mouthCount = turret->drawing ? static_cast<int>(turret->drawing->Mouths().size()) : 0;
     turret->ammunition = reader.in.I32("ammunition");
     turret->shotsLeftInSerie = reader.in.I32("shots left in the serie");
