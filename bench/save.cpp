@@ -7,6 +7,7 @@
 #include "command/SimulationStep.h"
 #include "datafiles/DataArchive.h"
 #include "game/Battle.h"
+#include "game/BattleState.h"
 #include "game/SavedBattle.h"
 #include "random/Random.h"
 #include "save/SaveFile.h"
@@ -81,6 +82,36 @@ void Load(benchmark::State& state) {
     state.counters["file_kb"] = static_cast<double>(bytes.size()) / 1024.0;
 }
 
+// The battle's state alone, as a save would hold it beside the journal: written, and read into a new
+// battle without running a step. Reported beside the times: its size.
+void WriteState(benchmark::State& state) {
+    Bench::SimulationData data;
+    PlayedBattle played = PlayFor(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    std::string bytes;
+    for (auto _ : state) {
+        bytes = WriteBattleState(played.battle);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.counters["state_kb"] = static_cast<double>(bytes.size()) / 1024.0;
+    state.counters["tanks"] = TanksOnTheMap(*played.battle.world);
+}
+
+void ReadState(benchmark::State& state) {
+    Bench::SimulationData data;
+    const std::string bytes =
+        WriteBattleState(PlayFor(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))).battle);
+    for (auto _ : state) {
+        Battle loaded;
+        std::string fault;
+        if (!ReadBattleState(bytes, dataArchive.ReadDocument(levelName), 1280, 720, loaded, fault)) {
+            state.SkipWithError(fault.c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(loaded.world.get());
+    }
+    state.counters["state_kb"] = static_cast<double>(bytes.size()) / 1024.0;
+}
+
 } // namespace
 
 // Tanks, game seconds before the save: loading grows with the game time saved.
@@ -93,5 +124,8 @@ BENCHMARK(Load)
     ->Args({4096, 300})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+
+BENCHMARK(WriteState)->Args({256, 300})->Args({4096, 10})->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadState)->Args({256, 300})->Args({4096, 10})->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
