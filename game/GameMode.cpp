@@ -14,6 +14,7 @@
 #include "game/Outcome.h"
 #include "game/OutcomeScreen.h"
 #include "game/PlayerViewState.h"
+#include "game/ReplayStartSave.h"
 #include "game/StartView.h"
 #include "game/StateDigest.h"
 #include "graphics/DrawCounters.h"
@@ -57,6 +58,7 @@ std::string Game::levelFileName = Game::defaultLevelFileName;
 std::optional<int> Game::skirmishTanks;
 std::vector<std::pair<int, std::string>> Game::chosenCommanders;
 std::shared_ptr<const Replay> Game::replayed;
+std::string Game::replayStartFile;
 std::string Game::loadFileName;
 std::uint32_t Game::stepMs = Game::defaultStepMs;
 std::string Game::replayFolder;
@@ -77,14 +79,20 @@ bool Game::Enter() {
     // Every object a game creates needs its record: a game whose constants lack entries does not start.
     if (std::string missing = Constants::MissingConstantsMessage(); !missing.empty())
         return Refuse(missing);
+    // The game draws with alpha blending throughout, whichever way its battle is built.
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (replayed != nullptr && replayed->startSave) {
+        if (std::string fault; !BuildReplayFromSave(fault))
+            return Refuse(fault);
+        return true;
+    }
     // A save is gone on with once; playing again afterwards plays its level from the start.
     if (!loadFileName.empty()) {
         const std::string path = std::exchange(loadFileName, std::string());
         std::string fault;
         if (!LoadGame(path, fault))
             return Refuse(fault);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         return true;
     }
     Brisk::Node document;
@@ -93,8 +101,6 @@ bool Game::Enter() {
     info = ReadLevelInfo(document);
     BuildGame(std::move(document));
     briefingOpen = showBriefing && !info.briefing.empty();
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     return true;
 }
 
@@ -114,6 +120,9 @@ void Game::BuildGame(Brisk::Node document) {
     setup = TakeBattleSetup(levelFileName, true, skirmishTanks);
     setup.commanders = chosenCommanders;
     stepLengths = StepLengths{};
+    startSave.reset();
+    saveCommands = 0;
+    savedSteps = 0;
     Battle battle = StartBattle(std::move(document), static_cast<unsigned>(settings.screenWidth),
                                 static_cast<unsigned>(settings.screenHeight), true, skirmishTanks);
     if (replayed != nullptr)
@@ -138,8 +147,8 @@ void Game::InstallBattle(Battle battle, bool loadedFromSave) {
     pacer = StepPacer(stepMs);
     seed = Loading::seedUsed;
     playback = replayed != nullptr ? std::make_unique<ReplayPlayback>(replayed) : nullptr;
-    // A replay watched is kept already; a loaded game leaves none, as a replay starts from its level.
-    replayKept = replayed != nullptr || loadedFromSave;
+    // A replay watched is kept already.
+    replayKept = replayed != nullptr;
     news = LevelNews{};
     outcomeNoted = false;
     nextLevel.reset();
@@ -412,11 +421,13 @@ std::optional<Replay> Game::RecordedReplay() const {
     replay.levelPath = levelFileName;
     replay.levelHash = levelHash;
     replay.dataHash = dataHash;
-    replay.seed = seed;
-    replay.skirmish = true;
-    replay.skirmishTanks = skirmishTanks;
+    replay.startSave = startSave;
+    // A game loaded from a save starts from the save's generator, which no seed gives.
+    replay.seed = startSave ? 0 : seed;
+    replay.skirmish = setup.skirmish;
+    replay.skirmishTanks = setup.skirmishTanks;
     replay.stepMs = pacer.StepMs();
-    replay.commands = commands->Applied();
+    replay.commands = CommandsSinceSave(commands->Applied(), saveCommands);
     replay.seconds = trail.Seconds();
     replay.steps = commands->NextStep();
     replay.finalDigest = StateDigest(*world, level);
@@ -428,7 +439,7 @@ std::optional<Replay> Game::RecordedReplay() const {
 // A game that ran no step has nothing to watch again. A replay that cannot be written costs the player
 // nothing else: the game goes on, and the reason is printed.
 void Game::KeepReplay() {
-    if (replayKept || replayFolder.empty() || !running || commands->NextStep() == 0)
+    if (replayKept || replayFolder.empty() || !running || commands->NextStep() == savedSteps)
         return;
     replayKept = true;
     keptReplay.clear();
@@ -459,22 +470,33 @@ bool Game::SaveGame(const std::string& path, std::string& fault) const {
     return false;
 }
 
+namespace {
+// The saved battle built again for the window's size; the fault names the save's file.
+bool RestoreAtScreenSize(const SavedGame& saved, const std::string& file, Battle& battle, BattleSetup& setup,
+                         StepLengths& steps, std::string& fault) {
+    const Zelt::Configuration& settings = Zelt::configuration;
+    if (RestoreBattle(saved, static_cast<unsigned>(settings.screenWidth),
+                      static_cast<unsigned>(settings.screenHeight), battle, setup, steps, fault))
+        return true;
+    fault = file + ": " + fault;
+    return false;
+}
+} // namespace
+
 // The saved battle is built aside first: a save that cannot be loaded leaves the running game as it was.
+// The game it replaces leaves its replay as a quit game does.
 bool Game::LoadGame(const std::string& path, std::string& fault) {
     SavedGame saved;
-    if (!ReadSaveFile(path, saved, fault))
+    std::uint64_t hash = 0;
+    if (!ReadSaveAndHash(path, saved, hash, fault))
         return false;
-    const Zelt::Configuration& settings = Zelt::configuration;
     Battle battle;
     BattleSetup loadedSetup;
     StepLengths loadedSteps;
-    if (!RestoreBattle(saved, static_cast<unsigned>(settings.screenWidth),
-                       static_cast<unsigned>(settings.screenHeight), battle, loadedSetup, loadedSteps,
-                       fault)) {
-        fault = path + ": " + fault;
+    if (!RestoreAtScreenSize(saved, path, battle, loadedSetup, loadedSteps, fault))
         return false;
-    }
     if (running) {
+        KeepReplay();
         StopHearing();
         delete interface;
         interface = nullptr;
@@ -483,8 +505,33 @@ bool Game::LoadGame(const std::string& path, std::string& fault) {
         delete world;
         world = nullptr;
     }
+    InstallSave(saved, {SaveNameInReplay(path), hash}, std::move(battle), loadedSetup, loadedSteps);
+    return true;
+}
+
+// A replay from a save plays the save's battle again, then the replay's commands on top of it.
+bool Game::BuildReplayFromSave(std::string& fault) {
+    SavedGame saved;
+    if (!ReadReplayStartSave(*replayed, replayStartFile, saved, fault))
+        return false;
+    Battle battle;
+    BattleSetup loadedSetup;
+    StepLengths loadedSteps;
+    if (!RestoreAtScreenSize(saved, replayStartFile, battle, loadedSetup, loadedSteps, fault))
+        return false;
+    for (const Command& command : replayed->commands)
+        battle.commands->Schedule(command);
+    InstallSave(saved, *replayed->startSave, std::move(battle), loadedSetup, loadedSteps);
+    return true;
+}
+
+void Game::InstallSave(const SavedGame& saved, ReplayStartSave from, Battle battle,
+                       const BattleSetup& loadedSetup, const StepLengths& loadedSteps) {
     setup = loadedSetup;
     stepLengths = loadedSteps;
+    startSave = std::move(from);
+    saveCommands = saved.commands.size();
+    savedSteps = static_cast<std::uint32_t>(saved.steps.Steps());
     levelFileName = saved.levelPath;
     skirmishTanks = saved.skirmishTanks;
     // A restart of the loaded game starts its opponents again too.
@@ -492,7 +539,6 @@ bool Game::LoadGame(const std::string& path, std::string& fault) {
     InstallBattle(std::move(battle), true);
     if (saved.view)
         ApplyPlayerView(*saved.view, *world, *camera, interface->Overlay());
-    return true;
 }
 
 // F5 and F9, with a line of news either way.

@@ -12,8 +12,8 @@
 #include "game/LevelNews.h"
 #include "game/ReplayPlayback.h"
 #include "game/ReplayTrail.h"
-#include "game/StepPacer.h"
 #include "game/SavedBattle.h"
+#include "game/StepPacer.h"
 #include "replay/Replay.h"
 #include "shell/Mode.h"
 
@@ -64,6 +64,9 @@ public:
     // A replay every game plays: its commands are scheduled when the game is built, the player's orders
     // are switched off and the speed keys work. Null for a game the player plays.
     static std::shared_ptr<const Replay> replayed;
+    // The file of the save the replay starts from (FindReplayStartSave), found before the working folder
+    // changed; empty for a replay from the level's beginning.
+    static std::string replayStartFile;
     // The length of every world step. The driver makes it its frame interval, so that each of its frames
     // runs one step as before.
     static std::uint32_t stepMs;
@@ -113,6 +116,9 @@ public:
 private:
     bool Refuse(const std::string& reason);
     void BuildGame(Brisk::Node document);
+    bool BuildReplayFromSave(std::string& fault);
+    void InstallSave(const SavedGame& saved, ReplayStartSave from, Battle battle,
+                     const BattleSetup& loadedSetup, const StepLengths& loadedSteps);
     void InstallBattle(Battle battle, bool loadedFromSave);
     void TakeSaveKeys();
     void QuickSave();
@@ -166,6 +172,11 @@ private:
     // What a save of the running game holds besides the battle itself.
     BattleSetup setup;
     StepLengths stepLengths;
+    // The save the running game was loaded from, which its replay starts from; empty for a game from the
+    // level's beginning. The save's commands come first among those applied, and its steps were run.
+    std::optional<ReplayStartSave> startSave;
+    std::size_t saveCommands = 0;
+    std::uint32_t savedSteps = 0;
 };
 
 } // namespace Vorn::Mode

@@ -26,7 +26,8 @@ std::string ReplayInputsDiffer(const Replay& replay) {
     return {};
 }
 
-void PlayReplayInGame(std::shared_ptr<const Replay> replay) {
+void PlayReplayInGame(std::shared_ptr<const Replay> replay, std::string startSaveFile) {
+    Mode::Game::replayStartFile = std::move(startSaveFile);
     Mode::Game::levelFileName = replay->levelPath;
     Mode::Game::skirmishTanks = replay->skirmishTanks;
     Mode::Game::stepMs = replay->stepMs;

@@ -126,6 +126,17 @@ bool ViewOnMap(GroundLayer::Box& box, float& pixelsPerUnit) {
     return std::isfinite(left) && std::isfinite(right) && std::isfinite(bottom) && std::isfinite(top);
 }
 
+// Whether every texel of the texture's largest level has full alpha; false when it cannot be read.
+bool IsOpaque(unsigned int texture) {
+    const LevelImage image = ReadLevel(texture, 0);
+    if (image.Empty())
+        return false;
+    for (std::size_t alpha = 3; alpha < image.rgba.size(); alpha += 4)
+        if (image.rgba[alpha] != 255)
+            return false;
+    return true;
+}
+
 std::uint32_t Word(int red, int green, int blue) {
     const auto byte = [](int value) { return static_cast<std::uint32_t>(std::clamp(value, 0, 255)); };
     return byte(blue) | byte(green) << 8 | byte(red) << 16 | 0xFF000000u;
@@ -142,6 +153,7 @@ void GroundLayer::Choose(const GroundLook& chosen, float halfMapWidth, float hal
     beyondTexture = textureStore.FindTexture(beyondTextureName);
     for (unsigned int texture : {groundTexture, detailTexture, beyondTexture})
         MakeRepeating(texture);
+    beyondOpaque = IsOpaque(beyondTexture);
     GroundColours colours;
     colours.levels = ReadLevels(groundTexture);
     colours.detail = ReadLevel(detailTexture, 0);
@@ -198,8 +210,11 @@ void GroundLayer::DrawBeyond(float centreX, float centreY, float radius) const {
     const Box view{centreX - radius, centreY - radius, centreX + radius, centreY + radius};
     glEnable(GL_TEXTURE_2D);
     glColor4f(1, 1, 1, 1);
+    if (beyondOpaque)
+        glDisable(GL_BLEND);
     for (const Box& part : BeyondParts(view, halfWidth, halfHeight))
         DrawTiled(beyondTexture, part, beyondTile);
+    glEnable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
     DrawEdge();
 }

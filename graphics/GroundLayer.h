@@ -64,6 +64,9 @@ private:
     unsigned int groundTexture = 0;
     unsigned int detailTexture = 0;
     unsigned int beyondTexture = 0;
+    // An opaque hatching replaces what lies under it, so it is drawn without blending: the software
+    // renderer then writes those pixels without reading them first.
+    bool beyondOpaque = false;
     float halfWidth = 0;
     float halfHeight = 0;
 };

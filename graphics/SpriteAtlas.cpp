@@ -5,6 +5,7 @@
 #include "graphics/DrawingDisplay.h"
 #include "platform/GlContext.h"
 #include "visuals/Drawing.h"
+#include "visuals/DrawingStep.h"
 
 #include <GL/gl.h>
 #include <GL/glext.h>
@@ -182,13 +183,43 @@ void SpriteAtlas::Paint(const Drawing& drawing, ColourBytes colour, int x, int y
     glMatrixMode(GL_MODELVIEW);
     glPopAttrib();
     glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(previousFramebuffer));
+    Bound(drawing, x, y, size, sprite);
+}
+
+// The box of the drawing's vertices, widened by what the renderer draws beyond them: half a line's width
+// (the driver draws none thinner than a pixel), a pixel of smoothing, and a blank texel more, so that the
+// filter reading round a turned quad's edge finds only blank texels. Whole texels, within the square.
+void SpriteAtlas::Bound(const Drawing& drawing, int x, int y, int size, Sprite& sprite) const {
+    float lowX = 0, lowY = 0, highX = 0, highY = 0;
+    for (const DrawingStep& step : drawing.Steps()) {
+        if (step.kind != DrawingStep::Kind::Vertex)
+            continue;
+        lowX = std::min(lowX, static_cast<float>(step.x));
+        lowY = std::min(lowY, static_cast<float>(step.y));
+        highX = std::max(highX, static_cast<float>(step.x));
+        highY = std::max(highY, static_cast<float>(step.y));
+    }
+    GLfloat lineWidth = 1;
+    glGetFloatv(GL_LINE_WIDTH, &lineWidth);
+    const float pad = std::max(lineWidth, 1.0f) / 2 + 2;
+    const float centreX = static_cast<float>(x) + static_cast<float>(size) / 2;
+    const float centreY = static_cast<float>(y) + static_cast<float>(size) / 2;
+    const auto texels = [&](float centre, float units, float outwards, int low, int high) {
+        const float at = centre + units * scale + outwards * pad;
+        const float whole = outwards < 0 ? std::floor(at) : std::ceil(at);
+        return std::clamp(whole, static_cast<float>(low), static_cast<float>(high));
+    };
+    const float left = texels(centreX, lowX, -1, x, x + size);
+    const float right = texels(centreX, highX, 1, x, x + size);
+    const float bottom = texels(centreY, lowY, -1, y, y + size);
+    const float top = texels(centreY, highY, 1, y, y + size);
 
     constexpr float texel = 1.0f / side;
-    sprite.left = static_cast<float>(x) * texel;
-    sprite.bottom = static_cast<float>(y) * texel;
-    sprite.right = static_cast<float>(x + size) * texel;
-    sprite.top = static_cast<float>(y + size) * texel;
-    sprite.halfSide = static_cast<float>(size) / 2 / scale;
+    sprite.square = {static_cast<float>(x) * texel, static_cast<float>(y) * texel,
+                     static_cast<float>(x + size) * texel, static_cast<float>(y + size) * texel};
+    sprite.content = {left * texel, bottom * texel, right * texel, top * texel};
+    sprite.contentUnits = {(left - centreX) / scale, (bottom - centreY) / scale, (right - centreX) / scale,
+                           (top - centreY) / scale};
 }
 
 void SpriteAtlas::Empty() {

@@ -26,11 +26,19 @@ class SpriteAtlas {
 public:
     using ColourBytes = std::array<std::uint8_t, 4>;
 
-    struct Sprite {
-        // The picture's corners in texture coordinates.
+    struct Box {
         float left = 0, bottom = 0, right = 0, top = 0;
-        // Half the picture's side in the drawing's units: the drawing's origin is its centre.
-        float halfSide = 0;
+    };
+
+    struct Sprite {
+        // The square the picture was rendered in, in texture coordinates: wide enough for the drawing
+        // turned any way, so most of it stays blank.
+        Box square;
+        // The part of the square the drawing can colour, with a blank texel round it, in texture
+        // coordinates and in the drawing's units from its origin (the square's centre). Its quad is all
+        // that needs drawing: the software renderer fills every pixel of a quad, blank or not.
+        Box content;
+        Box contentUnits;
         // The colour the display list leaves current, as a list call would leave it.
         std::array<float, 4> colourAfter{};
     };
@@ -71,6 +79,7 @@ private:
     bool Make();
     bool Reserve(int size, int& x, int& y);
     void Paint(const Drawing& drawing, ColourBytes colour, int x, int y, int size, Sprite& sprite) const;
+    void Bound(const Drawing& drawing, int x, int y, int size, Sprite& sprite) const;
 
     unsigned texture = 0;
     unsigned framebuffer = 0;

@@ -93,11 +93,13 @@ bool SpriteBatch::Add(const Drawing& drawing, float angle) {
     const double radians = angle * std::numbers::pi / 180.0;
     const auto s = static_cast<float>(std::sin(radians));
     const auto c = static_cast<float>(std::cos(radians));
-    const float h = sprite->halfSide;
-    const Corner local[4] = {{-h, -h, sprite->left, sprite->bottom},
-                             {h, -h, sprite->right, sprite->bottom},
-                             {h, h, sprite->right, sprite->top},
-                             {-h, h, sprite->left, sprite->top}};
+    // Only the part of the picture the drawing colours: the rest of its square is blank.
+    const SpriteAtlas::Box& at = sprite->content;
+    const SpriteAtlas::Box& units = sprite->contentUnits;
+    const Corner local[4] = {{units.left, units.bottom, at.left, at.bottom},
+                             {units.right, units.bottom, at.right, at.bottom},
+                             {units.right, units.top, at.right, at.top},
+                             {units.left, units.top, at.left, at.top}};
     const auto [originX, originY] = OnPixelCentre(m[12], m[13]);
     for (const Corner& corner : local) {
         const float x = corner.x * c + corner.y * s;

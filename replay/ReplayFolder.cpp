@@ -142,6 +142,7 @@ bool ReadReplaySummary(const std::string& path, ReplaySummary& summary, std::str
     }
     summary.lengthSeconds = static_cast<std::uint64_t>(replay.steps) * replay.stepMs / 1000;
     summary.outcome = replay.outcome;
+    summary.startSave = replay.startSave;
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,8 @@ struct ReplaySummary {
     // The game time the replay lasts.
     std::uint64_t lengthSeconds = 0;
     ReplayOutcome outcome = ReplayOutcome::Unknown;
+    // The save it starts from; a list says so, and whether the save is still at hand.
+    std::optional<ReplayStartSave> startSave;
 };
 
 // Reads the whole file as the replay reader does: false (the reason in `fault`) for any file it refuses,

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <span>
 
 namespace Vorn {
 
@@ -154,66 +155,103 @@ Command ReadCommand(Words& words, std::uint32_t lastStep) {
     return command;
 }
 
-// The header's lines, in their one order; the first format ends after the step length.
+enum class HeaderLine { Format, GameVersion, Level, Data, Save, Seed, Skirmish, StepMs, Date, Outcome };
+
+// The header's lines in each format's one order: the first ends after the step length, the third names
+// the save the game starts from after the data.
+constexpr HeaderLine firstFormatHeader[] = {HeaderLine::Format, HeaderLine::GameVersion, HeaderLine::Level,
+                                            HeaderLine::Data,   HeaderLine::Seed,        HeaderLine::Skirmish,
+                                            HeaderLine::StepMs};
+constexpr HeaderLine secondFormatHeader[] = {
+    HeaderLine::Format,   HeaderLine::GameVersion, HeaderLine::Level, HeaderLine::Data,   HeaderLine::Seed,
+    HeaderLine::Skirmish, HeaderLine::StepMs,      HeaderLine::Date,  HeaderLine::Outcome};
+constexpr HeaderLine thirdFormatHeader[] = {
+    HeaderLine::Format, HeaderLine::GameVersion, HeaderLine::Level,  HeaderLine::Data, HeaderLine::Save,
+    HeaderLine::Seed,   HeaderLine::Skirmish,    HeaderLine::StepMs, HeaderLine::Date, HeaderLine::Outcome};
+
+std::span<const HeaderLine> HeaderOf(int version) {
+    if (version == 1)
+        return firstFormatHeader;
+    return version == 2 ? std::span<const HeaderLine>(secondFormatHeader) : thirdFormatHeader;
+}
+
+void ReadFormat(Words& words, int& version) {
+    ExpectKeyword(words, "sector-clash-replay");
+    const std::uint64_t number = Whole(words, "format version", UINT32_MAX);
+    if (number < oldestReplayFormatVersion || number > replayFormatVersion)
+        throw LineFault{"format version " + std::to_string(number) + " (this build reads " +
+                        std::to_string(oldestReplayFormatVersion) + " to " +
+                        std::to_string(replayFormatVersion) + ")"};
+    version = static_cast<int>(number);
+}
+
+void ReadStartSave(Words& words, Replay& replay) {
+    ExpectKeyword(words, "save");
+    ReplayStartSave save;
+    save.hash = Hex(words, "save hash");
+    save.path = Printable(words.Rest("save path"), "the save path", ReplayLimits::maxPathBytes);
+    replay.startSave = std::move(save);
+}
+
+void ReadOutcome(Words& words, Replay& replay) {
+    ExpectKeyword(words, "outcome");
+    const std::string_view name = words.Next("outcome");
+    const std::optional<ReplayOutcome> outcome = ReplayOutcomeNamed(name);
+    if (!outcome)
+        throw LineFault{"unknown outcome " + Quoted(name)};
+    replay.outcome = *outcome;
+}
+
+// The header line `index` (from 0) of the format read so far; the first line tells the format.
 void ReadHeaderLine(std::size_t index, Words& words, Replay& replay, int& version) {
-    switch (index) {
-    case 0: {
-        ExpectKeyword(words, "sector-clash-replay");
-        const std::uint64_t number = Whole(words, "format version", UINT32_MAX);
-        if (number < oldestReplayFormatVersion || number > replayFormatVersion)
-            throw LineFault{"format version " + std::to_string(number) + " (this build reads " +
-                            std::to_string(oldestReplayFormatVersion) + " to " +
-                            std::to_string(replayFormatVersion) + ")"};
-        version = static_cast<int>(number);
+    switch (index == 0 ? HeaderLine::Format : HeaderOf(version)[index]) {
+    case HeaderLine::Format:
+        ReadFormat(words, version);
         break;
-    }
-    case 1:
+    case HeaderLine::GameVersion:
         ExpectKeyword(words, "game-version");
         replay.gameVersion =
             Printable(words.Rest("game version"), "the game version", ReplayLimits::maxVersionBytes);
         return;
-    case 2:
+    case HeaderLine::Level:
         ExpectKeyword(words, "level");
         replay.levelHash = Hex(words, "level hash");
         replay.levelPath = Printable(words.Rest("level path"), "the level path", ReplayLimits::maxPathBytes);
         return;
-    case 3:
+    case HeaderLine::Data:
         ExpectKeyword(words, "data");
         replay.dataHash = Hex(words, "data hash");
         break;
-    case 4:
+    case HeaderLine::Save:
+        ReadStartSave(words, replay);
+        return;
+    case HeaderLine::Seed:
         ExpectKeyword(words, "seed");
         replay.seed = static_cast<std::uint32_t>(Whole(words, "seed", UINT32_MAX));
         break;
-    case 5:
+    case HeaderLine::Skirmish:
         ExpectKeyword(words, "skirmish");
         ReadSkirmish(words, replay);
         break;
-    case 6:
+    case HeaderLine::StepMs:
         ExpectKeyword(words, "step-ms");
         replay.stepMs = static_cast<unsigned>(Whole(words, "step length", ReplayLimits::maxStepMs));
         if (replay.stepMs == 0)
             throw LineFault{"a step length of 0 ms"};
         break;
-    case 7:
+    case HeaderLine::Date:
         ExpectKeyword(words, "date");
         replay.date = Whole(words, "date", ReplayLimits::maxDate);
         break;
-    default: {
-        ExpectKeyword(words, "outcome");
-        const std::string_view name = words.Next("outcome");
-        const std::optional<ReplayOutcome> outcome = ReplayOutcomeNamed(name);
-        if (!outcome)
-            throw LineFault{"unknown outcome " + Quoted(name)};
-        replay.outcome = *outcome;
+    case HeaderLine::Outcome:
+        ReadOutcome(words, replay);
         break;
-    }
     }
     words.End();
 }
 
 std::size_t HeaderLines(int version) {
-    return version == 1 ? 7 : 9;
+    return HeaderOf(version).size();
 }
 
 // The lines after the header: commands and second digests in step order, then the end.

@@ -45,13 +45,17 @@ std::string SkirmishText(const Replay& replay) {
     return replay.skirmishTanks ? std::to_string(*replay.skirmishTanks) : "level";
 }
 
+// Only a replay that starts from a save needs the newest format: any other reads in older games too.
 std::string HeaderText(const Replay& replay) {
-    return "sector-clash-replay " + std::to_string(replayFormatVersion) + "\n" + "game-version " +
-           replay.gameVersion + "\n" + "level " + DigestText(replay.levelHash) + " " + replay.levelPath +
-           "\n" + "data " + DigestText(replay.dataHash) + "\n" + "seed " + std::to_string(replay.seed) +
-           "\n" + "skirmish " + SkirmishText(replay) + "\n" + "step-ms " + std::to_string(replay.stepMs) +
-           "\n" + "date " + std::to_string(replay.date) + "\n" + "outcome " +
-           std::string(ReplayOutcomeName(replay.outcome)) + "\n";
+    const int version = replay.startSave ? replayFormatVersion : levelStartReplayFormatVersion;
+    std::string text = "sector-clash-replay " + std::to_string(version) + "\n" + "game-version " +
+                       replay.gameVersion + "\n" + "level " + DigestText(replay.levelHash) + " " +
+                       replay.levelPath + "\n" + "data " + DigestText(replay.dataHash) + "\n";
+    if (replay.startSave)
+        text += "save " + DigestText(replay.startSave->hash) + " " + replay.startSave->path + "\n";
+    return text + "seed " + std::to_string(replay.seed) + "\n" + "skirmish " + SkirmishText(replay) + "\n" +
+           "step-ms " + std::to_string(replay.stepMs) + "\n" + "date " + std::to_string(replay.date) + "\n" +
+           "outcome " + std::string(ReplayOutcomeName(replay.outcome)) + "\n";
 }
 
 } // namespace

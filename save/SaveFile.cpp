@@ -365,8 +365,7 @@ bool ParseSave(std::string_view bytes, const std::string& name, SavedGame& saved
     return false;
 }
 
-bool ReadSaveFile(const std::string& path, SavedGame& saved, std::string& fault) {
-    saved = SavedGame{};
+bool ReadSaveBytes(const std::string& path, std::string& bytes, std::string& fault) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error) {
@@ -379,12 +378,18 @@ bool ReadSaveFile(const std::string& path, SavedGame& saved, std::string& fault)
         return false;
     }
     std::ifstream stream(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+    bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
     if (!stream.good() && !stream.eof()) {
         fault = path + ": cannot be read";
         return false;
     }
-    return ParseSave(bytes, path, saved, fault);
+    return true;
+}
+
+bool ReadSaveFile(const std::string& path, SavedGame& saved, std::string& fault) {
+    saved = SavedGame{};
+    std::string bytes;
+    return ReadSaveBytes(path, bytes, fault) && ParseSave(bytes, path, saved, fault);
 }
 
 } // namespace Vorn

@@ -17,6 +17,8 @@ bool WriteSaveFile(const std::string& path, const SavedGame& saved);
 
 // `name` is the file's name for the fault, given as "NAME: reason".
 bool ParseSave(std::string_view bytes, const std::string& name, SavedGame& saved, std::string& fault);
+// The whole file, refused beyond SaveLimits::maxFileBytes before it is read; the fault names the path.
+bool ReadSaveBytes(const std::string& path, std::string& bytes, std::string& fault);
 // Refuses a file larger than SaveLimits::maxFileBytes before reading it.
 bool ReadSaveFile(const std::string& path, SavedGame& saved, std::string& fault);
 

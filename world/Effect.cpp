@@ -55,8 +55,8 @@ void Effect::Update(unsigned elapsedMs) {
         RunSystem(elapsedMs);
         return;
     }
-    for (unsigned step = 0; step < elapsedMs; ++step)
-        RunSystem(1);
+    if (system)
+        system->UpdateInSteps(elapsedMs);
 }
 
 void Effect::RunSystem(unsigned elapsedMs) {

@@ -150,6 +150,8 @@ private:
             queryReach[kind] = radius;
     }
     void NoteUnfiled(const Object* object);
+    bool IsFiledWhereItStands(const SpatialCellSpan& span, const ObjectRef& object);
+    bool IsFiledInSpan(const SpatialCellSpan& span, const ObjectRef& object);
     template <typename T, typename Condition, typename Dispose, typename PrefetchInner = void (*)(const T*)>
     static void RemoveBackwards(
         SpatialMap<T>& map, Condition condition, Dispose dispose,

@@ -167,10 +167,37 @@ Object* World::FindNearestEnemy(float x, float y, float range, int ownSide) {
     return NearestOfKind(x, y, range, KindBuilding, ownSide);
 }
 
+// A turret asks this of its target at every step, and the span of its range holds hundreds of objects in
+// a battle over 49 maps: the cell where the object stands is looked at first. Only where that does not
+// find it (gone, out of range, or not filed where it stands) are all maps walked, so the answer is the
+// walk's.
 bool World::ContainsNear(float x, float y, float r, const ObjectRef& object) {
     if (!object)
         return false;
     const auto span = SpatialCellSpan::Around(x, y, r);
+    return IsFiledWhereItStands(span, object) || IsFiledInSpan(span, object);
+}
+
+// The reference is followed only once the serial table vouches for the object at that address.
+bool World::IsFiledWhereItStands(const SpatialCellSpan& span, const ObjectRef& object) {
+    const auto filed = filedSerials.find(object.Serial());
+    if (filed == filedSerials.end() || filed->second.object != object.Get())
+        return false;
+    const Object& target = *object.Get();
+    const int column = SpatialCellIndex(target.x);
+    const int row = SpatialCellIndex(target.y);
+    if (column < span.firstColumn || column > span.lastColumn || row < span.firstRow || row > span.lastRow ||
+        target.side < 0 || target.side >= sideCount)
+        return false;
+    for (int kind = 0; kind < objectKindCount; ++kind)
+        if (const ObjectMap::Cell* cell =
+                Objects(target.side, static_cast<ObjectKind>(kind)).FindCell(target.x, target.y))
+            if (std::find(cell->begin(), cell->end(), &target) != cell->end())
+                return true;
+    return false;
+}
+
+bool World::IsFiledInSpan(const SpatialCellSpan& span, const ObjectRef& object) {
     for (int kind = 0; kind < objectKindCount; ++kind)
         for (int side = 0; side < sideCount; ++side) {
             bool found = false;

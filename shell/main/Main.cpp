@@ -13,6 +13,7 @@
 #include "game/GameMode.h"
 #include "game/LoadingMode.h"
 #include "game/ReplaySetup.h"
+#include "game/ReplayStartSave.h"
 #include "replay/Replay.h"
 #include "save/SaveFile.h"
 #include "shell/UserFolders.h"
@@ -107,14 +108,19 @@ bool ReadOptions(int argc, char** argv, GameOptions& options, std::string& fault
     return fault.empty();
 }
 
-// Read before the data folder is entered, so that a relative path names the file the player meant.
-bool ReadReplay(const std::string& path, std::shared_ptr<Vorn::Replay>& replay) {
+// Read before the data folder is entered, so that a relative path names the file the player meant (the
+// replay's, and the save's it starts from).
+bool ReadReplay(const std::string& path, std::shared_ptr<Vorn::Replay>& replay, std::string& startSaveFile) {
     replay = std::make_shared<Vorn::Replay>();
-    if (std::string fault; !Vorn::ReadPlayableReplay(path, *replay, fault)) {
+    std::string fault;
+    if (!Vorn::ReadPlayableReplay(path, *replay, fault)) {
         std::fprintf(stderr, "%s: %s\n", program, fault.c_str());
         return false;
     }
-    return true;
+    if (!replay->startSave || Vorn::FindReplayStartSave(*replay->startSave, startSaveFile, fault))
+        return true;
+    std::fprintf(stderr, "%s: %s: %s\n", program, path.c_str(), fault.c_str());
+    return false;
 }
 
 bool ReplayInputsMatch(const std::string& path, const Vorn::Replay& replay, bool force) {
@@ -137,7 +143,8 @@ int main(int argc, char** argv) {
     if (std::string fault; !ReadOptions(argc, argv, options, fault))
         return toolkit::RefuseUsage(program, fault, usage);
     std::shared_ptr<Vorn::Replay> replay;
-    if (!options.replay.empty() && !ReadReplay(options.replay, replay))
+    std::string startSaveFile;
+    if (!options.replay.empty() && !ReadReplay(options.replay, replay, startSaveFile))
         return 2;
     if (!options.level.empty())
         Vorn::Mode::Game::levelFileName = Zelt::NameAfterEnteringData(options.level);
@@ -160,7 +167,7 @@ int main(int argc, char** argv) {
     if (replay != nullptr) {
         if (!ReplayInputsMatch(options.replay, *replay, options.force))
             return 2;
-        Vorn::PlayReplayInGame(replay);
+        Vorn::PlayReplayInGame(replay, startSaveFile);
     } else {
         Vorn::Mode::Game::replayFolder = Zelt::UserDataSubfolder("replays");
     }

@@ -9,6 +9,7 @@
 #include "game/LevelInfo.h"
 #include "game/LoadingMode.h"
 #include "game/ReplaySetup.h"
+#include "game/ReplayStartSave.h"
 #include "menu/MenuHooks.h"
 #include "random/Random.h"
 #include "replay/ReplayFolder.h"
@@ -90,6 +91,17 @@ std::vector<StoredGameEntry> ListSaves() {
     return entries;
 }
 
+// A replay that starts from a save says so, and whether the save is still the one it was recorded from: a
+// later save under its name (F5 over quick.save) leaves the replay listed, but unplayable.
+std::string StartSaveText(const std::optional<Vorn::ReplayStartSave>& save) {
+    if (!save)
+        return "";
+    std::string file;
+    std::string fault;
+    return "   " + textTable.TextOf(Vorn::FindReplayStartSave(*save, file, fault) ? "replay_from_save"
+                                                                                  : "replay_save_changed");
+}
+
 // A replay the reader refuses is left out: the list offers only what can be watched.
 std::vector<StoredGameEntry> ListReplays() {
     std::vector<StoredGameEntry> entries;
@@ -99,7 +111,8 @@ std::vector<StoredGameEntry> ListReplays() {
             continue;
         entries.push_back({path, LevelName(summary.levelPath),
                            Date(static_cast<std::int64_t>(summary.date)) + "   " +
-                               Clock(summary.lengthSeconds) + "   " + OutcomeText(summary.outcome)});
+                               Clock(summary.lengthSeconds) + "   " + OutcomeText(summary.outcome) +
+                               StartSaveText(summary.startSave)});
     }
     return entries;
 }
@@ -160,9 +173,12 @@ bool PlayReplay(const std::string& path, std::string& fault) {
         fault = path + ": " + differs;
         return false;
     }
+    std::string startSaveFile;
+    if (replay->startSave && !Vorn::FindReplayStartSave(*replay->startSave, startSaveFile, fault))
+        return false;
     Vorn::Mode::Loading::seedUsed = replay->seed;
     Vorn::randomGenerator.Reseed(replay->seed);
-    Vorn::PlayReplayInGame(std::move(replay));
+    Vorn::PlayReplayInGame(std::move(replay), std::move(startSaveFile));
     return ActivateGame(fault);
 }
 

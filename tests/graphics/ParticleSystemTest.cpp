@@ -1,7 +1,7 @@
 // Emission, removal, motion, fading and the life cycle of running particle systems.
 #include "datafiles/Node.h"
-#include "visuals/ParticleSystemFactory.h"
 #include "random/Random.h"
+#include "visuals/ParticleSystemFactory.h"
 
 #include <gtest/gtest.h>
 
@@ -333,6 +333,77 @@ TEST_F(ParticleSystemTest, MoveShiftsEveryLiveParticleButNotTheSource) {
     const auto& newest = system->Particles().back();
     EXPECT_FLOAT_EQ(system->XOf(newest), 3.0f);
     EXPECT_FLOAT_EQ(system->YOf(newest), -1.0f);
+}
+
+// Everything a run of a layered system leaves: each system's clock and rounds, and every particle's fields.
+std::vector<double> StateOf(const ParticleSystem& system) {
+    std::vector<double> state = {double(system.Age()), double(system.Rounds()),
+                                 double(system.Particles().size())};
+    for (const auto& particle : system.Particles()) {
+        state.insert(state.end(), {particle.x, particle.y, particle.heading, double(particle.age),
+                                   double(particle.moveTime), particle.sprite.spinFactor});
+    }
+    for (const auto& layer : system.Layers()) {
+        const std::vector<double> inner = StateOf(*layer);
+        state.insert(state.end(), inner.begin(), inner.end());
+    }
+    return state;
+}
+
+// A root and three layers (one nested) whose particles outlive a tick, die within one, never live, and
+// move longer than they live, slowing down in three ways, with pauses and moves between the ticks. The run
+// in steps must leave every field and the random sequence exactly where the millisecond updates leave them.
+TEST_F(ParticleSystemTest, StepsAtOnceMatchMillisecondUpdatesToTheBit) {
+    const std::string behaviors =
+        "<Long>" + Value("life_time", "40") + Value("emit_time", "3") + Value("emit_number", "2") +
+        Value("particle_life_time", "25") + Value("particle_move_time", "10") +
+        Value("particle_move_time_random", "30") + Value("particle_speed", "50") +
+        Value("source_radius", "2") + Value("particle_motion_slow_down", "true") + "</Long><Brief>" +
+        Value("life_time", "30") + Value("emit_time", "1") + Value("emit_number", "1") +
+        Value("particle_life_time", "4") + Value("particle_move_time", "6") + Value("particle_speed", "80") +
+        Value("particle_motion_slow_down", "true") + Value("particle_motion_log_slow_down", "true") +
+        "</Brief><Never>" + Value("life_time", "20") + Value("emit_time", "5") + Value("emit_number", "1") +
+        "</Never><Inverse>" + Value("life_time", "2000000000") + Value("emit_time", "7") +
+        Value("emit_number", "3") + Value("particle_life_time", "13") + Value("particle_move_time", "9") +
+        Value("particle_move_time_random", "5") + Value("particle_speed", "30") +
+        Value("particle_motion_slow_down", "true") + Value("particle_motion_log_slow_down", "true") +
+        Value("particle_motion_inv_slow_down", "true") + "</Inverse>";
+    const std::string systems =
+        "<Root>" + Value("behavior", "Long") + Value("scatter_angle", "360") + Value("layer", "Brief") +
+        Value("layer", "Nested") + "</Root><Brief>" + Value("behavior", "Brief") + Value("focus", "1") +
+        Value("scatter_angle", "90") + "</Brief><Nested>" + Value("behavior", "Inverse") +
+        Value("layer", "Never") + "</Nested><Never>" + Value("behavior", "Never") + "</Never>";
+    Brisk::Node document;
+    document.LoadText(("<behavior>" + behaviors + "</behavior><system>" + systems + "</system>").c_str());
+    factory.Load(document);
+
+    const auto run = [&](bool inSteps) {
+        Vorn::randomGenerator.SeedIndices(12, 34, 56, 78);
+        auto system = factory.CreateSystem("Root");
+        std::vector<std::vector<double>> ticks;
+        const unsigned lengths[] = {16, 16, 1, 5, 16, 0, 16, 3, 16, 16, 16, 2, 16, 16, 16, 16};
+        for (std::size_t tick = 0; tick < std::size(lengths); ++tick) {
+            system->SetPaused(tick == 6 || tick == 7);
+            if (inSteps) {
+                system->UpdateInSteps(lengths[tick]);
+            } else {
+                for (unsigned step = 0; step < lengths[tick]; ++step) {
+                    system->Update(1);
+                }
+            }
+            system->Move(1.5f, -0.25f);
+            ticks.push_back(StateOf(*system));
+        }
+        ticks.push_back({Vorn::randomGenerator.Next()});
+        return ticks;
+    };
+    const auto inMilliseconds = run(false);
+    const auto inSteps = run(true);
+    ASSERT_EQ(inSteps.size(), inMilliseconds.size());
+    EXPECT_GT(inMilliseconds[4].size(), 60u) << "every system has particles out after a few ticks";
+    for (std::size_t tick = 0; tick < inSteps.size(); ++tick) {
+        EXPECT_EQ(inSteps[tick], inMilliseconds[tick]) << "after tick " << tick;
+    }
 }
 
 } // namespace

@@ -4,10 +4,10 @@
 
 #include "datafiles/ColourTable.h"
 #include "datafiles/DataArchive.h"
-#include "graphics/DrawingDisplay.h"
-#include "visuals/Drawing.h"
 #include "graphics/DrawingBatch.h"
+#include "graphics/DrawingDisplay.h"
 #include "tests/support/GlTestWindow.h"
+#include "visuals/Drawing.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -68,8 +68,7 @@ protected:
         SKIP_WITHOUT_GL(window);
         LoadColours(colourTable, dataArchive.ReadDocument("colordef.xml"));
         for (const char* name : {"HeavyTank", "Cannon2", "LightTank", "Gun1"})
-            drawings[name].Read(
-                dataArchive.ReadDocument(std::string("graphics/drawings/") + name + ".xml"));
+            drawings[name].Read(dataArchive.ReadDocument(std::string("graphics/drawings/") + name + ".xml"));
     }
     void TearDown() override {
         SpriteBatch::SetThreshold(SpriteBatch::defaultThreshold);
@@ -189,4 +188,41 @@ TEST_F(SpriteBatchTest, PicturesAreMadeOncePerDrawingAndColourAndAgainAtANewZoom
     EXPECT_EQ(SpriteBatch::Atlas().RenderedCount(), before + 8) << "four drawings in two colours";
     const Picture triangles = Draw(0, 0.3f, 0);
     EXPECT_LT(MeanDifferenceWhereLit(triangles, sprites), 12.0);
+}
+
+// A tank's quad covers only the part of its picture its drawing can colour: anything the picture holds
+// beyond that box, or on its outermost texels where the filter reaches past the quad, would be cut off.
+TEST_F(SpriteBatchTest, EachQuadHoldsAllItsPictureColoured) {
+    using Vorn::SpriteAtlas;
+    for (const float zoom : {0.25f, 0.5f, 0.8f}) {
+        Draw(always, zoom, 0);
+        std::vector<std::uint8_t> atlas(std::size_t{SpriteAtlas::side} * SpriteAtlas::side * 4);
+        glBindTexture(GL_TEXTURE_2D, SpriteBatch::Atlas().Texture());
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, atlas.data());
+        const auto texel = [](float coordinate) {
+            return static_cast<int>(std::lround(coordinate * SpriteAtlas::side));
+        };
+        for (const auto& [name, drawing] : drawings) {
+            for (const SpriteAtlas::ColourBytes colour :
+                 {SpriteAtlas::ColourBytes{255, 0, 0, 255}, SpriteAtlas::ColourBytes{0, 0, 255, 255}}) {
+                const SpriteAtlas::Sprite* sprite = SpriteBatch::Atlas().Find(drawing, colour);
+                ASSERT_NE(sprite, nullptr) << name << " at zoom " << zoom;
+                int coloured = 0;
+                int outside = 0;
+                for (int y = texel(sprite->square.bottom); y < texel(sprite->square.top); ++y)
+                    for (int x = texel(sprite->square.left); x < texel(sprite->square.right); ++x) {
+                        const std::uint8_t* rgba = &atlas[(std::size_t(y) * SpriteAtlas::side + x) * 4];
+                        if (rgba[0] + rgba[1] + rgba[2] + rgba[3] == 0)
+                            continue;
+                        ++coloured;
+                        const bool inside =
+                            x > texel(sprite->content.left) && x + 1 < texel(sprite->content.right) &&
+                            y > texel(sprite->content.bottom) && y + 1 < texel(sprite->content.top);
+                        outside += inside ? 0 : 1;
+                    }
+                EXPECT_GT(coloured, 0) << name << " at zoom " << zoom;
+                EXPECT_EQ(outside, 0) << name << " at zoom " << zoom;
+            }
+        }
+    }
 }

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <string>
 
 using namespace Vorn;
@@ -80,6 +81,49 @@ TEST(ReplayFile, WhatIsWrittenReadsBackExactly) {
     EXPECT_LT(text.find("second 60 "), text.find("command 60 ")) << text;
 }
 
+// Only a replay that starts from a save is written in the newest format, so older games still read the
+// others; an older game refuses one from a save rather than playing it from the level's beginning.
+TEST(ReplayFile, AReplayFromASaveNamesTheSaveAfterTheDataInTheThirdFormat) {
+    EXPECT_EQ(SampleText().rfind("sector-clash-replay 2\ngame-version ", 0), 0u) << SampleText();
+    Replay fromSave = SampleReplay();
+    fromSave.startSave = ReplayStartSave{"my saves/before the push.save", 0x00000000000000ffull};
+    const std::string text = ReplayText(fromSave);
+    EXPECT_EQ(text.rfind("sector-clash-replay 3\n", 0), 0u) << text;
+    EXPECT_NE(
+        text.find("\ndata fedcba9876543210\nsave 00000000000000ff my saves/before the push.save\nseed "),
+        std::string::npos)
+        << text;
+    Replay read;
+    std::string fault;
+    ASSERT_TRUE(ParseReplay(text, "from-save.replay", read, fault)) << fault;
+    EXPECT_EQ(read, fromSave);
+
+    const std::string saveLine =
+        text.substr(text.find("save "), text.find("\nseed ") - text.find("save ") + 1);
+    std::string withoutSave = text;
+    withoutSave.erase(withoutSave.find(saveLine), saveLine.size());
+    std::string secondWithSave = text;
+    secondWithSave.replace(0, text.find('\n'), "sector-clash-replay 2");
+    std::string controlInPath = text;
+    controlInPath.replace(controlInPath.find(" the push"), 1, "\x7f");
+    const struct {
+        std::string text;
+        std::string fault;
+    } cases[] = {
+        {withoutSave, "s.replay:5: \"seed\" where \"save\" belongs"},
+        {secondWithSave, "s.replay:5: \"save\" where \"seed\" belongs"},
+        {controlInPath, "s.replay:5: the save path holds a control character"},
+        {std::regex_replace(text, std::regex("save 00000000000000ff"), "save ff"),
+         "s.replay:5: save hash \"ff\" is not 16 hexadecimal digits"},
+        {std::regex_replace(text, std::regex("\nsave ([0-9a-f]+) [^\n]*"), "\nsave $1"),
+         "s.replay:5: the line ends before its save path"},
+    };
+    for (const auto& [damaged, expected] : cases) {
+        EXPECT_FALSE(ParseReplay(damaged, "s.replay", read, fault)) << expected;
+        EXPECT_EQ(fault.rfind(expected, 0), 0u) << "expected \"" << expected << "\", got \"" << fault << "\"";
+    }
+}
+
 TEST(ReplayFile, AReplayOfTheFirstFormatReadsWithoutDateAndOutcome) {
     std::string text = SampleText();
     const std::size_t date = text.find("date ");
@@ -102,7 +146,7 @@ TEST(ReplayFile, DamagedLinesAreRefusedWithTheirLineAndReason) {
         std::string text;
         std::string fault;
     } cases[] = {
-        {WithLine(1, "sector-clash-replay 3"), "sample.replay:1: format version 3"},
+        {WithLine(1, "sector-clash-replay 4"), "sample.replay:1: format version 4 (this build reads 1 to 3)"},
         {WithLine(1, "sector-clash-replay 0"), "sample.replay:1: format version 0"},
         {WithLine(2, "level 0000000000000000 x.xml"),
          "sample.replay:2: \"level\" where \"game-version\" belongs"},

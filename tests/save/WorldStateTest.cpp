@@ -103,11 +103,12 @@ TEST_F(WorldState, TargetsAndShootersPointIntoTheLoadedWorld) {
         for (const auto* cell : loaded->Objects(side, KindTank).CellsInOrder())
             for (Object* object : *cell) {
                 const ObjectRef& target = object->AsTank()->turret->brain.target;
-                if (loaded->ContainsAnywhere(target))
+                if (loaded->ContainsAnywhere(target)) {
                     ++confirmed;
-                // A target that died stays remembered, and is never confirmed.
-                else if (target)
+                } else if (target) {
+                    // A target that died stays remembered, and is never confirmed.
                     EXPECT_EQ(loaded->FindBySerial(target.Serial()), nullptr);
+                }
             }
     EXPECT_GT(confirmed, 0u);
 }

@@ -223,6 +223,12 @@ TEST_F(WorldTick, ContainsNearLooksOnlyAroundThePlaceGiven) {
     world.InsertObject(tank, KindTank);
     EXPECT_TRUE(world.ContainsNear(3000, 10, 50, ObjectRef(tank)));
     EXPECT_FALSE(world.ContainsNear(0, 0, 50, ObjectRef(tank)));
+
+    // Moved without being refiled, it is still found where it is filed, and only there.
+    tank->x = 0;
+    EXPECT_FALSE(world.ContainsNear(0, 0, 50, ObjectRef(tank)));
+    EXPECT_TRUE(world.ContainsNear(3000, 10, 50, ObjectRef(tank)));
+    tank->x = 3000;
 }
 
 TEST_F(WorldTick, OnlyATriggeredLandmineWhoseCountdownRanOutIsRemoved) {

@@ -30,6 +30,7 @@
 #include "game/BattleScenery.h"
 #include "game/GameMode.h"
 #include "game/LoadingMode.h"
+#include "game/ReplayStartSave.h"
 #include "game/SkirmishForces.h"
 #include "world/ObjectKind.h"
 #include "world/SideTable.h"
@@ -114,7 +115,7 @@ constexpr const char* usage =
     "                             [--commander SIDE=DIFFICULTY]...\n"
     "       sector-clash-autoplay --replay FILE [--force] [--shot FRAME:PATH]... [--stats] [--reveal]\n"
     "       sector-clash-autoplay --load FILE [--frames N] [--interval MS] [--shot FRAME:PATH]...\n"
-    "                             [--input FILE] [--stats] [--reveal] [--memory-every N]\n"
+    "                             [--input FILE] [--stats] [--reveal] [--memory-every N] [--record FILE]\n"
     "Runs the game's start-up, loading and game modes for N frames (default 60) of MS milliseconds each\n"
     "(default 16, 1..100, the longest step the game takes in one frame) under an X display, with the data\n"
     "the game would read (data/ in the working directory, else the installed data).\n"
@@ -135,10 +136,12 @@ constexpr const char* usage =
     "--record FILE writes the game the run played (the script's orders included) as a replay to FILE;\n"
     "--replay FILE plays a replay in the game (its level, seed, skirmish and step length from the file)\n"
     "until its last step, refusing one whose level or data files differ from those at hand unless\n"
-    "--force is given. --keep-replays lets each game leave its replay in the player's replay folder\n"
+    "--force is given; a replay that starts from a save (recorded after --load) needs that very save.\n"
+    "--keep-replays lets each game leave its replay in the player's replay folder\n"
     "($XDG_DATA_HOME/sector-clash/replays) as the game does.\n"
     "--load FILE goes on with the saved game FILE (its level, seed and skirmish from the file) instead of\n"
-    "starting the level; a save that cannot be read ends the run with exit 2.\n"
+    "starting the level; a save that cannot be read ends the run with exit 2. Its --record starts from\n"
+    "the save, naming it and the hash of its bytes.\n"
     "Exit 0 after the last frame (a replay: ending in the recorded digest), 1 when the run or a check\n"
     "fails or the recording or replay cannot be written, 2 on bad usage or a replay that cannot be read,\n"
     "3 when a replay goes astray (the step of the first second whose digest differs is named).\n";
@@ -288,8 +291,8 @@ bool ParseArguments(int argc, char** argv, DriverOptions& options, std::string& 
                 "--input";
     else if (options.replay.empty() && options.force)
         fault = "--force goes with --replay only";
-    else if (!options.load.empty() && (!options.replay.empty() || !options.record.empty()))
-        fault = "--load goes with neither --replay nor --record";
+    else if (!options.load.empty() && !options.replay.empty())
+        fault = "--load and --replay, one at a time";
     else if (!options.load.empty() && (!options.level.empty() || options.seed || options.skirmishTanks))
         fault = "--load takes the level, seed and skirmish from its file";
     // A replay's length is known once its file is read (TakeReplaySetup checks its shots then).
@@ -424,6 +427,13 @@ int main(int argc, char** argv) {
             return 2;
         }
         TakeReplaySetup(*replay, options);
+        // Found before the data folder is entered, so that a relative name means what it meant here.
+        if (std::string fault;
+            replay->startSave &&
+            !Vorn::FindReplayStartSave(*replay->startSave, Vorn::Mode::Game::replayStartFile, fault)) {
+            std::fprintf(stderr, "%s: %s: %s\n", program, options.replay.c_str(), fault.c_str());
+            return 2;
+        }
         if (std::string fault; !ShotsWithinRun(options, fault)) {
             std::fprintf(stderr, "%s: %s\n", program, fault.c_str());
             return 2;

@@ -7,6 +7,7 @@
 #include "game/Level.h"
 #include "game/LevelFile.h"
 #include "game/Outcome.h"
+#include "game/ReplayStartSave.h"
 #include "game/ReplayTrail.h"
 #include "game/SavedBattle.h"
 #include "game/SkirmishForces.h"
@@ -56,6 +57,7 @@ constexpr const char* usage =
     "       sector-clash-simulate --replay FILE [--data DIR] [--force] [--trace] [--objects-every MS]\n"
     "       sector-clash-simulate --load FILE [--data DIR] [--seconds S | --steps K] [--step MS]\n"
     "                             [--trace] [--objects-every MS] [--play-on] [--save-at STEP FILE]\n"
+    "                             [--record FILE]\n"
     "Runs the level LEVEL headless, the random generator seeded with N (0..4294967295, default 1), in\n"
     "steps of MS milliseconds (default 16, 1..1000), until the level quits or S seconds of game time\n"
     "(default 600) have passed, or for at most K steps; the game time must stay within the game clock's\n"
@@ -74,7 +76,8 @@ constexpr const char* usage =
     "--record FILE writes the run's replay to FILE: its level, data, seed, commands and a digest per game\n"
     "second. --replay FILE runs a replay again (its level, seed, skirmish and steps come from the file)\n"
     "and compares its digests; a replay whose level or data files differ from those at hand is refused\n"
-    "unless --force is given.\n"
+    "unless --force is given. A replay recorded after --load starts from that save, which must be at\n"
+    "hand with the same bytes (its path as recorded, a relative one in the saves folder first).\n"
     "--save-at STEP FILE writes a saved game to FILE once this run has run STEP steps (0: before the\n"
     "first) and goes on. --load FILE goes on with a saved game: its level, seed and skirmish come from the\n"
     "file, the steps from MS (default: the saved game's last step length), for S more seconds or K more\n"
@@ -264,14 +267,12 @@ bool ReplayOptionsFit(const Options& options, std::string& fault) {
     return fault.empty();
 }
 
-// A saved game is its own level, seed and skirmish, and it records no replay.
+// A saved game is its own level, seed and skirmish; its replay starts from the save.
 bool LoadOptionsFit(const Options& options, std::string& fault) {
     if (!options.level.empty())
         fault = "--load plays the level of its file, not \"" + options.level + "\"";
     else if (options.seedOrSkirmishGiven)
         fault = "--load takes the seed and the skirmish from its file";
-    else if (!options.record.empty())
-        fault = "--record records a game from its start, not from --load";
     else if (options.force)
         fault = "--force goes with --replay only";
     return fault.empty();
@@ -384,6 +385,8 @@ std::optional<std::uint32_t> FinalDivergence(const ReplayRun& run, std::uint64_t
 struct SaveRun {
     Vorn::BattleSetup setup;
     Vorn::StepLengths steps;
+    // The commands of the save the battle was built from: the first applied, and not the replay's.
+    std::size_t loadedCommands = 0;
     bool written = false;
     bool failed = false;
 };
@@ -437,8 +440,9 @@ int Simulate(const Options& options, Vorn::Battle& battle, ReplayRun& run, SaveR
         Vorn::StepBattle(world, level, *battle.commands, battle.commanders.get(), options.stepMs);
         save.steps.Add(options.stepMs);
         ++steps;
+        // Counted from the level's beginning, as a save and a replay that starts from it count them.
         if (keepTrail)
-            run.trail.AfterStep(world, &level, clockBefore, static_cast<std::uint32_t>(steps));
+            run.trail.AfterStep(world, &level, clockBefore, static_cast<std::uint32_t>(stepsBefore + steps));
         tickMs.Add(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
         if (options.trace && world.Clock() / 1000 != secondBefore)
@@ -454,16 +458,16 @@ int Simulate(const Options& options, Vorn::Battle& battle, ReplayRun& run, SaveR
     std::printf("%s, %s}\n", StateJson(world, level, stepsBefore + steps).c_str(), TickJson(tickMs).c_str());
     const std::uint64_t digest = Vorn::StateDigest(world, &level);
     if (run.record != nullptr) {
-        run.record->commands = battle.commands->Applied();
+        run.record->commands = Vorn::CommandsSinceSave(battle.commands->Applied(), save.loadedCommands);
         run.record->seconds = run.trail.Seconds();
-        run.record->steps = static_cast<std::uint32_t>(steps);
+        run.record->steps = static_cast<std::uint32_t>(stepsBefore + steps);
         run.record->finalDigest = digest;
         run.record->outcome = Vorn::ReplayOutcomeOf(level);
     }
     battle.world.reset();
     battle.level = nullptr;
     if (run.recorded != nullptr)
-        divergence = FinalDivergence(run, digest, steps);
+        divergence = FinalDivergence(run, digest, stepsBefore + steps);
     if (options.saveAt >= 0 && !save.written)
         std::fprintf(stderr, "%s: the run ended after %lld steps, before --save-at %lld\n", program, steps,
                      options.saveAt);
@@ -561,14 +565,16 @@ bool ReplayInputsMatch(const Options& options, const Vorn::Replay& replay) {
     return options.force;
 }
 
-// The setup of a run to record, taken before it starts, so that the hashes are of the files it read.
-Vorn::Replay ReplayHeader(const Options& options) {
+// The setup of a run to record, taken before it starts, so that the hashes are of the files it read. A
+// run that goes on from a save records a replay that starts from it.
+Vorn::Replay ReplayHeader(const Options& options, std::optional<Vorn::ReplayStartSave> startSave) {
     Vorn::Replay replay;
+    replay.startSave = std::move(startSave);
     replay.gameVersion = std::string(Zelt::GameVersion());
     replay.levelPath = options.level;
     replay.levelHash = Vorn::HashOfFile(Vorn::LevelFilePath(options.level)).value_or(0);
     replay.dataHash = Vorn::SimulationDataHash();
-    replay.seed = options.seed;
+    replay.seed = replay.startSave ? 0 : options.seed;
     replay.skirmish = options.skirmish;
     replay.skirmishTanks = options.skirmishTanks;
     replay.stepMs = options.stepMs;
@@ -578,8 +584,8 @@ Vorn::Replay ReplayHeader(const Options& options) {
 
 // Takes the level and the game's setup from the saved game; its steps run on in its last step length
 // unless --step says otherwise.
-bool ReadSave(Options& options, Vorn::SavedGame& saved) {
-    if (std::string fault; !Vorn::ReadSaveFile(options.load, saved, fault)) {
+bool ReadSave(Options& options, Vorn::SavedGame& saved, std::uint64_t& hash) {
+    if (std::string fault; !Vorn::ReadSaveAndHash(options.load, saved, hash, fault)) {
         std::fprintf(stderr, "%s: %s\n", program, fault.c_str());
         return false;
     }
@@ -600,9 +606,9 @@ bool ReadSave(Options& options, Vorn::SavedGame& saved) {
     return true;
 }
 
-// The battle to run: the saved one built again, or a new one from the level.
-bool BuildBattle(const Options& options, const Vorn::SavedGame* saved, Brisk::Node document,
-                 Vorn::Battle& battle, SaveRun& save) {
+// The battle to run: the saved one (from `savePath`) built again, or a new one from the level.
+bool BuildBattle(const Options& options, const Vorn::SavedGame* saved, const std::string& savePath,
+                 Brisk::Node document, Vorn::Battle& battle, SaveRun& save) {
     if (saved == nullptr) {
         save.setup = Vorn::TakeBattleSetup(options.level, options.skirmish, options.skirmishTanks);
         save.setup.commanders = options.commanders;
@@ -610,11 +616,25 @@ bool BuildBattle(const Options& options, const Vorn::SavedGame* saved, Brisk::No
         battle = Vorn::StartBattle(std::move(document), 1280, 720, options.skirmish, options.skirmishTanks);
         return true;
     }
+    save.loadedCommands = saved->commands.size();
     std::string fault;
     if (Vorn::RestoreBattle(*saved, 1280, 720, battle, save.setup, save.steps, fault))
         return true;
-    std::fprintf(stderr, "%s: %s: %s\n", program, options.load.c_str(), fault.c_str());
+    std::fprintf(stderr, "%s: %s: %s\n", program, savePath.c_str(), fault.c_str());
     return false;
+}
+
+// A replay that starts from a save runs the save's battle again, then the replay's own steps after it.
+bool ReadReplayStart(Options& options, const Vorn::Replay& replay, Vorn::SavedGame& saved,
+                     std::string& saveFile) {
+    std::string fault;
+    if (!Vorn::FindReplayStartSave(*replay.startSave, saveFile, fault) ||
+        !Vorn::ReadReplayStartSave(replay, saveFile, saved, fault)) {
+        std::fprintf(stderr, "%s: %s: %s\n", program, options.replay.c_str(), fault.c_str());
+        return false;
+    }
+    options.steps = replay.steps - static_cast<long long>(saved.steps.Steps());
+    return true;
 }
 
 bool WriteRecord(const Options& options, const Vorn::Replay& replay) {
@@ -638,8 +658,13 @@ int main(int argc, char** argv) {
     Vorn::Replay recorded;
     if (!options.replay.empty() && !ReadReplay(options, recorded))
         return 2;
+    // The save the battle is built from: --load's, or the one a replay starts from.
     Vorn::SavedGame saved;
-    if (!options.load.empty() && !ReadSave(options, saved))
+    std::string savePath = options.load;
+    std::uint64_t saveHash = 0;
+    if (!options.load.empty() && !ReadSave(options, saved, saveHash))
+        return 2;
+    if (recorded.startSave && !ReadReplayStart(options, recorded, saved, savePath))
         return 2;
     Brisk::Node document;
     if (!ChooseDataFolder(options) || !ReadLevel(options, document))
@@ -653,12 +678,16 @@ int main(int argc, char** argv) {
     if (!options.replay.empty())
         run.recorded = &recorded;
     if (!options.record.empty()) {
-        record = ReplayHeader(options);
+        record = ReplayHeader(options, options.load.empty()
+                                           ? std::nullopt
+                                           : std::optional<Vorn::ReplayStartSave>(
+                                                 {Vorn::SaveNameInReplay(options.load), saveHash}));
         run.record = &record;
     }
     Vorn::Battle battle;
     SaveRun save;
-    if (!BuildBattle(options, options.load.empty() ? nullptr : &saved, std::move(document), battle, save)) {
+    if (!BuildBattle(options, savePath.empty() ? nullptr : &saved, savePath, std::move(document), battle,
+                     save)) {
         ReleaseData();
         return 2;
     }
