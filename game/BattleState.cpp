@@ -31,19 +31,27 @@ RandomState ReadRandom(ByteReader& in) {
     return state;
 }
 
-bool OpponentsStarted(const Battle& battle) {
-    return battle.commanders != nullptr && !battle.commanders->Commanders().empty();
+bool OpponentsStarted(const CommanderSet* commanders) {
+    return commanders != nullptr && !commanders->Commanders().empty();
 }
 
 } // namespace
 
 std::string WriteBattleState(const Battle& battle) {
+    return WriteBattleState(*battle.world, *battle.level, battle.commanders.get());
+}
+
+std::string WriteBattleState(World& world, const Level& level, const CommanderSet* commanders) {
     ByteWriter out;
-    out.Flag(OpponentsStarted(battle));
-    out.String(WriteWorldState(*battle.world));
-    out.String(WriteLevelState(*battle.level));
+    out.Flag(OpponentsStarted(commanders));
+    out.String(WriteWorldState(world));
+    out.String(WriteLevelState(level));
     WriteRandom(out, randomGenerator.State());
     return out.Take();
+}
+
+bool StateLeavesOutOpponents(std::string_view state) {
+    return !state.empty() && state.front() != 0;
 }
 
 bool ReadBattleState(std::string_view body, Brisk::Node levelDocument, unsigned screenWidth,

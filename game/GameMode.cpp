@@ -462,7 +462,7 @@ bool Game::SaveGame(const std::string& path, std::string& fault) const {
         fault = "no game runs";
         return false;
     }
-    const SavedGame saved = SaveOfBattle(setup, stepLengths, *world, level, *commands,
+    const SavedGame saved = SaveOfBattle(setup, stepLengths, *world, level, *commands, commanders.get(),
                                          TakePlayerView(*camera, interface->Overlay()));
     if (WriteSaveFile(path, saved))
         return true;

@@ -29,6 +29,8 @@ inline constexpr int maxSkirmishTanks = 65536;
 // A selection or a control group names at most every unit a battle can hold.
 inline constexpr std::size_t maxSelected = 1'000'000;
 
+// The battle's state before it is compressed: 4,096 tanks in the middle of a battle take far less.
+inline constexpr std::uint32_t maxStateBytes = 256u * 1024 * 1024;
 // The simulation's state: no container of a battle comes near these, and every count is also checked
 // against the bytes its section has left.
 inline constexpr std::size_t maxObjectsPerContainer = 4'000'000;

@@ -8,11 +8,11 @@
 #include "game/Battle.h"
 #include "game/Level.h"
 #include "game/SavedBattle.h"
-#include "visuals/DrawingStore.h"
-#include "visuals/ParticleSystemFactory.h"
 #include "random/Random.h"
 #include "rules/ConstantsLoader.h"
 #include "save/SaveFile.h"
+#include "visuals/DrawingStore.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "world/HQ.h"
 #include "world/World.h"
 
@@ -168,6 +168,7 @@ TEST_P(SaveExactness, ALoadedGameGoesOnToTheSameStateAsTheGameThatNeverStopped) 
             SavedGame saved;
             std::string fault;
             ASSERT_TRUE(ParseSave(point.saved, "saved", saved, fault)) << fault;
+            EXPECT_TRUE(LoadsFromState(saved)) << "built from its state, without running its steps";
             // Another game in between leaves the generator elsewhere, as a fresh process would.
             randomGenerator.Reseed(seed + 1000);
             BattleRun loaded;
