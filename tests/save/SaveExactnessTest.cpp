@@ -234,8 +234,39 @@ TEST_P(SaveExactness, ALoadedGameGoesOnToTheSameStateAsTheGameThatNeverStopped) 
             EXPECT_EQ(later.size(), point.later.size());
             EXPECT_TRUE(later == point.later)
                 << "the whole state, digest included, as the game that never stopped";
+
+            // A save of format 1 held no state: its journal, run again, builds the very battle the state
+            // holds, written byte for byte.
+            if (point.name == "mid-battle") {
+                SavedGame journalOnly = saved;
+                journalOnly.state.clear();
+                BattleRun rerun;
+                ASSERT_TRUE(
+                    RestoreBattle(journalOnly, 1280, 720, rerun.battle, rerun.setup, rerun.steps, fault))
+                    << fault;
+                EXPECT_TRUE(rerun.Save() == point.saved) << "the journal run again gives the saved state";
+            }
         }
     }
+}
+
+// A state the battle cannot be built from refuses the save with one line; the journal beside it is not run
+// instead, since the file is not what was saved.
+TEST_F(SaveExactness, AStateThatCannotBeBuiltRefusesTheSave) {
+    BattleRun run = NewRun("levels/level0.xml", 1);
+    for (int step = 0; step < 20; ++step)
+        run.Step();
+    SavedGame saved;
+    std::string fault;
+    ASSERT_TRUE(ParseSave(run.Save(), "saved", saved, fault)) << fault;
+    saved.state += "x";
+    const RandomState before = randomGenerator.State();
+    BattleRun loaded;
+    EXPECT_FALSE(RestoreBattle(saved, 1280, 720, loaded.battle, loaded.setup, loaded.steps, fault));
+    EXPECT_EQ(fault.rfind("the battle's state: ", 0), 0u) << fault;
+    EXPECT_NE(fault.find("bytes left"), std::string::npos) << fault;
+    EXPECT_EQ(loaded.battle.world, nullptr);
+    EXPECT_TRUE(randomGenerator.State() == before) << "the generator as it was";
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedLevels, SaveExactness,
