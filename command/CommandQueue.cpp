@@ -38,4 +38,16 @@ bool CommandQueue::IsWaitingFor(std::uint64_t serial) const {
     });
 }
 
+bool CommandQueue::Restore(std::uint32_t savedNextStep, std::vector<Command> savedApplied,
+                           std::deque<Command> savedWaiting) {
+    for (std::size_t index = 0; index < savedWaiting.size(); ++index)
+        if (savedWaiting[index].step < savedNextStep ||
+            (index > 0 && savedWaiting[index].step < savedWaiting[index - 1].step))
+            return false;
+    nextStep = savedNextStep;
+    applied = std::move(savedApplied);
+    waiting = std::move(savedWaiting);
+    return true;
+}
+
 } // namespace Vorn

@@ -32,6 +32,10 @@ public:
 
     // Every command applied in this game, in the order applied.
     const std::vector<Command>& Applied() const { return applied; }
+    // A saved queue: the step about to run, the commands applied before it and those waiting, in order.
+    // False, with nothing changed, when a waiting command's step has passed or the order is broken.
+    bool Restore(std::uint32_t savedNextStep, std::vector<Command> savedApplied,
+                 std::deque<Command> savedWaiting);
     // The commands waiting for their step.
     const std::deque<Command>& Waiting() const { return waiting; }
     // Whether a waiting command names this object first (the producer of a production order): the panel

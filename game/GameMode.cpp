@@ -470,7 +470,7 @@ bool Game::SaveGame(const std::string& path, std::string& fault) const {
         fault = "a replay is being watched, and the replay keeps it";
         return false;
     }
-    const SavedGame saved = SaveOfBattle(setup, stepLengths, *world, level, *commands,
+    const SavedGame saved = SaveOfBattle(setup, stepLengths, *world, level, *commands, commanders.get(),
                                          TakePlayerView(*camera, interface->Overlay()));
     if (WriteSaveFile(path, saved))
         return true;

@@ -63,6 +63,23 @@ public:
     // Messages, objectives and the view's moves, for the presentation only.
     LevelPresentation presentation;
 
+    // What the start event, run before the first step, left for that step to do: its beeps and reveals,
+    // and that its time requests wait a step. A save taken before the first step holds it.
+    struct Circle {
+        float x, y, radius;
+    };
+    struct Ahead {
+        bool startRan = false;
+        int beeps = 0;
+        std::vector<Circle> reveals;
+    };
+    Ahead SavedAhead() const { return {startRanAhead, beepsAhead, revealsAhead}; }
+    void RestoreAhead(const Ahead& ahead) {
+        startRanAhead = ahead.startRan;
+        beepsAhead = ahead.beeps;
+        revealsAhead = ahead.reveals;
+    }
+
 private:
     void PerformAction(const Brisk::Node& action);
     void Beep();
@@ -93,9 +110,6 @@ private:
     int beepsAhead = 0;
     // Circles "start" asked to reveal while running ahead: the player's fog is only set up after it, so
     // they are cleared at the beginning of the first step.
-    struct Circle {
-        float x, y, radius;
-    };
     std::vector<Circle> revealsAhead;
 };
 

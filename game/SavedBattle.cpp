@@ -1,14 +1,17 @@
-// Saving a battle as its journal and running the journal again.
+// Saving a battle with its state and journal, and building it again from either.
 #include "game/SavedBattle.h"
 
 #include "command/SimulationStep.h"
 #include "commander/CommanderSet.h"
+#include "game/BattleState.h"
 #include "game/Level.h"
 #include "game/LevelFile.h"
 #include "game/StateDigest.h"
 #include "replay/ReplayInputs.h"
 #include "shell/GameVersion.h"
 #include "world/World.h"
+
+#include <algorithm>
 
 namespace Vorn {
 
@@ -24,7 +27,8 @@ BattleSetup TakeBattleSetup(const std::string& levelPath, bool skirmish, std::op
 }
 
 SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, World& world, const Level* level,
-                       const CommandQueue& commands, std::optional<PlayerView> view) {
+                       const CommandQueue& commands, const CommanderSet* commanders,
+                       std::optional<PlayerView> view) {
     SavedGame saved;
     saved.gameVersion = std::string(Zelt::GameVersion());
     saved.levelPath = setup.levelPath;
@@ -38,12 +42,14 @@ SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, World
     saved.commands = commands.Applied();
     saved.commands.insert(saved.commands.end(), commands.Waiting().begin(), commands.Waiting().end());
     saved.digest = StateDigest(world, level);
+    if (level != nullptr)
+        saved.state = WriteBattleState(world, *level, commanders);
     saved.view = std::move(view);
     return saved;
 }
 
 SavedGame SaveOfBattle(const BattleSetup& setup, const StepLengths& steps, const Battle& battle) {
-    return SaveOfBattle(setup, steps, *battle.world, battle.level, *battle.commands);
+    return SaveOfBattle(setup, steps, *battle.world, battle.level, *battle.commands, battle.commanders.get());
 }
 
 namespace {
@@ -88,7 +94,48 @@ void RunSteps(const StepLengths& steps, Battle& battle) {
         }
 }
 
+// The journal run again from the level's start.
+bool RunJournal(const SavedGame& saved, Brisk::Node document, unsigned screenWidth, unsigned screenHeight,
+                Battle& restored, std::string& fault) {
+    if (!randomGenerator.Restore(saved.startRandom)) {
+        fault = "the random generator's state is not one it can be in";
+        return false;
+    }
+    restored =
+        StartBattle(std::move(document), screenWidth, screenHeight, saved.skirmish, saved.skirmishTanks);
+    if (!ScheduleAll(saved, *restored.commands, fault))
+        return false;
+    if (restored.commanders != nullptr)
+        for (const auto& [side, difficulty] : saved.commanders)
+            restored.commanders->Start(side, difficulty);
+    RunSteps(saved.steps, restored);
+    return true;
+}
+
+// The battle as its state holds it, with the journal's commands: those of the steps run on record, the
+// others waiting. The generator stands where the saved battle's did.
+bool BuildFromState(const SavedGame& saved, Brisk::Node document, unsigned screenWidth, unsigned screenHeight,
+                    Battle& restored, std::string& fault) {
+    if (!ReadBattleState(saved.state, std::move(document), screenWidth, screenHeight, restored, fault)) {
+        fault = "the battle's state: " + fault;
+        return false;
+    }
+    const std::uint32_t nextStep = saved.steps.Steps();
+    const auto firstWaiting = std::find_if(saved.commands.begin(), saved.commands.end(),
+                                           [&](const Command& command) { return command.step >= nextStep; });
+    if (!restored.commands->Restore(nextStep, {saved.commands.begin(), firstWaiting},
+                                    {firstWaiting, saved.commands.end()})) {
+        fault = "the commands waiting are out of order";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
+
+bool LoadsFromState(const SavedGame& saved) {
+    return !saved.state.empty() && !StateLeavesOutOpponents(saved.state);
+}
 
 bool RestoreBattle(const SavedGame& saved, unsigned screenWidth, unsigned screenHeight, Battle& battle,
                    BattleSetup& setup, StepLengths& steps, std::string& fault) {
@@ -98,20 +145,15 @@ bool RestoreBattle(const SavedGame& saved, unsigned screenWidth, unsigned screen
     if (!ReadLevelFile(saved.levelPath, document, fault))
         return false;
     const RandomState before = randomGenerator.State();
-    if (!randomGenerator.Restore(saved.startRandom)) {
-        fault = "the random generator's state is not one it can be in";
-        return false;
-    }
-    Battle restored =
-        StartBattle(std::move(document), screenWidth, screenHeight, saved.skirmish, saved.skirmishTanks);
-    if (!ScheduleAll(saved, *restored.commands, fault)) {
+    Battle restored;
+    const bool built =
+        LoadsFromState(saved)
+            ? BuildFromState(saved, std::move(document), screenWidth, screenHeight, restored, fault)
+            : RunJournal(saved, std::move(document), screenWidth, screenHeight, restored, fault);
+    if (!built) {
         randomGenerator.Restore(before);
         return false;
     }
-    if (restored.commanders != nullptr)
-        for (const auto& [side, difficulty] : saved.commanders)
-            restored.commanders->Start(side, difficulty);
-    RunSteps(saved.steps, restored);
     if (StateDigest(*restored.world, restored.level) != saved.digest) {
         fault = "the game does not come back to the state it was saved in (its digest differs after " +
                 std::to_string(saved.steps.Steps()) + " steps)";

@@ -86,7 +86,10 @@ double ByteReader::F64(const char* what) {
 }
 
 bool ByteReader::Flag(const char* what) {
-    return Bounded(what, 1) == 1;
+    const std::uint8_t value = U8(what);
+    if (value > 1)
+        Fail(std::string(what) + " " + std::to_string(value) + " is neither 0 nor 1");
+    return value == 1;
 }
 
 std::uint32_t ByteReader::Bounded(const char* what, std::uint32_t highest) {

@@ -15,6 +15,8 @@ public:
     void U32(std::uint32_t value);
     void U64(std::uint64_t value);
     void I32(std::int32_t value) { U32(static_cast<std::uint32_t>(value)); }
+    // One byte, 0 or 1.
+    void Flag(bool value) { U8(value ? 1 : 0); }
     // Floats and doubles by their bits, so they come back exactly.
     void F32(float value);
     void F64(double value);
@@ -41,7 +43,7 @@ public:
     // Refuses NaN and infinities: no field of a save holds them.
     float F32(const char* what);
     double F64(const char* what);
-    // A 0 or a 1.
+    // One byte, 0 or 1.
     bool Flag(const char* what);
     // A whole number at most `highest`.
     std::uint32_t Bounded(const char* what, std::uint32_t highest);

@@ -5,6 +5,7 @@
 #include "datafiles/ReplaceFile.h"
 #include "save/SaveLimits.h"
 #include "save/SaveSections.h"
+#include "save/StateSection.h"
 
 #include <filesystem>
 #include <fstream>
@@ -271,6 +272,9 @@ void ReadKnownSection(const Tags::Section& section, Tags::Head& head, SavedGame&
     else if (tag == Tags::digest)
         ReadBody(
             tag, section.body, [&](ByteReader& in) { saved.digest = in.U64("the digest"); }, file);
+    else if (tag == Tags::state)
+        ReadBody(
+            tag, section.body, [&](ByteReader& in) { saved.state = ReadStateSection(in); }, file);
     else if (tag == Tags::view)
         ReadBody(
             tag, section.body, [&](ByteReader& in) { saved.view = ReadView(in); }, file);
@@ -281,12 +285,13 @@ void ReadKnownSection(const Tags::Section& section, Tags::Head& head, SavedGame&
 
 bool IsKnown(std::string_view tag) {
     return tag == Tags::head || tag == Tags::random || tag == Tags::steps || tag == Tags::commands ||
-           tag == Tags::digest || tag == Tags::view || tag == Tags::commanders || tag == Tags::end;
+           tag == Tags::digest || tag == Tags::state || tag == Tags::view || tag == Tags::commanders ||
+           tag == Tags::end;
 }
 
 // Sections this game does not know (a later game's additions) are skipped whole; the head comes first
-// so that a list of saves reads only it.
-void ReadSections(ByteReader& file, SavedGame& saved) {
+// so that a list of saves reads only it. From format 2 on, the battle's state is there too.
+void ReadSections(ByteReader& file, std::uint32_t version, SavedGame& saved) {
     Tags::Head head;
     SectionsSeen seen;
     bool first = true;
@@ -311,8 +316,8 @@ void ReadSections(ByteReader& file, SavedGame& saved) {
         return;
     if (!file.AtEnd())
         return file.Fail("bytes follow the end section");
-    for (std::string_view tag : {Tags::random, Tags::steps, Tags::commands, Tags::digest})
-        if (!seen.Has(tag))
+    for (std::string_view tag : {Tags::random, Tags::steps, Tags::commands, Tags::digest, Tags::state})
+        if (!seen.Has(tag) && (tag != Tags::state || version >= 2))
             return file.Fail("the " + std::string(tag) + " section is missing");
     CheckAgreement(head, saved, file);
     saved.gameVersion = head.gameVersion;
@@ -340,6 +345,7 @@ std::string SaveBytes(const SavedGame& saved) {
     ByteWriter digest;
     digest.U64(saved.digest);
     Tags::AppendSection(file, Tags::digest, digest.Bytes());
+    Tags::AppendSection(file, Tags::state, StateSectionBody(saved.state));
     if (saved.view)
         Tags::AppendSection(file, Tags::view, ViewBody(*saved.view));
     // Only a game with chosen commanders has the section, so other saves stay as they were.
@@ -356,8 +362,8 @@ bool WriteSaveFile(const std::string& path, const SavedGame& saved) {
 bool ParseSave(std::string_view bytes, const std::string& name, SavedGame& saved, std::string& fault) {
     saved = SavedGame{};
     ByteReader file(bytes);
-    Tags::ReadOpening(file);
-    ReadSections(file, saved);
+    const std::uint32_t version = Tags::ReadOpening(file);
+    ReadSections(file, version, saved);
     if (!file.Failed())
         return true;
     saved = SavedGame{};

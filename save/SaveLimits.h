@@ -29,4 +29,24 @@ inline constexpr int maxSkirmishTanks = 65536;
 // A selection or a control group names at most every unit a battle can hold.
 inline constexpr std::size_t maxSelected = 1'000'000;
 
+// The battle's state before it is compressed: 4,096 tanks in the middle of a battle take far less.
+inline constexpr std::uint32_t maxStateBytes = 256u * 1024 * 1024;
+// The simulation's state: no container of a battle comes near these, and every count is also checked
+// against the bytes its section has left.
+inline constexpr std::size_t maxObjectsPerContainer = 4'000'000;
+inline constexpr std::size_t maxBullets = 4'000'000;
+inline constexpr std::size_t maxWaypoints = 1'000'000;
+inline constexpr std::size_t maxFactoryOrders = 1'000'000;
+inline constexpr std::size_t maxFogPoints = 16'000'000;
+inline constexpr std::size_t maxDebrisPerCorpse = 4096;
+inline constexpr std::size_t maxSideNameBytes = 256;
+inline constexpr std::size_t maxDrawings = 1'000'000;
+inline constexpr std::size_t maxEffects = 4'000'000;
+inline constexpr std::size_t maxParticlesPerSystem = 1'000'000;
+inline constexpr std::size_t maxEffectsPerOwner = 4096;
+inline constexpr std::size_t maxSystemNameBytes = 256;
+// The level's events: names, requests, messages and objectives.
+inline constexpr std::size_t maxLevelEntries = 1'000'000;
+inline constexpr std::size_t maxLevelTextBytes = 64 * 1024;
+
 } // namespace Vorn::SaveLimits

@@ -86,17 +86,18 @@ Section ReadSection(ByteReader& in) {
     return section;
 }
 
-void ReadOpening(ByteReader& in) {
+std::uint32_t ReadOpening(ByteReader& in) {
     if (in.Left() < openingBytes || in.Take("the opening", magic.size()) != magic) {
         in.Fail("not a saved game of this game");
-        return;
+        return 0;
     }
     const std::uint32_t version = in.U32("the format version");
     if (version > saveFormatVersion)
         in.Fail("written by a newer game (save format " + std::to_string(version) + ", this game reads " +
                 std::to_string(saveFormatVersion) + ")");
-    else if (version != saveFormatVersion)
+    else if (version < oldestSaveFormatVersion)
         in.Fail("save format " + std::to_string(version) + " is not one this game reads");
+    return version;
 }
 
 } // namespace Vorn::SaveSections

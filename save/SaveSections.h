@@ -24,6 +24,7 @@ inline constexpr std::string_view random = "RAND";
 inline constexpr std::string_view steps = "STEP";
 inline constexpr std::string_view commands = "CMDS";
 inline constexpr std::string_view digest = "DGST";
+inline constexpr std::string_view state = "STAT";
 inline constexpr std::string_view view = "VIEW";
 inline constexpr std::string_view commanders = "CMDR";
 inline constexpr std::string_view end = "END ";
@@ -53,7 +54,7 @@ struct Section {
 };
 // Reads the next section; a fault (cut short, damaged) goes to the reader.
 Section ReadSection(ByteReader& in);
-// Checks the magic and the version; a fault goes to the reader.
-void ReadOpening(ByteReader& in);
+// Checks the magic and the version, and answers the version; a fault goes to the reader.
+std::uint32_t ReadOpening(ByteReader& in);
 
 } // namespace Vorn::SaveSections

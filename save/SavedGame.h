@@ -16,8 +16,9 @@
 
 namespace Vorn {
 
-// The format this build writes and the only one it reads.
-inline constexpr std::uint32_t saveFormatVersion = 1;
+// The format this build writes. Format 1 held the journal alone; its saves still load, by running it.
+inline constexpr std::uint32_t saveFormatVersion = 2;
+inline constexpr std::uint32_t oldestSaveFormatVersion = 1;
 
 // What the player saw and had chosen; the simulation does not depend on it.
 struct PlayerView {
@@ -52,6 +53,9 @@ struct SavedGame {
     std::vector<Command> commands;
     // The state digest once the steps had run.
     std::uint64_t digest = 0;
+    // The battle's state as game/BattleState writes it, to be built from without running the steps again;
+    // empty in a save of format 1.
+    std::string state;
     // Absent in a save written by a tool.
     std::optional<PlayerView> view;
     // The computer opponents chosen for the game beside the level's own (a side and a difficulty each),

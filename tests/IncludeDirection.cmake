@@ -4,7 +4,7 @@
 # nothing of the panels; the interface never includes the game, so the two libraries do not name each
 # other.
 # Run by ctest as include_direction with -DSOURCE_DIR=<the tree>.
-set(simulation_folders world ai command commander rules visuals replay save random datafiles)
+set(simulation_folders world ai command commander rules visuals replay save snapshot random datafiles)
 set(above_the_simulation "[<\"]GL/" "[<\"]SDL" "\"platform/" "\"shell/" "\"graphics/" "\"sound/" "\"scene/"
   "\"interface/" "\"game/" "\"menu/" "\"campaign/")
 # Header-only and about the processor's cache, not the shell's work.

@@ -321,4 +321,21 @@ void ParticleSystem::Move(float dx, float dy) {
     }
 }
 
+ParticleSystem::Progress ParticleSystem::SavedProgress() const {
+    return {age, rounds, direction, scatterAngle, focus, paused, ended, offsetX, offsetY};
+}
+
+void ParticleSystem::Restore(const Progress& progress, std::vector<ParticleRecord> saved) {
+    age = progress.age;
+    rounds = progress.rounds;
+    direction = progress.direction;
+    scatterAngle = progress.scatterAngle;
+    focus = progress.focus;
+    paused = progress.paused;
+    ended = progress.ended;
+    offsetX = progress.offsetX;
+    offsetY = progress.offsetY;
+    particles = std::move(saved);
+}
+
 } // namespace Vorn

@@ -77,6 +77,23 @@ public:
     void Prefetch() const;
     void PrefetchParticles() const;
 
+    // What a save holds of a system besides its particles and layers.
+    struct Progress {
+        std::uint32_t age = 0;
+        std::uint32_t rounds = 0;
+        float direction = 0.0f;
+        float scatterAngle = 0.0f;
+        bool focus = false;
+        bool paused = false;
+        bool ended = false;
+        float offsetX = 0.0f;
+        float offsetY = 0.0f;
+    };
+    Progress SavedProgress() const;
+    // Takes a saved system's progress and particles. The layers, made by the factory as the saved ones
+    // were, are each restored on their own.
+    void Restore(const Progress& progress, std::vector<ParticleRecord> saved);
+
     void AddLayer(std::unique_ptr<ParticleSystem> layer) { layers.push_back(std::move(layer)); }
     const std::vector<std::unique_ptr<ParticleSystem>>& Layers() const { return layers; }
 

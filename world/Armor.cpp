@@ -9,7 +9,7 @@
 namespace Vorn {
 
 Armor::Armor(ArmorType type, float baseArmor)
-    : record(Constants::constantsTable.Find<Constants::ArmorData>(ConstantIdOf(type))),
+    : type(type), record(Constants::constantsTable.Find<Constants::ArmorData>(ConstantIdOf(type))),
       maxHitPoints((record ? record->maxArmor : 0) + baseArmor), hitPoints(maxHitPoints) {
     drawing = drawingStore.FindDrawing(TypeNameOf(type));
 }

@@ -18,6 +18,7 @@ public:
     // nothing. The drawing is the type's.
     Armor(ArmorType type, float baseArmor);
 
+    ArmorType type;
     const Constants::ArmorData* record;
     float maxHitPoints;
     float hitPoints;

@@ -39,6 +39,13 @@ public:
     void PrefetchSystem() const;
     void PrefetchParticles() const;
     ParticleSystem* System() const { return system.get(); }
+    // The effect's own pause and end flags (its system keeps its own too), as a save holds them.
+    bool OwnPaused() const { return paused; }
+    bool OwnEnded() const { return ended; }
+    void RestoreOwnFlags(bool savedPaused, bool savedEnded) {
+        paused = savedPaused;
+        ended = savedEnded;
+    }
 
     float x = 0;
     float y = 0;

@@ -116,4 +116,12 @@ float FogOfWar::FogAtOrFull(int column, int row) const {
     return std::max(grid[Index(column, row)].fog, 0.0f);
 }
 
+bool FogOfWar::Restore(int savedSide, const std::vector<GridPoint>& points) {
+    if (points.size() != grid.size())
+        return false;
+    side = savedSide;
+    grid = points;
+    return true;
+}
+
 } // namespace Vorn

@@ -46,6 +46,11 @@ public:
     const Constants::FowData* Record() const { return record; }
     const GridPoint& PointAt(int column, int row) const { return grid[Index(column, row)]; }
 
+    // Every grid point, row by row from the lower left; what a save holds of the fog with its side.
+    const std::vector<GridPoint>& Points() const { return grid; }
+    // Takes a saved fog: false, with nothing changed, when the grid is not this one's size.
+    bool Restore(int savedSide, const std::vector<GridPoint>& points);
+
 private:
     int Index(int column, int row) const { return row * columns + column; }
     // The grid index of a map coordinate along one axis, by truncation after adding the half size.

@@ -16,6 +16,17 @@ public:
     ObjectRef() = default;
     explicit ObjectRef(Object* object) : object(object), serial(object ? object->Serial() : 0) {}
 
+    // A reference read from a save: to the object of that serial, or, when no object of it is filed any
+    // more (null), to a stand-in no live object is ever taken for, so that the reference stays set and
+    // fails its confirmation as the one it was saved from did.
+    static ObjectRef Restored(Object* object, std::uint64_t serial) {
+        static Object gone;
+        ObjectRef ref;
+        ref.object = object != nullptr ? object : &gone;
+        ref.serial = serial;
+        return ref;
+    }
+
     // The object as remembered; only safe to follow after the world has confirmed the reference.
     Object* Get() const { return object; }
     std::uint64_t Serial() const { return serial; }

@@ -27,6 +27,8 @@ public:
     // Ends the effect and lets the world collect it.
     void Release();
     Effect* Current() const { return effect; }
+    // The effect a saved burst was showing, already filed in its layer.
+    void RestoreCurrent(Effect* saved) { effect = saved; }
 
 private:
     Effect* Prepare(World& world);

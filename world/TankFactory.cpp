@@ -71,6 +71,10 @@ void TankFactory::QueueOrders(const TankOrder& design, std::size_t count) {
     orders.insert(orders.end(), count, design);
 }
 
+void TankFactory::RestoreExitQueue(std::deque<std::unique_ptr<Tank>> tanks) {
+    exitQueue = std::move(tanks);
+}
+
 void TankFactory::CancelRunningOrder() {
     if (orders.empty())
         return;

@@ -48,6 +48,8 @@ public:
     void EmptyQueueBehindFirst();
     // The finished tanks waiting for the exit to be free, the next one out first.
     const std::deque<std::unique_ptr<Tank>>& WaitingAtExit() const { return exitQueue; }
+    // The finished tanks as a save holds them, the next one out first.
+    void RestoreExitQueue(std::deque<std::unique_ptr<Tank>> tanks);
 
     int Price(TankType product) const override;
     int BuildTime(TankType product) const override;

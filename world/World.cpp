@@ -98,6 +98,26 @@ bool World::InsertObject(Object* object, ObjectKind kind) {
     return true;
 }
 
+bool World::RestoreObject(Object* object, ObjectKind kind, std::uint64_t serial) {
+    if (serial == 0 || serial >= nextSerial || filedSerials.contains(serial))
+        return false;
+    const std::uint64_t before = object->serial;
+    object->serial = serial;
+    if (!InsertObject(object, kind)) {
+        object->serial = before;
+        return false;
+    }
+    return true;
+}
+
+void World::RestoreCounters(unsigned savedClock, std::uint64_t savedNextSerial,
+                            const std::array<float, objectKindCount>& reaches) {
+    clock = savedClock;
+    nextSerial = savedNextSerial;
+    for (int kind = 0; kind < objectKindCount; ++kind)
+        queryReach[kind] = std::max(reaches[kind], largestObjectRadius);
+}
+
 bool World::EraseObject(Object* object, ObjectKind kind) {
     if (object->side < 0 || object->side >= sideCount)
         return false;

@@ -124,6 +124,18 @@ public:
     void SetLevelEvents(std::unique_ptr<LevelEvents> events);
     LevelEvents* Events() const { return levelEvents.get(); }
 
+    // --- Restoring a saved state: what the world's own steps keep and nothing else sets.
+    std::uint64_t NextSerial() const { return nextSerial; }
+    // Files an object read from a save under its saved serial, at its own position. Refused (false, the
+    // object stays the caller's) for a side that is not 0..6, a serial of 0, a serial already filed or one
+    // the world has not given yet.
+    bool RestoreObject(Object* object, ObjectKind kind, std::uint64_t serial);
+    // The clock, the next serial and the query reaches as saved; before any object is restored, so that
+    // RestoreObject can check the serials against the saved counter. The reaches never fall below the
+    // least every world starts with.
+    void RestoreCounters(unsigned savedClock, std::uint64_t savedNextSerial,
+                         const std::array<float, objectKindCount>& reaches);
+
     FogOfWar fog;
     SideTable sides;
     // The shell and armour fragment effects all units of this world share.

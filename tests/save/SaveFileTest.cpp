@@ -4,6 +4,7 @@
 #include "save/ByteStream.h"
 #include "save/SaveSections.h"
 #include "save/SaveSummary.h"
+#include "save/StateSection.h"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +43,9 @@ SavedGame RichSave() {
     order.letter = 'K';
     saved.commands = {move, order};
     saved.digest = 0xabcdef;
+    // A battle's state repeats itself, as this does.
+    for (int record = 0; record < 200; ++record)
+        saved.state += "tank " + std::to_string(record % 7) + ";";
     PlayerView view;
     view.cameraX = 10;
     view.cameraY = -20;
@@ -138,7 +142,8 @@ TEST(SaveFile, NamesTheReasonOfARefusal) {
     const std::string file = SaveBytes(RichSave());
     std::vector<Section> sections = SplitSections(file);
 
-    EXPECT_NE(Refusal(JoinSections(sections, 2)).find("newer game"), std::string::npos);
+    EXPECT_NE(Refusal(JoinSections(sections, saveFormatVersion + 1)).find("newer game"), std::string::npos);
+    EXPECT_NE(Refusal(JoinSections(sections, 0)).find("save format 0 is not one"), std::string::npos);
     EXPECT_NE(Refusal("<level/>").find("not a saved game"), std::string::npos);
     std::string damaged = file;
     damaged[file.find("CMDS") + 12] ^= 1;
@@ -197,6 +202,71 @@ TEST(SaveFile, RefusesHostileCountsAndValuesBeforeUsingThem) {
     EXPECT_NE(Refusal(withBody("CMDS", commands)).find("kind 40 is unknown"), std::string::npos);
     EXPECT_NE(Refusal(withBody("DGST", std::string(9, '\0'))).find("longer than its fields"),
               std::string::npos);
+}
+
+// The state is deflated when that is smaller and stored when not; either way it comes back exactly, and a
+// file of the first format, which held no state, still reads (its game loads by running the journal).
+TEST(SaveFile, TheBattlesStateComesBackExactlyDeflatedOrStored) {
+    const SavedGame compressible = RichSave();
+    std::vector<Section> sections = SplitSections(SaveBytes(compressible));
+    const std::string& body = BodyOf(sections, "STAT");
+    EXPECT_EQ(body[0], static_cast<char>(StateEncoding::deflated));
+    EXPECT_LT(body.size(), compressible.state.size() / 4);
+
+    SavedGame incompressible = RichSave();
+    incompressible.state.clear();
+    for (std::uint32_t value = 1; incompressible.state.size() < 3000; value = value * 1103515245u + 12345u)
+        incompressible.state += static_cast<char>(value >> 24);
+    const std::string stored = SaveBytes(incompressible);
+    EXPECT_EQ(BodyOf(sections = SplitSections(stored), "STAT")[0], static_cast<char>(StateEncoding::stored));
+
+    for (const SavedGame& original : {compressible, incompressible}) {
+        SavedGame read;
+        std::string fault;
+        ASSERT_TRUE(ParseSave(SaveBytes(original), "game.save", read, fault)) << fault;
+        EXPECT_TRUE(read.state == original.state);
+        EXPECT_TRUE(SaveBytes(read) == SaveBytes(original));
+    }
+
+    std::vector<Section> withoutState;
+    for (const Section& section : SplitSections(SaveBytes(compressible)))
+        if (section.tag != "STAT")
+            withoutState.push_back(section);
+    EXPECT_NE(Refusal(JoinSections(withoutState)).find("STAT section is missing"), std::string::npos);
+    SavedGame firstFormat;
+    std::string fault;
+    ASSERT_TRUE(ParseSave(JoinSections(withoutState, 1), "game.save", firstFormat, fault)) << fault;
+    EXPECT_TRUE(firstFormat.state.empty());
+    EXPECT_TRUE(firstFormat.commands == compressible.commands);
+}
+
+// The state's size is checked before anything is inflated, and the inflated bytes must be exactly that
+// many, from every compressed byte.
+TEST(SaveFile, RefusesAStateThatIsNotTheSizeItClaims) {
+    const std::vector<Section> sections = SplitSections(SaveBytes(RichSave()));
+    const std::string body = BodyOf(const_cast<std::vector<Section>&>(sections), "STAT");
+    const auto withState = [&](std::uint8_t encoding, std::uint32_t size, const std::string& bytes) {
+        ByteWriter out;
+        out.U8(encoding);
+        out.U32(size);
+        std::vector<Section> changed = sections;
+        BodyOf(changed, "STAT") = out.Bytes() + bytes;
+        return Refusal(JoinSections(changed));
+    };
+    const std::string deflated = body.substr(5);
+    const std::uint32_t size = static_cast<std::uint32_t>(RichSave().state.size());
+    EXPECT_EQ(withState(1, size, deflated), "");
+    EXPECT_NE(withState(1, 0xffffffffu, deflated).find("state's size 4294967295 is above"),
+              std::string::npos);
+    EXPECT_NE(withState(1, size - 1, deflated).find("inflates to more"), std::string::npos);
+    EXPECT_NE(withState(1, size + 1, deflated).find("inflates to fewer"), std::string::npos);
+    EXPECT_NE(withState(1, size, deflated.substr(0, deflated.size() - 3)).find("state is damaged"),
+              std::string::npos);
+    EXPECT_NE(withState(1, size, deflated + "x").find("bytes after its end"), std::string::npos);
+    EXPECT_NE(withState(1, size, std::string(40, 'x')).find("state is damaged"), std::string::npos);
+    EXPECT_NE(withState(2, size, deflated).find("encoding 2 is unknown"), std::string::npos);
+    EXPECT_NE(withState(0, 100, std::string(99, 'x')).find("cut short"), std::string::npos);
+    EXPECT_NE(withState(0, 100, std::string(101, 'x')).find("longer than its fields"), std::string::npos);
 }
 
 // A later game's sections (a computer opponent's state) are passed over by this one.
