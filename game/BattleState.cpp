@@ -1,11 +1,12 @@
-// Writing and reading a battle's state: the world's, the level's and the generator's, one after another,
-// each with its length.
+// Writing and reading a battle's state: the world's, the level's, the computer opponents' and the
+// generator's, one after another, each with its length.
 #include "game/BattleState.h"
 
 #include "game/LevelState.h"
 #include "random/Random.h"
 #include "save/ByteStream.h"
 #include "save/SaveLimits.h"
+#include "snapshot/CommanderState.h"
 #include "snapshot/WorldState.h"
 #include "world/World.h"
 
@@ -31,17 +32,13 @@ RandomState ReadRandom(ByteReader& in) {
     return state;
 }
 
-bool OpponentsStarted(const Battle& battle) {
-    return battle.commanders != nullptr && !battle.commanders->Commanders().empty();
-}
-
 } // namespace
 
 std::string WriteBattleState(const Battle& battle) {
     ByteWriter out;
-    out.Flag(OpponentsStarted(battle));
     out.String(WriteWorldState(*battle.world));
     out.String(WriteLevelState(*battle.level));
+    out.String(WriteCommanderState(battle.commanders.get()));
     WriteRandom(out, randomGenerator.State());
     return out.Take();
 }
@@ -49,12 +46,9 @@ std::string WriteBattleState(const Battle& battle) {
 bool ReadBattleState(std::string_view body, Brisk::Node levelDocument, unsigned screenWidth,
                      unsigned screenHeight, Battle& battle, std::string& fault) {
     ByteReader in(body);
-    if (in.Flag("opponents flag") && !in.Failed()) {
-        fault = "the state of the computer opponents is not held in the save";
-        return false;
-    }
     const std::string_view world = in.Take("world's state", in.U32("world's state length"));
     const std::string_view level = in.Take("level's state", in.U32("level's state length"));
+    const std::string_view opponents = in.Take("opponents' state", in.U32("opponents' state length"));
     const RandomState random = ReadRandom(in);
     if (!in.Failed() && !in.AtEnd())
         in.Fail("the battle's state has bytes left after its fields");
@@ -67,7 +61,9 @@ bool ReadBattleState(std::string_view body, Brisk::Node levelDocument, unsigned 
     Battle restored;
     restored.world = std::make_unique<World>(std::move(levelDocument), screenWidth, screenHeight);
     restored.level = &AttachLevel(*restored.world);
-    if (!ReadWorldState(world, *restored.world, fault) || !ReadLevelState(level, *restored.level, fault)) {
+    restored.commanders = MakeCommanders();
+    if (!ReadWorldState(world, *restored.world, fault) || !ReadLevelState(level, *restored.level, fault) ||
+        !ReadCommanderState(opponents, *restored.world, *restored.commanders, fault)) {
         randomGenerator.Restore(before);
         return false;
     }
@@ -77,7 +73,6 @@ bool ReadBattleState(std::string_view body, Brisk::Node levelDocument, unsigned 
         fault = "the random generator's state is not one it can be in";
         return false;
     }
-    restored.commanders = MakeCommanders();
     battle = std::move(restored);
     return true;
 }
