@@ -12,6 +12,8 @@
 #include "visuals/ParticleSystemFactory.h"
 #include "world/World.h"
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace Vorn;
@@ -122,6 +124,87 @@ TEST_F(CommanderState, ABattleWithOpponentsBuiltFromItsStateGoesOnAsTheBattleTha
                 EXPECT_TRUE(WriteBattleState(loaded) == later)
                     << "the whole state as the battle that never stopped";
             }
+}
+
+std::string StateOf(const Commander& commander) {
+    std::unique_ptr<CommanderSet> set = MakeCommanders();
+    set->Start(commander.side, commander.difficulty.name);
+    *set->Commanders().back() = commander;
+    return WriteCommanderState(set.get());
+}
+
+// The fault of reading the state into fresh commanders; empty when the state was read.
+std::string FaultOf(const std::string& state, const World& world) {
+    std::unique_ptr<CommanderSet> commanders = MakeCommanders();
+    std::string fault;
+    if (ReadCommanderState(state, world, *commanders, fault))
+        return "";
+    EXPECT_EQ(fault.find('\n'), std::string::npos) << fault;
+    return fault.empty() ? "(no reason given)" : fault;
+}
+
+std::uint64_t SerialOfFirst(World& world, int side, ObjectKind kind) {
+    for (const auto* cell : world.Objects(side, kind).CellsInOrder())
+        for (const Object* object : *cell)
+            return object->Serial();
+    return 0;
+}
+
+// A serial the world gave out whose object is gone.
+std::uint64_t SerialOfTheGone(const World& world) {
+    for (std::uint64_t serial = world.NextSerial() - 1; serial > 0; --serial)
+        if (world.FindBySerial(serial) == nullptr)
+            return serial;
+    return 0;
+}
+
+// Serials the commander remembers may name objects gone since (it forgets them itself), but never one the
+// world has not given out, nor a standing object of another kind or side than the commander took it for.
+TEST_F(CommanderState, OpponentsThatDoNotFitTheWorldReadWithThemAreRefusedWithALine) {
+    Battle battle = PlayUntil(campaign7, 1, 2000, true);
+    World& world = *battle.world;
+    const Commander& saved = *battle.commanders->Commanders().front();
+    ASSERT_EQ(saved.side, red);
+    const std::uint64_t blueTank = SerialOfFirst(world, blue, KindTank);
+    const std::uint64_t redBase = SerialOfFirst(world, red, KindBuilding);
+    const std::uint64_t gone = SerialOfTheGone(world);
+    ASSERT_NE(blueTank * redBase * gone, 0u);
+    const std::string state = StateOf(saved);
+    EXPECT_EQ(FaultOf(state, world), "");
+
+    const auto faultWith = [&](const std::function<void(Commander&)>& change) {
+        Commander changed = saved;
+        change(changed);
+        return FaultOf(StateOf(changed), world);
+    };
+    EXPECT_EQ(faultWith([&](Commander& c) { c.attacking.insert(gone); }), "") << "a tank lost in the attack";
+    EXPECT_EQ(faultWith([&](Commander& c) { c.attackTarget = gone; }), "") << "a target destroyed";
+    EXPECT_NE(faultWith([&](Commander& c) { c.attacking.insert(blueTank); }).find("side's tanks"),
+              std::string::npos);
+    EXPECT_NE(faultWith([&](Commander& c) { c.scout = redBase; }).find("side's tanks"), std::string::npos);
+    EXPECT_NE(
+        faultWith([&](Commander& c) { c.defending.insert(world.NextSerial()); }).find("never given out"),
+        std::string::npos);
+    EXPECT_NE(faultWith([&](Commander& c) { c.attackTarget = blueTank; }).find("enemy's buildings"),
+              std::string::npos);
+    EXPECT_NE(faultWith([&](Commander& c) {
+                  c.armoryLines.insert({redBase, 0});
+              }).find("armories"),
+              std::string::npos);
+    EXPECT_NE(faultWith([&](Commander& c) {
+                  KnownObject& seen = c.view.tanks[redBase];
+                  seen.serial = redBase;
+                  seen.side = blue;
+              }).find("another kind or side"),
+              std::string::npos);
+    EXPECT_NE(faultWith([&](Commander& c) { c.difficulty.name = "brutal"; }).find("\"brutal\""),
+              std::string::npos);
+
+    // The same commander twice plays one side twice.
+    const std::string twice = std::string("\x02\0\0\0", 4) + state.substr(4) + state.substr(4);
+    EXPECT_NE(FaultOf(twice, world).find("two commanders"), std::string::npos);
+    EXPECT_NE(FaultOf(state + "x", world).find("bytes left"), std::string::npos);
+    EXPECT_NE(FaultOf(state.substr(0, state.size() - 1), world), "");
 }
 
 } // namespace
