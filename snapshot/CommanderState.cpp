@@ -33,6 +33,14 @@ ObjectKind KindOf(const Object& object) {
     return static_cast<ObjectKind>(objectKindCount);
 }
 
+// A name read from the state, fit for a fault's one line: anything but printable ASCII becomes '?'.
+std::string Shown(std::string text) {
+    for (char& c : text)
+        if (c < ' ' || c > '~')
+            c = '?';
+    return text;
+}
+
 int TypeCountOf(ObjectKind kind) {
     switch (kind) {
     case KindTank:
@@ -162,11 +170,8 @@ private:
 
     void NeedKindAndSide(const Object* object, ObjectKind kind, bool ownSide, const char* what) {
         if (object != nullptr && (KindOf(*object) != kind || (object->side == side) != ownSide))
-            in.Fail(std::string(what) + ": serial " + std::to_string(object->Serial()) + " is not " +
-                    (ownSide ? "one of the side's " : "an enemy's ") +
-                    (kind == KindTank    ? "tanks"
-                     : kind == KindTower ? "towers"
-                                         : "buildings"));
+            in.Fail(std::string(what) + ": serial " + std::to_string(object->Serial()) + " is not a " +
+                    (kind == KindTank ? "tank" : "building") + (ownSide ? " of the side" : " of an enemy"));
     }
 
     std::uint64_t OwnTank(const char* what) {
@@ -308,7 +313,8 @@ bool ReadCommanderState(std::string_view body, const World& world, CommanderSet&
             break;
         // The book answers "normal" for a name it lacks, which would load as another opponent.
         if (!commanders.Book().Has(name) && name != defaultDifficultyName) {
-            in.Fail("difficulty \"" + name + "\" is not one of " + std::string(commanderFileName) + "'s");
+            in.Fail("difficulty \"" + Shown(name) + "\" is not one of " + std::string(commanderFileName) +
+                    "'s");
             break;
         }
         for (const auto& started : commanders.Commanders())
