@@ -1,11 +1,12 @@
-// Writing and reading a battle's state: the world's, the level's and the generator's, one after another,
-// each with its length.
+// Writing and reading a battle's state: the world's, the level's, the computer opponents' and the
+// generator's, one after another, each with its length.
 #include "game/BattleState.h"
 
 #include "game/LevelState.h"
 #include "random/Random.h"
 #include "save/ByteStream.h"
 #include "save/SaveLimits.h"
+#include "snapshot/CommanderState.h"
 #include "snapshot/WorldState.h"
 #include "world/World.h"
 
@@ -31,10 +32,6 @@ RandomState ReadRandom(ByteReader& in) {
     return state;
 }
 
-bool OpponentsStarted(const CommanderSet* commanders) {
-    return commanders != nullptr && !commanders->Commanders().empty();
-}
-
 } // namespace
 
 std::string WriteBattleState(const Battle& battle) {
@@ -43,26 +40,19 @@ std::string WriteBattleState(const Battle& battle) {
 
 std::string WriteBattleState(World& world, const Level& level, const CommanderSet* commanders) {
     ByteWriter out;
-    out.Flag(OpponentsStarted(commanders));
     out.String(WriteWorldState(world));
     out.String(WriteLevelState(level));
+    out.String(WriteCommanderState(commanders));
     WriteRandom(out, randomGenerator.State());
     return out.Take();
-}
-
-bool StateLeavesOutOpponents(std::string_view state) {
-    return !state.empty() && state.front() != 0;
 }
 
 bool ReadBattleState(std::string_view body, Brisk::Node levelDocument, unsigned screenWidth,
                      unsigned screenHeight, Battle& battle, std::string& fault) {
     ByteReader in(body);
-    if (in.Flag("opponents flag") && !in.Failed()) {
-        fault = "the state of the computer opponents is not held in the save";
-        return false;
-    }
     const std::string_view world = in.Take("world's state", in.U32("world's state length"));
     const std::string_view level = in.Take("level's state", in.U32("level's state length"));
+    const std::string_view opponents = in.Take("opponents' state", in.U32("opponents' state length"));
     const RandomState random = ReadRandom(in);
     if (!in.Failed() && !in.AtEnd())
         in.Fail("the battle's state has bytes left after its fields");
@@ -75,7 +65,9 @@ bool ReadBattleState(std::string_view body, Brisk::Node levelDocument, unsigned 
     Battle restored;
     restored.world = std::make_unique<World>(std::move(levelDocument), screenWidth, screenHeight);
     restored.level = &AttachLevel(*restored.world);
-    if (!ReadWorldState(world, *restored.world, fault) || !ReadLevelState(level, *restored.level, fault)) {
+    restored.commanders = MakeCommanders();
+    if (!ReadWorldState(world, *restored.world, fault) || !ReadLevelState(level, *restored.level, fault) ||
+        !ReadCommanderState(opponents, *restored.world, *restored.commanders, fault)) {
         randomGenerator.Restore(before);
         return false;
     }
@@ -85,7 +77,6 @@ bool ReadBattleState(std::string_view body, Brisk::Node levelDocument, unsigned 
         fault = "the random generator's state is not one it can be in";
         return false;
     }
-    restored.commanders = MakeCommanders();
     battle = std::move(restored);
     return true;
 }

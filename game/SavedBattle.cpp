@@ -134,7 +134,7 @@ bool BuildFromState(const SavedGame& saved, Brisk::Node document, unsigned scree
 } // namespace
 
 bool LoadsFromState(const SavedGame& saved) {
-    return !saved.state.empty() && !StateLeavesOutOpponents(saved.state);
+    return !saved.state.empty();
 }
 
 bool RestoreBattle(const SavedGame& saved, unsigned screenWidth, unsigned screenHeight, Battle& battle,

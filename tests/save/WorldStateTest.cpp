@@ -176,7 +176,7 @@ TEST_F(WorldState, ABattleBuiltFromItsStateGoesOnAsTheBattleThatNeverStopped) {
                              std::to_string(savedAtMs) + " ms");
                 Battle uninterrupted = PlayUntilFighting(level, seed, savedAtMs);
                 ASSERT_TRUE(uninterrupted.commanders->Commanders().empty())
-                    << "the computer opponents' state is not held yet";
+                    << "these levels play without computer opponents: CommanderStateTest has them";
                 const std::string state = WriteBattleState(uninterrupted);
                 for (int step = 0; step < stepsAfterLoad; ++step)
                     StepBattle(*uninterrupted.world, *uninterrupted.level, *uninterrupted.commands,
