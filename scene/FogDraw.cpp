@@ -45,8 +45,6 @@ public:
             quad[i] = {corners[i][0] * granularity - fog.HalfWidth(),
                        corners[i][1] * granularity - fog.HalfHeight(),
                        {record.colorR, record.colorG, record.colorB, alphas[i]}};
-        std::copy(std::begin(quad[3].colour), std::end(quad[3].colour), std::begin(lastColour));
-        anyQuad = true;
         // Collapsed to a point rather than removed: the software renderer cuts the array into batches by
         // position in it, and rounds the quads on the map exactly as before only when none moves.
         if (beyondMapCovered && WhollyBeyondMap(quad[0], quad[2]))
@@ -77,12 +75,6 @@ public:
             AddQuad(firstColumn, firstRow, lastColumn, lastRow, {1, 1, 1, 1});
     }
 
-    // Drawing every quad corner by corner left the last one's colour current, whether drawn or left out.
-    void LeaveColourCurrent() const {
-        if (anyQuad)
-            glColor4fv(lastColour);
-    }
-
 private:
     // Whether the quad between two opposite corners has no pixel on the map.
     bool WhollyBeyondMap(const FogCorner& lowerLeft, const FogCorner& upperRight) const {
@@ -92,8 +84,6 @@ private:
 
     const FogOfWar& fog;
     const Constants::FowData& record;
-    float lastColour[4] = {};
-    bool anyQuad = false;
 };
 } // namespace
 
@@ -126,10 +116,8 @@ void DrawFog(const FogOfWar& fog, float centreX, float centreY, float r) {
             quads.AddSquare(column, row);
     quads.AddFullFog(std::max(firstColumn, fog.Columns()), nearFirstRow, lastColumn, nearLastRow);
     quads.AddFullFog(firstColumn, std::max(firstRow, fog.Rows()), lastColumn, lastRow);
-    if (corners.empty()) {
-        quads.LeaveColourCurrent();
+    if (corners.empty())
         return;
-    }
 
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glEnableClientState(GL_VERTEX_ARRAY);
@@ -138,8 +126,8 @@ void DrawFog(const FogOfWar& fog, float centreX, float centreY, float r) {
     glColorPointer(4, GL_FLOAT, sizeof(FogCorner), corners.data()->colour);
     glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(corners.size()));
     glPopClientAttrib();
-    // Arrays leave the current colour undefined.
-    quads.LeaveColourCurrent();
+    // Arrays leave the current colour undefined; drawing corner by corner left the last one's.
+    glColor4fv(corners.back().colour);
 }
 
 void SetFogBeyondMapCovered(bool covered) {
