@@ -3,6 +3,7 @@
 
 #include "interface/Minimap.h"
 #include "rules/ObjectTypes.h"
+#include "scene/FogDraw.h"
 #include "scene/WorldCamera.h"
 #include "world/Object.h"
 #include "world/World.h"
@@ -112,6 +113,8 @@ float BattleScenery::ViewRadius(float zoom, float screenWidth, float screenHeigh
 }
 
 void BattleScenery::DrawUnder(const WorldCamera& camera, float screenWidth, float screenHeight) const {
+    // DrawOver covers what lies beyond the map over the same box, so the world's fog need not paint it.
+    SetFogBeyondMapCovered(ground.BeyondOpaque());
     if (layers == Layers::None)
         return;
     glPushMatrix();
@@ -136,6 +139,7 @@ void BattleScenery::DrawOver(const WorldCamera& camera, float screenWidth, float
     ground.DrawBeyond(camera.CentreX(), camera.CentreY(),
                       ViewRadius(camera.Zoom(), screenWidth, screenHeight));
     glPopMatrix();
+    SetFogBeyondMapCovered(false);
 }
 
 } // namespace Vorn

@@ -27,7 +27,8 @@ public:
     // Chooses the ground for the world's map and gives the minimap its picture of it. Needs GL.
     void Start(const LevelGround& ground, const World& world, Minimap& minimap);
     // Both under the camera's transform, as the world draws, leaving the current matrix as it was; need GL.
-    // The ground and the scars of battle on it, under everything on the map:
+    // The ground and the scars of battle on it, under everything on the map; until DrawOver, the world's fog
+    // leaves out what DrawOver will cover:
     void DrawUnder(const WorldCamera& camera, float screenWidth, float screenHeight) const;
     // What lies beyond the map's edge, over the fog:
     void DrawOver(const WorldCamera& camera, float screenWidth, float screenHeight) const;

@@ -40,6 +40,8 @@ public:
     // The hatching where the map is not and the edge line, to go over the fog: where the map ends is no
     // secret, and under the fog it would read as one black with the unexplored ground.
     void DrawBeyond(float centreX, float centreY, float radius) const;
+    // Whether DrawBeyond replaces every pixel beyond the map, whatever was drawn there before.
+    bool BeyondOpaque() const { return beyondOpaque; }
     // The ground as a size x size picture of the whole map in the minimap's words (blue in bits 0-7, green,
     // red, alpha 255), its outermost texels the edge line. Needs the GL textures; a texture that cannot be
     // read gives a plain colour instead.

@@ -27,6 +27,7 @@ struct FogCorner {
 // The fog's quads, kept from frame to frame (drawing happens on the main thread only): a zoomed-out view
 // holds hundreds of thousands of corners.
 std::vector<FogCorner> fogCorners;
+bool beyondMapCovered = false;
 
 // Adds the quads of grid squares to fogCorners.
 class FogQuads {
@@ -39,10 +40,19 @@ public:
                                    {lastColumn + 1, lastRow + 1},
                                    {firstColumn, lastRow + 1}};
         const float granularity = fog.Granularity();
+        FogCorner quad[4];
         for (int i = 0; i < 4; ++i)
-            fogCorners.push_back({corners[i][0] * granularity - fog.HalfWidth(),
-                                  corners[i][1] * granularity - fog.HalfHeight(),
-                                  {record.colorR, record.colorG, record.colorB, alphas[i]}});
+            quad[i] = {corners[i][0] * granularity - fog.HalfWidth(),
+                       corners[i][1] * granularity - fog.HalfHeight(),
+                       {record.colorR, record.colorG, record.colorB, alphas[i]}};
+        // Collapsed to a point rather than removed: the software renderer cuts the array into batches by
+        // position in it, and rounds the quads on the map exactly as before only when none moves.
+        if (beyondMapCovered && WhollyBeyondMap(quad[0], quad[2]))
+            for (FogCorner& corner : quad) {
+                corner.x = quad[0].x;
+                corner.y = quad[0].y;
+            }
+        fogCorners.insert(fogCorners.end(), std::begin(quad), std::end(quad));
     }
 
     void AddSquare(int column, int row) {
@@ -66,6 +76,12 @@ public:
     }
 
 private:
+    // Whether the quad between two opposite corners has no pixel on the map.
+    bool WhollyBeyondMap(const FogCorner& lowerLeft, const FogCorner& upperRight) const {
+        return upperRight.x <= -fog.HalfWidth() || lowerLeft.x >= fog.HalfWidth() ||
+               upperRight.y <= -fog.HalfHeight() || lowerLeft.y >= fog.HalfHeight();
+    }
+
     const FogOfWar& fog;
     const Constants::FowData& record;
 };
@@ -112,6 +128,10 @@ void DrawFog(const FogOfWar& fog, float centreX, float centreY, float r) {
     glPopClientAttrib();
     // Arrays leave the current colour undefined; drawing corner by corner left the last one's.
     glColor4fv(corners.back().colour);
+}
+
+void SetFogBeyondMapCovered(bool covered) {
+    beyondMapCovered = covered;
 }
 
 } // namespace Vorn

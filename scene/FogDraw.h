@@ -9,4 +9,10 @@ class FogOfWar;
 // fogged corner, as one vertex array, in the fog's colour. Nothing for a fog without a record. Needs GL.
 void DrawFog(const FogOfWar& fog, float centreX, float centreY, float r);
 
+// Says whether something opaque, drawn after the fog, covers everything beyond the fog's map (outside
+// x = +-HalfWidth, y = +-HalfHeight) in the box DrawFog is given. While it does, DrawFog paints no pixel
+// of the quads that lie wholly beyond the map: zoomed out, they are most of the screen, painted for
+// nothing. Whoever says so says so only for the drawing it covers, and says false after it.
+void SetFogBeyondMapCovered(bool covered);
+
 } // namespace Vorn

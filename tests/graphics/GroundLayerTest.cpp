@@ -1,8 +1,13 @@
 // The ground: its view boxes, and the grid of colours it is drawn as.
 #include "graphics/GroundLayer.h"
 #include "graphics/GroundMesh.h"
+#include "graphics/PixelTexture.h"
+#include "graphics/TextureStore.h"
+#include "tests/support/GlTestWindow.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -101,4 +106,28 @@ TEST(GroundMeshSpacing, PointColoursAreTheTintedTexelShadedByTheDetail) {
     mesh.ColourAt(0, 0, 0, colour);
     EXPECT_EQ(colour[0], 70);
     EXPECT_EQ(colour[2], 44);
+}
+
+// The world's fog leaves out what the hatching will cover only when it does cover it: a hatching with a
+// single translucent texel, or none at all, lets the fog beyond the map show through.
+TEST(GroundLayerBeyond, CoversWhatLiesUnderOnlyWhenEveryTexelIsOpaque) {
+    testing_support::GlTestWindow window{64, 64};
+    SKIP_WITHOUT_GL(window);
+    const auto chooseWithHatching = [](int translucentAlpha) {
+        auto texture = std::make_unique<Vorn::PixelTexture>();
+        texture->Create(8);
+        texture->Fill(40, 40, 40, 255);
+        texture->SetPixel(5, 6, 40, 40, 40, translucentAlpha);
+        texture->Upload();
+        Vorn::textureStore.Adopt("ground_beyond", std::move(texture));
+        Vorn::GroundLayer ground;
+        ground.Choose({}, 1000, 500);
+        return ground.BeyondOpaque();
+    };
+    EXPECT_TRUE(chooseWithHatching(255));
+    EXPECT_FALSE(chooseWithHatching(254));
+    Vorn::textureStore.Release();
+    Vorn::GroundLayer withoutHatching;
+    withoutHatching.Choose({}, 1000, 500);
+    EXPECT_FALSE(withoutHatching.BeyondOpaque());
 }

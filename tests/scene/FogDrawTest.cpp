@@ -98,7 +98,28 @@ protected:
         glEnd();
     }
 
-    std::vector<std::uint8_t> Picture(const View& view, bool squareBySquare, float* colourLeft) {
+    // What lies beyond the map painted over in an opaque colour, as the ground's hatching paints it.
+    static void CoverBeyondMap() {
+        constexpr float far = 1e5f;
+        glDisable(GL_BLEND);
+        glColor4f(0.1f, 0.6f, 0.2f, 1);
+        const float boxes[4][4] = {{-far, -far, far, -halfHeight},
+                                   {-far, halfHeight, far, far},
+                                   {-far, -halfHeight, -halfWidth, halfHeight},
+                                   {halfWidth, -halfHeight, far, halfHeight}};
+        glBegin(GL_QUADS);
+        for (const auto& box : boxes) {
+            glVertex2f(box[0], box[1]);
+            glVertex2f(box[2], box[1]);
+            glVertex2f(box[2], box[3]);
+            glVertex2f(box[0], box[3]);
+        }
+        glEnd();
+        glEnable(GL_BLEND);
+    }
+
+    std::vector<std::uint8_t> Picture(const View& view, bool squareBySquare, float* colourLeft,
+                                      bool beyondCovered = false) {
         window.Clear();
         glLoadIdentity();
         DrawGround();
@@ -112,6 +133,8 @@ protected:
         else
             DrawFog(fog, view.centreX, view.centreY, r);
         glGetFloatv(GL_CURRENT_COLOR, colourLeft);
+        if (beyondCovered)
+            CoverBeyondMap();
         std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width * height * 4));
         glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
         return rgba;
@@ -152,5 +175,28 @@ TEST_F(FogDraw, OneArrayLooksAsSquareBySquare) {
                                                 << view.centreY;
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(colourBefore[i], colourAfter[i]) << "the colour left current, channel " << i;
+    }
+}
+
+// Told that an opaque cover goes over what lies beyond the map, the fog leaves that out and the picture
+// under the cover is the same to the pixel; the squares across the map's edge stay whole.
+TEST_F(FogDraw, LeavesOutOnlyWhatTheCoverBeyondTheMapHides) {
+    const View views[] = {
+        {0.5f, -900, 500},   // the map's upper left corner
+        {0.37f, 1000, -600}, // the lower right corner, the edge within the last squares
+        {0.13f, 0, 0},       // the whole map and beyond it on every side
+        {0.8f, 4000, 3000},  // nothing of the map in view
+    };
+    for (const View& view : views) {
+        float colourWhole[4];
+        float colourLeftOut[4];
+        const auto whole = Picture(view, false, colourWhole, true);
+        SetFogBeyondMapCovered(true);
+        const auto leftOut = Picture(view, false, colourLeftOut, true);
+        SetFogBeyondMapCovered(false);
+        EXPECT_EQ(Differing(whole, leftOut), 0)
+            << "zoom " << view.zoom << " at " << view.centreX << ", " << view.centreY;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(colourWhole[i], colourLeftOut[i]) << "the colour left current, channel " << i;
     }
 }
