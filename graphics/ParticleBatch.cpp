@@ -42,7 +42,36 @@ void ParticleBatch::LeaveOutWhatCoversNoPixel() {
     glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &environment);
     textured = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
     modulated = environment == GL_MODULATE;
+    reachToWindow[0] = std::hypot(toWindow[0], toWindow[1]);
+    reachToWindow[1] = std::hypot(toWindow[3], toWindow[4]);
     windowKnown = true;
+}
+
+// A new texture draws what the old one collected first; the colour left current is the last quad's, drawn
+// or not.
+void ParticleBatch::Switch(unsigned int quadTexture, const std::uint8_t (&rgba)[4]) {
+    if (quadTexture != texture) {
+        Flush();
+        texture = quadTexture;
+        speckTextureKnown = false;
+    }
+    pending = true;
+    std::copy_n(rgba, 4, lastColour);
+}
+
+bool ParticleBatch::LeftOutWithin(unsigned int quadTexture, float x, float y, float reach,
+                                  const std::uint8_t (&rgba)[4]) {
+    if (!windowKnown)
+        return false;
+    const float windowX = toWindow[0] * x + toWindow[1] * y + toWindow[2];
+    const float windowY = toWindow[3] * x + toWindow[4] * y + toWindow[5];
+    const float across = reach * reachToWindow[0];
+    const float up = reach * reachToWindow[1];
+    if (BoxHoldsAPixelCentre(windowX - across, windowX + across, windowY - up, windowY + up))
+        return false;
+    Switch(quadTexture, rgba);
+    ++quadsLeftOut;
+    return true;
 }
 
 // A point's colour is what the quad's one pixel would show: its colour times the sample it reads there.
@@ -75,13 +104,7 @@ bool ParticleBatch::AddedAsSpeck(const SpeckCorner (&window)[4], const std::uint
 
 void ParticleBatch::AddQuad(unsigned int quadTexture, const Corner (&corners)[4],
                             const std::uint8_t (&rgba)[4]) {
-    if (quadTexture != texture) {
-        Flush();
-        texture = quadTexture;
-        speckTextureKnown = false;
-    }
-    pending = true;
-    std::copy_n(rgba, 4, lastColour);
+    Switch(quadTexture, rgba);
     if (windowKnown) {
         SpeckCorner window[4];
         float left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;

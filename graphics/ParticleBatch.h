@@ -41,6 +41,10 @@ public:
 
     // One quad with its corners in the order (-h, -h), (h, -h), (h, h), (-h, h) of the sprite.
     void AddQuad(unsigned int texture, const Corner (&corners)[4], const std::uint8_t (&rgba)[4]);
+    // Leaves out, as AddQuad would, a quad whose corners all lie within reach of (x, y) when no such quad
+    // could give a pixel, and says so; false when the quad is to be placed and added. Most particles of a
+    // battle far out go here, before their corners are worked out.
+    bool LeftOutWithin(unsigned int texture, float x, float y, float reach, const std::uint8_t (&rgba)[4]);
     // Draws what has been collected under the current matrix, leaving the last quad's colour current.
     void Flush();
 
@@ -52,6 +56,7 @@ public:
 private:
     bool AddedAsSpeck(const SpeckCorner (&window)[4], const std::uint8_t (&rgba)[4]);
     void DrawSpecks();
+    void Switch(unsigned int quadTexture, const std::uint8_t (&rgba)[4]);
 
     static inline bool leavingOut = true;
     static inline bool specksAsPoints = true;
@@ -67,6 +72,8 @@ private:
     bool windowKnown = false;
     float toWindow[6] = {};
     float fromWindow[6] = {};
+    // Window pixels across and up per unit of the quads' coordinates at most, whatever the direction.
+    float reachToWindow[2] = {};
     // Whether the quads are drawn textured (with the texture's colour multiplied by theirs), and whether
     // specks of the current texture can be points, in what texel colour.
     bool textured = false;
