@@ -36,35 +36,92 @@ void ParticleBatch::LeaveOutWhatCoversNoPixel() {
     if (combined[3] != 0 || combined[7] != 0 || combined[15] != 1 || viewport[2] <= 0 || viewport[3] <= 0)
         return;
     MapToWindow(combined, viewport[2], viewport[3], toWindow);
+    if (!InvertAffine(toWindow, fromWindow))
+        return;
+    GLint environment = 0;
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &environment);
+    textured = glIsEnabled(GL_TEXTURE_2D) == GL_TRUE;
+    modulated = environment == GL_MODULATE;
+    reachToWindow[0] = std::hypot(toWindow[0], toWindow[1]);
+    reachToWindow[1] = std::hypot(toWindow[3], toWindow[4]);
     windowKnown = true;
 }
 
-bool ParticleBatch::Covers(const Corner (&corners)[4]) const {
-    if (!windowKnown)
-        return true;
-    float left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;
-    for (const Corner& corner : corners) {
-        const float x = toWindow[0] * corner.x + toWindow[1] * corner.y + toWindow[2];
-        const float y = toWindow[3] * corner.x + toWindow[4] * corner.y + toWindow[5];
-        left = std::min(left, x);
-        right = std::max(right, x);
-        bottom = std::min(bottom, y);
-        top = std::max(top, y);
+// A new texture draws what the old one collected first; the colour left current is the last quad's, drawn
+// or not.
+void ParticleBatch::Switch(unsigned int quadTexture, const std::uint8_t (&rgba)[4]) {
+    if (quadTexture != texture) {
+        Flush();
+        texture = quadTexture;
+        speckTextureKnown = false;
     }
-    return BoxHoldsAPixelCentre(left, right, bottom, top);
+    pending = true;
+    std::copy_n(rgba, 4, lastColour);
+}
+
+bool ParticleBatch::LeftOutWithin(unsigned int quadTexture, float x, float y, float reach,
+                                  const std::uint8_t (&rgba)[4]) {
+    if (!windowKnown)
+        return false;
+    const float windowX = toWindow[0] * x + toWindow[1] * y + toWindow[2];
+    const float windowY = toWindow[3] * x + toWindow[4] * y + toWindow[5];
+    const float across = reach * reachToWindow[0];
+    const float up = reach * reachToWindow[1];
+    if (BoxHoldsAPixelCentre(windowX - across, windowX + across, windowY - up, windowY + up))
+        return false;
+    Switch(quadTexture, rgba);
+    ++quadsLeftOut;
+    return true;
+}
+
+// A point's colour is what the quad's one pixel would show: its colour times the sample it reads there.
+// The texture is learned with the run's first speck: most runs far out are all specks, close up none is.
+bool ParticleBatch::AddedAsSpeck(const SpeckCorner (&window)[4], const std::uint8_t (&rgba)[4]) {
+    if (!specksAsPoints || (textured && !modulated))
+        return false;
+    const SpeckCover cover = CoverOfSpeck(window);
+    if (!cover.speck)
+        return false;
+    if (textured && !speckTextureKnown) {
+        speckTexture = SpeckTextureOf(texture);
+        speckTextureKnown = true;
+    }
+    if (textured && !speckTexture)
+        return false;
+    if (!cover.coversACentre) {
+        ++quadsLeftOut;
+        return true;
+    }
+    const SpeckColour tint{rgba[0], rgba[1], rgba[2], rgba[3]};
+    const SpeckColour colour =
+        textured ? SpeckColourAt(*speckTexture, tint, cover.along, cover.across) : tint;
+    speckPositions.push_back(fromWindow[0] * cover.centreX + fromWindow[1] * cover.centreY + fromWindow[2]);
+    speckPositions.push_back(fromWindow[3] * cover.centreX + fromWindow[4] * cover.centreY + fromWindow[5]);
+    speckColours.insert(speckColours.end(), colour.begin(), colour.end());
+    ++specksDrawnAsPoints;
+    return true;
 }
 
 void ParticleBatch::AddQuad(unsigned int quadTexture, const Corner (&corners)[4],
                             const std::uint8_t (&rgba)[4]) {
-    if (quadTexture != texture) {
-        Flush();
-        texture = quadTexture;
-    }
-    pending = true;
-    std::copy_n(rgba, 4, lastColour);
-    if (!Covers(corners)) {
-        ++quadsLeftOut;
-        return;
+    Switch(quadTexture, rgba);
+    if (windowKnown) {
+        SpeckCorner window[4];
+        float left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;
+        for (int i = 0; i < 4; ++i) {
+            window[i] = {toWindow[0] * corners[i].x + toWindow[1] * corners[i].y + toWindow[2],
+                         toWindow[3] * corners[i].x + toWindow[4] * corners[i].y + toWindow[5]};
+            left = std::min(left, window[i].x);
+            right = std::max(right, window[i].x);
+            bottom = std::min(bottom, window[i].y);
+            top = std::max(top, window[i].y);
+        }
+        if (!BoxHoldsAPixelCentre(left, right, bottom, top)) {
+            ++quadsLeftOut;
+            return;
+        }
+        if (AddedAsSpeck(window, rgba))
+            return;
     }
     for (int corner = 0; corner < 4; ++corner) {
         positions.push_back(corners[corner].x);
@@ -94,10 +151,33 @@ void ParticleBatch::Flush() {
         glPopClientAttrib();
         ++callsMade;
     }
+    DrawSpecks();
     glColor4ub(lastColour[0], lastColour[1], lastColour[2], lastColour[3]);
     positions.clear();
     textureCoordinates.clear();
     colours.clear();
+}
+
+// Untextured, one pixel each, unsmoothed: a point at a pixel's centre lights that pixel alone.
+void ParticleBatch::DrawSpecks() {
+    if (speckPositions.empty())
+        return;
+    glPushAttrib(GL_ENABLE_BIT | GL_POINT_BIT);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_POINT_SMOOTH);
+    glPointSize(1);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(2, GL_FLOAT, 0, speckPositions.data());
+    glColorPointer(4, GL_UNSIGNED_BYTE, 0, speckColours.data());
+    glDrawArrays(GL_POINTS, 0, static_cast<GLsizei>(speckPositions.size() / 2));
+    glPopClientAttrib();
+    glPopAttrib();
+    ++callsMade;
+    speckPositions.clear();
+    speckColours.clear();
 }
 
 } // namespace Vorn

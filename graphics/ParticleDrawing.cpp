@@ -65,6 +65,11 @@ void AddSprite(const ParticleFactory& factory, const Particle& sprite, ParticleB
                float heading, float alpha, float progress) {
     const ParticleLook& look = factory.Look();
     const float halfSide = factory.HalfSide(progress);
+    const std::uint8_t vertexColour[4] = {look.colour[0], look.colour[1], look.colour[2],
+                                          static_cast<std::uint8_t>(alpha * 255.0f)};
+    constexpr float cornerReach = 1.41421357f;
+    if (batch.LeftOutWithin(TextureOf(look), x, y, std::abs(halfSide) * cornerReach, vertexColour))
+        return;
     // Written out as the per-particle path's constants would round differently.
     const double degrees = progress * look.rotationSpeed * sprite.spinFactor -
                            static_cast<float>(heading * 180.0 * 0.3183098861837907);
@@ -73,8 +78,6 @@ void AddSprite(const ParticleFactory& factory, const Particle& sprite, ParticleB
     const float s = static_cast<float>(std::sin(radians)) * halfSide;
     const ParticleBatch::Corner corners[4] = {
         {x - c + s, y - s - c}, {x + c + s, y + s - c}, {x + c - s, y + s + c}, {x - c - s, y - s + c}};
-    const std::uint8_t vertexColour[4] = {look.colour[0], look.colour[1], look.colour[2],
-                                          static_cast<std::uint8_t>(alpha * 255.0f)};
     batch.AddQuad(TextureOf(look), corners, vertexColour);
 }
 

@@ -33,4 +33,19 @@ inline void MapToWindow(const float (&toClip)[16], int viewportWidth, int viewpo
     toWindow[5] = (toClip[13] + 1) * halfHeight;
 }
 
+// The map back from window pixels to the coordinates MapToWindow took there; false when it flattens the
+// plane onto a line.
+inline bool InvertAffine(const float (&toWindow)[6], float (&fromWindow)[6]) {
+    const float determinant = toWindow[0] * toWindow[4] - toWindow[1] * toWindow[3];
+    if (!(std::abs(determinant) > 0) || !std::isfinite(determinant))
+        return false;
+    fromWindow[0] = toWindow[4] / determinant;
+    fromWindow[1] = -toWindow[1] / determinant;
+    fromWindow[2] = (toWindow[1] * toWindow[5] - toWindow[4] * toWindow[2]) / determinant;
+    fromWindow[3] = -toWindow[3] / determinant;
+    fromWindow[4] = toWindow[0] / determinant;
+    fromWindow[5] = (toWindow[3] * toWindow[2] - toWindow[0] * toWindow[5]) / determinant;
+    return true;
+}
+
 } // namespace Vorn

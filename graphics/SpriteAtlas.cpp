@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 namespace Vorn {
@@ -25,6 +26,33 @@ constexpr int margin = 3;
 std::uint32_t Packed(SpriteAtlas::ColourBytes colour) {
     return std::uint32_t{colour[0]} << 24 | std::uint32_t{colour[1]} << 16 | std::uint32_t{colour[2]} << 8 |
            colour[3];
+}
+
+// Texels of a picture, inclusive, counted from its square's lower left corner.
+struct TexelBox {
+    int left, bottom, right, top;
+};
+
+// The texels of a size x size picture (rows from the bottom, RGBA) that are not blank; none when all are.
+std::optional<TexelBox> ColouredTexels(const std::vector<std::uint8_t>& picture, int size) {
+    std::optional<TexelBox> box;
+    for (int row = 0; row < size; ++row)
+        for (int column = 0; column < size; ++column) {
+            const std::size_t at = (static_cast<std::size_t>(row) * static_cast<std::size_t>(size) +
+                                    static_cast<std::size_t>(column)) *
+                                   4;
+            if ((picture[at] | picture[at + 1] | picture[at + 2] | picture[at + 3]) == 0)
+                continue;
+            if (!box) {
+                box = TexelBox{column, row, column, row};
+                continue;
+            }
+            box->left = std::min(box->left, column);
+            box->right = std::max(box->right, column);
+            box->bottom = std::min(box->bottom, row);
+            box->top = std::max(box->top, row);
+        }
+    return box;
 }
 
 bool HasFramebuffers() {
@@ -176,6 +204,11 @@ void SpriteAtlas::Paint(const Drawing& drawing, ColourBytes colour, int x, int y
     glColor4ubv(colour.data());
     glCallList(DrawingList(drawing));
     glGetFloatv(GL_CURRENT_COLOR, sprite.colourAfter.data());
+    std::vector<std::uint8_t> picture(static_cast<std::size_t>(size) * static_cast<std::size_t>(size) * 4);
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, size, size, GL_RGBA, GL_UNSIGNED_BYTE, picture.data());
+    glPopClientAttrib();
 
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);
@@ -183,13 +216,16 @@ void SpriteAtlas::Paint(const Drawing& drawing, ColourBytes colour, int x, int y
     glMatrixMode(GL_MODELVIEW);
     glPopAttrib();
     glBindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(previousFramebuffer));
-    Bound(drawing, x, y, size, sprite);
+    Bound(drawing, x, y, size, picture, sprite);
 }
 
 // The box of the drawing's vertices, widened by what the renderer draws beyond them: half a line's width
 // (the driver draws none thinner than a pixel), a pixel of smoothing, and a blank texel more, so that the
-// filter reading round a turned quad's edge finds only blank texels. Whole texels, within the square.
-void SpriteAtlas::Bound(const Drawing& drawing, int x, int y, int size, Sprite& sprite) const {
+// filter reading round a turned quad's edge finds only blank texels. Whole texels, within the square, and
+// no wider than the texels the picture really colours with a blank one round them: small on the window,
+// the widening is most of the quad, and the smoothing reaches less far than it allows.
+void SpriteAtlas::Bound(const Drawing& drawing, int x, int y, int size,
+                        const std::vector<std::uint8_t>& picture, Sprite& sprite) const {
     float lowX = 0, lowY = 0, highX = 0, highY = 0;
     for (const DrawingStep& step : drawing.Steps()) {
         if (step.kind != DrawingStep::Kind::Vertex)
@@ -209,10 +245,16 @@ void SpriteAtlas::Bound(const Drawing& drawing, int x, int y, int size, Sprite& 
         const float whole = outwards < 0 ? std::floor(at) : std::ceil(at);
         return std::clamp(whole, static_cast<float>(low), static_cast<float>(high));
     };
-    const float left = texels(centreX, lowX, -1, x, x + size);
-    const float right = texels(centreX, highX, 1, x, x + size);
-    const float bottom = texels(centreY, lowY, -1, y, y + size);
-    const float top = texels(centreY, highY, 1, y, y + size);
+    float left = texels(centreX, lowX, -1, x, x + size);
+    float right = texels(centreX, highX, 1, x, x + size);
+    float bottom = texels(centreY, lowY, -1, y, y + size);
+    float top = texels(centreY, highY, 1, y, y + size);
+    if (const std::optional<TexelBox> coloured = ColouredTexels(picture, size)) {
+        left = std::max(left, static_cast<float>(x + coloured->left - 1));
+        right = std::min(right, static_cast<float>(x + coloured->right + 2));
+        bottom = std::max(bottom, static_cast<float>(y + coloured->bottom - 1));
+        top = std::min(top, static_cast<float>(y + coloured->top + 2));
+    }
 
     constexpr float texel = 1.0f / side;
     sprite.square = {static_cast<float>(x) * texel, static_cast<float>(y) * texel,

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <map>
 #include <utility>
+#include <vector>
 
 namespace Vorn {
 
@@ -34,9 +35,9 @@ public:
         // The square the picture was rendered in, in texture coordinates: wide enough for the drawing
         // turned any way, so most of it stays blank.
         Box square;
-        // The part of the square the drawing can colour, with a blank texel round it, in texture
-        // coordinates and in the drawing's units from its origin (the square's centre). Its quad is all
-        // that needs drawing: the software renderer fills every pixel of a quad, blank or not.
+        // The part of the square the picture colours, with a blank texel round it, in texture coordinates
+        // and in the drawing's units from its origin (the square's centre). Its quad is all that needs
+        // drawing: the software renderer fills every pixel of a quad, blank or not.
         Box content;
         Box contentUnits;
         // The colour the display list leaves current, as a list call would leave it.
@@ -79,7 +80,8 @@ private:
     bool Make();
     bool Reserve(int size, int& x, int& y);
     void Paint(const Drawing& drawing, ColourBytes colour, int x, int y, int size, Sprite& sprite) const;
-    void Bound(const Drawing& drawing, int x, int y, int size, Sprite& sprite) const;
+    void Bound(const Drawing& drawing, int x, int y, int size, const std::vector<std::uint8_t>& picture,
+               Sprite& sprite) const;
 
     unsigned texture = 0;
     unsigned framebuffer = 0;
