@@ -5,12 +5,12 @@
 #include "datafiles/DataArchive.h"
 #include "game/Outcome.h"
 #include "game/StateDigest.h"
-#include "visuals/DrawingStore.h"
-#include "visuals/ParticleSystemFactory.h"
 #include "random/Random.h"
 #include "replay/ReplayInputs.h"
 #include "rules/ConstantsLoader.h"
 #include "shell/GameVersion.h"
+#include "visuals/DrawingStore.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "world/Defence.h"
 #include "world/HQ.h"
 #include "world/ICallsign.h"
@@ -26,17 +26,7 @@ using namespace Vorn;
 
 GameDataForSeed::GameDataForSeed(std::uint32_t seed) {
     randomGenerator.Reseed(seed);
-    particleSystemFactory = new ParticleSystemFactory;
-    particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
-    drawingStore.Load();
-    Constants::LoadConstants();
-}
-
-GameDataForSeed::~GameDataForSeed() {
-    drawingStore.Release();
-    delete particleSystemFactory;
-    particleSystemFactory = nullptr;
-    Constants::ReleaseConstants();
+    data.emplace();
 }
 
 CampaignPlayer::CampaignPlayer(const std::string& levelFile, std::uint32_t seed)

@@ -7,10 +7,12 @@
 #include "game/Battle.h"
 #include "game/ReplayTrail.h"
 #include "replay/Replay.h"
+#include "tests/support/SimulationData.h"
 #include "world/World.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,9 +38,9 @@ struct Placement {
 class GameDataForSeed {
 public:
     explicit GameDataForSeed(std::uint32_t seed);
-    ~GameDataForSeed();
-    GameDataForSeed(const GameDataForSeed&) = delete;
-    GameDataForSeed& operator=(const GameDataForSeed&) = delete;
+
+private:
+    std::optional<testing_support::SimulationData> data;
 };
 
 class CampaignPlayer {

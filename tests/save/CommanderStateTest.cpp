@@ -8,6 +8,7 @@
 #include "game/StateDigest.h"
 #include "random/Random.h"
 #include "rules/ConstantsLoader.h"
+#include "tests/support/SimulationData.h"
 #include "visuals/DrawingStore.h"
 #include "visuals/ParticleSystemFactory.h"
 #include "world/World.h"
@@ -15,6 +16,8 @@
 #include <functional>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace Vorn;
 
@@ -36,18 +39,9 @@ struct Game {
 
 class CommanderState : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        particleSystemFactory = new ParticleSystemFactory;
-        particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
-        drawingStore.Load();
-        Constants::LoadConstants();
-    }
-    static void TearDownTestSuite() {
-        drawingStore.Release();
-        delete particleSystemFactory;
-        particleSystemFactory = nullptr;
-        Constants::ReleaseConstants();
-    }
+    static void SetUpTestSuite() { data.emplace(); }
+    static void TearDownTestSuite() { data.reset(); }
+    static inline std::optional<testing_support::SimulationData> data;
 
     static Battle Begin(const Game& game, std::uint32_t seed) {
         randomGenerator.Reseed(seed);

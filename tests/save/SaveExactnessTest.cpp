@@ -12,6 +12,7 @@
 #include "random/Random.h"
 #include "rules/ConstantsLoader.h"
 #include "save/SaveFile.h"
+#include "tests/support/SimulationData.h"
 #include "visuals/DrawingStore.h"
 #include "visuals/ParticleSystemFactory.h"
 #include "world/HQ.h"
@@ -19,6 +20,8 @@
 #include "world/World.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include <algorithm>
 #include <map>
@@ -119,18 +122,9 @@ struct BattleRun {
 
 class SaveExactness : public ::testing::TestWithParam<const char*> {
 protected:
-    static void SetUpTestSuite() {
-        particleSystemFactory = new ParticleSystemFactory;
-        particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
-        drawingStore.Load();
-        Constants::LoadConstants();
-    }
-    static void TearDownTestSuite() {
-        drawingStore.Release();
-        delete particleSystemFactory;
-        particleSystemFactory = nullptr;
-        Constants::ReleaseConstants();
-    }
+    static void SetUpTestSuite() { data.emplace(); }
+    static void TearDownTestSuite() { data.reset(); }
+    static inline std::optional<testing_support::SimulationData> data;
 
     static BattleRun NewRun(const std::string& level, std::uint32_t seed) {
         randomGenerator.Reseed(seed);

@@ -10,6 +10,7 @@
 #include "game/StateDigest.h"
 #include "random/Random.h"
 #include "rules/ConstantsLoader.h"
+#include "tests/support/SimulationData.h"
 #include "visuals/DrawingStore.h"
 #include "visuals/ParticleSystemFactory.h"
 #include "world/Bullet.h"
@@ -20,24 +21,17 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace Vorn;
 
 namespace {
 
 class WorldState : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        particleSystemFactory = new ParticleSystemFactory;
-        particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
-        drawingStore.Load();
-        Constants::LoadConstants();
-    }
-    static void TearDownTestSuite() {
-        drawingStore.Release();
-        delete particleSystemFactory;
-        particleSystemFactory = nullptr;
-        Constants::ReleaseConstants();
-    }
+    static void SetUpTestSuite() { data.emplace(); }
+    static void TearDownTestSuite() { data.reset(); }
+    static inline std::optional<testing_support::SimulationData> data;
 
     // The level's skirmish played until bullets fly and at least `ms` of game time have passed.
     static Battle PlayUntilFighting(const std::string& level, std::uint32_t seed, unsigned ms) {
