@@ -96,11 +96,19 @@ Effect* StateReader::EffectOfNumber(const char* what) {
     return effects[number - 1];
 }
 
+Effect* StateReader::ListedEffect(const char* what) {
+    Effect* effect = EffectOfNumber(what);
+    if (effect == nullptr && !in.Failed())
+        in.Fail(std::string(what) + " names no effect");
+    return effect;
+}
+
 std::vector<Effect*> StateReader::EffectList(const char* what) {
     const std::size_t count = in.Count(what, SaveLimits::maxEffectsPerOwner, 4);
     std::vector<Effect*> list;
     for (std::size_t index = 0; index < count && !in.Failed(); ++index)
-        list.push_back(EffectOfNumber(what));
+        if (Effect* effect = ListedEffect(what))
+            list.push_back(effect);
     return list;
 }
 
@@ -108,9 +116,11 @@ std::vector<AttachedEffect> StateReader::AttachedEffects(const char* what) {
     const std::size_t count = in.Count(what, SaveLimits::maxEffectsPerOwner, 12);
     std::vector<AttachedEffect> list;
     for (std::size_t index = 0; index < count && !in.Failed(); ++index) {
-        Effect* effect = EffectOfNumber(what);
+        Effect* effect = ListedEffect(what);
         const float offsetX = in.F32("effect offset x");
-        list.push_back({effect, offsetX, in.F32("effect offset y")});
+        const float offsetY = in.F32("effect offset y");
+        if (effect != nullptr)
+            list.push_back({effect, offsetX, offsetY});
     }
     return list;
 }

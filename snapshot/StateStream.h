@@ -60,6 +60,8 @@ public:
     // Runs later, after every object is filed: a link between objects that may refer forwards.
     void Link(std::function<void()> link) { links.push_back(std::move(link)); }
     void ResolveLinks();
+    // An object's own effects: every number names an effect, and a list read short holds no gaps, so that an
+    // object torn down after a fault releases only effects that are there.
     std::vector<Effect*> EffectList(const char* what);
     std::vector<AttachedEffect> AttachedEffects(const char* what);
     // The effect of the number, as read before the objects; null for 0 and after a fault.
@@ -73,6 +75,9 @@ public:
     std::vector<Effect*> effects;
 
 private:
+    // The effect of the number, which must name one; null after a fault.
+    Effect* ListedEffect(const char* what);
+
     std::vector<std::function<void()>> links;
 };
 

@@ -21,6 +21,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 
 using namespace Vorn;
@@ -194,6 +197,26 @@ TEST_F(WorldState, ABattleBuiltFromItsStateGoesOnAsTheBattleThatNeverStopped) {
                 EXPECT_TRUE(WriteBattleState(loaded) == later)
                     << "the whole state as the battle that never stopped";
             }
+}
+
+// The fuzzer's finds, kept in its corpus, read as it reads them: a battle that writes back to its bytes, or
+// one line and no battle. A tank whose exhaust named effect 0 was torn down releasing a null effect.
+TEST_F(WorldState, TheFuzzersCorpusReadsBackOrIsRefusedWithALine) {
+    for (const std::filesystem::path& file :
+         std::filesystem::directory_iterator("fuzz/corpus/battle_state")) {
+        SCOPED_TRACE(file.string());
+        std::ifstream in(file, std::ios::binary);
+        const std::string bytes(std::istreambuf_iterator<char>(in), {});
+        Battle battle;
+        std::string fault;
+        if (ReadBattleState(bytes, dataArchive.ReadDocument("levels/level0.xml"), 1280, 720, battle, fault)) {
+            EXPECT_TRUE(WriteBattleState(battle) == bytes);
+        } else {
+            EXPECT_FALSE(fault.empty());
+            EXPECT_EQ(fault.find('\n'), std::string::npos);
+            EXPECT_EQ(battle.world, nullptr);
+        }
+    }
 }
 
 } // namespace
