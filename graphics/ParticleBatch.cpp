@@ -53,7 +53,7 @@ void ParticleBatch::Switch(unsigned int quadTexture, const std::uint8_t (&rgba)[
     if (quadTexture != texture) {
         Flush();
         texture = quadTexture;
-        speckTextureKnown = false;
+        dotTextureKnown = false;
     }
     pending = true;
     std::copy_n(rgba, 4, lastColour);
@@ -75,30 +75,30 @@ bool ParticleBatch::LeftOutWithin(unsigned int quadTexture, float x, float y, fl
 }
 
 // A point's colour is what the quad's one pixel would show: its colour times the sample it reads there.
-// The texture is learned with the run's first speck: most runs far out are all specks, close up none is.
-bool ParticleBatch::AddedAsSpeck(const SpeckCorner (&window)[4], const std::uint8_t (&rgba)[4]) {
-    if (!specksAsPoints || (textured && !modulated))
+// The texture is learned with the run's first dot: most runs far out are all dots, close up none is.
+bool ParticleBatch::AddedAsDot(const DotCorner (&window)[4], const std::uint8_t (&rgba)[4]) {
+    if (!dotsAsPoints || (textured && !modulated))
         return false;
-    const SpeckCover cover = CoverOfSpeck(window);
-    if (!cover.speck)
+    const DotCover cover = CoverOfDot(window);
+    if (!cover.dot)
         return false;
-    if (textured && !speckTextureKnown) {
-        speckTexture = SpeckTextureOf(texture);
-        speckTextureKnown = true;
+    if (textured && !dotTextureKnown) {
+        dotTexture = DotTextureOf(texture);
+        dotTextureKnown = true;
     }
-    if (textured && !speckTexture)
+    if (textured && !dotTexture)
         return false;
     if (!cover.coversACentre) {
         ++quadsLeftOut;
         return true;
     }
-    const SpeckColour tint{rgba[0], rgba[1], rgba[2], rgba[3]};
-    const SpeckColour colour =
-        textured ? SpeckColourAt(*speckTexture, tint, cover.along, cover.across) : tint;
-    speckPositions.push_back(fromWindow[0] * cover.centreX + fromWindow[1] * cover.centreY + fromWindow[2]);
-    speckPositions.push_back(fromWindow[3] * cover.centreX + fromWindow[4] * cover.centreY + fromWindow[5]);
-    speckColours.insert(speckColours.end(), colour.begin(), colour.end());
-    ++specksDrawnAsPoints;
+    const DotColour tint{rgba[0], rgba[1], rgba[2], rgba[3]};
+    const DotColour colour =
+        textured ? DotColourAt(*dotTexture, tint, cover.along, cover.across) : tint;
+    dotPositions.push_back(fromWindow[0] * cover.centreX + fromWindow[1] * cover.centreY + fromWindow[2]);
+    dotPositions.push_back(fromWindow[3] * cover.centreX + fromWindow[4] * cover.centreY + fromWindow[5]);
+    dotColours.insert(dotColours.end(), colour.begin(), colour.end());
+    ++dotsDrawnAsPoints;
     return true;
 }
 
@@ -106,7 +106,7 @@ void ParticleBatch::AddQuad(unsigned int quadTexture, const Corner (&corners)[4]
                             const std::uint8_t (&rgba)[4]) {
     Switch(quadTexture, rgba);
     if (windowKnown) {
-        SpeckCorner window[4];
+        DotCorner window[4];
         float left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;
         for (int i = 0; i < 4; ++i) {
             window[i] = {toWindow[0] * corners[i].x + toWindow[1] * corners[i].y + toWindow[2],
@@ -120,7 +120,7 @@ void ParticleBatch::AddQuad(unsigned int quadTexture, const Corner (&corners)[4]
             ++quadsLeftOut;
             return;
         }
-        if (AddedAsSpeck(window, rgba))
+        if (AddedAsDot(window, rgba))
             return;
     }
     for (int corner = 0; corner < 4; ++corner) {
@@ -151,7 +151,7 @@ void ParticleBatch::Flush() {
         glPopClientAttrib();
         ++callsMade;
     }
-    DrawSpecks();
+    DrawDots();
     glColor4ub(lastColour[0], lastColour[1], lastColour[2], lastColour[3]);
     positions.clear();
     textureCoordinates.clear();
@@ -159,8 +159,8 @@ void ParticleBatch::Flush() {
 }
 
 // Untextured, one pixel each, unsmoothed: a point at a pixel's centre lights that pixel alone.
-void ParticleBatch::DrawSpecks() {
-    if (speckPositions.empty())
+void ParticleBatch::DrawDots() {
+    if (dotPositions.empty())
         return;
     glPushAttrib(GL_ENABLE_BIT | GL_POINT_BIT);
     glDisable(GL_TEXTURE_2D);
@@ -170,14 +170,14 @@ void ParticleBatch::DrawSpecks() {
     glEnableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
-    glVertexPointer(2, GL_FLOAT, 0, speckPositions.data());
-    glColorPointer(4, GL_UNSIGNED_BYTE, 0, speckColours.data());
-    glDrawArrays(GL_POINTS, 0, static_cast<GLsizei>(speckPositions.size() / 2));
+    glVertexPointer(2, GL_FLOAT, 0, dotPositions.data());
+    glColorPointer(4, GL_UNSIGNED_BYTE, 0, dotColours.data());
+    glDrawArrays(GL_POINTS, 0, static_cast<GLsizei>(dotPositions.size() / 2));
     glPopClientAttrib();
     glPopAttrib();
     ++callsMade;
-    speckPositions.clear();
-    speckColours.clear();
+    dotPositions.clear();
+    dotColours.clear();
 }
 
 } // namespace Vorn

@@ -1,7 +1,7 @@
 // Collects the quads of many particles and draws them with one call per texture.
 #pragma once
 
-#include "graphics/ParticleSpeck.h"
+#include "graphics/ParticleDot.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,9 +15,9 @@ namespace Vorn {
 // are drawn together, in order, whenever the texture changes or the batch is flushed. The world shares one
 // batch among all the effects of a layer, so a thousand small systems make a handful of calls.
 //
-// Once the batch knows the window, quads smaller than a pixel ("specks", see ParticleSpeck.h) become
+// Once the batch knows the window, quads smaller than a pixel ("dots", see ParticleDot.h) become
 // single-pixel points of the colour they would give: a run's points are drawn after its quads, which
-// changes the order only where a speck and a larger particle of one texture share a pixel.
+// changes the order only where a dot and a larger particle of one texture share a pixel.
 class ParticleBatch {
 public:
     struct Corner {
@@ -30,14 +30,14 @@ public:
     ~ParticleBatch() { Flush(); }
 
     // From now on quads whose box on the window holds no pixel centre give no pixel and are left out, and
-    // specks become points, placed with the current matrices, which must be current again at every Flush,
+    // dots become points, placed with the current matrices, which must be current again at every Flush,
     // as must the texturing and its environment. Without a GL context, or when the matrices are not a flat
     // affine map, every quad stays.
     void LeaveOutWhatCoversNoPixel();
     // Off, every quad goes to the driver: the picture leaving out must equal.
     static void SetLeavingOut(bool on) { leavingOut = on; }
-    // Off, specks stay quads: the picture drawing them as points must equal.
-    static void SetSpecksAsPoints(bool on) { specksAsPoints = on; }
+    // Off, dots stay quads: the picture drawing them as points must equal.
+    static void SetDotsAsPoints(bool on) { dotsAsPoints = on; }
 
     // One quad with its corners in the order (-h, -h), (h, -h), (h, h), (-h, h) of the sprite.
     void AddQuad(unsigned int texture, const Corner (&corners)[4], const std::uint8_t (&rgba)[4]);
@@ -50,16 +50,16 @@ public:
 
     // Quads left out since the batch was made, those drawn as points, and draw calls made.
     std::size_t QuadsLeftOut() const { return quadsLeftOut; }
-    std::size_t SpecksAsPoints() const { return specksDrawnAsPoints; }
+    std::size_t DotsAsPoints() const { return dotsDrawnAsPoints; }
     std::size_t CallsMade() const { return callsMade; }
 
 private:
-    bool AddedAsSpeck(const SpeckCorner (&window)[4], const std::uint8_t (&rgba)[4]);
-    void DrawSpecks();
+    bool AddedAsDot(const DotCorner (&window)[4], const std::uint8_t (&rgba)[4]);
+    void DrawDots();
     void Switch(unsigned int quadTexture, const std::uint8_t (&rgba)[4]);
 
     static inline bool leavingOut = true;
-    static inline bool specksAsPoints = true;
+    static inline bool dotsAsPoints = true;
 
     unsigned int texture = 0;
     // Whether anything was added since the last flush, drawn or left out.
@@ -75,15 +75,15 @@ private:
     // Window pixels across and up per unit of the quads' coordinates at most, whatever the direction.
     float reachToWindow[2] = {};
     // Whether the quads are drawn textured (with the texture's colour multiplied by theirs), and whether
-    // specks of the current texture can be points, in what texel colour.
+    // dots of the current texture can be points, in what texel colour.
     bool textured = false;
     bool modulated = false;
-    bool speckTextureKnown = false;
-    std::optional<SpeckTexture> speckTexture;
-    std::vector<float> speckPositions;
-    std::vector<std::uint8_t> speckColours;
+    bool dotTextureKnown = false;
+    std::optional<DotTexture> dotTexture;
+    std::vector<float> dotPositions;
+    std::vector<std::uint8_t> dotColours;
     std::size_t quadsLeftOut = 0;
-    std::size_t specksDrawnAsPoints = 0;
+    std::size_t dotsDrawnAsPoints = 0;
     std::size_t callsMade = 0;
 };
 

@@ -273,7 +273,7 @@ TEST_F(ParticleDrawTest, SystemsSharingABatchLookAsDrawnOneByOne) {
             EXPECT_GT(shared.quadsLeftOut, 100u) << "most sprites are smaller than a pixel";
         }
         EXPECT_EQ(keepingAll.quadsLeftOut, 0u);
-        EXPECT_LE(shared.calls, 2u) << "one texture: one call of quads and one of the specks as points";
+        EXPECT_LE(shared.calls, 2u) << "one texture: one call of quads and one of the dots as points";
         EXPECT_LE(Differing(shared.pixels, oneByOne.pixels), LitIn(oneByOne.pixels) / 50)
             << "only edge pixels may round differently, scale " << scale;
     }

@@ -1,5 +1,5 @@
-// Which pixel a speck lights, and the colour its texture gives it there.
-#include "graphics/ParticleSpeck.h"
+// Which pixel a dot lights, and the colour its texture gives it there.
+#include "graphics/ParticleDot.h"
 
 #include "graphics/TextureStore.h"
 
@@ -34,7 +34,7 @@ bool InsideEdge(Fixed a, Fixed b, Fixed p) {
     return b.y < a.y || (b.y == a.y && b.x < a.x);
 }
 
-bool CoversPoint(const SpeckCorner (&corners)[4], float x, float y) {
+bool CoversPoint(const DotCorner (&corners)[4], float x, float y) {
     Fixed fixed[4];
     for (int i = 0; i < 4; ++i)
         fixed[i] = Snapped(corners[i].x, corners[i].y);
@@ -94,7 +94,7 @@ bool BlendsBorder(GLenum wrapName, GLint minFilter) {
     return linear && (wrap == GL_CLAMP || wrap == GL_CLAMP_TO_BORDER);
 }
 
-std::optional<SpeckTexture> ReadSpeckTexture(unsigned int texture) {
+std::optional<DotTexture> ReadDotTexture(unsigned int texture) {
     if (texture == 0)
         return std::nullopt;
     glBindTexture(GL_TEXTURE_2D, texture);
@@ -103,7 +103,7 @@ std::optional<SpeckTexture> ReadSpeckTexture(unsigned int texture) {
     const std::optional<int> last = LastLevel();
     if (!last || !ReadsOnlyTheLastLevel(*last, minFilter))
         return std::nullopt;
-    SpeckTexture read;
+    DotTexture read;
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glGetTexImage(GL_TEXTURE_2D, *last, GL_RGBA, GL_UNSIGNED_BYTE, read.texel.data());
@@ -124,20 +124,20 @@ float TexelWeight(float at) {
 
 } // namespace
 
-SpeckCover CoverOfSpeck(const SpeckCorner (&corners)[4]) {
+DotCover CoverOfDot(const DotCorner (&corners)[4]) {
     const float sideX = corners[1].x - corners[0].x;
     const float sideY = corners[1].y - corners[0].y;
     const float otherX = corners[3].x - corners[0].x;
     const float otherY = corners[3].y - corners[0].y;
     const float longest = std::max(sideX * sideX + sideY * sideY, otherX * otherX + otherY * otherY);
-    if (!(longest <= speckSide * speckSide))
+    if (!(longest <= dotSide * dotSide))
         return {};
     // No point of a quad this small lies further than half a pixel from its middle, so the only centre it
     // can cover is the one of the pixel its middle falls in.
     const float middleX = (corners[0].x + corners[2].x) / 2;
     const float middleY = (corners[0].y + corners[2].y) / 2;
-    SpeckCover cover;
-    cover.speck = true;
+    DotCover cover;
+    cover.dot = true;
     cover.centreX = std::floor(middleX) + 0.5f;
     cover.centreY = std::floor(middleY) + 0.5f;
     cover.coversACentre = CoversPoint(corners, cover.centreX, cover.centreY);
@@ -151,10 +151,10 @@ SpeckCover CoverOfSpeck(const SpeckCorner (&corners)[4]) {
     return cover;
 }
 
-std::optional<SpeckTexture> SpeckTextureOf(unsigned int texture) {
+std::optional<DotTexture> DotTextureOf(unsigned int texture) {
     // Drawing happens on the main thread only.
     static std::uint64_t generation = 0;
-    static std::unordered_map<unsigned int, std::optional<SpeckTexture>> learned;
+    static std::unordered_map<unsigned int, std::optional<DotTexture>> learned;
     if (generation != textureStore.Generation()) {
         learned.clear();
         generation = textureStore.Generation();
@@ -162,13 +162,13 @@ std::optional<SpeckTexture> SpeckTextureOf(unsigned int texture) {
     const auto found = learned.find(texture);
     if (found != learned.end())
         return found->second;
-    return learned[texture] = ReadSpeckTexture(texture);
+    return learned[texture] = ReadDotTexture(texture);
 }
 
-SpeckColour SpeckColourAt(const SpeckTexture& texture, const SpeckColour& tint, float along, float across) {
+DotColour DotColourAt(const DotTexture& texture, const DotColour& tint, float along, float across) {
     const float weight = (texture.blendsBorder[0] ? TexelWeight(along) : 1.0f) *
                          (texture.blendsBorder[1] ? TexelWeight(across) : 1.0f);
-    SpeckColour colour{};
+    DotColour colour{};
     for (std::size_t i = 0; i < colour.size(); ++i) {
         const float sample = static_cast<float>(texture.texel[i]) * weight +
                              static_cast<float>(texture.border[i]) * (1 - weight);

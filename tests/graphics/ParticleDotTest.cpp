@@ -46,7 +46,7 @@ Comparison Compare(const std::vector<std::uint8_t>& a, const std::vector<std::ui
     return result;
 }
 
-class ParticleSpeckTest : public testing::Test {
+class ParticleDotTest : public testing::Test {
 protected:
     void SetUp() override {
         if (!window.Ok())
@@ -68,15 +68,15 @@ protected:
         glDisable(GL_TEXTURE_2D);
         glDisable(GL_BLEND);
         Vorn::textureStore.Release();
-        Vorn::ParticleBatch::SetSpecksAsPoints(true);
+        Vorn::ParticleBatch::SetDotsAsPoints(true);
     }
 
     // A grid of particles three pixels apart, so none touches another, of sides from a fifth of a pixel to
     // a pixel and a half, turned every way, in several tints, under a scale that puts them between pixels.
     // Returns the window and how many became points.
-    std::vector<std::uint8_t> DrawGrid(bool specksAsPoints, std::size_t& points) {
+    std::vector<std::uint8_t> DrawGrid(bool dotsAsPoints, std::size_t& points) {
         window.Clear(40 / 255.0f, 40 / 255.0f, 40 / 255.0f);
-        Vorn::ParticleBatch::SetSpecksAsPoints(specksAsPoints);
+        Vorn::ParticleBatch::SetDotsAsPoints(dotsAsPoints);
         constexpr float scale = 0.37f;
         glPushMatrix();
         glTranslatef(3.3f, 2.7f, 0);
@@ -102,7 +102,7 @@ protected:
                     batch.AddQuad(puff, corners, tints[index % 3]);
                 }
             batch.Flush();
-            points = batch.SpecksAsPoints();
+            points = batch.DotsAsPoints();
         }
         glPopMatrix();
         return ReadWindow();
@@ -112,7 +112,7 @@ protected:
     unsigned int puff = 0;
 };
 
-TEST_F(ParticleSpeckTest, SpecksAsPointsLightThePixelsTheirQuadsLightInTheirColours) {
+TEST_F(ParticleDotTest, DotsAsPointsLightThePixelsTheirQuadsLightInTheirColours) {
     SKIP_WITHOUT_GL(window);
     std::size_t points = 0;
     std::size_t none = 0;
