@@ -13,8 +13,6 @@ public:
     virtual ~ParticleFactory() = default;
     // The sprite of one emitted particle; may draw from the global random generator.
     virtual Particle Create() = 0;
-    // Called at the start of every system update, for factories whose sprites change over time.
-    virtual void Update(std::uint32_t) {}
 
     // Half the side of the square a sprite is drawn as, this far (progress, within [0, 1]) through its move.
     virtual float HalfSide(float progress) const = 0;

@@ -104,7 +104,6 @@ void ParticleSystem::PrefetchParticles() const {
 }
 
 void ParticleSystem::Update(std::uint32_t elapsedMs) {
-    factory->Update(elapsedMs);
     if (!paused) {
         Emit(elapsedMs);
     }
@@ -153,7 +152,6 @@ std::size_t ParticleSystem::CountSystems() const {
 
 // One step of Update(1) without the particles' removal and motion.
 void ParticleSystem::EmitStep(std::vector<std::uint32_t>& marks) {
-    factory->Update(1);
     marks.push_back(static_cast<std::uint32_t>(particles.size()));
     if (!paused) {
         Emit(1);
@@ -239,6 +237,13 @@ bool ParticleSystem::IsEmitting() const {
         return true;
     }
     return std::ranges::any_of(layers, [](const auto& layer) { return layer->IsEmitting(); });
+}
+
+bool ParticleSystem::IsDormant() const {
+    if (!paused || !particles.empty()) {
+        return false;
+    }
+    return std::ranges::all_of(layers, [](const auto& layer) { return layer->IsDormant(); });
 }
 
 bool ParticleSystem::IsFinished() const {

@@ -66,6 +66,9 @@ public:
     void AddDirection(float degrees);
     // Whether this system or any of its layers still emits.
     bool IsEmitting() const;
+    // Paused with no particle, and so are its layers: an update changes nothing until it is unpaused, nor
+    // draws from the random sequence.
+    bool IsDormant() const;
     // Finished once it and every layer has aged or ended and has no particles left.
     bool IsFinished() const;
     void Destroy();

@@ -49,14 +49,26 @@ Effect::Effect(const std::string& systemName, float directionOffset, bool stepMo
 Effect::~Effect() = default;
 
 void Effect::Update(unsigned elapsedMs) {
-    if (frozen)
+    if (frozen || dormant)
         return;
-    if (!stepMode) {
+    if (!stepMode)
         RunSystem(elapsedMs);
-        return;
-    }
-    if (system)
+    else if (system)
         system->UpdateInSteps(elapsedMs);
+    NoteLastRun();
+}
+
+// Read while the run has just brought the system and its layers in.
+void Effect::NoteLastRun() {
+    if (!system)
+        return;
+    dormant = paused && system->IsDormant();
+    running = !system->IsFinished();
+}
+
+void Effect::ForgetLastRun() {
+    dormant = false;
+    running = false;
 }
 
 void Effect::RunSystem(unsigned elapsedMs) {
@@ -84,17 +96,21 @@ void Effect::SetPaused(bool flag) {
     if (system && paused == flag)
         return;
     paused = flag;
+    dormant = false;
     if (system)
         system->SetPaused(flag);
 }
 
 void Effect::End() {
     ended = true;
+    ForgetLastRun();
     if (system)
         system->End();
 }
 
 bool Effect::IsFinished() const {
+    if (running)
+        return false;
     return system ? system->IsFinished() : ended;
 }
 
@@ -103,13 +119,18 @@ bool Effect::IsEmitting() const {
 }
 
 void Effect::PrefetchSystem() const {
-    if (system)
+    if (system && !dormant)
         system->Prefetch();
 }
 
 void Effect::PrefetchParticles() const {
-    if (system)
+    if (system && !dormant)
         system->PrefetchParticles();
+}
+
+void Effect::PrefetchForFinishTest() const {
+    if (system && !running)
+        system->Prefetch();
 }
 
 unsigned Effect::EmitTime() const {

@@ -36,8 +36,11 @@ public:
     // emits); a bullet sub-steps its trail by it so that no layer skips a round.
     unsigned EmitTime() const;
     // Ahead of an update or a move: ask for the particle system's fields, and later for its particles.
+    // A dormant system is not asked for: its update does not read it.
     void PrefetchSystem() const;
     void PrefetchParticles() const;
+    // Ahead of IsFinished: asks for the system only when IsFinished will read it.
+    void PrefetchForFinishTest() const;
     ParticleSystem* System() const { return system.get(); }
     // The effect's own pause and end flags (its system keeps its own too), as a save holds them.
     bool OwnPaused() const { return paused; }
@@ -45,6 +48,7 @@ public:
     void RestoreOwnFlags(bool savedPaused, bool savedEnded) {
         paused = savedPaused;
         ended = savedEnded;
+        ForgetLastRun();
     }
 
     float x = 0;
@@ -65,11 +69,19 @@ protected:
 
 private:
     void RunSystem(unsigned elapsedMs);
+    void NoteLastRun();
+    void ForgetLastRun();
 
     std::unique_ptr<ParticleSystem> system;
     // Stands in for the system's own flags when there is no system.
     bool paused = false;
     bool ended = false;
+    // What the last run left, so that the tick's walks pass over most effects without reading their
+    // system, lines elsewhere on the heap. Dormant: paused and empty (a standing tank's dust, a third of a
+    // battle's effects), so runs change nothing until it is unpaused. Running: not finished, which nothing
+    // but End changes before the next run.
+    bool dormant = false;
+    bool running = false;
 };
 
 } // namespace Vorn

@@ -331,7 +331,11 @@ void World::UpdateEffects(unsigned elapsedMs) {
 void World::RemoveFinishedEffects(EffectMap& layer) {
     RemoveBackwards(
         layer, [](Effect* effect) { return !effect->held && effect->IsFinished(); },
-        [](Effect* effect) { delete effect; }, [](const Effect* effect) { effect->PrefetchSystem(); });
+        [](Effect* effect) { delete effect; },
+        [](const Effect* effect) {
+            if (!effect->held)
+                effect->PrefetchForFinishTest();
+        });
 }
 
 namespace {
