@@ -97,13 +97,32 @@ void ParticleSystem::Prefetch() const {
 }
 
 // A tank's exhaust or dust holds about ten particles, five or six lines; longer arrays are read on in
-// order, which the processor foresees by itself.
+// order, which the processor foresees by itself. The layers' list is asked for too, for PrefetchLayers.
 void ParticleSystem::PrefetchParticles() const {
     Zelt::PrefetchBytes(particles.data(),
                         std::min<std::size_t>(particles.size() * sizeof(ParticleRecord), 8 * 64));
+    if (!layers.empty()) {
+        __builtin_prefetch(layers.data());
+    }
+}
+
+// An explosion's four to six layers each lie elsewhere on the heap, and reading them one after the other
+// waited on each in turn: they are all asked for before this system's own particles are run, and their
+// particles once their fields have arrived.
+void ParticleSystem::PrefetchLayers() const {
+    for (const auto& layer : layers) {
+        layer->Prefetch();
+    }
+}
+
+void ParticleSystem::PrefetchLayersParticles() const {
+    for (const auto& layer : layers) {
+        layer->PrefetchParticles();
+    }
 }
 
 void ParticleSystem::Update(std::uint32_t elapsedMs) {
+    PrefetchLayers();
     if (!paused) {
         Emit(elapsedMs);
     }
@@ -112,6 +131,7 @@ void ParticleSystem::Update(std::uint32_t elapsedMs) {
     if (!paused) {
         age += elapsedMs;
     }
+    PrefetchLayersParticles();
     for (const auto& layer : layers) {
         layer->Update(elapsedMs);
     }
@@ -135,9 +155,11 @@ void ParticleSystem::UpdateInSteps(std::uint32_t steps) {
     }
     std::vector<std::uint32_t>& marks = StepMarks();
     marks.clear();
+    PrefetchLayers();
     for (std::uint32_t step = 0; step < steps; ++step) {
         EmitStep(marks);
     }
+    PrefetchLayersParticles();
     std::size_t position = 0;
     AdvanceSteps(marks, steps, CountSystems(), position);
 }

@@ -120,6 +120,8 @@ private:
     void EmitOne();
     void RemoveExpired();
     void MoveParticles(std::uint32_t elapsedMs);
+    void PrefetchLayers() const;
+    void PrefetchLayersParticles() const;
     std::size_t CountSystems() const;
     void EmitStep(std::vector<std::uint32_t>& marks);
     void AdvanceSteps(const std::vector<std::uint32_t>& marks, std::uint32_t steps, std::size_t systems,
