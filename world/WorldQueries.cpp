@@ -120,10 +120,14 @@ Object* World::FirstHitOnSegment(float x1, float y1, float x2, float y2, float e
                                  ObjectKind kind, const Object* ignored) {
     if (side < 0 || side >= sideCount)
         return nullptr;
+    ObjectMap& candidates = Objects(side, kind);
+    // A turret's line of fire and a bullet's step are tested against every side's wrecks and towers, and
+    // most of those maps never held anything: they are passed over before any length or cell is worked out.
+    if (candidates.Cells().empty())
+        return nullptr;
     const float halfLength = 0.5f * std::hypot(x2 - x1, y2 - y1);
     const float reachBeyond = QueryReach(kind) + std::max(extraRadius, 0.0f);
-    for (Object* other :
-         Objects(side, kind).QueryRange((x1 + x2) / 2, (y1 + y2) / 2, halfLength + reachBeyond)) {
+    for (Object* other : candidates.QueryRange((x1 + x2) / 2, (y1 + y2) / 2, halfLength + reachBeyond)) {
         if (other == ignored)
             continue;
         const float reach = extraRadius + other->size;

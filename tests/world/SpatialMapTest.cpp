@@ -18,6 +18,13 @@ TEST(SpatialCell, TiesGoToTheEvenIndex) {
     EXPECT_EQ(SpatialCellIndex(-256), 0);
     EXPECT_EQ(SpatialCellIndex(-768), -2);
     EXPECT_EQ(SpatialCellIndex(257), 1);
+    // Far from the map's centre, and either side of where the rounding changes method.
+    for (const float index :
+         {4194301.5f, 4194302.5f, 4194303.5f, 4194304.0f, -4194302.5f, -4194303.5f, 8388607.5f, -8388606.5f,
+          6291457.0f, -8388609.0f, 1048576.5f, -1048577.5f, 0.5f, -0.5f, 1.5f, -1.5f, 0.49999997f, 1e-40f}) {
+        const float coordinate = index * 512;
+        EXPECT_EQ(SpatialCellIndex(coordinate), static_cast<int>(std::nearbyint(index))) << coordinate;
+    }
 }
 
 TEST(SpatialCell, NegativeIndicesKeepTheirLowSixteenBits) {
