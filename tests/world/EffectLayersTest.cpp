@@ -1,5 +1,6 @@
 // Effects whose system has layers: the fog radius, the direction and the trail sub-steps cover every
-// layer; effects an owner holds stay in the world until it lets go.
+// layer; effects an owner holds stay in the world until it lets go; a paused, empty effect is passed over
+// until it is unpaused, and one known to be running is finished as soon as it is ended.
 #include "datafiles/Node.h"
 #include "visuals/ParticleSystemFactory.h"
 #include "world/AttachedEffect.h"
@@ -35,6 +36,8 @@ protected:
     }
     void TearDown() override { particleSystemFactory = nullptr; }
 
+    static const ParticleSystem& Ring(const Effect& blast) { return *blast.System()->Layers().at(0); }
+
     ParticleSystemFactory factory;
 };
 
@@ -69,6 +72,41 @@ TEST_F(EffectLayers, AHeldEffectStaysUntilItsOwnerLetsGo) {
     ReleaseEffect(held);
     world.Tick(100);
     EXPECT_EQ(world.UpperEffects().Count(), 0u);
+}
+
+TEST_F(EffectLayers, APausedEmptyEffectEmitsAgainOnceUnpaused) {
+    Effect blast("Blast", 0, false);
+    blast.Pause();
+    blast.Update(50);
+    blast.Update(50);
+    ASSERT_TRUE(blast.System()->Particles().empty());
+    blast.SetPaused(false);
+    blast.Update(50);
+    EXPECT_FALSE(blast.System()->Particles().empty());
+    EXPECT_FALSE(Ring(blast).Particles().empty());
+}
+
+// The core is empty while the ring still has particles: the effect must go on ageing them.
+TEST_F(EffectLayers, APausedEffectWhoseLayerHasParticlesKeepsRunning) {
+    Effect blast("Blast", 0, false);
+    blast.Update(50);
+    blast.Pause();
+    blast.Update(150);
+    blast.Update(1);
+    ASSERT_TRUE(blast.System()->Particles().empty());
+    ASSERT_FALSE(Ring(blast).Particles().empty());
+    blast.Update(1000);
+    blast.Update(1);
+    EXPECT_TRUE(Ring(blast).Particles().empty());
+}
+
+TEST_F(EffectLayers, AnEffectEndedAfterItsLastRunIsFinishedAtOnce) {
+    Effect blast("Blast", 0, true);
+    blast.Pause();
+    blast.Update(16);
+    ASSERT_FALSE(blast.IsFinished());
+    blast.End();
+    EXPECT_TRUE(blast.IsFinished());
 }
 
 } // namespace
