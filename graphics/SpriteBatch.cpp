@@ -24,11 +24,20 @@ bool SameLength(float a, float b) {
     return std::abs(a - b) <= scaleTolerance * std::max(std::abs(a), std::abs(b));
 }
 
-SpriteAtlas::ColourBytes ToBytes(const float (&colour)[4]) {
+// The colour's four channels as the atlas keys its pictures.
+SpriteAtlas::ColourBytes ToBytes(const float* colour) {
     SpriteAtlas::ColourBytes bytes{};
     for (std::size_t i = 0; i < 4; ++i)
         bytes[i] = static_cast<std::uint8_t>(std::lround(std::clamp(colour[i], 0.0f, 1.0f) * 255));
     return bytes;
+}
+
+// A matrix that keeps drawings in the window's plane, scaled alike along both axes and not sheared.
+bool PlacesFlat(const float (&m)[16]) {
+    const float across = std::hypot(m[0], m[1]);
+    const bool flat = m[2] == 0 && m[3] == 0 && m[6] == 0 && m[7] == 0 && m[15] == 1;
+    return flat && SameLength(across, std::hypot(m[4], m[5])) &&
+           std::abs(m[0] * m[4] + m[1] * m[5]) <= scaleTolerance * across * across;
 }
 
 } // namespace
@@ -51,6 +60,8 @@ SpriteBatch::SpriteBatch() {
         (projection[12] + 1) / 2 * static_cast<float>(viewport[2]) + static_cast<float>(viewport[0]);
     windowOrigin[1] =
         (projection[13] + 1) / 2 * static_cast<float>(viewport[3]) + static_cast<float>(viewport[1]);
+    glGetFloatv(GL_MODELVIEW_MATRIX, opening.m);
+    opening.usable = PlacesFlat(opening.m);
     open = true;
     active = this;
     corners.clear();
@@ -64,51 +75,65 @@ SpriteBatch::~SpriteBatch() {
 }
 
 bool SpriteBatch::Add(const Drawing& drawing, float angle) {
-    if (!open || DrawingList(drawing) == 0)
+    if (!open)
         return false;
     float m[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, m);
-    const float across = std::hypot(m[0], m[1]);
-    const bool flat = m[2] == 0 && m[3] == 0 && m[6] == 0 && m[7] == 0 && m[15] == 1;
-    if (!flat || !SameLength(across, std::hypot(m[4], m[5])) ||
-        std::abs(m[0] * m[4] + m[1] * m[5]) > scaleTolerance * across * across)
-        return false;
-    const float scale = across * pixelsPerUnit;
-    if (!(2 * drawing.Reach() * scale <= threshold))
+    if (!PlacesFlat(m))
         return false;
     float current[4];
     glGetFloatv(GL_CURRENT_COLOR, current);
-    if (atlas.UnavailableInCurrentContext())
+    const SpriteAtlas::Sprite* sprite = Place(drawing, m, {m[12], m[13]}, angle, ToBytes(current));
+    if (sprite == nullptr)
         return false;
+    glColor4fv(sprite->colourAfter.data());
+    return true;
+}
+
+bool SpriteBatch::AddAt(const Drawing& drawing, EyePoint at, float angle, const std::array<float, 4>& colour) {
+    if (!open || !opening.usable)
+        return false;
+    return Place(drawing, opening.m, at, angle, ToBytes(colour.data())) != nullptr;
+}
+
+// The quad of the drawing's picture in the colour, placed by the matrix's turn and scale at the point.
+const SpriteAtlas::Sprite* SpriteBatch::Place(const Drawing& drawing, const float (&m)[16], EyePoint at,
+                                              float angle, SpriteAtlas::ColourBytes colour) {
+    if (DrawingList(drawing) == 0)
+        return nullptr;
+    const float scale = std::hypot(m[0], m[1]) * pixelsPerUnit;
+    if (!(2 * drawing.Reach() * scale <= threshold))
+        return nullptr;
+    if (atlas.UnavailableInCurrentContext())
+        return nullptr;
     if (!SameLength(scale, atlas.Scale()) || !atlas.MadeInCurrentContext()) {
         Flush();
         if (!atlas.Prepare(scale))
-            return false;
+            return nullptr;
     }
-    const SpriteAtlas::Sprite* sprite = SpriteFor(drawing, ToBytes(current));
+    const SpriteAtlas::Sprite* sprite = SpriteFor(drawing, colour);
     if (sprite == nullptr)
-        return false;
+        return nullptr;
 
     // The drawing turns clockwise by the angle, as DrawDrawing turns it about (0, 0, -1).
     const double radians = angle * std::numbers::pi / 180.0;
     const auto s = static_cast<float>(std::sin(radians));
     const auto c = static_cast<float>(std::cos(radians));
     // Only the part of the picture the drawing colours: the rest of its square is blank.
-    const SpriteAtlas::Box& at = sprite->content;
+    const SpriteAtlas::Box& texels = sprite->content;
     const SpriteAtlas::Box& units = sprite->contentUnits;
-    const Corner local[4] = {{units.left, units.bottom, at.left, at.bottom},
-                             {units.right, units.bottom, at.right, at.bottom},
-                             {units.right, units.top, at.right, at.top},
-                             {units.left, units.top, at.left, at.top}};
-    const auto [originX, originY] = OnPixelCentre(m[12], m[13]);
+    const Corner local[4] = {{units.left, units.bottom, texels.left, texels.bottom},
+                             {units.right, units.bottom, texels.right, texels.bottom},
+                             {units.right, units.top, texels.right, texels.top},
+                             {units.left, units.top, texels.left, texels.top}};
+    const auto [originX, originY] = OnPixelCentre(at.x, at.y);
     for (const Corner& corner : local) {
         const float x = corner.x * c + corner.y * s;
         const float y = -corner.x * s + corner.y * c;
         corners.push_back({m[0] * x + m[4] * y + originX, m[1] * x + m[5] * y + originY, corner.u, corner.v});
     }
-    glColor4fv(sprite->colourAfter.data());
     ++spritesAdded;
-    return true;
+    return sprite;
 }
 
 // The picture's origin is a texel's centre: put on a pixel's centre, an unturned picture shows its texels

@@ -5,6 +5,9 @@
 //       ... glTranslatef, glColor, DrawDrawing(drawing, heading) for every unit ...
 //   }                                // drawn here, after whatever an open DrawingBatch collected before
 //
+// A crowd skips the matrix stack: AddAt places a drawing at a point worked out from the matrix the batch
+// opened with (Translate), in a colour given, and touches no GL state at all.
+//
 // Below a few dozen pixels a unit is a smudge of dozens of smoothed lines and slivers, each of which the
 // software driver sets up at full cost. Its picture rendered once per colour (SpriteAtlas) and drawn as one
 // quad, turned by the heading, costs four vertices. A drawing wider than the threshold draws itself as
@@ -19,6 +22,7 @@
 
 #include "graphics/SpriteAtlas.h"
 
+#include <array>
 #include <cstddef>
 #include <utility>
 #include <vector>
@@ -50,6 +54,24 @@ public:
     // draw itself: wider than the threshold, a matrix that stretches or turns it out of the plane, or no
     // picture could be made.
     bool Add(const Drawing& drawing, float angle);
+
+    // A point in eye units: where a drawing's origin lies once translated.
+    struct EyePoint {
+        float x = 0, y = 0;
+    };
+    // Where the matrix the batch opened with puts the origin.
+    EyePoint Origin() const { return {opening.m[12], opening.m[13]}; }
+    // The point a glTranslatef(x, y, 0) of the opening matrix, already translated to from, would put the
+    // origin at, rounded as the driver rounds it: a quad added there falls on the pixels Add gives it
+    // after those translations.
+    EyePoint Translate(EyePoint from, float x, float y) const {
+        return {opening.m[0] * x + opening.m[4] * y + from.x, opening.m[1] * x + opening.m[5] * y + from.y};
+    }
+    // Adds the drawing as a quad at the point, turned clockwise by angle degrees, in the colour, as Add
+    // would under the opening matrix translated there with that colour current. Reads and changes no GL
+    // state (the current colour included) unless a picture must be made. False when the drawing is to draw
+    // itself, as for Add.
+    bool AddAt(const Drawing& drawing, EyePoint at, float angle, const std::array<float, 4>& colour);
     // Draws the open DrawingBatch's collection, then the quads, and empties the batch.
     void Flush();
 
@@ -63,6 +85,14 @@ private:
         float x, y, u, v;
     };
 
+    // The modelview matrix when the batch opened, and whether it places drawings flat and unstretched.
+    struct Opening {
+        float m[16] = {};
+        bool usable = false;
+    };
+
+    const SpriteAtlas::Sprite* Place(const Drawing& drawing, const float (&m)[16], EyePoint at, float angle,
+                                     SpriteAtlas::ColourBytes colour);
     std::pair<float, float> OnPixelCentre(float eyeX, float eyeY) const;
     const SpriteAtlas::Sprite* SpriteFor(const Drawing& drawing, SpriteAtlas::ColourBytes colour);
 
@@ -77,6 +107,7 @@ private:
     float pixelsPerUnit = 0;
     // Where eye (0, 0) lies on the window, in pixels.
     float windowOrigin[2] = {};
+    Opening opening;
     std::size_t spritesAdded = 0;
 };
 

@@ -3,6 +3,7 @@
 
 #include "ai/TurretBrain.h"
 #include "graphics/DrawingDisplay.h"
+#include "graphics/SpriteBatch.h"
 #include "rules/BulletData.h"
 #include "visuals/Drawing.h"
 #include "world/Angles.h"
@@ -14,7 +15,9 @@
 
 #include <GL/gl.h>
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace Vorn {
 
@@ -31,13 +34,25 @@ void DrawScaled(const Object& object, float scale) {
     glPopMatrix();
 }
 
-void DrawTurret(const Turret& turret) {
+// How far the recoil pushes the turret back along its heading, from its carrier's origin.
+std::pair<float, float> RecoilOffset(const Turret& turret) {
     const double h = turret.direction * radiansPerDegree;
+    return {static_cast<float>(-std::sin(h) * turret.brain.recoil),
+            static_cast<float>(-std::cos(h) * turret.brain.recoil)};
+}
+
+void DrawTurret(const Turret& turret) {
+    const auto [backX, backY] = RecoilOffset(turret);
     glPushMatrix();
-    glTranslatef(static_cast<float>(-std::sin(h) * turret.brain.recoil),
-                 static_cast<float>(-std::cos(h) * turret.brain.recoil), 0);
+    glTranslatef(backX, backY, 0);
     DrawPlain(turret);
     glPopMatrix();
+}
+
+// The side colour as SetSideColour makes it current.
+std::array<float, 4> SideColourWithAlpha(int side) {
+    const SideColour colour = SideColourOf(side);
+    return {colour.red, colour.green, colour.blue, 1};
 }
 } // namespace
 
@@ -64,6 +79,29 @@ void DrawObject(const Object& object, ObjectKind kind) {
         break;
     }
     DrawPlain(object);
+}
+
+bool AddObjectSprites(SpriteBatch& sprites, const Object& object, ObjectKind kind) {
+    if (kind != KindTank && kind != KindTower)
+        return false;
+    const auto* armed = dynamic_cast<const ArmedObject*>(&object);
+    if (armed == nullptr || object.drawing == nullptr)
+        return false;
+    const SpriteBatch::EyePoint at = sprites.Translate(sprites.Origin(), object.x, object.y);
+    if (!sprites.AddAt(*object.drawing, at, object.direction, SideColourWithAlpha(object.side)))
+        return false;
+    if (!armed->turret || armed->turret->drawing == nullptr)
+        return true;
+    const Turret& turret = *armed->turret;
+    const auto [backX, backY] = RecoilOffset(turret);
+    if (sprites.AddAt(*turret.drawing, sprites.Translate(at, backX, backY), turret.direction,
+                      SideColourWithAlpha(turret.side)))
+        return true;
+    glPushMatrix();
+    glTranslatef(object.x, object.y, 0);
+    DrawTurret(turret);
+    glPopMatrix();
+    return true;
 }
 
 void DrawBullet(const Bullet& bullet) {

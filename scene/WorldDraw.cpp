@@ -70,7 +70,8 @@ void DrawObjects(World& world, const ViewCircle& view) {
                 sprites.emplace();
             spritesKind = kind;
         }
-        DrawTranslated(object, [&] { DrawObject(object, kind); });
+        if (!sprites || !AddObjectSprites(*sprites, object, kind))
+            DrawTranslated(object, [&] { DrawObject(object, kind); });
     });
 }
 } // namespace

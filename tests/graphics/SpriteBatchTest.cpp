@@ -77,7 +77,7 @@ protected:
 
     // The game's map state and camera; the units inside a drawing batch with a sprite batch open, as the
     // world draws its tanks.
-    Picture Draw(float threshold, float zoom, float turn) {
+    Picture Draw(float threshold, float zoom, float turn, bool placedAtPoints = false) {
         SpriteBatch::SetThreshold(threshold);
         window.Clear();
         glEnable(GL_BLEND);
@@ -93,7 +93,10 @@ protected:
         {
             DrawingBatch batch;
             SpriteBatch sprites;
-            Crowd(zoom);
+            if (placedAtPoints)
+                CrowdAtPoints(sprites, zoom);
+            else
+                Crowd(zoom);
             picture.sprites = sprites.SpritesAdded();
         }
         glLoadIdentity();
@@ -104,27 +107,57 @@ protected:
         return picture;
     }
 
-    // Rows of tanks filling the window at any zoom, two sides' colours, bodies and turrets turned.
-    void Crowd(float zoom) {
+    // Rows of tanks filling the window at any zoom, two sides' colours, bodies and turrets turned, each
+    // turret set back from its body's origin as a recoil sets it.
+    struct Unit {
+        float x, y;
+        const Drawing* body;
+        const Drawing* turret;
+        float bodyAngle, turretAngle;
+        std::array<float, 4> side;
+    };
+    std::vector<Unit> CrowdUnits(float zoom) {
         const float spacing = 60 / std::sqrt(zoom);
         const int columns = static_cast<int>(width / zoom / spacing);
         const int rows = static_cast<int>(height / zoom / spacing);
-        units = 0;
+        std::vector<Unit> crowd;
         for (int row = 0; row < rows; ++row)
             for (int column = 0; column < columns; ++column) {
                 const bool heavy = (row + column) % 2 == 1;
-                glPushMatrix();
-                glTranslatef(spacing * (column - (columns - 1) / 2.0f), spacing * (row - (rows - 1) / 2.0f),
-                             0);
-                const std::array<float, 4> side =
-                    row % 2 ? std::array{1.0f, 0.0f, 0.0f, 1.0f} : std::array{0.0f, 0.0f, 1.0f, 1.0f};
-                glColor4fv(side.data());
-                DrawDrawing(drawings[heavy ? "HeavyTank" : "LightTank"], 13.0f * (row * columns + column));
-                glColor4fv(side.data());
-                DrawDrawing(drawings[heavy ? "Cannon2" : "Gun1"], 29.0f * column - 7.0f * row);
-                glPopMatrix();
-                ++units;
+                crowd.push_back({spacing * (column - (columns - 1) / 2.0f), spacing * (row - (rows - 1) / 2.0f),
+                                 &drawings[heavy ? "HeavyTank" : "LightTank"], &drawings[heavy ? "Cannon2" : "Gun1"],
+                                 13.0f * (row * columns + column), 29.0f * column - 7.0f * row,
+                                 row % 2 ? std::array{1.0f, 0.0f, 0.0f, 1.0f} : std::array{0.0f, 0.0f, 1.0f, 1.0f}});
             }
+        units = static_cast<int>(crowd.size());
+        return crowd;
+    }
+    static constexpr float recoilX = 1.3f;
+    static constexpr float recoilY = -2.7f;
+
+    void Crowd(float zoom) {
+        for (const Unit& unit : CrowdUnits(zoom)) {
+            glPushMatrix();
+            glTranslatef(unit.x, unit.y, 0);
+            glColor4fv(unit.side.data());
+            DrawDrawing(*unit.body, unit.bodyAngle);
+            glPushMatrix();
+            glTranslatef(recoilX, recoilY, 0);
+            glColor4fv(unit.side.data());
+            DrawDrawing(*unit.turret, unit.turretAngle);
+            glPopMatrix();
+            glPopMatrix();
+        }
+    }
+
+    // The same crowd placed at points worked out from the batch's matrix, without the matrix stack.
+    void CrowdAtPoints(SpriteBatch& sprites, float zoom) {
+        for (const Unit& unit : CrowdUnits(zoom)) {
+            const SpriteBatch::EyePoint at = sprites.Translate(sprites.Origin(), unit.x, unit.y);
+            EXPECT_TRUE(sprites.AddAt(*unit.body, at, unit.bodyAngle, unit.side));
+            EXPECT_TRUE(sprites.AddAt(*unit.turret, sprites.Translate(at, recoilX, recoilY), unit.turretAngle,
+                                      unit.side));
+        }
     }
 
     GlTestWindow window{width, height};
@@ -152,6 +185,20 @@ TEST_F(SpriteBatchTest, SmallTanksAsSpritesLookAsTheirLinesAndTriangles) {
     }
 }
 
+// A crowd placed at points from the batch's matrix is the crowd placed through the matrix stack, to the
+// pixel: the same places after two translations, headings and colours, under a turned camera too.
+TEST_F(SpriteBatchTest, TanksPlacedAtPointsLookAsThoughTranslatedThere) {
+    for (const float zoom : {0.25f, 0.5f}) {
+        for (const float turn : {0.0f, 23.0f}) {
+            const Picture translated = Draw(always, zoom, turn);
+            const Picture atPoints = Draw(always, zoom, turn, true);
+            EXPECT_EQ(atPoints.sprites, translated.sprites);
+            EXPECT_GT(LitPixels(atPoints), width * height / 50);
+            EXPECT_TRUE(atPoints.rgba == translated.rgba) << "zoom " << zoom << ", turn " << turn;
+        }
+    }
+}
+
 // Only drawings at most the threshold across on the window become sprites; the rest draw themselves.
 TEST_F(SpriteBatchTest, OnlyDrawingsWithinTheThresholdBecomeSprites) {
     constexpr float zoom = 0.5f;
@@ -159,18 +206,9 @@ TEST_F(SpriteBatchTest, OnlyDrawingsWithinTheThresholdBecomeSprites) {
     ASSERT_LT(threshold, 2 * drawings["HeavyTank"].Reach() * zoom) << "the test needs drawings either side";
     const Picture mixed = Draw(threshold, zoom, 0);
     std::size_t expected = 0;
-    {
-        // Counted the way the crowd draws: each unit's body and turret.
-        const float spacing = 60 / std::sqrt(zoom);
-        const int columns = static_cast<int>(width / zoom / spacing);
-        const int rows = static_cast<int>(height / zoom / spacing);
-        for (int row = 0; row < rows; ++row)
-            for (int column = 0; column < columns; ++column) {
-                const bool heavy = (row + column) % 2 == 1;
-                for (const char* name : {heavy ? "HeavyTank" : "LightTank", heavy ? "Cannon2" : "Gun1"})
-                    expected += 2 * drawings[name].Reach() * zoom <= threshold ? 1 : 0;
-            }
-    }
+    for (const Unit& unit : CrowdUnits(zoom))
+        for (const Drawing* drawing : {unit.body, unit.turret})
+            expected += 2 * drawing->Reach() * zoom <= threshold ? 1 : 0;
     EXPECT_GT(expected, 0u);
     EXPECT_LT(expected, static_cast<std::size_t>(2 * units));
     EXPECT_EQ(mixed.sprites, expected);
