@@ -84,9 +84,10 @@ std::vector<LevelImage> ReadLevels(unsigned int texture) {
     return levels;
 }
 
-// Where the view's corners fall on the map under the current matrices, and the screen pixels one world
-// unit spans. False when the matrices cannot be undone (then the caller keeps its box).
-bool ViewOnMap(GroundLayer::Box& box, float& pixelsPerUnit) {
+// Where the view's corners fall on the map under the current matrices, the screen pixels one world unit
+// spans, and (when the camera neither turns nor shears the map) where world points fall in the window.
+// False when the matrices cannot be undone (then the caller keeps its box).
+bool ViewOnMap(GroundLayer::Box& box, float& pixelsPerUnit, GroundMesh::WindowMap& window, bool& upright) {
     GLfloat modelview[16];
     GLfloat projection[16];
     GLint viewport[4];
@@ -109,6 +110,13 @@ bool ViewOnMap(GroundLayer::Box& box, float& pixelsPerUnit) {
     if (!std::isfinite(determinant) || std::abs(determinant) < 1e-12)
         return false;
     pixelsPerUnit = static_cast<float>(std::sqrt(std::abs(determinant)));
+    upright = std::abs(rows[0][1]) <= 1e-9 * std::abs(rows[0][0]) &&
+              std::abs(rows[1][0]) <= 1e-9 * std::abs(rows[1][1]);
+    window = {rows[0][0],
+              rows[1][1],
+              viewport[0] + 0.5 * viewport[2] + rows[0][2],
+              viewport[1] + 0.5 * viewport[3] + rows[1][2],
+              {viewport[0], viewport[1], viewport[2], viewport[3]}};
     float left = INFINITY, bottom = INFINITY, right = -INFINITY, top = -INFINITY;
     for (const double cornerX : {-1.0, 1.0})
         for (const double cornerY : {-1.0, 1.0}) {
@@ -196,13 +204,16 @@ void GroundLayer::DrawGround(float centreX, float centreY, float radius,
     Box view{centreX - radius, centreY - radius, centreX + radius, centreY + radius};
     Box screen = view;
     float pixelsPerUnit = 0;
-    if (ViewOnMap(screen, pixelsPerUnit))
+    GroundMesh::WindowMap window;
+    bool upright = false;
+    if (ViewOnMap(screen, pixelsPerUnit, window, upright))
         view = {std::max(view.left, screen.left), std::max(view.bottom, screen.bottom),
                 std::min(view.right, screen.right), std::min(view.top, screen.top)};
     else
         pixelsPerUnit = 1;
     mesh.Draw({view.left, view.bottom, view.right, view.top},
-              {-halfWidth, -halfHeight, halfWidth, halfHeight}, pixelsPerUnit, hidden);
+              {-halfWidth, -halfHeight, halfWidth, halfHeight}, pixelsPerUnit, hidden,
+              upright ? &window : nullptr);
     glEnable(GL_BLEND);
 }
 

@@ -44,6 +44,14 @@ float DetailAt(const GroundImage& detail, float x, float y, float tile, int chan
     return below * (1 - up) + above * up;
 }
 
+// The software renderer shades in blocks of 4 x 4 pixels: a block that an edge crosses is shaded whole by
+// both triangles beside the edge.
+constexpr double blockPixels = 4;
+
+double SnapToBlock(double pixels) {
+    return blockPixels * std::round(pixels / blockPixels);
+}
+
 } // namespace
 
 const std::uint8_t* GroundImage::TexelAt(float x, float y, float tile) const {
@@ -130,7 +138,68 @@ void GroundMesh::ChooseSquares(const Hidden& hidden) {
         }
 }
 
-void GroundMesh::Draw(const Box& view, const Box& map, float pixelsPerUnit, const Hidden& hidden) {
+// Each line of the grid inside the map moves to the nearest block edge of the window (at most two pixels), so
+// the edges along rows and columns leave the blocks beside them whole: a fifth less shading at the opening
+// zoom. A point's colour moves with it, read between it and the neighbour it moved towards, so the ground
+// stays where the world is and glides with the camera instead of jumping a block at a time. The map's own
+// edges stay where they are.
+void GroundMesh::Place(const WindowMap& window, float spacingUnits) {
+    const int columns = built.lastColumn - built.firstColumn + 1;
+    const int rows = built.lastRow - built.firstRow + 1;
+    const Box& map = built.map;
+    const auto snap = [&](double world, double scale, double offset, float low, float high, double& moved) {
+        const double pixels = world * scale + offset;
+        if (world <= low || world >= high) {
+            moved = 0;
+            return pixels;
+        }
+        const double snapped = SnapToBlock(pixels);
+        moved = (snapped - pixels) / (scale * spacingUnits);
+        return snapped;
+    };
+    placed.resize(vertices.size());
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column) {
+            const std::size_t index = std::size_t(row) * std::size_t(columns) + std::size_t(column);
+            const Vertex& point = vertices[index];
+            double acrossMoved = 0;
+            double upMoved = 0;
+            const double x = snap(point.x, window.scaleX, window.offsetX, map.left, map.right, acrossMoved);
+            const double y = snap(point.y, window.scaleY, window.offsetY, map.bottom, map.top, upMoved);
+            const int besideColumn = std::clamp(column + (acrossMoved < 0 ? -1 : 1), 0, columns - 1);
+            const int besideRow = std::clamp(row + (upMoved < 0 ? -1 : 1), 0, rows - 1);
+            const auto at = [&](int r, int c) {
+                return vertices[std::size_t(r) * std::size_t(columns) + std::size_t(c)].colour;
+            };
+            const double across = std::min(std::abs(acrossMoved), 1.0);
+            const double up = std::min(std::abs(upMoved), 1.0);
+            Vertex& vertex = placed[index];
+            vertex.x = static_cast<float>(x);
+            vertex.y = static_cast<float>(y);
+            for (int c = 0; c < 4; ++c) {
+                const double below = at(row, column)[c] * (1 - across) + at(row, besideColumn)[c] * across;
+                const double above =
+                    at(besideRow, column)[c] * (1 - across) + at(besideRow, besideColumn)[c] * across;
+                vertex.colour[c] = static_cast<std::uint8_t>(std::lround(below * (1 - up) + above * up));
+            }
+        }
+}
+
+void GroundMesh::DrawArrays(const void* first) const {
+    const auto* vertex = static_cast<const Vertex*>(first);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(2, GL_FLOAT, sizeof(Vertex), &vertex->x);
+    glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(Vertex), vertex->colour);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_INT, indices.data());
+    glPopClientAttrib();
+}
+
+void GroundMesh::Draw(const Box& view, const Box& map, float pixelsPerUnit, const Hidden& hidden,
+                      const WindowMap* window) {
     const Box part{std::max(view.left, map.left), std::max(view.bottom, map.bottom),
                    std::min(view.right, map.right), std::min(view.top, map.top)};
     indices.clear();
@@ -152,19 +221,36 @@ void GroundMesh::Draw(const Box& view, const Box& map, float pixelsPerUnit, cons
     if (!(wanted == built)) {
         Build(spacing, wanted.firstColumn, wanted.firstRow, wanted.lastColumn, wanted.lastRow, map);
         built = wanted;
+        placedCurrent = false;
     }
     ChooseSquares(hidden);
     if (indices.empty())
         return;
-    glDisable(GL_BLEND);
-    glDisable(GL_TEXTURE_2D);
-    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_COLOR_ARRAY);
-    glVertexPointer(2, GL_FLOAT, sizeof(Vertex), &vertices.data()->x);
-    glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(Vertex), vertices.data()->colour);
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_INT, indices.data());
-    glPopClientAttrib();
+    if (window == nullptr) {
+        DrawArrays(vertices.data());
+        return;
+    }
+    if (!placedCurrent || !(placedWindow == *window)) {
+        Place(*window, spacing.units);
+        placedCurrent = true;
+        placedWindow = *window;
+    }
+    // Window pixels for coordinates, so the snapped corners reach the renderer exactly.
+    GLint matrixMode = GL_MODELVIEW;
+    glGetIntegerv(GL_MATRIX_MODE, &matrixMode);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    const int* viewport = window->viewport;
+    glOrtho(viewport[0], viewport[0] + viewport[2], viewport[1], viewport[1] + viewport[3], -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    DrawArrays(placed.data());
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(static_cast<GLenum>(matrixMode));
 }
 
 } // namespace Vorn

@@ -56,10 +56,19 @@ public:
     };
     // Says whether something over the ground hides a box of it completely (the fog where nothing is known).
     using Hidden = std::function<bool(const Box&)>;
-    // Fills what of the view lies on the map under the current matrix, leaving out the grid's squares that
-    // `hidden` (when given) says are never seen; `pixelsPerUnit` picks the level. Leaves blending and
-    // texturing off.
-    void Draw(const Box& view, const Box& map, float pixelsPerUnit, const Hidden& hidden = {});
+    // Where world points fall in the window, in pixels, under a camera that neither turns nor shears the
+    // map: x * scaleX + offsetX, y * scaleY + offsetY. `viewport` is GL's (left, bottom, width, height).
+    struct WindowMap {
+        double scaleX = 0, scaleY = 0, offsetX = 0, offsetY = 0;
+        int viewport[4] = {0, 0, 0, 0};
+        bool operator==(const WindowMap&) const = default;
+    };
+    // Fills what of the view lies on the map, leaving out the grid's squares that `hidden` (when given) says
+    // are never seen; `pixelsPerUnit` picks the level. With `window` the grid's lines inside the map are
+    // snapped to whole blocks of pixels (see Place) and drawn in window pixels, the matrices left as they
+    // were; without, it is drawn under the current matrix as it is. Leaves blending and texturing off.
+    void Draw(const Box& view, const Box& map, float pixelsPerUnit, const Hidden& hidden = {},
+              const WindowMap* window = nullptr);
     // The triangles' corners the last Draw sent: three indices a triangle, two triangles a square.
     const std::vector<std::uint32_t>& Indices() const { return indices; }
 
@@ -77,13 +86,17 @@ private:
     void Build(const Spacing& spacing, int firstColumn, int firstRow, int lastColumn, int lastRow,
                const Box& map);
     void ChooseSquares(const Hidden& hidden);
+    void Place(const WindowMap& window, float spacingUnits);
+    void DrawArrays(const void* first) const;
 
     GroundColours colours;
     struct Vertex {
         float x, y;
         std::uint8_t colour[4];
     };
+    // The grid's points in world units, with their colours; `placed` the same points in window pixels.
     std::vector<Vertex> vertices;
+    std::vector<Vertex> placed;
     std::vector<std::uint32_t> indices;
     // What the vertices were built for: rebuilt only when the view moves or zooms.
     struct Built {
@@ -92,6 +105,9 @@ private:
         Box map{};
         bool operator==(const Built&) const = default;
     } built;
+    // What `placed` was worked out for: placed again only when the camera or the grid moves.
+    bool placedCurrent = false;
+    WindowMap placedWindow;
 };
 
 } // namespace Vorn

@@ -5,9 +5,13 @@
 #include "graphics/TextureStore.h"
 #include "tests/support/GlTestWindow.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -130,4 +134,59 @@ TEST(GroundLayerBeyond, CoversWhatLiesUnderOnlyWhenEveryTexelIsOpaque) {
     Vorn::GroundLayer withoutHatching;
     withoutHatching.Choose({}, 1000, 500);
     EXPECT_FALSE(withoutHatching.BeyondOpaque());
+}
+
+namespace {
+
+// One 4 x 4 picture whose texels rise evenly across (red) and up (green): its grid of colours is a plane.
+Vorn::GroundColours Ramp() {
+    Vorn::GroundImage image{4, 4, {}};
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            image.rgba.insert(image.rgba.end(), {std::uint8_t(85 * column), std::uint8_t(85 * row), 40, 255});
+    Vorn::GroundColours colours;
+    colours.levels.push_back(image);
+    return colours;
+}
+
+} // namespace
+
+// Snapping the grid's lines to whole blocks of pixels leaves no pixel of the map uncovered, and moves each
+// point's colour with it: over a plane of colour the picture is the one drawn without snapping, to a level.
+// The camera puts the lines 1.8 pixels from a block's edge, where a point keeping its colour is 2 levels off.
+TEST(GroundMeshWindow, SnappedLinesDrawTheSameGroundWithoutGaps) {
+    const int side = 256;
+    testing_support::GlTestWindow window{side, side};
+    SKIP_WITHOUT_GL(window);
+    const double shift = 30.2;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-shift, side - shift, -shift, side - shift, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const Vorn::GroundMesh::Box map{0, 0, 192, 192};
+    const int inside = 186;
+    const auto draw = [&](const Vorn::GroundMesh::WindowMap* onWindow) {
+        window.Clear(1, 0, 1);
+        Vorn::GroundMesh mesh;
+        mesh.Choose(Ramp());
+        mesh.Draw({-40, -40, 230, 230}, map, 1, {}, onWindow);
+        // Inside the map's edges, which stay where they are.
+        std::vector<std::uint8_t> pixels(std::size_t(inside) * inside * 4);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(32, 32, inside, inside, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    };
+    const std::vector<std::uint8_t> asIs = draw(nullptr);
+    const Vorn::GroundMesh::WindowMap onWindow{1, 1, shift, shift, {0, 0, side, side}};
+    const std::vector<std::uint8_t> snapped = draw(&onWindow);
+    int largest = 0;
+    int uncovered = 0;
+    for (std::size_t i = 0; i < asIs.size(); i += 4) {
+        uncovered += snapped[i] == 255 && snapped[i + 1] == 0 && snapped[i + 2] == 255;
+        for (std::size_t c = 0; c < 3; ++c)
+            largest = std::max(largest, std::abs(asIs[i + c] - snapped[i + c]));
+    }
+    EXPECT_EQ(uncovered, 0);
+    EXPECT_LE(largest, 1);
 }
