@@ -141,10 +141,6 @@ std::vector<fs::path> DamagedFiles() {
     return files;
 }
 
-bool HaveDisplay() {
-    return std::getenv("DISPLAY") != nullptr;
-}
-
 // One test per file, so that the runs spread over the test runner's jobs and each has its own time limit.
 class DamagedData : public testing::TestWithParam<fs::path> {
 protected:
