@@ -13,9 +13,6 @@ namespace Vorn {
 
 namespace {
 
-// An enemy tank seen this recently near a building counts as a threat.
-constexpr unsigned threatMemoryMs = 3000;
-
 bool NearAny(const std::vector<Object*>& buildings, float x, float y, float radius) {
     for (const Object* building : buildings)
         if (DistanceSquared(*building, x, y) < radius * radius)

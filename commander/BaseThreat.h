@@ -12,6 +12,9 @@ namespace Vorn {
 class SideView;
 class World;
 
+// An enemy tank seen this recently counts as a threat, to the base and to the approach alike.
+constexpr unsigned threatMemoryMs = 3000;
+
 struct BaseThreat {
     // The fighting strength of the enemy tanks seen near the side's buildings (GroupStrength).
     float strength = 0;

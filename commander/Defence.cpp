@@ -17,8 +17,6 @@ namespace {
 // How far out on the approach towers and landmines stand.
 constexpr float towerDistance = 300;
 constexpr float landmineDistance = 520;
-// An enemy tank seen this recently counts as a threat.
-constexpr unsigned threatMemoryMs = 3000;
 
 template <class T> bool IsFinished(const IBuildProgress<T>& slot) {
     return slot.active && slot.IsComplete();

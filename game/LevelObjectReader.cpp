@@ -24,29 +24,29 @@ namespace Names = LevelNames;
 // The radius kept free around a new tank of the level.
 constexpr float tankPlaceRadius = 32.0f;
 
-const Brisk::Attribute* Find(const Brisk::Node& element, std::string_view name) {
+const Brisk::Attribute* AttributeNamed(const Brisk::Node& element, std::string_view name) {
     return element.FindAttribute(std::string(name));
 }
 
 bool Has(const Brisk::Node& element, std::string_view name) {
-    return Find(element, name) != nullptr;
+    return AttributeNamed(element, name) != nullptr;
 }
 
 float FloatOr(const Brisk::Node& element, std::string_view name, float fallback) {
-    const Brisk::Attribute* attribute = Find(element, name);
+    const Brisk::Attribute* attribute = AttributeNamed(element, name);
     return attribute ? static_cast<float>(Brisk::ToFloat(*attribute)) : fallback;
 }
 
 template <typename Type, std::size_t N>
 Type KeywordOf(const Brisk::Node& element, const TypeKeyword (&table)[N], int fallback) {
-    const Brisk::Attribute* attribute = Find(element, Names::type);
+    const Brisk::Attribute* attribute = AttributeNamed(element, Names::type);
     return static_cast<Type>(attribute ? TypeOfKeyword(table, attribute->value, fallback) : fallback);
 }
 
 template <typename Type, std::size_t N>
 Type KeywordOf(const Brisk::Node& element, std::string_view name, const TypeKeyword (&table)[N],
                int fallback) {
-    const Brisk::Attribute* attribute = Find(element, name);
+    const Brisk::Attribute* attribute = AttributeNamed(element, name);
     return static_cast<Type>(attribute ? TypeOfKeyword(table, attribute->value, fallback) : fallback);
 }
 
@@ -72,22 +72,22 @@ CommonAttributes ReadCommon(const Brisk::Node& element) {
     Placement& placement = common.placement;
     placement.x = FloatOr(element, Names::x, 0);
     placement.y = FloatOr(element, Names::y, 0);
-    const Brisk::Attribute* direction = Find(element, Names::direction);
+    const Brisk::Attribute* direction = AttributeNamed(element, Names::direction);
     if (direction && direction->value == Names::randomDirection)
         placement.direction = static_cast<float>(randomGenerator.Next() * 360.0);
     else if (direction)
         placement.direction = static_cast<float>(Brisk::ToFloat(*direction));
-    if (const Brisk::Attribute* scatter = Find(element, Names::randomScatter)) {
+    if (const Brisk::Attribute* scatter = AttributeNamed(element, Names::randomScatter)) {
         const float radius = static_cast<float>(Brisk::ToFloat(*scatter));
         placement.x = Scatter(placement.x, radius);
         placement.y = Scatter(placement.y, radius);
     }
-    const Brisk::Attribute* color = Find(element, Names::color);
+    const Brisk::Attribute* color = AttributeNamed(element, Names::color);
     placement.side = color ? SideOfName(color->value) : noSide;
     common.validSide = placement.side >= 0 && placement.side < sideCount;
-    if (const Brisk::Attribute* number = Find(element, Names::number))
+    if (const Brisk::Attribute* number = AttributeNamed(element, Names::number))
         placement.number = static_cast<std::uint16_t>(Brisk::ToInt(*number));
-    const Brisk::Attribute* group = Find(element, Names::group);
+    const Brisk::Attribute* group = AttributeNamed(element, Names::group);
     common.hasGroup = group && !group->value.empty();
     placement.letter = common.hasGroup ? group->value[0] : 0;
     common.withinBounds = WithinBounds(placement);

@@ -88,7 +88,11 @@ fuzz() {
 
 total_start=$EPOCHREALTIME
 timed dependencies scripts/install-deps.sh
-timed build scripts/build.sh build
+# A unity build compiles the sources in batches of a few files, so the headers they share are read once a
+# batch instead of once a file; developers' incremental builds stay per file. Line tables only (-g1): a
+# failure's backtrace still names every function, file and line, for a fifth less compiling and objects an
+# eighth the size to link.
+timed build scripts/build.sh build -DCMAKE_UNITY_BUILD=ON "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG"
 export SDL_AUDIODRIVER=dummy
 timed tests+clang tests_beside_sanitized_build
 timed data-check check_data

@@ -8,7 +8,7 @@
 namespace Vorn::MainPanel {
 
 namespace {
-const char* const labels[DefencesToolbar::buttonCount] = {
+const char* const defenceLabels[DefencesToolbar::buttonCount] = {
     "SurveilanceTower_short", "SupportTower_short", "DefenseTower_short", "SmallMine", "LargeMine",
     "ConcreteBlock",          "AntitankBlock"};
 } // namespace
@@ -37,12 +37,12 @@ ProductFacts DefencesToolbar::FactsOfButton(int index) {
 
 void DefencesToolbar::DrawButton(int index) const {
     Toolbar::DrawButton(index);
-    DrawTexts(index, Text(labels[index]), PriceText(FactsOfButton(index).price), false);
+    DrawTexts(index, Text(defenceLabels[index]), PriceText(FactsOfButton(index).price), false);
 }
 
 std::string DefencesToolbar::Tooltip(int index) const {
     const ProductFacts facts = FactsOfButton(index);
-    std::string tip = ProductTip(Text(labels[index]), facts);
+    std::string tip = ProductTip(Text(defenceLabels[index]), facts);
     if (index < firstLandmine)
         tip += " + " + Text("tip_turret");
     return tip + WaitingReason(subject, facts.price);

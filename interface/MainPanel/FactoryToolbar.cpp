@@ -9,7 +9,7 @@
 namespace Vorn::MainPanel {
 
 namespace {
-const char* const labels[] = {"NewTank", "BuildSetGroup", "BuildCancel", "BuildEmpty"};
+const char* const factoryLabels[] = {"NewTank", "BuildSetGroup", "BuildCancel", "BuildEmpty"};
 const char* const icons[] = {"new_tank", "group", "cancel_order", "empty_queue"};
 } // namespace
 
@@ -20,7 +20,7 @@ FactoryToolbar::FactoryToolbar(int width, int x, int y) : Toolbar(width, x, y) {
 
 void FactoryToolbar::DrawButton(int index) const {
     Toolbar::DrawButton(index);
-    DrawTexts(index, Text(labels[index]), "", true);
+    DrawTexts(index, Text(factoryLabels[index]), "", true);
 }
 
 std::string FactoryToolbar::Tooltip(int index) const {
@@ -31,7 +31,7 @@ std::string FactoryToolbar::Tooltip(int index) const {
                       Text("tip_queued").c_str(), Text("tip_group").c_str(),
                       factory->panelState.groupLetter ? factory->panelState.groupLetter - 'a' + 'A' : '-');
     }
-    return Text(std::string("tip_") + labels[index]) + queue;
+    return Text(std::string("tip_") + factoryLabels[index]) + queue;
 }
 
 } // namespace Vorn::MainPanel

@@ -9,7 +9,7 @@
 namespace Vorn::MainPanel {
 
 namespace {
-const char* const labels[HqToolbar::buttonCount] = {"Outpost_short", "Defense_short", "Factory_short",
+const char* const hqLabels[HqToolbar::buttonCount] = {"Outpost_short", "Defense_short", "Factory_short",
                                                     "Repair_short",  "Armory_short",  "Power_short",
                                                     "Mine_short",    "Recycler_short"};
 }
@@ -21,7 +21,7 @@ HqToolbar::HqToolbar(int width, int x, int y) : Toolbar(width, x, y) {
 
 void HqToolbar::DrawButton(int index) const {
     Toolbar::DrawButton(index);
-    DrawTexts(index, Text(labels[index]), PriceText(FactsOf(TypeOf(index)).price), false);
+    DrawTexts(index, Text(hqLabels[index]), PriceText(FactsOf(TypeOf(index)).price), false);
 }
 
 std::string HqToolbar::Tooltip(int index) const {

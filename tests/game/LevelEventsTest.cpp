@@ -18,7 +18,7 @@ using LevelTest::LevelFixture;
 namespace {
 
 // A Red base "H1" and a Blue base "H1", and the events of the text after "start"'s objects.
-std::string Battle(const std::string& startActions, const std::string& events) {
+std::string LevelWithEvents(const std::string& startActions, const std::string& events) {
     return "<level width=\"4096\" height=\"4096\"/><event name=\"start\"><new>"
            "<building type=\"base\" color=\"Red\" group=\"H\" number=\"1\" x=\"-1000\"/>"
            "<building type=\"base\" color=\"Blue\" group=\"H\" number=\"1\" x=\"1000\"/></new>" +
@@ -41,7 +41,7 @@ protected:
 
 TEST_F(LevelScript, DestroyingTheEnemyBaseFirstWinsAndDropsTheTimeLimit) {
     Level& level =
-        Load(Battle("<request event=\"win\" when=\"destroyed\" color=\"Red\" group=\"H\" number=\"1\"/>"
+        Load(LevelWithEvents("<request event=\"win\" when=\"destroyed\" color=\"Red\" group=\"H\" number=\"1\"/>"
                     "<request event=\"lose\" when=\"time\" value=\"1000\"/>",
                     winAndLose));
     Steps(1);
@@ -58,7 +58,7 @@ TEST_F(LevelScript, DestroyingTheEnemyBaseFirstWinsAndDropsTheTimeLimit) {
 
 TEST_F(LevelScript, TheTimeLimitFirstLosesAndDropsTheWinRequest) {
     Level& level =
-        Load(Battle("<request event=\"win\" when=\"destroyed\" color=\"Red\" group=\"H\" number=\"1\"/>"
+        Load(LevelWithEvents("<request event=\"win\" when=\"destroyed\" color=\"Red\" group=\"H\" number=\"1\"/>"
                     "<request event=\"lose\" when=\"time\" value=\"100\"/>",
                     winAndLose));
     Steps(7); // clock at entry of step 7 is 96
@@ -74,7 +74,7 @@ TEST_F(LevelScript, TheTimeLimitFirstLosesAndDropsTheWinRequest) {
 
 TEST_F(LevelScript, APersistentRequestSurvivesAnotherFiring) {
     Level& level =
-        Load(Battle("<request event=\"win\" when=\"destroyed\" color=\"Red\" group=\"H\" number=\"1\" "
+        Load(LevelWithEvents("<request event=\"win\" when=\"destroyed\" color=\"Red\" group=\"H\" number=\"1\" "
                     "persistent=\"true\"/><request event=\"nothing\" when=\"time\" value=\"0\"/>",
                     winAndLose));
     Steps(2);
@@ -89,13 +89,13 @@ TEST_F(LevelScript, DelaysCountFromTheStepTheConditionHeld) {
     // Time: registered by "start" in step 1, the condition is seen to hold in step 2, and 7 steps of 16 ms
     // from there reach 100.
     Level& timed =
-        Load(Battle("<request event=\"win\" when=\"time\" value=\"0\" delay=\"100\"/>", winAndLose));
+        Load(LevelWithEvents("<request event=\"win\" when=\"time\" value=\"0\" delay=\"100\"/>", winAndLose));
     Steps(7);
     EXPECT_FALSE(timed.finished);
     Steps(1);
     EXPECT_TRUE(timed.finished);
     // Destroyed: the unit dies at the end of a step, and the counting starts with the next one.
-    Level& destroyed = Load(Battle(
+    Level& destroyed = Load(LevelWithEvents(
         "<request event=\"win\" when=\"destroyed\" color=\"Blue\" group=\"H\" number=\"1\" delay=\"32\"/>",
         winAndLose));
     Steps(1);
@@ -110,7 +110,7 @@ TEST_F(LevelScript, DelaysCountFromTheStepTheConditionHeld) {
 
 TEST_F(LevelScript, EntriesDueTogetherRunInReverseOrder) {
     // Both hold in step 1; "lose" was registered second, so it runs first and its quit counts.
-    Level& level = Load(Battle("<request event=\"win\" when=\"time\" value=\"0\" persistent=\"1\"/>"
+    Level& level = Load(LevelWithEvents("<request event=\"win\" when=\"time\" value=\"0\" persistent=\"1\"/>"
                                "<request event=\"lose\" when=\"time\" value=\"0\" persistent=\"1\"/>",
                                winAndLose));
     Steps(2);
@@ -120,14 +120,14 @@ TEST_F(LevelScript, EntriesDueTogetherRunInReverseOrder) {
 
 TEST_F(LevelScript, CancelRemovesWaitingAndDelayedButNotWhatIsDue) {
     // "stop" runs first (reverse order) and cancels "win", which is already due and still runs.
-    Level& due = Load(Battle("<request event=\"win\" when=\"time\" value=\"0\"/>"
+    Level& due = Load(LevelWithEvents("<request event=\"win\" when=\"time\" value=\"0\"/>"
                              "<request event=\"stop\" when=\"time\" value=\"0\"/>",
                              winAndLose + "<event name=\"stop\"><cancel event=\"win\"/></event>"));
     Steps(2);
     EXPECT_TRUE(due.won);
     // Cancelled while waiting, and while counting down its delay.
     Level& waiting =
-        Load(Battle("<request event=\"win\" when=\"time\" value=\"50\" persistent=\"1\"/>"
+        Load(LevelWithEvents("<request event=\"win\" when=\"time\" value=\"50\" persistent=\"1\"/>"
                     "<request event=\"lose\" when=\"time\" value=\"0\" delay=\"1000\" persistent=\"1\"/>"
                     "<cancel event=\"win\"/>"
                     "<request event=\"stop\" when=\"time\" value=\"16\" persistent=\"1\"/>",
@@ -139,7 +139,7 @@ TEST_F(LevelScript, CancelRemovesWaitingAndDelayedButNotWhatIsDue) {
 }
 
 TEST_F(LevelScript, DestroyPrefersTheBuildingOfACallsign) {
-    Load(Battle("<request event=\"strike\" when=\"time\" value=\"16\"/>",
+    Load(LevelWithEvents("<request event=\"strike\" when=\"time\" value=\"16\"/>",
                 "<event name=\"strike\"><destroy><object group=\"Hotel\" number=\"1\"/></destroy></event>"));
     Steps(1);
     world->InsertObject(
@@ -154,7 +154,7 @@ TEST_F(LevelScript, DestroyPrefersTheBuildingOfACallsign) {
 
 TEST_F(LevelScript, ADestroyedObjectDiesEvenWhenRepairedInTheSameStep) {
     Level& level = Load(
-        Battle("", "<event name=\"strike\"><destroy><object group=\"H\" number=\"1\"/></destroy></event>"));
+        LevelWithEvents("", "<event name=\"strike\"><destroy><object group=\"H\" number=\"1\"/></destroy></event>"));
     Steps(1);
     level.RunEvent("strike");
     ASSERT_EQ(Base(1)->hitPoints, 0);
@@ -165,7 +165,7 @@ TEST_F(LevelScript, ADestroyedObjectDiesEvenWhenRepairedInTheSameStep) {
 
 TEST_F(LevelScript, AnEmptyGroupNamesNothing) {
     Level& level =
-        Load(Battle("<new><building type=\"power\" color=\"Green\" x=\"0\"/></new>"
+        Load(LevelWithEvents("<new><building type=\"power\" color=\"Green\" x=\"0\"/></new>"
                     "<request event=\"win\" when=\"destroyed\" color=\"Green\" group=\"\" number=\"0\"/>",
                     winAndLose + "<event name=\"strike\"><destroy><object group=\"\" number=\"0\"/>"
                                  "</destroy></event>"));
@@ -181,7 +181,7 @@ TEST_F(LevelScript, AnEmptyGroupNamesNothing) {
 
 TEST_F(LevelScript, RequestNumbersAreCutTo16Bits) {
     Level& level =
-        Load(Battle("<request event=\"win\" when=\"destroyed\" color=\"red\" group=\"Hq\" number=\"65537\"/>",
+        Load(LevelWithEvents("<request event=\"win\" when=\"destroyed\" color=\"red\" group=\"Hq\" number=\"65537\"/>",
                     winAndLose));
     Steps(1);
     Base(1)->hitPoints = 0;
@@ -191,7 +191,7 @@ TEST_F(LevelScript, RequestNumbersAreCutTo16Bits) {
 
 TEST_F(LevelScript, IncompleteRequestsRegisterNothing) {
     Level& level =
-        Load(Battle("<request event=\"win\" when=\"time\"/>"
+        Load(LevelWithEvents("<request event=\"win\" when=\"time\"/>"
                     "<request when=\"time\" value=\"1\"/>"
                     "<request event=\"win\" value=\"1\"/>"
                     "<request event=\"win\" when=\"Time\" value=\"1\"/>"
@@ -204,7 +204,7 @@ TEST_F(LevelScript, IncompleteRequestsRegisterNothing) {
 }
 
 TEST_F(LevelScript, OnlyTheFirstQuitCounts) {
-    Level& level = Load(Battle("<quit/><quit status=\"true\"/>", ""));
+    Level& level = Load(LevelWithEvents("<quit/><quit status=\"true\"/>", ""));
     Steps(1);
     EXPECT_TRUE(level.finished);
     EXPECT_FALSE(level.won);
@@ -237,7 +237,7 @@ TEST_F(LevelScript, ABeepIsAnEventOfItsStepThatTheGameSounds) {
 
 TEST_F(LevelScript, DestroyObstaclesRemovesThoseWhoseCentresLieInTheCircle) {
     Level& level =
-        Load(Battle("<new><obstacle type=\"stone\" x=\"0\"/><obstacle type=\"stone\" x=\"99\"/>"
+        Load(LevelWithEvents("<new><obstacle type=\"stone\" x=\"0\"/><obstacle type=\"stone\" x=\"99\"/>"
                     "<obstacle type=\"stone\" x=\"101\"/><obstacle type=\"cblock\" x=\"2000\"/></new>",
                     "<event name=\"open\"><destroy><obstacles x=\"0\" y=\"0\" radius=\"100\"/>"
                     "<obstacles x=\"nan\" y=\"0\" radius=\"1e30\"/></destroy></event>"));
@@ -248,7 +248,7 @@ TEST_F(LevelScript, DestroyObstaclesRemovesThoseWhoseCentresLieInTheCircle) {
 }
 
 TEST_F(LevelScript, OrderSelectsTheTanksOfOneSideAndGroup) {
-    Load(Battle(
+    Load(LevelWithEvents(
         "<new><tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"W\" number=\"1\" "
         "x=\"0\" to_x=\"100\" to_y=\"0\"/>"
         "<tank type=\"light\" turret=\"gun1\" armor=\"none\" color=\"Red\" group=\"V\" number=\"2\" "
@@ -287,7 +287,7 @@ TEST_F(LevelScript, AnEventThatRequestsItselfTwiceDoesNotGrowWithoutBound) {
 }
 
 TEST_F(LevelScript, HugeDelaysNeitherOverflowNorFireEarly) {
-    Level& level = Load(Battle("<request event=\"win\" when=\"time\" value=\"0\" delay=\"99999999999\"/>"
+    Level& level = Load(LevelWithEvents("<request event=\"win\" when=\"time\" value=\"0\" delay=\"99999999999\"/>"
                                "<request event=\"lose\" when=\"time\" value=\"0\" delay=\"-99999999999\"/>",
                                winAndLose));
     Steps(2);
@@ -301,7 +301,7 @@ TEST_F(LevelScript, HugeDelaysNeitherOverflowNorFireEarly) {
 }
 
 TEST_F(LevelScript, UnknownEventsAndActionsDoNothing) {
-    Level& level = Load(Battle("<request event=\"nowhere\" when=\"time\" value=\"0\"/><explode/>",
+    Level& level = Load(LevelWithEvents("<request event=\"nowhere\" when=\"time\" value=\"0\"/><explode/>",
                                "<event name=\"start\"><quit status=\"true\"/></event>"));
     Steps(3);
     EXPECT_FALSE(level.finished) << "only the first event of a name runs";

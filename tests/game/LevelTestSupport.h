@@ -16,6 +16,9 @@
 
 namespace LevelTest {
 
+// The widest map the level tests use, with nothing on it.
+inline const char* const emptyLevel = "<level width=\"8192\" height=\"6144\"/>";
+
 class LevelFixture : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -13,11 +13,10 @@
 #include <utility>
 
 using namespace Vorn;
+using LevelTest::emptyLevel;
 using LevelTest::LevelFixture;
 
 namespace {
-
-const char* const emptyLevel = "<level width=\"8192\" height=\"6144\"/>";
 
 class Skirmish : public LevelFixture {
 protected:

@@ -15,9 +15,9 @@ using namespace PanelTest;
 
 namespace {
 
-constexpr int gun1 = 1;    // turret button of Gun1 (weight 4)
-constexpr int cannon1 = 6; // Cannon1 (weight 10)
-constexpr int cannon2 = 7; // Cannon2 (weight 25)
+constexpr int gun1Button = 1;    // turret button of Gun1 (weight 4)
+constexpr int cannon1Button = 6; // Cannon1 (weight 10)
+constexpr int cannon2Button = 7; // Cannon2 (weight 25)
 
 class DefencePanel : public ::testing::Test {
 protected:
@@ -56,10 +56,10 @@ TEST_F(DefencePanel, ATowerButtonLeadsToItsTurretsAndBackWithoutAnOrder) {
 
 TEST_F(DefencePanel, TurretsHeavierThanTheTowersLoadAreDisabledAndCannotBeOrdered) {
     base.Press(0);
-    EXPECT_TRUE(base.panel.towerTurretToolbar.IsEnabled(gun1));
-    EXPECT_TRUE(base.panel.towerTurretToolbar.IsEnabled(cannon1)) << "exactly the load fits";
-    EXPECT_FALSE(base.panel.towerTurretToolbar.IsEnabled(cannon2));
-    base.Press(cannon2);
+    EXPECT_TRUE(base.panel.towerTurretToolbar.IsEnabled(gun1Button));
+    EXPECT_TRUE(base.panel.towerTurretToolbar.IsEnabled(cannon1Button)) << "exactly the load fits";
+    EXPECT_FALSE(base.panel.towerTurretToolbar.IsEnabled(cannon2Button));
+    base.Press(cannon2Button);
     EXPECT_EQ(defence->panelState.step, DefencePanelStep::TurretChoice);
     EXPECT_EQ(defence->panelState.tower, TowerType::SurveilanceTower);
     EXPECT_FALSE(defence->TowerSlot().active);
@@ -67,7 +67,7 @@ TEST_F(DefencePanel, TurretsHeavierThanTheTowersLoadAreDisabledAndCannotBeOrdere
 
 TEST_F(DefencePanel, ATurretChoiceOrdersTowerAndTurretAndCancelReturnsToTheTurretChoice) {
     base.Press(1);
-    base.Press(gun1);
+    base.Press(gun1Button);
     EXPECT_EQ(defence->panelState.step, DefencePanelStep::TowerOrder);
     EXPECT_EQ(defence->panelState.tower, TowerType::SupportTower);
     EXPECT_EQ(defence->panelState.turret, TurretType::Gun1);
@@ -88,7 +88,7 @@ TEST_F(DefencePanel, ATurretChoiceOrdersTowerAndTurretAndCancelReturnsToTheTurre
 
 TEST_F(DefencePanel, APlacedTowerGetsItsTurretTheSidesNextCallsignAndThePoint) {
     base.Press(0);
-    base.Press(cannon1);
+    base.Press(cannon1Button);
     EXPECT_EQ(defence->panelState.step, DefencePanelStep::TowerOrder);
     EXPECT_EQ(defence->panelState.tower, TowerType::SurveilanceTower);
     EXPECT_EQ(defence->panelState.turret, TurretType::Cannon1);

@@ -42,19 +42,6 @@ private:
     static std::string Window() { return "xvfb-run -a -s '-screen 0 1280x720x24' "; }
 };
 
-std::string DigestIn(const std::string& output) {
-    std::smatch match;
-    return std::regex_search(output, match, std::regex("\"digest\": \"([0-9a-f]{16})\"")) ? match[1].str()
-                                                                                          : "";
-}
-
-std::string TextOf(const fs::path& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 // The steps of the replay's command lines, in file order.
 std::vector<long> CommandSteps(const std::string& text) {
     std::vector<long> steps;

@@ -33,33 +33,20 @@ CommandResult Simulate(const std::string& arguments) {
     return Run("sector-clash-simulate", arguments, "2>/dev/null");
 }
 
-std::string DigestIn(const std::string& output) {
-    std::smatch match;
-    return std::regex_search(output, match, std::regex("\"digest\": \"([0-9a-f]{16})\"")) ? match[1].str()
-                                                                                          : "";
-}
-
-std::string TextOf(const fs::path& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 // The text with the first line that starts with `start` replaced by `line`.
 std::string Replaced(std::string text, const std::string& start, const std::string& line) {
     const std::size_t begin = text.find("\n" + start) + 1;
     return text.replace(begin, text.find('\n', begin) - begin, line);
 }
 
-bool HaveDisplay() {
+bool HaveDisplayAndDriver() {
     return std::getenv("DISPLAY") != nullptr && fs::exists(BinDir() / "sector-clash-autoplay");
 }
 
 } // namespace
 
 TEST(ReplayPrograms, TheDriversScriptedGameReplaysToItsDigestOnEveryShippedLevel) {
-    if (!HaveDisplay())
+    if (!HaveDisplayAndDriver())
         GTEST_SKIP() << "the driver needs an X display (run under Xvfb)";
     if (std::system("command -v xvfb-run > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "xvfb-run is needed for a 1280 x 720 display";
@@ -98,7 +85,7 @@ TEST(ReplayPrograms, TheDriversScriptedGameReplaysToItsDigestOnEveryShippedLevel
 }
 
 TEST(ReplayPrograms, AWindowGameLeavesItsReplayInTheFolderAndItPlaysToTheGamesDigest) {
-    if (!HaveDisplay())
+    if (!HaveDisplayAndDriver())
         GTEST_SKIP() << "the driver needs an X display (run under Xvfb)";
     if (std::system("command -v xvfb-run > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "xvfb-run is needed for a 1280 x 720 display";

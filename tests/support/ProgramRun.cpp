@@ -5,6 +5,10 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <sstream>
 #include <sys/wait.h>
 
 namespace testing_support {
@@ -44,6 +48,27 @@ std::string LastJsonMember(const std::string& output, const std::string& name) {
         return "";
     const auto from = start + key.size();
     return output.substr(from, output.find_first_of(",}", from) - from);
+}
+
+std::string DigestIn(const std::string& output) {
+    std::smatch match;
+    return std::regex_search(output, match, std::regex("\"digest\": \"([0-9a-f]{16})\"")) ? match[1].str()
+                                                                                          : "";
+}
+
+std::string TextOf(const std::filesystem::path& path) {
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::string ShippedText(const std::string& name) {
+    return TextOf(SourceDir() / "data" / name);
+}
+
+bool HaveDisplay() {
+    return std::getenv("DISPLAY") != nullptr;
 }
 
 } // namespace testing_support

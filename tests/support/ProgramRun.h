@@ -22,6 +22,18 @@ std::vector<std::string> BuiltPrograms();
 // prints its summary last): up to the next comma or closing brace; empty when no line has it.
 std::string LastJsonMember(const std::string& output, const std::string& name);
 
+// The 16-digit state digest of a program's JSON summary ("digest": "..."); empty when it printed none.
+std::string DigestIn(const std::string& output);
+
+// The whole text of a file; empty when it cannot be read.
+std::string TextOf(const std::filesystem::path& path);
+
+// The text of a shipped data file, by its name under data/.
+std::string ShippedText(const std::string& name);
+
+// Whether there is an X display for the programs that open a window.
+bool HaveDisplay();
+
 // sector-clash-check on the folder, limited to one area, its standard error dropped.
 CommandResult RunCheckArea(const std::filesystem::path& folder, const std::string& area);
 

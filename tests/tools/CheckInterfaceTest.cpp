@@ -1,6 +1,7 @@
 // sector-clash-check on "interface.xml" and the interface's formatted texts: the shipped data passes,
 // missing keys, sizes that disagree with the drawings, formats that take other arguments and oversized
 // fields are reported.
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -41,13 +42,6 @@ InterfaceCheck CheckCopy(const std::string& replaced = "", const std::string& te
     output << in.rdbuf();
     std::filesystem::remove_all(folder);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output.str()};
-}
-
-std::string ShippedText(const std::string& name) {
-    std::ifstream in(SourceDir() / "data" / name);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 TEST(CheckInterface, TheShippedLayoutAndTextsPass) {

@@ -16,13 +16,6 @@ namespace {
 
 using namespace testing_support;
 
-std::string ShippedText(const std::string& name) {
-    std::ifstream in(SourceDir() / "data" / name);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // A folder with the shipped files given, each replaced by its text when one is given.
 std::filesystem::path FolderWith(const std::string& name, const std::map<std::string, std::string>& files) {
     const std::filesystem::path folder = ScratchDir(name);

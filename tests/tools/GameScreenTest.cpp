@@ -55,10 +55,6 @@ std::string Member(const std::string& json, const std::string& name) {
     return json.substr(from, json.find_first_of(",}", from) - from);
 }
 
-bool HaveDisplay() {
-    return std::getenv("DISPLAY") != nullptr;
-}
-
 fs::path WriteFile(const fs::path& folder, const std::string& name, const std::string& text) {
     std::ofstream(folder / name) << text;
     return folder / name;

@@ -16,10 +16,6 @@ namespace {
 using namespace testing_support;
 namespace fs = std::filesystem;
 
-bool HaveDisplay() {
-    return std::getenv("DISPLAY") != nullptr;
-}
-
 // Runs the driver from the source tree for `frames` frames and reads the last frame's picture.
 platform::RgbaImage ShotOf(const std::string& name, const std::string& arguments, int frames) {
     const fs::path shot = ScratchDir("ground_" + name) / "shot.png";

@@ -11,7 +11,7 @@ using namespace Vorn;
 using namespace WorldTest;
 
 namespace {
-constexpr int side = 4;
+constexpr int buildingSide = 4;
 
 class Buildings : public ::testing::Test {
 protected:
@@ -26,11 +26,11 @@ protected:
         armoryExtra.rearmInterval = 1000;
         armoryExtra.capacity = 10;
         base.BuildingType(BuildingType::Armory, 300);
-        base.Money(side) = 1000;
+        base.Money(buildingSide) = 1000;
     }
-    Armory* AddArmory(float x, float y) { return base.AddBuilding<Armory>(BuildingType::Armory, x, y, side); }
+    Armory* AddArmory(float x, float y) { return base.AddBuilding<Armory>(BuildingType::Armory, x, y, buildingSide); }
     Tank* EmptyTank(float x, float y) {
-        Tank* tank = base.AddTank(x, y, side);
+        Tank* tank = base.AddTank(x, y, buildingSide);
         tank->turret->ammunition = 0;
         return tank;
     }
@@ -50,11 +50,11 @@ TEST_F(Buildings, AnUnpoweredArmoryNeitherProducesNorRearms) {
         base.world->Tick(500);
     EXPECT_EQ(armory->Stock(BulletType::GunBullet), 5u);
     EXPECT_EQ(tank->turret->ammunition, 0);
-    EXPECT_EQ(base.Money(side), 1000);
+    EXPECT_EQ(base.Money(buildingSide), 1000);
 }
 
 TEST_F(Buildings, APoweredArmoryMakesRoundsItCanPayAndRearmsTanksOnItsClock) {
-    base.AddPowerPlant(200, 0, side);
+    base.AddPowerPlant(200, 0, buildingSide);
     Armory* armory = AddArmory(0, 0);
     armory->SetProduction(BulletType::GunBullet, true);
     Tank* near = EmptyTank(50, 0);
@@ -66,17 +66,17 @@ TEST_F(Buildings, APoweredArmoryMakesRoundsItCanPayAndRearmsTanksOnItsClock) {
     EXPECT_EQ(near->turret->ammunition, 2);
     EXPECT_EQ(far->turret->ammunition, 0);
     EXPECT_EQ(armory->Stock(BulletType::GunBullet), 0u);
-    EXPECT_EQ(base.Money(side), 1000 - 4);
+    EXPECT_EQ(base.Money(buildingSide), 1000 - 4);
     // Without the money for a round the round is lost, not owed.
-    base.Money(side) = 1;
+    base.Money(buildingSide) = 1;
     base.world->Tick(500);
     EXPECT_EQ(armory->Stock(BulletType::GunBullet), 0u);
-    EXPECT_EQ(base.Money(side), 1);
+    EXPECT_EQ(base.Money(buildingSide), 1);
     EXPECT_FLOAT_EQ(armory->UnitProgress(BulletType::GunBullet), 0);
 }
 
 TEST_F(Buildings, AnArmoryStopsWhenItsStockFillsItsCapacity) {
-    base.AddPowerPlant(200, 0, side);
+    base.AddPowerPlant(200, 0, buildingSide);
     Armory* armory = AddArmory(0, 0);
     armory->SetProduction(BulletType::GunBullet, true);
     armory->SetProduction(BulletType::Rocket, true); // no record: nothing is made of it
@@ -85,12 +85,12 @@ TEST_F(Buildings, AnArmoryStopsWhenItsStockFillsItsCapacity) {
     EXPECT_EQ(armory->Stock(BulletType::GunBullet), 10u);
     EXPECT_FLOAT_EQ(armory->LoadFraction(), 1);
     EXPECT_EQ(armory->Stock(BulletType::Rocket), 0u);
-    EXPECT_EQ(base.Money(side), 1000 - 20);
+    EXPECT_EQ(base.Money(buildingSide), 1000 - 20);
 }
 
 TEST_F(Buildings, AnArmoryWithoutARearmIntervalRearmsEveryStep) {
     armoryExtra.rearmInterval = 0;
-    base.AddPowerPlant(200, 0, side);
+    base.AddPowerPlant(200, 0, buildingSide);
     Armory* armory = AddArmory(0, 0);
     armory->stock[0] = 3;
     Tank* tank = EmptyTank(50, 0);
@@ -102,17 +102,17 @@ TEST_F(Buildings, RepairHealsOwnTanksInRangeUpToTheirMaximumWhilePowered) {
     auto& shop = base.BuildingType(BuildingType::RepairShop, 300);
     shop.repairEffect = 20; // 2 hit points per 100 ms think
     shop.repairRange = 100;
-    base.AddBuilding(BuildingType::RepairShop, 0, 0, side);
-    Tank* damaged = base.AddTank(60, 0, side);
-    Tank* nearlyWhole = base.AddTank(0, 60, side);
-    Tank* outside = base.AddTank(0, -150, side);
+    base.AddBuilding(BuildingType::RepairShop, 0, 0, buildingSide);
+    Tank* damaged = base.AddTank(60, 0, buildingSide);
+    Tank* nearlyWhole = base.AddTank(0, 60, buildingSide);
+    Tank* outside = base.AddTank(0, -150, buildingSide);
     Tank* enemy = base.AddTank(-60, 0, 1);
     for (Tank* tank : {damaged, outside, enemy})
         tank->armor->hitPoints = 50;
     nearlyWhole->armor->hitPoints = 99;
     base.world->Tick(100);
     EXPECT_EQ(damaged->armor->hitPoints, 50) << "no power yet";
-    base.AddPowerPlant(200, 0, side);
+    base.AddPowerPlant(200, 0, buildingSide);
     for (int step = 0; step < 5; ++step)
         base.world->Tick(100);
     EXPECT_FLOAT_EQ(damaged->armor->hitPoints, 60);
@@ -127,9 +127,9 @@ TEST_F(Buildings, AnUnpoweredBuildingSeesHalfAsFar) {
     fow.beforeFadeBackTime = 100;
     fow.fadeBackTime = 100;
     base.world = std::make_unique<World>(8192.0f, 8192.0f, 800, 600, &fow);
-    base.world->fog.Reset(side);
+    base.world->fog.Reset(buildingSide);
     base.BuildingType(BuildingType::Mine, 300).seeRange = 300;
-    base.AddBuilding(BuildingType::Mine, 0, 0, side);
+    base.AddBuilding(BuildingType::Mine, 0, 0, buildingSide);
     const auto fogAt = [&](float x) {
         return base.world->fog.PointAt(static_cast<int>((x + 4096) / 16), 256).fog;
     };
@@ -137,8 +137,8 @@ TEST_F(Buildings, AnUnpoweredBuildingSeesHalfAsFar) {
     EXPECT_LT(fogAt(128), 1);
     EXPECT_EQ(fogAt(192), 1) << "beyond half its sight";
     base.BuildingType(BuildingType::PowerPlant).seeRange = 0; // a plant that sees nothing itself
-    base.AddPowerPlant(0, 250, side);
-    base.world->fog.Reset(side);
+    base.AddPowerPlant(0, 250, buildingSide);
+    base.world->fog.Reset(buildingSide);
     base.world->Tick(1000); // the next slow think
     EXPECT_LT(fogAt(192), 1);
     EXPECT_EQ(fogAt(320), 1);
@@ -148,7 +148,7 @@ TEST_F(Buildings, SmokeRunsWithPowerAndEndsWithTheBuilding) {
     base.UseDrawings({{"Mine", R"(<particle_system x="0" y="10" name="Steam"/>
                                    <particle_system x="0" y="0" name="Unknown"/>)"}});
     base.BuildingType(BuildingType::Mine, 300);
-    Building* mine = base.AddBuilding(BuildingType::Mine, 100, 0, side);
+    Building* mine = base.AddBuilding(BuildingType::Mine, 100, 0, buildingSide);
     mine->direction = 90;
     base.world->Tick(16);
     ASSERT_EQ(mine->effects.size(), 1u) << "the unknown system is skipped";
@@ -156,7 +156,7 @@ TEST_F(Buildings, SmokeRunsWithPowerAndEndsWithTheBuilding) {
     EXPECT_NEAR(smoke->x, 110, 1e-3) << "the point turns with the building";
     EXPECT_NEAR(smoke->y, 0, 1e-3);
     EXPECT_FALSE(smoke->IsEmitting()) << "paused without power";
-    base.AddPowerPlant(200, 0, side);
+    base.AddPowerPlant(200, 0, buildingSide);
     base.world->Tick(100);
     EXPECT_TRUE(smoke->IsEmitting());
     mine->hitPoints = 0;

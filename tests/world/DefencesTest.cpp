@@ -13,7 +13,7 @@ using namespace Vorn;
 using namespace WorldTest;
 
 namespace {
-constexpr int side = 2;
+constexpr int defenceSide = 2;
 
 class Mines : public ::testing::Test {
 protected:
@@ -35,7 +35,7 @@ protected:
             new Landmine(type, Constants::constantsTable.Find<Constants::LandmineData>(ConstantIdOf(type)));
         mine->x = x;
         mine->y = y;
-        mine->side = side;
+        mine->side = defenceSide;
         base.world->InsertObject(mine, KindLandmine);
         return mine;
     }
@@ -54,7 +54,7 @@ protected:
 
 TEST_F(Mines, OwnUnitsNeverTriggerAMineButItsBlastHurtsThem) {
     Landmine* mine = AddMine(LandmineType::SmallLandmine, 0, 0);
-    Tank* own = base.AddTank(10, 0, side);
+    Tank* own = base.AddTank(10, 0, defenceSide);
     for (int step = 0; step < 5; ++step)
         base.world->Tick(100);
     EXPECT_FALSE(mine->triggered);
@@ -66,7 +66,7 @@ TEST_F(Mines, OwnUnitsNeverTriggerAMineButItsBlastHurtsThem) {
     EXPECT_TRUE(Explosions().empty());
     base.world->Tick(1);
     ASSERT_EQ(Explosions().size(), 1u);
-    EXPECT_EQ(base.world->Objects(side, KindLandmine).Count(), 0u) << "removed in the tick it burst";
+    EXPECT_EQ(base.world->Objects(defenceSide, KindLandmine).Count(), 0u) << "removed in the tick it burst";
     EXPECT_LT(own->armor->hitPoints, 100);
     EXPECT_LT(enemy->armor->hitPoints, 100);
 }
@@ -90,7 +90,7 @@ TEST_F(Mines, AMineWithoutAnExplosionSystemStillGoesAway) {
     base.factory.Release(); // no particle system is known any more
     AddMine(LandmineType::SmallLandmine, 0, 0)->SetOff();
     base.world->Tick(16);
-    EXPECT_EQ(base.world->Objects(side, KindLandmine).Count(), 0u);
+    EXPECT_EQ(base.world->Objects(defenceSide, KindLandmine).Count(), 0u);
     EXPECT_TRUE(Explosions().empty());
 }
 
@@ -123,9 +123,9 @@ protected:
         auto& mine = base.records.Add<Constants::LandmineData>(LandmineType::SmallLandmine);
         mine.price = 20;
         mine.buildTime = 2000;
-        defence = base.AddBuilding<Defence>(BuildingType::Defense, 0, 0, side);
-        base.AddPowerPlant(100, 0, side);
-        base.Money(side) = 1000;
+        defence = base.AddBuilding<Defence>(BuildingType::Defense, 0, 0, defenceSide);
+        base.AddPowerPlant(100, 0, defenceSide);
+        base.Money(defenceSide) = 1000;
     }
 
     BaseWorld base;
@@ -145,18 +145,18 @@ TEST_F(DefenceBuilding, ATowersTurretStartsWithTheTowerWaitsForItAndIsRefundedWi
     EXPECT_EQ(defence->TurretSlot().paid, 10);
     EXPECT_TRUE(defence->LandmineSlot().IsComplete()) << "mines are built beside the tower";
     EXPECT_TRUE(defence->LandmineSlot().active) << "and wait to be placed";
-    EXPECT_EQ(base.Money(side), 1000 - 30 - 20);
+    EXPECT_EQ(base.Money(defenceSide), 1000 - 30 - 20);
     defence->CancelTower();
-    EXPECT_EQ(base.Money(side), 1000 - 20);
+    EXPECT_EQ(base.Money(defenceSide), 1000 - 20);
     EXPECT_FALSE(defence->TowerSlot().active || defence->TurretSlot().active);
     defence->CancelLandmine();
-    EXPECT_EQ(base.Money(side), 1000);
+    EXPECT_EQ(base.Money(defenceSide), 1000);
 }
 
 TEST_F(DefenceBuilding, AnUnpoweredDefenceBuildsNothing) {
-    auto* far = base.AddBuilding<Defence>(BuildingType::Defense, 3000, 0, side);
+    auto* far = base.AddBuilding<Defence>(BuildingType::Defense, 3000, 0, defenceSide);
     far->LandmineSlot().StartProduction(LandmineType::SmallLandmine);
     base.world->Tick(1000);
     EXPECT_EQ(far->LandmineSlot().paid, 0);
-    EXPECT_EQ(base.Money(side), 1000);
+    EXPECT_EQ(base.Money(defenceSide), 1000);
 }

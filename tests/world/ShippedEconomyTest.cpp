@@ -19,7 +19,7 @@ using namespace Vorn;
 using namespace WorldTest;
 
 namespace {
-constexpr int side = 3;
+constexpr int economySide = 3;
 constexpr unsigned step = 16;
 
 struct Timeline {
@@ -32,7 +32,7 @@ struct Timeline {
 class BaseBuilder {
 public:
     explicit BaseBuilder(World& world) : world(world) {
-        hq = static_cast<HQ*>(CreateBuilding(&world, BuildingType::Base, side, nextCallsign));
+        hq = static_cast<HQ*>(CreateBuilding(&world, BuildingType::Base, economySide, nextCallsign));
         world.InsertObject(hq, KindBuilding);
         hq->Slot().StartProduction(BuildingType::PowerPlant);
     }
@@ -43,7 +43,7 @@ public:
             world.Tick(step);
             if (hq->Slot().active && hq->Slot().IsComplete())
                 PlaceFinished(timeline);
-            if (factory && world.Objects(side, KindTank).Count() > timeline.tanks.size())
+            if (factory && world.Objects(economySide, KindTank).Count() > timeline.tanks.size())
                 timeline.tanks.push_back(world.Clock());
             DriveTanks();
         }
@@ -54,7 +54,7 @@ private:
     // Stands in for the tanks' own driving: each new tank is put at its first waypoint at once.
     void DriveTanks() {
         std::vector<Tank*> tanks;
-        for (const auto& [key, cell] : world.Objects(side, KindTank).Cells())
+        for (const auto& [key, cell] : world.Objects(economySide, KindTank).Cells())
             for (Object* object : cell)
                 tanks.push_back(static_cast<Tank*>(object));
         for (Tank* tank : tanks)
@@ -67,7 +67,7 @@ private:
 
     void PlaceFinished(Timeline& timeline) {
         const BuildingType type = hq->Slot().type;
-        Building* building = CreateBuilding(&world, type, side, nextCallsign);
+        Building* building = CreateBuilding(&world, type, economySide, nextCallsign);
         building->x = type == BuildingType::PowerPlant ? 150.0f : 0.0f;
         building->y = type == BuildingType::PowerPlant ? 0.0f : 200.0f;
         world.InsertObject(building, KindBuilding);

@@ -14,7 +14,7 @@ using namespace Vorn;
 using namespace WorldTest;
 
 namespace {
-constexpr int side = 2;
+constexpr int factorySide = 2;
 
 class Factory : public ::testing::Test {
 protected:
@@ -39,9 +39,9 @@ protected:
         scout.baseArmor = 100;
         base.records.Add<Constants::ArmorData>(ArmorType::NoArmor);
         base.Turret(TurretType::Radar, BulletType::GunBullet);
-        factory = base.AddBuilding<TankFactory>(BuildingType::TankFactory, 0, 0, side);
+        factory = base.AddBuilding<TankFactory>(BuildingType::TankFactory, 0, 0, factorySide);
         factory->direction = 90;
-        base.Money(side) = 10000;
+        base.Money(factorySide) = 10000;
     }
 
     void OrderLightTank(char letter = 0) {
@@ -50,9 +50,9 @@ protected:
     void OrderFreeTank() {
         factory->QueueOrders({TankType::ScoutTank, TurretType::Radar, ArmorType::NoArmor, 0}, 1);
     }
-    std::size_t TanksOnMap() { return base.world->Objects(side, KindTank).Count(); }
+    std::size_t TanksOnMap() { return base.world->Objects(factorySide, KindTank).Count(); }
     Tank* FirstTankOnMap() {
-        for (const auto& [key, cell] : base.world->Objects(side, KindTank).Cells())
+        for (const auto& [key, cell] : base.world->Objects(factorySide, KindTank).Cells())
             if (!cell.empty())
                 return static_cast<Tank*>(cell.front());
         return nullptr;
@@ -85,12 +85,12 @@ TEST_F(Factory, ArmourAndTurretStartWithTheChassisThenWaitForIt) {
     EXPECT_EQ(TanksOnMap(), 0u);
     base.world->Tick(1000);
     EXPECT_EQ(TanksOnMap(), 1u);
-    EXPECT_EQ(base.Money(side), 10000 - 180);
+    EXPECT_EQ(base.Money(factorySide), 10000 - 180);
 }
 
 TEST_F(Factory, TheNewTankLeavesAtTheMouthReadyAndHeadsForAFreeRallyPoint) {
     OrderLightTank('c');
-    base.world->sides[side].nextTankCallsign = 7;
+    base.world->sides[factorySide].nextTankCallsign = 7;
     // Looked at in the step it leaves, before its own brain has moved it.
     for (int step = 0; step < 30 && TanksOnMap() == 0; ++step)
         base.world->Tick(1000);
@@ -101,7 +101,7 @@ TEST_F(Factory, TheNewTankLeavesAtTheMouthReadyAndHeadsForAFreeRallyPoint) {
     EXPECT_EQ(tank->direction, 90);
     EXPECT_EQ(tank->letter, 'c');
     EXPECT_EQ(tank->number, 7);
-    EXPECT_EQ(base.world->sides[side].nextTankCallsign, 8);
+    EXPECT_EQ(base.world->sides[factorySide].nextTankCallsign, 8);
     EXPECT_NE(tank->turret->brain.state, TurretState::Idle) << "its brain is on";
     EXPECT_GT(tank->turret->brain.rangeMultiplier, 0.7f) << "and provoked";
     EXPECT_TRUE(factory->Orders().empty());
@@ -193,9 +193,9 @@ TEST_F(Factory, CancellingRefundsWhatTheRunningOrderPaidAndNothingOfADeliveredOn
     OrderLightTank();
     for (int step = 0; step < 4; ++step)
         base.world->Tick(1000);
-    ASSERT_EQ(base.Money(side), 10000 - 30 - 10 - 10);
+    ASSERT_EQ(base.Money(factorySide), 10000 - 30 - 10 - 10);
     factory->CancelRunningOrder();
-    EXPECT_EQ(base.Money(side), 10000);
+    EXPECT_EQ(base.Money(factorySide), 10000);
     EXPECT_FALSE(factory->ChassisSlot().active || factory->ArmorSlot().active ||
                  factory->TurretSlot().active);
     EXPECT_EQ(factory->ChassisSlot().elapsed + factory->ArmorSlot().pending, 0u);
@@ -205,9 +205,9 @@ TEST_F(Factory, CancellingRefundsWhatTheRunningOrderPaidAndNothingOfADeliveredOn
     for (int step = 0; step < 17; ++step)
         base.world->Tick(1000);
     ASSERT_EQ(TanksOnMap(), 1u);
-    ASSERT_EQ(base.Money(side), 10000 - 180);
+    ASSERT_EQ(base.Money(factorySide), 10000 - 180);
     factory->CancelRunningOrder();
-    EXPECT_EQ(base.Money(side), 10000 - 180) << "the delivered tank's parts are paid for good";
+    EXPECT_EQ(base.Money(factorySide), 10000 - 180) << "the delivered tank's parts are paid for good";
 }
 
 TEST_F(Factory, IdleInstantPartsMakeNoTank) {
@@ -254,6 +254,6 @@ TEST_F(Factory, TanksWaitingAtTheExitDieWithTheFactory) {
     ASSERT_EQ(factory->WaitingAtExit().size(), 2u);
     factory->hitPoints = 0;
     base.world->Tick(16);
-    EXPECT_EQ(base.world->Objects(side, KindBuilding).Count(), 0u);
+    EXPECT_EQ(base.world->Objects(factorySide, KindBuilding).Count(), 0u);
     EXPECT_EQ(TanksOnMap(), 0u);
 }

@@ -24,6 +24,8 @@ void CheckDrawings(const CheckContext& context, Problems& problems);
 // "textures.xml" and the texture files: every entry loads, every name the game uses is declared.
 void CheckTextures(const CheckContext& context, Problems& problems);
 
+// The particle systems' file: its own check reads it, and so does the textures' for the sprites it names.
+inline const std::string particlesFile = "particles.xml";
 // "particles.xml": parameters, behaviours and layers exist, emit times positive, the game's names present.
 void CheckParticles(const CheckContext& context, Problems& problems);
 

@@ -17,7 +17,6 @@
 namespace check {
 namespace {
 
-const std::string particlesFile = "particles.xml";
 // Effects that owners keep for the whole game must not age out: a finished effect is deleted by the world
 // while its owner still holds it.
 constexpr long keptLifeTime = 3600000;

@@ -14,7 +14,6 @@ namespace check {
 namespace {
 
 const std::string texturesFile = "textures.xml";
-const std::string particlesFile = "particles.xml";
 
 struct CommandShape {
     std::vector<const char*> attributes;
