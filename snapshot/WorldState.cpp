@@ -6,6 +6,7 @@
 #include "snapshot/ObjectState.h"
 #include "visuals/DrawingStore.h"
 #include "world/Bullet.h"
+#include "world/SpatialMap.h"
 #include "world/World.h"
 
 namespace Vorn {
@@ -14,6 +15,21 @@ namespace {
 
 // The least a serialised object takes: its class tag, type and base fields.
 constexpr std::size_t leastObjectBytes = 34;
+
+// The world walks a map cell by cell in key order, and a cell's contents in the order they were filed: a
+// saved list reads back as written only when its cells' keys never fall along it.
+class CellOrder {
+public:
+    bool Follows(float x, float y) {
+        const std::uint32_t key = SpatialCellKeyOf(x, y);
+        const bool follows = key >= last;
+        last = key;
+        return follows;
+    }
+
+private:
+    std::uint32_t last = 0;
+};
 
 void WriteCounters(ByteWriter& out, const World& world) {
     out.U32(world.Clock());
@@ -97,12 +113,14 @@ void WriteContainers(StateWriter& writer, World& world) {
         }
 }
 
-// Each object is filed as it is read, so the world walks them in the saved order.
+// Each object is filed as it is read, so the world walks them in the saved order: a list not cell by cell
+// would be walked, and written back, in another order than the one saved.
 void ReadContainers(StateReader& reader, World& world) {
     for (int side = 0; side < sideCount && !reader.in.Failed(); ++side)
         for (int kind = 0; kind < objectKindCount && !reader.in.Failed(); ++kind) {
             const std::size_t count =
                 reader.in.Count("object count", SaveLimits::maxObjectsPerContainer, leastObjectBytes);
+            CellOrder order;
             for (std::size_t index = 0; index < count && !reader.in.Failed(); ++index) {
                 std::uint64_t serial = 0;
                 std::unique_ptr<Object> object = ReadObjectState(reader, serial);
@@ -111,6 +129,9 @@ void ReadContainers(StateReader& reader, World& world) {
                 if (object->side != side)
                     return reader.in.Fail("an object of side " + std::to_string(object->side) +
                                           " is filed under side " + std::to_string(side));
+                if (!order.Follows(object->x, object->y))
+                    return reader.in.Fail("object " + std::to_string(serial) +
+                                          " is listed after objects of a later cell of the map");
                 if (!world.RestoreObject(object.get(), static_cast<ObjectKind>(kind), serial))
                     return reader.in.Fail("serial " + std::to_string(serial) + " is given twice or not yet");
                 object.release();
@@ -127,9 +148,13 @@ void WriteBullets(StateWriter& writer, World& world) {
 
 void ReadBullets(StateReader& reader, World& world) {
     const std::size_t count = reader.in.Count("bullet count", SaveLimits::maxBullets, leastObjectBytes);
+    CellOrder order;
     for (std::size_t index = 0; index < count && !reader.in.Failed(); ++index)
-        if (std::unique_ptr<Bullet> bullet = ReadBulletState(reader))
+        if (std::unique_ptr<Bullet> bullet = ReadBulletState(reader)) {
+            if (!order.Follows(bullet->x, bullet->y))
+                return reader.in.Fail("a bullet is listed after bullets of a later cell of the map");
             world.InsertBullet(bullet.release());
+        }
 }
 
 } // namespace
