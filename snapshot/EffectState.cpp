@@ -4,6 +4,7 @@
 
 #include "rules/TypeCatalogue.h"
 #include "save/SaveLimits.h"
+#include "snapshot/CellOrder.h"
 #include "visuals/ParticleSystem.h"
 #include "visuals/ParticleSystemFactory.h"
 #include "world/Explosion.h"
@@ -191,8 +192,12 @@ void WriteEffects(StateWriter& writer, World& world) {
 void ReadEffects(StateReader& reader, World& world) {
     for (World::EffectMap* layer : {&world.LowerEffects(), &world.UpperEffects()}) {
         const std::size_t count = reader.in.Count("effect count", SaveLimits::maxEffects, leastEffectBytes);
+        CellOrder order;
         for (std::size_t index = 0; index < count && !reader.in.Failed(); ++index)
             if (std::unique_ptr<Effect> effect = ReadEffect(reader.in, world)) {
+                if (!order.Follows(effect->x, effect->y))
+                    return reader.in.Fail("effect " + std::to_string(reader.effects.size() + 1) +
+                                          " is listed after effects of a later cell of the map");
                 reader.effects.push_back(effect.get());
                 world.InsertEffect(*layer, effect.release());
             }

@@ -2,6 +2,7 @@
 #include "snapshot/WorldState.h"
 
 #include "save/SaveLimits.h"
+#include "snapshot/CellOrder.h"
 #include "snapshot/EffectState.h"
 #include "snapshot/ObjectState.h"
 #include "visuals/DrawingStore.h"
@@ -15,21 +16,6 @@ namespace {
 
 // The least a serialised object takes: its class tag, type and base fields.
 constexpr std::size_t leastObjectBytes = 34;
-
-// The world walks a map cell by cell in key order, and a cell's contents in the order they were filed: a
-// saved list reads back as written only when its cells' keys never fall along it.
-class CellOrder {
-public:
-    bool Follows(float x, float y) {
-        const std::uint32_t key = SpatialCellKeyOf(x, y);
-        const bool follows = key >= last;
-        last = key;
-        return follows;
-    }
-
-private:
-    std::uint32_t last = 0;
-};
 
 void WriteCounters(ByteWriter& out, const World& world) {
     out.U32(world.Clock());
@@ -113,8 +99,6 @@ void WriteContainers(StateWriter& writer, World& world) {
         }
 }
 
-// Each object is filed as it is read, so the world walks them in the saved order: a list not cell by cell
-// would be walked, and written back, in another order than the one saved.
 void ReadContainers(StateReader& reader, World& world) {
     for (int side = 0; side < sideCount && !reader.in.Failed(); ++side)
         for (int kind = 0; kind < objectKindCount && !reader.in.Failed(); ++kind) {

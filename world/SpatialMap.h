@@ -55,14 +55,8 @@ public:
         const int cx = SpatialCellIndex(x);
         const int cy = SpatialCellIndex(y);
         Cell* cell = CellAt(cx, cy);
-        if (!cell) {
-            const std::uint32_t key = SpatialCellKey(cx, cy);
-            cell = &cells[key];
-            Widen(cx, cy, cell);
-            const auto next = std::lower_bound(cellKeys.begin(), cellKeys.end(), key);
-            cellsInOrder.insert(cellsInOrder.begin() + (next - cellKeys.begin()), cell);
-            cellKeys.insert(next, key);
-        }
+        if (!cell)
+            cell = CellFor(cx, cy);
         cell->push_back(item);
     }
 
@@ -166,6 +160,22 @@ private:
         }
         const auto cell = cells.find(SpatialCellKey(cx, cy));
         return cell == cells.end() ? nullptr : const_cast<Cell*>(&cell->second);
+    }
+
+    // The cell filed under the key of (cx, cy), made if there is none. Indices 65,536 apart share a key (its
+    // halves wrap), and such a place shares the cell already there: the cell is listed once, and the span
+    // grown to hold both places turns the dense table off, so that both are found by key from then on.
+    Cell* CellFor(int cx, int cy) {
+        const std::uint32_t key = SpatialCellKey(cx, cy);
+        const auto [found, created] = cells.try_emplace(key);
+        Cell* cell = &found->second;
+        Widen(cx, cy, cell);
+        if (created) {
+            const auto next = std::lower_bound(cellKeys.begin(), cellKeys.end(), key);
+            cellsInOrder.insert(cellsInOrder.begin() + (next - cellKeys.begin()), cell);
+            cellKeys.insert(next, key);
+        }
+        return cell;
     }
 
     std::size_t IndexOf(int cx, int cy) const {

@@ -114,6 +114,20 @@ TEST(SpatialMapQuery, FindsCellsAcrossAWideAndAFarSpreadMap) {
     EXPECT_EQ(map.Count(), 2u);
 }
 
+// Rows 65,536 apart share a key. A saved battle can put things there; each must still be listed once, or a
+// walk meets it twice and a save writes it twice.
+TEST(SpatialMapInsert, PlacesWhoseKeysWrapShareOneCellListedOnce) {
+    SpatialMap<Item> map;
+    Item near, far;
+    map.Insert(0, 0, &near);
+    map.Insert(0, 65536 * 512.0f, &far);
+    EXPECT_EQ(map.Count(), 2u);
+    ASSERT_EQ(map.CellsInOrder().size(), 1u);
+    EXPECT_EQ(*map.CellsInOrder().front(), (std::vector<Item*>{&near, &far}));
+    EXPECT_TRUE(map.Erase(0, 65536 * 512.0f, &far));
+    EXPECT_TRUE(map.Erase(0, 0, &near));
+}
+
 // The tick's walks go through the cells in order without the tree; they must meet the cells as a walk of the
 // tree would, also when a visit files something in a new cell (a dying tank leaves its corpse).
 TEST(SpatialMapWalk, MeetsTheCellsInKeyOrderAndNewCellsThatFollow) {
