@@ -6,6 +6,13 @@
 
 namespace Vorn {
 
+std::string ShownInFault(std::string text) {
+    for (char& c : text)
+        if (c < ' ' || c > '~')
+            c = '?';
+    return text;
+}
+
 void ByteWriter::U32(std::uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8)
         U8(static_cast<std::uint8_t>(value >> shift));

@@ -9,6 +9,9 @@
 
 namespace Vorn {
 
+// A text read from hostile bytes, fit for a fault's one line: anything but printable ASCII becomes '?'.
+std::string ShownInFault(std::string text);
+
 class ByteWriter {
 public:
     void U8(std::uint8_t value) { bytes.push_back(static_cast<char>(value)); }

@@ -33,14 +33,6 @@ ObjectKind KindOf(const Object& object) {
     return static_cast<ObjectKind>(objectKindCount);
 }
 
-// A name read from the state, fit for a fault's one line: anything but printable ASCII becomes '?'.
-std::string Shown(std::string text) {
-    for (char& c : text)
-        if (c < ' ' || c > '~')
-            c = '?';
-    return text;
-}
-
 int TypeCountOf(ObjectKind kind) {
     switch (kind) {
     case KindTank:
@@ -313,7 +305,7 @@ bool ReadCommanderState(std::string_view body, const World& world, CommanderSet&
             break;
         // The book answers "normal" for a name it lacks, which would load as another opponent.
         if (!commanders.Book().Has(name) && name != defaultDifficultyName) {
-            in.Fail("difficulty \"" + Shown(name) + "\" is not one of " + std::string(commanderFileName) +
+            in.Fail("difficulty \"" + ShownInFault(name) + "\" is not one of " + std::string(commanderFileName) +
                     "'s");
             break;
         }

@@ -132,11 +132,11 @@ std::unique_ptr<Effect> MakeEffect(ByteReader& in, World& world) {
     if (in.Failed())
         return nullptr;
     if (isExplosion && name != TypeNameOf(type)) {
-        in.Fail("an explosion's particle system \"" + name + "\" is not its type's");
+        in.Fail("an explosion's particle system \"" + ShownInFault(name) + "\" is not its type's");
         return nullptr;
     }
     if (particleSystemFactory == nullptr || particleSystemFactory->BehaviorOf(name) == nullptr) {
-        in.Fail("the particle system \"" + name + "\" is not one of the data's");
+        in.Fail("the particle system \"" + ShownInFault(name) + "\" is not one of the data's");
         return nullptr;
     }
     std::unique_ptr<Effect> effect;

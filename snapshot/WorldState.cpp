@@ -32,6 +32,12 @@ void ReadCounters(ByteReader& in, World& world) {
         reach = in.F32("query reach");
     if (nextSerial == 0)
         in.Fail("the next serial is 0");
+    // A world never reaches less far than its largest kind of object, and never less than any object it
+    // files: a reach the world would raise on reading is written back other than it was read.
+    for (float reach : reaches)
+        if (!in.Failed() && reach < largestObjectRadius)
+            in.Fail("a query reach is below " + std::to_string(static_cast<int>(largestObjectRadius)) +
+                    ", the least a world keeps");
     if (!in.Failed())
         world.RestoreCounters(clock, nextSerial, reaches);
 }
@@ -113,6 +119,9 @@ void ReadContainers(StateReader& reader, World& world) {
                 if (object->side != side)
                     return reader.in.Fail("an object of side " + std::to_string(object->side) +
                                           " is filed under side " + std::to_string(side));
+                if (object->size > world.QueryReach(static_cast<ObjectKind>(kind)))
+                    return reader.in.Fail("object " + std::to_string(serial) + " is larger than the reach of " +
+                                          "the queries for its kind");
                 if (!order.Follows(object->x, object->y))
                     return reader.in.Fail("object " + std::to_string(serial) +
                                           " is listed after objects of a later cell of the map");
