@@ -21,7 +21,7 @@ public:
         Constants::LoadConstants();
         drawingStore.Load();
         if (withParticles)
-            factory.Load(dataArchive.ReadDocument("particles.xml"));
+            factory.Load(dataArchive.ReadDocument(Vorn::particlesFileName));
         particleSystemFactory = &factory;
     }
     ~SimulationData() {

@@ -22,7 +22,7 @@ constexpr int steps = 125;
 constexpr unsigned stepMs = 16;
 
 const Brisk::Node& ShippedConstants() {
-    static const Brisk::Node document = dataArchive.ReadDocument("constants.xml");
+    static const Brisk::Node document = dataArchive.ReadDocument(Constants::constantsFileName);
     return document;
 }
 
@@ -30,7 +30,7 @@ void LoadShippedResources() {
     loader_fuzz::UseShippedData();
     (void)ShippedConstants();
     particleSystemFactory = new ParticleSystemFactory;
-    particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
+    particleSystemFactory->Load(dataArchive.ReadDocument(particlesFileName));
     drawingStore.Load();
 }
 

@@ -35,7 +35,7 @@ inline void LoadShippedRules() {
     UseShippedData();
     Vorn::Constants::LoadConstants();
     Vorn::particleSystemFactory = new Vorn::ParticleSystemFactory;
-    Vorn::particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
+    Vorn::particleSystemFactory->Load(dataArchive.ReadDocument(Vorn::particlesFileName));
     Vorn::drawingStore.Load();
 }
 

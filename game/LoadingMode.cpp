@@ -103,7 +103,7 @@ void Loading::DoStep(int step) {
         break;
     case 8:
         particleSystemFactory = new ParticleSystemFactory;
-        particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
+        particleSystemFactory->Load(dataArchive.ReadDocument(particlesFileName));
         Zelt::windowReleases.Register("particle systems", [] {
             particleSystemFactory->Release();
             delete particleSystemFactory;

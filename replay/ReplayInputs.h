@@ -2,6 +2,10 @@
 // simulation reads. A replay played on other files would give another game, so it says which it needs.
 #pragma once
 
+#include "rules/ConstantsLoader.h"
+#include "visuals/DrawingStore.h"
+#include "visuals/ParticleSystemFactory.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,7 +14,8 @@
 namespace Vorn {
 
 // The data files the simulation reads besides the level, relative to the data folder.
-inline constexpr std::string_view simulationDataFiles[] = {"constants.xml", "particles.xml", "drawings.xml"};
+inline constexpr std::string_view simulationDataFiles[] = {Constants::constantsFileName, particlesFileName,
+                                                         drawingsFileName};
 
 // FNV-1a over the bytes.
 std::uint64_t HashOfBytes(std::string_view bytes, std::uint64_t hash = 0xcbf29ce484222325ull);

@@ -78,7 +78,7 @@ void LoadConstantsFrom(const Brisk::Node& document, ConstantsTable& table) {
 
 void LoadConstants() {
     constantsTable.Clear();
-    LoadConstantsFrom(dataArchive.ReadDocumentQuietly("constants.xml"), constantsTable);
+    LoadConstantsFrom(dataArchive.ReadDocumentQuietly(constantsFileName), constantsTable);
 }
 
 void ReleaseConstants() {

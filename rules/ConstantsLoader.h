@@ -13,6 +13,9 @@ class Node;
 
 namespace Vorn::Constants {
 
+// The file's name in the data folder, for the game, the tools and the checker alike.
+inline constexpr const char* constantsFileName = "constants.xml";
+
 // Empties the game's table, then fills it from "constants.xml" in the data folder. Never fails: missing
 // keys read as 0, false or empty, unknown elements are ignored, and a repeated element replaces the earlier
 // record. Called when a game starts, before the level is read.

@@ -14,7 +14,7 @@ DrawingStore::DrawingStore() = default;
 DrawingStore::~DrawingStore() = default;
 
 void DrawingStore::Load() {
-    Load(dataArchive.ReadDocument("drawings.xml"),
+    Load(dataArchive.ReadDocument(drawingsFileName),
          [](const std::string& name) { return dataArchive.ReadDocument(name); });
 }
 

@@ -23,6 +23,9 @@ class Node;
 
 namespace Vorn {
 
+// The index's name in the data folder, for the game, the tools and the checker alike.
+inline constexpr const char* drawingsFileName = "drawings.xml";
+
 class DrawingStore {
 public:
     using Variants = std::vector<std::unique_ptr<Drawing>>;

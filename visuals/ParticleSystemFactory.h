@@ -18,6 +18,9 @@ class Node;
 
 namespace Vorn {
 
+// The file's name in the data folder, for the game, the tools and the checker alike.
+inline constexpr const char* particlesFileName = "particles.xml";
+
 // One global instance lives from the loading mode to shutdown; every running system points into its records,
 // so it must be released only after the last system is gone.
 class ParticleSystemFactory {

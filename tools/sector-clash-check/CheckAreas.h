@@ -5,6 +5,7 @@
 
 #include "tools/sector-clash-check/CheckContext.h"
 #include "tools/sector-clash-check/Problems.h"
+#include "visuals/ParticleSystemFactory.h"
 
 namespace check {
 
@@ -25,7 +26,7 @@ void CheckDrawings(const CheckContext& context, Problems& problems);
 void CheckTextures(const CheckContext& context, Problems& problems);
 
 // The particle systems' file: its own check reads it, and so does the textures' for the sprites it names.
-inline const std::string particlesFile = "particles.xml";
+inline const std::string particlesFile = Vorn::particlesFileName;
 // "particles.xml": parameters, behaviours and layers exist, emit times positive, the game's names present.
 void CheckParticles(const CheckContext& context, Problems& problems);
 

@@ -59,7 +59,7 @@ void CheckCommanderFile(const CheckContext& context, Problems& problems) {
     if (!book.Has(Vorn::defaultDifficultyName))
         report("",
                "no difficulty \"normal\": levels and tools that ask for an unknown one get the built-in one");
-    const std::optional<Brisk::Node> constants = context.ReadDocument("constants.xml");
+    const std::optional<Brisk::Node> constants = context.ReadDocument(Vorn::Constants::constantsFileName);
     Vorn::Constants::ConstantsTable table;
     if (constants)
         Vorn::Constants::LoadConstantsFrom(*constants, table);

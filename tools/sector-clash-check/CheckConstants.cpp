@@ -20,7 +20,7 @@ namespace {
 
 using namespace Vorn::Constants;
 
-const std::string constantsFile = "constants.xml";
+const std::string constantsFile = Vorn::Constants::constantsFileName;
 
 enum class ValueForm { Integer, Real, Flag, Text, BulletWord };
 

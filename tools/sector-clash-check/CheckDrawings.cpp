@@ -12,6 +12,7 @@
 #include "rules/TypeCatalogue.h"
 #include "tools/sector-clash-check/CheckAreas.h"
 #include "tools/sector-clash-check/Text.h"
+#include "visuals/DrawingStore.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +25,7 @@
 namespace check {
 namespace {
 
-const std::string indexFile = "drawings.xml";
+const std::string indexFile = Vorn::drawingsFileName;
 // A drawing should span about its object's size: its outline's half-width within these factors.
 constexpr float smallestSpan = 0.6f;
 constexpr float largestSpan = 1.4f;
@@ -83,10 +84,10 @@ private:
         if (auto document = context.ReadDocument("colordef.xml")) {
             LoadColours(colours, *document);
         }
-        if (auto document = context.ReadDocument("constants.xml")) {
+        if (auto document = context.ReadDocument(Vorn::Constants::constantsFileName)) {
             Vorn::Constants::LoadConstantsFrom(*document, constants);
         }
-        if (auto document = context.ReadDocument("particles.xml")) {
+        if (auto document = context.ReadDocument(particlesFile)) {
             particles = std::make_unique<Vorn::ParticleSystemFactory>();
             particles->Load(*document);
         }

@@ -9,6 +9,7 @@
 #include "interface/TextFormat.h"
 #include "tools/sector-clash-check/CheckAreas.h"
 #include "tools/sector-clash-check/Text.h"
+#include "visuals/DrawingStore.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,7 +51,7 @@ void AddVertices(const Brisk::Node& node, Bounds& bounds) {
 // The box the vertices of a drawing span, as "drawings.xml" names it; empty when it cannot be read.
 Bounds DrawingBounds(const CheckContext& context, const std::string& name) {
     Bounds bounds;
-    const std::optional<Brisk::Node> index = context.ReadDocument("drawings.xml");
+    const std::optional<Brisk::Node> index = context.ReadDocument(Vorn::drawingsFileName);
     const Brisk::Node* entry = index ? index->FindChild(name) : nullptr;
     const Brisk::Attribute* source = entry ? entry->FindAttribute("src") : nullptr;
     if (source != nullptr) {

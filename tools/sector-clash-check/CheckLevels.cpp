@@ -10,6 +10,7 @@
 #include "game/LevelNames.h"
 #include "game/SkirmishForces.h"
 #include "rules/ConstantNames.h"
+#include "rules/ConstantsLoader.h"
 #include "rules/TypeCatalogue.h"
 #include "tools/sector-clash-check/CheckAreas.h"
 #include "tools/sector-clash-check/Text.h"
@@ -355,7 +356,7 @@ private:
     // The "size" of a record of "constants.xml", 0 when there is none.
     double RecordSize(std::string_view record) {
         if (!constants)
-            constants = context.ReadDocument("constants.xml");
+            constants = context.ReadDocument(Vorn::Constants::constantsFileName);
         const Brisk::Node* entry = constants ? constants->FindChild(std::string(record)) : nullptr;
         const Brisk::Node* size = entry ? entry->FindChild("size") : nullptr;
         const Brisk::Attribute* value = size ? size->FindAttribute("value") : nullptr;

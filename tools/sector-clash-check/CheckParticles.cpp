@@ -1,10 +1,12 @@
 // The particles area of the data checker: "particles.xml" record by record, then the systems the game and
 // the other data files rely on (the code's fixed names, the shared bursts, the effects owners keep).
 #include "datafiles/Node.h"
+#include "rules/ConstantsLoader.h"
 #include "rules/ObjectTypes.h"
 #include "rules/TypeCatalogue.h"
 #include "tools/sector-clash-check/CheckAreas.h"
 #include "tools/sector-clash-check/Text.h"
+#include "visuals/DrawingStore.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -309,7 +311,7 @@ private:
     // The values of every element named `key` one level inside the top-level entries of constants.xml.
     std::set<std::string> NamesInConstants(const char* key) const {
         std::set<std::string> names;
-        if (const std::optional<Brisk::Node> constants = context.ReadDocument("constants.xml")) {
+        if (const std::optional<Brisk::Node> constants = context.ReadDocument(Vorn::Constants::constantsFileName)) {
             for (const Brisk::Node& entry : constants->children) {
                 const std::string* value = ValueOf(entry, key);
                 if (value != nullptr && !value->empty()) {
@@ -323,7 +325,7 @@ private:
     // The names of the "particle_system" points of every drawing file drawings.xml lists.
     std::set<std::string> DrawingPointNames() const {
         std::set<std::string> names;
-        const std::optional<Brisk::Node> index = context.ReadDocument("drawings.xml");
+        const std::optional<Brisk::Node> index = context.ReadDocument(Vorn::drawingsFileName);
         if (!index) {
             return names;
         }

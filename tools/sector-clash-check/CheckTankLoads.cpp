@@ -82,7 +82,7 @@ void CheckLevelTanks(const Vorn::Constants::ConstantsTable& table, const Brisk::
 } // namespace
 
 void CheckTankLoads(const CheckContext& context, Problems& problems) {
-    const std::optional<Brisk::Node> constants = context.ReadDocument("constants.xml");
+    const std::optional<Brisk::Node> constants = context.ReadDocument(Vorn::Constants::constantsFileName);
     if (!constants)
         return; // the constants area reports the missing file
     Vorn::Constants::ConstantsTable table;

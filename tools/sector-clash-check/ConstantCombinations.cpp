@@ -4,6 +4,7 @@
 #include "rules/ConstantNames.h"
 #include "rules/RecordClass.h"
 #include "rules/TypeCatalogue.h"
+#include "visuals/ParticleSystemFactory.h"
 #include "tools/sector-clash-check/Text.h"
 
 #include <algorithm>
@@ -219,7 +220,7 @@ void CheckConstantCombinations(const ConstantsTable& table, const FileProblems& 
 
 void CheckConstantParticles(const CheckContext& context, const ConstantsTable& table,
                             const FileProblems& report) {
-    std::optional<Brisk::Node> particles = context.ReadDocument("particles.xml");
+    std::optional<Brisk::Node> particles = context.ReadDocument(Vorn::particlesFileName);
     if (!particles)
         return;
     const std::set<std::string> names = ParticleSystemNames(*particles);

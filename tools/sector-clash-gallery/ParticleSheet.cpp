@@ -366,7 +366,7 @@ std::string MakeParticleSheet(GalleryWindow& window, const ParticleSheetOptions&
     Vorn::textureStore.Load(dataArchive.ReadDocument("textures.xml"));
     Vorn::textureStore.Create();
     Vorn::Constants::LoadConstants();
-    const Brisk::Node document = dataArchive.ReadDocument("particles.xml");
+    const Brisk::Node document = dataArchive.ReadDocument(Vorn::particlesFileName);
     Vorn::ParticleSystemFactory factory;
     factory.Load(document);
 

@@ -320,7 +320,7 @@ bool LoadData(const Options& options) {
     dataArchive.SetFolder(options.data);
     Vorn::randomGenerator.Reseed(options.seed);
     Vorn::particleSystemFactory = new Vorn::ParticleSystemFactory;
-    Vorn::particleSystemFactory->Load(dataArchive.ReadDocument("particles.xml"));
+    Vorn::particleSystemFactory->Load(dataArchive.ReadDocument(Vorn::particlesFileName));
     Vorn::drawingStore.Load();
     Vorn::Constants::LoadConstants();
     const std::string refusal = Vorn::Constants::MissingConstantsMessage();
@@ -492,7 +492,7 @@ std::optional<std::filesystem::path> DataFolderOfLevel(const std::string& level)
     std::filesystem::path folder = path.parent_path().parent_path();
     if (folder.empty())
         folder = ".";
-    if (!std::filesystem::is_regular_file(folder / "constants.xml", error))
+    if (!std::filesystem::is_regular_file(folder / Vorn::Constants::constantsFileName, error))
         return std::nullopt;
     return folder;
 }
