@@ -25,14 +25,15 @@ bool activationMessagesEnabled = true;
 bool systemInputEnabled = true;
 
 void RequestGlSurface() {
-    // Double buffered, 8-bit RGB without alpha, a 16-bit depth buffer, and a 2.1 context in which the
-    // fixed-function pipeline and display lists are available.
+    // Double buffered, 8-bit RGB without alpha, and a 2.1 context in which the fixed-function pipeline and
+    // display lists are available. No depth buffer: everything is drawn flat, in order, and nothing tests
+    // depth; without one the software renderer shades the blocks a triangle covers whole by a faster path.
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);

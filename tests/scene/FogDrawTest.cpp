@@ -1,5 +1,5 @@
-// The fog drawn as one array looks exactly as the fog drawn square by square: over the map, beyond its
-// edges and far beyond them, at zooms where a square is many pixels or a fraction of one.
+// The fog drawn as one array looks as the fog drawn square by square, within the renderer's rounding: over
+// the map, beyond its edges and far beyond them, at zooms where a square is many pixels or a fraction of one.
 #include "scene/FogDraw.h"
 
 #include "rules/FowData.h"
@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 using namespace Vorn;
@@ -140,10 +141,18 @@ protected:
         return rgba;
     }
 
-    static int Differing(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
+    // The software renderer shades a block that one triangle covers whole by a faster path, which rounds a
+    // blended colour one level apart from the same pixel shaded along an edge, and which blocks take it
+    // depends on how the triangles fall into batches. A square of fog missing, moved or with another
+    // corner's fog is several levels off.
+    static int MoreThanALevelApart(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
         int pixels = 0;
-        for (std::size_t i = 0; i < a.size(); i += 4)
-            pixels += std::equal(&a[i], &a[i] + 3, &b[i]) ? 0 : 1;
+        for (std::size_t i = 0; i < a.size(); i += 4) {
+            bool apart = false;
+            for (std::size_t channel = i; channel < i + 3; ++channel)
+                apart = apart || std::abs(int(a[channel]) - int(b[channel])) > 1;
+            pixels += apart ? 1 : 0;
+        }
         return pixels;
     }
 
@@ -171,15 +180,15 @@ TEST_F(FogDraw, OneArrayLooksAsSquareBySquare) {
         float colourAfter[4];
         const auto before = Picture(view, true, colourBefore);
         const auto after = Picture(view, false, colourAfter);
-        EXPECT_EQ(Differing(before, after), 0) << "zoom " << view.zoom << " at " << view.centreX << ", "
-                                                << view.centreY;
+        EXPECT_EQ(MoreThanALevelApart(before, after), 0)
+            << "zoom " << view.zoom << " at " << view.centreX << ", " << view.centreY;
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(colourBefore[i], colourAfter[i]) << "the colour left current, channel " << i;
     }
 }
 
 // Told that an opaque cover goes over what lies beyond the map, the fog leaves that out and the picture
-// under the cover is the same to the pixel; the squares across the map's edge stay whole.
+// under the cover is the same within the renderer's rounding; the squares across the map's edge stay whole.
 TEST_F(FogDraw, LeavesOutOnlyWhatTheCoverBeyondTheMapHides) {
     const View views[] = {
         {0.5f, -900, 500},   // the map's upper left corner
@@ -194,7 +203,7 @@ TEST_F(FogDraw, LeavesOutOnlyWhatTheCoverBeyondTheMapHides) {
         SetFogBeyondMapCovered(true);
         const auto leftOut = Picture(view, false, colourLeftOut, true);
         SetFogBeyondMapCovered(false);
-        EXPECT_EQ(Differing(whole, leftOut), 0)
+        EXPECT_EQ(MoreThanALevelApart(whole, leftOut), 0)
             << "zoom " << view.zoom << " at " << view.centreX << ", " << view.centreY;
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(colourWhole[i], colourLeftOut[i]) << "the colour left current, channel " << i;
