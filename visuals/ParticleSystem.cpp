@@ -25,16 +25,18 @@ std::uint32_t DueRounds(std::uint32_t newAge, std::uint32_t emitTime, std::uint3
     return total > rounds ? total - rounds : 0;
 }
 
-// Room for as many particles as the behaviour keeps alive at a steady emission, at most 64: a tank's dust
-// needs a dozen, and reserving 64 spread the thousands of small arrays the world walks over many more
+// Room for as many particles as the behaviour keeps alive at a steady emission, or as it emits in its whole
+// life when that is fewer, at most 64: a tank's dust needs a dozen, a muzzle flash two, and an explosion's
+// layers a few each; reserving 64 spread the thousands of small arrays the world walks over many more
 // memory pages. An array that needs more grows as usual.
 std::size_t ReservedParticles(const ParticleBehavior& behavior) {
     constexpr std::uint64_t most = 64;
     if (behavior.emitTime == 0) {
         return 0;
     }
-    const std::uint64_t rounds = behavior.particleLifeTime / behavior.emitTime + 1;
-    return static_cast<std::size_t>(std::min(most, rounds * behavior.emitNumber));
+    const std::uint64_t steadyRounds = behavior.particleLifeTime / behavior.emitTime + 1;
+    const std::uint64_t lifeRounds = behavior.lifeTime / behavior.emitTime + 1;
+    return static_cast<std::size_t>(std::min(most, std::min(steadyRounds, lifeRounds) * behavior.emitNumber));
 }
 
 float Clamp01(double value) {
