@@ -114,8 +114,8 @@ void DrawParticleSystemInto(const ParticleSystem& system, ParticleBatch& batch, 
                             float originY) {
     for (const ParticleSystem::ParticleRecord& particle : system.Particles())
         DrawParticle(system, particle, batch, originX, originY);
-    for (const auto& layer : system.Layers())
-        DrawParticleSystemInto(*layer, batch, originX, originY);
+    for (const ParticleSystem& layer : system.Layers())
+        DrawParticleSystemInto(layer, batch, originX, originY);
 }
 
 } // namespace Vorn

@@ -55,8 +55,8 @@ void WriteSystem(ByteWriter& out, const ParticleSystem& system) {
         out.F32(particle.sprite.spinFactor);
     }
     out.U32(static_cast<std::uint32_t>(system.Layers().size()));
-    for (const auto& layer : system.Layers())
-        WriteSystem(out, *layer);
+    for (const ParticleSystem& layer : system.Layers())
+        WriteSystem(out, layer);
 }
 
 void ReadSystem(ByteReader& in, ParticleSystem& system) {
@@ -87,8 +87,8 @@ void ReadSystem(ByteReader& in, ParticleSystem& system) {
     if (!in.Failed() && layers != system.Layers().size())
         return in.Fail("a particle system has " + std::to_string(layers) + " layers where its record has " +
                        std::to_string(system.Layers().size()));
-    for (const auto& layer : system.Layers())
-        ReadSystem(in, *layer);
+    for (ParticleSystem& layer : system.Layers())
+        ReadSystem(in, layer);
 }
 
 void WriteEffect(ByteWriter& out, const Effect& effect) {

@@ -25,16 +25,18 @@ std::uint32_t DueRounds(std::uint32_t newAge, std::uint32_t emitTime, std::uint3
     return total > rounds ? total - rounds : 0;
 }
 
-// Room for as many particles as the behaviour keeps alive at a steady emission, at most 64: a tank's dust
-// needs a dozen, and reserving 64 spread the thousands of small arrays the world walks over many more
+// Room for as many particles as the behaviour keeps alive at a steady emission, or as it emits in its whole
+// life when that is fewer, at most 64: a tank's dust needs a dozen, a muzzle flash two, and an explosion's
+// layers a few each; reserving 64 spread the thousands of small arrays the world walks over many more
 // memory pages. An array that needs more grows as usual.
 std::size_t ReservedParticles(const ParticleBehavior& behavior) {
     constexpr std::uint64_t most = 64;
     if (behavior.emitTime == 0) {
         return 0;
     }
-    const std::uint64_t rounds = behavior.particleLifeTime / behavior.emitTime + 1;
-    return static_cast<std::size_t>(std::min(most, rounds * behavior.emitNumber));
+    const std::uint64_t steadyRounds = behavior.particleLifeTime / behavior.emitTime + 1;
+    const std::uint64_t lifeRounds = behavior.lifeTime / behavior.emitTime + 1;
+    return static_cast<std::size_t>(std::min(most, std::min(steadyRounds, lifeRounds) * behavior.emitNumber));
 }
 
 float Clamp01(double value) {
@@ -91,33 +93,24 @@ ParticleSystem::ParticleSystem(ParticleFactory& factory, const ParticleBehavior&
     particles.reserve(ReservedParticles(behavior));
 }
 
-// Every line the system spans: it is 96 bytes at any alignment, so it may straddle three.
-void ParticleSystem::Prefetch() const {
-    Zelt::PrefetchWhole(this);
-}
-
 // A tank's exhaust or dust holds about ten particles, five or six lines; longer arrays are read on in
-// order, which the processor foresees by itself. The layers' list is asked for too, for PrefetchLayers.
+// order, which the processor foresees by itself. The layers' array is asked for too, for their particles.
 void ParticleSystem::PrefetchParticles() const {
     Zelt::PrefetchBytes(particles.data(),
                         std::min<std::size_t>(particles.size() * sizeof(ParticleRecord), 8 * 64));
-    if (!layers.empty()) {
-        __builtin_prefetch(layers.data());
-    }
+    PrefetchLayers();
 }
 
-// An explosion's four to six layers each lie elsewhere on the heap, and reading them one after the other
-// waited on each in turn: they are all asked for before this system's own particles are run, and their
-// particles once their fields have arrived.
+// An explosion's four to six layers lie together away from the system, and their particles each elsewhere
+// again: the layers are all asked for before this system's own particles are run, and their particles once
+// their fields have arrived.
 void ParticleSystem::PrefetchLayers() const {
-    for (const auto& layer : layers) {
-        layer->Prefetch();
-    }
+    Zelt::PrefetchBytes(layers.data(), layers.size() * sizeof(ParticleSystem));
 }
 
 void ParticleSystem::PrefetchLayersParticles() const {
-    for (const auto& layer : layers) {
-        layer->PrefetchParticles();
+    for (auto& layer : layers) {
+        layer.PrefetchParticles();
     }
 }
 
@@ -132,8 +125,8 @@ void ParticleSystem::Update(std::uint32_t elapsedMs) {
         age += elapsedMs;
     }
     PrefetchLayersParticles();
-    for (const auto& layer : layers) {
-        layer->Update(elapsedMs);
+    for (auto& layer : layers) {
+        layer.Update(elapsedMs);
     }
 }
 
@@ -166,8 +159,8 @@ void ParticleSystem::UpdateInSteps(std::uint32_t steps) {
 
 std::size_t ParticleSystem::CountSystems() const {
     std::size_t count = 1;
-    for (const auto& layer : layers) {
-        count += layer->CountSystems();
+    for (auto& layer : layers) {
+        count += layer.CountSystems();
     }
     return count;
 }
@@ -179,8 +172,8 @@ void ParticleSystem::EmitStep(std::vector<std::uint32_t>& marks) {
         Emit(1);
         ++age;
     }
-    for (const auto& layer : layers) {
-        layer->EmitStep(marks);
+    for (auto& layer : layers) {
+        layer.EmitStep(marks);
     }
 }
 
@@ -203,8 +196,8 @@ void ParticleSystem::AdvanceSteps(const std::vector<std::uint32_t>& marks, std::
         }
     }
     particles.erase(particles.begin(), particles.begin() + static_cast<std::ptrdiff_t>(expired));
-    for (const auto& layer : layers) {
-        layer->AdvanceSteps(marks, steps, systems, position);
+    for (auto& layer : layers) {
+        layer.AdvanceSteps(marks, steps, systems, position);
     }
 }
 
@@ -230,15 +223,15 @@ bool ParticleSystem::AdvanceParticle(ParticleRecord& particle, std::uint32_t ste
 
 void ParticleSystem::SetPaused(bool flag) {
     paused = flag;
-    for (const auto& layer : layers) {
-        layer->SetPaused(flag);
+    for (auto& layer : layers) {
+        layer.SetPaused(flag);
     }
 }
 
 void ParticleSystem::End() {
     ended = true;
-    for (const auto& layer : layers) {
-        layer->End();
+    for (auto& layer : layers) {
+        layer.End();
     }
 }
 
@@ -249,8 +242,8 @@ void ParticleSystem::SetDirection(float degrees) {
 
 void ParticleSystem::AddDirection(float degrees) {
     direction += degrees;
-    for (const auto& layer : layers) {
-        layer->AddDirection(degrees);
+    for (auto& layer : layers) {
+        layer.AddDirection(degrees);
     }
 }
 
@@ -258,27 +251,27 @@ bool ParticleSystem::IsEmitting() const {
     if (age < behavior->lifeTime && !ended && !paused) {
         return true;
     }
-    return std::ranges::any_of(layers, [](const auto& layer) { return layer->IsEmitting(); });
+    return std::ranges::any_of(layers, [](const auto& layer) { return layer.IsEmitting(); });
 }
 
 bool ParticleSystem::IsDormant() const {
     if (!paused || !particles.empty()) {
         return false;
     }
-    return std::ranges::all_of(layers, [](const auto& layer) { return layer->IsDormant(); });
+    return std::ranges::all_of(layers, [](const auto& layer) { return layer.IsDormant(); });
 }
 
 bool ParticleSystem::IsFinished() const {
     if (!((age >= behavior->lifeTime || ended) && particles.empty())) {
         return false;
     }
-    return std::ranges::all_of(layers, [](const auto& layer) { return layer->IsFinished(); });
+    return std::ranges::all_of(layers, [](const auto& layer) { return layer.IsFinished(); });
 }
 
 void ParticleSystem::Destroy() {
     particles.clear();
-    for (const auto& layer : layers) {
-        layer->Destroy();
+    for (auto& layer : layers) {
+        layer.Destroy();
     }
 }
 
@@ -343,8 +336,8 @@ void ParticleSystem::MoveParticles(std::uint32_t elapsedMs) {
 void ParticleSystem::Move(float dx, float dy) {
     offsetX += dx;
     offsetY += dy;
-    for (const auto& layer : layers) {
-        layer->Move(dx, dy);
+    for (auto& layer : layers) {
+        layer.Move(dx, dy);
     }
 }
 

@@ -7,7 +7,7 @@
 #include "visuals/ParticleFactory.h"
 
 #include <cstdint>
-#include <memory>
+#include <span>
 #include <vector>
 
 namespace Vorn {
@@ -20,13 +20,15 @@ float ParticleProgress(const ParticleBehavior& behavior, std::uint32_t age);
 // The share of full speed a moving particle keeps at this fraction of its own move time, never negative.
 float ParticleSlowDownFactor(const ParticleBehavior& behavior, float moveFraction);
 
-// Owned by its Effect. The factory and the behaviour are the system's records in the ParticleSystemFactory,
-// which must outlive every system made from it; a system keeps pointers to them, not copies, so that the
-// fields the world reads of thousands of systems at every step fit in two cache lines.
+// Held by value in its Effect, so that the walk over thousands of effects finds the system in the effect's
+// own lines. The factory and the behaviour are the system's records in the ParticleSystemFactory, which must
+// outlive every system made from it; a system keeps pointers to them, not copies, so that the fields the
+// world reads of thousands of systems at every step fit in two cache lines.
 //
 // A system may carry layers: further systems that start, move, pause and end with it and are drawn over
 // its own particles in order. One record has one texture and one colour, so an explosion's flash, fire,
-// smoke and ring are layers of one system.
+// smoke and ring are layers of one system. The layers lie side by side in one array, which one request
+// brings in, rather than each in its own heap block.
 class ParticleSystem {
 public:
     // Half a cache line: the world walks every live particle at every step.
@@ -48,6 +50,8 @@ public:
                    float scatterAngle, bool focus);
     ParticleSystem(const ParticleSystem&) = delete;
     ParticleSystem& operator=(const ParticleSystem&) = delete;
+    ParticleSystem(ParticleSystem&&) noexcept = default;
+    ParticleSystem& operator=(ParticleSystem&&) noexcept = default;
 
     void Update(std::uint32_t elapsedMs);
     // The same as `steps` calls of Update(1), to the bit: the same emissions with the same random draws in
@@ -73,12 +77,14 @@ public:
     bool IsFinished() const;
     void Destroy();
 
-    // Ask the processor for this system's fields, or for its first particles, ahead of their use. The world
+    // Ask the processor for this system's first particles and its layers ahead of their use. The world
     // walks thousands of systems scattered over the heap one after the other, and without a request made
-    // a few systems ahead each walk step waits on memory; PrefetchParticles reads the fields, so it pays
-    // only once Prefetch's request has arrived.
-    void Prefetch() const;
+    // a few systems ahead each walk step waits on memory; this reads the system's fields, so it pays only
+    // once they have arrived (the world asks for the effect that holds them first).
     void PrefetchParticles() const;
+    // The layers' fields alone, or, once they have arrived, the layers' particles.
+    void PrefetchLayers() const;
+    void PrefetchLayersParticles() const;
 
     // What a save holds of a system besides its particles and layers.
     struct Progress {
@@ -97,8 +103,11 @@ public:
     // were, are each restored on their own.
     void Restore(const Progress& progress, std::vector<ParticleRecord> saved);
 
-    void AddLayer(std::unique_ptr<ParticleSystem> layer) { layers.push_back(std::move(layer)); }
-    const std::vector<std::unique_ptr<ParticleSystem>>& Layers() const { return layers; }
+    void ReserveLayers(std::size_t count) { layers.reserve(count); }
+    void AddLayer(ParticleSystem layer) { layers.push_back(std::move(layer)); }
+    std::span<const ParticleSystem> Layers() const { return layers; }
+    // The layers to restore a save into; their number is the record's.
+    std::span<ParticleSystem> Layers() { return layers; }
 
     const ParticleBehavior& Behavior() const { return *behavior; }
     const ParticleFactory& Factory() const { return *factory; }
@@ -120,8 +129,6 @@ private:
     void EmitOne();
     void RemoveExpired();
     void MoveParticles(std::uint32_t elapsedMs);
-    void PrefetchLayers() const;
-    void PrefetchLayersParticles() const;
     std::size_t CountSystems() const;
     void EmitStep(std::vector<std::uint32_t>& marks);
     void AdvanceSteps(const std::vector<std::uint32_t>& marks, std::uint32_t steps, std::size_t systems,
@@ -140,7 +147,7 @@ private:
     float offsetX = 0.0f;
     float offsetY = 0.0f;
     std::vector<ParticleRecord> particles;
-    std::vector<std::unique_ptr<ParticleSystem>> layers;
+    std::vector<ParticleSystem> layers;
 };
 
 } // namespace Vorn

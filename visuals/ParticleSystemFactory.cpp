@@ -99,31 +99,36 @@ void ParticleSystemFactory::Load(const Brisk::Node& document) {
     }
 }
 
-std::unique_ptr<ParticleSystem> ParticleSystemFactory::CreateSystem(const std::string& systemName) {
-    return CreateSystem(systemName, 0);
+std::optional<ParticleSystem> ParticleSystemFactory::MakeSystem(const std::string& systemName) {
+    return MakeSystem(systemName, 0);
 }
 
-std::unique_ptr<ParticleSystem> ParticleSystemFactory::CreateSystem(const std::string& systemName,
-                                                                    int depth) {
+std::unique_ptr<ParticleSystem> ParticleSystemFactory::CreateSystem(const std::string& systemName) {
+    std::optional<ParticleSystem> made = MakeSystem(systemName);
+    return made ? std::make_unique<ParticleSystem>(std::move(*made)) : nullptr;
+}
+
+std::optional<ParticleSystem> ParticleSystemFactory::MakeSystem(const std::string& systemName, int depth) {
     const auto system = systems.find(systemName);
     if (system == systems.end()) {
-        return nullptr;
+        return std::nullopt;
     }
     const auto behavior = behaviors.find(system->second->behaviorName);
     if (behavior == behaviors.end()) {
-        return nullptr;
+        return std::nullopt;
     }
     CommonParticleFactory& record = *system->second;
-    auto created = std::make_unique<ParticleSystem>(record, behavior->second, record.direction,
-                                                    record.scatterAngle, record.focus);
+    std::optional<ParticleSystem> made(std::in_place, record, behavior->second, record.direction,
+                                       record.scatterAngle, record.focus);
     if (depth < maxLayerDepth) {
+        made->ReserveLayers(record.layerNames.size());
         for (const std::string& layerName : record.layerNames) {
-            if (auto layer = CreateSystem(layerName, depth + 1)) {
-                created->AddLayer(std::move(layer));
+            if (auto layer = MakeSystem(layerName, depth + 1)) {
+                made->AddLayer(std::move(*layer));
             }
         }
     }
-    return created;
+    return made;
 }
 
 const ParticleBehavior* ParticleSystemFactory::BehaviorOf(const std::string& systemName) const {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,8 +47,10 @@ public:
 
     // Fills both maps from the particles.xml document; later records replace earlier ones of the same name.
     void Load(const Brisk::Node& document);
-    // A new system of that name, or null when the system or its behaviour is unknown. Layers whose names
+    // A new system of that name, or none when the system or its behaviour is unknown. Layers whose names
     // are unknown, or that would nest deeper than maxLayerDepth (a record naming itself), are left out.
+    std::optional<ParticleSystem> MakeSystem(const std::string& systemName);
+    // The same system on the heap, or null: for the tools and tests that keep systems apart from effects.
     std::unique_ptr<ParticleSystem> CreateSystem(const std::string& systemName);
     void Release();
 
@@ -59,7 +62,7 @@ public:
     static constexpr int maxLayerDepth = 4;
 
 private:
-    std::unique_ptr<ParticleSystem> CreateSystem(const std::string& systemName, int depth);
+    std::optional<ParticleSystem> MakeSystem(const std::string& systemName, int depth);
 
     std::map<std::string, ParticleBehavior> behaviors;
     std::map<std::string, std::unique_ptr<CommonParticleFactory>> systems;

@@ -2,33 +2,36 @@
 #include "world/Effect.h"
 
 #include "visuals/ParticleSystemFactory.h"
+#include "world/EffectPool.h"
 
 #include <algorithm>
+#include <new>
+#include <optional>
 #include <stdexcept>
 
 namespace Vorn {
 
 namespace {
 // Before the loading mode has built the factory every name is unknown.
-std::unique_ptr<ParticleSystem> CreateParticleSystem(const std::string& systemName) {
+std::optional<ParticleSystem> MakeParticleSystem(const std::string& systemName) {
     if (particleSystemFactory == nullptr)
-        return nullptr;
-    return particleSystemFactory->CreateSystem(systemName);
+        return std::nullopt;
+    return particleSystemFactory->MakeSystem(systemName);
 }
 // How far the farthest particle of the system or any of its layers can travel: a layered explosion must
 // not be hidden by the fog while its widest ring is still in sight.
 float ReachOf(const ParticleSystem& system) {
     const ParticleBehavior& behavior = system.Behavior();
     float reach = behavior.particleSpeed * 0.001f * float(behavior.particleLifeTime);
-    for (const auto& layer : system.Layers())
-        reach = std::max(reach, ReachOf(*layer));
+    for (const ParticleSystem& layer : system.Layers())
+        reach = std::max(reach, ReachOf(layer));
     return reach;
 }
 
 unsigned ShortestEmitTime(const ParticleSystem& system) {
     unsigned shortest = system.Behavior().emitTime;
-    for (const auto& layer : system.Layers()) {
-        const unsigned layerTime = ShortestEmitTime(*layer);
+    for (const ParticleSystem& layer : system.Layers()) {
+        const unsigned layerTime = ShortestEmitTime(layer);
         if (layerTime != 0 && (shortest == 0 || layerTime < shortest))
             shortest = layerTime;
     }
@@ -36,34 +39,49 @@ unsigned ShortestEmitTime(const ParticleSystem& system) {
 }
 } // namespace
 
+static_assert(sizeof(Effect) == 2 * EffectPool::lineBytes, "an effect and its system in two cache lines");
+
+void* Effect::operator new(std::size_t bytes) {
+    return TheEffectPool().Allocate(bytes);
+}
+
+void Effect::operator delete(void* effect, std::size_t bytes) {
+    TheEffectPool().Release(effect, bytes);
+}
+
 Effect::Effect() = default;
 
 Effect::Effect(const std::string& systemName, float directionOffset, bool stepMode) : stepMode(stepMode) {
-    system = CreateParticleSystem(systemName);
-    if (!system)
+    std::optional<ParticleSystem> made = MakeParticleSystem(systemName);
+    if (!made)
         throw std::invalid_argument("Invalid particle system name.");
-    system->AddDirection(directionOffset);
-    size = ReachOf(*system);
+    new (&storage.system) ParticleSystem(std::move(*made));
+    hasSystem = true;
+    storage.system.AddDirection(directionOffset);
+    size = ReachOf(storage.system);
 }
 
-Effect::~Effect() = default;
+Effect::~Effect() {
+    if (hasSystem)
+        storage.system.~ParticleSystem();
+}
 
 void Effect::Update(unsigned elapsedMs) {
     if (frozen || dormant)
         return;
     if (!stepMode)
         RunSystem(elapsedMs);
-    else if (system)
-        system->UpdateInSteps(elapsedMs);
+    else if (hasSystem)
+        storage.system.UpdateInSteps(elapsedMs);
     NoteLastRun();
 }
 
 // Read while the run has just brought the system and its layers in.
 void Effect::NoteLastRun() {
-    if (!system)
+    if (!hasSystem)
         return;
-    dormant = paused && system->IsDormant();
-    running = !system->IsFinished();
+    dormant = paused && storage.system.IsDormant();
+    running = !storage.system.IsFinished();
 }
 
 void Effect::ForgetLastRun() {
@@ -72,18 +90,18 @@ void Effect::ForgetLastRun() {
 }
 
 void Effect::RunSystem(unsigned elapsedMs) {
-    if (system)
-        system->Update(elapsedMs);
+    if (hasSystem)
+        storage.system.Update(elapsedMs);
 }
 
 void Effect::SetDirection(float degrees) {
-    if (system)
-        system->SetDirection(degrees);
+    if (hasSystem)
+        storage.system.SetDirection(degrees);
 }
 
 void Effect::MoveParticles(float dx, float dy) {
-    if (system)
-        system->Move(dx, dy);
+    if (hasSystem)
+        storage.system.Move(dx, dy);
 }
 
 void Effect::Pause() {
@@ -93,48 +111,48 @@ void Effect::Pause() {
 // Standing tanks pause their dust at every step. Only this sets the system's flag, so the system and its
 // layers already hold an unchanged one, and leaving them untouched saves visiting thousands each tick.
 void Effect::SetPaused(bool flag) {
-    if (system && paused == flag)
+    if (hasSystem && paused == flag)
         return;
     paused = flag;
     dormant = false;
-    if (system)
-        system->SetPaused(flag);
+    if (hasSystem)
+        storage.system.SetPaused(flag);
 }
 
 void Effect::End() {
     ended = true;
     ForgetLastRun();
-    if (system)
-        system->End();
+    if (hasSystem)
+        storage.system.End();
 }
 
 bool Effect::IsFinished() const {
     if (running)
         return false;
-    return system ? system->IsFinished() : ended;
+    return hasSystem ? storage.system.IsFinished() : ended;
 }
 
 bool Effect::IsEmitting() const {
-    return system ? system->IsEmitting() : !ended && !paused;
-}
-
-void Effect::PrefetchSystem() const {
-    if (system && !dormant)
-        system->Prefetch();
+    return hasSystem ? storage.system.IsEmitting() : !ended && !paused;
 }
 
 void Effect::PrefetchParticles() const {
-    if (system && !dormant)
-        system->PrefetchParticles();
+    if (hasSystem && !dormant)
+        storage.system.PrefetchParticles();
+}
+
+void Effect::PrefetchLayerParticles() const {
+    if (hasSystem && !dormant)
+        storage.system.PrefetchLayersParticles();
 }
 
 void Effect::PrefetchForFinishTest() const {
-    if (system && !running)
-        system->Prefetch();
+    if (hasSystem && !running)
+        storage.system.PrefetchLayers();
 }
 
 unsigned Effect::EmitTime() const {
-    return system ? ShortestEmitTime(*system) : 0;
+    return hasSystem ? ShortestEmitTime(storage.system) : 0;
 }
 
 } // namespace Vorn

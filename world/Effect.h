@@ -1,15 +1,16 @@
 // A particle system placed in the world: the base of every visual effect, explosions included.
 #pragma once
 
-#include <memory>
+#include "visuals/ParticleSystem.h"
+
+#include <cstddef>
 #include <string>
 
 namespace Vorn {
 
-class ParticleSystem;
-
-// An effect owns one running particle system and is owned by one of the world's two effect layers, which
-// update it each tick and delete it once IsFinished says so; scene/ draws its particles at (x, y).
+// An effect holds one running particle system in its own block and is owned by one of the world's two
+// effect layers, which update it each tick and delete it once IsFinished says so; scene/ draws its
+// particles at (x, y).
 class Effect {
 public:
     // Creates the named system through the particle factory and adds directionOffset to its direction.
@@ -20,6 +21,11 @@ public:
     Effect(const Effect&) = delete;
     Effect& operator=(const Effect&) = delete;
     virtual ~Effect();
+
+    // Effects on the heap come from the effect pool (world/EffectPool.h), so that those made together lie
+    // together, each on whole cache lines.
+    static void* operator new(std::size_t bytes);
+    static void operator delete(void* effect, std::size_t bytes);
 
     // Does nothing while frozen: a frozen effect is advanced by its owner (a bullet's trail).
     virtual void Update(unsigned elapsedMs);
@@ -35,13 +41,16 @@ public:
     // The shortest interval between emission rounds over the system and its layers in ms (0 when none
     // emits); a bullet sub-steps its trail by it so that no layer skips a round.
     unsigned EmitTime() const;
-    // Ahead of an update or a move: ask for the particle system's fields, and later for its particles.
-    // A dormant system is not asked for: its update does not read it.
-    void PrefetchSystem() const;
+    // Ahead of an update, once the effect's own lines have arrived (they hold the system's fields): ask for
+    // the system's particles and layers, and once those have arrived for the layers' particles. A dormant
+    // system is not asked for: its update does not read it.
     void PrefetchParticles() const;
-    // Ahead of IsFinished: asks for the system only when IsFinished will read it.
+    void PrefetchLayerParticles() const;
+    // Ahead of IsFinished, once the effect's lines have arrived: asks for the layers only when IsFinished
+    // will read them.
     void PrefetchForFinishTest() const;
-    ParticleSystem* System() const { return system.get(); }
+    ParticleSystem* System() { return hasSystem ? &storage.system : nullptr; }
+    const ParticleSystem* System() const { return hasSystem ? &storage.system : nullptr; }
     // The effect's own pause and end flags (its system keeps its own too), as a save holds them.
     bool OwnPaused() const { return paused; }
     bool OwnEnded() const { return ended; }
@@ -72,16 +81,24 @@ private:
     void NoteLastRun();
     void ForgetLastRun();
 
-    std::unique_ptr<ParticleSystem> system;
     // Stands in for the system's own flags when there is no system.
     bool paused = false;
     bool ended = false;
     // What the last run left, so that the tick's walks pass over most effects without reading their
-    // system, lines elsewhere on the heap. Dormant: paused and empty (a standing tank's dust, a third of a
+    // system's particles and layers, lines elsewhere on the heap. Dormant: paused and empty (a standing tank's dust, a third of a
     // battle's effects), so runs change nothing until it is unpaused. Running: not finished, which nothing
     // but End changes before the next run.
     bool dormant = false;
     bool running = false;
+    bool hasSystem = false;
+    // The system in the effect itself rather than behind a pointer, so the tick finds it in the effect's
+    // lines; made only when hasSystem says so. Unlike an optional, the flag sits with the others, so an
+    // effect is two cache lines and a test for its system reads the first.
+    union SystemStorage {
+        SystemStorage() {}
+        ~SystemStorage() {}
+        ParticleSystem system;
+    } storage;
 };
 
 } // namespace Vorn

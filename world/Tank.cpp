@@ -89,12 +89,6 @@ void Tank::PrefetchEffects() const {
         __builtin_prefetch(turret->brain.Target());
 }
 
-void Tank::PrefetchEffectSystems() const {
-    for (const std::vector<AttachedEffect>* list : {&exhaust, &dust})
-        for (const AttachedEffect& attached : *list)
-            attached.effect->PrefetchSystem();
-}
-
 void Tank::PlaceEffects(float fromX, float fromY) {
     if (!world)
         return;

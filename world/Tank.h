@@ -39,12 +39,11 @@ public:
     void PlaceEffects(float fromX, float fromY);
     // What an update touches lies behind up to three pointers; the world asks for it a few tanks ahead, a
     // stage at a time, each once the one before has arrived: the tank's own lines; the brain, turret,
-    // armour and the lists of attached effects; the effects, the next waypoint and the turret's target;
-    // the effects' systems (PlaceEffects moves them).
+    // armour and the lists of attached effects; the effects (PlaceEffects moves them), the next waypoint
+    // and the turret's target.
     void PrefetchWholeTank() const;
     void PrefetchParts() const;
     void PrefetchEffects() const;
-    void PrefetchEffectSystems() const;
 
     void OnTargetAcquired(Object* target) override;
     void OnLineOfFireBlocked(float targetX, float targetY) override;

@@ -282,8 +282,8 @@ void World::UpdateTanks(unsigned elapsedMs) {
 }
 
 // A tank's update ends in moving its exhaust and dust, which lie elsewhere on the heap behind two pointers:
-// the tank, its lists of attached effects, the effects and their particle systems are asked for in stages,
-// one tank apart, so each has arrived by the time the next stage or the update reads it.
+// the tank, its lists of attached effects and the effects (which hold their particle systems) are asked
+// for in stages, a tank or two apart, so each has arrived by the time the next stage or the update reads it.
 void World::PrefetchTanksAhead(std::size_t next) const {
     const std::size_t count = tankSnapshot.size();
     if (next + 4 < count && tankSnapshot[next + 4] != nullptr)
@@ -292,8 +292,6 @@ void World::PrefetchTanksAhead(std::size_t next) const {
         tankSnapshot[next + 3]->PrefetchParts();
     if (next + 2 < count && tankSnapshot[next + 2] != nullptr)
         tankSnapshot[next + 2]->PrefetchEffects();
-    if (next + 1 < count && tankSnapshot[next + 1] != nullptr)
-        tankSnapshot[next + 1]->PrefetchEffectSystems();
 }
 
 void World::UpdateBullets(unsigned elapsedMs) {
@@ -307,22 +305,23 @@ void World::RemoveFinishedBullets() {
         bullets, [](Bullet* bullet) { return bullet->finished; }, [](Bullet* bullet) { delete bullet; });
 }
 
-// The effects lie scattered over the heap, so the walk asks for each effect, then its particle system, then
-// its particles, a few effects ahead: each step then finds its data arrived instead of waiting for it.
+// The effects lie scattered over the heap, so the walk asks for each effect (which holds its particle
+// system), then its particles and layers, then its layers' particles, a few effects ahead: each step then
+// finds its data arrived instead of waiting for it.
 void World::UpdateEffects(unsigned elapsedMs) {
     constexpr std::size_t effectsAhead = 32;
-    constexpr std::size_t systemsAhead = 16;
-    constexpr std::size_t particlesAhead = 8;
+    constexpr std::size_t particlesAhead = 16;
+    constexpr std::size_t layersAhead = 8;
     for (EffectMap* layer : {&lowerEffects, &upperEffects}) {
         TakeSnapshot(*layer, effectSnapshot);
         const std::size_t count = effectSnapshot.size();
         for (std::size_t i = 0; i < count; ++i) {
             if (i + effectsAhead < count)
                 Zelt::PrefetchWhole(effectSnapshot[i + effectsAhead]);
-            if (i + systemsAhead < count)
-                effectSnapshot[i + systemsAhead]->PrefetchSystem();
             if (i + particlesAhead < count)
                 effectSnapshot[i + particlesAhead]->PrefetchParticles();
+            if (i + layersAhead < count)
+                effectSnapshot[i + layersAhead]->PrefetchLayerParticles();
             effectSnapshot[i]->Update(elapsedMs);
         }
     }
@@ -345,6 +344,12 @@ template <typename T> std::vector<T*>& RemovalCandidates() {
     return entries;
 }
 
+// The lines of an entry a removal test reads: a tank's armour pointer lies in its second or third line; an
+// effect, its system included, fills two whole lines, and a third request would bring in the next effect's
+// first line for nothing while the processor has few requests to spare.
+template <typename T> constexpr std::size_t linesTested = 3;
+template <> constexpr std::size_t linesTested<Effect> = sizeof(Effect) / Zelt::cacheLineBytes;
+
 // Whether any entry meets the condition, each entry asked for well ahead of its test and what it points to
 // a little later.
 template <typename T, typename Condition, typename PrefetchInner>
@@ -355,10 +360,8 @@ bool AnyMeets(const std::vector<T*>& entries, Condition& condition, PrefetchInne
     for (std::size_t i = 0; i < count; ++i) {
         if (i + entriesAhead < count) {
             const char* ahead = reinterpret_cast<const char*>(entries[i + entriesAhead]);
-            // A tank's armour pointer lies in its second or third line; an effect may straddle two, and its
-            // particle system usually follows it on the heap.
-            for (std::size_t line = 0; line < 3; ++line)
-                __builtin_prefetch(ahead + 64 * line);
+            for (std::size_t line = 0; line < linesTested<T>; ++line)
+                __builtin_prefetch(ahead + Zelt::cacheLineBytes * line);
         }
         if (i + innerAhead < count)
             prefetchInner(entries[i + innerAhead]);

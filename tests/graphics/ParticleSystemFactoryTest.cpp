@@ -125,7 +125,7 @@ TEST(ParticleSystemLayers, LayersRunMoveAndFinishWithTheirSystem) {
     auto factory = Loaded(layeredDocument);
     auto blast = factory.CreateSystem("Blast");
     ASSERT_EQ(blast->Layers().size(), 1u) << "the unknown layer is left out";
-    const Vorn::ParticleSystem& smoke = *blast->Layers()[0];
+    const Vorn::ParticleSystem& smoke = blast->Layers()[0];
 
     blast->AddDirection(90.0f);
     EXPECT_FLOAT_EQ(smoke.Direction(), 100.0f);
@@ -153,7 +153,7 @@ TEST(ParticleSystemLayers, ARecordNamingItselfNestsOnlyToTheDepthLimit) {
     auto loop = factory.CreateSystem("Loop");
     int depth = 0;
     for (const Vorn::ParticleSystem* level = loop.get(); !level->Layers().empty();
-         level = level->Layers()[0].get()) {
+         level = &level->Layers()[0]) {
         ++depth;
     }
     EXPECT_EQ(depth, ParticleSystemFactory::maxLayerDepth);

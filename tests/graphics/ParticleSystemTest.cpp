@@ -343,8 +343,8 @@ std::vector<double> StateOf(const ParticleSystem& system) {
         state.insert(state.end(), {particle.x, particle.y, particle.heading, double(particle.age),
                                    double(particle.moveTime), particle.sprite.spinFactor});
     }
-    for (const auto& layer : system.Layers()) {
-        const std::vector<double> inner = StateOf(*layer);
+    for (const Vorn::ParticleSystem& layer : system.Layers()) {
+        const std::vector<double> inner = StateOf(layer);
         state.insert(state.end(), inner.begin(), inner.end());
     }
     return state;

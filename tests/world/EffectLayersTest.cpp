@@ -36,7 +36,7 @@ protected:
     }
     void TearDown() override { particleSystemFactory = nullptr; }
 
-    static const ParticleSystem& Ring(const Effect& blast) { return *blast.System()->Layers().at(0); }
+    static const ParticleSystem& Ring(const Effect& blast) { return blast.System()->Layers()[0]; }
 
     ParticleSystemFactory factory;
 };
@@ -49,10 +49,10 @@ TEST_F(EffectLayers, TheFogRadiusIsTheWidestLayersReach) {
 TEST_F(EffectLayers, TurningKeepsEachLayersOwnOffset) {
     Effect blast("Blast", 10, false);
     ASSERT_EQ(blast.System()->Layers().size(), 1u);
-    EXPECT_FLOAT_EQ(blast.System()->Layers()[0]->Direction(), 100);
+    EXPECT_FLOAT_EQ(blast.System()->Layers()[0].Direction(), 100);
     blast.SetDirection(45);
     EXPECT_FLOAT_EQ(blast.System()->Direction(), 45);
-    EXPECT_FLOAT_EQ(blast.System()->Layers()[0]->Direction(), 135);
+    EXPECT_FLOAT_EQ(blast.System()->Layers()[0].Direction(), 135);
 }
 
 TEST_F(EffectLayers, TheEmitTimeIsTheShortestOverTheLayers) {

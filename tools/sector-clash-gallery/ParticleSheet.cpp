@@ -122,8 +122,8 @@ template <class Visit> void ForEachParticle(const Vorn::ParticleSystem& system, 
     for (const auto& particle : system.Particles()) {
         visit(system, particle);
     }
-    for (const auto& layer : system.Layers()) {
-        ForEachParticle(*layer, visit);
+    for (const Vorn::ParticleSystem& layer : system.Layers()) {
+        ForEachParticle(layer, visit);
     }
 }
 
