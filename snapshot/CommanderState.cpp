@@ -305,8 +305,8 @@ bool ReadCommanderState(std::string_view body, const World& world, CommanderSet&
             break;
         // The book answers "normal" for a name it lacks, which would load as another opponent.
         if (!commanders.Book().Has(name) && name != defaultDifficultyName) {
-            in.Fail("difficulty \"" + ShownInFault(name) + "\" is not one of " + std::string(commanderFileName) +
-                    "'s");
+            in.Fail("difficulty \"" + ShownInFault(name) + "\" is not one of " +
+                    std::string(commanderFileName) + "'s");
             break;
         }
         for (const auto& started : commanders.Commanders())

@@ -120,8 +120,8 @@ void ReadContainers(StateReader& reader, World& world) {
                     return reader.in.Fail("an object of side " + std::to_string(object->side) +
                                           " is filed under side " + std::to_string(side));
                 if (object->size > world.QueryReach(static_cast<ObjectKind>(kind)))
-                    return reader.in.Fail("object " + std::to_string(serial) + " is larger than the reach of " +
-                                          "the queries for its kind");
+                    return reader.in.Fail("object " + std::to_string(serial) +
+                                          " is larger than the reach of the queries for its kind");
                 if (!order.Follows(object->x, object->y))
                     return reader.in.Fail("object " + std::to_string(serial) +
                                           " is listed after objects of a later cell of the map");

@@ -85,9 +85,9 @@ private:
     bool paused = false;
     bool ended = false;
     // What the last run left, so that the tick's walks pass over most effects without reading their
-    // system's particles and layers, lines elsewhere on the heap. Dormant: paused and empty (a standing tank's dust, a third of a
-    // battle's effects), so runs change nothing until it is unpaused. Running: not finished, which nothing
-    // but End changes before the next run.
+    // system's particles and layers, lines elsewhere on the heap. Dormant: paused and empty (a standing
+    // tank's dust, a third of a battle's effects), so runs change nothing until it is unpaused. Running: not
+    // finished, which nothing but End changes before the next run.
     bool dormant = false;
     bool running = false;
     bool hasSystem = false;

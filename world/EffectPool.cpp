@@ -37,7 +37,8 @@ void EffectPool::Release(void* slot, std::size_t bytes) {
 
 void* EffectPool::Carve(std::size_t sizeClass) {
     const std::size_t slotBytes = (sizeClass + 1) * lineBytes;
-    if (carveFrom[sizeClass] == nullptr || std::size_t(carveEnd[sizeClass] - carveFrom[sizeClass]) < slotBytes) {
+    if (carveFrom[sizeClass] == nullptr ||
+        std::size_t(carveEnd[sizeClass] - carveFrom[sizeClass]) < slotBytes) {
         blocks.reserve(blocks.size() + 1);
         char* block = static_cast<char*>(::operator new(blockBytes, lineAlignment));
         blocks.push_back(block);

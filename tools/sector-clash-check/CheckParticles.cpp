@@ -311,7 +311,8 @@ private:
     // The values of every element named `key` one level inside the top-level entries of constants.xml.
     std::set<std::string> NamesInConstants(const char* key) const {
         std::set<std::string> names;
-        if (const std::optional<Brisk::Node> constants = context.ReadDocument(Vorn::Constants::constantsFileName)) {
+        if (const std::optional<Brisk::Node> constants =
+                context.ReadDocument(Vorn::Constants::constantsFileName)) {
             for (const Brisk::Node& entry : constants->children) {
                 const std::string* value = ValueOf(entry, key);
                 if (value != nullptr && !value->empty()) {
