@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config lld
+  cmake g++ make ninja-build pkg-config lld
   libsdl2-dev libsdl2-mixer-dev libgl-dev libglu1-mesa-dev libgl1-mesa-dri
   libfreetype-dev libfontconfig-dev fontconfig fonts-dejavu-core fonts-liberation2
   zlib1g-dev libpng-dev

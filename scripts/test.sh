@@ -88,6 +88,12 @@ fuzz() {
 
 total_start=$EPOCHREALTIME
 timed dependencies scripts/install-deps.sh
+# Ninja for the build folders this run makes (CMake keeps a folder's first generator): make's tree of
+# makefiles costs seconds of processor every time a folder is built, even when nothing is to do, and this
+# run builds its folders again (the fuzzers, the determinism check, the soak, the package test's cpack).
+if [ -z "${CMAKE_GENERATOR:-}" ] && command -v ninja >/dev/null; then
+  export CMAKE_GENERATOR=Ninja
+fi
 # A unity build compiles the sources in batches of a few files, so the headers they share are read once a
 # batch instead of once a file; developers' incremental builds stay per file. Line tables only (-g1): a
 # failure's backtrace still names every function, file and line, for a fifth less compiling and objects an
