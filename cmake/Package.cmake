@@ -69,7 +69,8 @@ set(sc_packaged_programs "")
 foreach(program ${sc_programs})
   list(APPEND sc_packaged_programs ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${program})
 endforeach()
-configure_file(${CMAKE_SOURCE_DIR}/cmake/PackageDepends.cmake.in ${CMAKE_BINARY_DIR}/PackageDepends.cmake @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/PackageDepends.cmake.in ${CMAKE_BINARY_DIR}/PackageDepends.cmake
+               @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/PackageDepends.cmake)
 # Text without a face named in the data is set in Liberation Sans, found through fontconfig rather than
 # linked, so dpkg-shlibdeps cannot see it.
