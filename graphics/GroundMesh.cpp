@@ -44,12 +44,8 @@ float DetailAt(const GroundImage& detail, float x, float y, float tile, int chan
     return below * (1 - up) + above * up;
 }
 
-// The software renderer shades in blocks of 4 x 4 pixels: a block that an edge crosses is shaded whole by
-// both triangles beside the edge.
-constexpr double blockPixels = 4;
-
 double SnapToBlock(double pixels) {
-    return blockPixels * std::round(pixels / blockPixels);
+    return GroundMesh::blockPixels * std::round(pixels / GroundMesh::blockPixels);
 }
 
 } // namespace

@@ -48,6 +48,10 @@ public:
         return pixelsPerUnit >= closeZoom ? closestPointsPixels : 2 * closestPointsPixels;
     }
 
+    // The software renderer shades in blocks of this many pixels a side: a block that an edge crosses is
+    // shaded whole by both triangles beside the edge, so the grid's lines are moved onto the blocks' edges.
+    static constexpr double blockPixels = 4;
+
     void Choose(GroundColours colours);
     // World boxes: left, bottom, right, top.
     struct Box {
