@@ -235,3 +235,44 @@ TEST(GroundLayerCovered, LeavesOutOnlyWhatThePanelHides) {
     EXPECT_EQ(uncoveredAbove, 0);
     EXPECT_EQ(drawnUnder, 0);
 }
+
+// Squares merged where the ground is flat meet the squares beside them without a gap, and the colour along
+// the join is the plane's: the ramp repeats every four points, so the 2 x 2 blocks that start a repeat are
+// flat and those across its wrap are not, and merged and single squares alternate.
+TEST(GroundMeshMerging, FlatBlocksJoinTheirNeighboursWithoutGapsOrSeams) {
+    const int side = 256;
+    testing_support::GlTestWindow window{side, side};
+    SKIP_WITHOUT_GL(window);
+    const double shift = 30.2;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-shift, side - shift, -shift, side - shift, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const Vorn::GroundMesh::WindowMap onWindow{1, 1, shift, shift, {0, 0, side, side}};
+    std::size_t indices[2] = {0, 0};
+    const auto draw = [&](float flatLevels, std::size_t& drawnIndices) {
+        window.Clear(1, 0, 1);
+        Vorn::GroundMesh mesh;
+        mesh.Choose(Ramp());
+        mesh.SetFlatLevels(flatLevels);
+        mesh.Draw({-40, -40, 230, 230}, {-512, -512, 512, 512}, 1, {}, &onWindow);
+        drawnIndices = mesh.Indices().size();
+        std::vector<std::uint8_t> pixels(std::size_t(side) * side * 4);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, side, side, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    };
+    const std::vector<std::uint8_t> single = draw(-1, indices[0]);
+    const std::vector<std::uint8_t> merged = draw(Vorn::GroundMesh::flatLevels, indices[1]);
+    EXPECT_LT(indices[1], indices[0]);
+    int largest = 0;
+    int uncovered = 0;
+    for (std::size_t i = 0; i < merged.size(); i += 4) {
+        uncovered += merged[i] == 255 && merged[i + 1] == 0 && merged[i + 2] == 255;
+        for (std::size_t c = 0; c < 3; ++c)
+            largest = std::max(largest, std::abs(single[i + c] - merged[i + c]));
+    }
+    EXPECT_EQ(uncovered, 0);
+    EXPECT_LE(largest, static_cast<int>(Vorn::GroundMesh::flatLevels) + 1);
+}
