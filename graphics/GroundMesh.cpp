@@ -141,12 +141,14 @@ bool GroundMesh::Flat(int row, int column, int squares) const {
                 std::abs(point.y - lowerLeft.y - up * height) > 1e-3f * height)
                 return false;
             for (int channel = 0; channel < 3; ++channel) {
-                const float a = lowerLeft.colour[channel];
-                const float b = lowerRight.colour[channel];
-                const float c3 = upperRight.colour[channel];
-                const float d = upperLeft.colour[channel];
-                const float expected = across >= up ? a + across * (b - a) + up * (c3 - b)
-                                                    : a + up * (d - a) + across * (c3 - d);
+                const float lowLeft = lowerLeft.colour[channel];
+                const float lowRight = lowerRight.colour[channel];
+                const float highRight = upperRight.colour[channel];
+                const float highLeft = upperLeft.colour[channel];
+                // Below the diagonal the lower right triangle colours the point, above it the upper left.
+                const float expected =
+                    across >= up ? lowLeft + across * (lowRight - lowLeft) + up * (highRight - lowRight)
+                                 : lowLeft + up * (highLeft - lowLeft) + across * (highRight - highLeft);
                 if (std::abs(static_cast<float>(point.colour[channel]) - expected) > mergeLevels)
                     return false;
             }
@@ -164,18 +166,22 @@ void GroundMesh::ChooseSpans() {
     spans.assign(std::size_t(squareColumns) * std::size_t(squareRows), 1);
     if (mergeLevels < 0)
         return;
-    const auto firstOf = [](int firstLine, int squares) { return ((-firstLine) % squares + squares) % squares; };
+    const auto spanAt = [&](int row, int column) -> std::uint8_t& {
+        return spans[std::size_t(row) * std::size_t(squareColumns) + std::size_t(column)];
+    };
+    const auto firstOf = [](int firstLine, int squares) {
+        return ((-firstLine) % squares + squares) % squares;
+    };
     for (const int squares : {4, 2}) {
         for (int row = firstOf(built.firstRow, squares); row + squares <= squareRows; row += squares)
             for (int column = firstOf(built.firstColumn, squares); column + squares <= squareColumns;
                  column += squares) {
-                std::uint8_t& span = spans[std::size_t(row) * std::size_t(squareColumns) + std::size_t(column)];
-                if (span != 1 || !Flat(row, column, squares))
+                if (spanAt(row, column) != 1 || !Flat(row, column, squares))
                     continue;
                 for (int r = 0; r < squares; ++r)
                     for (int c = 0; c < squares; ++c)
-                        spans[std::size_t(row + r) * std::size_t(squareColumns) + std::size_t(column + c)] = 0;
-                span = static_cast<std::uint8_t>(squares);
+                        spanAt(row + r, column + c) = 0;
+                spanAt(row, column) = static_cast<std::uint8_t>(squares);
             }
     }
 }
