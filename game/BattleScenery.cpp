@@ -112,7 +112,8 @@ float BattleScenery::ViewRadius(float zoom, float screenWidth, float screenHeigh
     return 0.5f * std::sqrt(viewWidth * viewWidth + viewHeight * viewHeight) + 50;
 }
 
-void BattleScenery::DrawUnder(const WorldCamera& camera, float screenWidth, float screenHeight) const {
+void BattleScenery::DrawUnder(const WorldCamera& camera, float screenWidth, float screenHeight,
+                              std::span<const GroundLayer::Box> covered) const {
     // DrawOver covers what lies beyond the map over the same box, so the world's fog need not paint it.
     SetFogBeyondMapCovered(ground.BeyondOpaque());
     if (layers == Layers::None)
@@ -127,7 +128,7 @@ void BattleScenery::DrawUnder(const WorldCamera& camera, float screenWidth, floa
         hidden = [this](const GroundMesh::Box& box) {
             return fog->Hides(box.left, box.bottom, box.right, box.top);
         };
-    ground.DrawGround(camera.CentreX(), camera.CentreY(), radius, hidden);
+    ground.DrawGround(camera.CentreX(), camera.CentreY(), radius, hidden, covered);
     if (layers == Layers::All)
         scars.Draw(camera.CentreX(), camera.CentreY(), radius);
     glPopMatrix();

@@ -13,6 +13,7 @@
 #include "graphics/GroundLayer.h"
 
 #include <cstdint>
+#include <span>
 #include <unordered_map>
 
 namespace Vorn {
@@ -27,9 +28,11 @@ public:
     // Chooses the ground for the world's map and gives the minimap its picture of it. Needs GL.
     void Start(const LevelGround& ground, const World& world, Minimap& minimap);
     // Both under the camera's transform, as the world draws, leaving the current matrix as it was; need GL.
-    // The ground and the scars of battle on it, under everything on the map; until DrawOver, the world's fog
-    // leaves out what DrawOver will cover:
-    void DrawUnder(const WorldCamera& camera, float screenWidth, float screenHeight) const;
+    // The ground and the scars of battle on it, under everything on the map, but the ground wholly under the
+    // `covered` window boxes (pixels from the lower left corner) that opaque panels replace later; until
+    // DrawOver, the world's fog leaves out what DrawOver will cover:
+    void DrawUnder(const WorldCamera& camera, float screenWidth, float screenHeight,
+                   std::span<const GroundLayer::Box> covered = {}) const;
     // What lies beyond the map's edge, over the fog:
     void DrawOver(const WorldCamera& camera, float screenWidth, float screenHeight) const;
 

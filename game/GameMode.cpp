@@ -48,6 +48,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -289,7 +290,10 @@ void Game::DrawMap() {
     glTranslatef(0.375f, 0.375f, 0.0f);
     const auto screenWidth = static_cast<float>(Zelt::configuration.screenWidth);
     const auto screenHeight = static_cast<float>(Zelt::configuration.screenHeight);
-    scenery.DrawUnder(*camera, screenWidth, screenHeight);
+    // The ground under the main panel's band is never seen. The rest of the map is drawn whole there: a
+    // scissor would cut it off too, but costs the software renderer more on every triangle than it saves.
+    const GroundLayer::Box band{0, 0, screenWidth, static_cast<float>(interface->MapRowsHidden())};
+    scenery.DrawUnder(*camera, screenWidth, screenHeight, std::span(&band, band.Empty() ? 0 : 1));
     glPushMatrix();
     DrawWorld(*world, *camera);
     glPopMatrix();

@@ -134,6 +134,33 @@ bool ViewOnMap(GroundLayer::Box& box, float& pixelsPerUnit, GroundMesh::WindowMa
     return std::isfinite(left) && std::isfinite(right) && std::isfinite(bottom) && std::isfinite(top);
 }
 
+// The window boxes on the map, less the half block by which the grid's lines move when snapped: a square
+// inside one stays under the box wherever its corners are drawn. A side on the viewport's edge reaches past
+// it, since nothing beyond the window is seen either.
+std::vector<GroundMesh::Box> CoveredOnMap(std::span<const GroundLayer::Box> covered,
+                                          const GroundMesh::WindowMap& window) {
+    const int* viewport = window.viewport;
+    const double margin = GroundMesh::blockPixels / 2;
+    const auto low = [margin](double side, double edge) { return side <= edge ? -INFINITY : side + margin; };
+    const auto high = [margin](double side, double edge) { return side >= edge ? INFINITY : side - margin; };
+    std::vector<GroundMesh::Box> onMap;
+    for (const GroundLayer::Box& box : covered) {
+        const double left = low(box.left, viewport[0]);
+        const double right = high(box.right, viewport[0] + viewport[2]);
+        const double bottom = low(box.bottom, viewport[1]);
+        const double top = high(box.top, viewport[1] + viewport[3]);
+        if (!(left < right && bottom < top))
+            continue;
+        const double x0 = (left - window.offsetX) / window.scaleX;
+        const double x1 = (right - window.offsetX) / window.scaleX;
+        const double y0 = (bottom - window.offsetY) / window.scaleY;
+        const double y1 = (top - window.offsetY) / window.scaleY;
+        onMap.push_back({static_cast<float>(std::min(x0, x1)), static_cast<float>(std::min(y0, y1)),
+                         static_cast<float>(std::max(x0, x1)), static_cast<float>(std::max(y0, y1))});
+    }
+    return onMap;
+}
+
 // Whether every texel of the texture's largest level has full alpha; false when it cannot be read.
 bool IsOpaque(unsigned int texture) {
     const LevelImage image = ReadLevel(texture, 0);
@@ -199,8 +226,8 @@ std::vector<GroundLayer::Box> GroundLayer::BeyondParts(Box view, float halfMapWi
 
 // The ground is opaque and covers the map: blending stays off, so the renderer need not read what lies
 // under it.
-void GroundLayer::DrawGround(float centreX, float centreY, float radius,
-                             const GroundMesh::Hidden& hidden) const {
+void GroundLayer::DrawGround(float centreX, float centreY, float radius, const GroundMesh::Hidden& hidden,
+                             std::span<const Box> covered) const {
     Box view{centreX - radius, centreY - radius, centreX + radius, centreY + radius};
     Box screen = view;
     float pixelsPerUnit = 0;
@@ -211,8 +238,19 @@ void GroundLayer::DrawGround(float centreX, float centreY, float radius,
                 std::min(view.right, screen.right), std::min(view.top, screen.top)};
     else
         pixelsPerUnit = 1;
+    const std::vector<GroundMesh::Box> coveredOnMap =
+        upright ? CoveredOnMap(covered, window) : std::vector<GroundMesh::Box>{};
+    GroundMesh::Hidden unseen = hidden;
+    if (!coveredOnMap.empty())
+        unseen = [&coveredOnMap, &hidden](const GroundMesh::Box& square) {
+            const auto under = [&square](const GroundMesh::Box& box) {
+                return square.left >= box.left && square.right <= box.right && square.bottom >= box.bottom &&
+                       square.top <= box.top;
+            };
+            return std::any_of(coveredOnMap.begin(), coveredOnMap.end(), under) || (hidden && hidden(square));
+        };
     mesh.Draw({view.left, view.bottom, view.right, view.top},
-              {-halfWidth, -halfHeight, halfWidth, halfHeight}, pixelsPerUnit, hidden,
+              {-halfWidth, -halfHeight, halfWidth, halfHeight}, pixelsPerUnit, unseen,
               upright ? &window : nullptr);
     glEnable(GL_BLEND);
 }

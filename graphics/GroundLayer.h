@@ -9,6 +9,7 @@
 #include "graphics/GroundMesh.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -30,13 +31,21 @@ public:
     static constexpr float detailTile = 2304;
     static constexpr float beyondTile = 128;
 
+    // Left, bottom, right, top: in world units, or in window pixels where said.
+    struct Box {
+        float left, bottom, right, top;
+        bool Empty() const { return !(left < right && bottom < top); }
+    };
+
     // Looks the textures up in the texture store, which must have been created.
     void Choose(const GroundLook& look, float halfWidth, float halfHeight);
     // Both draw the box of half side `radius` around the centre, in world units under the camera's
     // matrix, and need GL; they leave texturing off, blending as the game keeps it and the line width as
     // they found it. The ground where the map is, to go under everything on the map and the fog:
-    // Leaves out the parts `hidden` says are never seen.
-    void DrawGround(float centreX, float centreY, float radius, const GroundMesh::Hidden& hidden = {}) const;
+    // Leaves out the parts `hidden` says are never seen, and those wholly under the `covered` boxes: window
+    // pixels from the lower left corner that something opaque drawn later (the main panel) replaces.
+    void DrawGround(float centreX, float centreY, float radius, const GroundMesh::Hidden& hidden = {},
+                    std::span<const Box> covered = {}) const;
     // The hatching where the map is not and the edge line, to go over the fog: where the map ends is no
     // secret, and under the fog it would read as one black with the unexplored ground.
     void DrawBeyond(float centreX, float centreY, float radius) const;
@@ -48,10 +57,6 @@ public:
     std::vector<std::uint32_t> MinimapPicture(int size) const;
 
     // The part of the box around the centre that lies on the map; empty when none does.
-    struct Box {
-        float left, bottom, right, top;
-        bool Empty() const { return !(left < right && bottom < top); }
-    };
     static Box MapPart(Box view, float halfWidth, float halfHeight);
     // Up to four boxes covering what of the view lies beyond the map, none overlapping the map.
     static std::vector<Box> BeyondParts(Box view, float halfWidth, float halfHeight);

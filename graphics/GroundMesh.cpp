@@ -44,12 +44,8 @@ float DetailAt(const GroundImage& detail, float x, float y, float tile, int chan
     return below * (1 - up) + above * up;
 }
 
-// The software renderer shades in blocks of 4 x 4 pixels: a block that an edge crosses is shaded whole by
-// both triangles beside the edge.
-constexpr double blockPixels = 4;
-
 double SnapToBlock(double pixels) {
-    return blockPixels * std::round(pixels / blockPixels);
+    return GroundMesh::blockPixels * std::round(pixels / GroundMesh::blockPixels);
 }
 
 } // namespace
@@ -121,19 +117,94 @@ void GroundMesh::Build(const Spacing& spacing, int firstColumn, int firstRow, in
     }
 }
 
-// Every square of the grid but those nobody sees; the vertices stay, so a fog that lifts costs no rebuild.
+// Whether the points of the `squares` x `squares` block whose lower left corner is at (row, column) lie
+// evenly spaced (no map edge squeezes them) and within the tolerance of the colours the block's two
+// triangles, split from lower left to upper right as every square is, would give them.
+bool GroundMesh::Flat(int row, int column, int squares) const {
+    const int columns = built.lastColumn - built.firstColumn + 1;
+    const auto at = [&](int r, int c) -> const Vertex& {
+        return vertices[std::size_t(row + r) * std::size_t(columns) + std::size_t(column + c)];
+    };
+    const Vertex& lowerLeft = at(0, 0);
+    const Vertex& lowerRight = at(0, squares);
+    const Vertex& upperRight = at(squares, squares);
+    const Vertex& upperLeft = at(squares, 0);
+    const float width = lowerRight.x - lowerLeft.x;
+    const float height = upperLeft.y - lowerLeft.y;
+    const float n = static_cast<float>(squares);
+    for (int r = 0; r <= squares; ++r)
+        for (int c = 0; c <= squares; ++c) {
+            const Vertex& point = at(r, c);
+            const float across = static_cast<float>(c) / n;
+            const float up = static_cast<float>(r) / n;
+            if (std::abs(point.x - lowerLeft.x - across * width) > 1e-3f * width ||
+                std::abs(point.y - lowerLeft.y - up * height) > 1e-3f * height)
+                return false;
+            for (int channel = 0; channel < 3; ++channel) {
+                const float lowLeft = lowerLeft.colour[channel];
+                const float lowRight = lowerRight.colour[channel];
+                const float highRight = upperRight.colour[channel];
+                const float highLeft = upperLeft.colour[channel];
+                // Below the diagonal the lower right triangle colours the point, above it the upper left.
+                const float expected =
+                    across >= up ? lowLeft + across * (lowRight - lowLeft) + up * (highRight - lowRight)
+                                 : lowLeft + up * (highLeft - lowLeft) + across * (highRight - highLeft);
+                if (std::abs(static_cast<float>(point.colour[channel]) - expected) > mergeLevels)
+                    return false;
+            }
+        }
+    return true;
+}
+
+// Blocks start on grid lines counted from the map's origin, so a block is the same wherever the view is
+// and the ground does not shimmer as the camera moves. The largest flat block wins.
+void GroundMesh::ChooseSpans() {
+    const int columns = built.lastColumn - built.firstColumn + 1;
+    const int rows = built.lastRow - built.firstRow + 1;
+    const int squareColumns = std::max(columns - 1, 0);
+    const int squareRows = std::max(rows - 1, 0);
+    spans.assign(std::size_t(squareColumns) * std::size_t(squareRows), 1);
+    if (mergeLevels < 0)
+        return;
+    const auto spanAt = [&](int row, int column) -> std::uint8_t& {
+        return spans[std::size_t(row) * std::size_t(squareColumns) + std::size_t(column)];
+    };
+    const auto firstOf = [](int firstLine, int squares) {
+        return ((-firstLine) % squares + squares) % squares;
+    };
+    for (const int squares : {4, 2}) {
+        for (int row = firstOf(built.firstRow, squares); row + squares <= squareRows; row += squares)
+            for (int column = firstOf(built.firstColumn, squares); column + squares <= squareColumns;
+                 column += squares) {
+                if (spanAt(row, column) != 1 || !Flat(row, column, squares))
+                    continue;
+                for (int r = 0; r < squares; ++r)
+                    for (int c = 0; c < squares; ++c)
+                        spanAt(row + r, column + c) = 0;
+                spanAt(row, column) = static_cast<std::uint8_t>(squares);
+            }
+    }
+}
+
+// Every square of the grid, merged where flat, but those nobody sees; the vertices stay, so a fog that lifts
+// costs no rebuild.
 void GroundMesh::ChooseSquares(const Hidden& hidden) {
     const int columns = built.lastColumn - built.firstColumn + 1;
     const int rows = built.lastRow - built.firstRow + 1;
     indices.clear();
     for (int row = 0; row + 1 < rows; ++row)
         for (int column = 0; column + 1 < columns; ++column) {
-            const auto corner = static_cast<std::uint32_t>(row * columns + column);
-            const auto above = corner + static_cast<std::uint32_t>(columns);
-            if (hidden && hidden({vertices[corner].x, vertices[corner].y, vertices[above + 1].x,
-                                  vertices[above + 1].y}))
+            const auto span = spans[std::size_t(row) * std::size_t(columns - 1) + std::size_t(column)];
+            if (span == 0)
                 continue;
-            for (std::uint32_t index : {corner, corner + 1, above + 1, corner, above + 1, above})
+            const auto corner = static_cast<std::uint32_t>(row * columns + column);
+            const auto right = corner + span;
+            const auto above = corner + static_cast<std::uint32_t>(span * columns);
+            const auto aboveRight = above + span;
+            if (hidden && hidden({vertices[corner].x, vertices[corner].y, vertices[aboveRight].x,
+                                  vertices[aboveRight].y}))
+                continue;
+            for (std::uint32_t index : {corner, right, aboveRight, corner, aboveRight, above})
                 indices.push_back(index);
         }
 }
@@ -221,6 +292,7 @@ void GroundMesh::Draw(const Box& view, const Box& map, float pixelsPerUnit, cons
     if (!(wanted == built)) {
         Build(spacing, wanted.firstColumn, wanted.firstRow, wanted.lastColumn, wanted.lastRow, map);
         built = wanted;
+        ChooseSpans();
         placedCurrent = false;
     }
     ChooseSquares(hidden);

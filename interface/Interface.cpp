@@ -16,6 +16,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace Vorn {
 
@@ -149,6 +150,13 @@ void Interface::TakeEvents(const WorldEvents& events) {
 
 bool Interface::MainPanelShown() const {
     return mainPanel.Position() < mainPanelOut;
+}
+
+// Whole rows only: a band part slid out leaves its last row partly showing the map.
+int Interface::MapRowsHidden() const {
+    if (!panelBand || !MainPanelShown())
+        return 0;
+    return std::max(0, static_cast<int>(std::floor(mainPanelHeight - mainPanel.Position())));
 }
 
 void Interface::Draw(const SideTable& sides) {

@@ -88,6 +88,9 @@ public:
     int ScreenWidth() const { return screenWidth; }
     int ScreenHeight() const { return screenHeight; }
     const SlidingPanel& MainPanel() const { return mainPanel; }
+    // The window's rows, counted from the bottom, that the main panel's band hides this frame: the band
+    // replaces every pixel it covers, so nothing of the map drawn there is ever seen.
+    int MapRowsHidden() const;
     const SlidingPanel& MinimapPanel() const { return minimapPanel; }
     const SlidingPanel& InfoBoxPanel() const { return infoBoxPanel; }
     MapOverlay& Overlay() { return overlay; }

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace {
@@ -189,4 +190,89 @@ TEST(GroundMeshWindow, SnappedLinesDrawTheSameGroundWithoutGaps) {
     }
     EXPECT_EQ(uncovered, 0);
     EXPECT_LE(largest, 1);
+}
+
+// The ground wholly under a panel that covers the window's lowest rows is left out, yet the ground still
+// reaches the panel's top: the grid's lines move by up to half a block when snapped, so a square ending just
+// under the top may rise above it. A checkered ground keeps every 32-pixel square apart, and the camera puts
+// a line of the grid half a pixel under the panel's top, where it snaps to the block's edge above it.
+TEST(GroundLayerCovered, LeavesOutOnlyWhatThePanelHides) {
+    const int side = 128;
+    testing_support::GlTestWindow window{side, side};
+    SKIP_WITHOUT_GL(window);
+    auto checkers = std::make_unique<Vorn::PixelTexture>();
+    checkers->Create(8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            checkers->SetPixel(x, y, (x + y) % 2 * 200, 100, 50, 255);
+    checkers->Upload();
+    Vorn::textureStore.Adopt("checkers", std::move(checkers));
+    const double lineRow = 82.5;
+    const int panelTop = 83;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-side / 2.0, side / 2.0, -lineRow, side - lineRow, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    window.Clear(1, 0, 1);
+    Vorn::GroundLayer ground;
+    ground.Choose({"checkers", "", 1, 1, 1}, 1000, 1000);
+    const Box panel{0, 0, side, panelTop};
+    ground.DrawGround(0, 0, 1000, {}, std::span(&panel, 1));
+    Vorn::textureStore.Release();
+    std::vector<std::uint8_t> pixels(std::size_t(side) * std::size_t(side) * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, side, side, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    int uncoveredAbove = 0;
+    int drawnUnder = 0;
+    for (int row = 0; row < side; ++row)
+        for (int column = 0; column < side; ++column) {
+            const std::uint8_t* pixel = &pixels[(std::size_t(row) * side + std::size_t(column)) * 4];
+            const bool clear = pixel[0] == 255 && pixel[1] == 0 && pixel[2] == 255;
+            uncoveredAbove += row >= panelTop && clear;
+            drawnUnder += row < panelTop - 32 && !clear;
+        }
+    EXPECT_EQ(uncoveredAbove, 0);
+    EXPECT_EQ(drawnUnder, 0);
+}
+
+// Squares merged where the ground is flat meet the squares beside them without a gap, and the colour along
+// the join is the plane's: the ramp repeats every four points, so the 2 x 2 blocks that start a repeat are
+// flat and those across its wrap are not, and merged and single squares alternate.
+TEST(GroundMeshMerging, FlatBlocksJoinTheirNeighboursWithoutGapsOrSeams) {
+    const int side = 256;
+    testing_support::GlTestWindow window{side, side};
+    SKIP_WITHOUT_GL(window);
+    const double shift = 30.2;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-shift, side - shift, -shift, side - shift, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const Vorn::GroundMesh::WindowMap onWindow{1, 1, shift, shift, {0, 0, side, side}};
+    std::size_t indices[2] = {0, 0};
+    const auto draw = [&](float flatLevels, std::size_t& drawnIndices) {
+        window.Clear(1, 0, 1);
+        Vorn::GroundMesh mesh;
+        mesh.Choose(Ramp());
+        mesh.SetFlatLevels(flatLevels);
+        mesh.Draw({-40, -40, 230, 230}, {-512, -512, 512, 512}, 1, {}, &onWindow);
+        drawnIndices = mesh.Indices().size();
+        std::vector<std::uint8_t> pixels(std::size_t(side) * side * 4);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, side, side, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    };
+    const std::vector<std::uint8_t> single = draw(-1, indices[0]);
+    const std::vector<std::uint8_t> merged = draw(Vorn::GroundMesh::flatLevels, indices[1]);
+    EXPECT_LT(indices[1], indices[0]);
+    int largest = 0;
+    int uncovered = 0;
+    for (std::size_t i = 0; i < merged.size(); i += 4) {
+        uncovered += merged[i] == 255 && merged[i + 1] == 0 && merged[i + 2] == 255;
+        for (std::size_t c = 0; c < 3; ++c)
+            largest = std::max(largest, std::abs(single[i + c] - merged[i + c]));
+    }
+    EXPECT_EQ(uncovered, 0);
+    EXPECT_LE(largest, static_cast<int>(Vorn::GroundMesh::flatLevels) + 1);
 }

@@ -2,6 +2,7 @@
 #include "interface/PanelLayout.h"
 #include "interface/SlidingPanel.h"
 #include "tests/interface/InterfaceTestSupport.h"
+#include "tests/support/GlTestWindow.h"
 
 #include <cmath>
 #include <limits>
@@ -53,6 +54,18 @@ TEST_F(InterfaceTest, TheMainPanelSlidesOutAndThenItsBandReachesTheMap) {
     EXPECT_FALSE(ui->Click(640, screenHeight - 1, -1));
     ui->Update(81, allShown);
     EXPECT_TRUE(ui->Click(640, inBand, 0));
+}
+
+// The ground leaves out what the band hides: only the rows it still covers while it slides, none once out.
+TEST_F(InterfaceTest, TheMapRowsTheBandHidesFollowItsSlide) {
+    testing_support::GlTestWindow window{screenWidth, screenHeight};
+    SKIP_WITHOUT_GL(window);
+    MakeInterface(interface_test::testLayout);
+    EXPECT_EQ(ui->MapRowsHidden(), 81);
+    ui->Update(30, mainPanelOff);
+    EXPECT_EQ(ui->MapRowsHidden(), 51);
+    ui->Update(100, mainPanelOff);
+    EXPECT_EQ(ui->MapRowsHidden(), 0);
 }
 
 TEST_F(InterfaceTest, ClicksOffEveryPanelGoToTheMap) {
