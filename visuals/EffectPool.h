@@ -1,5 +1,5 @@
-// Where effects live: slots of whole cache lines carved in order from large blocks, so that effects made
-// one after the other lie side by side and each starts on a line of its own.
+// Where effects and their particle arrays live: slots of whole cache lines carved in order from large
+// blocks, so that an effect and the arrays made with it lie side by side and each starts on a line of its own.
 #pragma once
 
 #include <cstddef>
@@ -20,14 +20,16 @@
 
 namespace Vorn {
 
-// The world walks tens of thousands of effects a tick; from the general heap each lay wherever a gap was
-// and straddled one line more than its size needs. Slots of one size are reused last freed first. The pool
-// serves the simulation's one thread and keeps its blocks until the process ends: effects may be deleted
-// as late as the last world's teardown. Sizes above the largest slot go to the general heap.
+// The world walks tens of thousands of effects a tick, each with its particles; from the general heap each
+// lay wherever a gap was and straddled one line more than its size needs. Every size is carved from the same
+// block in the order asked for, so an effect, its system's particles and its layers, made one after the
+// other, lie together; slots of one size are reused last freed first. The pool serves the simulation's one
+// thread and keeps its blocks until the process ends: effects may be deleted as late as the last world's
+// teardown. Sizes above the largest slot go to the general heap.
 class EffectPool {
 public:
     static constexpr std::size_t lineBytes = 64;
-    static constexpr std::size_t largestSlot = 8 * lineBytes;
+    static constexpr std::size_t largestSlot = 32 * lineBytes;
     static constexpr std::size_t blockBytes = 64 * 1024;
     static constexpr bool reusesSlots = VORN_EFFECT_POOL_REUSES_SLOTS != 0;
 
@@ -50,13 +52,26 @@ private:
     void* Carve(std::size_t sizeClass);
 
     FreeSlot* freeSlots[slotSizes] = {};
-    // The unused rest of the block each size class carves from.
-    char* carveFrom[slotSizes] = {};
-    char* carveEnd[slotSizes] = {};
+    // The unused rest of the block every size class carves from.
+    char* carveFrom = nullptr;
+    char* carveEnd = nullptr;
     std::vector<void*> blocks;
 };
 
-// The process's pool, which Effect's own new and delete use.
+// The process's pool, which Effect's own new and delete and the particle arrays' allocator use.
 EffectPool& TheEffectPool();
+
+// Lets a standard container keep its array in the effect pool, beside the effect being made.
+template <typename T> struct EffectPoolAllocator {
+    using value_type = T;
+
+    EffectPoolAllocator() = default;
+    template <typename U> EffectPoolAllocator(const EffectPoolAllocator<U>&) noexcept {}
+
+    T* allocate(std::size_t count) { return static_cast<T*>(TheEffectPool().Allocate(count * sizeof(T))); }
+    void deallocate(T* array, std::size_t count) { TheEffectPool().Release(array, count * sizeof(T)); }
+
+    template <typename U> bool operator==(const EffectPoolAllocator<U>&) const noexcept { return true; }
+};
 
 } // namespace Vorn
