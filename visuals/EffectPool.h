@@ -1,5 +1,5 @@
 // Where effects and their particle arrays live: slots of whole cache lines carved in order from large
-// blocks, so that an effect and the arrays made with it lie side by side and each starts on a line of its own.
+// blocks, so that an effect and the arrays made with it lie side by side, each starting on a line.
 #pragma once
 
 #include <cstddef>
