@@ -71,7 +71,7 @@ void ReadSystem(ByteReader& in, ParticleSystem& system) {
     progress.offsetX = in.F32("system's offset x");
     progress.offsetY = in.F32("system's offset y");
     const std::size_t count = in.Count("particle count", SaveLimits::maxParticlesPerSystem, particleBytes);
-    std::vector<ParticleSystem::ParticleRecord> particles(count);
+    ParticleSystem::ParticleArray particles(count);
     for (ParticleSystem::ParticleRecord& particle : particles) {
         particle.x = in.F32("particle x");
         particle.y = in.F32("particle y");

@@ -345,7 +345,7 @@ ParticleSystem::Progress ParticleSystem::SavedProgress() const {
     return {age, rounds, direction, scatterAngle, focus, paused, ended, offsetX, offsetY};
 }
 
-void ParticleSystem::Restore(const Progress& progress, std::vector<ParticleRecord> saved) {
+void ParticleSystem::Restore(const Progress& progress, ParticleArray saved) {
     age = progress.age;
     rounds = progress.rounds;
     direction = progress.direction;

@@ -2,6 +2,7 @@
 // draws them.
 #pragma once
 
+#include "visuals/EffectPool.h"
 #include "visuals/Particle.h"
 #include "visuals/ParticleBehavior.h"
 #include "visuals/ParticleFactory.h"
@@ -45,6 +46,10 @@ public:
         std::uint32_t moveTime = 0;
         Particle sprite;
     };
+    // The particles and the layers lie in the effect pool, on whole lines beside the effect that holds the
+    // system: the walk reads a muzzle flash's two records in one line instead of two, and finds an effect's
+    // arrays near it rather than anywhere on the heap.
+    using ParticleArray = std::vector<ParticleRecord, EffectPoolAllocator<ParticleRecord>>;
 
     ParticleSystem(ParticleFactory& factory, const ParticleBehavior& behavior, float direction,
                    float scatterAngle, bool focus);
@@ -101,7 +106,7 @@ public:
     Progress SavedProgress() const;
     // Takes a saved system's progress and particles. The layers, made by the factory as the saved ones
     // were, are each restored on their own.
-    void Restore(const Progress& progress, std::vector<ParticleRecord> saved);
+    void Restore(const Progress& progress, ParticleArray saved);
 
     void ReserveLayers(std::size_t count) { layers.reserve(count); }
     void AddLayer(ParticleSystem layer) { layers.push_back(std::move(layer)); }
@@ -116,7 +121,7 @@ public:
     float Direction() const { return direction; }
     bool IsPaused() const { return paused; }
     // This system's own particles, without its layers'.
-    const std::vector<ParticleRecord>& Particles() const { return particles; }
+    const ParticleArray& Particles() const { return particles; }
     // What every particle's recorded position is moved by (the sum of the Move calls so far).
     float OffsetX() const { return offsetX; }
     float OffsetY() const { return offsetY; }
@@ -146,8 +151,8 @@ private:
     bool ended = false;
     float offsetX = 0.0f;
     float offsetY = 0.0f;
-    std::vector<ParticleRecord> particles;
-    std::vector<ParticleSystem> layers;
+    ParticleArray particles;
+    std::vector<ParticleSystem, EffectPoolAllocator<ParticleSystem>> layers;
 };
 
 } // namespace Vorn

@@ -2,7 +2,7 @@
 #include "world/Effect.h"
 
 #include "visuals/ParticleSystemFactory.h"
-#include "world/EffectPool.h"
+#include "visuals/EffectPool.h"
 
 #include <algorithm>
 #include <new>

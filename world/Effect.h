@@ -22,7 +22,7 @@ public:
     Effect& operator=(const Effect&) = delete;
     virtual ~Effect();
 
-    // Effects on the heap come from the effect pool (world/EffectPool.h), so that those made together lie
+    // Effects on the heap come from the effect pool (visuals/EffectPool.h), so that those made together lie
     // together, each on whole cache lines.
     static void* operator new(std::size_t bytes);
     static void operator delete(void* effect, std::size_t bytes);

@@ -44,8 +44,21 @@ void Tank::Update(unsigned elapsedMs) {
         AttachEffects();
         PlaceEffects(x, y);
     }
+    RaiseDust(brain->movedFlag);
+}
+
+// Only the tank pauses and unpauses its dust, so a step that keeps the dust as it was need not read the
+// effects: in a battle most tanks stand, and their dust lies elsewhere on the heap.
+void Tank::RaiseDust(bool raised) {
+    if (dustRaised == raised)
+        return;
+    dustRaised = raised;
     for (const AttachedEffect& attached : dust)
-        attached.effect->SetPaused(!brain->movedFlag);
+        attached.effect->SetPaused(!raised);
+}
+
+bool Tank::MayTouchEffects() const {
+    return dustRaised != false;
 }
 
 // Exhausts at the chassis drawing's particle-system points above, dust at its mouths below.
@@ -76,14 +89,17 @@ void Tank::PrefetchParts() const {
     Zelt::PrefetchWhole(brain.get());
     Zelt::PrefetchWhole(turret.get());
     __builtin_prefetch(armor.get());
+    if (!MayTouchEffects())
+        return;
     __builtin_prefetch(exhaust.data());
     __builtin_prefetch(dust.data());
 }
 
 void Tank::PrefetchEffects() const {
-    for (const std::vector<AttachedEffect>* list : {&exhaust, &dust})
-        for (const AttachedEffect& attached : *list)
-            Zelt::PrefetchWhole(attached.effect);
+    if (MayTouchEffects())
+        for (const std::vector<AttachedEffect>* list : {&exhaust, &dust})
+            for (const AttachedEffect& attached : *list)
+                Zelt::PrefetchWhole(attached.effect);
     brain->PrefetchNextWaypoint();
     if (turret)
         __builtin_prefetch(turret->brain.Target());

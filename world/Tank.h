@@ -8,6 +8,7 @@
 #include "world/ICallsign.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Vorn {
@@ -40,7 +41,8 @@ public:
     // What an update touches lies behind up to three pointers; the world asks for it a few tanks ahead, a
     // stage at a time, each once the one before has arrived: the tank's own lines; the brain, turret,
     // armour and the lists of attached effects; the effects (PlaceEffects moves them), the next waypoint
-    // and the turret's target.
+    // and the turret's target. A tank that stood at its last step most likely stands again, touching
+    // neither its effects nor their lists, so those are asked for only for a tank that drove.
     void PrefetchWholeTank() const;
     void PrefetchParts() const;
     void PrefetchEffects() const;
@@ -66,6 +68,12 @@ public:
 
 private:
     void AttachEffects();
+    void RaiseDust(bool raised);
+    // Whether the next update is likely to read the attached effects: unless the tank stood last time.
+    bool MayTouchEffects() const;
+
+    // Whether the dust was last raised or paused; none before the first update.
+    std::optional<bool> dustRaised;
 };
 
 } // namespace Vorn

@@ -1,6 +1,6 @@
-// The effect pool: slots on whole cache lines that never overlap while held, carved in order, a freed slot
-// given back to the next request of its size, and sizes beyond the largest slot still served.
-#include "world/EffectPool.h"
+// The effect pool: slots on whole cache lines that never overlap while held, carved in order whatever their
+// size, a freed slot given back to the next request of its size, and sizes beyond the largest slot served.
+#include "visuals/EffectPool.h"
 
 #include <gtest/gtest.h>
 
@@ -37,17 +37,18 @@ TEST(EffectPool, HeldSlotsStartOnLinesAndNeverOverlap) {
         pool.Release(held[i], i % 2 == 0 ? 128 : 160);
 }
 
+// An effect, then its particles and its layers: whatever their sizes, they lie together.
 TEST(EffectPool, SlotsMadeOneAfterAnotherLieSideBySide) {
     EffectPool pool;
     void* first = pool.Allocate(128);
-    void* second = pool.Allocate(128);
+    void* second = pool.Allocate(64);
     void* third = pool.Allocate(120);
     if (EffectPool::reusesSlots) {
         EXPECT_EQ(AddressOf(second), AddressOf(first) + 128);
-        EXPECT_EQ(AddressOf(third), AddressOf(second) + 128);
+        EXPECT_EQ(AddressOf(third), AddressOf(second) + 64);
     }
     pool.Release(first, 128);
-    pool.Release(second, 128);
+    pool.Release(second, 64);
     pool.Release(third, 120);
 }
 

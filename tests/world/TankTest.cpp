@@ -94,6 +94,34 @@ TEST_F(TankAssembly, ParticlesLetOutStayBehindADrivingTank) {
     EXPECT_NEAR(firstPuffY(), letOutAt, 1e-3);
 }
 
+// The tank skips its dust while the dust is as it was: a change either way still reaches it.
+TEST_F(TankAssembly, DustRisesWhileTheTankDrivesAndSettlesWhenItStops) {
+    KnowParticleSystems({"MotionDust"});
+    UseDrawings({{"LightTank", R"(<mouth x="6" y="-6"/>)"}});
+    auto& chassis = records.Add<Constants::TankData>(TankType::LightTank);
+    chassis.maxSpeed = 100;
+    chassis.rotationSpeed = 90;
+    chassis.maxLoad = 40;
+    records.Add<Constants::TankAIData>(Constants::ConstantId::TankAI).gasOnAngle = 35;
+    Tank* tank = AddTank(0, 0, 2);
+    tank->brain->SetActive(true);
+    world->Tick(16);
+    world->Tick(16);
+    const Effect* dust = tank->dust.at(0).effect;
+    EXPECT_FALSE(dust->IsEmitting()) << "a standing tank raises no dust";
+
+    tank->brain->SetWaypoint(0, 1000);
+    for (int step = 0; step < 20; ++step)
+        world->Tick(16);
+    ASSERT_GT(tank->y, 5) << "the tank drove off";
+    EXPECT_TRUE(dust->IsEmitting()) << "a driving tank raises dust";
+
+    tank->brain->SetActive(false);
+    world->Tick(16);
+    world->Tick(16);
+    EXPECT_FALSE(dust->IsEmitting()) << "the dust settles once the tank stands";
+}
+
 TEST_F(TankAssembly, ADestroyedTanksEffectsAreLeftToFade) {
     KnowParticleSystems({"Exhaust", "MotionDust"});
     UseDrawings({{"LightTank", R"(<particle_system x="0" y="-8" name="Exhaust"/><mouth x="6" y="-6"/>)"}});

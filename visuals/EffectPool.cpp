@@ -1,5 +1,5 @@
-// Slots of whole cache lines for effects, carved in order from large blocks.
-#include "world/EffectPool.h"
+// Slots of whole cache lines for effects and their particle arrays, carved in order from large blocks.
+#include "visuals/EffectPool.h"
 
 #include <new>
 
@@ -37,16 +37,16 @@ void EffectPool::Release(void* slot, std::size_t bytes) {
 
 void* EffectPool::Carve(std::size_t sizeClass) {
     const std::size_t slotBytes = (sizeClass + 1) * lineBytes;
-    if (carveFrom[sizeClass] == nullptr ||
-        std::size_t(carveEnd[sizeClass] - carveFrom[sizeClass]) < slotBytes) {
+    // The rest of a full block, too short for this slot, is left unused rather than tracked.
+    if (carveFrom == nullptr || std::size_t(carveEnd - carveFrom) < slotBytes) {
         blocks.reserve(blocks.size() + 1);
         char* block = static_cast<char*>(::operator new(blockBytes, lineAlignment));
         blocks.push_back(block);
-        carveFrom[sizeClass] = block;
-        carveEnd[sizeClass] = block + blockBytes;
+        carveFrom = block;
+        carveEnd = block + blockBytes;
     }
-    void* slot = carveFrom[sizeClass];
-    carveFrom[sizeClass] += slotBytes;
+    void* slot = carveFrom;
+    carveFrom += slotBytes;
     return slot;
 }
 
