@@ -150,6 +150,41 @@ Vorn::GroundColours Ramp() {
     return colours;
 }
 
+// One window pixel a unit, the origin `shift` pixels in from the lower left corner.
+void LookWithOriginAt(double shift, int side) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-shift, side - shift, -shift, side - shift, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+// The window's RGBA pixels in the square of `side` whose lower left corner is at (corner, corner).
+std::vector<std::uint8_t> ReadSquare(int corner, int side) {
+    std::vector<std::uint8_t> pixels(std::size_t(side) * std::size_t(side) * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(corner, corner, side, side, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+// How a drawing differs from the one it should look like: its pixels left in the clear colour (magenta),
+// and the largest difference of a colour channel.
+struct GroundDifference {
+    int uncovered = 0;
+    int largest = 0;
+};
+
+GroundDifference CompareGround(const std::vector<std::uint8_t>& expected,
+                               const std::vector<std::uint8_t>& drawn) {
+    GroundDifference difference;
+    for (std::size_t i = 0; i < drawn.size(); i += 4) {
+        difference.uncovered += drawn[i] == 255 && drawn[i + 1] == 0 && drawn[i + 2] == 255;
+        for (std::size_t c = 0; c < 3; ++c)
+            difference.largest = std::max(difference.largest, std::abs(expected[i + c] - drawn[i + c]));
+    }
+    return difference;
+}
+
 } // namespace
 
 // Snapping the grid's lines to whole blocks of pixels leaves no pixel of the map uncovered, and moves each
@@ -160,11 +195,7 @@ TEST(GroundMeshWindow, SnappedLinesDrawTheSameGroundWithoutGaps) {
     testing_support::GlTestWindow window{side, side};
     SKIP_WITHOUT_GL(window);
     const double shift = 30.2;
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-shift, side - shift, -shift, side - shift, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    LookWithOriginAt(shift, side);
     const Vorn::GroundMesh::Box map{0, 0, 192, 192};
     const int inside = 186;
     const auto draw = [&](const Vorn::GroundMesh::WindowMap* onWindow) {
@@ -173,23 +204,14 @@ TEST(GroundMeshWindow, SnappedLinesDrawTheSameGroundWithoutGaps) {
         mesh.Choose(Ramp());
         mesh.Draw({-40, -40, 230, 230}, map, 1, {}, onWindow);
         // Inside the map's edges, which stay where they are.
-        std::vector<std::uint8_t> pixels(std::size_t(inside) * inside * 4);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(32, 32, inside, inside, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
+        return ReadSquare(32, inside);
     };
     const std::vector<std::uint8_t> asIs = draw(nullptr);
     const Vorn::GroundMesh::WindowMap onWindow{1, 1, shift, shift, {0, 0, side, side}};
     const std::vector<std::uint8_t> snapped = draw(&onWindow);
-    int largest = 0;
-    int uncovered = 0;
-    for (std::size_t i = 0; i < asIs.size(); i += 4) {
-        uncovered += snapped[i] == 255 && snapped[i + 1] == 0 && snapped[i + 2] == 255;
-        for (std::size_t c = 0; c < 3; ++c)
-            largest = std::max(largest, std::abs(asIs[i + c] - snapped[i + c]));
-    }
-    EXPECT_EQ(uncovered, 0);
-    EXPECT_LE(largest, 1);
+    const GroundDifference difference = CompareGround(asIs, snapped);
+    EXPECT_EQ(difference.uncovered, 0);
+    EXPECT_LE(difference.largest, 1);
 }
 
 // The ground wholly under a panel that covers the window's lowest rows is left out, yet the ground still
@@ -244,11 +266,7 @@ TEST(GroundMeshMerging, FlatBlocksJoinTheirNeighboursWithoutGapsOrSeams) {
     testing_support::GlTestWindow window{side, side};
     SKIP_WITHOUT_GL(window);
     const double shift = 30.2;
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-shift, side - shift, -shift, side - shift, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    LookWithOriginAt(shift, side);
     const Vorn::GroundMesh::WindowMap onWindow{1, 1, shift, shift, {0, 0, side, side}};
     std::size_t indices[2] = {0, 0};
     const auto draw = [&](float flatLevels, std::size_t& drawnIndices) {
@@ -258,21 +276,12 @@ TEST(GroundMeshMerging, FlatBlocksJoinTheirNeighboursWithoutGapsOrSeams) {
         mesh.SetFlatLevels(flatLevels);
         mesh.Draw({-40, -40, 230, 230}, {-512, -512, 512, 512}, 1, {}, &onWindow);
         drawnIndices = mesh.Indices().size();
-        std::vector<std::uint8_t> pixels(std::size_t(side) * side * 4);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, side, side, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
+        return ReadSquare(0, side);
     };
     const std::vector<std::uint8_t> single = draw(-1, indices[0]);
     const std::vector<std::uint8_t> merged = draw(Vorn::GroundMesh::flatLevels, indices[1]);
     EXPECT_LT(indices[1], indices[0]);
-    int largest = 0;
-    int uncovered = 0;
-    for (std::size_t i = 0; i < merged.size(); i += 4) {
-        uncovered += merged[i] == 255 && merged[i + 1] == 0 && merged[i + 2] == 255;
-        for (std::size_t c = 0; c < 3; ++c)
-            largest = std::max(largest, std::abs(single[i + c] - merged[i + c]));
-    }
-    EXPECT_EQ(uncovered, 0);
-    EXPECT_LE(largest, static_cast<int>(Vorn::GroundMesh::flatLevels) + 1);
+    const GroundDifference difference = CompareGround(single, merged);
+    EXPECT_EQ(difference.uncovered, 0);
+    EXPECT_LE(difference.largest, static_cast<int>(Vorn::GroundMesh::flatLevels) + 1);
 }

@@ -11,7 +11,20 @@ using namespace Vorn;
 
 namespace {
 
-class TankAssembly : public testing::Test, public WorldTest::CombatWorld {};
+class TankAssembly : public testing::Test, public WorldTest::CombatWorld {
+protected:
+    // A light tank at the origin whose brain drives it to any waypoint it is given.
+    Tank* AddDrivableTank() {
+        auto& chassis = records.Add<Constants::TankData>(TankType::LightTank);
+        chassis.maxSpeed = 100;
+        chassis.rotationSpeed = 90;
+        chassis.maxLoad = 40;
+        records.Add<Constants::TankAIData>(Constants::ConstantId::TankAI).gasOnAngle = 35;
+        Tank* tank = AddTank(0, 0, 2);
+        tank->brain->SetActive(true);
+        return tank;
+    }
+};
 
 TEST_F(TankAssembly, HitPointsAreTheChassisBaseAndTheArmoursAndTheParts) {
     auto& chassis = records.Add<Constants::TankData>(TankType::MediumTank);
@@ -73,13 +86,7 @@ TEST_F(TankAssembly, ParticlesLetOutStayBehindADrivingTank) {
         </behavior><system><Exhaust><behavior value="Still"/></Exhaust></system>)");
     factory.Load(still);
     UseDrawings({{"LightTank", R"(<particle_system x="0" y="-8" name="Exhaust"/>)"}});
-    auto& chassis = records.Add<Constants::TankData>(TankType::LightTank);
-    chassis.maxSpeed = 100;
-    chassis.rotationSpeed = 90;
-    chassis.maxLoad = 40;
-    records.Add<Constants::TankAIData>(Constants::ConstantId::TankAI).gasOnAngle = 35;
-    Tank* tank = AddTank(0, 0, 2);
-    tank->brain->SetActive(true);
+    Tank* tank = AddDrivableTank();
     world->Tick(16);
     const Effect* exhaust = tank->exhaust.at(0).effect;
     const ParticleSystem& system = *exhaust->System();
@@ -98,13 +105,7 @@ TEST_F(TankAssembly, ParticlesLetOutStayBehindADrivingTank) {
 TEST_F(TankAssembly, DustRisesWhileTheTankDrivesAndSettlesWhenItStops) {
     KnowParticleSystems({"MotionDust"});
     UseDrawings({{"LightTank", R"(<mouth x="6" y="-6"/>)"}});
-    auto& chassis = records.Add<Constants::TankData>(TankType::LightTank);
-    chassis.maxSpeed = 100;
-    chassis.rotationSpeed = 90;
-    chassis.maxLoad = 40;
-    records.Add<Constants::TankAIData>(Constants::ConstantId::TankAI).gasOnAngle = 35;
-    Tank* tank = AddTank(0, 0, 2);
-    tank->brain->SetActive(true);
+    Tank* tank = AddDrivableTank();
     world->Tick(16);
     world->Tick(16);
     const Effect* dust = tank->dust.at(0).effect;
