@@ -108,8 +108,8 @@ void Effect::Pause() {
     SetPaused(true);
 }
 
-// Standing tanks pause their dust at every step. Only this sets the system's flag, so the system and its
-// layers already hold an unchanged one, and leaving them untouched saves visiting thousands each tick.
+// Only this sets the system's flag, so while the effect's own flag is unchanged the system and its layers
+// hold it already and need no visit.
 void Effect::SetPaused(bool flag) {
     if (hasSystem && paused == flag)
         return;

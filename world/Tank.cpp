@@ -58,7 +58,7 @@ void Tank::RaiseDust(bool raised) {
 }
 
 bool Tank::MayTouchEffects() const {
-    return dustRaised != false;
+    return dustRaised.value_or(true);
 }
 
 // Exhausts at the chassis drawing's particle-system points above, dust at its mouths below.
