@@ -89,6 +89,10 @@ protected:
     // draw themselves.
     Effect();
 
+    // Whether a derived effect's own update may still have work to do in its own fields, which lie beyond
+    // the two lines the tick's walk asks for: once it has none left, its updates need not read them.
+    bool ownWorkPending = true;
+
 private:
     void RunSystem(unsigned elapsedMs);
     void NoteLastRun();
