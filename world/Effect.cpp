@@ -64,7 +64,8 @@ Effect::Effect(const std::string& systemName, float directionOffset, bool stepMo
 Effect::~Effect() {
     if (notedAsFinishing) {
         std::vector<Effect*>& noted = NotedAsFinishing();
-        noted.erase(std::find(noted.begin(), noted.end(), this));
+        if (const auto entry = std::find(noted.begin(), noted.end(), this); entry != noted.end())
+            noted.erase(entry);
     }
     if (hasSystem)
         storage.system.~ParticleSystem();
