@@ -203,21 +203,31 @@ void ParticleSystem::AdvanceSteps(const std::vector<std::uint32_t>& marks, std::
 
 // Whether one of the steps removes the particle: a step removes it when it starts at the life time or
 // beyond. Otherwise it moves as MoveParticles(1) would move it at each step, with the same arithmetic.
+//
+// The steps work on copies of the record's fields, stored once at the end: a store into the record at every
+// step could, for all the compiler knows, change the behaviour's flags, which it would then read again.
 bool ParticleSystem::AdvanceParticle(ParticleRecord& particle, std::uint32_t steps, double baseStep) const {
     if (std::uint64_t(particle.age) + steps > behavior->particleLifeTime) {
         return true;
     }
+    std::uint32_t age = particle.age;
+    const std::uint32_t moveTime = particle.moveTime;
+    float x = particle.x;
+    float y = particle.y;
     for (std::uint32_t step = 0; step < steps; ++step) {
-        particle.age += 1;
-        if (particle.age >= particle.moveTime) {
-            particle.age += steps - step - 1;
+        age += 1;
+        if (age >= moveTime) {
+            age += steps - step - 1;
             break;
         }
-        const float fraction = float(particle.age) / float(particle.moveTime);
+        const float fraction = float(age) / float(moveTime);
         const double move = baseStep * ParticleSlowDownFactor(*behavior, fraction);
-        particle.x += static_cast<float>(move * particle.sinHeading);
-        particle.y += static_cast<float>(move * particle.cosHeading);
+        x += static_cast<float>(move * particle.sinHeading);
+        y += static_cast<float>(move * particle.cosHeading);
     }
+    particle.age = age;
+    particle.x = x;
+    particle.y = y;
     return false;
 }
 
@@ -319,15 +329,18 @@ void ParticleSystem::RemoveExpired() {
     particles.erase(particles.begin(), firstAlive);
 }
 
+// The behaviour is copied so that the stores into the records cannot, for all the compiler knows, change
+// the flags it reads for every particle.
 void ParticleSystem::MoveParticles(std::uint32_t elapsedMs) {
-    const double baseStep = elapsedMs * double(behavior->particleSpeed) * 0.001;
+    const ParticleBehavior motion = *behavior;
+    const double baseStep = elapsedMs * double(motion.particleSpeed) * 0.001;
     for (ParticleRecord& particle : particles) {
         particle.age += elapsedMs;
         if (particle.age >= particle.moveTime) {
             continue;
         }
         const float fraction = float(particle.age) / float(particle.moveTime);
-        const double step = baseStep * ParticleSlowDownFactor(*behavior, fraction);
+        const double step = baseStep * ParticleSlowDownFactor(motion, fraction);
         particle.x += static_cast<float>(step * particle.sinHeading);
         particle.y += static_cast<float>(step * particle.cosHeading);
     }

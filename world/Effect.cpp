@@ -62,6 +62,11 @@ Effect::Effect(const std::string& systemName, float directionOffset, bool stepMo
 }
 
 Effect::~Effect() {
+    if (notedAsFinishing) {
+        std::vector<Effect*>& noted = NotedAsFinishing();
+        if (const auto entry = std::find(noted.begin(), noted.end(), this); entry != noted.end())
+            noted.erase(entry);
+    }
     if (hasSystem)
         storage.system.~ParticleSystem();
 }
@@ -119,11 +124,15 @@ void Effect::SetPaused(bool flag) {
         storage.system.SetPaused(flag);
 }
 
+// An owner letting go ends the effect before dropping its hold, so it is noted while still held: the
+// world tests the hold when it removes.
 void Effect::End() {
     ended = true;
     ForgetLastRun();
     if (hasSystem)
         storage.system.End();
+    if (IsFinished())
+        NoteAsFinishing();
 }
 
 bool Effect::IsFinished() const {
@@ -134,6 +143,26 @@ bool Effect::IsFinished() const {
 
 bool Effect::IsEmitting() const {
     return hasSystem ? storage.system.IsEmitting() : !ended && !paused;
+}
+
+// Kept per thread: a world ticks on one thread, and ends and places its effects from there.
+std::vector<Effect*>& Effect::NotedAsFinishing() {
+    thread_local std::vector<Effect*> noted;
+    return noted;
+}
+
+void Effect::NoteAsFinishing() {
+    if (notedAsFinishing)
+        return;
+    notedAsFinishing = true;
+    NotedAsFinishing().push_back(this);
+}
+
+void Effect::TakeNotedAsFinishing(std::vector<Effect*>& into) {
+    into.clear();
+    into.swap(NotedAsFinishing());
+    for (Effect* effect : into)
+        effect->notedAsFinishing = false;
 }
 
 void Effect::PrefetchParticles() const {
@@ -149,6 +178,11 @@ void Effect::PrefetchLayerParticles() const {
 void Effect::PrefetchForFinishTest() const {
     if (hasSystem && !running)
         storage.system.PrefetchLayers();
+}
+
+void Effect::PrefetchRunLines() const {
+    if (!frozen && !dormant)
+        __builtin_prefetch(reinterpret_cast<const char*>(this) + EffectPool::lineBytes);
 }
 
 unsigned Effect::EmitTime() const {

@@ -45,18 +45,23 @@ Explosion::Explosion(World* world, Type type, float ammunition)
         damageMultiplier = ammunition * record->ammoCoefMul + record->ammoCoefAdd;
 }
 
+// After the first update both are done, and the battle's thousands of smoking explosions are run without
+// reading this line of theirs.
 void Explosion::Update(unsigned elapsedMs) {
-    if (!shockwaveDone) {
-        shockwaveDone = true;
-        if (world)
-            PlaceEffect(*world, world->UpperEffects(), "Shockwave", 0, true, x, y);
-    }
-    if (!damageDone) {
-        damageDone = true;
-        if (world)
-            world->Report({WorldEventKind::Explosion, side, x, y, static_cast<int>(type), 0});
-        if (world && record && record->effectRange > 0)
-            Blast();
+    if (ownWorkPending) {
+        ownWorkPending = false;
+        if (!shockwaveDone) {
+            shockwaveDone = true;
+            if (world)
+                PlaceEffect(*world, world->UpperEffects(), "Shockwave", 0, true, x, y);
+        }
+        if (!damageDone) {
+            damageDone = true;
+            if (world)
+                world->Report({WorldEventKind::Explosion, side, x, y, static_cast<int>(type), 0});
+            if (world && record && record->effectRange > 0)
+                Blast();
+        }
     }
     Effect::Update(elapsedMs);
 }

@@ -170,8 +170,18 @@ bool World::RefileEffect(EffectMap& layer, Effect* effect, float newX, float new
     return Refile(layer, effect, newX, newY);
 }
 
+namespace {
+// What the world removes at the end of a tick: an effect no owner holds, with nothing left to show.
+bool IsRemovable(const Effect* effect) {
+    return !effect->held && effect->IsFinished();
+}
+} // namespace
+
+// An effect placed after the tick's update walk is not tested by it; one finished already is noted here.
 void World::InsertEffect(EffectMap& layer, Effect* effect) {
     layer.Insert(effect->x, effect->y, effect);
+    if (IsRemovable(effect))
+        effect->NoteAsFinishing();
 }
 
 void World::InsertBullet(Bullet* bullet) {
@@ -221,8 +231,7 @@ void World::Tick(unsigned elapsedMs) {
         RemoveExpired(side);
         RemoveDestroyed(side);
     }
-    RemoveFinishedEffects(lowerEffects);
-    RemoveFinishedEffects(upperEffects);
+    RemoveFinishedEffects();
     PayIncome(oldClock, clock);
     sides.EndStep();
 }
@@ -305,36 +314,62 @@ void World::RemoveFinishedBullets() {
         bullets, [](Bullet* bullet) { return bullet->finished; }, [](Bullet* bullet) { delete bullet; });
 }
 
-// The effects lie scattered over the heap, so the walk asks for each effect (which holds its particle
-// system), then its particles and layers, then its layers' particles, a few effects ahead: each step then
-// finds its data arrived instead of waiting for it.
+// The effects lie scattered over the heap, so the walk asks for each effect's first line, then for its
+// second if it will run, then its particles and layers, then its layers' particles, a few effects ahead:
+// each step then finds its data arrived instead of waiting for it.
+//
+// With its lines at hand after its update, each effect is tested for removal here, so the removal at the
+// tick's end need not read every effect again; what finishes after this walk is noted as it happens.
 void World::UpdateEffects(unsigned elapsedMs) {
     constexpr std::size_t effectsAhead = 32;
+    constexpr std::size_t runLinesAhead = 24;
     constexpr std::size_t particlesAhead = 16;
     constexpr std::size_t layersAhead = 8;
+    Effect::TakeNotedAsFinishing(removalScratch);
     for (EffectMap* layer : {&lowerEffects, &upperEffects}) {
         TakeSnapshot(*layer, effectSnapshot);
         const std::size_t count = effectSnapshot.size();
         for (std::size_t i = 0; i < count; ++i) {
             if (i + effectsAhead < count)
-                Zelt::PrefetchWhole(effectSnapshot[i + effectsAhead]);
+                __builtin_prefetch(effectSnapshot[i + effectsAhead]);
+            if (i + runLinesAhead < count)
+                effectSnapshot[i + runLinesAhead]->PrefetchRunLines();
             if (i + particlesAhead < count)
                 effectSnapshot[i + particlesAhead]->PrefetchParticles();
             if (i + layersAhead < count)
                 effectSnapshot[i + layersAhead]->PrefetchLayerParticles();
-            effectSnapshot[i]->Update(elapsedMs);
+            Effect* effect = effectSnapshot[i];
+            effect->Update(elapsedMs);
+            if (IsRemovable(effect))
+                effect->NoteAsFinishing();
         }
     }
 }
 
-void World::RemoveFinishedEffects(EffectMap& layer) {
-    RemoveBackwards(
-        layer, [](Effect* effect) { return !effect->held && effect->IsFinished(); },
-        [](Effect* effect) { delete effect; },
-        [](const Effect* effect) {
-            if (!effect->held)
-                effect->PrefetchForFinishTest();
-        });
+// Only the effects noted as finishing can be removable now. Each is taken out of the cell where it stands,
+// keeping the order of the others as the walk over every cell would. One not found there (moved without
+// being refiled) sends both layers through that walk instead.
+void World::RemoveFinishedEffects() {
+    Effect::TakeNotedAsFinishing(removalScratch);
+    bool notFiledWhereItStands = false;
+    for (Effect* effect : removalScratch) {
+        if (!IsRemovable(effect))
+            continue;
+        if (lowerEffects.Erase(effect->x, effect->y, effect) || upperEffects.Erase(effect->x, effect->y, effect))
+            delete effect;
+        else
+            notFiledWhereItStands = true;
+    }
+    removalScratch.clear();
+    if (!notFiledWhereItStands)
+        return;
+    for (EffectMap* layer : {&lowerEffects, &upperEffects})
+        RemoveBackwards(
+            *layer, IsRemovable, [](Effect* effect) { delete effect; },
+            [](const Effect* effect) {
+                if (!effect->held)
+                    effect->PrefetchForFinishTest();
+            });
 }
 
 namespace {

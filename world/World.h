@@ -165,7 +165,7 @@ private:
     void RemoveFinishedBullets();
     void RemoveExpired(int side);
     void RemoveDestroyed(int side);
-    void RemoveFinishedEffects(EffectMap& layer);
+    void RemoveFinishedEffects();
     // How a loss is reported: as a unit or a building, with its detail.
     struct Loss {
         WorldEventKind kind;
@@ -194,6 +194,8 @@ private:
     std::vector<Tank*> tankSnapshot;
     std::vector<Bullet*> bulletSnapshot;
     std::vector<Effect*> effectSnapshot;
+    // The effects noted as finishing, taken from their list while they are tested, kept for its capacity.
+    std::vector<Effect*> removalScratch;
     std::array<float, objectKindCount> queryReach = [] {
         std::array<float, objectKindCount> reach;
         reach.fill(largestObjectRadius);

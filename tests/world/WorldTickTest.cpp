@@ -5,6 +5,7 @@
 #include "rules/ConstantsTable.h"
 #include "rules/LandmineData.h"
 #include "rules/RecyclerExtraData.h"
+#include "world/AttachedEffect.h"
 #include "world/Bullet.h"
 #include "world/Corpse.h"
 #include "world/Debris.h"
@@ -178,6 +179,39 @@ TEST_F(WorldTick, FinishedBulletsAndEffectsAreDeletedInTheStepTheyFinish) {
     EXPECT_EQ(bulletsDeleted, 2);
     EXPECT_EQ(world.Bullets().Count(), 0u);
     EXPECT_EQ(world.UpperEffects().Count(), 1u);
+}
+
+namespace {
+// A wreck piece whose time ran out, letting go of an effect when it is deleted, as a dying tank lets go of
+// its dust: after the tick's effect walk, before its removal of finished effects.
+class ReleasingDebris : public Debris {
+public:
+    explicit ReleasingDebris(Effect* effect) : Debris(-1), effect(effect) {}
+    ~ReleasingDebris() override { ReleaseEffect(effect); }
+    Effect* effect;
+};
+} // namespace
+
+// The removal tests only the effects noted as finishing: one let go of late in the step, and one that
+// finished away from the cell it is filed in, must still go in the step they finish.
+TEST_F(WorldTick, EffectsFinishingLateOrAwayFromTheirCellAreDeletedInThatStep) {
+    static int effectsDeleted;
+    effectsDeleted = 0;
+    auto* letGo = new CountedEffect(&effectsDeleted);
+    letGo->held = true;
+    world.InsertEffect(world.LowerEffects(), letGo);
+    world.InsertObject(new ReleasingDebris(letGo), KindDebris);
+    world.Tick(1);
+    EXPECT_EQ(effectsDeleted, 1) << "let go of after the effect walk";
+    EXPECT_EQ(world.LowerEffects().Count(), 0u);
+
+    auto* moved = new CountedEffect(&effectsDeleted);
+    world.InsertEffect(world.UpperEffects(), moved);
+    moved->x = 3 * SpatialMap<Effect>::cellSize;
+    moved->End();
+    world.Tick(1);
+    EXPECT_EQ(effectsDeleted, 2) << "moved without being refiled";
+    EXPECT_EQ(world.UpperEffects().Count(), 0u);
 }
 
 namespace {
