@@ -3,6 +3,7 @@
 #include "graphics/SpriteAtlas.h"
 
 #include "graphics/DrawingDisplay.h"
+#include "platform/DrawingDiscard.h"
 #include "platform/GlContext.h"
 #include "visuals/Drawing.h"
 #include "visuals/DrawingStep.h"
@@ -115,6 +116,8 @@ bool SpriteAtlas::Make() {
 
     GLint previousFramebuffer = 0;
     glGetIntegerv(GL_FRAMEBUFFER_BINDING, &previousFramebuffer);
+    // The blank must be there whether or not the frame that makes the atlas is drawn.
+    const platform::PixelsNeeded cleared;
     glGenFramebuffers(1, &framebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
@@ -178,6 +181,7 @@ bool SpriteAtlas::Reserve(int size, int& x, int& y) {
 // Everything the picture changes is saved and restored: this runs in the middle of a frame.
 void SpriteAtlas::Paint(const Drawing& drawing, ColourBytes colour, int x, int y, int size,
                         Sprite& sprite) const {
+    const platform::PixelsNeeded painted;
     GLint previousFramebuffer = 0;
     glGetIntegerv(GL_FRAMEBUFFER_BINDING, &previousFramebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);

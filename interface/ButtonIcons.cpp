@@ -3,6 +3,7 @@
 
 #include "graphics/DrawingDisplay.h"
 #include "graphics/TextureStore.h"
+#include "platform/DrawingDiscard.h"
 #include "rules/TypeCatalogue.h"
 #include "scene/ObjectDraw.h"
 #include "visuals/DrawingStore.h"
@@ -162,6 +163,7 @@ std::vector<std::string> PlainIcons() {
 }
 
 void RenderButtonIcons(int side, int iconSide) {
+    const platform::PixelsNeeded readBack;
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();

@@ -2,6 +2,7 @@
 #include "interface/PanelBand.h"
 
 #include "graphics/PanelBackground.h"
+#include "platform/DrawingDiscard.h"
 #include "platform/GlContext.h"
 
 #include <GL/gl.h>
@@ -57,6 +58,7 @@ void PanelBand::Draw(float drop) {
 // a texture the driver refuses, keeps the lines.
 void PanelBand::Capture() {
     captureTried = true;
+    const platform::PixelsNeeded copied;
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     GLint largest = 0;

@@ -19,6 +19,10 @@ struct ProgramOptions {
     // Called once per frame after the mode and the overlay have drawn, before the buffers are swapped,
     // with the frame's number from 1. Answering false closes the window.
     std::function<bool(std::uint32_t frame)> afterFrame;
+    // Whether frame N (from 1) is drawn; empty: every frame. A frame not drawn runs as any other, every
+    // draw call included, but the renderer rasterizes none of it and nothing is shown: the driver's long
+    // runs pay for the game without the pixels no screenshot takes.
+    std::function<bool(std::uint32_t frame)> drawFrame;
     // The headless driver ignores focus changes of the desktop it runs on.
     bool ignoreActivation = false;
     // ... and takes its input from its script alone, never from the desktop's mouse and keyboard.

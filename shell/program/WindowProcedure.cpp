@@ -5,6 +5,7 @@
 #include "game/KeyActions.h"
 #include "graphics/CursorSet.h"
 #include "graphics/FontStore.h"
+#include "platform/DrawingDiscard.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
 #include "shell/Configuration.h"
@@ -110,6 +111,8 @@ void RunFrame(platform::Window& window) {
         window.Validate();
         return;
     }
+    const bool drawn = !shell.options.drawFrame || shell.options.drawFrame(shell.framesRun);
+    platform::DiscardDrawing(!drawn);
     shell.renderContext->Clear();
     if (Vorn::cursorSet != nullptr) {
         Vorn::cursorSet->Animate();
@@ -123,6 +126,11 @@ void RunFrame(platform::Window& window) {
     DrawFrameRateOverlay();
     if (shell.options.afterFrame && !shell.options.afterFrame(shell.framesRun)) {
         platform::PostMessage(&window, WM_CLOSE);
+    }
+    if (!drawn) {
+        platform::DiscardDrawing(false);
+        window.Validate();
+        return;
     }
     shell.renderContext->Present();
 }

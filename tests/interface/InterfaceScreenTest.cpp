@@ -1,6 +1,7 @@
 // Through the headless driver: the panels' keys slide the minimap, the main panel and the info box out of
 // the picture and back.
 #include "platform/PngFile.h"
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +36,8 @@ TEST(InterfaceScreen, EachPanelsKeySlidesItOutAndBack) {
     const std::string shots[3] = {(folder / "shown.png").string(), (folder / "out.png").string(),
                                   (folder / "back.png").string()};
     const std::string command = "cd '" + SourceDir().string() + "' && '" +
-                                (BinDir() / "sector-clash-autoplay").string() + "' --level levels/level0.xml --frames 112 --input '" +
+                                (BinDir() / "sector-clash-autoplay").string() + "' --level levels/level0.xml --frames 112" +
+                                drawFewFrames + "--input '" +
                                 (folder / "keys.txt").string() + "' --shot 28:" + shots[0] +
                                 " --shot 68:" + shots[1] + " --shot 111:" + shots[2] + " >/dev/null 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0);

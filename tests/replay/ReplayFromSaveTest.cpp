@@ -165,7 +165,7 @@ TEST(ReplayFromSave, AGameLoadedFromASaveLeavesAReplayThatStartsFromIt) {
     const CommandResult played = programs.Run(
         "sector-clash-autoplay", "--load '" + save.string() +
                                      "' --interval 50 --frames 100 --input tests/replay/orders.script "
-                                     "--keep-replays --stats");
+                                     "--keep-replays --stats" + drawFewFrames);
     ASSERT_EQ(played.exitCode, 0) << played.output;
     const fs::path folder = programs.home / "sector-clash/replays";
     ASSERT_TRUE(fs::is_directory(folder)) << "a loaded game leaves its replay as any game does";
@@ -192,7 +192,7 @@ TEST(ReplayFromSave, AGameLoadedFromASaveLeavesAReplayThatStartsFromIt) {
     EXPECT_EQ(simulated.exitCode, 0) << simulated.output;
     EXPECT_EQ(DigestIn(simulated.output), DigestIn(played.output));
     const CommandResult watched =
-        programs.Run("sector-clash-autoplay", "--stats --replay '" + kept.front().string() + "'");
+        programs.Run("sector-clash-autoplay", "--stats" + drawFewFrames + "--replay '" + kept.front().string() + "'");
     EXPECT_EQ(watched.exitCode, 0) << watched.output;
     EXPECT_EQ(DigestIn(watched.output), DigestIn(played.output));
     fs::remove_all(programs.home);

@@ -58,7 +58,8 @@ TEST(ReplayPrograms, TheDriversScriptedGameReplaysToItsDigestOnEveryShippedLevel
             "cd '" + SourceDir().string() +
             "' && SDL_AUDIODRIVER=dummy xvfb-run -a -s '-screen 0 1280x720x24' '" +
             (BinDir() / "sector-clash-autoplay").string() + "' --level levels/" + level +
-            ".xml --seed 3 --interval 50 --frames 100 --input tests/replay/orders.script --stats --record '" +
+            ".xml --seed 3 --interval 50 --frames 100 --input tests/replay/orders.script --stats" + drawFewFrames +
+            "--record '" +
             replay.string() + "' 2>&1");
         ASSERT_EQ(driven.exitCode, 0) << driven.output;
         const std::string digest = DigestIn(driven.output);
@@ -76,7 +77,7 @@ TEST(ReplayPrograms, TheDriversScriptedGameReplaysToItsDigestOnEveryShippedLevel
         const CommandResult replayed =
             RunCommand("cd '" + SourceDir().string() +
                        "' && SDL_AUDIODRIVER=dummy xvfb-run -a -s '-screen 0 1280x720x24' '" +
-                       (BinDir() / "sector-clash-autoplay").string() + "' --stats --replay '" +
+                       (BinDir() / "sector-clash-autoplay").string() + "' --stats" + drawFewFrames + "--replay '" +
                        replay.string() + "' 2>&1");
         EXPECT_EQ(replayed.exitCode, 0) << replayed.output;
         EXPECT_EQ(DigestIn(replayed.output), digest) << replayed.output;
@@ -92,7 +93,7 @@ TEST(ReplayPrograms, AWindowGameLeavesItsReplayInTheFolderAndItPlaysToTheGamesDi
     const fs::path folder = ScratchDir("replay_programs_window");
     const std::string window = "cd '" + SourceDir().string() + "' && XDG_DATA_HOME='" + folder.string() +
                                "' SDL_AUDIODRIVER=dummy xvfb-run -a -s '-screen 0 1280x720x24' '" +
-                               (BinDir() / "sector-clash-autoplay").string() + "' ";
+                               (BinDir() / "sector-clash-autoplay").string() + "' " + drawFewFrames;
     const CommandResult played =
         RunCommand(window + "--level levels/level0.xml --seed 11 --interval 50 --frames 100 "
                             "--input tests/replay/orders.script "

@@ -20,8 +20,8 @@ namespace {
 // The game played by the driver with the saves folder under `dataHome`; stdout and stderr together.
 CommandResult Drive(const std::filesystem::path& dataHome, const std::string& arguments) {
     return RunCommand("cd '" + SourceDir().string() + "' && XDG_DATA_HOME='" + dataHome.string() +
-                      "' SDL_AUDIODRIVER=dummy '" + (BinDir() / "sector-clash-autoplay").string() + "' " +
-                      arguments + " 2>&1");
+                      "' SDL_AUDIODRIVER=dummy '" + (BinDir() / "sector-clash-autoplay").string() + "'" +
+                      drawFewFrames + arguments + " 2>&1");
 }
 
 std::string Digest(const std::string& output) {

@@ -31,6 +31,11 @@ std::string TextOf(const std::filesystem::path& path);
 // The text of a shipped data file, by its name under data/.
 std::string ShippedText(const std::string& name);
 
+// The driver's option for runs whose checks read the game's state rather than its pictures: only every
+// hundredth frame and the --shot frames are drawn, the others skip the renderer's fill and nothing else,
+// so the digest and the shots are those of a run that draws every frame. Spaces on both sides.
+inline const std::string drawFewFrames = " --draw-every 100 ";
+
 // Whether there is an X display for the programs that open a window.
 bool HaveDisplay();
 

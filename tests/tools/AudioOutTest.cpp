@@ -30,7 +30,7 @@ struct DriverRun {
 DriverRun Drive(const fs::path& level, const std::string& arguments, const fs::path& audio = {}) {
     std::string command = "cd '" + SourceDir().string() + "' && SDL_AUDIODRIVER=dummy '" +
                           (BinDir() / "sector-clash-autoplay").string() + "' --level '" + level.string() +
-                          "' " + arguments;
+                          "'" + drawFewFrames + arguments;
     if (!audio.empty())
         command += " --audio-out '" + audio.string() + "'";
     const CommandResult result = RunCommand(command + " 2>&1");

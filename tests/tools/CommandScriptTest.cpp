@@ -2,6 +2,7 @@
 // it across the map and sees it arrive, then drags over the player's half of the skirmish and attacks the
 // enemy tank nearest the headquarters until it dies. The scripts' coordinates fit the seeded skirmish and a
 // screen of 1920 x 1080, so the driver gets a display of its own of that size.
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -88,7 +89,8 @@ TEST(CommandScript, DraggedTanksMoveInFormationAndAnAttackKillsItsTarget) {
     const std::filesystem::path shots = ScratchDir("command_script");
     const RunResult result =
         RunScript(selectMoveAttack,
-                  "--level levels/level0.xml --frames 800 --interval 33 --seed 2 --reveal --shot 17:'" + (shots / "drag.png").string() +
+                  "--level levels/level0.xml --frames 800 --interval 33 --seed 2 --reveal" + drawFewFrames +
+                      "--shot 17:'" + (shots / "drag.png").string() +
                       "' --shot 27:'" + (shots / "routes.png").string() + "' --shot 211:'" +
                       (shots / "all.png").string() + "'",
                   shots);

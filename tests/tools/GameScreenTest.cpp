@@ -119,7 +119,8 @@ TEST(GameScreen, ASkirmishOfAnySizeIsTheSimulatorsToo) {
     if (!HaveDisplay())
         GTEST_SKIP() << "needs an X display";
     const ProgramRun game =
-        RunProgram("sector-clash-autoplay", "--level levels/level0.xml --seed 11 --frames 30 --skirmish 600 --stats");
+        RunProgram("sector-clash-autoplay",
+                   "--level levels/level0.xml --seed 11 --frames 30 --skirmish 600 --stats" + drawFewFrames);
     ASSERT_EQ(game.status, 0) << game.out;
     const std::string steps = Member(game.last, "steps");
     const ProgramRun larger =
@@ -152,7 +153,7 @@ TEST(GameScreen, ASeededRunIsTheSimulatorsRunWhateverIsDrawn) {
                                                 (folder / "zoom.txt").string());
     EXPECT_EQ(Member(drawnMore.last, "digest"), Member(simulated.last, "digest"));
     const ProgramRun otherSeed =
-        RunProgram("sector-clash-autoplay", "--level data/levels/level0.xml --seed 12 --frames 70 --stats");
+        RunProgram("sector-clash-autoplay", "--level data/levels/level0.xml --seed 12 --frames 70 --stats" + drawFewFrames);
     EXPECT_NE(Member(otherSeed.last, "digest"), Member(plain.last, "digest"));
     for (const char* member : {"frames", "fps", "frame_ms", "tick_ms", "startup_ms", "rss_mb"})
         EXPECT_NE(Member(plain.last, member), "") << member;
@@ -174,7 +175,7 @@ TEST(GameScreen, EveryShippedLevelAndASmallMapPlayAsInTheSimulator) {
          {std::string("data/levels/level0.xml"), std::string("data/levels/level1.xml"),
           std::string("data/levels/level2.xml"), small}) {
         const ProgramRun game =
-            RunProgram("sector-clash-autoplay", "--level " + level + " --seed 7 --frames 100 --stats");
+            RunProgram("sector-clash-autoplay", "--level " + level + " --seed 7 --frames 100 --stats" + drawFewFrames);
         ASSERT_EQ(game.status, 0) << game.out;
         const ProgramRun simulated =
             RunProgram("sector-clash-simulate",
@@ -193,7 +194,8 @@ TEST(GameScreen, AFinishedLevelStopsShowsItsOutcomeAndPlaysAgainOnEnter) {
     const std::string after = (folder / "after.png").string();
     const ProgramRun game = RunProgram(
         "sector-clash-autoplay",
-        "--level " + level + " --seed 2 --frames 90 --stats --shot 35:" + before + " --shot 90:" + after);
+        "--level " + level + " --seed 2 --frames 90 --stats" + drawFewFrames + "--shot 35:" + before +
+            " --shot 90:" + after);
     ASSERT_EQ(game.status, 0) << game.out;
     const ProgramRun simulated =
         RunProgram("sector-clash-simulate", level + " --skirmish --seed 2 --step 16 --steps 1000");
@@ -212,14 +214,15 @@ TEST(GameScreen, AFinishedLevelStopsShowsItsOutcomeAndPlaysAgainOnEnter) {
     // Enter plays the level again from its start; Escape ends the game.
     WriteFile(folder, "again.txt", "60 keydown VK_RETURN\n61 keyup VK_RETURN\n");
     const ProgramRun again =
-        RunProgram("sector-clash-autoplay", "--level " + level + " --seed 2 --frames 90 --stats --input " +
-                                                (folder / "again.txt").string());
+        RunProgram("sector-clash-autoplay", "--level " + level + " --seed 2 --frames 90 --stats" + drawFewFrames +
+                                                "--input " + (folder / "again.txt").string());
     ASSERT_EQ(again.status, 0) << again.out;
     EXPECT_EQ(Member(again.last, "steps"), "61")
         << "31 steps; the restart at the end of frame 60; one a frame from 61 to 90";
     // Escape leaves the outcome for the start screen.
     WriteFile(folder, "quit.txt", "60 keydown VK_ESCAPE\n61 keyup VK_ESCAPE\n59 check mode outcome\n62 check mode start\n");
-    const ProgramRun quit = RunProgram("sector-clash-autoplay", "--level " + level + " --frames 90 --input " +
+    const ProgramRun quit = RunProgram("sector-clash-autoplay", "--level " + level + " --frames 90" +
+                                                                    drawFewFrames + "--input " +
                                                                     (folder / "quit.txt").string());
     EXPECT_EQ(quit.status, 0) << quit.out;
 }
@@ -277,8 +280,8 @@ TEST(GameScreen, TheViewScrollsAndAPauseHoldsTheBattleAndThePicture) {
     const auto shot = [&](int frame) { return (folder / ("f" + std::to_string(frame) + ".png")).string(); };
     const ProgramRun run =
         RunProgram("sector-clash-autoplay", "--level " + level +
-                                                " --reveal --seed 4 --stats --frames 60 "
-                                                "--input " +
+                                                " --reveal --seed 4 --stats --frames 60" +
+                                                drawFewFrames + "--input " +
                                                 script + " --shot 20:" + shot(20) + " --shot 30:" + shot(30) +
                                                 " --shot 50:" + shot(50));
     ASSERT_EQ(run.status, 0) << run.out;
@@ -290,7 +293,8 @@ TEST(GameScreen, TheViewScrollsAndAPauseHoldsTheBattleAndThePicture) {
     EXPECT_NE(paused30.pixels, scrolled.pixels) << "the arrow key scrolled the view";
     // A longer paused run ends in the same state.
     const ProgramRun longer = RunProgram(
-        "sector-clash-autoplay", "--level " + level + " --seed 4 --stats --frames 90 --input " + script);
+        "sector-clash-autoplay", "--level " + level + " --seed 4 --stats --frames 90" + drawFewFrames + "--input " +
+                                     script);
     EXPECT_EQ(Member(longer.last, "digest"), Member(run.last, "digest"));
     EXPECT_EQ(Member(longer.last, "steps"), "3");
 }

@@ -22,7 +22,7 @@ platform::RgbaImage ShotOf(const std::string& name, const std::string& arguments
     const std::string command = "cd '" + SourceDir().string() + "' && '" +
                                 (BinDir() / "sector-clash-autoplay").string() + "' --seed 1 --frames " +
                                 std::to_string(frames) + " --shot " + std::to_string(frames) + ":" +
-                                shot.string() + " " + arguments + " 2>&1";
+                                shot.string() + drawFewFrames + arguments + " 2>&1";
     const CommandResult run = RunCommand(command);
     EXPECT_EQ(run.exitCode, 0) << run.output;
     platform::RgbaImage image;

@@ -22,8 +22,8 @@ CommandResult RunDriver(const fs::path& folder, const std::string& script, const
     const std::string command = "cd '" + SourceDir().string() + "' && XDG_CONFIG_HOME='" +
                                 (folder / "config").string() + "' XDG_DATA_HOME='" +
                                 (folder / "data").string() + "' SDL_AUDIODRIVER=dummy '" +
-                                (BinDir() / "sector-clash-autoplay").string() + "' --interval 50 --seed 1 " +
-                                arguments + " --input '" + (folder / "script.txt").string() + "' 2>&1";
+                                (BinDir() / "sector-clash-autoplay").string() + "' --interval 50 --seed 1" +
+                                drawFewFrames + arguments + " --input '" + (folder / "script.txt").string() + "' 2>&1";
     return RunCommand(command);
 }
 

@@ -68,7 +68,7 @@ TEST_F(PanelPlaythrough, TheStartOfLevel0IsPlayedThroughTheMouse) {
         "cd '" + SourceDir().string() + "' && xvfb-run -a -s '-screen 0 1280x720x24' '" + driver +
         "' --frames 2101 --interval 50 --seed 1 --level tests/playthrough/level0-outpost.xml"
         " --input tests/playthrough/panel-playthrough.script" +
-        shots + " 2>&1";
+        drawFewFrames + shots + " 2>&1";
     DriverRun run;
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);

@@ -4,6 +4,7 @@
 //   sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]
 //                         [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal] [--briefing]
 //                         [--memory-every N] [--audio-out FILE.wav] [--record FILE] [--keep-replays]
+//                         [--draw-every N]
 //
 // It reads the data the game would read: "data/" in the working directory, else the installed data beside
 // the program, and enters that folder as the game does (the files it is given are named absolutely
@@ -24,6 +25,9 @@
 // the sound, so the digest is the same with and without it. --keep-replays lets every game leave its replay
 // in the player's replay folder as the game itself does (the driver's runs are measurements, so by default
 // they leave nothing there). The game takes one world step of --interval milliseconds per frame.
+// --draw-every N draws only every Nth frame and the --shot frames: the others run as ever, every draw
+// call included, but the renderer fills none of their pixels, so a long run whose checks read the game's
+// state rather than its pictures costs a fraction of its drawing.
 //
 // It needs an X display (Xvfb in tests). Exit 0 after the last frame; non-zero with a message when the
 // window or its GL context cannot be made, a screenshot cannot be written, or the run ends early.
@@ -88,6 +92,7 @@ struct DriverOptions {
     bool reveal = false;
     bool briefing = false;
     std::uint32_t memoryEvery = 0;
+    std::uint32_t drawEvery = 1;
     // Empty: the game's own threshold for drawing small tanks as sprites.
     std::optional<std::uint32_t> spritesBelow;
     // Empty: the whole scenery, as the game draws it.
@@ -112,11 +117,12 @@ constexpr const char* usage =
     "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal] [--briefing]\n"
     "                             [--memory-every N] [--audio-out FILE.wav] [--record FILE]\n"
     "                             [--sprites-below PIXELS] [--scenery none|ground|all] [--keep-replays]\n"
-    "                             [--commander SIDE=DIFFICULTY]...\n"
+    "                             [--commander SIDE=DIFFICULTY]... [--draw-every N]\n"
     "       sector-clash-autoplay --replay FILE [--force] [--shot FRAME:PATH]... [--input FILE] [--stats]\n"
-    "                             [--reveal]\n"
+    "                             [--reveal] [--draw-every N]\n"
     "       sector-clash-autoplay --load FILE [--frames N] [--interval MS] [--shot FRAME:PATH]...\n"
     "                             [--input FILE] [--stats] [--reveal] [--memory-every N] [--record FILE]\n"
+    "                             [--draw-every N]\n"
     "Runs the game's start-up, loading and game modes for N frames (default 60) of MS milliseconds each\n"
     "(default 16, 1..100, the longest step the game takes in one frame) under an X display, with the data\n"
     "the game would read (data/ in the working directory, else the installed data).\n"
@@ -132,6 +138,8 @@ constexpr const char* usage =
     "a large number always) instead of the game's own threshold, to compare the two ways.\n"
     "--scenery draws no ground, the ground without the scars of battle, or all of it (the default), to\n"
     "measure what each costs.\n"
+    "--draw-every N draws only every Nth frame and the --shot frames (default 1, every frame); the others\n"
+    "run the game as ever, every draw call included, but fill no pixel and show nothing.\n"
     "--commander SIDE=DIFFICULTY (repeatable) lets a computer opponent play the side (Red, Green, Blue, ...;\n"
     "the player's too) at a difficulty of commander.xml (easy, normal, hard; an unknown one plays normal).\n"
     "--record FILE writes the game the run played (the script's orders included) as a replay to FILE;\n"
@@ -179,6 +187,10 @@ constexpr toolkit::WholeOption<DriverOptions> wholeOptionTable[] = {
     {"--memory-every", 0, largestFrameCount,
      [](DriverOptions& options, std::uint64_t value) {
          options.memoryEvery = static_cast<std::uint32_t>(value);
+     }},
+    {"--draw-every", 1, largestFrameCount,
+     [](DriverOptions& options, std::uint64_t value) {
+         options.drawEvery = static_cast<std::uint32_t>(value);
      }},
 };
 constexpr std::span<const toolkit::WholeOption<DriverOptions>> wholeOptions = wholeOptionTable;
@@ -500,6 +512,9 @@ int main(int argc, char** argv) {
         if (options.reveal) {
             RevealWholeMap();
         }
+    };
+    program.drawFrame = [&options](std::uint32_t frame) {
+        return frame % options.drawEvery == 0 || options.shots.contains(frame);
     };
     program.afterFrame = [&](std::uint32_t frame) {
         framesDone = frame;
