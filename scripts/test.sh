@@ -83,7 +83,7 @@ determinism_and_soak() {
   return "$status"
 }
 fuzz() {
-  if [ "${SKIP_FUZZ:-0}" != "1" ]; then scripts/fuzz.sh "${FUZZ_SECONDS:-20}"; fi
+  if [ "${SKIP_FUZZ:-0}" != "1" ]; then scripts/fuzz.sh "${FUZZ_SECONDS:-10}"; fi
 }
 
 total_start=$EPOCHREALTIME
