@@ -6,7 +6,9 @@
 # options for the driver (OPTIONS="--sprites-below 0" draws every tank with its lines and triangles).
 # The scenery view runs the starting view with no ground, the ground alone and the ground with its scars,
 # ROUNDS times (default 2) in turn, so the neighbours' load falls on all three alike.
-#   bash bench/render/run.sh [start|zoomed|hq|thousand|scenery]...
+# The scenery-pairs view draws all of it and none of it in turn within one run, which separate runs'
+# drift cannot blur; its line "scenery_ms" gives each kind's frame and the difference.
+#   bash bench/render/run.sh [start|zoomed|hq|thousand|scenery|scenery-pairs]...
 set -euo pipefail
 top=$(pwd)
 driver="${DRIVER:-$top/build/bin/sector-clash-autoplay}"
@@ -20,7 +22,7 @@ run() {
     echo "== $1 (load: $(cut -d' ' -f1-3 /proc/loadavg))"
     shift
     local TIMEFORMAT="processor: %U s user, %S s system, %R s wall"
-    time (${WRAP:-} xvfb-run -a -s "-screen 0 1280x720x24" "$driver" --level levels/level0.xml --frames "$frames" --seed 3 --stats ${OPTIONS:-} "$@" | tail -1)
+    time (${WRAP:-} xvfb-run -a -s "-screen 0 1280x720x24" "$driver" --level levels/level0.xml --frames "$frames" --seed 3 --stats ${OPTIONS:-} "$@" | grep '^{')
 }
 
 # The configuration's lowest zoom cannot show a thousand tanks at the skirmish's density: a copy of the
@@ -52,6 +54,12 @@ for view in "${views[@]}"; do
             for layers in none ground all; do
                 run "the starting view, scenery: $layers (round $round)" --scenery "$layers"
             done
+        done
+        ;;
+    scenery-pairs)
+        # All the scenery and none in turn within one run: its last line is the scenery's cost.
+        for round in $(seq "${ROUNDS:-2}"); do
+            run "the starting view, scenery all and none in turn (round $round)" --scenery alternate
         done
         ;;
     *) echo "unknown view $view" >&2; exit 2 ;;

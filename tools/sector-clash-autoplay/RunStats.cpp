@@ -54,6 +54,7 @@ void RunStats::AfterFrame(bool gameFrame) {
     } else {
         const double ms = now - lastFrameAt;
         frameMs.Add(ms);
+        lastFrameMs = ms;
         allMs += ms;
         if (gameMs >= settledGameMs) {
             settledMs += ms;

@@ -23,6 +23,8 @@ public:
     // Frames after this much game time are the ones the frame rate counts (the battle has developed).
     unsigned settledGameMs = 10000;
     unsigned gameMs = 0;
+    // The last game frame's time; negative until there are two game frames.
+    double lastFrameMs = -1;
 
     std::string Json() const;
 

@@ -57,6 +57,7 @@
 #include "tools/sector-clash-autoplay/InputScript.h"
 #include "tools/sector-clash-autoplay/InputScriptClock.h"
 #include "tools/sector-clash-autoplay/RunStats.h"
+#include "tools/sector-clash-autoplay/SceneryPairs.h"
 #include "tools/shared/CommandLine.h"
 #include "tools/shared/GameData.h"
 #include "world/World.h"
@@ -97,6 +98,8 @@ struct DriverOptions {
     std::optional<std::uint32_t> spritesBelow;
     // Empty: the whole scenery, as the game draws it.
     std::optional<Vorn::BattleScenery::Layers> scenery;
+    // The whole scenery and none of it in turn, each kind's frames timed apart.
+    bool alternateScenery = false;
     std::string audioOut;
     // Empty for none.
     std::string record;
@@ -116,7 +119,7 @@ constexpr const char* usage =
     "usage: sector-clash-autoplay [--frames N] [--interval MS] [--shot FRAME:PATH]... [--input FILE]\n"
     "                             [--level FILE] [--seed N] [--skirmish N] [--stats] [--reveal] [--briefing]\n"
     "                             [--memory-every N] [--audio-out FILE.wav] [--record FILE]\n"
-    "                             [--sprites-below PIXELS] [--scenery none|ground|all] [--keep-replays]\n"
+    "                             [--sprites-below PIXELS] [--scenery none|ground|all|alternate] [--keep-replays]\n"
     "                             [--commander SIDE=DIFFICULTY]... [--draw-every N]\n"
     "       sector-clash-autoplay --replay FILE [--force] [--shot FRAME:PATH]... [--input FILE] [--stats]\n"
     "                             [--reveal] [--draw-every N]\n"
@@ -137,7 +140,9 @@ constexpr const char* usage =
     "--sprites-below draws tanks at most PIXELS across as textured quads of their pictures (0 never,\n"
     "a large number always) instead of the game's own threshold, to compare the two ways.\n"
     "--scenery draws no ground, the ground without the scars of battle, or all of it (the default), to\n"
-    "measure what each costs.\n"
+    "measure what each costs; alternate draws all and none in turn, two frames each, and with --stats\n"
+    "prints one more line: the median and mean frame of each kind after the battle settled, and their\n"
+    "difference, the scenery's cost (the host's drift between separate runs cancels out).\n"
     "--draw-every N draws only every Nth frame and the --shot frames (default 1, every frame); the others\n"
     "run the game as ever, every draw call included, but fill no pixel and show nothing.\n"
     "--commander SIDE=DIFFICULTY (repeatable) lets a computer opponent play the side (Red, Green, Blue, ...;\n"
@@ -222,11 +227,15 @@ bool ParseCommander(const std::string& text, DriverOptions& options, std::string
 
 bool ParseScenery(const std::string& text, DriverOptions& options, std::string& fault) {
     using Layers = Vorn::BattleScenery::Layers;
+    if (text == "alternate") {
+        options.alternateScenery = true;
+        return true;
+    }
     if (text == "none" || text == "ground" || text == "all") {
         options.scenery = text == "none" ? Layers::None : text == "ground" ? Layers::Ground : Layers::All;
         return true;
     }
-    fault = toolkit::WrongValue("--scenery", text, "none, ground or all");
+    fault = toolkit::WrongValue("--scenery", text, "none, ground, all or alternate");
     return false;
 }
 
@@ -361,7 +370,8 @@ Vorn::Mode::Game* GameMode() {
 }
 
 // Reads the game mode's counters after a frame; the digest only after the last, while the world exists.
-void Measure(autoplay::RunStats& stats, std::uint32_t frame, std::uint32_t lastFrame) {
+// Whether the game mode ran the frame.
+bool Measure(autoplay::RunStats& stats, std::uint32_t frame, std::uint32_t lastFrame) {
     Vorn::Mode::Game* game = GameMode();
     const bool gameFrame = game != nullptr && Zelt::modeManager.Current() == Zelt::gameModeIndex;
     if (gameFrame && game->StepsRun() > stats.steps) {
@@ -374,6 +384,7 @@ void Measure(autoplay::RunStats& stats, std::uint32_t frame, std::uint32_t lastF
         stats.digest =
             Vorn::DigestText(Vorn::StateDigest(*Vorn::world, gameFrame ? game->CurrentLevel() : nullptr));
     }
+    return gameFrame;
 }
 
 // The sound player goes with the window, so what it was offered is read while the frames run.
@@ -431,6 +442,9 @@ int main(int argc, char** argv) {
         Vorn::SpriteBatch::SetThreshold(static_cast<float>(*options.spritesBelow));
     if (options.scenery)
         Vorn::BattleScenery::SetLayers(*options.scenery);
+    std::optional<autoplay::SceneryPairs> sceneryPairs;
+    if (options.alternateScenery)
+        sceneryPairs.emplace();
     autoplay::InputScript script;
     if (!options.inputFile.empty() && !script.Load(options.inputFile, stderr)) {
         return 2;
@@ -519,8 +533,8 @@ int main(int argc, char** argv) {
     program.afterFrame = [&](std::uint32_t frame) {
         framesDone = frame;
         eventsOffered = std::max(eventsOffered, WorldEventsOffered());
-        if (options.stats) {
-            Measure(stats, frame, options.frames);
+        if (options.stats && Measure(stats, frame, options.frames) && sceneryPairs) {
+            sceneryPairs->AfterGameFrame(stats.lastFrameMs, stats.gameMs >= stats.settledGameMs);
         }
         if (options.memoryEvery != 0 && frame % options.memoryEvery == 0) {
             PrintMemory(frame);
@@ -580,6 +594,9 @@ int main(int argc, char** argv) {
         if (options.stats) {
             std::printf("%s\n", stats.Json().c_str());
         }
+        if (options.stats && sceneryPairs) {
+            std::printf("%s\n", sceneryPairs->Json().c_str());
+        }
         return watch.Verdict();
     }
     if (framesDone < options.frames) {
@@ -591,6 +608,9 @@ int main(int argc, char** argv) {
                 seconds > 0 ? framesDone / seconds : 0.0);
     if (options.stats) {
         std::printf("%s\n", stats.Json().c_str());
+    }
+    if (options.stats && sceneryPairs) {
+        std::printf("%s\n", sceneryPairs->Json().c_str());
     }
     return 0;
 }
