@@ -325,6 +325,7 @@ void World::UpdateEffects(unsigned elapsedMs) {
     constexpr std::size_t runLinesAhead = 24;
     constexpr std::size_t particlesAhead = 16;
     constexpr std::size_t layersAhead = 8;
+    // Notes from before the walk are dropped: the walk tests every effect again.
     Effect::TakeNotedAsFinishing(removalScratch);
     for (EffectMap* layer : {&lowerEffects, &upperEffects}) {
         TakeSnapshot(*layer, effectSnapshot);
