@@ -16,7 +16,7 @@ namespace Vorn {
 namespace {
 
 constexpr int boxWidth = 520;
-constexpr int lineHeight = 24;
+constexpr int sideRowHeight = 24;
 constexpr int destroyedColumn = 260;
 constexpr int lostColumn = 390;
 
@@ -55,7 +55,7 @@ void DrawSideLines(const Outcome& outcome, int playerSide, double left, double& 
         const SideOutcome& entry = outcome.sides[side];
         if (!entry.present)
             continue;
-        y -= lineHeight;
+        y -= sideRowHeight;
         std::string name = textTable.TextOf(std::string(sideNames[side]));
         if (static_cast<int>(side) == playerSide)
             name += " *";
@@ -68,7 +68,7 @@ void DrawSideLines(const Outcome& outcome, int playerSide, double left, double& 
 } // namespace
 
 void DrawOutcome(const Outcome& outcome, int playerSide, int screenWidth, int screenHeight, bool replay) {
-    const int height = 150 + lineHeight * PresentSides(outcome);
+    const int height = 150 + sideRowHeight * PresentSides(outcome);
     const int left = (screenWidth - boxWidth) / 2;
     const int bottom = (screenHeight - height) / 2;
     glLoadIdentity();

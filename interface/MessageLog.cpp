@@ -12,7 +12,7 @@ namespace Vorn {
 namespace {
 constexpr double boxWidth = 640;
 constexpr double lineHeight = 16;
-constexpr double margin = 10;
+constexpr double logMargin = 10;
 } // namespace
 
 void MessageLog::Add(std::string line) {
@@ -23,7 +23,7 @@ void MessageLog::Add(std::string line) {
 
 void MessageLog::Draw(int screenWidth, int screenHeight) const {
     const std::size_t shown = std::min(lines.size(), shownLines);
-    const double height = 2 * margin + lineHeight * static_cast<double>(std::max<std::size_t>(shown, 1) + 1);
+    const double height = 2 * logMargin + lineHeight * static_cast<double>(std::max<std::size_t>(shown, 1) + 1);
     const double left = std::max(0.0, (screenWidth - boxWidth) / 2);
     const double top = screenHeight - 60.0;
     glDisable(GL_TEXTURE_2D);
@@ -35,14 +35,14 @@ void MessageLog::Draw(int screenWidth, int screenHeight) const {
     glVertex2d(left, top);
     glEnd();
     glColor4ub(255, 255, 255, 255);
-    double y = top - margin - lineHeight + 3;
-    fontStore.FindFont("info_title").DrawText(left + margin, y, textTable.TextOf("message_log").c_str());
+    double y = top - logMargin - lineHeight + 3;
+    fontStore.FindFont("info_title").DrawText(left + logMargin, y, textTable.TextOf("message_log").c_str());
     const TextFont& font = fontStore.FindFont("info_text");
     if (lines.empty())
-        font.DrawText(left + margin, y - lineHeight, textTable.TextOf("message_log_empty").c_str());
+        font.DrawText(left + logMargin, y - lineHeight, textTable.TextOf("message_log_empty").c_str());
     for (std::size_t i = lines.size() - shown; i < lines.size(); ++i) {
         y -= lineHeight;
-        font.DrawText(left + margin, y, lines[i].c_str());
+        font.DrawText(left + logMargin, y, lines[i].c_str());
     }
 }
 

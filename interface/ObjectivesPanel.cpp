@@ -9,7 +9,7 @@ namespace Vorn {
 
 namespace {
 
-constexpr double margin = 6;
+constexpr double objectivesMargin = 6;
 constexpr double markSide = 8;
 
 void DrawBackground(double height) {
@@ -55,7 +55,7 @@ void DrawMark(double x, double y, ObjectiveLine::Mark mark) {
 } // namespace
 
 double ObjectivesPanel::Height() const {
-    return lines.empty() ? 0 : 2 * margin + lineHeight * static_cast<double>(lines.size() + 1);
+    return lines.empty() ? 0 : 2 * objectivesMargin + lineHeight * static_cast<double>(lines.size() + 1);
 }
 
 void ObjectivesPanel::Draw() const {
@@ -64,15 +64,15 @@ void ObjectivesPanel::Draw() const {
     const double height = Height();
     DrawBackground(height);
     const TextFont& font = fontStore.FindFont("info_text");
-    double y = height - margin - lineHeight;
+    double y = height - objectivesMargin - lineHeight;
     glColor4ub(255, 255, 255, 255);
-    fontStore.FindFont("info_title").DrawText(-width + margin, y + 3, textTable.TextOf("objectives").c_str());
+    fontStore.FindFont("info_title").DrawText(-width + objectivesMargin, y + 3, textTable.TextOf("objectives").c_str());
     for (const ObjectiveLine& line : lines) {
         y -= lineHeight;
-        DrawMark(-width + margin, y + 2, line.mark);
+        DrawMark(-width + objectivesMargin, y + 2, line.mark);
         const unsigned char shade = line.mark == ObjectiveLine::Mark::Open ? 255 : 170;
         glColor4ub(shade, shade, shade, 255);
-        font.DrawText(-width + margin + markSide + 6, y + 2, line.text.c_str());
+        font.DrawText(-width + objectivesMargin + markSide + 6, y + 2, line.text.c_str());
     }
     glColor4ub(255, 255, 255, 255);
 }

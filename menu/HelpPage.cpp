@@ -15,7 +15,6 @@ namespace Vorn {
 
 namespace {
 
-constexpr int margin = 48;
 constexpr int lineHeight = 19;
 constexpr int keyColumn = 250;
 
@@ -37,7 +36,7 @@ std::vector<std::pair<std::string, std::string>> ControlLines(const Zelt::KeyBin
 
 bool HelpPage::Frame(int screenWidth, int screenHeight) {
     const MenuInput input = TakeMenuInput(screenHeight);
-    const MenuBox box{margin, margin, screenWidth - 2 * margin, screenHeight - 2 * margin};
+    const MenuBox box = PageBox(screenWidth, screenHeight);
     glLoadIdentity();
     glTranslatef(0.375f, 0.375f, 0.0f);
     panel.Draw(box);

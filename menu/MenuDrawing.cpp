@@ -44,6 +44,11 @@ void MenuPanel::Release() {
     list = 0;
 }
 
+MenuBox PageBox(int screenWidth, int screenHeight) {
+    constexpr int margin = 48;
+    return {margin, margin, screenWidth - 2 * margin, screenHeight - 2 * margin};
+}
+
 void DrawScreenShade(int screenWidth, int screenHeight) {
     glDisable(GL_TEXTURE_2D);
     glColor4ub(0, 0, 0, 150);

@@ -25,6 +25,8 @@ private:
     int height = 0;
 };
 
+// The box every full-screen page fills: the screen less a margin all round.
+MenuBox PageBox(int screenWidth, int screenHeight);
 // Darkens the whole screen, so a menu over the map reads as being in front of it.
 void DrawScreenShade(int screenWidth, int screenHeight);
 // A filled box with a frame in named colours of the colour table.

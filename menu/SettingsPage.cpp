@@ -21,7 +21,6 @@ namespace Vorn {
 
 namespace {
 
-constexpr int margin = 48;
 constexpr int rowHeight = 26;
 constexpr int rowGap = 4;
 constexpr int rowWidth = 560;
@@ -211,7 +210,7 @@ void SettingsPage::Keep() {
 
 bool SettingsPage::Frame(int screenWidth, int screenHeight) {
     const MenuInput input = TakeMenuInput(screenHeight, !rebinding.empty());
-    const MenuBox box{margin, margin, screenWidth - 2 * margin, screenHeight - 2 * margin};
+    const MenuBox box = PageBox(screenWidth, screenHeight);
     bool leave = false;
     if (keysShown) {
         keyRows.Lay(box.left + 24, box.bottom + box.height - 70, (box.width - 72) / 3, rowHeight - 4, rowGap,

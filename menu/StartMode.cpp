@@ -24,7 +24,6 @@ namespace Vorn::Mode {
 
 namespace {
 
-constexpr int margin = 48;
 constexpr int buttonHeight = 30;
 constexpr int buttonGap = 6;
 constexpr int mainWidth = 320;
@@ -37,10 +36,6 @@ int ScreenWidth() {
 
 int ScreenHeight() {
     return Zelt::configuration.screenHeight;
-}
-
-MenuBox PageBox() {
-    return {margin, margin, ScreenWidth() - 2 * margin, ScreenHeight() - 2 * margin};
 }
 
 std::string Text(const std::string& key) {
@@ -141,7 +136,7 @@ int Start::Frame(std::uint32_t) {
 }
 
 int Start::MainFrame(const MenuInput& input) {
-    const MenuBox box = PageBox();
+    const MenuBox box = PageBox(ScreenWidth(), ScreenHeight());
     mainList.Lay((ScreenWidth() - mainWidth) / 2, box.bottom + box.height - 140, mainWidth, buttonHeight,
                  buttonGap);
     int sideways = 0;
@@ -165,7 +160,7 @@ int Start::MainFrame(const MenuInput& input) {
 }
 
 void Start::DrawMain() {
-    const MenuBox box = PageBox();
+    const MenuBox box = PageBox(ScreenWidth(), ScreenHeight());
     panel.Draw(box);
     const std::string title = Text("menu_game_title");
     DrawMenuText("info_title", (ScreenWidth() - fontStore.FindFont("info_title").Advance(title.c_str())) / 2,
@@ -199,7 +194,7 @@ void Start::RefillNewGameButtons() {
 
 // The levels have the arrows until one is chosen with Enter; then the buttons under them do.
 void Start::NewGameFrame(const MenuInput& input) {
-    const MenuBox box = PageBox();
+    const MenuBox box = PageBox(ScreenWidth(), ScreenHeight());
     const int top = box.bottom + box.height - 70;
     levelList.Lay(box.left + 24, top, levelListWidth, buttonHeight, buttonGap);
     newGameButtons.Lay(box.left + 24,
@@ -333,7 +328,7 @@ void Start::StartNewGame() {
 }
 
 void Start::DrawNewGame() {
-    const MenuBox box = PageBox();
+    const MenuBox box = PageBox(ScreenWidth(), ScreenHeight());
     panel.Draw(box);
     DrawMenuText("info_title", box.left + 24, box.bottom + box.height - 40, Text("menu_new_game"));
     DrawMenuButtons(levelList, levelsFocused);
@@ -346,7 +341,7 @@ void Start::DrawNewGame() {
 }
 
 void Start::DrawLevelDetails(const LevelEntry& level, int left, int top) {
-    const double width = PageBox().left + PageBox().width - left - 24;
+    const double width = PageBox(ScreenWidth(), ScreenHeight()).left + PageBox(ScreenWidth(), ScreenHeight()).width - left - 24;
     DrawMenuText("info_title", left, top, Text(level.title));
     double y = top - 30;
     if (!level.description.empty())
@@ -363,7 +358,7 @@ void Start::DrawLevelDetails(const LevelEntry& level, int left, int top) {
     for (const int side : level.sides)
         sides += (sides.empty() ? "" : ", ") + Text(std::string(sideNames[static_cast<std::size_t>(side)]));
     DrawMenuText("info_text", left, y, Text("menu_sides") + ":   " + sides);
-    const int previewSide = std::min(static_cast<int>(width), static_cast<int>(y) - PageBox().bottom - 60);
+    const int previewSide = std::min(static_cast<int>(width), static_cast<int>(y) - PageBox(ScreenWidth(), ScreenHeight()).bottom - 60);
     if (previewSide > 64)
         DrawLevelPreview(level,
                          MenuBox{left, static_cast<int>(y) - 30 - previewSide, previewSide, previewSide});
@@ -397,7 +392,7 @@ void Start::RefillStoredGames() {
 }
 
 void Start::StoredGamesFrame(const MenuInput& input) {
-    const MenuBox box = PageBox();
+    const MenuBox box = PageBox(ScreenWidth(), ScreenHeight());
     storedList.Lay(box.left + 24, box.bottom + box.height - 70, box.width - 48, buttonHeight, buttonGap,
                    box.bottom + 90);
     storedButtons.LayRow(box.left + 24, box.bottom + 40, 200, buttonHeight, 10);
@@ -443,7 +438,7 @@ void Start::StoredGamesFrame(const MenuInput& input) {
 }
 
 void Start::DrawStoredGames() {
-    const MenuBox box = PageBox();
+    const MenuBox box = PageBox(ScreenWidth(), ScreenHeight());
     panel.Draw(box);
     DrawMenuText("info_title", box.left + 24, box.bottom + box.height - 40,
                  Text(page == Page::loadGame   ? "menu_load_game"

@@ -71,7 +71,7 @@ std::uint64_t PlayWithOrders(Battle& battle, float moveX, std::vector<Command>* 
     return StateDigest(world, battle.level);
 }
 
-std::uint64_t Replay(const std::vector<Command>& commands) {
+std::uint64_t ReplayedDigest(const std::vector<Command>& commands) {
     Battle battle = NewBattle();
     for (const Command& command : commands)
         EXPECT_TRUE(battle.commands->Schedule(command));
@@ -93,7 +93,7 @@ TEST_F(CommandReplay, TheCommandsAGameAppliedGiveTheSameGameAgainAndOthersAnothe
     EXPECT_EQ(applied[1].step, 120u);
     first = Battle{};
 
-    EXPECT_EQ(Replay(applied), played) << "the same serials, steps and draws in a second game of the process";
+    EXPECT_EQ(ReplayedDigest(applied), played) << "the same serials, steps and draws in a second game of the process";
     Battle other = NewBattle();
     EXPECT_NE(PlayWithOrders(other, 300), played);
 }

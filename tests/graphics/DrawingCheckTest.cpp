@@ -1,40 +1,16 @@
 // sector-clash-check on the shipped drawings and on a copy broken in each way the check looks for.
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace {
 
 using namespace testing_support;
 namespace fs = std::filesystem;
-
-struct CheckRun {
-    int exitCode = -1;
-    std::string output;
-};
-
-CheckRun RunDrawingCheck(const fs::path& folder) {
-    const std::string command =
-        (BinDir() / "sector-clash-check").string() + " --only drawings '" + folder.string() + "' 2>/dev/null";
-    CheckRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    std::array<char, 4096> buffer;
-    while (std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
-        run.output.append(buffer.data(), read);
-    }
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 std::string ReadText(const fs::path& path) {
     std::ifstream in(path);
@@ -77,7 +53,7 @@ TEST(DrawingCheck, ShippedDrawingsPass) {
     if (!CheckerBuilt()) {
         GTEST_SKIP() << "sector-clash-check is not built";
     }
-    const CheckRun run = RunDrawingCheck(SourceDir() / "data");
+    const CommandResult run = RunCheckArea(SourceDir() / "data", "drawings");
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(run.output, "");
 }
@@ -102,7 +78,7 @@ TEST(DrawingCheck, ReportsEachFaultOfABrokenCopy) {
     Edit(drawings / "SmallLandmine.xml", "<push color=\"side\"/>",
          "<line><vertex x=\"40\" y=\"0\"/><vertex x=\"0\" y=\"0\"/></line><push color=\"side\"/>");
 
-    const CheckRun run = RunDrawingCheck(folder);
+    const CommandResult run = RunCheckArea(folder, "drawings");
     EXPECT_EQ(run.exitCode, 1);
     const char* expected[] = {
         "drawings.xml: Stone: no src attribute",

@@ -23,8 +23,8 @@ namespace {
 
 constexpr int centreX = 100;
 constexpr int centreY = 100;
-const Pixel black{0, 0, 0};
-const Pixel white{255, 255, 255};
+using testing_support::black;
+using testing_support::white;
 
 // Draws the drawing in white at the centre, rotated by angle.
 void DrawAtCentre(GlTestWindow& window, const std::string& text, float angle = 0) {

@@ -1,39 +1,24 @@
 // sector-clash-check's particles area: the shipped data passes, and faults in particles.xml are named.
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
-#include <memory>
 #include <string>
 
 namespace {
 
 using namespace testing_support;
 
-struct CheckRun {
-    int status = -1;
-    std::string output;
-};
-
-CheckRun RunParticleCheck(const std::filesystem::path& folder) {
-    const std::string command = "'" + (BinDir() / "sector-clash-check").string() + "' --only particles '" +
-                                folder.string() + "' 2>&1";
-    CheckRun run;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::array<char, 512> buffer;
-    while (fgets(buffer.data(), buffer.size(), pipe.get()) != nullptr) {
-        run.output += buffer.data();
-    }
-    run.status = pclose(pipe.release());
-    return run;
+CommandResult RunParticleCheck(const std::filesystem::path& folder) {
+    return RunCommand("'" + (BinDir() / "sector-clash-check").string() + "' --only particles '" + folder.string() +
+                      "' 2>&1");
 }
 
 TEST(ParticleCheck, TheShippedDataPasses) {
-    const CheckRun run = RunParticleCheck(SourceDir() / "data");
-    EXPECT_EQ(run.status, 0) << run.output;
+    const CommandResult run = RunParticleCheck(SourceDir() / "data");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
 }
 
 TEST(ParticleCheck, NamesEveryFaultOfABrokenFile) {
@@ -52,8 +37,8 @@ TEST(ParticleCheck, NamesEveryFaultOfABrokenFile) {
           <Ricochet> <behavior value="Nothing"/> <texture value="spark"/> <color value="dust"/>
                      <layer value="Ricochet"/> <layer value="Gone"/> </Ricochet>
         </system>)";
-    const CheckRun run = RunParticleCheck(folder);
-    EXPECT_NE(run.status, 0);
+    const CommandResult run = RunParticleCheck(folder);
+    EXPECT_NE(run.exitCode, 0);
     for (const char* expected : {
              "behavior/Still/emit_time: must be above 0",
              "behavior/Still/particle_speeed: unknown parameter",

@@ -15,15 +15,15 @@ namespace {
 
 using testing_support::GlTestWindow;
 
-constexpr int width = 320;
-constexpr int height = 240;
+constexpr int pictureWidth = 320;
+constexpr int pictureHeight = 240;
 
 std::vector<std::uint8_t> ReadWindow() {
-    std::vector<std::uint8_t> pixels(width * height * 4);
+    std::vector<std::uint8_t> pixels(pictureWidth * pictureHeight * 4);
     glFinish();
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(0, 0, pictureWidth, pictureHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
     return pixels;
 }
 
@@ -85,8 +85,8 @@ protected:
             Vorn::ParticleBatch batch;
             batch.LeaveOutWhatCoversNoPixel();
             int index = 0;
-            for (float y = 0; y < (height - 6) / scale; y += 3 / scale)
-                for (float x = 0; x < (width - 6) / scale; x += 3 / scale, ++index) {
+            for (float y = 0; y < (pictureHeight - 6) / scale; y += 3 / scale)
+                for (float x = 0; x < (pictureWidth - 6) / scale; x += 3 / scale, ++index) {
                     const float side = (0.2f + 1.3f * static_cast<float>(index % 17) / 16) / scale;
                     const float turn = 0.37f * static_cast<float>(index);
                     const float c = std::cos(turn) * side / 2;
@@ -108,7 +108,7 @@ protected:
         return ReadWindow();
     }
 
-    GlTestWindow window{width, height};
+    GlTestWindow window{pictureWidth, pictureHeight};
     unsigned int puff = 0;
 };
 

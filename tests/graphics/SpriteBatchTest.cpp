@@ -27,17 +27,17 @@ using Vorn::SpriteBatch;
 
 namespace {
 
-constexpr int width = 480;
-constexpr int height = 360;
+constexpr int windowWidth = 480;
+constexpr int windowHeight = 360;
 constexpr float always = 100000;
 
-struct Picture {
+struct SpritePicture {
     std::vector<std::uint8_t> rgba;
     std::size_t sprites = 0;
 };
 
 // The mean of every channel's difference over the pixels either picture lights, in levels of 255.
-double MeanDifferenceWhereLit(const Picture& a, const Picture& b) {
+double MeanDifferenceWhereLit(const SpritePicture& a, const SpritePicture& b) {
     long total = 0;
     long lit = 0;
     for (std::size_t i = 0; i < a.rgba.size(); i += 4) {
@@ -55,7 +55,7 @@ double MeanDifferenceWhereLit(const Picture& a, const Picture& b) {
     return lit == 0 ? 255.0 : static_cast<double>(total) / static_cast<double>(lit);
 }
 
-int LitPixels(const Picture& picture) {
+int LitPixels(const SpritePicture& picture) {
     int lit = 0;
     for (std::size_t i = 0; i < picture.rgba.size(); i += 4)
         lit += picture.rgba[i] + picture.rgba[i + 1] + picture.rgba[i + 2] > 0 ? 1 : 0;
@@ -77,7 +77,7 @@ protected:
 
     // The game's map state and camera; the units inside a drawing batch with a sprite batch open, as the
     // world draws its tanks.
-    Picture Draw(float threshold, float zoom, float turn, bool placedAtPoints = false) {
+    SpritePicture Draw(float threshold, float zoom, float turn, bool placedAtPoints = false) {
         SpriteBatch::SetThreshold(threshold);
         window.Clear();
         glEnable(GL_BLEND);
@@ -86,10 +86,10 @@ protected:
         glLineWidth(zoom);
         glLoadIdentity();
         glTranslatef(0.375f, 0.375f, 0.0f);
-        glTranslatef(width / 2.0f, height / 2.0f, 0);
+        glTranslatef(windowWidth / 2.0f, windowHeight / 2.0f, 0);
         glRotatef(turn, 0, 0, 1);
         glScalef(zoom, zoom, 1);
-        Picture picture;
+        SpritePicture picture;
         {
             DrawingBatch batch;
             SpriteBatch sprites;
@@ -102,8 +102,8 @@ protected:
         glLoadIdentity();
         glDisable(GL_LINE_SMOOTH);
         glLineWidth(1);
-        picture.rgba.resize(std::size_t{width} * height * 4);
-        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, picture.rgba.data());
+        picture.rgba.resize(std::size_t{windowWidth} * windowHeight * 4);
+        glReadPixels(0, 0, windowWidth, windowHeight, GL_RGBA, GL_UNSIGNED_BYTE, picture.rgba.data());
         return picture;
     }
 
@@ -118,8 +118,8 @@ protected:
     };
     std::vector<Unit> CrowdUnits(float zoom) {
         const float spacing = 60 / std::sqrt(zoom);
-        const int columns = static_cast<int>(width / zoom / spacing);
-        const int rows = static_cast<int>(height / zoom / spacing);
+        const int columns = static_cast<int>(windowWidth / zoom / spacing);
+        const int rows = static_cast<int>(windowHeight / zoom / spacing);
         std::vector<Unit> crowd;
         for (int row = 0; row < rows; ++row)
             for (int column = 0; column < columns; ++column) {
@@ -160,7 +160,7 @@ protected:
         }
     }
 
-    GlTestWindow window{width, height};
+    GlTestWindow window{windowWidth, windowHeight};
     std::map<std::string, Drawing> drawings;
     int units = 0;
 };
@@ -172,9 +172,9 @@ protected:
 TEST_F(SpriteBatchTest, SmallTanksAsSpritesLookAsTheirLinesAndTriangles) {
     for (const float zoom : {0.25f, 0.5f, 0.8f}) {
         for (const float turn : {0.0f, 23.0f}) {
-            const Picture triangles = Draw(0, zoom, turn);
-            const Picture sprites = Draw(always, zoom, turn);
-            ASSERT_GT(LitPixels(triangles), width * height / 50) << "zoom " << zoom;
+            const SpritePicture triangles = Draw(0, zoom, turn);
+            const SpritePicture sprites = Draw(always, zoom, turn);
+            ASSERT_GT(LitPixels(triangles), windowWidth * windowHeight / 50) << "zoom " << zoom;
             EXPECT_EQ(triangles.sprites, 0u);
             EXPECT_EQ(sprites.sprites, static_cast<std::size_t>(2 * units)) << "zoom " << zoom;
             EXPECT_LT(MeanDifferenceWhereLit(triangles, sprites), 12.0)
@@ -190,10 +190,10 @@ TEST_F(SpriteBatchTest, SmallTanksAsSpritesLookAsTheirLinesAndTriangles) {
 TEST_F(SpriteBatchTest, TanksPlacedAtPointsLookAsThoughTranslatedThere) {
     for (const float zoom : {0.25f, 0.5f}) {
         for (const float turn : {0.0f, 23.0f}) {
-            const Picture translated = Draw(always, zoom, turn);
-            const Picture atPoints = Draw(always, zoom, turn, true);
+            const SpritePicture translated = Draw(always, zoom, turn);
+            const SpritePicture atPoints = Draw(always, zoom, turn, true);
             EXPECT_EQ(atPoints.sprites, translated.sprites);
-            EXPECT_GT(LitPixels(atPoints), width * height / 50);
+            EXPECT_GT(LitPixels(atPoints), windowWidth * windowHeight / 50);
             EXPECT_TRUE(atPoints.rgba == translated.rgba) << "zoom " << zoom << ", turn " << turn;
         }
     }
@@ -204,7 +204,7 @@ TEST_F(SpriteBatchTest, OnlyDrawingsWithinTheThresholdBecomeSprites) {
     constexpr float zoom = 0.5f;
     const float threshold = 2 * drawings["Gun1"].Reach() * zoom + 0.5f;
     ASSERT_LT(threshold, 2 * drawings["HeavyTank"].Reach() * zoom) << "the test needs drawings either side";
-    const Picture mixed = Draw(threshold, zoom, 0);
+    const SpritePicture mixed = Draw(threshold, zoom, 0);
     std::size_t expected = 0;
     for (const Unit& unit : CrowdUnits(zoom))
         for (const Drawing* drawing : {unit.body, unit.turret})
@@ -222,9 +222,9 @@ TEST_F(SpriteBatchTest, PicturesAreMadeOncePerDrawingAndColourAndAgainAtANewZoom
     Draw(always, 0.5f, 0);
     EXPECT_EQ(SpriteBatch::Atlas().RenderedCount(), before) << "the same zoom reuses every picture";
 
-    const Picture sprites = Draw(always, 0.3f, 0);
+    const SpritePicture sprites = Draw(always, 0.3f, 0);
     EXPECT_EQ(SpriteBatch::Atlas().RenderedCount(), before + 8) << "four drawings in two colours";
-    const Picture triangles = Draw(0, 0.3f, 0);
+    const SpritePicture triangles = Draw(0, 0.3f, 0);
     EXPECT_LT(MeanDifferenceWhereLit(triangles, sprites), 12.0);
 }
 

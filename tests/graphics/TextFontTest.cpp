@@ -19,8 +19,8 @@ using Vorn::TextFont;
 using testing_support::GlTestWindow;
 using testing_support::Pixel;
 
-constexpr Pixel black{0, 0, 0};
-constexpr Pixel white{255, 255, 255};
+using testing_support::black;
+using testing_support::white;
 
 // A glyph that is one full row of grey 64 except its last column, with the given origin.
 platform::GlyphBitmap Bar(int width, int rows, int originX, int originY) {

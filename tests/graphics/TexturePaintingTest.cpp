@@ -9,8 +9,8 @@ using Vorn::PixelTexture;
 
 namespace {
 
-constexpr std::uint32_t Red = 0xffff0000;
-constexpr std::uint32_t Blue = 0xff0000ff;
+constexpr std::uint32_t RedArgb = 0xffff0000;
+constexpr std::uint32_t BlueArgb = 0xff0000ff;
 
 PixelTexture BlueTexture(int size) {
     PixelTexture texture;
@@ -33,30 +33,30 @@ TEST(TexturePainting, WordsHoldBlueGreenRedAlphaFromTheLowByteAndKeepLowEightBit
 TEST(TexturePainting, FillColoursEveryPixel) {
     PixelTexture texture = BlueTexture(8);
     EXPECT_EQ(texture.pixels.size(), 64u);
-    EXPECT_EQ(CountOf(texture, Blue), 64);
+    EXPECT_EQ(CountOf(texture, BlueArgb), 64);
 }
 
 TEST(TexturePainting, PixelOutsideTheTextureIsIgnored) {
     PixelTexture texture = BlueTexture(4);
     texture.SetPixel(1, 2, 255, 0, 0, 255);
-    EXPECT_EQ(texture.PixelAt(1, 2), Red);
+    EXPECT_EQ(texture.PixelAt(1, 2), RedArgb);
     for (auto [x, y] : {std::pair{-1, 0}, {4, 0}, {0, -1}, {0, 4}, {INT_MIN, INT_MAX}}) {
         texture.SetPixel(x, y, 255, 0, 0, 255);
     }
-    EXPECT_EQ(CountOf(texture, Red), 1);
+    EXPECT_EQ(CountOf(texture, RedArgb), 1);
 }
 
 TEST(TexturePainting, BoxesAreClippedToTheTexture) {
     PixelTexture texture = BlueTexture(8);
     texture.FillBox(-2, -3, 4, 5, 255, 0, 0, 255); // visible part: columns 0-1, rows 0-1
-    EXPECT_EQ(CountOf(texture, Red), 4);
-    EXPECT_EQ(texture.PixelAt(1, 1), Red);
-    EXPECT_EQ(texture.PixelAt(2, 1), Blue);
+    EXPECT_EQ(CountOf(texture, RedArgb), 4);
+    EXPECT_EQ(texture.PixelAt(1, 1), RedArgb);
+    EXPECT_EQ(texture.PixelAt(2, 1), BlueArgb);
 
     texture = BlueTexture(8);
     texture.FillBox(6, 5, 10, 10, 255, 0, 0, 255); // past the edge: columns 6-7, rows 5-7
-    EXPECT_EQ(CountOf(texture, Red), 6);
-    EXPECT_EQ(texture.PixelAt(7, 7), Red);
+    EXPECT_EQ(CountOf(texture, RedArgb), 6);
+    EXPECT_EQ(texture.PixelAt(7, 7), RedArgb);
 }
 
 TEST(TexturePainting, BoxesEmptyAfterClippingPaintNothing) {
@@ -66,7 +66,7 @@ TEST(TexturePainting, BoxesEmptyAfterClippingPaintNothing) {
     texture.FillBox(2, 2, -3, 4, 255, 0, 0, 255);
     texture.FillBox(INT_MAX - 1, INT_MAX - 1, INT_MAX, INT_MAX, 255, 0, 0, 255);
     texture.FillBox(INT_MIN, INT_MIN, 2, 2, 255, 0, 0, 255);
-    EXPECT_EQ(CountOf(texture, Red), 0);
+    EXPECT_EQ(CountOf(texture, RedArgb), 0);
 }
 
 TEST(TexturePainting, SizesOutsideTheAcceptedRangeCreateNothing) {

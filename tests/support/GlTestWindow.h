@@ -15,6 +15,9 @@ struct Pixel {
     bool operator==(const Pixel&) const = default;
 };
 
+inline constexpr Pixel black{0, 0, 0};
+inline constexpr Pixel white{255, 255, 255};
+
 class GlTestWindow {
 public:
     // Opens a width x height window with the pixel-exact projection; Ok() is false without a display.

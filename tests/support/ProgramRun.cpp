@@ -50,6 +50,22 @@ std::string LastJsonMember(const std::string& output, const std::string& name) {
     return output.substr(from, output.find_first_of(",}", from) - from);
 }
 
+std::string FirstJsonMember(const std::string& output, const std::string& name) {
+    const std::string key = "\"" + name + "\": ";
+    const auto start = output.find(key);
+    if (start == std::string::npos)
+        return "";
+    const auto from = start + key.size();
+    return output.substr(from, output.find_first_of(",}", from) - from);
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
 std::string DigestIn(const std::string& output) {
     std::smatch match;
     return std::regex_search(output, match, std::regex("\"digest\": \"([0-9a-f]{16})\"")) ? match[1].str()

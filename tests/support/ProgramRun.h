@@ -1,6 +1,7 @@
 // Running the project's programs from tests and collecting what they print.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -21,6 +22,12 @@ std::vector<std::string> BuiltPrograms();
 // The raw text of a member's value in the last flat JSON line of a program's output that has it (a run
 // prints its summary last): up to the next comma or closing brace; empty when no line has it.
 std::string LastJsonMember(const std::string& output, const std::string& name);
+
+// The raw text of a member's value in the first flat JSON line of the output that has it.
+std::string FirstJsonMember(const std::string& output, const std::string& name);
+
+// How many times `part` stands in the text, overlaps counted.
+std::size_t Occurrences(const std::string& text, const std::string& part);
 
 // The 16-digit state digest of a program's JSON summary ("digest": "..."); empty when it printed none.
 std::string DigestIn(const std::string& output);

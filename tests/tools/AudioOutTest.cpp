@@ -19,7 +19,7 @@ namespace {
 using namespace testing_support;
 namespace fs = std::filesystem;
 
-struct DriverRun {
+struct RecordedRun {
     int status = -1;
     std::string output;
     Vorn::PcmRecording recording;
@@ -27,14 +27,14 @@ struct DriverRun {
 };
 
 // The driver on a level file, recording when asked to; SDL's "dummy" driver stands in for the speakers.
-DriverRun Drive(const fs::path& level, const std::string& arguments, const fs::path& audio = {}) {
+RecordedRun Drive(const fs::path& level, const std::string& arguments, const fs::path& audio = {}) {
     std::string command = "cd '" + SourceDir().string() + "' && SDL_AUDIODRIVER=dummy '" +
                           (BinDir() / "sector-clash-autoplay").string() + "' --level '" + level.string() +
                           "'" + drawFewFrames + arguments;
     if (!audio.empty())
         command += " --audio-out '" + audio.string() + "'";
     const CommandResult result = RunCommand(command + " 2>&1");
-    DriverRun run;
+    RecordedRun run;
     run.status = result.exitCode;
     run.output = result.output;
     if (!audio.empty() && run.status == 0) {
@@ -58,11 +58,11 @@ long EventsOffered(const std::string& output) {
     return std::strtol(output.c_str() + start + 1, nullptr, 10);
 }
 
-double PeakDb(const DriverRun& run) {
+double PeakDb(const RecordedRun& run) {
     return Vorn::ToDecibels(Vorn::MeasureSound(run.mono, run.recording.sampleRate).peak);
 }
 
-bool Clipped(const DriverRun& run) {
+bool Clipped(const RecordedRun& run) {
     return std::any_of(run.recording.samples.begin(), run.recording.samples.end(),
                        [](std::int16_t sample) { return sample >= 32767 || sample <= -32767; });
 }
@@ -92,7 +92,7 @@ TEST_F(AudioOut, TheLevelsBeepAndTheOutcomeAreHeardAndAQuietLevelIsSilent) {
                 "<event name=\"start\"><new><building type=\"base\" color=\"Blue\" x=\"300\"/></new>"
                 "<beep/><request event=\"win\" when=\"time\" value=\"320\"/></event>"
                 "<event name=\"win\"><quit status=\"true\"/></event>");
-    const DriverRun heard = Drive(beeping, "--seed 2 --frames 80", folder / "beep.wav");
+    const RecordedRun heard = Drive(beeping, "--seed 2 --frames 80", folder / "beep.wav");
     ASSERT_EQ(heard.status, 0) << heard.output;
     EXPECT_EQ(heard.recording.channels, 2);
     EXPECT_EQ(heard.recording.sampleRate, 48000);
@@ -103,7 +103,7 @@ TEST_F(AudioOut, TheLevelsBeepAndTheOutcomeAreHeardAndAQuietLevelIsSilent) {
     const fs::path quiet = WriteLevel(folder, "<level width=\"4096\" height=\"4096\"/>"
                                               "<event name=\"start\"><new><building type=\"base\" "
                                               "color=\"Blue\" x=\"300\"/></new></event>");
-    const DriverRun silent = Drive(quiet, "--seed 2 --frames 80", folder / "quiet.wav");
+    const RecordedRun silent = Drive(quiet, "--seed 2 --frames 80", folder / "quiet.wav");
     ASSERT_EQ(silent.status, 0) << silent.output;
     EXPECT_GT(silent.mono.size(), 0u);
     EXPECT_LT(PeakDb(silent), -60) << "nothing happens, nothing is heard";
@@ -122,8 +122,8 @@ TEST_F(AudioOut, ABattleIsLoudWithoutClippingAndItsDigestIgnoresTheSound) {
     }
     level += "</new></event>";
     const fs::path battle = WriteLevel(folder, level);
-    const DriverRun loud = Drive(battle, "--seed 5 --frames 150 --reveal --stats", folder / "battle.wav");
-    const DriverRun plain = Drive(battle, "--seed 5 --frames 150 --reveal --stats");
+    const RecordedRun loud = Drive(battle, "--seed 5 --frames 150 --reveal --stats", folder / "battle.wav");
+    const RecordedRun plain = Drive(battle, "--seed 5 --frames 150 --reveal --stats");
     ASSERT_EQ(loud.status, 0) << loud.output;
     ASSERT_EQ(plain.status, 0) << plain.output;
     ASSERT_NE(Digest(plain.output), "");

@@ -15,7 +15,7 @@ namespace {
 
 using namespace testing_support;
 
-int RunDriver(const std::string& arguments) {
+int DriverStatus(const std::string& arguments) {
     std::string command = "cd '" + SourceDir().string() + "' && '" +
                           (BinDir() / "sector-clash-autoplay").string() + "' " + arguments +
                           " >/dev/null 2>&1";
@@ -27,7 +27,7 @@ TEST(Autoplay, WritesAScreenshotOfTheWindowSize) {
         GTEST_SKIP() << "needs an X display";
     }
     auto shot = ScratchDir("autoplay") / "frame.png";
-    ASSERT_EQ(RunDriver("--frames 12 --shot 12:" + shot.string()), 0);
+    ASSERT_EQ(DriverStatus("--frames 12 --shot 12:" + shot.string()), 0);
     platform::RgbaImage image;
     ASSERT_EQ(platform::ReadPng(shot.string(), image), "");
     // The shipped configuration asks for a window the size of the desktop.
@@ -83,10 +83,10 @@ TEST(Autoplay, FramesLeftUndrawnChangeNeitherTheGameNorTheShot) {
 }
 
 TEST(Autoplay, RefusesUnknownOptions) {
-    EXPECT_NE(RunDriver("--bogus"), 0);
-    EXPECT_NE(RunDriver("--shot nothing"), 0);
-    EXPECT_NE(RunDriver("--skirmish 65537"), 0) << "callsigns cannot tell more tanks apart";
-    EXPECT_NE(RunDriver("--skirmish many"), 0);
+    EXPECT_NE(DriverStatus("--bogus"), 0);
+    EXPECT_NE(DriverStatus("--shot nothing"), 0);
+    EXPECT_NE(DriverStatus("--skirmish 65537"), 0) << "callsigns cannot tell more tanks apart";
+    EXPECT_NE(DriverStatus("--skirmish many"), 0);
 }
 
 TEST(Autoplay, FailsWithoutADisplay) {

@@ -26,13 +26,6 @@ std::filesystem::path FolderWith(const std::string& name, const std::map<std::st
     return folder;
 }
 
-std::size_t Occurrences(const std::string& text, const std::string& part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
 // The 1-based line of the text on which `part` first stands.
 std::size_t LineOf(const std::string& text, const std::string& part) {
     const std::size_t at = text.find(part);

@@ -22,13 +22,6 @@ CommandResult Errors(const std::string& directory, const std::string& environmen
                       (BinDir() / program).string() + "' " + arguments + " 2>&1 >/dev/null");
 }
 
-std::size_t Occurrences(const std::string& text, const std::string& part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
 TEST(FirstRun, WithoutADisplayTheGameSaysSoAndFails) {
     const CommandResult run =
         Errors(SourceDir().string(), "env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER", "sector-clash");

@@ -45,16 +45,6 @@ ProgramRun RunProgram(const std::string& program, const std::string& arguments,
     return run;
 }
 
-// The raw text of a member's value in a flat JSON line.
-std::string Member(const std::string& json, const std::string& name) {
-    const std::string key = "\"" + name + "\": ";
-    const auto start = json.find(key);
-    if (start == std::string::npos)
-        return "";
-    const auto from = start + key.size();
-    return json.substr(from, json.find_first_of(",}", from) - from);
-}
-
 fs::path WriteFile(const fs::path& folder, const std::string& name, const std::string& text) {
     std::ofstream(folder / name) << text;
     return folder / name;
@@ -122,14 +112,14 @@ TEST(GameScreen, ASkirmishOfAnySizeIsTheSimulatorsToo) {
         RunProgram("sector-clash-autoplay",
                    "--level levels/level0.xml --seed 11 --frames 30 --skirmish 600 --stats" + drawFewFrames);
     ASSERT_EQ(game.status, 0) << game.out;
-    const std::string steps = Member(game.last, "steps");
+    const std::string steps = FirstJsonMember(game.last, "steps");
     const ProgramRun larger =
         RunProgram("sector-clash-simulate",
                    "data/levels/level0.xml --skirmish 600 --seed 11 --step 16 --steps " + steps);
     const ProgramRun usual = RunProgram(
         "sector-clash-simulate", "data/levels/level0.xml --skirmish --seed 11 --step 16 --steps " + steps);
-    EXPECT_EQ(Member(game.last, "digest"), Member(larger.last, "digest"));
-    EXPECT_NE(Member(game.last, "digest"), Member(usual.last, "digest"));
+    EXPECT_EQ(FirstJsonMember(game.last, "digest"), FirstJsonMember(larger.last, "digest"));
+    EXPECT_NE(FirstJsonMember(game.last, "digest"), FirstJsonMember(usual.last, "digest"));
 }
 
 TEST(GameScreen, ASeededRunIsTheSimulatorsRunWhateverIsDrawn) {
@@ -138,12 +128,12 @@ TEST(GameScreen, ASeededRunIsTheSimulatorsRunWhateverIsDrawn) {
     const ProgramRun plain =
         RunProgram("sector-clash-autoplay", "--level data/levels/level0.xml --seed 11 --frames 70 --stats");
     ASSERT_EQ(plain.status, 0) << plain.out;
-    const std::string steps = Member(plain.last, "steps");
+    const std::string steps = FirstJsonMember(plain.last, "steps");
     ASSERT_EQ(steps, "60") << "ten loading frames, then one World step a frame";
     const ProgramRun simulated = RunProgram(
         "sector-clash-simulate", "data/levels/level0.xml --skirmish --seed 11 --step 16 --steps " + steps);
     ASSERT_EQ(simulated.status, 0) << simulated.out;
-    EXPECT_EQ(Member(plain.last, "digest"), Member(simulated.last, "digest"));
+    EXPECT_EQ(FirstJsonMember(plain.last, "digest"), FirstJsonMember(simulated.last, "digest"));
     // Drawing the whole map, zoomed out, takes no random numbers and changes nothing either.
     const fs::path folder = ScratchDir("seeded");
     WriteFile(folder, "zoom.txt", "12 wheel -10\n");
@@ -151,12 +141,12 @@ TEST(GameScreen, ASeededRunIsTheSimulatorsRunWhateverIsDrawn) {
         RunProgram("sector-clash-autoplay", "--level data/levels/level0.xml --seed 11 --frames 70 "
                                             "--stats --reveal --input " +
                                                 (folder / "zoom.txt").string());
-    EXPECT_EQ(Member(drawnMore.last, "digest"), Member(simulated.last, "digest"));
+    EXPECT_EQ(FirstJsonMember(drawnMore.last, "digest"), FirstJsonMember(simulated.last, "digest"));
     const ProgramRun otherSeed =
         RunProgram("sector-clash-autoplay", "--level data/levels/level0.xml --seed 12 --frames 70 --stats" + drawFewFrames);
-    EXPECT_NE(Member(otherSeed.last, "digest"), Member(plain.last, "digest"));
+    EXPECT_NE(FirstJsonMember(otherSeed.last, "digest"), FirstJsonMember(plain.last, "digest"));
     for (const char* member : {"frames", "fps", "frame_ms", "tick_ms", "startup_ms", "rss_mb"})
-        EXPECT_NE(Member(plain.last, member), "") << member;
+        EXPECT_NE(FirstJsonMember(plain.last, member), "") << member;
 }
 
 // Whatever the interface shows takes no number from the simulation's random sequence. On the small map the
@@ -179,9 +169,9 @@ TEST(GameScreen, EveryShippedLevelAndASmallMapPlayAsInTheSimulator) {
         ASSERT_EQ(game.status, 0) << game.out;
         const ProgramRun simulated =
             RunProgram("sector-clash-simulate",
-                       level + " --skirmish --seed 7 --step 16 --steps " + Member(game.last, "steps"));
+                       level + " --skirmish --seed 7 --step 16 --steps " + FirstJsonMember(game.last, "steps"));
         ASSERT_EQ(simulated.status, 0) << simulated.out;
-        EXPECT_EQ(Member(game.last, "digest"), Member(simulated.last, "digest")) << level;
+        EXPECT_EQ(FirstJsonMember(game.last, "digest"), FirstJsonMember(simulated.last, "digest")) << level;
     }
 }
 
@@ -199,11 +189,11 @@ TEST(GameScreen, AFinishedLevelStopsShowsItsOutcomeAndPlaysAgainOnEnter) {
     ASSERT_EQ(game.status, 0) << game.out;
     const ProgramRun simulated =
         RunProgram("sector-clash-simulate", level + " --skirmish --seed 2 --step 16 --steps 1000");
-    EXPECT_EQ(Member(simulated.last, "won"), "true");
-    EXPECT_EQ(Member(simulated.last, "steps"), "31");
+    EXPECT_EQ(FirstJsonMember(simulated.last, "won"), "true");
+    EXPECT_EQ(FirstJsonMember(simulated.last, "steps"), "31");
     // The world stopped where the simulator's level ended, in the same state.
-    EXPECT_EQ(Member(game.last, "steps"), "31");
-    EXPECT_EQ(Member(game.last, "digest"), Member(simulated.last, "digest"));
+    EXPECT_EQ(FirstJsonMember(game.last, "steps"), "31");
+    EXPECT_EQ(FirstJsonMember(game.last, "digest"), FirstJsonMember(simulated.last, "digest"));
     // The outcome box is drawn over the map once the level has finished, and not before.
     const platform::RgbaImage shotBefore = ReadShot(before);
     const platform::RgbaImage shotAfter = ReadShot(after);
@@ -217,7 +207,7 @@ TEST(GameScreen, AFinishedLevelStopsShowsItsOutcomeAndPlaysAgainOnEnter) {
         RunProgram("sector-clash-autoplay", "--level " + level + " --seed 2 --frames 90 --stats" + drawFewFrames +
                                                 "--input " + (folder / "again.txt").string());
     ASSERT_EQ(again.status, 0) << again.out;
-    EXPECT_EQ(Member(again.last, "steps"), "61")
+    EXPECT_EQ(FirstJsonMember(again.last, "steps"), "61")
         << "31 steps; the restart at the end of frame 60; one a frame from 61 to 90";
     // Escape leaves the outcome for the start screen.
     WriteFile(folder, "quit.txt", "60 keydown VK_ESCAPE\n61 keyup VK_ESCAPE\n59 check mode outcome\n62 check mode start\n");
@@ -285,7 +275,7 @@ TEST(GameScreen, TheViewScrollsAndAPauseHoldsTheBattleAndThePicture) {
                                                 script + " --shot 20:" + shot(20) + " --shot 30:" + shot(30) +
                                                 " --shot 50:" + shot(50));
     ASSERT_EQ(run.status, 0) << run.out;
-    EXPECT_EQ(Member(run.last, "steps"), "3") << "game frames 11 to 13 step; the pause holds from 14";
+    EXPECT_EQ(FirstJsonMember(run.last, "steps"), "3") << "game frames 11 to 13 step; the pause holds from 14";
     const platform::RgbaImage paused20 = ReadShot(shot(20));
     const platform::RgbaImage paused30 = ReadShot(shot(30));
     const platform::RgbaImage scrolled = ReadShot(shot(50));
@@ -295,6 +285,6 @@ TEST(GameScreen, TheViewScrollsAndAPauseHoldsTheBattleAndThePicture) {
     const ProgramRun longer = RunProgram(
         "sector-clash-autoplay", "--level " + level + " --seed 4 --stats --frames 90" + drawFewFrames + "--input " +
                                      script);
-    EXPECT_EQ(Member(longer.last, "digest"), Member(run.last, "digest"));
-    EXPECT_EQ(Member(longer.last, "steps"), "3");
+    EXPECT_EQ(FirstJsonMember(longer.last, "digest"), FirstJsonMember(run.last, "digest"));
+    EXPECT_EQ(FirstJsonMember(longer.last, "steps"), "3");
 }

@@ -1,5 +1,6 @@
 // The headless simulator: its summary line, determinism, refusals, and how each shipped level ends when the
 // player does nothing.
+#include "tests/support/ProgramRun.h"
 #include "tests/support/TestPaths.h"
 
 #include <gtest/gtest.h>
@@ -45,21 +46,11 @@ SimulatorRun Simulate(const std::string& arguments, bool withErrors = false) {
     return run;
 }
 
-// The raw text of a member's value in a flat JSON line: up to the next comma or closing brace.
-std::string Member(const std::string& json, const std::string& name) {
-    const std::string key = "\"" + name + "\": ";
-    const auto start = json.find(key);
-    if (start == std::string::npos)
-        return "";
-    const auto from = start + key.size();
-    return json.substr(from, json.find_first_of(",}", from) - from);
-}
-
 // A member of one side's entry.
 std::string SideMember(const std::string& json, const std::string& side, const std::string& name) {
     const auto start = json.find("\"" + side + "\": {");
     return start == std::string::npos ? ""
-                                      : Member(json.substr(start, json.find('}', start) - start + 1), name);
+                                      : FirstJsonMember(json.substr(start, json.find('}', start) - start + 1), name);
 }
 
 TEST(Simulate, PrintsTheSummaryWithEverySide) {
@@ -67,10 +58,10 @@ TEST(Simulate, PrintsTheSummaryWithEverySide) {
     ASSERT_EQ(run.status, 0);
     ASSERT_EQ(run.lines.size(), 1u);
     const std::string& summary = run.Last();
-    EXPECT_EQ(Member(summary, "seconds"), "2.000");
-    EXPECT_EQ(Member(summary, "steps"), "125");
-    EXPECT_EQ(Member(summary, "finished"), "false");
-    EXPECT_EQ(Member(summary, "digest").size(), 18u);
+    EXPECT_EQ(FirstJsonMember(summary, "seconds"), "2.000");
+    EXPECT_EQ(FirstJsonMember(summary, "steps"), "125");
+    EXPECT_EQ(FirstJsonMember(summary, "finished"), "false");
+    EXPECT_EQ(FirstJsonMember(summary, "digest").size(), 18u);
     for (const char* side : {"Neutral", "Red", "Green", "Blue", "Yellow", "Aqua", "Magenta"})
         EXPECT_NE(SideMember(summary, side, "money"), "") << side;
     EXPECT_NE(SideMember(summary, "Blue", "buildings"), "0");
@@ -80,11 +71,11 @@ TEST(Simulate, PrintsTheSummaryWithEverySide) {
 
 TEST(Simulate, SameArgumentsSameDigestOtherSeedOtherDigest) {
     const std::string first =
-        Member(Simulate("data/levels/level0.xml --steps 40 --skirmish").Last(), "digest");
+        FirstJsonMember(Simulate("data/levels/level0.xml --steps 40 --skirmish").Last(), "digest");
     const std::string again =
-        Member(Simulate("data/levels/level0.xml --steps 40 --skirmish").Last(), "digest");
+        FirstJsonMember(Simulate("data/levels/level0.xml --steps 40 --skirmish").Last(), "digest");
     const std::string other =
-        Member(Simulate("data/levels/level0.xml --steps 40 --skirmish --seed 2").Last(), "digest");
+        FirstJsonMember(Simulate("data/levels/level0.xml --steps 40 --skirmish --seed 2").Last(), "digest");
     ASSERT_FALSE(first.empty());
     EXPECT_EQ(first, again);
     EXPECT_NE(first, other);
@@ -93,10 +84,10 @@ TEST(Simulate, SameArgumentsSameDigestOtherSeedOtherDigest) {
 TEST(Simulate, StepsCountAndTraceLinesPerGameSecond) {
     const SimulatorRun run = Simulate("data/levels/level0.xml --steps 100 --step 40 --trace");
     ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(Member(run.Last(), "steps"), "100");
-    EXPECT_EQ(Member(run.Last(), "seconds"), "4.000");
+    EXPECT_EQ(FirstJsonMember(run.Last(), "steps"), "100");
+    EXPECT_EQ(FirstJsonMember(run.Last(), "seconds"), "4.000");
     EXPECT_EQ(run.lines.size(), 5u) << "four trace lines and the summary";
-    EXPECT_EQ(Member(run.lines[0], "seconds"), "1.000");
+    EXPECT_EQ(FirstJsonMember(run.lines[0], "seconds"), "1.000");
 }
 
 TEST(Simulate, RefusesUnreadableLevelsAndBadOptions) {
@@ -118,7 +109,7 @@ TEST(Simulate, AHostileLevelRunsToTheEnd) {
            "<request event=\"start\" when=\"time\" value=\"0\" persistent=\"1\"/></event>";
     const SimulatorRun run = Simulate(path.string() + " --seconds 3");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(Member(run.Last(), "finished"), "false");
+    EXPECT_EQ(FirstJsonMember(run.Last(), "finished"), "false");
 }
 
 TEST(Simulate, RefusesRunsBeyondTheGameClock) {
@@ -147,8 +138,8 @@ TEST(Simulate, RefusesFilesThatAreNoLevelAsTheGameDoes) {
 TEST(Simulate, TakesTheGamesLevelNames) {
     const SimulatorRun run = Simulate("levels/level1.xml --steps 1");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(Member(run.Last(), "digest"),
-              Member(Simulate("data/levels/level1.xml --steps 1").Last(), "digest"));
+    EXPECT_EQ(FirstJsonMember(run.Last(), "digest"),
+              FirstJsonMember(Simulate("data/levels/level1.xml --steps 1").Last(), "digest"));
 }
 
 // A mod's level is played with the mod's constants, and the simulator says which data it reads.
@@ -191,7 +182,7 @@ std::string ListedObject(const std::string& line, const std::string& kind, const
     for (auto start = line.find("{\"kind\": "); start != std::string::npos;
          start = line.find("{\"kind\": ", start + 1)) {
         const std::string object = line.substr(start, line.find('}', start) - start + 1);
-        if (Member(object, "kind") == "\"" + kind + "\"" && Member(object, "x") == x)
+        if (FirstJsonMember(object, "kind") == "\"" + kind + "\"" && FirstJsonMember(object, "x") == x)
             return object;
     }
     return "";
@@ -203,30 +194,30 @@ TEST(Simulate, ListsTheObjectsEveryIntervalAndAtTheEnd) {
     const SimulatorRun run = Simulate(path.string() + " --steps 70 --objects-every 500");
     ASSERT_EQ(run.status, 0);
     ASSERT_EQ(run.lines.size(), 4u) << "three lists and the summary";
-    EXPECT_EQ(Member(run.lines[0], "t"), "512");
-    EXPECT_EQ(Member(run.lines[1], "t"), "1008");
-    EXPECT_EQ(Member(run.lines[2], "t"), "1120") << "the end";
-    EXPECT_EQ(Member(run.lines[3], "steps"), "70");
+    EXPECT_EQ(FirstJsonMember(run.lines[0], "t"), "512");
+    EXPECT_EQ(FirstJsonMember(run.lines[1], "t"), "1008");
+    EXPECT_EQ(FirstJsonMember(run.lines[2], "t"), "1120") << "the end";
+    EXPECT_EQ(FirstJsonMember(run.lines[3], "steps"), "70");
     EXPECT_EQ(Simulate(path.string() + " --steps 64 --objects-every 512").lines.size(), 3u)
         << "an end on the interval is listed once";
 
     const std::string& list = run.lines[2];
     const std::string tank = ListedObject(list, "tank", "900.000");
-    EXPECT_EQ(Member(tank, "side"), "\"Blue\"");
-    EXPECT_EQ(Member(tank, "type"), "\"HeavyTank\"");
-    EXPECT_EQ(Member(tank, "callsign"), "\"A1\"");
-    EXPECT_GT(std::stod(Member(tank, "hp")), 0);
-    EXPECT_EQ(Member(ListedObject(list, "building", "-500.000"), "callsign"), "\"P2\"");
-    EXPECT_EQ(Member(ListedObject(list, "tower", "-700.000"), "side"), "\"Red\"");
+    EXPECT_EQ(FirstJsonMember(tank, "side"), "\"Blue\"");
+    EXPECT_EQ(FirstJsonMember(tank, "type"), "\"HeavyTank\"");
+    EXPECT_EQ(FirstJsonMember(tank, "callsign"), "\"A1\"");
+    EXPECT_GT(std::stod(FirstJsonMember(tank, "hp")), 0);
+    EXPECT_EQ(FirstJsonMember(ListedObject(list, "building", "-500.000"), "callsign"), "\"P2\"");
+    EXPECT_EQ(FirstJsonMember(ListedObject(list, "tower", "-700.000"), "side"), "\"Red\"");
     const std::string mine = ListedObject(list, "landmine", "-900.000");
-    EXPECT_EQ(Member(mine, "type"), "\"SmallLandmine\"");
-    EXPECT_EQ(Member(mine, "hp"), "null");
+    EXPECT_EQ(FirstJsonMember(mine, "type"), "\"SmallLandmine\"");
+    EXPECT_EQ(FirstJsonMember(mine, "hp"), "null");
     // Obstacles are listed with the radius the world tests them with: the level's size times the type's.
     const std::string block = ListedObject(list, "obstacle", "-300.000");
-    EXPECT_EQ(Member(block, "type"), "\"AntitankBlock\"");
-    EXPECT_EQ(Member(block, "callsign"), "null");
-    EXPECT_DOUBLE_EQ(std::stod(Member(ListedObject(list, "obstacle", "-200.000"), "radius")),
-                     2.5 * std::stod(Member(block, "radius")));
+    EXPECT_EQ(FirstJsonMember(block, "type"), "\"AntitankBlock\"");
+    EXPECT_EQ(FirstJsonMember(block, "callsign"), "null");
+    EXPECT_DOUBLE_EQ(std::stod(FirstJsonMember(ListedObject(list, "obstacle", "-200.000"), "radius")),
+                     2.5 * std::stod(FirstJsonMember(block, "radius")));
 }
 
 // With no player input every shipped level is lost, played as the game plays it, with the level's own
@@ -247,9 +238,9 @@ TEST_P(ShippedLevels, ThePlayerWhoDoesNothingLoses) {
         Simulate(std::string("data/levels/") + level.file + " --skirmish --step 100 --seconds " +
                  std::to_string(level.limitSeconds + 60));
     ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(Member(run.Last(), "finished"), "true");
-    EXPECT_EQ(Member(run.Last(), "won"), "false");
-    const double seconds = std::stod(Member(run.Last(), "seconds"));
+    EXPECT_EQ(FirstJsonMember(run.Last(), "finished"), "true");
+    EXPECT_EQ(FirstJsonMember(run.Last(), "won"), "false");
+    const double seconds = std::stod(FirstJsonMember(run.Last(), "seconds"));
     if (level.enemyAttacks) {
         EXPECT_LT(seconds, level.limitSeconds) << "the enemy's waves take the headquarters";
     } else {
@@ -285,7 +276,7 @@ TEST(Simulate, SkirmishTakesAnOptionalTankCount) {
     // The fields, widened as far as level0's edges, leave most of the thousand a free place.
     EXPECT_GT(tanks(many.Last()), level + 800);
     EXPECT_LE(tanks(many.Last()), level + 1024);
-    EXPECT_EQ(Member(plain.Last(), "digest"), Member(counted.Last(), "digest"));
+    EXPECT_EQ(FirstJsonMember(plain.Last(), "digest"), FirstJsonMember(counted.Last(), "digest"));
     EXPECT_EQ(Simulate("data/levels/level0.xml --skirmish 65537 --steps 1").status, 2)
         << "a count beyond the callsign numbers is taken for the level file";
 }
@@ -310,13 +301,13 @@ TEST(Simulate, PlayOnKeepsTheBattleGoingPastTheLevelsEndAndTracesMemory) {
                            "<event name=\"start\"><quit status=\"false\"/></event>";
     const SimulatorRun ended = Simulate(path.string() + " --seconds 3");
     ASSERT_EQ(ended.status, 0);
-    EXPECT_EQ(Member(ended.Last(), "finished"), "true");
+    EXPECT_EQ(FirstJsonMember(ended.Last(), "finished"), "true");
     // "start" runs as the battle is set up, so the level has ended before the first step.
-    EXPECT_EQ(Member(ended.Last(), "steps"), "0");
+    EXPECT_EQ(FirstJsonMember(ended.Last(), "steps"), "0");
     const SimulatorRun onwards = Simulate(path.string() + " --seconds 3 --play-on --trace");
     ASSERT_EQ(onwards.status, 0);
-    EXPECT_EQ(Member(onwards.Last(), "finished"), "true");
-    EXPECT_EQ(Member(onwards.Last(), "seconds"), "3.008");
+    EXPECT_EQ(FirstJsonMember(onwards.Last(), "finished"), "true");
+    EXPECT_EQ(FirstJsonMember(onwards.Last(), "seconds"), "3.008");
     ASSERT_GE(onwards.lines.size(), 2u);
-    EXPECT_GT(std::stol(Member(onwards.lines[0], "rss_kb")), 0);
+    EXPECT_GT(std::stol(FirstJsonMember(onwards.lines[0], "rss_kb")), 0);
 }

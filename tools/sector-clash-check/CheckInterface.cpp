@@ -19,7 +19,7 @@
 namespace check {
 namespace {
 
-namespace Names = Vorn::InterfaceNames;
+namespace InterfaceNames = Vorn::InterfaceNames;
 
 // Where the build info panel's drawing is placed on the main panel.
 constexpr double buildInfoLeft = 400;
@@ -64,7 +64,7 @@ Bounds DrawingBounds(const CheckContext& context, const std::string& name) {
 
 void CheckKeys(const Vorn::InterfaceValues& values, const FileProblems& report) {
     std::set<std::string> known;
-    for (std::string_view key : Names::RequiredKeys()) {
+    for (std::string_view key : InterfaceNames::RequiredKeys()) {
         known.emplace(key);
         if (!values.Contains(std::string(key))) {
             report(std::string(key),
@@ -81,60 +81,60 @@ void CheckKeys(const Vorn::InterfaceValues& values, const FileProblems& report) 
 }
 
 void CheckMinimap(const Vorn::InterfaceValues& values, const FileProblems& report) {
-    const double textureSize = values.ValueOf(Names::minimapTextureSize);
-    if (values.Contains(Names::minimapTextureSize) &&
+    const double textureSize = values.ValueOf(InterfaceNames::minimapTextureSize);
+    if (values.Contains(InterfaceNames::minimapTextureSize) &&
         !(textureSize >= 1 && textureSize <= Vorn::PixelTexture::MaxSize)) {
-        report(Names::minimapTextureSize,
+        report(InterfaceNames::minimapTextureSize,
                Text("must be 1 to ", Vorn::PixelTexture::MaxSize, ": the minimap stays black"));
     }
-    for (const char* key : {Names::minimapTankSize, Names::minimapTowerSize, Names::minimapBuildingSize}) {
+    for (const char* key : {InterfaceNames::minimapTankSize, InterfaceNames::minimapTowerSize, InterfaceNames::minimapBuildingSize}) {
         if (values.Contains(key) && !(values.ValueOf(key) >= 1)) {
             report(key, "below 1: each unit is painted as a single texel");
         }
     }
-    if (values.Contains(Names::minimapSize) && !(values.ValueOf(Names::minimapSize) > 0)) {
-        report(Names::minimapSize, "not above 0: the minimap and the info box are never shown whole");
+    if (values.Contains(InterfaceNames::minimapSize) && !(values.ValueOf(InterfaceNames::minimapSize) > 0)) {
+        report(InterfaceNames::minimapSize, "not above 0: the minimap and the info box are never shown whole");
     }
 }
 
 void CheckInfoBox(const Vorn::InterfaceValues& values, const Bounds& box, const FileProblems& report) {
     if (box.Empty()) {
-        report(Names::infoBoxDrawing, "the drawing has no vertices: its size cannot be checked");
+        report(InterfaceNames::infoBoxDrawing, "the drawing has no vertices: its size cannot be checked");
         return;
     }
-    if (values.ValueOf(Names::minimapSize) != box.Width()) {
-        report(Names::minimapSize, Text("is also the info box's width, but its drawing is ", box.Width(),
+    if (values.ValueOf(InterfaceNames::minimapSize) != box.Width()) {
+        report(InterfaceNames::minimapSize, Text("is also the info box's width, but its drawing is ", box.Width(),
                                         " wide: clicks miss the box or land beside it"));
     }
-    if (values.ValueOf(Names::infoboxSize) < box.Width()) {
-        report(Names::infoboxSize,
+    if (values.ValueOf(InterfaceNames::infoboxSize) < box.Width()) {
+        report(InterfaceNames::infoboxSize,
                Text("travel below the box's width ", box.Width(), ": it never slides out"));
     }
-    if (!box.Holds(values.ValueOf(Names::infoboxTitleX), values.ValueOf(Names::infoboxTitleY))) {
-        report(Names::infoboxTitleX, "the title starts outside the info box");
+    if (!box.Holds(values.ValueOf(InterfaceNames::infoboxTitleX), values.ValueOf(InterfaceNames::infoboxTitleY))) {
+        report(InterfaceNames::infoboxTitleX, "the title starts outside the info box");
     }
     for (int line = 0; line < 4; ++line) {
-        if (!box.Holds(values.ValueOf(Names::infoboxLineX[line]),
-                       values.ValueOf(Names::infoboxLineY[line]))) {
-            report(Names::infoboxLineX[line], Text("line ", line + 1, " starts outside the info box"));
+        if (!box.Holds(values.ValueOf(InterfaceNames::infoboxLineX[line]),
+                       values.ValueOf(InterfaceNames::infoboxLineY[line]))) {
+            report(InterfaceNames::infoboxLineX[line], Text("line ", line + 1, " starts outside the info box"));
         }
     }
 }
 
 void CheckBuildInfo(const Vorn::InterfaceValues& values, Bounds box, const FileProblems& report) {
     if (box.Empty()) {
-        report(Names::buildInfoDrawing, "the drawing has no vertices: its size cannot be checked");
+        report(InterfaceNames::buildInfoDrawing, "the drawing has no vertices: its size cannot be checked");
         return;
     }
     box.left += buildInfoLeft;
     box.right += buildInfoLeft;
-    if (!box.Holds(values.ValueOf(Names::buildinfoTitleX), values.ValueOf(Names::buildinfoTitleY))) {
-        report(Names::buildinfoTitleX, "the title starts outside the build info panel");
+    if (!box.Holds(values.ValueOf(InterfaceNames::buildinfoTitleX), values.ValueOf(InterfaceNames::buildinfoTitleY))) {
+        report(InterfaceNames::buildinfoTitleX, "the title starts outside the build info panel");
     }
     for (int line = 0; line < 3; ++line) {
-        if (!box.Holds(values.ValueOf(Names::buildinfoLineX[line]),
-                       values.ValueOf(Names::buildinfoLineY[line]))) {
-            report(Names::buildinfoLineX[line],
+        if (!box.Holds(values.ValueOf(InterfaceNames::buildinfoLineX[line]),
+                       values.ValueOf(InterfaceNames::buildinfoLineY[line]))) {
+            report(InterfaceNames::buildinfoLineX[line],
                    Text("line ", line + 1, " starts outside the build info panel"));
         }
     }
@@ -176,8 +176,8 @@ void CheckFormats(const CheckContext& context, Problems& problems) {
 } // namespace
 
 void CheckInterface(const CheckContext& context, Problems& problems) {
-    const FileProblems report(context.FileLabel(Names::interfaceFile), problems);
-    const std::optional<Brisk::Node> document = context.ReadDocument(Names::interfaceFile);
+    const FileProblems report(context.FileLabel(InterfaceNames::interfaceFile), problems);
+    const std::optional<Brisk::Node> document = context.ReadDocument(InterfaceNames::interfaceFile);
     if (!document) {
         report("", "missing: every key reads as 0 and the minimap and the info box vanish");
     } else {
@@ -185,8 +185,8 @@ void CheckInterface(const CheckContext& context, Problems& problems) {
         values.Load(*document);
         CheckKeys(values, report);
         CheckMinimap(values, report);
-        CheckInfoBox(values, DrawingBounds(context, Names::infoBoxDrawing), report);
-        CheckBuildInfo(values, DrawingBounds(context, Names::buildInfoDrawing), report);
+        CheckInfoBox(values, DrawingBounds(context, InterfaceNames::infoBoxDrawing), report);
+        CheckBuildInfo(values, DrawingBounds(context, InterfaceNames::buildInfoDrawing), report);
     }
     CheckFormats(context, problems);
 }
