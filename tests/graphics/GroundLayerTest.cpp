@@ -139,12 +139,15 @@ TEST(GroundLayerBeyond, CoversWhatLiesUnderOnlyWhenEveryTexelIsOpaque) {
 
 namespace {
 
-// One 4 x 4 picture whose texels rise evenly across (red) and up (green): its grid of colours is a plane.
-Vorn::GroundColours Ramp() {
+// One 4 x 4 picture whose texels rise evenly across (red) and, with `smoothUp`, up (green): its grid of
+// colours is a plane; without, green changes unevenly from row to row and only strips along a row are flat.
+Vorn::GroundColours Ramp(bool smoothUp = true) {
+    constexpr std::uint8_t unevenGreen[4] = {0, 200, 40, 160};
     Vorn::GroundImage image{4, 4, {}};
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < 4; ++column)
-            image.rgba.insert(image.rgba.end(), {std::uint8_t(85 * column), std::uint8_t(85 * row), 40, 255});
+            image.rgba.insert(image.rgba.end(), {std::uint8_t(85 * column),
+                                                 smoothUp ? std::uint8_t(85 * row) : unevenGreen[row], 40, 255});
     Vorn::GroundColours colours;
     colours.levels.push_back(image);
     return colours;
@@ -259,8 +262,9 @@ TEST(GroundLayerCovered, LeavesOutOnlyWhatThePanelHides) {
 }
 
 // Squares merged where the ground is flat meet the squares beside them without a gap, and the colour along
-// the join is the plane's: the ramp repeats every four points, so the 2 x 2 blocks that start a repeat are
-// flat and those across its wrap are not, and merged and single squares alternate.
+// the join is the plane's: the ramp repeats every four points, so the blocks that start a repeat are flat and
+// those across its wrap are not, and merged and single squares alternate. A ground smooth across but uneven
+// up is merged too, into strips along its rows.
 TEST(GroundMeshMerging, FlatBlocksJoinTheirNeighboursWithoutGapsOrSeams) {
     const int side = 256;
     testing_support::GlTestWindow window{side, side};
@@ -268,20 +272,23 @@ TEST(GroundMeshMerging, FlatBlocksJoinTheirNeighboursWithoutGapsOrSeams) {
     const double shift = 30.2;
     LookWithOriginAt(shift, side);
     const Vorn::GroundMesh::WindowMap onWindow{1, 1, shift, shift, {0, 0, side, side}};
-    std::size_t indices[2] = {0, 0};
-    const auto draw = [&](float flatLevels, std::size_t& drawnIndices) {
-        window.Clear(1, 0, 1);
-        Vorn::GroundMesh mesh;
-        mesh.Choose(Ramp());
-        mesh.SetFlatLevels(flatLevels);
-        mesh.Draw({-40, -40, 230, 230}, {-512, -512, 512, 512}, 1, {}, &onWindow);
-        drawnIndices = mesh.Indices().size();
-        return ReadSquare(0, side);
-    };
-    const std::vector<std::uint8_t> single = draw(-1, indices[0]);
-    const std::vector<std::uint8_t> merged = draw(Vorn::GroundMesh::flatLevels, indices[1]);
-    EXPECT_LT(indices[1], indices[0]);
-    const GroundDifference difference = CompareGround(single, merged);
-    EXPECT_EQ(difference.uncovered, 0);
-    EXPECT_LE(difference.largest, static_cast<int>(Vorn::GroundMesh::flatLevels) + 1);
+    for (const bool smoothUp : {true, false}) {
+        std::size_t indices[2] = {0, 0};
+        const auto draw = [&](float flatLevels, std::size_t& drawnIndices) {
+            window.Clear(1, 0, 1);
+            Vorn::GroundMesh mesh;
+            mesh.Choose(Ramp(smoothUp));
+            mesh.SetFlatLevels(flatLevels);
+            mesh.Draw({-40, -40, 230, 230}, {-512, -512, 512, 512}, 1, {}, &onWindow);
+            drawnIndices = mesh.Indices().size();
+            return ReadSquare(0, side);
+        };
+        const std::vector<std::uint8_t> single = draw(-1, indices[0]);
+        const std::vector<std::uint8_t> merged = draw(Vorn::GroundMesh::flatLevels, indices[1]);
+        EXPECT_LT(indices[1], indices[0]) << "smooth up: " << smoothUp;
+        const GroundDifference difference = CompareGround(single, merged);
+        EXPECT_EQ(difference.uncovered, 0) << "smooth up: " << smoothUp;
+        EXPECT_LE(difference.largest, static_cast<int>(Vorn::GroundMesh::flatLevels) + 1)
+            << "smooth up: " << smoothUp;
+    }
 }
