@@ -52,12 +52,11 @@ public:
     // shaded whole by both triangles beside the edge, so the grid's lines are moved onto the blocks' edges.
     static constexpr double blockPixels = 4;
 
-    // Squares whose points all lie within this many levels of the colours that two triangles over 2 x 2 or
-    // 4 x 4 of them give are drawn as those two triangles: the renderer pays per triangle and along every
-    // edge, and a few levels within a smooth gradient cannot be seen (at 4, a sixth of the grass's cost goes
-    // and side by side the pictures look the same; earth and snow hardly merge at all). A point where a
-    // merged square meets smaller ones lies on the merged square's straight side, so the join leaves no
-    // crack.
+    // Squares whose points all lie within this many levels of the colours that two triangles over a block
+    // of them (1, 2 or 4 squares each way) give are drawn as those two triangles: the renderer pays per
+    // triangle and along every edge, and a few levels within a smooth gradient cannot be seen (side by side
+    // the pictures look the same). A point where a merged block meets smaller ones lies on the block's
+    // straight side, so the join leaves no crack.
     static constexpr float flatLevels = 4;
 
     void Choose(GroundColours colours);
@@ -103,7 +102,12 @@ private:
     void Build(const Spacing& spacing, int firstColumn, int firstRow, int lastColumn, int lastRow,
                const Box& map);
     void ChooseSpans();
-    bool Flat(int row, int column, int squares) const;
+    // A block of the grid's squares: how many across and up.
+    struct Span {
+        std::uint8_t across, up;
+        bool operator==(const Span&) const = default;
+    };
+    bool Flat(int row, int column, Span size) const;
     void ChooseSquares(const Hidden& hidden);
     void Place(const WindowMap& window, float spacingUnits);
     void DrawArrays(const void* first) const;
@@ -117,9 +121,9 @@ private:
     std::vector<Vertex> vertices;
     std::vector<Vertex> placed;
     std::vector<std::uint32_t> indices;
-    // By square of the grid, its lower left corner first: how many squares across the square drawn from it
-    // spans (1, 2 or 4), or 0 where a larger square starting elsewhere covers it.
-    std::vector<std::uint8_t> spans;
+    // By square of the grid, its lower left corner first: the block drawn from it (1, 2 or 4 squares each
+    // way), or none (0 by 0) where a larger block starting elsewhere covers it.
+    std::vector<Span> spans;
     float mergeLevels = flatLevels;
     // What the vertices were built for: rebuilt only when the view moves or zooms.
     struct Built {
