@@ -101,6 +101,7 @@ int EntryPoint() {
 
 int RunProgram(const ProgramOptions& options) {
     platform::KeepFreedMemoryForReuse();
+    platform::BackTheHeapWithLargePages();
     shell = ShellState{};
     shell.options = options;
     platform::SetClock(options.clock);
