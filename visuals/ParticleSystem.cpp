@@ -94,10 +94,14 @@ ParticleSystem::ParticleSystem(ParticleFactory& factory, const ParticleBehavior&
 }
 
 // A tank's exhaust or dust holds about ten particles, five or six lines; longer arrays are read on in
-// order, which the processor foresees by itself. The layers' array is asked for too, for their particles.
+// order, which the processor foresees by itself. Of the settled particles only the first is read, for its
+// expiry. The layers' array is asked for too, for their particles.
 void ParticleSystem::PrefetchParticles() const {
-    Zelt::PrefetchBytes(particles.data(),
-                        std::min<std::size_t>(particles.size() * sizeof(ParticleRecord), 8 * 64));
+    if (settled > 0) {
+        Zelt::PrefetchBytes(particles.data(), sizeof(ParticleRecord));
+    }
+    Zelt::PrefetchBytes(particles.data() + settled,
+                        std::min<std::size_t>((particles.size() - settled) * sizeof(ParticleRecord), 8 * 64));
     PrefetchLayers();
 }
 
@@ -120,10 +124,12 @@ void ParticleSystem::Update(std::uint32_t elapsedMs) {
         Emit(elapsedMs);
     }
     RemoveExpired();
-    MoveParticles(elapsedMs);
-    if (!paused) {
+    if (paused) {
+        AgeWhilePaused(elapsedMs);
+    } else {
         age += elapsedMs;
     }
+    MoveParticles(elapsedMs);
     PrefetchLayersParticles();
     for (auto& layer : layers) {
         layer.Update(elapsedMs);
@@ -178,39 +184,64 @@ void ParticleSystem::EmitStep(std::vector<std::uint32_t>& marks) {
 }
 
 // The particles there before the first step live through every step; those emitted at a step, through it
-// and the ones after.
+// and the ones after. The clock has already run on (a paused system emits nothing, so all its particles
+// lived through every step), and the settled particles are read only while they lead the expired run.
 void ParticleSystem::AdvanceSteps(const std::vector<std::uint32_t>& marks, std::uint32_t steps,
                                   std::size_t systems, std::size_t& position) {
     const std::size_t own = position++;
+    if (paused) {
+        AgeWhilePaused(steps);
+    }
     const double baseStep = 1 * double(behavior->particleSpeed) * 0.001;
     std::size_t expired = 0;
-    bool leadingRun = true;
+    while (expired < settled && ExpiresWithin(particles[expired], steps)) {
+        ++expired;
+    }
+    bool leadingRun = expired == settled;
+    std::size_t settledRun = settled;
+    bool stillSettled = agesInOrder;
     for (std::uint32_t step = 0; step < steps; ++step) {
         // The first step's range also holds the particles that were there before it.
-        const std::size_t begin = step == 0 ? 0 : marks[step * systems + own];
+        const std::size_t begin = step == 0 ? settled : marks[step * systems + own];
         const std::size_t end = step + 1 < steps ? marks[(step + 1) * systems + own] : particles.size();
         for (std::size_t i = begin; i < end; ++i) {
-            const bool removed = AdvanceParticle(particles[i], steps - step, baseStep);
+            ParticleRecord& particle = particles[i];
+            const bool removed = AdvanceParticle(particle, steps - step, baseStep);
             leadingRun = leadingRun && removed;
             expired += leadingRun ? 1 : 0;
+            if (removed && !leadingRun) {
+                // Only out of order ages (a save's) leave an expired particle behind a live one, and the
+                // steps never aged it: its age stands.
+                particle.born += steps - step;
+            }
+            stillSettled = stillSettled && (removed ? leadingRun : AgeOf(particle) >= particle.moveTime);
+            settledRun += stillSettled ? 1 : 0;
         }
     }
-    particles.erase(particles.begin(), particles.begin() + static_cast<std::ptrdiff_t>(expired));
+    settled = static_cast<std::uint32_t>(settledRun);
+    DropLeading(expired);
     for (auto& layer : layers) {
         layer.AdvanceSteps(marks, steps, systems, position);
     }
 }
 
-// Whether one of the steps removes the particle: a step removes it when it starts at the life time or
-// beyond. Otherwise it moves as MoveParticles(1) would move it at each step, with the same arithmetic.
+// Whether one of the last `steps` steps removes the particle: a step removes it when it starts at the life
+// time or beyond.
+bool ParticleSystem::ExpiresWithin(const ParticleRecord& particle, std::uint32_t steps) const {
+    const std::uint32_t ageBefore = AgeOf(particle) - steps;
+    return std::uint64_t(ageBefore) + steps > behavior->particleLifeTime;
+}
+
+// Whether one of the particle's last `steps` steps removes it. Otherwise it moves as MoveParticles(1) would
+// move it at each step, with the same arithmetic.
 //
 // The steps work on copies of the record's fields, stored once at the end: a store into the record at every
 // step could, for all the compiler knows, change the behaviour's flags, which it would then read again.
 bool ParticleSystem::AdvanceParticle(ParticleRecord& particle, std::uint32_t steps, double baseStep) const {
-    if (std::uint64_t(particle.age) + steps > behavior->particleLifeTime) {
+    if (ExpiresWithin(particle, steps)) {
         return true;
     }
-    std::uint32_t age = particle.age;
+    std::uint32_t age = AgeOf(particle) - steps;
     const std::uint32_t moveTime = particle.moveTime;
     float x = particle.x;
     float y = particle.y;
@@ -225,7 +256,6 @@ bool ParticleSystem::AdvanceParticle(ParticleRecord& particle, std::uint32_t ste
         x += static_cast<float>(move * particle.sinHeading);
         y += static_cast<float>(move * particle.cosHeading);
     }
-    particle.age = age;
     particle.x = x;
     particle.y = y;
     return false;
@@ -280,6 +310,8 @@ bool ParticleSystem::IsFinished() const {
 
 void ParticleSystem::Destroy() {
     particles.clear();
+    settled = 0;
+    agesInOrder = true;
     for (auto& layer : layers) {
         layer.Destroy();
     }
@@ -305,6 +337,7 @@ void ParticleSystem::EmitOne() {
     particle.heading = static_cast<float>(headingDegrees * degreesToRadians);
     particle.sinHeading = std::sin(particle.heading);
     particle.cosHeading = std::cos(particle.heading);
+    particle.born = age;
     particle.sprite = factory->Create();
     // The source is where it is now, so the particle starts that far before the offset moved so far.
     particle.x = behavior->sourceOffsetX - offsetX;
@@ -324,26 +357,53 @@ void ParticleSystem::EmitOne() {
 void ParticleSystem::RemoveExpired() {
     const auto firstAlive =
         std::find_if(particles.begin(), particles.end(), [this](const ParticleRecord& particle) {
-            return particle.age < behavior->particleLifeTime;
+            return AgeOf(particle) < behavior->particleLifeTime;
         });
-    particles.erase(particles.begin(), firstAlive);
+    DropLeading(static_cast<std::size_t>(firstAlive - particles.begin()));
 }
 
+void ParticleSystem::DropLeading(std::size_t count) {
+    if (count == 0) {
+        return;
+    }
+    particles.erase(particles.begin(), particles.begin() + static_cast<std::ptrdiff_t>(count));
+    settled = count < settled ? settled - static_cast<std::uint32_t>(count) : 0;
+    if (particles.empty()) {
+        agesInOrder = true;
+    }
+}
+
+// The clock stands while the system is paused, and its particles go on ageing all the same.
+void ParticleSystem::AgeWhilePaused(std::uint32_t elapsedMs) {
+    for (ParticleRecord& particle : particles) {
+        particle.born -= elapsedMs;
+    }
+}
+
+// Runs after the clock has moved on. The particles that stop moving at the front of the array join the
+// settled run and are not read again but for their expiry.
+//
 // The behaviour is copied so that the stores into the records cannot, for all the compiler knows, change
 // the flags it reads for every particle.
 void ParticleSystem::MoveParticles(std::uint32_t elapsedMs) {
     const ParticleBehavior motion = *behavior;
     const double baseStep = elapsedMs * double(motion.particleSpeed) * 0.001;
-    for (ParticleRecord& particle : particles) {
-        particle.age += elapsedMs;
-        if (particle.age >= particle.moveTime) {
+    std::size_t settledRun = settled;
+    bool stillSettled = agesInOrder;
+    for (std::size_t i = settled; i < particles.size(); ++i) {
+        ParticleRecord& particle = particles[i];
+        const std::uint32_t particleAge = AgeOf(particle);
+        if (particleAge >= particle.moveTime) {
+            settledRun += stillSettled ? 1 : 0;
             continue;
         }
-        const float fraction = float(particle.age) / float(particle.moveTime);
+        stillSettled = false;
+        const float fraction = float(particleAge) / float(particle.moveTime);
         const double step = baseStep * ParticleSlowDownFactor(motion, fraction);
         particle.x += static_cast<float>(step * particle.sinHeading);
         particle.y += static_cast<float>(step * particle.cosHeading);
     }
+    settled = static_cast<std::uint32_t>(settledRun);
 }
 
 void ParticleSystem::Move(float dx, float dy) {
@@ -369,6 +429,23 @@ void ParticleSystem::Restore(const Progress& progress, ParticleArray saved) {
     offsetX = progress.offsetX;
     offsetY = progress.offsetY;
     particles = std::move(saved);
+    settled = 0;
+    agesInOrder = AgesFallAlong(particles, age);
+}
+
+// Emission keeps the ages falling along the array and the live ones below the life time, which data never
+// sets beyond 2^31 - 1 ms; a save may hold anything.
+bool ParticleSystem::AgesFallAlong(const ParticleArray& particles, std::uint32_t systemAge) {
+    constexpr std::uint32_t farFromWrapping = 0x80000000u;
+    std::uint32_t previous = farFromWrapping - 1;
+    for (const ParticleRecord& particle : particles) {
+        const std::uint32_t particleAge = systemAge - particle.born;
+        if (particleAge > previous) {
+            return false;
+        }
+        previous = particleAge;
+    }
+    return true;
 }
 
 } // namespace Vorn

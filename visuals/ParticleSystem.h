@@ -42,7 +42,11 @@ public:
         // step of its flight would otherwise compute them again.
         float sinHeading = 0.0f;
         float cosHeading = 1.0f;
-        std::uint32_t age = 0;
+        // The system's age at which this particle's age was 0 (AgeOf gives its age): held relative to the
+        // system's clock, as the position is to its offset, so that a particle that has stopped moving is
+        // not written at every step only to age it. While the system is paused its clock stands and the
+        // particles go on ageing, so their births are moved back instead.
+        std::uint32_t born = 0;
         std::uint32_t moveTime = 0;
         Particle sprite;
     };
@@ -104,9 +108,12 @@ public:
         float offsetY = 0.0f;
     };
     Progress SavedProgress() const;
-    // Takes a saved system's progress and particles. The layers, made by the factory as the saved ones
-    // were, are each restored on their own.
+    // Takes a saved system's progress and particles, each particle's birth worked out from its saved age
+    // with BornAt(progress.age, ...). The layers, made by the factory as the saved ones were, are each
+    // restored on their own.
     void Restore(const Progress& progress, ParticleArray saved);
+    // The birth a particle of this age has in a system of this age: what a save holds is the particle's age.
+    static std::uint32_t BornAt(std::uint32_t systemAge, std::uint32_t particleAge) { return systemAge - particleAge; }
 
     void ReserveLayers(std::size_t count) { layers.reserve(count); }
     void AddLayer(ParticleSystem layer) { layers.push_back(std::move(layer)); }
@@ -125,6 +132,8 @@ public:
     // What every particle's recorded position is moved by (the sum of the Move calls so far).
     float OffsetX() const { return offsetX; }
     float OffsetY() const { return offsetY; }
+    // How long ago one of this system's particles was emitted, counting the time the system stood paused.
+    std::uint32_t AgeOf(const ParticleRecord& particle) const { return age - particle.born; }
     // Where one of this system's particles is, in the system's own coordinates.
     float XOf(const ParticleRecord& particle) const { return particle.x + offsetX; }
     float YOf(const ParticleRecord& particle) const { return particle.y + offsetY; }
@@ -133,12 +142,16 @@ private:
     void Emit(std::uint32_t elapsedMs);
     void EmitOne();
     void RemoveExpired();
+    void DropLeading(std::size_t count);
+    void AgeWhilePaused(std::uint32_t elapsedMs);
     void MoveParticles(std::uint32_t elapsedMs);
     std::size_t CountSystems() const;
     void EmitStep(std::vector<std::uint32_t>& marks);
     void AdvanceSteps(const std::vector<std::uint32_t>& marks, std::uint32_t steps, std::size_t systems,
                       std::size_t& position);
     bool AdvanceParticle(ParticleRecord& particle, std::uint32_t steps, double baseStep) const;
+    bool ExpiresWithin(const ParticleRecord& particle, std::uint32_t steps) const;
+    static bool AgesFallAlong(const ParticleArray& particles, std::uint32_t systemAge);
 
     ParticleFactory* factory;
     const ParticleBehavior* behavior;
@@ -149,8 +162,16 @@ private:
     bool focus;
     bool paused = false;
     bool ended = false;
+    // Whether the particles' ages never rise along the array and stay far from wrapping, as emission keeps
+    // them; only a save can break it. The settled run below is kept only while it holds.
+    bool agesInOrder = true;
     float offsetX = 0.0f;
     float offsetY = 0.0f;
+    // The particles before this index have stopped moving and are only ageing: the steps leave them
+    // unread but for the leading ones' expiry. Ages fall along the array, so they expire first, before
+    // their age could wrap round and set them moving again. Fits in the padding before the arrays, so the
+    // system stays within the effect's two lines.
+    std::uint32_t settled = 0;
     ParticleArray particles;
     std::vector<ParticleSystem, EffectPoolAllocator<ParticleSystem>> layers;
 };
