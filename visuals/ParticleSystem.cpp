@@ -39,6 +39,10 @@ std::size_t ReservedParticles(const ParticleBehavior& behavior) {
     return static_cast<std::size_t>(std::min(most, std::min(steadyRounds, lifeRounds) * behavior.emitNumber));
 }
 
+std::uint16_t SettledCount(std::size_t run) {
+    return static_cast<std::uint16_t>(std::min<std::size_t>(run, 0xFFFF));
+}
+
 float Clamp01(double value) {
     return static_cast<float>(std::clamp(value, 0.0, 1.0));
 }
@@ -124,11 +128,10 @@ void ParticleSystem::Update(std::uint32_t elapsedMs) {
         Emit(elapsedMs);
     }
     RemoveExpired();
-    if (paused) {
-        AgeWhilePaused(elapsedMs);
-    } else {
+    if (!paused) {
         age += elapsedMs;
     }
+    particleClock += elapsedMs;
     MoveParticles(elapsedMs);
     PrefetchLayersParticles();
     for (auto& layer : layers) {
@@ -178,20 +181,18 @@ void ParticleSystem::EmitStep(std::vector<std::uint32_t>& marks) {
         Emit(1);
         ++age;
     }
+    ++particleClock;
     for (auto& layer : layers) {
         layer.EmitStep(marks);
     }
 }
 
 // The particles there before the first step live through every step; those emitted at a step, through it
-// and the ones after. The clock has already run on (a paused system emits nothing, so all its particles
-// lived through every step), and the settled particles are read only while they lead the expired run.
+// and the ones after. The particles' clock has already run on, and the settled particles are read only
+// while they lead the expired run.
 void ParticleSystem::AdvanceSteps(const std::vector<std::uint32_t>& marks, std::uint32_t steps,
                                   std::size_t systems, std::size_t& position) {
     const std::size_t own = position++;
-    if (paused) {
-        AgeWhilePaused(steps);
-    }
     const double baseStep = 1 * double(behavior->particleSpeed) * 0.001;
     std::size_t expired = 0;
     while (expired < settled && ExpiresWithin(particles[expired], steps)) {
@@ -218,7 +219,7 @@ void ParticleSystem::AdvanceSteps(const std::vector<std::uint32_t>& marks, std::
             settledRun += stillSettled ? 1 : 0;
         }
     }
-    settled = static_cast<std::uint32_t>(settledRun);
+    settled = SettledCount(settledRun);
     DropLeading(expired);
     for (auto& layer : layers) {
         layer.AdvanceSteps(marks, steps, systems, position);
@@ -337,7 +338,7 @@ void ParticleSystem::EmitOne() {
     particle.heading = static_cast<float>(headingDegrees * degreesToRadians);
     particle.sinHeading = std::sin(particle.heading);
     particle.cosHeading = std::cos(particle.heading);
-    particle.born = age;
+    particle.born = particleClock;
     particle.sprite = factory->Create();
     // The source is where it is now, so the particle starts that far before the offset moved so far.
     particle.x = behavior->sourceOffsetX - offsetX;
@@ -367,16 +368,9 @@ void ParticleSystem::DropLeading(std::size_t count) {
         return;
     }
     particles.erase(particles.begin(), particles.begin() + static_cast<std::ptrdiff_t>(count));
-    settled = count < settled ? settled - static_cast<std::uint32_t>(count) : 0;
+    settled = count < settled ? static_cast<std::uint16_t>(settled - count) : 0;
     if (particles.empty()) {
         agesInOrder = true;
-    }
-}
-
-// The clock stands while the system is paused, and its particles go on ageing all the same.
-void ParticleSystem::AgeWhilePaused(std::uint32_t elapsedMs) {
-    for (ParticleRecord& particle : particles) {
-        particle.born -= elapsedMs;
     }
 }
 
@@ -403,7 +397,7 @@ void ParticleSystem::MoveParticles(std::uint32_t elapsedMs) {
         particle.x += static_cast<float>(step * particle.sinHeading);
         particle.y += static_cast<float>(step * particle.cosHeading);
     }
-    settled = static_cast<std::uint32_t>(settledRun);
+    settled = SettledCount(settledRun);
 }
 
 void ParticleSystem::Move(float dx, float dy) {
@@ -429,17 +423,18 @@ void ParticleSystem::Restore(const Progress& progress, ParticleArray saved) {
     offsetX = progress.offsetX;
     offsetY = progress.offsetY;
     particles = std::move(saved);
+    particleClock = progress.age;
     settled = 0;
-    agesInOrder = AgesFallAlong(particles, age);
+    agesInOrder = AgesFallAlong(particles, particleClock);
 }
 
 // Emission keeps the ages falling along the array and the live ones below the life time, which data never
 // sets beyond 2^31 - 1 ms; a save may hold anything.
-bool ParticleSystem::AgesFallAlong(const ParticleArray& particles, std::uint32_t systemAge) {
+bool ParticleSystem::AgesFallAlong(const ParticleArray& particles, std::uint32_t clock) {
     constexpr std::uint32_t farFromWrapping = 0x80000000u;
     std::uint32_t previous = farFromWrapping - 1;
     for (const ParticleRecord& particle : particles) {
-        const std::uint32_t particleAge = systemAge - particle.born;
+        const std::uint32_t particleAge = clock - particle.born;
         if (particleAge > previous) {
             return false;
         }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -380,7 +381,12 @@ void LoadLayeredSystems(ParticleSystemFactory& factory) {
 // Takes every system's particles out and puts them back as a load does, which forgets which of them have
 // stopped moving, so that the next update reads them all.
 void PutBackAsLoaded(ParticleSystem& system) {
-    system.Restore(system.SavedProgress(), ParticleSystem::ParticleArray(system.Particles()));
+    const ParticleSystem::Progress progress = system.SavedProgress();
+    ParticleSystem::ParticleArray particles(system.Particles());
+    for (ParticleSystem::ParticleRecord& particle : particles) {
+        particle.born = ParticleSystem::BornAt(progress.age, system.AgeOf(particle));
+    }
+    system.Restore(progress, std::move(particles));
     for (ParticleSystem& layer : system.Layers()) {
         PutBackAsLoaded(layer);
     }
