@@ -148,6 +148,7 @@ private:
     void AdvanceSteps(const std::vector<std::uint32_t>& marks, std::uint32_t steps, std::size_t systems,
                       std::size_t& position);
     bool AdvanceParticle(ParticleRecord& particle, std::uint32_t steps, double baseStep) const;
+    void MoveSteps(ParticleRecord& particle, std::uint32_t firstAge, std::uint32_t count, double baseStep) const;
     bool ExpiresWithin(const ParticleRecord& particle, std::uint32_t steps) const;
     static bool AgesFallAlong(const ParticleArray& particles, std::uint32_t clock);
 
