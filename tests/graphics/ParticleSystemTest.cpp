@@ -351,8 +351,8 @@ std::vector<double> StateOf(const ParticleSystem& system) {
     return state;
 }
 
-// A root and three layers (one nested) whose particles outlive a tick, die within one, never live, and
-// move longer than they live, slowing down in three ways.
+// A root and five layers (three nested) whose particles outlive a tick, die within one, never live, and
+// move longer than they live, slowing down in each of the five ways.
 void LoadLayeredSystems(ParticleSystemFactory& factory) {
     const std::string behaviors =
         "<Long>" + Value("life_time", "40") + Value("emit_time", "3") + Value("emit_number", "2") +
@@ -367,12 +367,21 @@ void LoadLayeredSystems(ParticleSystemFactory& factory) {
         Value("emit_number", "3") + Value("particle_life_time", "13") + Value("particle_move_time", "9") +
         Value("particle_move_time_random", "5") + Value("particle_speed", "30") +
         Value("particle_motion_slow_down", "true") + Value("particle_motion_log_slow_down", "true") +
-        Value("particle_motion_inv_slow_down", "true") + "</Inverse>";
+        Value("particle_motion_inv_slow_down", "true") + "</Inverse><Steady>" + Value("life_time", "50") +
+        Value("emit_time", "4") + Value("emit_number", "2") + Value("particle_life_time", "30") +
+        Value("particle_move_time", "12") + Value("particle_move_time_random", "20") +
+        Value("particle_speed", "40") + "</Steady><Widening>" + Value("life_time", "50") +
+        Value("emit_time", "6") + Value("emit_number", "2") + Value("particle_life_time", "40") +
+        Value("particle_move_time", "15") + Value("particle_move_time_random", "20") +
+        Value("particle_speed", "60") + Value("particle_motion_slow_down", "true") +
+        Value("particle_motion_inv_slow_down", "true") + "</Widening>";
     const std::string systems =
         "<Root>" + Value("behavior", "Long") + Value("scatter_angle", "360") + Value("layer", "Brief") +
         Value("layer", "Nested") + "</Root><Brief>" + Value("behavior", "Brief") + Value("focus", "1") +
         Value("scatter_angle", "90") + "</Brief><Nested>" + Value("behavior", "Inverse") +
-        Value("layer", "Never") + "</Nested><Never>" + Value("behavior", "Never") + "</Never>";
+        Value("layer", "Never") + Value("layer", "Steady") + Value("layer", "Widening") + "</Nested><Never>" +
+        Value("behavior", "Never") + "</Never><Steady>" + Value("behavior", "Steady") + "</Steady><Widening>" +
+        Value("behavior", "Widening") + "</Widening>";
     Brisk::Node document;
     document.LoadText(("<behavior>" + behaviors + "</behavior><system>" + systems + "</system>").c_str());
     factory.Load(document);
