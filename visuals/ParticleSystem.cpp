@@ -450,29 +450,31 @@ void ParticleSystem::DropLeading(std::size_t count) {
 }
 
 // Runs after the clock has moved on. The particles that stop moving at the front of the array join the
-// settled run and are not read again but for their expiry.
+// settled run and are not read again but for their expiry; the rest are walked without counting it.
 //
 // The behaviour is copied so that the stores into the records cannot, for all the compiler knows, change
 // the flags it reads for every particle.
 void ParticleSystem::MoveParticles(std::uint32_t elapsedMs) {
     const ParticleBehavior motion = *behavior;
     const double baseStep = elapsedMs * double(motion.particleSpeed) * 0.001;
-    std::size_t settledRun = settled;
-    bool stillSettled = agesInOrder;
-    for (std::size_t i = settled; i < particles.size(); ++i) {
+    std::size_t first = settled;
+    if (agesInOrder) {
+        while (first < particles.size() && AgeOf(particles[first]) >= particles[first].moveTime) {
+            ++first;
+        }
+        settled = SettledCount(first);
+    }
+    for (std::size_t i = first; i < particles.size(); ++i) {
         ParticleRecord& particle = particles[i];
         const std::uint32_t particleAge = AgeOf(particle);
         if (particleAge >= particle.moveTime) {
-            settledRun += stillSettled ? 1 : 0;
             continue;
         }
-        stillSettled = false;
         const float fraction = float(particleAge) / float(particle.moveTime);
         const double step = baseStep * ParticleSlowDownFactor(motion, fraction);
         particle.x += static_cast<float>(step * particle.sinHeading);
         particle.y += static_cast<float>(step * particle.cosHeading);
     }
-    settled = SettledCount(settledRun);
 }
 
 void ParticleSystem::Move(float dx, float dy) {
