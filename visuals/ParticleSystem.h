@@ -112,7 +112,9 @@ public:
     // layers, made by the factory as the saved ones were, are each restored on their own.
     void Restore(const Progress& progress, ParticleArray saved);
     // The birth of a particle of this age when the particles' clock reads `clock`: a save holds the age.
-    static std::uint32_t BornAt(std::uint32_t clock, std::uint32_t particleAge) { return clock - particleAge; }
+    static std::uint32_t BornAt(std::uint32_t clock, std::uint32_t particleAge) {
+        return clock - particleAge;
+    }
 
     void ReserveLayers(std::size_t count) { layers.reserve(count); }
     void AddLayer(ParticleSystem layer) { layers.push_back(std::move(layer)); }
@@ -148,7 +150,8 @@ private:
     void AdvanceSteps(const std::vector<std::uint32_t>& marks, std::uint32_t steps, std::size_t systems,
                       std::size_t& position);
     bool AdvanceParticle(ParticleRecord& particle, std::uint32_t steps, double baseStep) const;
-    void MoveSteps(ParticleRecord& particle, std::uint32_t firstAge, std::uint32_t count, double baseStep) const;
+    void MoveSteps(ParticleRecord& particle, std::uint32_t firstAge, std::uint32_t count,
+                   double baseStep) const;
     bool ExpiresWithin(const ParticleRecord& particle, std::uint32_t steps) const;
     static bool AgesFallAlong(const ParticleArray& particles, std::uint32_t clock);
 

@@ -380,8 +380,8 @@ void LoadLayeredSystems(ParticleSystemFactory& factory) {
         Value("layer", "Nested") + "</Root><Brief>" + Value("behavior", "Brief") + Value("focus", "1") +
         Value("scatter_angle", "90") + "</Brief><Nested>" + Value("behavior", "Inverse") +
         Value("layer", "Never") + Value("layer", "Steady") + Value("layer", "Widening") + "</Nested><Never>" +
-        Value("behavior", "Never") + "</Never><Steady>" + Value("behavior", "Steady") + "</Steady><Widening>" +
-        Value("behavior", "Widening") + "</Widening>";
+        Value("behavior", "Never") + "</Never><Steady>" + Value("behavior", "Steady") +
+        "</Steady><Widening>" + Value("behavior", "Widening") + "</Widening>";
     Brisk::Node document;
     document.LoadText(("<behavior>" + behaviors + "</behavior><system>" + systems + "</system>").c_str());
     factory.Load(document);
@@ -406,7 +406,8 @@ enum class Ticking { InMilliseconds, InTicks, InSteps };
 // The layered system through ticks of 0 to 16 ms, with pauses and moves between them: the state after each
 // tick, and then the random sequence's next draw. Put back after each update, every particle is read at the
 // next.
-std::vector<std::vector<double>> RunLayered(ParticleSystemFactory& factory, Ticking how, bool putBackAfterUpdates) {
+std::vector<std::vector<double>> RunLayered(ParticleSystemFactory& factory, Ticking how,
+                                            bool putBackAfterUpdates) {
     Vorn::randomGenerator.SeedIndices(12, 34, 56, 78);
     auto system = factory.CreateSystem("Root");
     std::vector<std::vector<double>> ticks;
