@@ -83,8 +83,9 @@ void AddSprite(const ParticleFactory& factory, const Particle& sprite, ParticleB
 
 void DrawParticle(const ParticleSystem& system, const ParticleSystem::ParticleRecord& particle,
                   ParticleBatch& batch, float originX, float originY) {
-    const float alpha = ParticleAlpha(system.Behavior(), particle.age);
-    const float progress = ParticleProgress(system.Behavior(), particle.age);
+    const std::uint32_t age = system.AgeOf(particle);
+    const float alpha = ParticleAlpha(system.Behavior(), age);
+    const float progress = ParticleProgress(system.Behavior(), age);
     if (drawnParticleCounter != nullptr)
         ++*drawnParticleCounter;
     const float x = originX + system.XOf(particle);

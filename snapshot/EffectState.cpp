@@ -50,7 +50,7 @@ void WriteSystem(ByteWriter& out, const ParticleSystem& system) {
         out.F32(particle.heading);
         out.F32(particle.sinHeading);
         out.F32(particle.cosHeading);
-        out.U32(particle.age);
+        out.U32(system.AgeOf(particle));
         out.U32(particle.moveTime);
         out.F32(particle.sprite.spinFactor);
     }
@@ -78,7 +78,7 @@ void ReadSystem(ByteReader& in, ParticleSystem& system) {
         particle.heading = in.F32("particle heading");
         particle.sinHeading = in.F32("particle heading's sine");
         particle.cosHeading = in.F32("particle heading's cosine");
-        particle.age = in.U32("particle age");
+        particle.born = ParticleSystem::BornAt(progress.age, in.U32("particle age"));
         particle.moveTime = in.U32("particle move time");
         particle.sprite.spinFactor = in.F32("spin factor");
     }

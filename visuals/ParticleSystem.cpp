@@ -39,8 +39,64 @@ std::size_t ReservedParticles(const ParticleBehavior& behavior) {
     return static_cast<std::size_t>(std::min(most, std::min(steadyRounds, lifeRounds) * behavior.emitNumber));
 }
 
+std::uint16_t SettledCount(std::size_t run) {
+    return static_cast<std::uint16_t>(std::min<std::size_t>(run, 0xFFFF));
+}
+
 float Clamp01(double value) {
     return static_cast<float>(std::clamp(value, 0.0, 1.0));
+}
+
+// The kinds of slowing down a behaviour asks for; all but the logarithmic one are worked out side by side.
+enum class SlowDown { None, Linear, Inverse, Logarithmic };
+
+SlowDown SlowDownOf(const ParticleBehavior& behavior) {
+    if (!behavior.slowDown) {
+        return SlowDown::None;
+    }
+    if (behavior.logSlowDown) {
+        return SlowDown::Logarithmic;
+    }
+    return behavior.inverseSlowDown ? SlowDown::Inverse : SlowDown::Linear;
+}
+
+// ParticleSlowDownFactor for the kinds without a logarithm, with no test of the behaviour's flags, so that
+// the steps of a particle can be worked out in the processor's vector lanes, each with the same arithmetic.
+// A moving particle's fraction lies above 0 and at most 1, so the factor is never negative and needs no
+// clamp, whose test would keep the compiler from using the lanes.
+template <SlowDown kind> float LinearSlowDownFactor(float moveFraction) {
+    if constexpr (kind == SlowDown::None) {
+        return 1.0f;
+    } else {
+        const double f = moveFraction;
+        return static_cast<float>(kind == SlowDown::Inverse ? f : 1.0 - f);
+    }
+}
+
+// A step-mode effect runs 16 steps a tick: a particle's moves in that many steps are worked out side by side.
+constexpr std::uint32_t stepsSideBySide = 16;
+
+// Ages and the move time below 2^31, so that they convert to float as signed numbers, which the vector lanes
+// do without a correction: the same values as unsigned ones.
+struct StepMotion {
+    std::int32_t firstAge; // the particle's age at the end of the first step
+    std::int32_t moveTime;
+    double baseStep;
+    float sinHeading;
+    float cosHeading;
+};
+
+// Each step's move, as MoveParticles(1) works it out; the moves do not depend on one another, only their
+// sums do, which the caller adds in order.
+template <SlowDown kind>
+void WorkOutMoves(const StepMotion& motion, std::uint32_t count, float* dx, float* dy) {
+    const float moveTime = float(motion.moveTime);
+    for (std::uint32_t step = 0; step < count; ++step) {
+        const float fraction = float(motion.firstAge + static_cast<std::int32_t>(step)) / moveTime;
+        const double move = motion.baseStep * LinearSlowDownFactor<kind>(fraction);
+        dx[step] = static_cast<float>(move * motion.sinHeading);
+        dy[step] = static_cast<float>(move * motion.cosHeading);
+    }
 }
 
 } // namespace
@@ -94,10 +150,14 @@ ParticleSystem::ParticleSystem(ParticleFactory& factory, const ParticleBehavior&
 }
 
 // A tank's exhaust or dust holds about ten particles, five or six lines; longer arrays are read on in
-// order, which the processor foresees by itself. The layers' array is asked for too, for their particles.
+// order, which the processor foresees by itself. Of the settled particles only the first is read, for its
+// expiry. The layers' array is asked for too, for their particles.
 void ParticleSystem::PrefetchParticles() const {
-    Zelt::PrefetchBytes(particles.data(),
-                        std::min<std::size_t>(particles.size() * sizeof(ParticleRecord), 8 * 64));
+    if (settled > 0) {
+        Zelt::PrefetchBytes(particles.data(), sizeof(ParticleRecord));
+    }
+    Zelt::PrefetchBytes(particles.data() + settled,
+                        std::min<std::size_t>((particles.size() - settled) * sizeof(ParticleRecord), 8 * 64));
     PrefetchLayers();
 }
 
@@ -120,10 +180,11 @@ void ParticleSystem::Update(std::uint32_t elapsedMs) {
         Emit(elapsedMs);
     }
     RemoveExpired();
-    MoveParticles(elapsedMs);
     if (!paused) {
         age += elapsedMs;
     }
+    particleClock += elapsedMs;
+    MoveParticles(elapsedMs);
     PrefetchLayersParticles();
     for (auto& layer : layers) {
         layer.Update(elapsedMs);
@@ -172,63 +233,108 @@ void ParticleSystem::EmitStep(std::vector<std::uint32_t>& marks) {
         Emit(1);
         ++age;
     }
+    ++particleClock;
     for (auto& layer : layers) {
         layer.EmitStep(marks);
     }
 }
 
 // The particles there before the first step live through every step; those emitted at a step, through it
-// and the ones after.
+// and the ones after. The particles' clock has already run on, and the settled particles are read only
+// while they lead the expired run.
 void ParticleSystem::AdvanceSteps(const std::vector<std::uint32_t>& marks, std::uint32_t steps,
                                   std::size_t systems, std::size_t& position) {
     const std::size_t own = position++;
     const double baseStep = 1 * double(behavior->particleSpeed) * 0.001;
     std::size_t expired = 0;
-    bool leadingRun = true;
+    while (expired < settled && ExpiresWithin(particles[expired], steps)) {
+        ++expired;
+    }
+    bool leadingRun = expired == settled;
+    std::size_t settledRun = settled;
+    bool stillSettled = agesInOrder;
     for (std::uint32_t step = 0; step < steps; ++step) {
         // The first step's range also holds the particles that were there before it.
-        const std::size_t begin = step == 0 ? 0 : marks[step * systems + own];
+        const std::size_t begin = step == 0 ? settled : marks[step * systems + own];
         const std::size_t end = step + 1 < steps ? marks[(step + 1) * systems + own] : particles.size();
         for (std::size_t i = begin; i < end; ++i) {
-            const bool removed = AdvanceParticle(particles[i], steps - step, baseStep);
+            ParticleRecord& particle = particles[i];
+            const bool removed = AdvanceParticle(particle, steps - step, baseStep);
             leadingRun = leadingRun && removed;
             expired += leadingRun ? 1 : 0;
+            if (removed && !leadingRun) {
+                // Only out of order ages (a save's) leave an expired particle behind a live one, and the
+                // steps never aged it: its age stands.
+                particle.born += steps - step;
+            }
+            stillSettled = stillSettled && (removed ? leadingRun : AgeOf(particle) >= particle.moveTime);
+            settledRun += stillSettled ? 1 : 0;
         }
     }
-    particles.erase(particles.begin(), particles.begin() + static_cast<std::ptrdiff_t>(expired));
+    settled = SettledCount(settledRun);
+    DropLeading(expired);
     for (auto& layer : layers) {
         layer.AdvanceSteps(marks, steps, systems, position);
     }
 }
 
-// Whether one of the steps removes the particle: a step removes it when it starts at the life time or
-// beyond. Otherwise it moves as MoveParticles(1) would move it at each step, with the same arithmetic.
+// Whether one of the last `steps` steps removes the particle: a step removes it when it starts at the life
+// time or beyond.
+bool ParticleSystem::ExpiresWithin(const ParticleRecord& particle, std::uint32_t steps) const {
+    const std::uint32_t ageBefore = AgeOf(particle) - steps;
+    return std::uint64_t(ageBefore) + steps > behavior->particleLifeTime;
+}
+
+// Whether one of the particle's last `steps` steps removes it. Otherwise it moves as MoveParticles(1) would
+// move it at each step, with the same arithmetic: the steps before it reaches its move time, a leading share.
+bool ParticleSystem::AdvanceParticle(ParticleRecord& particle, std::uint32_t steps, double baseStep) const {
+    if (ExpiresWithin(particle, steps)) {
+        return true;
+    }
+    const std::uint32_t ageBefore = AgeOf(particle) - steps;
+    const std::uint32_t moveTime = particle.moveTime;
+    if (ageBefore + 1 < moveTime) {
+        MoveSteps(particle, ageBefore + 1, std::min(steps, moveTime - 1 - ageBefore), baseStep);
+    }
+    return false;
+}
+
+// The moves are worked out side by side where the kind of slowing down allows it and added in order.
 //
 // The steps work on copies of the record's fields, stored once at the end: a store into the record at every
 // step could, for all the compiler knows, change the behaviour's flags, which it would then read again.
-bool ParticleSystem::AdvanceParticle(ParticleRecord& particle, std::uint32_t steps, double baseStep) const {
-    if (std::uint64_t(particle.age) + steps > behavior->particleLifeTime) {
-        return true;
-    }
-    std::uint32_t age = particle.age;
+void ParticleSystem::MoveSteps(ParticleRecord& particle, std::uint32_t firstAge, std::uint32_t count,
+                               double baseStep) const {
     const std::uint32_t moveTime = particle.moveTime;
+    const SlowDown kind = SlowDownOf(*behavior);
     float x = particle.x;
     float y = particle.y;
-    for (std::uint32_t step = 0; step < steps; ++step) {
-        age += 1;
-        if (age >= moveTime) {
-            age += steps - step - 1;
-            break;
+    if (count > stepsSideBySide || kind == SlowDown::Logarithmic || moveTime > 0x7FFFFFFFu) {
+        for (std::uint32_t step = 0; step < count; ++step) {
+            const float fraction = float(firstAge + step) / float(moveTime);
+            const double move = baseStep * ParticleSlowDownFactor(*behavior, fraction);
+            x += static_cast<float>(move * particle.sinHeading);
+            y += static_cast<float>(move * particle.cosHeading);
         }
-        const float fraction = float(age) / float(moveTime);
-        const double move = baseStep * ParticleSlowDownFactor(*behavior, fraction);
-        x += static_cast<float>(move * particle.sinHeading);
-        y += static_cast<float>(move * particle.cosHeading);
+    } else {
+        const StepMotion motion{static_cast<std::int32_t>(firstAge), static_cast<std::int32_t>(moveTime),
+                                baseStep, particle.sinHeading, particle.cosHeading};
+        float dx[stepsSideBySide];
+        float dy[stepsSideBySide];
+        if (kind == SlowDown::None) {
+            WorkOutMoves<SlowDown::None>(motion, count, dx, dy);
+        } else if (kind == SlowDown::Linear) {
+            WorkOutMoves<SlowDown::Linear>(motion, count, dx, dy);
+        } else {
+            WorkOutMoves<SlowDown::Inverse>(motion, count, dx, dy);
+        }
+        for (std::uint32_t step = 0; step < count; ++step) {
+            x += dx[step];
+            y += dy[step];
+        }
     }
-    particle.age = age;
     particle.x = x;
     particle.y = y;
-    return false;
 }
 
 void ParticleSystem::SetPaused(bool flag) {
@@ -280,6 +386,8 @@ bool ParticleSystem::IsFinished() const {
 
 void ParticleSystem::Destroy() {
     particles.clear();
+    settled = 0;
+    agesInOrder = true;
     for (auto& layer : layers) {
         layer.Destroy();
     }
@@ -305,6 +413,7 @@ void ParticleSystem::EmitOne() {
     particle.heading = static_cast<float>(headingDegrees * degreesToRadians);
     particle.sinHeading = std::sin(particle.heading);
     particle.cosHeading = std::cos(particle.heading);
+    particle.born = particleClock;
     particle.sprite = factory->Create();
     // The source is where it is now, so the particle starts that far before the offset moved so far.
     particle.x = behavior->sourceOffsetX - offsetX;
@@ -324,22 +433,44 @@ void ParticleSystem::EmitOne() {
 void ParticleSystem::RemoveExpired() {
     const auto firstAlive =
         std::find_if(particles.begin(), particles.end(), [this](const ParticleRecord& particle) {
-            return particle.age < behavior->particleLifeTime;
+            return AgeOf(particle) < behavior->particleLifeTime;
         });
-    particles.erase(particles.begin(), firstAlive);
+    DropLeading(static_cast<std::size_t>(firstAlive - particles.begin()));
 }
 
+void ParticleSystem::DropLeading(std::size_t count) {
+    if (count == 0) {
+        return;
+    }
+    particles.erase(particles.begin(), particles.begin() + static_cast<std::ptrdiff_t>(count));
+    settled = count < settled ? static_cast<std::uint16_t>(settled - count) : 0;
+    if (particles.empty()) {
+        agesInOrder = true;
+    }
+}
+
+// Runs after the clock has moved on. The particles that stop moving at the front of the array join the
+// settled run and are not read again but for their expiry; the rest are walked without counting it.
+//
 // The behaviour is copied so that the stores into the records cannot, for all the compiler knows, change
 // the flags it reads for every particle.
 void ParticleSystem::MoveParticles(std::uint32_t elapsedMs) {
     const ParticleBehavior motion = *behavior;
     const double baseStep = elapsedMs * double(motion.particleSpeed) * 0.001;
-    for (ParticleRecord& particle : particles) {
-        particle.age += elapsedMs;
-        if (particle.age >= particle.moveTime) {
+    std::size_t first = settled;
+    if (agesInOrder) {
+        while (first < particles.size() && AgeOf(particles[first]) >= particles[first].moveTime) {
+            ++first;
+        }
+        settled = SettledCount(first);
+    }
+    for (std::size_t i = first; i < particles.size(); ++i) {
+        ParticleRecord& particle = particles[i];
+        const std::uint32_t particleAge = AgeOf(particle);
+        if (particleAge >= particle.moveTime) {
             continue;
         }
-        const float fraction = float(particle.age) / float(particle.moveTime);
+        const float fraction = float(particleAge) / float(particle.moveTime);
         const double step = baseStep * ParticleSlowDownFactor(motion, fraction);
         particle.x += static_cast<float>(step * particle.sinHeading);
         particle.y += static_cast<float>(step * particle.cosHeading);
@@ -369,6 +500,24 @@ void ParticleSystem::Restore(const Progress& progress, ParticleArray saved) {
     offsetX = progress.offsetX;
     offsetY = progress.offsetY;
     particles = std::move(saved);
+    particleClock = progress.age;
+    settled = 0;
+    agesInOrder = AgesFallAlong(particles, particleClock);
+}
+
+// Emission keeps the ages falling along the array and the live ones below the life time, which data never
+// sets beyond 2^31 - 1 ms; a save may hold anything.
+bool ParticleSystem::AgesFallAlong(const ParticleArray& particles, std::uint32_t clock) {
+    constexpr std::uint32_t farFromWrapping = 0x80000000u;
+    std::uint32_t previous = farFromWrapping - 1;
+    for (const ParticleRecord& particle : particles) {
+        const std::uint32_t particleAge = clock - particle.born;
+        if (particleAge > previous) {
+            return false;
+        }
+        previous = particleAge;
+    }
+    return true;
 }
 
 } // namespace Vorn

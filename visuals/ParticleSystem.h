@@ -42,7 +42,10 @@ public:
         // step of its flight would otherwise compute them again.
         float sinHeading = 0.0f;
         float cosHeading = 1.0f;
-        std::uint32_t age = 0;
+        // The particles' clock when this particle's age was 0 (AgeOf gives its age): held relative to the
+        // clock, as the position is to the system's offset, so that a particle that has stopped moving is
+        // not written at every step only to age it.
+        std::uint32_t born = 0;
         std::uint32_t moveTime = 0;
         Particle sprite;
     };
@@ -104,9 +107,14 @@ public:
         float offsetY = 0.0f;
     };
     Progress SavedProgress() const;
-    // Takes a saved system's progress and particles. The layers, made by the factory as the saved ones
-    // were, are each restored on their own.
+    // Takes a saved system's progress and particles, each particle's birth worked out from its saved age
+    // with BornAt(progress.age, ...): a restored system's particle clock starts at its saved age. The
+    // layers, made by the factory as the saved ones were, are each restored on their own.
     void Restore(const Progress& progress, ParticleArray saved);
+    // The birth of a particle of this age when the particles' clock reads `clock`: a save holds the age.
+    static std::uint32_t BornAt(std::uint32_t clock, std::uint32_t particleAge) {
+        return clock - particleAge;
+    }
 
     void ReserveLayers(std::size_t count) { layers.reserve(count); }
     void AddLayer(ParticleSystem layer) { layers.push_back(std::move(layer)); }
@@ -125,6 +133,8 @@ public:
     // What every particle's recorded position is moved by (the sum of the Move calls so far).
     float OffsetX() const { return offsetX; }
     float OffsetY() const { return offsetY; }
+    // How long ago one of this system's particles was emitted, counting the time the system stood paused.
+    std::uint32_t AgeOf(const ParticleRecord& particle) const { return particleClock - particle.born; }
     // Where one of this system's particles is, in the system's own coordinates.
     float XOf(const ParticleRecord& particle) const { return particle.x + offsetX; }
     float YOf(const ParticleRecord& particle) const { return particle.y + offsetY; }
@@ -133,12 +143,17 @@ private:
     void Emit(std::uint32_t elapsedMs);
     void EmitOne();
     void RemoveExpired();
+    void DropLeading(std::size_t count);
     void MoveParticles(std::uint32_t elapsedMs);
     std::size_t CountSystems() const;
     void EmitStep(std::vector<std::uint32_t>& marks);
     void AdvanceSteps(const std::vector<std::uint32_t>& marks, std::uint32_t steps, std::size_t systems,
                       std::size_t& position);
     bool AdvanceParticle(ParticleRecord& particle, std::uint32_t steps, double baseStep) const;
+    void MoveSteps(ParticleRecord& particle, std::uint32_t firstAge, std::uint32_t count,
+                   double baseStep) const;
+    bool ExpiresWithin(const ParticleRecord& particle, std::uint32_t steps) const;
+    static bool AgesFallAlong(const ParticleArray& particles, std::uint32_t clock);
 
     ParticleFactory* factory;
     const ParticleBehavior* behavior;
@@ -146,11 +161,24 @@ private:
     std::uint32_t rounds = 0;
     float direction;
     float scatterAngle = 360.0f;
-    bool focus;
-    bool paused = false;
-    bool ended = false;
+    // The flags share a byte, and the settled run is counted in 16 bits, so that the particles' clock fits
+    // too and the system stays within the effect's two lines.
+    bool focus : 1;
+    bool paused : 1 = false;
+    bool ended : 1 = false;
+    // Whether the particles' ages never rise along the array and stay far from wrapping, as emission keeps
+    // them; only a save can break it. The settled run below is kept only while it holds.
+    bool agesInOrder : 1 = true;
+    // The particles before this index have stopped moving and are only ageing: the steps leave them
+    // unread but for the leading ones' expiry. Ages fall along the array, so they expire first, before
+    // their age could wrap round and set them moving again. A longer run is counted as its first 65,535.
+    std::uint16_t settled = 0;
     float offsetX = 0.0f;
     float offsetY = 0.0f;
+    // Runs with every update, paused or not, where the system's age stands while it is paused: particles
+    // age all the same, and a paused system's (a shared burst's thousands between shots, a standing tank's
+    // last dust) are then left unread too.
+    std::uint32_t particleClock = 0;
     ParticleArray particles;
     std::vector<ParticleSystem, EffectPoolAllocator<ParticleSystem>> layers;
 };

@@ -67,9 +67,9 @@ TEST_F(ParticleEffectTest, StepModeRunsOneMillisecondUpdates) {
     ASSERT_EQ(whole.System()->Particles().size(), 6u);
     ASSERT_EQ(stepped.System()->Particles().size(), 6u);
     // Emitted when the system turned 100 and 200 ms old, they have flown ever since.
-    EXPECT_EQ(stepped.System()->Particles()[0].age, 151u);
-    EXPECT_EQ(stepped.System()->Particles()[3].age, 51u);
-    EXPECT_EQ(whole.System()->Particles()[0].age, 250u);
+    EXPECT_EQ(stepped.System()->AgeOf(stepped.System()->Particles()[0]), 151u);
+    EXPECT_EQ(stepped.System()->AgeOf(stepped.System()->Particles()[3]), 51u);
+    EXPECT_EQ(whole.System()->AgeOf(whole.System()->Particles()[0]), 250u);
 }
 
 TEST_F(ParticleEffectTest, FrozenEffectsIgnoreUpdatesAndOperationsReachTheSystem) {

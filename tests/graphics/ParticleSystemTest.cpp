@@ -8,6 +8,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -96,7 +97,7 @@ TEST_F(ParticleSystemTest, APausedSystemKeepsItsAgeAndResumes) {
     system->Update(500);
     EXPECT_EQ(system->Age(), 150u);
     EXPECT_EQ(system->Particles().size(), 3u);
-    EXPECT_EQ(system->Particles()[0].age, 650u) << "particles age on while the system is paused";
+    EXPECT_EQ(system->AgeOf(system->Particles()[0]), 650u) << "particles age on while the system is paused";
     system->SetPaused(false);
     system->Update(50);
     EXPECT_EQ(system->Particles().size(), 6u);
@@ -112,7 +113,7 @@ TEST_F(ParticleSystemTest, ParticlesAreRemovedWhenTheirAgeReachesTheLifeTime) {
     ASSERT_EQ(system->Particles().size(), 1u);
     system->Update(1);
     ASSERT_EQ(system->Particles().size(), 1u);
-    EXPECT_EQ(system->Particles()[0].age, 300u);
+    EXPECT_EQ(system->AgeOf(system->Particles()[0]), 300u);
     system->Update(1);
     EXPECT_TRUE(system->Particles().empty());
     EXPECT_TRUE(system->IsFinished());
@@ -340,7 +341,7 @@ std::vector<double> StateOf(const ParticleSystem& system) {
     std::vector<double> state = {double(system.Age()), double(system.Rounds()),
                                  double(system.Particles().size())};
     for (const auto& particle : system.Particles()) {
-        state.insert(state.end(), {particle.x, particle.y, particle.heading, double(particle.age),
+        state.insert(state.end(), {particle.x, particle.y, particle.heading, double(system.AgeOf(particle)),
                                    double(particle.moveTime), particle.sprite.spinFactor});
     }
     for (const Vorn::ParticleSystem& layer : system.Layers()) {
@@ -350,10 +351,9 @@ std::vector<double> StateOf(const ParticleSystem& system) {
     return state;
 }
 
-// A root and three layers (one nested) whose particles outlive a tick, die within one, never live, and
-// move longer than they live, slowing down in three ways, with pauses and moves between the ticks. The run
-// in steps must leave every field and the random sequence exactly where the millisecond updates leave them.
-TEST_F(ParticleSystemTest, StepsAtOnceMatchMillisecondUpdatesToTheBit) {
+// A root and five layers (three nested) whose particles outlive a tick, die within one, never live, and
+// move longer than they live, slowing down in each of the five ways.
+void LoadLayeredSystems(ParticleSystemFactory& factory) {
     const std::string behaviors =
         "<Long>" + Value("life_time", "40") + Value("emit_time", "3") + Value("emit_number", "2") +
         Value("particle_life_time", "25") + Value("particle_move_time", "10") +
@@ -367,42 +367,99 @@ TEST_F(ParticleSystemTest, StepsAtOnceMatchMillisecondUpdatesToTheBit) {
         Value("emit_number", "3") + Value("particle_life_time", "13") + Value("particle_move_time", "9") +
         Value("particle_move_time_random", "5") + Value("particle_speed", "30") +
         Value("particle_motion_slow_down", "true") + Value("particle_motion_log_slow_down", "true") +
-        Value("particle_motion_inv_slow_down", "true") + "</Inverse>";
+        Value("particle_motion_inv_slow_down", "true") + "</Inverse><Steady>" + Value("life_time", "50") +
+        Value("emit_time", "4") + Value("emit_number", "2") + Value("particle_life_time", "30") +
+        Value("particle_move_time", "12") + Value("particle_move_time_random", "20") +
+        Value("particle_speed", "40") + "</Steady><Widening>" + Value("life_time", "50") +
+        Value("emit_time", "6") + Value("emit_number", "2") + Value("particle_life_time", "40") +
+        Value("particle_move_time", "15") + Value("particle_move_time_random", "20") +
+        Value("particle_speed", "60") + Value("particle_motion_slow_down", "true") +
+        Value("particle_motion_inv_slow_down", "true") + "</Widening>";
     const std::string systems =
         "<Root>" + Value("behavior", "Long") + Value("scatter_angle", "360") + Value("layer", "Brief") +
         Value("layer", "Nested") + "</Root><Brief>" + Value("behavior", "Brief") + Value("focus", "1") +
         Value("scatter_angle", "90") + "</Brief><Nested>" + Value("behavior", "Inverse") +
-        Value("layer", "Never") + "</Nested><Never>" + Value("behavior", "Never") + "</Never>";
+        Value("layer", "Never") + Value("layer", "Steady") + Value("layer", "Widening") + "</Nested><Never>" +
+        Value("behavior", "Never") + "</Never><Steady>" + Value("behavior", "Steady") +
+        "</Steady><Widening>" + Value("behavior", "Widening") + "</Widening>";
     Brisk::Node document;
     document.LoadText(("<behavior>" + behaviors + "</behavior><system>" + systems + "</system>").c_str());
     factory.Load(document);
+}
 
-    const auto run = [&](bool inSteps) {
-        Vorn::randomGenerator.SeedIndices(12, 34, 56, 78);
-        auto system = factory.CreateSystem("Root");
-        std::vector<std::vector<double>> ticks;
-        const unsigned lengths[] = {16, 16, 1, 5, 16, 0, 16, 3, 16, 16, 16, 2, 16, 16, 16, 16};
-        for (std::size_t tick = 0; tick < std::size(lengths); ++tick) {
-            system->SetPaused(tick == 6 || tick == 7);
-            if (inSteps) {
-                system->UpdateInSteps(lengths[tick]);
-            } else {
-                for (unsigned step = 0; step < lengths[tick]; ++step) {
-                    system->Update(1);
+// Takes every system's particles out and puts them back as a load does, which forgets which of them have
+// stopped moving, so that the next update reads them all.
+void PutBackAsLoaded(ParticleSystem& system) {
+    const ParticleSystem::Progress progress = system.SavedProgress();
+    ParticleSystem::ParticleArray particles(system.Particles());
+    for (ParticleSystem::ParticleRecord& particle : particles) {
+        particle.born = ParticleSystem::BornAt(progress.age, system.AgeOf(particle));
+    }
+    system.Restore(progress, std::move(particles));
+    for (ParticleSystem& layer : system.Layers()) {
+        PutBackAsLoaded(layer);
+    }
+}
+
+enum class Ticking { InMilliseconds, InTicks, InSteps };
+
+// The layered system through ticks of 0 to 16 ms, with pauses and moves between them: the state after each
+// tick, and then the random sequence's next draw. Put back after each update, every particle is read at the
+// next.
+std::vector<std::vector<double>> RunLayered(ParticleSystemFactory& factory, Ticking how,
+                                            bool putBackAfterUpdates) {
+    Vorn::randomGenerator.SeedIndices(12, 34, 56, 78);
+    auto system = factory.CreateSystem("Root");
+    std::vector<std::vector<double>> ticks;
+    const unsigned lengths[] = {16, 16, 1, 5, 16, 0, 16, 3, 16, 16, 16, 2, 16, 16, 16, 16, 16, 16, 16, 16};
+    for (std::size_t tick = 0; tick < std::size(lengths); ++tick) {
+        system->SetPaused(tick == 6 || tick == 7);
+        if (how == Ticking::InSteps) {
+            system->UpdateInSteps(lengths[tick]);
+        } else if (how == Ticking::InTicks) {
+            system->Update(lengths[tick]);
+        } else {
+            for (unsigned step = 0; step < lengths[tick]; ++step) {
+                system->Update(1);
+                if (putBackAfterUpdates) {
+                    PutBackAsLoaded(*system);
                 }
             }
-            system->Move(1.5f, -0.25f);
-            ticks.push_back(StateOf(*system));
         }
-        ticks.push_back({Vorn::randomGenerator.Next()});
-        return ticks;
-    };
-    const auto inMilliseconds = run(false);
-    const auto inSteps = run(true);
+        if (putBackAfterUpdates) {
+            PutBackAsLoaded(*system);
+        }
+        system->Move(1.5f, -0.25f);
+        ticks.push_back(StateOf(*system));
+    }
+    ticks.push_back({Vorn::randomGenerator.Next()});
+    return ticks;
+}
+
+// The run in steps must leave every field and the random sequence exactly where the millisecond updates
+// leave them.
+TEST_F(ParticleSystemTest, StepsAtOnceMatchMillisecondUpdatesToTheBit) {
+    LoadLayeredSystems(factory);
+    const auto inMilliseconds = RunLayered(factory, Ticking::InMilliseconds, false);
+    const auto inSteps = RunLayered(factory, Ticking::InSteps, false);
     ASSERT_EQ(inSteps.size(), inMilliseconds.size());
     EXPECT_GT(inMilliseconds[4].size(), 60u) << "every system has particles out after a few ticks";
     for (std::size_t tick = 0; tick < inSteps.size(); ++tick) {
         EXPECT_EQ(inSteps[tick], inMilliseconds[tick]) << "after tick " << tick;
+    }
+}
+
+// Particles that have stopped moving are left unread until they expire; a system that has just been loaded
+// reads them all. Both must age, draw, move and remove every particle alike, paused or not, in steps or not.
+TEST_F(ParticleSystemTest, StoppedParticlesLeftUnreadAgeAndExpireAsIfRead) {
+    LoadLayeredSystems(factory);
+    for (Ticking how : {Ticking::InMilliseconds, Ticking::InTicks, Ticking::InSteps}) {
+        const auto unread = RunLayered(factory, how, false);
+        const auto readAll = RunLayered(factory, how, true);
+        ASSERT_EQ(unread.size(), readAll.size());
+        for (std::size_t tick = 0; tick < unread.size(); ++tick) {
+            EXPECT_EQ(unread[tick], readAll[tick]) << "after tick " << tick << " run as " << int(how);
+        }
     }
 }
 

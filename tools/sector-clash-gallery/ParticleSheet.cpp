@@ -130,7 +130,7 @@ template <class Visit> void ForEachParticle(const Vorn::ParticleSystem& system, 
 // The half side a particle is drawn with at its age.
 float DrawnHalfSide(const Vorn::ParticleSystem& system,
                     const Vorn::ParticleSystem::ParticleRecord& particle) {
-    return system.Factory().HalfSide(Vorn::ParticleProgress(system.Behavior(), particle.age));
+    return system.Factory().HalfSide(Vorn::ParticleProgress(system.Behavior(), system.AgeOf(particle)));
 }
 
 struct Footprint {
@@ -142,7 +142,7 @@ Footprint FootprintOf(const Vorn::ParticleSystem& system) {
     Footprint footprint;
     ForEachParticle(system, [&](const Vorn::ParticleSystem& owner, const auto& particle) {
         ++footprint.particles;
-        if (Vorn::ParticleAlpha(owner.Behavior(), particle.age) > 0.02f) {
+        if (Vorn::ParticleAlpha(owner.Behavior(), owner.AgeOf(particle)) > 0.02f) {
             const float reach = std::hypot(owner.XOf(particle), owner.YOf(particle)) +
                                 std::abs(DrawnHalfSide(owner, particle));
             footprint.extent = std::max(footprint.extent, reach);
