@@ -41,22 +41,30 @@ CommandResult RunCheckArea(const std::filesystem::path& folder, const std::strin
                       "' 2>/dev/null");
 }
 
-std::string LastJsonMember(const std::string& output, const std::string& name) {
-    const std::string key = "\"" + name + "\": ";
-    const auto start = output.rfind(key);
+namespace {
+
+std::string JsonKey(const std::string& name) {
+    return "\"" + name + "\": ";
+}
+
+// The value whose key starts at `start`: up to the next comma or closing brace.
+std::string ValueOfKeyAt(const std::string& output, std::size_t start, const std::string& key) {
     if (start == std::string::npos)
         return "";
     const auto from = start + key.size();
     return output.substr(from, output.find_first_of(",}", from) - from);
 }
 
+} // namespace
+
+std::string LastJsonMember(const std::string& output, const std::string& name) {
+    const std::string key = JsonKey(name);
+    return ValueOfKeyAt(output, output.rfind(key), key);
+}
+
 std::string FirstJsonMember(const std::string& output, const std::string& name) {
-    const std::string key = "\"" + name + "\": ";
-    const auto start = output.find(key);
-    if (start == std::string::npos)
-        return "";
-    const auto from = start + key.size();
-    return output.substr(from, output.find_first_of(",}", from) - from);
+    const std::string key = JsonKey(name);
+    return ValueOfKeyAt(output, output.find(key), key);
 }
 
 std::size_t Occurrences(const std::string& text, const std::string& part) {
