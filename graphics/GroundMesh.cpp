@@ -210,7 +210,7 @@ void GroundMesh::ChooseSpans() {
     const auto firstOf = [](int firstLine, int squares) {
         return ((-firstLine) % squares + squares) % squares;
     };
-    const auto free = [&](int row, int column, Span size) {
+    const auto uncovered = [&](int row, int column, Span size) {
         for (int r = 0; r < size.up; ++r)
             for (int c = 0; c < size.across; ++c)
                 if (!(spanAt(row + r, column + c) == Span{1, 1}))
@@ -223,7 +223,7 @@ void GroundMesh::ChooseSpans() {
         for (int row = firstOf(built.firstRow, size.up); row + size.up <= squareRows; row += size.up)
             for (int column = firstOf(built.firstColumn, size.across); column + size.across <= squareColumns;
                  column += size.across) {
-                if (!free(row, column, size) || !Flat(row, column, size))
+                if (!uncovered(row, column, size) || !Flat(row, column, size))
                     continue;
                 for (int r = 0; r < size.up; ++r)
                     for (int c = 0; c < size.across; ++c)

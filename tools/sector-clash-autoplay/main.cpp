@@ -585,10 +585,8 @@ int main(int argc, char** argv) {
     if (!options.record.empty() && !autoplay::WriteDriverRecord(options.record, recorded)) {
         return 1;
     }
-    if (shotFailed || !script.Finish(framesDone, stderr) || checkFailed) {
-        return 1;
-    }
-    if (!options.replay.empty()) {
+    // The run's rate, and with --stats its measurements: a replay's run prints them as a level's does.
+    const auto printSummary = [&] {
         std::printf("frames: %u, seconds: %.3f, frames per second: %.1f\n", framesDone, seconds,
                     seconds > 0 ? framesDone / seconds : 0.0);
         if (options.stats) {
@@ -597,6 +595,12 @@ int main(int argc, char** argv) {
         if (options.stats && sceneryPairs) {
             std::printf("%s\n", sceneryPairs->Json().c_str());
         }
+    };
+    if (shotFailed || !script.Finish(framesDone, stderr) || checkFailed) {
+        return 1;
+    }
+    if (!options.replay.empty()) {
+        printSummary();
         return watch.Verdict();
     }
     if (framesDone < options.frames) {
@@ -604,13 +608,6 @@ int main(int argc, char** argv) {
                      options.frames);
         return 1;
     }
-    std::printf("frames: %u, seconds: %.3f, frames per second: %.1f\n", framesDone, seconds,
-                seconds > 0 ? framesDone / seconds : 0.0);
-    if (options.stats) {
-        std::printf("%s\n", stats.Json().c_str());
-    }
-    if (options.stats && sceneryPairs) {
-        std::printf("%s\n", sceneryPairs->Json().c_str());
-    }
+    printSummary();
     return 0;
 }
