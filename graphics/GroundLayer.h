@@ -28,7 +28,7 @@ public:
     // World units one repeat of each texture covers. The detail's is no multiple of the ground's, so the
     // two patterns never line up into a larger repeat a player could see.
     static constexpr float groundTile = 256;
-    static constexpr float detailTile = 2304;
+    static constexpr float detailTile = 9000;
     static constexpr float beyondTile = 128;
 
     // Left, bottom, right, top: in world units, or in window pixels where said.

@@ -29,7 +29,7 @@ struct GroundColours {
     std::vector<GroundImage> levels;
     GroundImage detail;
     float groundTile = 256;
-    float detailTile = 2304;
+    float detailTile = 9000;
     float tint[3] = {1, 1, 1};
     // The colour of a ground whose texture could not be read, 0-255.
     float plain[3] = {70, 96, 44};

@@ -10,6 +10,8 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), ".."))
 from raster import write_png  # noqa: E402
 
 SIZE = 256
+# The detail layer covers 9000 units of the map: 512 texels keep its finest blotches five texels wide.
+DETAIL_SIZE = 512
 
 
 def periodic_noise(seed, period):
@@ -127,8 +129,10 @@ def rock():
 
 def detail():
     """Grey around 128: drawn over the ground doubling the product, so mid-grey changes nothing and the
-    blotches lighten and darken it on a scale the ground's own tile cannot show."""
-    blotches = fractal(51, 3, 4, 0.6)
+    blotches lighten and darken it on a scale the ground's own tile cannot show. It repeats only every
+    9000 units, as wide as most maps, so zoomed out the same blotch is not seen twice; twelve across keep
+    them some 800 units wide."""
+    blotches = fractal(51, 12, 4, 0.6)
 
     def shade(u, v):
         g = 128 + (blotches(u, v) - 0.5) * 150
@@ -152,7 +156,8 @@ TEXTURES = {"ground_grass": grass, "ground_earth": earth, "ground_snow": snow, "
 def main(out):
     os.makedirs(out, exist_ok=True)
     for name, maker in TEXTURES.items():
-        write_png(os.path.join(out, name + ".png"), SIZE, SIZE, draw(maker()))
+        size = DETAIL_SIZE if name == "ground_detail" else SIZE
+        write_png(os.path.join(out, name + ".png"), size, size, draw(maker(), size))
     write_png(os.path.join(out, "ground_beyond.png"), 64, 64, draw(beyond(), 64))
 
 
