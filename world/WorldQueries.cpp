@@ -116,18 +116,11 @@ bool World::IsPlaceFree(float x, float y, float r, const Object* ignored) {
     return true;
 }
 
-Object* World::FirstHitOnSegment(float x1, float y1, float x2, float y2, float extraRadius, int side,
-                                 ObjectKind kind, const Object* ignored) {
-    if (side < 0 || side >= sideCount)
-        return nullptr;
-    ObjectMap& candidates = Objects(side, kind);
-    // A turret's line of fire and a bullet's step are tested against every side's wrecks and towers, and
-    // most of those maps never held anything: they are passed over before any length or cell is worked out.
-    if (candidates.Cells().empty())
-        return nullptr;
-    const float halfLength = 0.5f * std::hypot(x2 - x1, y2 - y1);
-    const float reachBeyond = QueryReach(kind) + std::max(extraRadius, 0.0f);
-    for (Object* other : candidates.QueryRange((x1 + x2) / 2, (y1 + y2) / 2, halfLength + reachBeyond)) {
+namespace {
+// The first object of the cell, in its order, that the segment passes within reach of.
+Object* FirstHitInCell(const World::ObjectMap::Cell& cell, float x1, float y1, float x2, float y2,
+                       float extraRadius, const Object* ignored) {
+    for (Object* other : cell) {
         if (other == ignored)
             continue;
         const float reach = extraRadius + other->size;
@@ -137,6 +130,21 @@ Object* World::FirstHitOnSegment(float x1, float y1, float x2, float y2, float e
             return other;
     }
     return nullptr;
+}
+} // namespace
+
+// The cells are read in place, in QueryRange's order, rather than copied into its scratch array first.
+Object* World::FirstHitInFiledCells(float x1, float y1, float x2, float y2, float extraRadius,
+                                    const ObjectMap& candidates, ObjectKind kind, const Object* ignored) const {
+    const float halfLength = 0.5f * std::hypot(x2 - x1, y2 - y1);
+    const float reachBeyond = QueryReach(kind) + std::max(extraRadius, 0.0f);
+    Object* hit = nullptr;
+    candidates.ForEachCellInRange((x1 + x2) / 2, (y1 + y2) / 2, halfLength + reachBeyond,
+                                  [&](const ObjectMap::Cell& cell) {
+                                      if (!hit)
+                                          hit = FirstHitInCell(cell, x1, y1, x2, y2, extraRadius, ignored);
+                                  });
+    return hit;
 }
 
 Object* World::NearestOfKind(float x, float y, float range, ObjectKind kind, int excludedSide) {
