@@ -4,6 +4,7 @@
 
 #include "datafiles/Node.h"
 #include "rules/ObjectTypes.h"
+#include "world/FiledSerials.h"
 #include "world/FogOfWar.h"
 #include "world/ObjectKind.h"
 #include "world/ObjectRef.h"
@@ -15,7 +16,6 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace Vorn {
@@ -216,13 +216,8 @@ private:
     }();
     // CanMoveTo's cells, kept for their capacity.
     std::vector<const ObjectMap::Cell*> blockingCells;
-    struct Filed {
-        Object* object;
-        // How many containers hold it.
-        int count;
-    };
     // Every object in the object containers by its serial.
-    std::unordered_map<std::uint64_t, Filed> filedSerials;
+    FiledSerials filedSerials;
     // The serial the next object filed for the first time gets; 0 is never given.
     std::uint64_t nextSerial = 1;
     bool stepBegun = false;

@@ -135,7 +135,8 @@ Object* FirstHitInCell(const World::ObjectMap::Cell& cell, float x1, float y1, f
 
 // The cells are read in place, in QueryRange's order, rather than copied into its scratch array first.
 Object* World::FirstHitInFiledCells(float x1, float y1, float x2, float y2, float extraRadius,
-                                    const ObjectMap& candidates, ObjectKind kind, const Object* ignored) const {
+                                    const ObjectMap& candidates, ObjectKind kind,
+                                    const Object* ignored) const {
     const float halfLength = 0.5f * std::hypot(x2 - x1, y2 - y1);
     const float reachBeyond = QueryReach(kind) + std::max(extraRadius, 0.0f);
     Object* hit = nullptr;
@@ -192,8 +193,7 @@ bool World::ContainsNear(float x, float y, float r, const ObjectRef& object) {
 
 // The reference is followed only once the serial table vouches for the object at that address.
 bool World::IsFiledWhereItStands(const SpatialCellSpan& span, const ObjectRef& object) {
-    const auto filed = filedSerials.find(object.Serial());
-    if (filed == filedSerials.end() || filed->second.object != object.Get())
+    if (filedSerials.Find(object.Serial()) != object.Get())
         return false;
     const Object& target = *object.Get();
     const int column = SpatialCellIndex(target.x);
@@ -228,12 +228,11 @@ bool World::IsFiledInSpan(const SpatialCellSpan& span, const ObjectRef& object) 
 // A serial names one object for the whole life of the world, so a filed serial vouches for the remembered
 // address too.
 bool World::ContainsAnywhere(const ObjectRef& object) {
-    return object && filedSerials.contains(object.Serial());
+    return object && filedSerials.Contains(object.Serial());
 }
 
 Object* World::FindBySerial(std::uint64_t serial) const {
-    const auto entry = filedSerials.find(serial);
-    return entry == filedSerials.end() ? nullptr : entry->second.object;
+    return filedSerials.Find(serial);
 }
 
 namespace {
