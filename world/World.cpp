@@ -99,7 +99,7 @@ bool World::InsertObject(Object* object, ObjectKind kind) {
 }
 
 bool World::RestoreObject(Object* object, ObjectKind kind, std::uint64_t serial) {
-    if (serial == 0 || serial >= nextSerial || filedSerials.contains(serial))
+    if (serial == 0 || serial >= nextSerial || filedSerials.Contains(serial))
         return false;
     const std::uint64_t before = object->serial;
     object->serial = serial;
@@ -130,14 +130,11 @@ bool World::EraseObject(Object* object, ObjectKind kind) {
 void World::NoteFiled(Object* object) {
     if (object->serial == 0)
         object->serial = nextSerial++;
-    Filed& filed = filedSerials.try_emplace(object->serial, Filed{object, 0}).first->second;
-    ++filed.count;
+    filedSerials.Note(object);
 }
 
 void World::NoteUnfiled(const Object* object) {
-    const auto entry = filedSerials.find(object->Serial());
-    if (entry != filedSerials.end() && --entry->second.count <= 0)
-        filedSerials.erase(entry);
+    filedSerials.Unnote(object);
 }
 
 namespace {

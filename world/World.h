@@ -4,6 +4,7 @@
 
 #include "datafiles/Node.h"
 #include "rules/ObjectTypes.h"
+#include "world/FiledSerials.h"
 #include "world/FogOfWar.h"
 #include "world/ObjectKind.h"
 #include "world/ObjectRef.h"
@@ -15,7 +16,6 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace Vorn {
@@ -84,8 +84,19 @@ public:
     float QueryReach(ObjectKind kind) const { return queryReach[kind]; }
     bool CanMoveTo(const Object* mover, float x, float y, float r);
     bool IsPlaceFree(float x, float y, float r, const Object* ignored);
+    // The first object of the side and kind, in QueryRange's order around the segment's middle, that the
+    // segment passes within its size plus extraRadius of. A turret's line of fire and a bullet's step ask
+    // this of every side's wrecks and debris, and most of those containers never held anything: they are
+    // passed over here, inline, before any call, length or cell.
     Object* FirstHitOnSegment(float x1, float y1, float x2, float y2, float extraRadius, int side,
-                              ObjectKind kind, const Object* ignored);
+                              ObjectKind kind, const Object* ignored) {
+        if (side < 0 || side >= sideCount)
+            return nullptr;
+        const ObjectMap& candidates = Objects(side, kind);
+        if (candidates.Cells().empty())
+            return nullptr;
+        return FirstHitInFiledCells(x1, y1, x2, y2, extraRadius, candidates, kind, ignored);
+    }
     Object* NearestOfKind(float x, float y, float range, ObjectKind kind, int excludedSide);
     Object* FindNearestEnemy(float x, float y, float range, int ownSide);
     // Whether the remembered object is still filed in a cell within r of (x, y), in any object container.
@@ -151,6 +162,8 @@ private:
     }
     void NoteUnfiled(const Object* object);
     bool IsFiledWhereItStands(const SpatialCellSpan& span, const ObjectRef& object);
+    Object* FirstHitInFiledCells(float x1, float y1, float x2, float y2, float extraRadius,
+                                 const ObjectMap& candidates, ObjectKind kind, const Object* ignored) const;
     bool IsFiledInSpan(const SpatialCellSpan& span, const ObjectRef& object);
     template <typename T, typename Condition, typename Dispose, typename PrefetchInner = void (*)(const T*)>
     static void RemoveBackwards(
@@ -203,13 +216,8 @@ private:
     }();
     // CanMoveTo's cells, kept for their capacity.
     std::vector<const ObjectMap::Cell*> blockingCells;
-    struct Filed {
-        Object* object;
-        // How many containers hold it.
-        int count;
-    };
     // Every object in the object containers by its serial.
-    std::unordered_map<std::uint64_t, Filed> filedSerials;
+    FiledSerials filedSerials;
     // The serial the next object filed for the first time gets; 0 is never given.
     std::uint64_t nextSerial = 1;
     bool stepBegun = false;

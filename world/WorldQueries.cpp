@@ -116,18 +116,11 @@ bool World::IsPlaceFree(float x, float y, float r, const Object* ignored) {
     return true;
 }
 
-Object* World::FirstHitOnSegment(float x1, float y1, float x2, float y2, float extraRadius, int side,
-                                 ObjectKind kind, const Object* ignored) {
-    if (side < 0 || side >= sideCount)
-        return nullptr;
-    ObjectMap& candidates = Objects(side, kind);
-    // A turret's line of fire and a bullet's step are tested against every side's wrecks and towers, and
-    // most of those maps never held anything: they are passed over before any length or cell is worked out.
-    if (candidates.Cells().empty())
-        return nullptr;
-    const float halfLength = 0.5f * std::hypot(x2 - x1, y2 - y1);
-    const float reachBeyond = QueryReach(kind) + std::max(extraRadius, 0.0f);
-    for (Object* other : candidates.QueryRange((x1 + x2) / 2, (y1 + y2) / 2, halfLength + reachBeyond)) {
+namespace {
+// The first object of the cell, in its order, that the segment passes within reach of.
+Object* FirstHitInCell(const World::ObjectMap::Cell& cell, float x1, float y1, float x2, float y2,
+                       float extraRadius, const Object* ignored) {
+    for (Object* other : cell) {
         if (other == ignored)
             continue;
         const float reach = extraRadius + other->size;
@@ -137,6 +130,22 @@ Object* World::FirstHitOnSegment(float x1, float y1, float x2, float y2, float e
             return other;
     }
     return nullptr;
+}
+} // namespace
+
+// The cells are read in place, in QueryRange's order, rather than copied into its scratch array first.
+Object* World::FirstHitInFiledCells(float x1, float y1, float x2, float y2, float extraRadius,
+                                    const ObjectMap& candidates, ObjectKind kind,
+                                    const Object* ignored) const {
+    const float halfLength = 0.5f * std::hypot(x2 - x1, y2 - y1);
+    const float reachBeyond = QueryReach(kind) + std::max(extraRadius, 0.0f);
+    Object* hit = nullptr;
+    candidates.ForEachCellInRange((x1 + x2) / 2, (y1 + y2) / 2, halfLength + reachBeyond,
+                                  [&](const ObjectMap::Cell& cell) {
+                                      if (!hit)
+                                          hit = FirstHitInCell(cell, x1, y1, x2, y2, extraRadius, ignored);
+                                  });
+    return hit;
 }
 
 Object* World::NearestOfKind(float x, float y, float range, ObjectKind kind, int excludedSide) {
@@ -184,8 +193,7 @@ bool World::ContainsNear(float x, float y, float r, const ObjectRef& object) {
 
 // The reference is followed only once the serial table vouches for the object at that address.
 bool World::IsFiledWhereItStands(const SpatialCellSpan& span, const ObjectRef& object) {
-    const auto filed = filedSerials.find(object.Serial());
-    if (filed == filedSerials.end() || filed->second.object != object.Get())
+    if (filedSerials.Find(object.Serial()) != object.Get())
         return false;
     const Object& target = *object.Get();
     const int column = SpatialCellIndex(target.x);
@@ -220,12 +228,11 @@ bool World::IsFiledInSpan(const SpatialCellSpan& span, const ObjectRef& object) 
 // A serial names one object for the whole life of the world, so a filed serial vouches for the remembered
 // address too.
 bool World::ContainsAnywhere(const ObjectRef& object) {
-    return object && filedSerials.contains(object.Serial());
+    return object && filedSerials.Contains(object.Serial());
 }
 
 Object* World::FindBySerial(std::uint64_t serial) const {
-    const auto entry = filedSerials.find(serial);
-    return entry == filedSerials.end() ? nullptr : entry->second.object;
+    return filedSerials.Find(serial);
 }
 
 namespace {

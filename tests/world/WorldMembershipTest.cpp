@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using namespace Vorn;
 using namespace WorldTest;
 
@@ -50,6 +52,31 @@ TEST_F(WorldMembership, FilingErasingAndMovingKeepTheAnswer) {
     EXPECT_FALSE(world.InsertObject(tank, KindTank)) << "no such side";
     tank->side = 4;
     EXPECT_TRUE(world.ContainsAnywhere(ref));
+}
+
+// Serials index an array up to a million, and a save may name any below its counter: objects on either
+// side of that limit are found, counted per container and forgotten alike.
+TEST_F(WorldMembership, SerialsBeyondTheArrayAreKeptAlike) {
+    constexpr std::uint64_t large = (std::uint64_t{1} << 20) + 5;
+    world.RestoreCounters(0, large + 10, {});
+    Tank* early = MakeTank(100, 100, 2);
+    Tank* late = MakeTank(200, 100, 2);
+    ASSERT_TRUE(world.RestoreObject(early, KindTank, 7));
+    ASSERT_TRUE(world.RestoreObject(late, KindTank, large));
+    const std::unique_ptr<Tank> twin(MakeTank(0, 0, 2));
+    EXPECT_FALSE(world.RestoreObject(twin.get(), KindTank, large)) << "already filed";
+    for (Tank* tank : {early, late}) {
+        ASSERT_TRUE(world.InsertObject(tank, KindDebris)) << "a second container";
+        EXPECT_EQ(world.FindBySerial(tank->Serial()), tank);
+        ASSERT_TRUE(world.EraseObject(tank, KindTank));
+        EXPECT_EQ(world.FindBySerial(tank->Serial()), tank) << "still held by one";
+        ASSERT_TRUE(world.EraseObject(tank, KindDebris));
+        EXPECT_EQ(world.FindBySerial(tank->Serial()), nullptr) << tank->Serial();
+        EXPECT_FALSE(world.ContainsAnywhere(ObjectRef(tank)));
+        delete tank;
+    }
+    EXPECT_EQ(world.FindBySerial(large + 1), nullptr);
+    EXPECT_EQ(world.FindBySerial(8), nullptr);
 }
 
 TEST_F(WorldMembership, TheTickForgetsTheDeadAndFilesTheirWrecks) {
