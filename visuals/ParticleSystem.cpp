@@ -150,10 +150,12 @@ ParticleSystem::ParticleSystem(ParticleFactory& factory, const ParticleBehavior&
 }
 
 // A tank's exhaust or dust holds about ten particles, five or six lines; longer arrays are read on in
-// order, which the processor foresees by itself. Of the settled particles only the first is read, for its
-// expiry. The layers' array is asked for too, for their particles.
+// order, which the processor foresees by itself. Of the settled particles only the first is read, and only
+// once it expires: it is asked for when it will have expired a tick from now. The layers' array is asked
+// for too, for their particles.
 void ParticleSystem::PrefetchParticles() const {
-    if (settled > 0) {
+    constexpr std::uint32_t tickMs = 16;
+    if (settled > 0 && particleClock + tickMs - firstBorn >= behavior->particleLifeTime) {
         Zelt::PrefetchBytes(particles.data(), sizeof(ParticleRecord));
     }
     Zelt::PrefetchBytes(particles.data() + settled,
@@ -247,8 +249,11 @@ void ParticleSystem::AdvanceSteps(const std::vector<std::uint32_t>& marks, std::
     const std::size_t own = position++;
     const double baseStep = 1 * double(behavior->particleSpeed) * 0.001;
     std::size_t expired = 0;
-    while (expired < settled && ExpiresWithin(particles[expired], steps)) {
-        ++expired;
+    if (settled > 0 && ExpiresWithin(firstBorn, steps)) {
+        expired = 1;
+        while (expired < settled && ExpiresWithin(particles[expired].born, steps)) {
+            ++expired;
+        }
     }
     bool leadingRun = expired == settled;
     std::size_t settledRun = settled;
@@ -278,17 +283,17 @@ void ParticleSystem::AdvanceSteps(const std::vector<std::uint32_t>& marks, std::
     }
 }
 
-// Whether one of the last `steps` steps removes the particle: a step removes it when it starts at the life
-// time or beyond.
-bool ParticleSystem::ExpiresWithin(const ParticleRecord& particle, std::uint32_t steps) const {
-    const std::uint32_t ageBefore = AgeOf(particle) - steps;
+// Whether one of the last `steps` steps removes the particle born then: a step removes it when it starts at
+// the life time or beyond.
+bool ParticleSystem::ExpiresWithin(std::uint32_t born, std::uint32_t steps) const {
+    const std::uint32_t ageBefore = particleClock - born - steps;
     return std::uint64_t(ageBefore) + steps > behavior->particleLifeTime;
 }
 
 // Whether one of the particle's last `steps` steps removes it. Otherwise it moves as MoveParticles(1) would
 // move it at each step, with the same arithmetic: the steps before it reaches its move time, a leading share.
 bool ParticleSystem::AdvanceParticle(ParticleRecord& particle, std::uint32_t steps, double baseStep) const {
-    if (ExpiresWithin(particle, steps)) {
+    if (ExpiresWithin(particle.born, steps)) {
         return true;
     }
     const std::uint32_t ageBefore = AgeOf(particle) - steps;
@@ -414,6 +419,9 @@ void ParticleSystem::EmitOne() {
     particle.sinHeading = std::sin(particle.heading);
     particle.cosHeading = std::cos(particle.heading);
     particle.born = particleClock;
+    if (particles.empty()) {
+        firstBorn = particleClock;
+    }
     particle.sprite = factory->Create();
     // The source is where it is now, so the particle starts that far before the offset moved so far.
     particle.x = behavior->sourceOffsetX - offsetX;
@@ -429,10 +437,14 @@ void ParticleSystem::EmitOne() {
 }
 
 // Particles are appended with age 0 and all age alike, so ages never rise along the array and the expired
-// ones are always a leading run: finding its end spares a pass over the whole array at every step.
+// ones are always a leading run: finding its end spares a pass over the whole array at every step, and
+// while the first particle lives the array is not read at all.
 void ParticleSystem::RemoveExpired() {
+    if (particles.empty() || !FirstHasExpired()) {
+        return;
+    }
     const auto firstAlive =
-        std::find_if(particles.begin(), particles.end(), [this](const ParticleRecord& particle) {
+        std::find_if(particles.begin() + 1, particles.end(), [this](const ParticleRecord& particle) {
             return AgeOf(particle) < behavior->particleLifeTime;
         });
     DropLeading(static_cast<std::size_t>(firstAlive - particles.begin()));
@@ -442,10 +454,17 @@ void ParticleSystem::DropLeading(std::size_t count) {
     if (count == 0) {
         return;
     }
-    particles.erase(particles.begin(), particles.begin() + static_cast<std::ptrdiff_t>(count));
+    particles.DropFront(count);
     settled = count < settled ? static_cast<std::uint16_t>(settled - count) : 0;
     if (particles.empty()) {
         agesInOrder = true;
+    }
+    NoteFirstBorn();
+}
+
+void ParticleSystem::NoteFirstBorn() {
+    if (!particles.empty()) {
+        firstBorn = particles[0].born;
     }
 }
 
@@ -503,6 +522,7 @@ void ParticleSystem::Restore(const Progress& progress, ParticleArray saved) {
     particleClock = progress.age;
     settled = 0;
     agesInOrder = AgesFallAlong(particles, particleClock);
+    NoteFirstBorn();
 }
 
 // Emission keeps the ages falling along the array and the live ones below the life time, which data never

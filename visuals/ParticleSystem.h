@@ -2,10 +2,11 @@
 // draws them.
 #pragma once
 
-#include "visuals/EffectPool.h"
+#include "visuals/LayerArray.h"
 #include "visuals/Particle.h"
 #include "visuals/ParticleBehavior.h"
 #include "visuals/ParticleFactory.h"
+#include "visuals/SlidingArray.h"
 
 #include <cstdint>
 #include <span>
@@ -51,8 +52,9 @@ public:
     };
     // The particles and the layers lie in the effect pool, on whole lines beside the effect that holds the
     // system: the walk reads a muzzle flash's two records in one line instead of two, and finds an effect's
-    // arrays near it rather than anywhere on the heap.
-    using ParticleArray = std::vector<ParticleRecord, EffectPoolAllocator<ParticleRecord>>;
+    // arrays near it rather than anywhere on the heap. Expired particles leave from the front without the
+    // others being shifted.
+    using ParticleArray = SlidingArray<ParticleRecord>;
 
     ParticleSystem(ParticleFactory& factory, const ParticleBehavior& behavior, float direction,
                    float scatterAngle, bool focus);
@@ -128,8 +130,8 @@ public:
     std::uint32_t Rounds() const { return rounds; }
     float Direction() const { return direction; }
     bool IsPaused() const { return paused; }
-    // This system's own particles, without its layers'.
-    const ParticleArray& Particles() const { return particles; }
+    // This system's own particles, without its layers', oldest first.
+    std::span<const ParticleRecord> Particles() const { return particles; }
     // What every particle's recorded position is moved by (the sum of the Move calls so far).
     float OffsetX() const { return offsetX; }
     float OffsetY() const { return offsetY; }
@@ -152,7 +154,9 @@ private:
     bool AdvanceParticle(ParticleRecord& particle, std::uint32_t steps, double baseStep) const;
     void MoveSteps(ParticleRecord& particle, std::uint32_t firstAge, std::uint32_t count,
                    double baseStep) const;
-    bool ExpiresWithin(const ParticleRecord& particle, std::uint32_t steps) const;
+    bool ExpiresWithin(std::uint32_t born, std::uint32_t steps) const;
+    bool FirstHasExpired() const { return particleClock - firstBorn >= behavior->particleLifeTime; }
+    void NoteFirstBorn();
     static bool AgesFallAlong(const ParticleArray& particles, std::uint32_t clock);
 
     ParticleFactory* factory;
@@ -179,8 +183,11 @@ private:
     // age all the same, and a paused system's (a shared burst's thousands between shots, a standing tank's
     // last dust) are then left unread too.
     std::uint32_t particleClock = 0;
+    // The first particle's birth while there is one: a settled array (an explosion's smoke that has
+    // stopped, a shared burst's thousands) is not read at all until its first particle expires.
+    std::uint32_t firstBorn = 0;
     ParticleArray particles;
-    std::vector<ParticleSystem, EffectPoolAllocator<ParticleSystem>> layers;
+    LayerArray<ParticleSystem> layers;
 };
 
 } // namespace Vorn
