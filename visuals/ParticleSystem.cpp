@@ -167,16 +167,22 @@ void ParticleSystem::PrefetchParticles() const {
 // again: the layers are all asked for before this system's own particles are run, and their particles once
 // their fields have arrived.
 void ParticleSystem::PrefetchLayers() const {
-    Zelt::PrefetchBytes(layers.data(), layers.size() * sizeof(ParticleSystem));
+    if (!layersSpent) {
+        Zelt::PrefetchBytes(layers.data(), layers.size() * sizeof(ParticleSystem));
+    }
 }
 
 void ParticleSystem::PrefetchLayersParticles() const {
+    if (layersSpent) {
+        return;
+    }
     for (auto& layer : layers) {
         layer.PrefetchParticles();
     }
 }
 
 void ParticleSystem::Update(std::uint32_t elapsedMs) {
+    WakeLayersIfAgeWraps(elapsedMs);
     PrefetchLayers();
     if (!paused) {
         Emit(elapsedMs);
@@ -187,9 +193,68 @@ void ParticleSystem::Update(std::uint32_t elapsedMs) {
     }
     particleClock += elapsedMs;
     MoveParticles(elapsedMs);
+    if (layersSpent) {
+        return;
+    }
     PrefetchLayersParticles();
     for (auto& layer : layers) {
         layer.Update(elapsedMs);
+    }
+    NoteWhetherLayersSpent();
+}
+
+// A spent layer's update would only add the time to its age and clock, as this system's own does, so its
+// clocks stay equal to this system's: it is left unread until its age is asked for. A layer with layers of
+// its own is always run.
+bool ParticleSystem::IsSpentLayerOf(const ParticleSystem& parent) const {
+    return layers.size() == 0 && particles.empty() && EmitsNoMore() && paused == parent.paused &&
+           age == parent.age && particleClock == parent.particleClock;
+}
+
+// As Emit decides: past its life time with a round emitted, or with no emit time, a system never emits
+// again, as long as its age does not wrap round.
+bool ParticleSystem::EmitsNoMore() const {
+    return behavior->emitTime == 0 || (rounds > 0 && age >= behavior->lifeTime);
+}
+
+// Read while the update has just brought the layers in.
+void ParticleSystem::NoteWhetherLayersSpent() {
+    if (layers.size() > 0) {
+        layersSpent =
+            std::ranges::all_of(layers, [this](const auto& layer) { return layer.IsSpentLayerOf(*this); });
+    }
+}
+
+// A spent layer whose age wraps round below its life time would emit again: before an update that wraps
+// this system's age (after 49 days unpaused), its layers are run again.
+void ParticleSystem::WakeLayersIfAgeWraps(std::uint32_t elapsedMs) {
+    if (layersSpent && !paused && age > 0xFFFFFFFFu - elapsedMs) {
+        WakeSpentLayers();
+    }
+}
+
+void ParticleSystem::WakeNestedLayersIfAgesWrap(std::uint32_t elapsedMs) {
+    WakeLayersIfAgeWraps(elapsedMs);
+    if (layersSpent) {
+        return;
+    }
+    for (auto& layer : layers) {
+        layer.WakeNestedLayersIfAgesWrap(elapsedMs);
+    }
+}
+
+void ParticleSystem::WakeSpentLayers() {
+    BringSpentLayersUpToDate();
+    layersSpent = false;
+}
+
+void ParticleSystem::BringSpentLayersUpToDate() const {
+    if (!layersSpent) {
+        return;
+    }
+    for (const ParticleSystem& layer : layers) {
+        layer.age = age;
+        layer.particleClock = particleClock;
     }
 }
 
@@ -209,6 +274,7 @@ void ParticleSystem::UpdateInSteps(std::uint32_t steps) {
     if (steps == 0) {
         return;
     }
+    WakeNestedLayersIfAgesWrap(steps);
     std::vector<std::uint32_t>& marks = StepMarks();
     marks.clear();
     PrefetchLayers();
@@ -221,6 +287,9 @@ void ParticleSystem::UpdateInSteps(std::uint32_t steps) {
 }
 
 std::size_t ParticleSystem::CountSystems() const {
+    if (layersSpent) {
+        return 1;
+    }
     std::size_t count = 1;
     for (auto& layer : layers) {
         count += layer.CountSystems();
@@ -236,6 +305,9 @@ void ParticleSystem::EmitStep(std::vector<std::uint32_t>& marks) {
         ++age;
     }
     ++particleClock;
+    if (layersSpent) {
+        return;
+    }
     for (auto& layer : layers) {
         layer.EmitStep(marks);
     }
@@ -278,9 +350,13 @@ void ParticleSystem::AdvanceSteps(const std::vector<std::uint32_t>& marks, std::
     }
     settled = SettledCount(settledRun);
     DropLeading(expired);
+    if (layersSpent) {
+        return;
+    }
     for (auto& layer : layers) {
         layer.AdvanceSteps(marks, steps, systems, position);
     }
+    NoteWhetherLayersSpent();
 }
 
 // Whether one of the last `steps` steps removes the particle born then: a step removes it when it starts at
@@ -372,6 +448,7 @@ bool ParticleSystem::IsEmitting() const {
     if (age < behavior->lifeTime && !ended && !paused) {
         return true;
     }
+    BringSpentLayersUpToDate();
     return std::ranges::any_of(layers, [](const auto& layer) { return layer.IsEmitting(); });
 }
 
@@ -386,6 +463,7 @@ bool ParticleSystem::IsFinished() const {
     if (!((age >= behavior->lifeTime || ended) && particles.empty())) {
         return false;
     }
+    BringSpentLayersUpToDate();
     return std::ranges::all_of(layers, [](const auto& layer) { return layer.IsFinished(); });
 }
 
@@ -508,7 +586,9 @@ ParticleSystem::Progress ParticleSystem::SavedProgress() const {
     return {age, rounds, direction, scatterAngle, focus, paused, ended, offsetX, offsetY};
 }
 
+// The layers are restored after this system, each on its own.
 void ParticleSystem::Restore(const Progress& progress, ParticleArray saved) {
+    WakeSpentLayers();
     age = progress.age;
     rounds = progress.rounds;
     direction = progress.direction;
