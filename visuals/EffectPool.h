@@ -58,20 +58,7 @@ private:
     std::vector<void*> blocks;
 };
 
-// The process's pool, which Effect's own new and delete and the particle arrays' allocator use.
+// The process's pool, which Effect's own new and delete and the particle and layer arrays use.
 EffectPool& TheEffectPool();
-
-// Lets a standard container keep its array in the effect pool, beside the effect being made.
-template <typename T> struct EffectPoolAllocator {
-    using value_type = T;
-
-    EffectPoolAllocator() = default;
-    template <typename U> EffectPoolAllocator(const EffectPoolAllocator<U>&) noexcept {}
-
-    T* allocate(std::size_t count) { return static_cast<T*>(TheEffectPool().Allocate(count * sizeof(T))); }
-    void deallocate(T* array, std::size_t count) { TheEffectPool().Release(array, count * sizeof(T)); }
-
-    template <typename U> bool operator==(const EffectPoolAllocator<U>&) const noexcept { return true; }
-};
 
 } // namespace Vorn

@@ -150,10 +150,12 @@ ParticleSystem::ParticleSystem(ParticleFactory& factory, const ParticleBehavior&
 }
 
 // A tank's exhaust or dust holds about ten particles, five or six lines; longer arrays are read on in
-// order, which the processor foresees by itself. Of the settled particles only the first is read, for its
-// expiry. The layers' array is asked for too, for their particles.
+// order, which the processor foresees by itself. Of the settled particles only the first is read, and only
+// once it expires: it is asked for when it will have expired a tick from now. The layers' array is asked
+// for too, for their particles.
 void ParticleSystem::PrefetchParticles() const {
-    if (settled > 0) {
+    constexpr std::uint32_t tickMs = 16;
+    if (settled > 0 && particleClock + tickMs - firstBorn >= behavior->particleLifeTime) {
         Zelt::PrefetchBytes(particles.data(), sizeof(ParticleRecord));
     }
     Zelt::PrefetchBytes(particles.data() + settled,
@@ -165,16 +167,22 @@ void ParticleSystem::PrefetchParticles() const {
 // again: the layers are all asked for before this system's own particles are run, and their particles once
 // their fields have arrived.
 void ParticleSystem::PrefetchLayers() const {
-    Zelt::PrefetchBytes(layers.data(), layers.size() * sizeof(ParticleSystem));
+    if (!layersSpent) {
+        Zelt::PrefetchBytes(layers.data(), layers.size() * sizeof(ParticleSystem));
+    }
 }
 
 void ParticleSystem::PrefetchLayersParticles() const {
+    if (layersSpent) {
+        return;
+    }
     for (auto& layer : layers) {
         layer.PrefetchParticles();
     }
 }
 
 void ParticleSystem::Update(std::uint32_t elapsedMs) {
+    WakeLayersIfAgeWraps(elapsedMs);
     PrefetchLayers();
     if (!paused) {
         Emit(elapsedMs);
@@ -185,9 +193,68 @@ void ParticleSystem::Update(std::uint32_t elapsedMs) {
     }
     particleClock += elapsedMs;
     MoveParticles(elapsedMs);
+    if (layersSpent) {
+        return;
+    }
     PrefetchLayersParticles();
     for (auto& layer : layers) {
         layer.Update(elapsedMs);
+    }
+    NoteWhetherLayersSpent();
+}
+
+// A spent layer's update would only add the time to its age and clock, as this system's own does, so its
+// clocks stay equal to this system's: it is left unread until its age is asked for. A layer with layers of
+// its own is always run.
+bool ParticleSystem::IsSpentLayerOf(const ParticleSystem& parent) const {
+    return layers.size() == 0 && particles.empty() && EmitsNoMore() && paused == parent.paused &&
+           age == parent.age && particleClock == parent.particleClock;
+}
+
+// As Emit decides: past its life time with a round emitted, or with no emit time, a system never emits
+// again, as long as its age does not wrap round.
+bool ParticleSystem::EmitsNoMore() const {
+    return behavior->emitTime == 0 || (rounds > 0 && age >= behavior->lifeTime);
+}
+
+// Read while the update has just brought the layers in.
+void ParticleSystem::NoteWhetherLayersSpent() {
+    if (layers.size() > 0) {
+        layersSpent =
+            std::ranges::all_of(layers, [this](const auto& layer) { return layer.IsSpentLayerOf(*this); });
+    }
+}
+
+// A spent layer whose age wraps round below its life time would emit again: before an update that wraps
+// this system's age (after 49 days unpaused), its layers are run again.
+void ParticleSystem::WakeLayersIfAgeWraps(std::uint32_t elapsedMs) {
+    if (layersSpent && !paused && age > 0xFFFFFFFFu - elapsedMs) {
+        WakeSpentLayers();
+    }
+}
+
+void ParticleSystem::WakeNestedLayersIfAgesWrap(std::uint32_t elapsedMs) {
+    WakeLayersIfAgeWraps(elapsedMs);
+    if (layersSpent) {
+        return;
+    }
+    for (auto& layer : layers) {
+        layer.WakeNestedLayersIfAgesWrap(elapsedMs);
+    }
+}
+
+void ParticleSystem::WakeSpentLayers() {
+    BringSpentLayersUpToDate();
+    layersSpent = false;
+}
+
+void ParticleSystem::BringSpentLayersUpToDate() const {
+    if (!layersSpent) {
+        return;
+    }
+    for (const ParticleSystem& layer : layers) {
+        layer.age = age;
+        layer.particleClock = particleClock;
     }
 }
 
@@ -207,6 +274,7 @@ void ParticleSystem::UpdateInSteps(std::uint32_t steps) {
     if (steps == 0) {
         return;
     }
+    WakeNestedLayersIfAgesWrap(steps);
     std::vector<std::uint32_t>& marks = StepMarks();
     marks.clear();
     PrefetchLayers();
@@ -219,6 +287,9 @@ void ParticleSystem::UpdateInSteps(std::uint32_t steps) {
 }
 
 std::size_t ParticleSystem::CountSystems() const {
+    if (layersSpent) {
+        return 1;
+    }
     std::size_t count = 1;
     for (auto& layer : layers) {
         count += layer.CountSystems();
@@ -234,6 +305,9 @@ void ParticleSystem::EmitStep(std::vector<std::uint32_t>& marks) {
         ++age;
     }
     ++particleClock;
+    if (layersSpent) {
+        return;
+    }
     for (auto& layer : layers) {
         layer.EmitStep(marks);
     }
@@ -247,8 +321,11 @@ void ParticleSystem::AdvanceSteps(const std::vector<std::uint32_t>& marks, std::
     const std::size_t own = position++;
     const double baseStep = 1 * double(behavior->particleSpeed) * 0.001;
     std::size_t expired = 0;
-    while (expired < settled && ExpiresWithin(particles[expired], steps)) {
-        ++expired;
+    if (settled > 0 && ExpiresWithin(firstBorn, steps)) {
+        expired = 1;
+        while (expired < settled && ExpiresWithin(particles[expired].born, steps)) {
+            ++expired;
+        }
     }
     bool leadingRun = expired == settled;
     std::size_t settledRun = settled;
@@ -273,22 +350,26 @@ void ParticleSystem::AdvanceSteps(const std::vector<std::uint32_t>& marks, std::
     }
     settled = SettledCount(settledRun);
     DropLeading(expired);
+    if (layersSpent) {
+        return;
+    }
     for (auto& layer : layers) {
         layer.AdvanceSteps(marks, steps, systems, position);
     }
+    NoteWhetherLayersSpent();
 }
 
-// Whether one of the last `steps` steps removes the particle: a step removes it when it starts at the life
-// time or beyond.
-bool ParticleSystem::ExpiresWithin(const ParticleRecord& particle, std::uint32_t steps) const {
-    const std::uint32_t ageBefore = AgeOf(particle) - steps;
+// Whether one of the last `steps` steps removes the particle born then: a step removes it when it starts at
+// the life time or beyond.
+bool ParticleSystem::ExpiresWithin(std::uint32_t born, std::uint32_t steps) const {
+    const std::uint32_t ageBefore = particleClock - born - steps;
     return std::uint64_t(ageBefore) + steps > behavior->particleLifeTime;
 }
 
 // Whether one of the particle's last `steps` steps removes it. Otherwise it moves as MoveParticles(1) would
 // move it at each step, with the same arithmetic: the steps before it reaches its move time, a leading share.
 bool ParticleSystem::AdvanceParticle(ParticleRecord& particle, std::uint32_t steps, double baseStep) const {
-    if (ExpiresWithin(particle, steps)) {
+    if (ExpiresWithin(particle.born, steps)) {
         return true;
     }
     const std::uint32_t ageBefore = AgeOf(particle) - steps;
@@ -367,6 +448,7 @@ bool ParticleSystem::IsEmitting() const {
     if (age < behavior->lifeTime && !ended && !paused) {
         return true;
     }
+    BringSpentLayersUpToDate();
     return std::ranges::any_of(layers, [](const auto& layer) { return layer.IsEmitting(); });
 }
 
@@ -381,6 +463,7 @@ bool ParticleSystem::IsFinished() const {
     if (!((age >= behavior->lifeTime || ended) && particles.empty())) {
         return false;
     }
+    BringSpentLayersUpToDate();
     return std::ranges::all_of(layers, [](const auto& layer) { return layer.IsFinished(); });
 }
 
@@ -414,6 +497,9 @@ void ParticleSystem::EmitOne() {
     particle.sinHeading = std::sin(particle.heading);
     particle.cosHeading = std::cos(particle.heading);
     particle.born = particleClock;
+    if (particles.empty()) {
+        firstBorn = particleClock;
+    }
     particle.sprite = factory->Create();
     // The source is where it is now, so the particle starts that far before the offset moved so far.
     particle.x = behavior->sourceOffsetX - offsetX;
@@ -429,10 +515,14 @@ void ParticleSystem::EmitOne() {
 }
 
 // Particles are appended with age 0 and all age alike, so ages never rise along the array and the expired
-// ones are always a leading run: finding its end spares a pass over the whole array at every step.
+// ones are always a leading run: finding its end spares a pass over the whole array at every step, and
+// while the first particle lives the array is not read at all.
 void ParticleSystem::RemoveExpired() {
+    if (particles.empty() || !FirstHasExpired()) {
+        return;
+    }
     const auto firstAlive =
-        std::find_if(particles.begin(), particles.end(), [this](const ParticleRecord& particle) {
+        std::find_if(particles.begin() + 1, particles.end(), [this](const ParticleRecord& particle) {
             return AgeOf(particle) < behavior->particleLifeTime;
         });
     DropLeading(static_cast<std::size_t>(firstAlive - particles.begin()));
@@ -442,10 +532,17 @@ void ParticleSystem::DropLeading(std::size_t count) {
     if (count == 0) {
         return;
     }
-    particles.erase(particles.begin(), particles.begin() + static_cast<std::ptrdiff_t>(count));
+    particles.DropFront(count);
     settled = count < settled ? static_cast<std::uint16_t>(settled - count) : 0;
     if (particles.empty()) {
         agesInOrder = true;
+    }
+    NoteFirstBorn();
+}
+
+void ParticleSystem::NoteFirstBorn() {
+    if (!particles.empty()) {
+        firstBorn = particles[0].born;
     }
 }
 
@@ -489,7 +586,9 @@ ParticleSystem::Progress ParticleSystem::SavedProgress() const {
     return {age, rounds, direction, scatterAngle, focus, paused, ended, offsetX, offsetY};
 }
 
+// The layers are restored after this system, each on its own.
 void ParticleSystem::Restore(const Progress& progress, ParticleArray saved) {
+    WakeSpentLayers();
     age = progress.age;
     rounds = progress.rounds;
     direction = progress.direction;
@@ -503,6 +602,7 @@ void ParticleSystem::Restore(const Progress& progress, ParticleArray saved) {
     particleClock = progress.age;
     settled = 0;
     agesInOrder = AgesFallAlong(particles, particleClock);
+    NoteFirstBorn();
 }
 
 // Emission keeps the ages falling along the array and the live ones below the life time, which data never

@@ -2,10 +2,11 @@
 // draws them.
 #pragma once
 
-#include "visuals/EffectPool.h"
+#include "visuals/LayerArray.h"
 #include "visuals/Particle.h"
 #include "visuals/ParticleBehavior.h"
 #include "visuals/ParticleFactory.h"
+#include "visuals/SlidingArray.h"
 
 #include <cstdint>
 #include <span>
@@ -51,8 +52,9 @@ public:
     };
     // The particles and the layers lie in the effect pool, on whole lines beside the effect that holds the
     // system: the walk reads a muzzle flash's two records in one line instead of two, and finds an effect's
-    // arrays near it rather than anywhere on the heap.
-    using ParticleArray = std::vector<ParticleRecord, EffectPoolAllocator<ParticleRecord>>;
+    // arrays near it rather than anywhere on the heap. Expired particles leave from the front without the
+    // others being shifted.
+    using ParticleArray = SlidingArray<ParticleRecord>;
 
     ParticleSystem(ParticleFactory& factory, const ParticleBehavior& behavior, float direction,
                    float scatterAngle, bool focus);
@@ -118,9 +120,17 @@ public:
 
     void ReserveLayers(std::size_t count) { layers.reserve(count); }
     void AddLayer(ParticleSystem layer) { layers.push_back(std::move(layer)); }
-    std::span<const ParticleSystem> Layers() const { return layers; }
+    // Spent layers, which the updates leave unread, have their clocks brought up to date first, so that a
+    // save writes and a test reads them as if every update had run them.
+    std::span<const ParticleSystem> Layers() const {
+        BringSpentLayersUpToDate();
+        return layers;
+    }
     // The layers to restore a save into; their number is the record's.
-    std::span<ParticleSystem> Layers() { return layers; }
+    std::span<ParticleSystem> Layers() {
+        BringSpentLayersUpToDate();
+        return layers;
+    }
 
     const ParticleBehavior& Behavior() const { return *behavior; }
     const ParticleFactory& Factory() const { return *factory; }
@@ -128,8 +138,8 @@ public:
     std::uint32_t Rounds() const { return rounds; }
     float Direction() const { return direction; }
     bool IsPaused() const { return paused; }
-    // This system's own particles, without its layers'.
-    const ParticleArray& Particles() const { return particles; }
+    // This system's own particles, without its layers', oldest first.
+    std::span<const ParticleRecord> Particles() const { return particles; }
     // What every particle's recorded position is moved by (the sum of the Move calls so far).
     float OffsetX() const { return offsetX; }
     float OffsetY() const { return offsetY; }
@@ -152,12 +162,22 @@ private:
     bool AdvanceParticle(ParticleRecord& particle, std::uint32_t steps, double baseStep) const;
     void MoveSteps(ParticleRecord& particle, std::uint32_t firstAge, std::uint32_t count,
                    double baseStep) const;
-    bool ExpiresWithin(const ParticleRecord& particle, std::uint32_t steps) const;
+    bool ExpiresWithin(std::uint32_t born, std::uint32_t steps) const;
+    bool EmitsNoMore() const;
+    bool IsSpentLayerOf(const ParticleSystem& parent) const;
+    void NoteWhetherLayersSpent();
+    void WakeLayersIfAgeWraps(std::uint32_t elapsedMs);
+    void WakeNestedLayersIfAgesWrap(std::uint32_t elapsedMs);
+    void WakeSpentLayers();
+    void BringSpentLayersUpToDate() const;
+    bool FirstHasExpired() const { return particleClock - firstBorn >= behavior->particleLifeTime; }
+    void NoteFirstBorn();
     static bool AgesFallAlong(const ParticleArray& particles, std::uint32_t clock);
 
     ParticleFactory* factory;
     const ParticleBehavior* behavior;
-    std::uint32_t age = 0;
+    // Mutable so that a parent can bring its spent layers' clocks up to date when they are read.
+    mutable std::uint32_t age = 0;
     std::uint32_t rounds = 0;
     float direction;
     float scatterAngle = 360.0f;
@@ -169,6 +189,10 @@ private:
     // Whether the particles' ages never rise along the array and stay far from wrapping, as emission keeps
     // them; only a save can break it. The settled run below is kept only while it holds.
     bool agesInOrder : 1 = true;
+    // Every layer has emitted all it ever will and holds no particle, and runs in step with this system:
+    // the updates leave the layers unread (an explosion's fire, flash and ring are done within half a second
+    // of a five-second effect), and their ages are brought up to date from this system's when read.
+    bool layersSpent : 1 = false;
     // The particles before this index have stopped moving and are only ageing: the steps leave them
     // unread but for the leading ones' expiry. Ages fall along the array, so they expire first, before
     // their age could wrap round and set them moving again. A longer run is counted as its first 65,535.
@@ -178,9 +202,12 @@ private:
     // Runs with every update, paused or not, where the system's age stands while it is paused: particles
     // age all the same, and a paused system's (a shared burst's thousands between shots, a standing tank's
     // last dust) are then left unread too.
-    std::uint32_t particleClock = 0;
+    mutable std::uint32_t particleClock = 0;
+    // The first particle's birth while there is one: a settled array (an explosion's smoke that has
+    // stopped, a shared burst's thousands) is not read at all until its first particle expires.
+    std::uint32_t firstBorn = 0;
     ParticleArray particles;
-    std::vector<ParticleSystem, EffectPoolAllocator<ParticleSystem>> layers;
+    LayerArray<ParticleSystem> layers;
 };
 
 } // namespace Vorn

@@ -213,7 +213,7 @@ float DistanceAfterMove(ParticleSystem& system) {
     for (int step = 0; step < 120; ++step) {
         system.Update(10);
     }
-    return system.Particles().at(0).y;
+    return system.Particles().front().y;
 }
 
 TEST_F(ParticleSystemTest, SlowDownCoversAboutHalfTheConstantSpeedDistance) {
@@ -232,10 +232,10 @@ TEST_F(ParticleSystemTest, LogarithmicSlowDownStaysFiniteAndNeverMovesBackwards)
             Make(Mover(Value("particle_motion_slow_down", "1") + Value("particle_motion_log_slow_down", "1") +
                        Value("particle_motion_inv_slow_down", inverse)));
         system->Update(10);
-        float previous = system->Particles().at(0).y;
+        float previous = system->Particles().front().y;
         for (int step = 0; step < 120; ++step) {
             system->Update(step % 7 == 0 ? 1 : 9);
-            const float y = system->Particles().at(0).y;
+            const float y = system->Particles().front().y;
             ASSERT_TRUE(std::isfinite(y)) << "inverse " << inverse;
             ASSERT_GE(y, previous) << "inverse " << inverse << " step " << step;
             previous = y;
